@@ -1,0 +1,86 @@
+// A Clipper .ntx index file: one B-tree of (key, record number) entries with
+// a cursor. Byte layout and rules: see the format comment in Ntx.cpp.
+// Only the page cache reads and writes pages.
+//
+// Invariants (checked by Check):
+//  1. Keys on a page ascend; equal keys ascend by record number.
+//  2. Every (key, record) appears exactly once in the tree.
+//  3. All leaves are at the same depth; no empty page but an empty root.
+//  4. Every page offset is a multiple of 1024 inside the file; no page is
+//     reached twice.
+#ifndef TBENGINE_NTX_H
+#define TBENGINE_NTX_H
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Status.h"
+#include "tbengine/env.h"
+
+namespace tbengine {
+
+struct NtxEntry {
+  std::string key;  // exactly keyLength bytes
+  uint32_t recno;
+};
+
+class NtxFile {
+ public:
+  ~NtxFile();
+
+  // Writes a new index file at path holding entries (any order; sorted here
+  // by key then record number). The file is written under a temporary name
+  // and renamed over path, so a failure leaves an existing file intact.
+  static Status Build(Env* env, const std::string& path, const std::string& expression,
+                      int keyLength, int keyDecimals, std::vector<NtxEntry> entries);
+  // Opens an existing file; validates the header (e4index on a bad one).
+  static Status Open(Env* env, const std::string& path, std::unique_ptr<NtxFile>* out);
+
+  const std::string& path() const;
+  const std::string& expression() const;
+  int keyLength() const;
+  int keyDecimals() const;
+
+  // Changes. The cursor is invalid afterwards until repositioned.
+  Status Insert(const std::string& key, uint32_t recno);
+  Status Remove(const std::string& key, uint32_t recno);  // e4index when absent
+
+  // Cursor. After a successful positioning valid() is true unless the
+  // index is empty or the move ran off an end.
+  Status First();
+  Status Last();
+  // Moves by n entries (negative = back). *moved is how many entries were
+  // actually passed; fewer than |n| means the move hit an end (the cursor
+  // then stays on the first entry when going back, and is invalid past the
+  // last entry when going forward).
+  Status Skip(long n, long* moved);
+  // Partial-key seek: compares text with the first min(len, keyLength)
+  // bytes of each key. *result: 0 found, 2 on the next greater key, 3 past
+  // the end (cursor invalid).
+  Status Seek(const std::string& text, int* result);
+  // Positions on the exact entry; *found false when it is not in the index.
+  Status Find(const std::string& key, uint32_t recno, bool* found);
+  bool valid() const;
+  uint32_t recno() const;
+  const std::string& key() const;
+  // Fractional position of the cursor's entry, 0.0-1.0, from the tree path.
+  Status Position(double* pos);
+
+  // Calls fn for every entry in order.
+  Status ForEach(const std::function<void(const std::string& key, uint32_t recno)>& fn);
+  // Structural check (invariants above). Appends one line per problem naming
+  // the file; *count receives the number of entries found.
+  Status Check(std::vector<std::string>* problems, uint64_t* count);
+
+ private:
+  NtxFile();
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace tbengine
+
+#endif  // TBENGINE_NTX_H

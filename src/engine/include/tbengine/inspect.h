@@ -1,0 +1,36 @@
+// Extensions of the engine for the data tool and the integrity checks: open a
+// single index file, list its keys, build one index file, and verify tables
+// and indexes. Same conventions as engine.h.
+#ifndef TBENGINE_INSPECT_H
+#define TBENGINE_INSPECT_H
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tbengine/engine.h"
+
+// Opens one .ntx file (path as given, or relative to the table's folder) on
+// the open table d and returns it as a tag of d (not selected). nullptr + error.
+TAG4* t4openFile(DATA4* d, const char* path);
+// Builds one .ntx file from expr over every record of d (overwriting the file
+// only when safety is off) and opens it as a tag of d. nullptr + error.
+TAG4* t4createFile(DATA4* d, const char* path, const char* expr);
+const char* t4name(TAG4* t);   // tag name (file stem)
+const char* t4expr(TAG4* t);   // key expression as stored in the file
+int t4keyLen(TAG4* t);
+// Calls fn(recNo, key bytes) for every entry in index order. Returns 0 or an
+// error (a corrupt page).
+int t4keys(TAG4* t, const std::function<void(uint32_t recNo, const std::string& key)>& fn);
+// Key of the current record for tag t, as the index would store it.
+std::string t4keyOfCurrent(TAG4* t);
+
+// Verifies table d: header, record count against file length, end-of-file
+// marker, memo references; and every open tag: page structure (order, fill,
+// equal leaf depth, no loops, offsets in range) and that every record appears
+// exactly once with the key computed from the record. Appends one line per
+// problem, each naming the file. Returns the number of problems.
+int d4check(DATA4* d, std::vector<std::string>* problems);
+
+#endif  // TBENGINE_INSPECT_H

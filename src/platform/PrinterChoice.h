@@ -1,0 +1,32 @@
+// The current printer: the system's default printer at start, changed by
+// Printer Setup; "no printer" when none is installed. A PDF file counts as a
+// printer. Tests set it.
+#ifndef PLATFORM_PRINTERCHOICE_H
+#define PLATFORM_PRINTERCHOICE_H
+
+#include <QString>
+#include <memory>
+
+class Canvas;
+class QPrinter;
+
+namespace PrinterChoice {
+
+bool hasPrinter();
+// The current printer, or nullptr when there is none.
+QPrinter* printer();
+// Chooses the system's default printer (none when no printer is installed).
+void selectSystemDefault();
+// Chooses printing into a PDF file.
+void selectPdf(const QString& path);
+// No printer.
+void selectNone();
+// "name-Portrait" or "name-Landscape"; "" when there is no printer.
+QString description();
+// A canvas on the current printer for measuring only (no job is started);
+// nullptr when there is no printer.
+std::unique_ptr<Canvas> measuringCanvas();
+
+}  // namespace PrinterChoice
+
+#endif  // PLATFORM_PRINTERCHOICE_H

@@ -1,0 +1,3 @@
+#include "DataCommands.h"
+
+bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
