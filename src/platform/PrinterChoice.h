@@ -9,6 +9,7 @@
 
 class Canvas;
 class QPrinter;
+class QWidget;
 
 namespace PrinterChoice {
 
@@ -26,6 +27,10 @@ QString description();
 // A canvas on the current printer for measuring only (no job is started);
 // nullptr when there is no printer.
 std::unique_ptr<Canvas> measuringCanvas();
+// Printer Setup: the printer dialog on the current printer (or the system's
+// default); with no printer installed, a file name for printing into a PDF
+// file is asked instead. True when a printer or a PDF file was chosen.
+bool setupDialog(QWidget* parent);
 
 }  // namespace PrinterChoice
 

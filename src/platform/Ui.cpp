@@ -1,17 +1,45 @@
 #include "platform/Ui.h"
 
-namespace {
-Ui* installed = nullptr;
-}
+#include <QtDebug>
 
-// The real driver lives with the widgets (QtUi.cpp) and registers itself
-// through this hook, so the QtCore-only users of Ui need no widgets.
-Ui* (*tbRealUiFactory)() = nullptr;
+namespace {
+
+// Answers every prompt as if the person had cancelled, so code that runs
+// before (or without) a real driver can neither crash nor act unasked.
+class QuietUi : public Ui {
+ public:
+  void message(Kind, const QString& text) override { qWarning("Tallowby: %s", qPrintable(text)); }
+  bool confirm(Kind, Buttons, const QString& text) override {
+    qWarning("Tallowby (answered No): %s", qPrintable(text));
+    return false;
+  }
+  bool input(const QString& title, const QString&, QString*) override {
+    qWarning("Tallowby (input cancelled): %s", qPrintable(title));
+    return false;
+  }
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override {
+    return QString();
+  }
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                       const QString&) override {
+    return QString();
+  }
+  QAction* popup(QMenu*, const QPoint&) override { return nullptr; }
+  int exec(QDialog*) override { return 0; }
+};
+
+Ui* installed = nullptr;
+Ui* real = nullptr;
+
+}  // namespace
 
 Ui& Ui::get() {
   if (installed) return *installed;
-  static Ui* real = tbRealUiFactory ? tbRealUiFactory() : nullptr;
-  return *real;
+  if (real) return *real;
+  static QuietUi quiet;
+  return quiet;
 }
 
 void Ui::install(Ui* driver) { installed = driver; }
+
+void Ui::setRealDriver(Ui* driver) { real = driver; }

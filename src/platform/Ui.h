@@ -20,10 +20,17 @@ class Ui {
 
   virtual ~Ui() = default;
 
-  // The driver in use: the real one unless a test installed another.
+  // The driver in use: the one a test installed, else the real one. Before
+  // the program chose its real driver, a quiet one answers: it logs every
+  // prompt with qWarning and answers Cancel / No / nothing.
   static Ui& get();
   // Installs driver (not owned) or, with nullptr, the real one again.
   static void install(Ui* driver);
+  // Makes the Qt driver (message boxes, file dialogs, QDialog::exec) the
+  // real one; main() calls it once. Defined with the widgets.
+  static void useRealDriver();
+  // The real driver (not owned); useRealDriver sets it.
+  static void setRealDriver(Ui* driver);
 
   // A message box with an OK button.
   virtual void message(Kind kind, const QString& text) = 0;
@@ -36,7 +43,8 @@ class Ui {
                                const QString& filter) = 0;
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter, const QString& defaultSuffix) = 0;
-  // Pops up menu at pos; the action chosen, or nullptr.
+  // Pops up menu at pos; the action chosen (it is also triggered, as
+  // QMenu::exec does), or nullptr.
   virtual QAction* popup(QMenu* menu, const QPoint& pos) = 0;
   // Shows dialog modally and returns its result code.
   virtual int exec(QDialog* dialog) = 0;

@@ -1,0 +1,91 @@
+#include "platform/QtUi.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+
+namespace {
+
+QWidget* activeWindow() { return QApplication::activeWindow(); }
+
+QMessageBox::Icon iconOf(Ui::Kind kind) {
+  switch (kind) {
+    case Ui::Kind::Information: return QMessageBox::Information;
+    case Ui::Kind::Warning: return QMessageBox::Warning;
+    case Ui::Kind::Error: return QMessageBox::Critical;
+    case Ui::Kind::Confirmation: return QMessageBox::Question;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void Ui::useRealDriver() {
+  static QtUi driver;
+  setRealDriver(&driver);
+}
+
+void QtUi::message(Kind kind, const QString& text) {
+  QMessageBox box(iconOf(kind), kApplicationTitle, text, QMessageBox::Ok, activeWindow());
+  box.exec();
+}
+
+bool QtUi::confirm(Kind kind, Buttons buttons, const QString& text) {
+  const bool yesNo = buttons == Buttons::YesNo;
+  QMessageBox box(iconOf(kind), kApplicationTitle, text,
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel,
+                  activeWindow());
+  box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
+  const int answer = box.exec();
+  return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
+}
+
+bool QtUi::input(const QString& title, const QString& prompt, QString* value) {
+  bool ok = false;
+  QString text = QInputDialog::getText(activeWindow(), title, prompt, QLineEdit::Normal, *value, &ok);
+  if (ok) *value = text;
+  return ok;
+}
+
+QString QtUi::openFileName(QWidget* parent, const QString& title, const QString& dir,
+                           const QString& filter) {
+  return QFileDialog::getOpenFileName(parent ? parent : activeWindow(), title, dir,
+                                      QtFileFilter(filter));
+}
+
+QString QtUi::saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                           const QString& filter, const QString& defaultSuffix) {
+  QFileDialog dialog(parent ? parent : activeWindow(), title, dir, QtFileFilter(filter));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, false);  // ask before overwriting
+  dialog.setDefaultSuffix(defaultSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+  return dialog.selectedFiles().first();
+}
+
+QAction* QtUi::popup(QMenu* menu, const QPoint& pos) { return menu->exec(pos); }
+
+int QtUi::exec(QDialog* dialog) { return dialog->exec(); }
+
+QString QtFileFilter(const QString& filter) {
+  if (!filter.contains('|')) return filter;
+  const QStringList parts = filter.split('|');
+  QStringList filters;
+  for (int i = 0; i + 1 < parts.size(); i += 2) {
+    QString description = parts[i];
+    const int open = int(description.indexOf('('));
+    if (open >= 0) description = description.left(open).trimmed();
+    QStringList patterns;
+    for (const QString& p : parts[i + 1].split(';', Qt::SkipEmptyParts)) {
+      const QString t = p.trimmed();
+      for (const QString& v : {t.toLower(), t.toUpper()})
+        if (!patterns.contains(v)) patterns << v;
+    }
+    filters << QStringLiteral("%1 (%2)").arg(description, patterns.join(' '));
+  }
+  return filters.join(";;");
+}
