@@ -182,4 +182,21 @@ int f4decimals(FIELD4* f);
 int d4numFields(DATA4* d);
 FIELD4* d4fieldJ(DATA4* d, int j);  // 1-based
 
+// ---- Table creation (extension of ours, for the data tool and tests) -------
+
+struct FIELD4INFO {
+  const char* name;  // 1-10 characters; nullptr ends the list
+  char type;         // 'C' 'N' 'D' 'L' 'M'
+  int len;           // D 8, L 1, M 10
+  int dec;           // N only
+};
+
+// Writes an empty table in the engine's folder: fileName (".dbf" added when
+// it has no extension; an existing file is matched without regard to case)
+// with the given fields, code page byte 0x03 (Windows ANSI), and, when a
+// field is a memo, an empty memo file of the same stem with ".dbt". With
+// safety on an existing file is refused (e4create). Returns 0 or a negative
+// error (pending error set).
+int d4create(CODE4* cb, const char* fileName, const FIELD4INFO* fields);
+
 #endif  // TBENGINE_ENGINE_H

@@ -1,0 +1,28 @@
+// The one engine handle of the run, and the engine calls that return a
+// double wrapped as functions.
+#ifndef DATA_CODEBASE_H
+#define DATA_CODEBASE_H
+
+#include <QString>
+
+#include "tbengine/engine.h"
+
+// Set by StartEngine, cleared by EndEngine.
+extern CODE4* cb;
+
+// Starts the engine with the program's settings: pages cached, auto-open on,
+// safety on, shared access; tables are looked for in dataDir ("" = the
+// current directory).
+void StartEngine(const QString& dataDir = QString());
+// Lets the engine end the program when an error is pending, then frees it.
+void EndEngine();
+
+// The folder the tables live in: the one given to StartEngine, else the
+// current directory. Absolute.
+QString DataDirectory();
+
+// The engine's d4position2 and f4double2 as functions: 0 on failure.
+double d4position(DATA4* d);
+double f4double(FIELD4* f);
+
+#endif  // DATA_CODEBASE_H

@@ -1,0 +1,243 @@
+#include "data/Schema.h"
+
+#include <cstring>
+#include <strings.h>
+
+// Widths: character fields hold at least the longest text their editor
+// accepts (59, the cut applied to every text, where the editor sets no
+// limit); key numbers have 6 digits (customers, invoices) or 2 (groups);
+// money and quantities two decimals, label dimensions three, wide enough
+// for the largest value the entry boxes take, with its sign.
+
+bool TableDef::hasMemo() const {
+  for (const FieldDef& f : fields) {
+    if (f.type == 'M') return true;
+  }
+  return false;
+}
+
+const FieldDef* TableDef::field(const char* name) const {
+  for (const FieldDef& f : fields) {
+    if (strcasecmp(f.name, name) == 0) return &f;
+  }
+  return nullptr;
+}
+
+QStringList TableDef::indexFiles() const {
+  QStringList files;
+  for (const TagDef& t : tags) files << QString::fromLatin1(t.name) + ".ntx";
+  if (!tags.empty()) files << QString::fromLatin1(openName) + ".cgp";
+  return files;
+}
+
+const TableDef& KEX1Def() {
+  static const TableDef t{
+      "KEX1", "KEX1.DBF", "KEX1.DBF", nullptr, nullptr,
+      {
+          {"FontName", 'C', 59, 0},
+          {"FontSize", 'N', 4, 0},
+          {"LabID", 'C', 40, 0},
+          {"Company", 'C', 35, 0},
+          {"Addr1", 'C', 35, 0},
+          {"Addr2", 'C', 35, 0},
+          {"Addr3", 'C', 35, 0},
+          {"Addr4", 'C', 25, 0},
+          {"CloLine", 'C', 25, 0},
+          {"SigLine", 'C', 59, 0},
+          {"LogoFile", 'C', 59, 0},
+          {"LogoHeight", 'N', 6, 2},
+          {"LogoWidth", 'N', 6, 2},
+          {"ShipLine", 'C', 59, 0},
+          {"TaxLine", 'C', 59, 0},
+          {"ShipTax", 'N', 2, 0},
+          {"TaxRound", 'N', 2, 0},
+          {"LHJustify", 'N', 2, 0},
+          {"TaxRate1", 'N', 6, 2},
+          {"TaxRate2", 'N', 6, 2},
+          {"TopMargin", 'N', 6, 2},
+          {"ByCust", 'L', 1, 0},
+          {"fifo", 'L', 1, 0},
+      },
+      {}};
+  return t;
+}
+
+const TableDef& CUST5Def() {
+  static const TableDef t{
+      "CUST5", "CUST5.dbf", "CUST5.DBF", "cName", "cName.ntx",
+      {
+          {"cuno", 'N', 6, 0},
+          {"title", 'C', 4, 0},
+          {"first", 'C', 15, 0},
+          {"last", 'C', 20, 0},
+          {"addr1", 'C', 34, 0},
+          {"addr2", 'C', 34, 0},
+          {"addr3", 'C', 34, 0},
+          {"addr4", 'C', 34, 0},
+          {"zip", 'C', 10, 0},
+          {"comments", 'M', 10, 0},
+          {"ngroup", 'N', 2, 0},
+          {"note", 'C', 34, 0},
+          {"phone", 'C', 20, 0},
+          {"fax", 'C', 20, 0},
+          {"email", 'C', 60, 0},
+      },
+      {
+          {"cName", "Upper(Last + First)"},
+          {"ccno", "Str(CuNo, 6)"},
+          {"czip", "Zip"},
+          {"ccomp", "Addr1"},
+      }};
+  return t;
+}
+
+const TableDef& GROUPSDef() {
+  static const TableDef t{"GROUPS", "GROUPS.dbf", "GROUPS.DBF", "nGroup", "nGroup.ntx",
+                          {
+                              {"nGroup", 'N', 2, 0},
+                              {"cGroup", 'C', 59, 0},
+                          },
+                          {
+                              {"nGroup", "Str(nGroup, 2)"},
+                              {"cGroup", "Upper(cGroup)"},
+                          }};
+  return t;
+}
+
+const TableDef& INV5Def() {
+  static const TableDef t{"INV5", "INV5.dbf", "INV5.DBF", "inv", "Inv.Ntx",
+                          {
+                              {"IvNo", 'N', 6, 0},
+                              {"CuNo", 'N', 6, 0},
+                              {"Dept", 'C', 59, 0},
+                              {"IDate", 'D', 8, 0},
+                              {"IMemo", 'C', 30, 0},
+                              {"Ship", 'N', 12, 2},
+                              {"Tax", 'N', 12, 2},
+                              {"Due", 'N', 12, 2},
+                              {"REM", 'M', 10, 0},
+                          },
+                          {
+                              {"inv", "Str(IvNo,6,0)"},
+                              {"invc", "Str(CuNo,6,0)"},
+                              {"invd", "DTOS(IDate)"},
+                          }};
+  return t;
+}
+
+const TableDef& ITM5Def() {
+  static const TableDef t{"ITM5", "ITM5.dbf", "ITM5.DBF", "itm", "Itm.Ntx",
+                          {
+                              {"IvNo", 'N', 6, 0},
+                              {"PrID", 'C', 10, 0},
+                              {"Qty", 'N', 12, 2},
+                              {"UPR", 'N', 12, 2},
+                              {"LTax1", 'L', 1, 0},
+                              {"LTax2", 'L', 1, 0},
+                              {"PDesc", 'C', 59, 0},
+                              {"IComm", 'C', 59, 0},
+                              {"lBuild", 'L', 1, 0},
+                              {"BackOrder", 'N', 12, 2},
+                          },
+                          {
+                              {"itm", "Str(IvNo,6,0)"},
+                              {"itmP", "PrID + Str(IvNo,6,0)"},
+                          }};
+  return t;
+}
+
+const TableDef& LABELSDef() {
+  static const TableDef t{"LABELS", "LABELS.dbf", "LABELS.DBF", "Labels", "Labels.Ntx",
+                          {
+                              {"Name", 'C', 40, 0},
+                              {"TopM", 'N', 9, 3},
+                              {"LeftM", 'N', 9, 3},
+                              {"BottomM", 'N', 9, 3},
+                              {"RightM", 'N', 9, 3},
+                              {"Width", 'N', 9, 3},
+                              {"Height", 'N', 9, 3},
+                              {"HGap", 'N', 9, 3},
+                              {"VGap", 'N', 9, 3},
+                              {"NAcross", 'N', 2, 0},
+                              {"Continuous", 'L', 1, 0},
+                          },
+                          {
+                              {"Labels", "Name"},
+                          }};
+  return t;
+}
+
+const TableDef& PMTDef() {
+  static const TableDef t{"PMT", "PMT.dbf", "PMT.DBF", "Pmt", "Pmt.Ntx",
+                          {
+                              {"IvNo", 'N', 6, 0},
+                              {"PDate", 'D', 8, 0},
+                              {"PAmt", 'N', 12, 2},
+                          },
+                          {
+                              {"Pmt", "Str(IvNo,6,0)"},
+                              {"PmtD", "DTOS(PDate)"},
+                          }};
+  return t;
+}
+
+const TableDef& Prod5Def() {
+  static const TableDef t{"Prod5", "Prod5.dbf", "Prod5.DBF", "Prod", "Prod.Ntx",
+                          {
+                              {"PrID", 'C', 10, 0},
+                              {"RCode", 'C', 10, 0},
+                              {"PDesc", 'C', 27, 0},
+                              {"UPrice", 'N', 12, 2},
+                              {"LTax1", 'L', 1, 0},
+                              {"LTax2", 'L', 1, 0},
+                              {"lInven", 'L', 1, 0},
+                              {"IComm", 'C', 27, 0},
+                              {"PMemo", 'M', 10, 0},
+                              {"REORDER", 'N', 12, 2},
+                              {"ONHAND", 'N', 12, 2},
+                              {"lBuild", 'L', 1, 0},
+                          },
+                          {
+                              {"Prod", "Upper(PrID)"},
+                          }};
+  return t;
+}
+
+const TableDef& Pur5Def() {
+  static const TableDef t{"Pur5", "Pur5.dbf", "Pur5.DBF", "Pur", "Pur.Ntx",
+                          {
+                              {"PURProd", 'C', 10, 0},
+                              {"PURDate", 'D', 8, 0},
+                              {"PURQty", 'N', 12, 2},
+                              {"PURCost", 'N', 14, 2},
+                              {"PURNo", 'N', 10, 0},
+                          },
+                          {
+                              {"Pur", "Upper(PurProd)+ DTOS(PURDATE)"},
+                          }};
+  return t;
+}
+
+const TableDef& ImpdirsDef() {
+  static const TableDef t{"Impdirs", "ImpDirs.DBF", "ImpDirs.DBF", nullptr, nullptr,
+                          {
+                              {"InfoDir", 'C', 126, 0},
+                              {"OrderDir", 'C', 126, 0},
+                          },
+                          {}};
+  return t;
+}
+
+const std::vector<const TableDef*>& AllTables() {
+  static const std::vector<const TableDef*> all{
+      &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
+      &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
+  };
+  return all;
+}
+
+std::vector<const TableDef*> RequiredTables() {
+  std::vector<const TableDef*> t = AllTables();
+  t.pop_back();
+  return t;
+}

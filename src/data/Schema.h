@@ -1,0 +1,61 @@
+// The one description of the program's tables: for each table its open
+// name, file names, fields (name, kind, width, decimals) in file order, and
+// index tags. The supplied empty tables, the test fixtures and the record
+// buffers all follow it.
+#ifndef DATA_SCHEMA_H
+#define DATA_SCHEMA_H
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct FieldDef {
+  const char* name;
+  char type;  // C N D L M
+  int width;
+  int decimals;
+};
+
+struct TagDef {
+  const char* name;        // also the index file's stem
+  const char* expression;  // key expression
+};
+
+struct TableDef {
+  const char* openName;     // as passed to d4open
+  const char* fileName;     // the .dbf as supplied (memo file: same stem, ".dbt")
+  const char* messageName;  // the file named in "Unable to open file ..."
+  const char* defaultTag;   // nullptr: record order
+  const char* tagFileName;  // the index file named when the default tag is missing
+  std::vector<FieldDef> fields;
+  std::vector<TagDef> tags;
+
+  bool hasMemo() const;
+  const FieldDef* field(const char* name) const;  // without regard to case
+  // The files whose absence makes the start-up rebuild its indexes: one
+  // ".ntx" per tag and the tag group "<open name>.cgp".
+  QStringList indexFiles() const;
+};
+
+// Texts are cut to this many characters before they reach a character field
+// (the import folder paths to kImportDirLength).
+constexpr int kTextLength = 59;
+constexpr int kImportDirLength = 126;
+
+const TableDef& KEX1Def();
+const TableDef& CUST5Def();
+const TableDef& GROUPSDef();
+const TableDef& INV5Def();
+const TableDef& ITM5Def();
+const TableDef& LABELSDef();
+const TableDef& PMTDef();
+const TableDef& Prod5Def();
+const TableDef& Pur5Def();
+const TableDef& ImpdirsDef();
+
+// Every table, settings first and Impdirs last.
+const std::vector<const TableDef*>& AllTables();
+// The nine tables that must be present when the program starts (all but Impdirs).
+std::vector<const TableDef*> RequiredTables();
+
+#endif  // DATA_SCHEMA_H

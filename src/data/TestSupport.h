@@ -1,0 +1,66 @@
+// Helpers shared by the data layer's tests: a Ui driver that records what
+// the program tells the user and answers its confirmations, and a fresh data
+// folder with the supplied tables, the engine started on it.
+#ifndef DATA_TESTSUPPORT_H
+#define DATA_TESTSUPPORT_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "platform/Ui.h"
+
+class RecordingUi : public Ui {
+ public:
+  struct Message {
+    Kind kind;
+    QString text;
+  };
+  QList<Message> messages;
+  QStringList confirmations;
+  QList<bool> answers;  // answered in order; an unexpected question fails the test
+
+  void message(Kind kind, const QString& text) override { messages.append({kind, text}); }
+  bool confirm(Kind kind, Buttons buttons, const QString& text) override;
+  bool input(const QString&, const QString&, QString*) override;
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                       const QString&) override;
+  QAction* popup(QMenu*, const QPoint&) override;
+  int exec(QDialog*) override;
+
+  Kind lastKind = Kind::Information;
+  Buttons lastButtons = Buttons::OkCancel;
+};
+
+// Thrown by the fatal hook the tests install: the program would end here.
+struct ProgramEnded {
+  int code;
+  std::string message;
+};
+
+// Each test gets: en_US number and date formats, the clock fixed at
+// 2026-03-15 10:00, the recording Ui, a throwing fatal hook, a temporary data
+// folder holding the supplied empty tables, and the engine started on it.
+class DataFolderTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  QString path(const QString& file) const { return dir.filePath(file); }
+  bool exists(const QString& file) const;
+
+  QTemporaryDir dir;
+  RecordingUi ui;
+};
+
+// Locale, clock and Ui only (no folder, no engine).
+class PlainDataTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  RecordingUi ui;
+};
+
+#endif  // DATA_TESTSUPPORT_H

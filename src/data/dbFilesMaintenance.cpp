@@ -1,0 +1,129 @@
+// Index rebuild, pack and erase over all tables.
+#include "data/CodeBase.h"
+#include "data/Progress.h"
+#include "data/dbFiles.h"
+#include "platform/Ui.h"
+
+namespace {
+
+std::vector<TAG4INFO> TagInfo(const TableDef& def) {
+  std::vector<TAG4INFO> tags;
+  for (const TagDef& t : def.tags) tags.push_back({t.name, t.expression, nullptr, 0, 0});
+  tags.push_back({nullptr, nullptr, nullptr, 0, 0});
+  return tags;
+}
+
+bool IndexFileMissing(const TableDef& def) {
+  for (const QString& f : def.indexFiles()) {
+    if (!DataFileExists(f)) return true;
+  }
+  return false;
+}
+
+// Opens the table (its old index files stay closed: auto-open is off) and
+// writes all its tags afresh; the engine ends the program on an error.
+void RebuildTable(const TableDef& def) {
+  DATA4* d = d4open(cb, def.openName);
+  error4exitTest(cb);
+  if (d) {
+    const std::vector<TAG4INFO> tags = TagInfo(def);
+    i4create(d, def.openName, tags.data());
+  }
+  CloseAll();
+  error4exitTest(cb);
+}
+
+// Removes every record of the table the open routine opened; then compacts
+// its memo file (when it has one and the removal worked), with the progress
+// step between the two.
+void EraseTable(bool (*open)(), DATA4* const* table, bool memo, int between) {
+  if (open()) {
+    DATA4* d = *table;
+    const int rc = d4zap(d, 1, d4recCountDo(d));
+    if (between > 0) SetProgress(between);
+    if (memo && rc == 0) d4memoCompress(d);
+  }
+  CloseAll();
+}
+
+}  // namespace
+
+void RebuildIndexes(bool startupMode) {
+  code4autoOpen(cb, 0);
+  code4safety(cb, 0);
+  code4accessMode(cb, OPEN4DENY_WRITE);
+  if (!startupMode) {
+    ShowProgress(true, QStringLiteral("Rebuilding Indexes"));
+    SetProgress(5);
+  }
+  const std::pair<const TableDef*, int> order[] = {
+      {&CUST5Def(), 25}, {&GROUPSDef(), 30}, {&Prod5Def(), 35}, {&Pur5Def(), 40},
+      {&INV5Def(), 60},  {&ITM5Def(), 80},   {&PMTDef(), 100},  {&LABELSDef(), 100},
+  };
+  for (const auto& [def, progress] : order) {
+    if (!startupMode || IndexFileMissing(*def)) RebuildTable(*def);
+    if (!startupMode) SetProgress(progress);
+  }
+  code4autoOpen(cb, 1);
+  code4safety(cb, 1);
+  code4accessMode(cb, OPEN4DENY_NONE);
+  if (!startupMode) ShowProgress(false);
+}
+
+int PackTable(const char* openName, bool compressMemo) {
+  code4accessMode(cb, OPEN4DENY_WRITE);
+  int rc = 0;
+  DATA4* d = d4open(cb, openName);
+  if (d) {
+    rc = d4pack(d);
+    if (compressMemo && rc == 0) rc = d4memoCompress(d);
+    d4close(d);
+  } else {
+    rc = code4errorCode(cb, 0);  // skipped without a message of our own
+  }
+  code4accessMode(cb, OPEN4DENY_NONE);
+  return rc;
+}
+
+void PackAll() {
+  code4accessMode(cb, OPEN4DENY_WRITE);
+  ShowProgress(true, QStringLiteral("Packing Data Files"));
+  const std::tuple<int, const char*, bool> steps[] = {
+      {10, "CUST5", true}, {30, "GROUPS", false}, {35, "INV5", true}, {50, "ITM5", false},
+      {70, "LABELS", false}, {75, "PMT", false}, {85, "Pur5", false}, {100, "Prod5", true},
+  };
+  for (const auto& [progress, name, memo] : steps) {
+    SetProgress(progress);
+    PackTable(name, memo);
+  }
+  ShowProgress(false);
+  code4accessMode(cb, OPEN4DENY_NONE);
+  DeletionsPending = false;
+}
+
+bool EraseAll() {
+  if (!Ui::get().confirm(Ui::Kind::Warning, Ui::Buttons::OkCancel,
+                         QStringLiteral("WARNING: You are about to erase all of your existing data."))) {
+    return false;
+  }
+  code4accessMode(cb, OPEN4DENY_WRITE);
+  ShowProgress(true, QStringLiteral("Erasing Data Files"));
+  SetProgress(5);
+  EraseTable(OpenCUST5, &Cust5.d, true, 15);
+  SetProgress(30);
+  EraseTable(OpenGROUPS, &Groups.d, false, 0);
+  SetProgress(40);
+  EraseTable(OpenINV5, &Inv5.d, true, 50);
+  SetProgress(60);
+  EraseTable(OpenITM5, &Itm5.d, false, 0);
+  SetProgress(70);
+  EraseTable(OpenPMT, &Pmt.d, false, 0);
+  SetProgress(85);
+  EraseTable(OpenProd5, &Prod5.d, true, 90);
+  SetProgress(95);
+  EraseTable(OpenPur5, &Pur5.d, false, 0);
+  SetProgress(100);
+  code4accessMode(cb, OPEN4DENY_NONE);
+  ShowProgress(false);
+  return true;
+}
