@@ -1,0 +1,97 @@
+// The report document: every report, invoice, bill and statement is built
+// here as a grid of coded cells, then shown, printed or exported by the
+// renderers (ReportRender, ReportExport), which all read the same document.
+//
+// Cell codes (column = two characters, decimal, a leading blank allowed):
+//   "L" col text   text begins at the column
+//   "R" col text   text ends at the column
+//   "C" col text   text centred on the column
+//   "V" col        vertical rule at the column, the height of the line
+//   "H" col col    horizontal rule at the top of the line
+//   "EJECT"        page break
+//   "I" align col file   picture; align "L", "C" or "R"; file = characters 5-64
+// The last cell of a line is its style: "B" bold, "U" rule under the line,
+// "S" + height + width (inches, "%5.2f" each) the printed size of a picture.
+//
+// Only one document exists at a time (process-wide); StartReport begins it,
+// EndReport releases it; between them it only grows.
+#ifndef REPORTS_RPTUTIL_H
+#define REPORTS_RPTUTIL_H
+
+#include <QFont>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "data/DateText.h"
+
+struct ReportDocument {
+  // Lines in output order, each CellsPerLine cells; the last is the style.
+  QList<QStringList> ReportLines;
+  int LineWidth = 0;     // report width in character columns
+  int CellsPerLine = 0;  // content cells + the style cell
+  QStringList TitleLines;
+  QStringList ColumnCodes;       // CellsPerLine - 1 prefixes ("L00", "R47", "V08")
+  QList<QStringList> HeadingRows;  // rows of CellsPerLine cells, repeated on each page
+  int PageNo = 0;                // 0 before the first page
+  int LinesPerPage = 60;
+  int LinesOnPage = -1;
+  int CurrentLine = -1;          // -1 while the document is empty
+
+  int lineCount() const { return CurrentLine + 1; }
+};
+
+// The document that the builders fill and the report window shows.
+ReportDocument& Report();
+
+// The report date span, shared with the date span picker.
+extern TDate ReportFrom;
+extern TDate ReportTo;
+
+// The report font (name and size from the settings record); every rendering
+// and line count uses it.
+QFont& ReportFont();
+
+// A column as the two characters of a cell code: 5 -> " 5", 47 -> "47".
+QString ColumnText(int column);
+
+// Requires LineWidth and CellsPerLine. Computes LinesPerPage from the current
+// printer (60 with none), resets the counters and creates one empty line
+// (still CurrentLine -1, so the first NewLine reuses it), one heading row and
+// CellsPerLine - 1 column codes.
+void StartReport();
+// Releases the lines, the heading rows and the column codes.
+void EndReport();
+// Appends a line of empty cells and makes it the current line.
+void NewLine();
+// Cell index of the current line (the last cell is the style cell).
+QString& Cell(int index);
+QString& StyleCell();
+// Begins a new page when none has begun yet, or when needed (LinesOnPage
+// after the lines the caller is about to add) exceeds LinesPerPage: the page
+// break, the page line, the titles and, with withHeadings, the column
+// headings. True when a page was begun.
+bool CheckPage(int needed, bool withHeadings);
+// One bold centred line per title.
+void PutTitles();
+// A blank line and a copy of the heading rows.
+void PutHeadings();
+// The letterhead of a printed invoice, bill or statement from the settings
+// record: top margin, logo, company and address lines, and the date.
+// Sets PageNo to 1 and LinesOnPage to 0 first.
+void PutLetterhead();
+// Splits a memo into lines no wider than the printed report; *lines starts
+// with one empty element. False when the text is blank.
+bool WrapText(const QString& text, QStringList* lines);
+// ReportFrom/ReportTo := the first and last day of the current month.
+void SetMonthSpan();
+
+// What the letterhead and the memo wrapping assume when there is no printer.
+constexpr int kNoPrinterLinesPerPage = 60;
+constexpr int kNoPrinterResolution = 72;  // pixels per inch
+constexpr int kNoPrinterLineHeight = 12;  // pixels: six lines to the inch
+
+// Empties the document and the span, and gives ReportFont the application font.
+void resetReportForTests();
+
+#endif  // REPORTS_RPTUTIL_H
