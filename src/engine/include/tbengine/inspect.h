@@ -25,6 +25,10 @@ int t4keyLen(TAG4* t);
 int t4keys(TAG4* t, const std::function<void(uint32_t recNo, const std::string& key)>& fn);
 // Key of the current record for tag t, as the index would store it.
 std::string t4keyOfCurrent(TAG4* t);
+// Calls fn(recNo, key bytes) for every entry of one .ntx file in index order,
+// without a table (path as given, or relative to the engine's folder).
+// Returns 0 or an error.
+int t4keysOfFile(CODE4* cb, const char* path, const std::function<void(uint32_t recNo, const std::string& key)>& fn);
 
 // Verifies table d: header, record count against file length, end-of-file
 // marker, memo references; and every open tag: page structure (order, fill,

@@ -1,0 +1,120 @@
+// A dBASE III table file (.dbf): header, field descriptors and fixed-length
+// records. Byte layout and invariants: see the format comment in Dbf.cpp.
+//
+// Open validates everything later reads depend on (lengths against the file
+// size), so Read never goes past the end of the file. Every change goes to
+// the file at once; the header's count and date are rewritten with each
+// append and on the first change.
+#ifndef TBENGINE_DBF_H
+#define TBENGINE_DBF_H
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FieldDesc.h"
+#include "Status.h"
+#include "tbengine/env.h"
+
+namespace tbengine {
+
+enum class FileLock { kNone, kShared, kExclusive };
+
+// Takes the advisory lock that stands for an access mode. e4open with
+// "<path> is in use by another program" when another holder conflicts.
+Status LockFile(File* file, FileLock lock);
+
+class DbfFile {
+ public:
+  static constexpr int kHeaderSize = 32;
+  static constexpr int kDescriptorSize = 32;
+  static constexpr char kTerminator = 0x0D;
+  static constexpr char kEndOfFile = 0x1A;
+  static constexpr char kLive = ' ';
+  static constexpr char kDeleted = '*';
+
+  // Writes an empty table (header, descriptors, 0x0D, 0x1A). Version 0x83 when
+  // a field is a memo, else 0x03. Fails with e4data on invalid fields.
+  static Status Create(Env* env, const std::string& path, const FieldList& fields, uint8_t languageDriver);
+  // Checks names, kinds, widths and decimals of a field list.
+  static Status ValidateFields(const FieldList& fields, const std::string& path);
+
+  static Status Open(Env* env, const std::string& path, FileLock lock, std::unique_ptr<DbfFile>* out);
+  // Takes over an open handle (already locked as needed); path is the name
+  // the file is known by (it may differ from the handle's after a rename).
+  static Status Adopt(std::unique_ptr<File> file, const std::string& path, std::unique_ptr<DbfFile>* out);
+
+  const std::string& path() const { return path_; }
+  const FieldList& fields() const { return fields_; }
+  int FieldIndex(const std::string& name) const;  // without regard to case; -1 when absent
+  uint32_t recordCount() const { return count_; }
+  int recordLength() const { return recordLength_; }
+  int headerLength() const { return headerLength_; }
+  bool hasMemoFields() const;
+  bool readOnly() const { return readOnly_; }
+  // The header and descriptors as read (headerLength bytes).
+  const std::string& headerBytes() const { return header_; }
+  std::string BlankRecord() const { return std::string(recordLength_, ' '); }
+  File* file() { return file_.get(); }
+
+  // recno 1..count; buf holds recordLength bytes.
+  Status Read(uint32_t recno, char* buf);
+  // Reads n consecutive records from first into buf (n × recordLength bytes).
+  Status ReadMany(uint32_t first, uint32_t n, char* buf);
+  Status Write(uint32_t recno, const char* buf);
+  // Overwrites the end-of-file marker with the record, writes a new marker,
+  // then updates the count. *recno receives the new record's number.
+  Status Append(const char* buf, uint32_t* recno);
+
+  // Problems of the file on disk: count against length, the end-of-file
+  // marker, deletion flags. One line each, naming the file.
+  Status Check(std::vector<std::string>* problems);
+
+  // Header bytes 1-3 for today's date (year - 1900, month, day).
+  static void StampToday(char* header);
+
+ private:
+  DbfFile() = default;
+  Status Parse(uint64_t fileSize);
+  Status WriteHeaderWord();
+
+  std::unique_ptr<File> file_;
+  std::string path_;
+  std::string header_;
+  FieldList fields_;
+  uint32_t count_ = 0;
+  int headerLength_ = 0;
+  int recordLength_ = 0;
+  bool readOnly_ = false;
+  bool stamped_ = false;  // the date was written during this session
+};
+
+// Streams a new table file holding a given header and records, in large
+// writes: used to rewrite a table beside the old one.
+class DbfWriter {
+ public:
+  // headerBytes: the header and descriptors to copy (count and date are set here).
+  static Status Begin(Env* env, const std::string& path, const std::string& headerBytes, int recordLength,
+                      std::unique_ptr<DbfWriter>* out);
+  Status Add(const char* record);
+  // Writes the end-of-file marker and the header, and syncs. The handle is
+  // then handed over (e.g. to DbfFile::Adopt).
+  Status Finish(std::unique_ptr<File>* file);
+  uint32_t count() const { return count_; }
+
+ private:
+  DbfWriter() = default;
+  Status FlushBuffer();
+
+  std::unique_ptr<File> file_;
+  std::string header_;
+  int recordLength_ = 0;
+  uint32_t count_ = 0;
+  uint64_t written_ = 0;  // bytes written so far
+  std::string buffer_;
+};
+
+}  // namespace tbengine
+
+#endif  // TBENGINE_DBF_H

@@ -1,0 +1,197 @@
+// The real file system (POSIX) and the fault-injecting wrapper used by tests.
+#include "tbengine/env.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace tbengine {
+namespace {
+
+IoStatus PosixError(int err, const std::string& what, const std::string& path) {
+  return IoStatus::Error(err, what + " " + path + ": " + std::strerror(err));
+}
+
+class PosixFile : public File {
+ public:
+  PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
+  ~PosixFile() override { ::close(fd_); }  // also releases the flock
+
+  IoStatus ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) override {
+    size_t done = 0;
+    char* p = static_cast<char*>(buf);
+    while (done < n) {
+      ssize_t r = ::pread(fd_, p + done, n - done, static_cast<off_t>(offset + done));
+      if (r < 0) {
+        if (errno == EINTR) continue;
+        *got = done;
+        return PosixError(errno, "Cannot read", path_);
+      }
+      if (r == 0) break;
+      done += static_cast<size_t>(r);
+    }
+    *got = done;
+    return IoStatus();
+  }
+
+  IoStatus WriteAt(uint64_t offset, const void* buf, size_t n) override {
+    size_t done = 0;
+    const char* p = static_cast<const char*>(buf);
+    while (done < n) {
+      ssize_t r = ::pwrite(fd_, p + done, n - done, static_cast<off_t>(offset + done));
+      if (r < 0) {
+        if (errno == EINTR) continue;
+        return PosixError(errno, "Cannot write", path_);
+      }
+      done += static_cast<size_t>(r);
+    }
+    return IoStatus();
+  }
+
+  IoStatus Size(uint64_t* size) override {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) return PosixError(errno, "Cannot stat", path_);
+    *size = static_cast<uint64_t>(st.st_size);
+    return IoStatus();
+  }
+
+  IoStatus Truncate(uint64_t size) override {
+    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) return PosixError(errno, "Cannot truncate", path_);
+    return IoStatus();
+  }
+
+  IoStatus Sync() override {
+    if (::fsync(fd_) != 0) return PosixError(errno, "Cannot sync", path_);
+    return IoStatus();
+  }
+
+  IoStatus Lock(bool exclusive) override {
+    int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
+    while (::flock(fd_, op) != 0) {
+      if (errno == EINTR) continue;
+      return PosixError(errno, "Cannot lock", path_);
+    }
+    return IoStatus();
+  }
+
+  const std::string& path() const override { return path_; }
+
+ private:
+  int fd_;
+  std::string path_;
+};
+
+class PosixEnv : public Env {
+ public:
+  IoStatus Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) override {
+    int flags = O_CLOEXEC;
+    switch (mode) {
+      case OpenMode::kReadWrite: flags |= O_RDWR; break;
+      case OpenMode::kReadOnly: flags |= O_RDONLY; break;
+      case OpenMode::kCreateTruncate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+    }
+    int fd;
+    do {
+      fd = ::open(path.c_str(), flags, 0644);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) return PosixError(errno, "Cannot open", path);
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+      ::close(fd);
+      return PosixError(EISDIR, "Cannot open", path);
+    }
+    *out = std::make_unique<PosixFile>(fd, path);
+    return IoStatus();
+  }
+
+  bool Exists(const std::string& path) override {
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+  }
+
+  IoStatus Remove(const std::string& path) override {
+    if (::unlink(path.c_str()) != 0) return PosixError(errno, "Cannot remove", path);
+    return IoStatus();
+  }
+
+  IoStatus Rename(const std::string& from, const std::string& to) override {
+    if (::rename(from.c_str(), to.c_str()) != 0) return PosixError(errno, "Cannot rename " + from + " to", to);
+    return IoStatus();
+  }
+
+  IoStatus List(const std::string& dir, std::vector<std::string>* names) override {
+    names->clear();
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (d == nullptr) return PosixError(errno, "Cannot list", dir);
+    while (struct dirent* e = ::readdir(d)) {
+      if (std::strcmp(e->d_name, ".") == 0 || std::strcmp(e->d_name, "..") == 0) continue;
+      names->emplace_back(e->d_name);
+    }
+    ::closedir(d);
+    return IoStatus();
+  }
+};
+
+// Passes everything through, asking the FaultEnv before each write.
+class FaultFile : public File {
+ public:
+  FaultFile(FaultEnv* env, std::unique_ptr<File> base) : env_(env), base_(std::move(base)) {}
+  IoStatus ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) override {
+    return base_->ReadAt(offset, buf, n, got);
+  }
+  IoStatus WriteAt(uint64_t offset, const void* buf, size_t n) override {
+    IoStatus s = env_->BeforeWrite(base_->path());
+    if (!s.ok()) return s;
+    return base_->WriteAt(offset, buf, n);
+  }
+  IoStatus Size(uint64_t* size) override { return base_->Size(size); }
+  IoStatus Truncate(uint64_t size) override { return base_->Truncate(size); }
+  IoStatus Sync() override { return base_->Sync(); }
+  IoStatus Lock(bool exclusive) override { return base_->Lock(exclusive); }
+  const std::string& path() const override { return base_->path(); }
+
+ private:
+  FaultEnv* env_;
+  std::unique_ptr<File> base_;
+};
+
+}  // namespace
+
+Env* Env::Default() {
+  static PosixEnv* env = new PosixEnv;
+  return env;
+}
+
+IoStatus FaultEnv::Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) {
+  std::unique_ptr<File> base;
+  IoStatus s = base_->Open(path, mode, &base);
+  if (!s.ok()) return s;
+  *out = std::make_unique<FaultFile>(this, std::move(base));
+  return IoStatus();
+}
+
+IoStatus FaultEnv::Rename(const std::string& from, const std::string& to) {
+  if (renameErr_ != 0) {
+    return IoStatus::Error(renameErr_, "Cannot rename " + from + " to " + to + ": " + std::strerror(renameErr_));
+  }
+  return base_->Rename(from, to);
+}
+
+IoStatus FaultEnv::BeforeWrite(const std::string& path) {
+  ++writeCalls_;
+  if (writesLeft_ < 0) return IoStatus();
+  if (writesLeft_ > 1) {
+    --writesLeft_;
+    return IoStatus();
+  }
+  writesLeft_ = 0;
+  return IoStatus::Error(writeErr_, "Cannot write " + path + ": " + std::strerror(writeErr_));
+}
+
+}  // namespace tbengine

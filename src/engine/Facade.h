@@ -1,0 +1,117 @@
+// The objects behind the handles of engine.h, and the steps the operations
+// share. Private to the engine.
+//
+// A DATA4 holds the current record twice: `record` is the buffer the field
+// operations change, `original` is the record as it is in the file. The keys
+// the open tags hold for the current record are computed from `original`;
+// when the record is written (pointer moves, close, pack, ...) each tag whose
+// key changed gets the old key out and the new key in.
+#ifndef TBENGINE_FACADE_H
+#define TBENGINE_FACADE_H
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Dbf.h"
+#include "Dbt.h"
+#include "KeyExpr.h"
+#include "Ntx.h"
+#include "Status.h"
+#include "tbengine/engine.h"
+#include "tbengine/env.h"
+
+struct FIELD4 {
+  DATA4* data = nullptr;
+  tbengine::FieldDesc desc;
+  std::string text;  // what f4str last returned
+  // Memo fields: the text of the current record, once read or assigned.
+  bool memoLoaded = false;
+  bool memoPending = false;  // assigned, reaches the .dbt when the record is written
+  std::string memo;
+};
+
+struct TAG4 {
+  DATA4* data = nullptr;
+  std::string name;  // the .ntx file stem
+  std::unique_ptr<tbengine::NtxFile> ntx;
+  tbengine::KeyExpr expr;
+};
+
+struct INDEX4 {
+  DATA4* data = nullptr;
+  std::string name;
+};
+
+struct DATA4 {
+  CODE4* cb = nullptr;
+  std::string alias;    // the name given to d4open
+  std::string dir;      // folder of the table's files
+  std::string dbfPath;  // actual paths (case as on disk)
+  std::string dbtPath;  // "" when the table has no memo file
+  tbengine::FileLock lock = tbengine::FileLock::kShared;
+  std::unique_ptr<tbengine::DbfFile> dbf;
+  std::unique_ptr<tbengine::DbtFile> dbt;
+  std::vector<std::unique_ptr<FIELD4>> fields;
+  std::vector<std::unique_ptr<TAG4>> tags;
+  std::vector<std::unique_ptr<INDEX4>> indexes;
+  TAG4* selected = nullptr;
+
+  std::string record;    // the buffer the field operations change
+  std::string original;  // the current record as in the file
+  long recno = 0;        // 1..count, or count + 1 at end of file
+  bool eof = false;
+  bool bof = false;
+  bool changed = false;
+  bool cursorSynced = false;  // the selected tag's cursor is on the current record
+};
+
+struct CODE4 {
+  tbengine::Env* env = nullptr;
+  std::string dir;
+  int accessMode = OPEN4DENY_NONE;
+  int autoOpen = 1;
+  int safety = 1;
+  int optimize = 0;
+  int optimizeWrite = 0;
+  int errorCode = 0;
+  std::string errorText;
+  std::vector<std::unique_ptr<DATA4>> tables;
+};
+
+namespace tbengine {
+
+// Makes s the pending error unless one is pending already (the first error
+// is the one worth showing). Returns s.code().
+int SetError(CODE4* cb, const Status& s);
+int SetError(CODE4* cb, int code, const std::string& message);
+// For operations on a null handle.
+int NullHandle(const char* operation);
+
+// Writes the current record when it changed: memos first, then the record,
+// then the tags (old key out, new key in).
+Status FlushRecord(DATA4* d);
+// Makes recno current (1..count).
+Status LoadRecord(DATA4* d, uint32_t recno);
+// Makes the position "end of file": recno = count + 1, a blank record.
+void SetEndOfFile(DATA4* d);
+
+// Opens an .ntx file as a tag of d (not selected); its expression must
+// compile against d's fields with the file's key length.
+Status OpenTag(DATA4* d, const std::string& path, TAG4** out);
+void CloseTag(DATA4* d, TAG4* tag);
+// Reads every record once and computes the keys of each expression.
+Status CollectKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std::vector<std::vector<NtxEntry>>* entries);
+// Reads the records in large chunks: fn(recno, record bytes).
+Status ForEachRecord(DATA4* d, const std::function<Status(uint32_t, const char*)>& fn);
+
+// Finishes or discards what an interrupted pack or memo compaction left
+// beside the table (see Rewrite.cpp). Call only while no other program has
+// the table open.
+void RecoverRewrites(Env* env, const std::string& dbfPath, const std::string& dbtPath,
+                     const std::vector<std::string>& ntxPaths);
+
+}  // namespace tbengine
+
+#endif  // TBENGINE_FACADE_H
