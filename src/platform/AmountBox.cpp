@@ -1,0 +1,93 @@
+#include "platform/AmountBox.h"
+
+#include <QKeyEvent>
+
+#include "data/DateText.h"
+#include "platform/HandlerGuard.h"
+
+namespace {
+
+// The digit positions before the decimal point of a design mask.
+int IntegerPositions(const QString& designMask) {
+  const QString mask = designMask.section(';', 0, 0);
+  const int point = int(mask.indexOf('.'));
+  const QString whole = point < 0 ? mask : mask.left(point);
+  int n = 0;
+  for (QChar c : whole)
+    if (c == '#' || c == '9' || c == '0') ++n;
+  return n;
+}
+
+}  // namespace
+
+AmountBox::AmountBox(const QString& designMask, const char* format, QWidget* parent)
+    : MaskedBox(QString(), parent), designMask_(designMask), format_(format) {
+  setAlignment(Qt::AlignRight);
+  applyMask(IntegerPositions(designMask));
+}
+
+void AmountBox::applyMask(int integerPositions) {
+  QString mask = designMask_;
+  const int grow = integerPositions - IntegerPositions(designMask_);
+  if (grow > 0) {
+    int first = 0;
+    while (first < mask.size() && mask[first] == '!') ++first;
+    mask.insert(first, QString(grow, '#'));
+  }
+  // Only the first "." of the mask part is the decimal point.
+  const int point = int(mask.section(';', 0, 0).indexOf('.'));
+  if (point >= 0) mask[point] = DecimalSeparator();
+  integerPositions_ = integerPositions;
+  setDesignMask(mask);
+}
+
+void AmountBox::showEvent(QShowEvent* event) {
+  // The separator follows the user's settings as they are when shown.
+  const QString shown = inputMask();
+  if (!shown.contains(DecimalSeparator()) && designMask_.contains('.')) applyMask(integerPositions_);
+  MaskedBox::showEvent(event);
+}
+
+void AmountBox::setText(const QString& text) {
+  const QString number = text.trimmed();
+  int whole = int(number.indexOf(DecimalSeparator()));
+  if (whole < 0) whole = int(number.size());
+  if (whole > integerPositions_) applyMask(whole);
+  MaskedBox::setText(text);
+  judgeColour();
+}
+
+void AmountBox::setValue(double v) { setText(FormatFloat(format(), v)); }
+
+double AmountBox::value() const { return StrToFloat(boxText()); }
+
+void AmountBox::setRedWhenNegative(bool red) {
+  colouring_ = red;
+  judgeColour();
+}
+
+void AmountBox::judgeColour() {
+  red_ = colouring_ && text().contains('-');
+  QPalette p = palette();
+  p.setColor(QPalette::Text, red_ ? Qt::red : Qt::black);
+  setPalette(p);
+}
+
+bool AmountBox::reformat() {
+  return RunGuarded([this] { setText(FormatNumberText(boxText(), format())); });
+}
+
+bool AmountBox::onLeave() {
+  const bool ok = reformat();
+  judgeColour();
+  return ok;
+}
+
+void AmountBox::keyPressEvent(QKeyEvent* event) {
+  judgeColour();
+  if (!event->text().isEmpty() && event->text()[0] == DecimalSeparator()) {
+    if (!reformat()) return;  // the key is lost with the failed handler
+    setCursorPosition(0);     // so the key itself moves on to the decimals
+  }
+  MaskedBox::keyPressEvent(event);
+}

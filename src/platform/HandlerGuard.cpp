@@ -1,0 +1,18 @@
+#include "platform/HandlerGuard.h"
+
+#include <exception>
+
+#include "data/DateText.h"
+#include "platform/Ui.h"
+
+bool RunGuarded(const std::function<void()>& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const ConversionError& e) {
+    Ui::get().error(e.text());
+  } catch (const std::exception& e) {
+    Ui::get().error(QString::fromLocal8Bit(e.what()));
+  }
+  return false;
+}

@@ -1,0 +1,70 @@
+#include "platform/MaskedBox.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+#include "platform/EditMask.h"
+#include "platform/EnterMovesFocus.h"
+
+MaskedBox::MaskedBox(const QString& designMask, QWidget* parent) : QLineEdit(parent) {
+  if (!designMask.isEmpty()) setDesignMask(designMask);
+}
+
+void MaskedBox::setDesignMask(const QString& designMask) {
+  const QString kept = boxText();
+  blank_ = MaskBlank(designMask);
+  setInputMask(QtInputMask(designMask));
+  setText(kept);
+}
+
+void MaskedBox::setText(const QString& text) {
+  QString t = text;
+  t.replace(' ', blank_);
+  QLineEdit::setText(t);
+}
+
+QString MaskedBox::boxText() const {
+  QString t = displayText();
+  t.replace(blank_, ' ');
+  return t;
+}
+
+bool MaskedBox::leave() {
+  if (leaving_) return false;  // a message shown while leaving moves the focus again
+  leaving_ = true;
+  const bool ok = onLeave();
+  leaving_ = false;
+  if (ok) emit exited();
+  return ok;
+}
+
+namespace {
+// Focus that comes and goes with the window or a menu, not with the user
+// moving between the window's controls.
+bool WindowOnly(const QFocusEvent* event) {
+  return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+}
+}  // namespace
+
+void MaskedBox::focusInEvent(QFocusEvent* event) {
+  QLineEdit::focusInEvent(event);
+  // Entering a box (also as the first control of a window being shown)
+  // selects its text, so typing replaces it: a mask edits in place, and a
+  // number typed over part of another would mix the two. A menu closing
+  // leaves the cursor where it was.
+  if (event->reason() != Qt::PopupFocusReason) {
+    selectAll();
+    if (!hasSelectedText()) setCursorPosition(0);
+  }
+}
+
+void MaskedBox::focusOutEvent(QFocusEvent* event) {
+  QLineEdit::focusOutEvent(event);
+  // Leaving the window (another window, a menu) is not leaving the box.
+  if (!WindowOnly(event)) leave();
+}
+
+void MaskedBox::keyPressEvent(QKeyEvent* event) {
+  if (EnterMovesFocus::handle(this, event)) return;
+  QLineEdit::keyPressEvent(event);
+}

@@ -1,0 +1,44 @@
+// What amount boxes and date boxes share: a design edit mask, Enter moving
+// to the next control, and a check when the focus leaves the box for another
+// control of the window (not when the window itself loses the focus).
+#ifndef PLATFORM_MASKEDBOX_H
+#define PLATFORM_MASKEDBOX_H
+
+#include <QLineEdit>
+
+class MaskedBox : public QLineEdit {
+  Q_OBJECT
+ public:
+  // designMask as the window states it ("!99/99/00;1;_").
+  MaskedBox(const QString& designMask, QWidget* parent);
+
+  // Sets the text; blanks stand for empty positions, so a right-aligned
+  // number stays right-aligned. Hides QLineEdit::setText.
+  void setText(const QString& text);
+  // The text with empty positions as blanks ("12.00" typed into "#####.99"
+  // gives "12   .00"), as the window's routines read it.
+  QString boxText() const;
+
+  // Runs what leaving the box does, as if the focus had moved on; true when
+  // the box accepted its text.
+  bool leave();
+
+ signals:
+  // The focus left the box and the box's own check passed: the window's
+  // MaskEdit…Exit handler runs now.
+  void exited();
+
+ protected:
+  void setDesignMask(const QString& designMask);
+  // The box's own check on leaving; false keeps exited() from firing.
+  virtual bool onLeave() = 0;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QChar blank_ = '_';
+  bool leaving_ = false;
+};
+
+#endif  // PLATFORM_MASKEDBOX_H
