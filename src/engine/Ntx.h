@@ -1,6 +1,6 @@
 // A Clipper .ntx index file: one B-tree of (key, record number) entries with
-// a cursor. Byte layout and rules: see the format comment in Ntx.cpp.
-// Only the page cache reads and writes pages.
+// a cursor. Byte layout and rules: see the format comment in NtxPage.h.
+// Only the page cache (PageCache.h) reads and writes pages.
 //
 // Invariants (checked by Check):
 //  1. Keys on a page ascend; equal keys ascend by record number.
@@ -34,8 +34,11 @@ class NtxFile {
   // Writes a new index file at path holding entries (any order; sorted here
   // by key then record number). The file is written under a temporary name
   // and renamed over path, so a failure leaves an existing file intact.
+  // maxKeysPerPage 0 gives the usual page fill; tests pass a small number
+  // (2 or more) to get deep trees.
   static Status Build(Env* env, const std::string& path, const std::string& expression,
-                      int keyLength, int keyDecimals, std::vector<NtxEntry> entries);
+                      int keyLength, int keyDecimals, std::vector<NtxEntry> entries,
+                      int maxKeysPerPage = 0);
   // Opens an existing file; validates the header (e4index on a bad one).
   static Status Open(Env* env, const std::string& path, std::unique_ptr<NtxFile>* out);
 
@@ -44,7 +47,10 @@ class NtxFile {
   int keyLength() const;
   int keyDecimals() const;
 
-  // Changes. The cursor is invalid afterwards until repositioned.
+  // Changes, written to the file before they return. The cursor is invalid
+  // afterwards until repositioned. Keys must be keyLength bytes (e4parm).
+  // Insert places the entry after equal keys of lower record numbers and
+  // refuses (e4index) an entry that is already there.
   Status Insert(const std::string& key, uint32_t recno);
   Status Remove(const std::string& key, uint32_t recno);  // e4index when absent
 
@@ -55,7 +61,9 @@ class NtxFile {
   // Moves by n entries (negative = back). *moved is how many entries were
   // actually passed; fewer than |n| means the move hit an end (the cursor
   // then stays on the first entry when going back, and is invalid past the
-  // last entry when going forward).
+  // last entry when going forward). From an invalid cursor (past the end) a
+  // move back starts by stepping onto the last entry, which counts as one;
+  // a move forward passes nothing.
   Status Skip(long n, long* moved);
   // Partial-key seek: compares text with the first min(len, keyLength)
   // bytes of each key. *result: 0 found, 2 on the next greater key, 3 past
@@ -66,7 +74,10 @@ class NtxFile {
   bool valid() const;
   uint32_t recno() const;
   const std::string& key() const;
-  // Fractional position of the cursor's entry, 0.0-1.0, from the tree path.
+  // Fractional position of the cursor's entry, 0.0-1.0: exact, (k - 1) / N
+  // for the k-th of N entries, in small indexes; estimated from the tree path
+  // alone in larger ones (strictly increasing in index order, may err either
+  // way by a few per cent). 1.0 past the end, 0.0 in an empty index.
   Status Position(double* pos);
 
   // Calls fn for every entry in order.
@@ -77,6 +88,7 @@ class NtxFile {
 
  private:
   NtxFile();
+  friend class NtxChecker;
   struct Impl;
   std::unique_ptr<Impl> impl_;
 };

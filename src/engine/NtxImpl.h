@@ -1,0 +1,101 @@
+// Inside of NtxFile, shared by Ntx.cpp (open, cursor, changes), NtxBuild.cpp
+// and NtxCheck.cpp. Not for other parts of the engine.
+#ifndef TBENGINE_NTXIMPL_H
+#define TBENGINE_NTXIMPL_H
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "Ntx.h"
+#include "NtxPage.h"
+#include "PageCache.h"
+
+namespace tbengine {
+
+// Deeper than this is a loop: 64 levels of even 2 keys a page would hold far
+// more entries than a file of 4 GB can.
+constexpr size_t kNtxMaxDepth = 64;
+// Pages an open index keeps in memory (about 1.2 KB each decoded).
+constexpr size_t kNtxCachePages = 16384;
+
+// One step of a path from the root. Below the last frame, idx is the child
+// taken; in the last frame it is the entry the path stands on.
+struct NtxFrame {
+  uint32_t page;
+  int idx;
+};
+using NtxPath = std::vector<NtxFrame>;
+using PageRef = std::shared_ptr<const NtxPage>;
+
+struct NtxFile::Impl {
+  Env* env = nullptr;
+  std::string path;
+  std::unique_ptr<File> file;
+  NtxHeader header;
+  std::unique_ptr<PageCache> cache;
+
+  // Cursor.
+  NtxPath cursor;
+  bool valid = false;
+  std::string curKey;
+  uint32_t curRecno = 0;
+
+  // Entries under each page, computed when a long skip or a count needs them
+  // and forgotten when the page or anything below it changes.
+  std::unordered_map<uint32_t, uint64_t> counts;
+
+  int K() const { return header.geometry.keyLength; }
+  int M() const { return header.geometry.maxKeys; }
+  int MinKeys() const { return M() / 2; }
+  Status Corrupt(const std::string& what) const { return Status::CorruptIndex(path, what); }
+
+  Status Load(uint32_t page, PageRef* out) { return cache->Get(page, out); }
+  // Appends a frame, refusing loops (a page twice on one path, or a path
+  // deeper than any real tree) and empty pages below the root. When seen is
+  // given, a page met before in the same walk is refused too.
+  Status Push(NtxPath* path, uint32_t page, int idx, PageRef* out,
+              std::unordered_set<uint32_t>* seen = nullptr);
+  Status DescendFirst(NtxPath* path, uint32_t page, std::unordered_set<uint32_t>* seen = nullptr);
+  Status DescendLast(NtxPath* path, uint32_t page);
+  // Moves a path to the next / previous entry; *moved false at the end
+  // (the path is then spent).
+  Status Next(NtxPath* path, bool* moved, std::unordered_set<uint32_t>* seen = nullptr);
+  Status Prev(NtxPath* path, bool* moved);
+  // Drops frames that stand past the last entry of their page; false when
+  // nothing is left (past the end of the index).
+  Status Settle(NtxPath* path, bool* onEntry);
+  Status EntryAt(const NtxPath& path, std::string* key, uint32_t* recno);
+  Status SetCursor(NtxPath path);  // empty path = invalid cursor
+  void Invalidate() {
+    valid = false;
+    cursor.clear();
+  }
+
+  Status Count(uint32_t page, size_t depth, uint64_t* out);
+  Status Rank(const NtxPath& path, uint64_t* rank);
+  Status PathToRank(uint64_t rank, NtxPath* path);
+  void ForgetCounts(const NtxPath& path) {
+    for (const NtxFrame& f : path) counts.erase(f.page);
+  }
+
+  Status FindPath(const std::string& key, uint32_t recno, NtxPath* path, bool* found);
+  Status SeekPath(const std::string& text, NtxPath* path, bool* onEntry);
+  Status Rebalance(NtxPath path, NtxPage node);
+  Status Write(const NtxPage& page);  // through the cache; forgets its count
+  Status SetRoot(uint32_t root);
+};
+
+// memcmp over k bytes, then record numbers.
+inline int CompareEntry(const char* a, uint32_t ra, const char* b, uint32_t rb, int k) {
+  int c = std::memcmp(a, b, k);
+  if (c != 0) return c;
+  return ra < rb ? -1 : ra > rb ? 1 : 0;
+}
+
+}  // namespace tbengine
+
+#endif  // TBENGINE_NTXIMPL_H

@@ -1,0 +1,103 @@
+#include "PageCache.h"
+
+#include <algorithm>
+
+namespace tbengine {
+
+PageCache::PageCache(File* file, const NtxGeometry& geometry, uint64_t fileSize, size_t capacity)
+    : file_(file), geometry_(geometry), fileSize_(fileSize), capacity_(capacity) {}
+
+Status PageCache::Get(uint32_t offset, std::shared_ptr<const NtxPage>* out) {
+  auto it = slots_.find(offset);
+  if (it != slots_.end()) {
+    ages_.splice(ages_.begin(), ages_, it->second.age);
+    *out = it->second.page;
+    return Status::Ok();
+  }
+  const std::string& path = file_->path();
+  if (offset == 0 || offset % kNtxPageSize != 0 || offset + uint64_t{kNtxPageSize} > fileSize_)
+    return Status::CorruptIndex(path, "page offset " + std::to_string(offset) + " out of range");
+  char bytes[kNtxPageSize];
+  size_t got = 0;
+  IoStatus io = file_->ReadAt(offset, bytes, kNtxPageSize, &got);
+  ++fileReads_;
+  if (!io.ok()) return Status::Error(e4read, io.message());
+  if (got != kNtxPageSize)
+    return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + " is cut short");
+  auto page = std::make_shared<NtxPage>();
+  std::string why;
+  if (!DecodeNtxPage(bytes, geometry_, offset, page.get(), &why))
+    return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + ": " + why);
+  Keep(offset, page);
+  *out = std::move(page);
+  return Status::Ok();
+}
+
+Status PageCache::Put(const NtxPage& page) {
+  char bytes[kNtxPageSize];
+  EncodeNtxPage(page, geometry_, bytes);
+  IoStatus io = file_->WriteAt(page.offset, bytes, kNtxPageSize);
+  if (!io.ok()) {
+    Clear();
+    return Status::Error(e4write, io.message());
+  }
+  fileSize_ = std::max<uint64_t>(fileSize_, uint64_t{page.offset} + kNtxPageSize);
+  Keep(page.offset, std::make_shared<const NtxPage>(page));
+  return Status::Ok();
+}
+
+Status PageCache::WriteHeader(const NtxHeader& header) {
+  char bytes[kNtxPageSize];
+  EncodeNtxHeader(header, bytes);
+  IoStatus io = file_->WriteAt(0, bytes, kNtxPageSize);
+  if (!io.ok()) {
+    Clear();
+    return Status::Error(e4write, io.message());
+  }
+  fileSize_ = std::max<uint64_t>(fileSize_, kNtxPageSize);
+  return Status::Ok();
+}
+
+uint32_t PageCache::Allocate() {
+  if (!released_.empty()) {
+    uint32_t offset = released_.back();
+    released_.pop_back();
+    return offset;
+  }
+  uint64_t end = (fileSize_ + kNtxPageSize - 1) / kNtxPageSize * kNtxPageSize;
+  end = std::max<uint64_t>(end, kNtxPageSize);
+  fileSize_ = end + kNtxPageSize;  // reserved; written by the caller's Put
+  return static_cast<uint32_t>(end);
+}
+
+void PageCache::Release(uint32_t offset) {
+  auto it = slots_.find(offset);
+  if (it != slots_.end()) {
+    ages_.erase(it->second.age);
+    slots_.erase(it);
+  }
+  released_.push_back(offset);
+}
+
+void PageCache::Clear() {
+  slots_.clear();
+  ages_.clear();
+}
+
+void PageCache::Keep(uint32_t offset, std::shared_ptr<const NtxPage> page) {
+  if (capacity_ == 0) return;
+  auto it = slots_.find(offset);
+  if (it != slots_.end()) {
+    ages_.splice(ages_.begin(), ages_, it->second.age);
+    it->second.page = std::move(page);
+    return;
+  }
+  ages_.push_front(offset);
+  slots_.emplace(offset, Slot{std::move(page), ages_.begin()});
+  if (slots_.size() > capacity_) {
+    slots_.erase(ages_.back());
+    ages_.pop_back();
+  }
+}
+
+}  // namespace tbengine

@@ -1,0 +1,65 @@
+// The only reader and writer of an .ntx file's pages. Keeps decoded pages
+// in memory (least recently used ones dropped past the capacity) and writes
+// every change through to the file at once, so the file is current after
+// each call that succeeds.
+#ifndef TBENGINE_PAGECACHE_H
+#define TBENGINE_PAGECACHE_H
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "NtxPage.h"
+#include "Status.h"
+#include "tbengine/env.h"
+
+namespace tbengine {
+
+class PageCache {
+ public:
+  // file must outlive the cache; fileSize is its current length. capacity 0
+  // caches nothing (used for writing a new file once).
+  PageCache(File* file, const NtxGeometry& geometry, uint64_t fileSize, size_t capacity);
+
+  // The page at offset, read and validated on first use. e4index naming the
+  // file and offset when the offset is not a page of the file or the page
+  // cannot be trusted; e4read when the file cannot be read.
+  Status Get(uint32_t offset, std::shared_ptr<const NtxPage>* out);
+  // Writes page (at page.offset) and keeps it as the cached copy. On failure
+  // the cache is emptied, so later reads see what the file holds.
+  Status Put(const NtxPage& page);
+  Status WriteHeader(const NtxHeader& header);
+
+  // An offset for a new page: one dropped earlier in this session, or the
+  // end of the file. The page exists once it is Put.
+  uint32_t Allocate();
+  // A page no longer in the tree; it stays in the file, unused, and may be
+  // handed out again by Allocate.
+  void Release(uint32_t offset);
+
+  uint64_t fileSize() const { return fileSize_; }
+  uint64_t fileReads() const { return fileReads_; }
+  void Clear();
+
+ private:
+  struct Slot {
+    std::shared_ptr<const NtxPage> page;
+    std::list<uint32_t>::iterator age;
+  };
+  void Keep(uint32_t offset, std::shared_ptr<const NtxPage> page);
+
+  File* file_;
+  NtxGeometry geometry_;
+  uint64_t fileSize_;
+  size_t capacity_;
+  uint64_t fileReads_ = 0;
+  std::unordered_map<uint32_t, Slot> slots_;
+  std::list<uint32_t> ages_;  // most recently used first
+  std::vector<uint32_t> released_;
+};
+
+}  // namespace tbengine
+
+#endif  // TBENGINE_PAGECACHE_H
