@@ -1,0 +1,75 @@
+#include "platform/FileCopy.h"
+
+#include <cerrno>
+#include <filesystem>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::function<FileCopy::Result(const QString&, const QString&)>& fault() {
+  static std::function<FileCopy::Result(const QString&, const QString&)> f;
+  return f;
+}
+
+FileCopy::Result fail(const std::error_code& error, QString* detail) {
+  if (detail) *detail = QString::fromLocal8Bit(error.message().c_str());
+  return FileCopy::resultOf(error);
+}
+
+}  // namespace
+
+namespace FileCopy {
+
+Result resultOf(const std::error_code& error) {
+  if (!error) return Result::Ok;
+  if (error.category() != std::generic_category() && error.category() != std::system_category())
+    return Result::Failed;
+  switch (error.value()) {
+    case ENOSPC:
+    case EDQUOT:
+      return Result::DiskFull;
+    case EROFS:
+    case EACCES:
+    case EPERM:
+      return Result::WriteProtected;
+    default:
+      return Result::Failed;
+  }
+}
+
+Result copy(const QString& from, const QString& to, QString* detail) {
+  if (fault()) {
+    const Result injected = fault()(from, to);
+    if (injected != Result::Ok) {
+      if (detail) *detail = QStringLiteral("injected failure");
+      return injected;
+    }
+  }
+  const fs::path source = from.toStdString();
+  const fs::path target = to.toStdString();
+  std::error_code error;
+  if (!fs::is_regular_file(source, error)) {
+    return fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory), detail);
+  }
+  // A read-only target stays protected although its folder would let the
+  // rename replace it.
+  if (fs::exists(target, error) && ::access(target.c_str(), W_OK) != 0)
+    return fail(std::error_code(errno, std::generic_category()), detail);
+
+  fs::path temporary = target;
+  temporary += ".tbcopy";
+  fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
+  if (!error) fs::rename(temporary, target, error);
+  if (error) {
+    std::error_code ignored;
+    fs::remove(temporary, ignored);
+    return fail(error, detail);
+  }
+  return Result::Ok;
+}
+
+void setFault(std::function<Result(const QString&, const QString&)> f) { fault() = std::move(f); }
+
+}  // namespace FileCopy
