@@ -4,24 +4,9 @@
 #include <bitset>
 #include <cstring>
 
+#include "Bytes.h"
 
 namespace tbengine {
-
-namespace {
-uint16_t GetU16(const char* p) {
-  const auto* b = reinterpret_cast<const unsigned char*>(p);
-  return static_cast<uint16_t>(b[0] | b[1] << 8);
-}
-uint32_t GetU32(const char* p) { return GetU16(p) | static_cast<uint32_t>(GetU16(p + 2)) << 16; }
-void PutU16(char* p, uint16_t v) {
-  p[0] = static_cast<char>(v);
-  p[1] = static_cast<char>(v >> 8);
-}
-void PutU32(char* p, uint32_t v) {
-  PutU16(p, static_cast<uint16_t>(v));
-  PutU16(p + 2, static_cast<uint16_t>(v >> 16));
-}
-}  // namespace
 
 int NtxMaxKeys(int keyLength) {
   int m = 1022 / (keyLength + 10) - 1;
