@@ -7,8 +7,9 @@
 
 #include <QString>
 
-// Writes the tables into dir (which must exist), replacing tables of the same
-// names. False with *error set when a file cannot be written.
+// Writes the tables into dir (which must exist). Refuses (false, *error set)
+// when dir already holds one of them, so no data is ever overwritten; also
+// false when a file cannot be written.
 bool WriteSuppliedTables(const QString& dir, QString* error);
 
 #endif  // DATA_SUPPLYTABLES_H

@@ -86,3 +86,8 @@ void DataFolderTest::TearDown() {
 }
 
 bool DataFolderTest::exists(const QString& file) const { return QFile::exists(path(file)); }
+
+void IndexedFolderTest::SetUp() {
+  DataFolderTest::SetUp();
+  RebuildIndexes(true);
+}

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "data/Progress.h"
 #include "platform/Ui.h"
 
 class RecordingUi : public Ui {
@@ -53,6 +54,23 @@ class DataFolderTest : public ::testing::Test {
 
   QTemporaryDir dir;
   RecordingUi ui;
+};
+
+// A data folder whose index files have been built.
+class IndexedFolderTest : public DataFolderTest {
+ protected:
+  void SetUp() override;
+};
+
+// Records what long operations show in the progress box: "show:<caption>",
+// "hide" and the percentages.
+class RecordingProgress : public ProgressSink {
+ public:
+  QStringList calls;
+  void showProgress(bool visible, const QString& caption) override {
+    calls << (visible ? "show:" + caption : QStringLiteral("hide"));
+  }
+  void setProgress(int percent) override { calls << QString::number(percent); }
 };
 
 // Locale, clock and Ui only (no folder, no engine).

@@ -1,0 +1,403 @@
+#include "data/dbFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "data/CodeBase.h"
+#include "data/Settings.h"
+#include "data/SupplyTables.h"
+#include "data/TestSupport.h"
+#include "tbengine/inspect.h"
+
+namespace {
+
+TDate D(int y, int m, int d) { return DateFromQDate(QDate(y, m, d)); }
+
+QByteArray Raw(FIELD4* f) { return QByteArray(f4str(f)); }
+
+class SuppliedTablesTest : public DataFolderTest {};
+
+TEST_F(SuppliedTablesTest, EveryTableIsEmptyButTheSettingsAndImportFoldersRecords) {
+  for (const TableDef* t : AllTables()) {
+    QFile f(path(t->fileName));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << t->fileName;
+    const QByteArray header = f.read(32);
+    EXPECT_EQ(quint8(header[29]), 0x03) << t->fileName << ": Windows ANSI code page";
+    EXPECT_EQ(quint8(header[0]), t->hasMemo() ? 0x83 : 0x03) << t->fileName;
+    EXPECT_EQ(exists(QString(t->openName) + ".dbt"), t->hasMemo()) << t->fileName;
+    const quint32 count = quint8(header[4]) | quint8(header[5]) << 8;
+    const bool oneRecord = t == &KEX1Def() || t == &ImpdirsDef();
+    EXPECT_EQ(count, oneRecord ? 1u : 0u) << t->fileName;
+  }
+  EXPECT_TRUE(QDir(dir.path()).entryList({"*.ntx", "*.cgp"}).isEmpty()) << "no index files";
+}
+
+TEST_F(SuppliedTablesTest, FirstStartSettingsNameTheChargeLinesAndUseDefaults) {
+  ReadSettings();
+  const SettingsRecord& s = Settings();
+  EXPECT_EQ(s.ShipLine.trimmed(), "Shipping");
+  EXPECT_EQ(s.TaxLine.trimmed(), "Sales Tax");
+  EXPECT_EQ(s.TaxRate1, 0);
+  EXPECT_EQ(s.TaxRate2, 0);
+  EXPECT_EQ(s.ShipTax, 1);
+  EXPECT_EQ(s.TaxRound, 1);
+  EXPECT_EQ(s.LHJustify, 1);
+  EXPECT_TRUE(s.ByCust);
+  EXPECT_TRUE(s.fifo);
+  EXPECT_TRUE(s.FontName.trimmed().isEmpty());
+  EXPECT_EQ(s.FontSize, 0);
+}
+
+TEST_F(SuppliedTablesTest, SuppliedTablesAreNeverWrittenOverExistingData) {
+  QString error;
+  EXPECT_FALSE(WriteSuppliedTables(dir.path(), &error));
+  EXPECT_TRUE(error.contains("KEX1.DBF")) << error.toStdString();
+}
+
+TEST_F(SuppliedTablesTest, StartupCheckMatchesNamesWithoutCaseAndIgnoresImpdirs) {
+  EXPECT_TRUE(DataFilesPresent());
+  ASSERT_TRUE(QFile::rename(path("CUST5.dbf"), path("cust5.DBF")));
+  ASSERT_TRUE(QFile::remove(path("ImpDirs.DBF")));
+  EXPECT_TRUE(DataFilesPresent());
+  ASSERT_TRUE(QFile::remove(path("PMT.dbf")));
+  EXPECT_FALSE(DataFilesPresent());
+}
+
+TEST_F(SuppliedTablesTest, MissingTableShowsMessageAndEndsTheProgram) {
+  ASSERT_TRUE(QFile::remove(path("CUST5.dbf")));
+  EXPECT_THROW(OpenCUST5(), ProgramEnded);
+  ASSERT_EQ(ui.messages.size(), 1);
+  EXPECT_EQ(ui.messages[0].kind, Ui::Kind::Information);
+  EXPECT_EQ(ui.messages[0].text, "Unable to open file CUST5.DBF\r\nProgram will now terminate.");
+}
+
+TEST_F(SuppliedTablesTest, MissingImpdirsNamesItsFile) {
+  ASSERT_TRUE(QFile::remove(path("ImpDirs.DBF")));
+  QString info, order;
+  EXPECT_THROW(ReadImportDirs(&info, &order), ProgramEnded);
+  ASSERT_EQ(ui.messages.size(), 1);
+  EXPECT_TRUE(ui.messages[0].text.startsWith("Unable to open file ImpDirs.DBF\r\n"));
+}
+
+TEST_F(SuppliedTablesTest, MissingDefaultTagNamesTheIndexFile) {
+  // A tag group that lacks the group-number tag.
+  code4autoOpen(cb, 0);
+  DATA4* d = d4open(cb, "GROUPS");
+  ASSERT_NE(d, nullptr);
+  const TAG4INFO tags[] = {{"cGroup", "Upper(cGroup)", nullptr, 0, 0}, {nullptr, nullptr, nullptr, 0, 0}};
+  ASSERT_NE(i4create(d, "GROUPS", tags), nullptr);
+  code4close(cb);
+  code4autoOpen(cb, 1);
+
+  EXPECT_THROW(OpenGROUPS(), ProgramEnded);
+  ASSERT_EQ(ui.messages.size(), 1);
+  EXPECT_EQ(ui.messages[0].text, "Unable to open file nGroup.ntx\r\nProgram will now terminate.");
+}
+
+class TablesTest : public IndexedFolderTest {};
+
+TEST_F(TablesTest, EveryTableOpensWithItsDefaultTag) {
+  const std::pair<bool (*)(), DATA4**> opens[] = {
+      {OpenCUST5, &Cust5.d}, {OpenGROUPS, &Groups.d}, {OpenINV5, &Inv5.d}, {OpenITM5, &Itm5.d},
+      {OpenLABELS, &Labels.d}, {OpenPMT, &Pmt.d},     {OpenProd5, &Prod5.d}, {OpenPur5, &Pur5.d},
+  };
+  const char* expected[] = {"cName", "nGroup", "inv", "itm", "Labels", "Pmt", "Prod", "Pur"};
+  int i = 0;
+  for (const auto& [open, handle] : opens) {
+    ASSERT_TRUE(open());
+    ASSERT_NE(*handle, nullptr);
+    TAG4* tag = d4tagSelected(*handle);
+    ASSERT_NE(tag, nullptr) << expected[i];
+    EXPECT_EQ(QString(t4name(tag)).compare(expected[i], Qt::CaseInsensitive), 0) << t4name(tag);
+    ++i;
+  }
+  CloseAll();
+  EXPECT_EQ(Cust5.d, nullptr);
+  EXPECT_EQ(code4errorCode(cb, 0), 0);
+  EXPECT_TRUE(ui.messages.isEmpty());
+}
+
+TEST_F(TablesTest, SettingsTableOpensWithoutIndexAndAutoOpenIsRestored) {
+  DATA4* d = OpenKEX1();
+  ASSERT_NE(d, nullptr);
+  EXPECT_EQ(d4tagSelected(d), nullptr);
+  EXPECT_EQ(code4autoOpen(cb, 1), 1) << "auto-open switched on again";
+  CloseAll();
+}
+
+TEST_F(TablesTest, CustomerRoundTripsWithMemoLineBreaksAndCuts) {
+  ASSERT_TRUE(OpenCUST5());
+  ASSERT_EQ(d4appendBlank(Cust5.d), 0);
+  CustBuf = {};
+  CustBuf.cuno = 123456;
+  CustBuf.ngroup = 99;
+  CustBuf.title = "Dr";
+  CustBuf.first = "Jos\u00e9";
+  CustBuf.last = QString(25, 'L');  // wider than the field
+  CustBuf.addr1 = "Caf\u00e9 \u6f22";
+  CustBuf.zip = "05401";
+  CustBuf.email = QString(70, 'e');
+  CustBuf.comments = "first line\r\n  second line  \r\n\r\n   ";
+  WriteCustomer();
+  const long rec = d4recNo(Cust5.d);
+  d4top(Cust5.d);
+  d4go(Cust5.d, rec);
+  CustBuf = {};
+  ReadCustomer();
+  EXPECT_EQ(CustBuf.cuno, 123456);
+  EXPECT_EQ(CustBuf.ngroup, 99);
+  EXPECT_EQ(CustBuf.title, "Dr  ") << "read as stored, padded to the width";
+  EXPECT_EQ(CustBuf.first.trimmed(), "Jos\u00e9");
+  EXPECT_EQ(CustBuf.last, QString(20, 'L')) << "cut to the field width";
+  EXPECT_EQ(CustBuf.addr1.trimmed(), "Caf\u00e9 ?") << "a character Windows-1252 lacks";
+  EXPECT_EQ(CustBuf.email, QString(59, 'e') + ' ') << "59 characters, padded to 60";
+  EXPECT_EQ(CustBuf.comments, "first line\r\n  second line") << "inner breaks kept, tail trimmed";
+  CloseAll();
+}
+
+TEST_F(TablesTest, InvoiceDatesAreWindowedOnWriteAndBlankWhenMissing) {
+  ASSERT_TRUE(OpenINV5());
+  d4appendBlank(Inv5.d);
+  CurrentInvoice = {};
+  CurrentInvoice.IvNo = 1000;
+  CurrentInvoice.CuNo = 7;
+  CurrentInvoice.IDate = D(1965, 7, 4);
+  CurrentInvoice.Dept = "Shop";
+  CurrentInvoice.IMemo = "4111 x12/28";
+  CurrentInvoice.REM = "Leave at door ";
+  CurrentInvoice.Ship = 8.95;
+  CurrentInvoice.Tax = 1.23;
+  CurrentInvoice.Due = -4.5;
+  WriteInvoice();
+  EXPECT_EQ(Raw(Inv5.IDate), "20650704");
+  d4appendBlank(Inv5.d);
+  CurrentInvoice.IvNo = 1001;
+  CurrentInvoice.IDate = 0;
+  WriteInvoice();
+  EXPECT_EQ(Raw(Inv5.IDate), "        ");
+
+  d4top(Inv5.d);
+  ReadInvoice();
+  EXPECT_EQ(CurrentInvoice.IvNo, 1000);
+  EXPECT_EQ(CurrentInvoice.CuNo, 7);
+  EXPECT_EQ(CurrentInvoice.IDate, D(2065, 7, 4));
+  EXPECT_EQ(CurrentInvoice.Dept.trimmed(), "Shop");
+  EXPECT_EQ(CurrentInvoice.IMemo.trimmed(), "4111 x12/28");
+  EXPECT_EQ(CurrentInvoice.REM, "Leave at door");
+  EXPECT_DOUBLE_EQ(CurrentInvoice.Ship, 8.95);
+  EXPECT_DOUBLE_EQ(CurrentInvoice.Tax, 1.23);
+  EXPECT_DOUBLE_EQ(CurrentInvoice.Due, -4.5);
+  d4skip(Inv5.d, 1);
+  ReadInvoice();
+  EXPECT_EQ(CurrentInvoice.IDate, 0);
+  CloseAll();
+}
+
+TEST_F(TablesTest, ItemWriteAlwaysClearsBuildAndBackOrder) {
+  ASSERT_TRUE(OpenITM5());
+  d4appendBlank(Itm5.d);
+  f4assign(Itm5.lBuild, "T");
+  f4assignDouble(Itm5.BackOrder, 5);
+  ItemBuf = {1000, "TPR-12", 2.5, 8.5, true, false, "Taper Candles", "Beeswax"};
+  WriteItem();
+  EXPECT_EQ(Raw(Itm5.lBuild), "F");
+  EXPECT_EQ(f4double(Itm5.BackOrder), 0);
+  EXPECT_EQ(Raw(Itm5.LTax1), "T");
+  EXPECT_EQ(Raw(Itm5.LTax2), "F");
+  ItemBuf = {};
+  ReadItem();
+  EXPECT_EQ(ItemBuf.IvNo, 1000);
+  EXPECT_EQ(ItemBuf.PrID.trimmed(), "TPR-12");
+  EXPECT_DOUBLE_EQ(ItemBuf.Qty, 2.5);
+  EXPECT_DOUBLE_EQ(ItemBuf.UPR, 8.5);
+  EXPECT_TRUE(ItemBuf.LTax1);
+  EXPECT_FALSE(ItemBuf.LTax2);
+  EXPECT_EQ(ItemBuf.PDesc.trimmed(), "Taper Candles");
+  EXPECT_EQ(ItemBuf.IComm.trimmed(), "Beeswax");
+  CloseAll();
+}
+
+TEST_F(TablesTest, ProductWriteClearsBuildAndKeepsFlagsAndText) {
+  ASSERT_TRUE(OpenProd5());
+  d4appendBlank(Prod5.d);
+  f4assign(Prod5.lBuild, "T");
+  ProdBuf = {};
+  ProdBuf.PrID = "SOAP-OAT";
+  ProdBuf.RCode = "R1";
+  ProdBuf.PDesc = "Oatmeal Soap";
+  ProdBuf.IComm = "4.5 oz";
+  ProdBuf.PMemo = "Printed\r\nat the bottom\r\n";
+  ProdBuf.UPrice = 99999.99;
+  ProdBuf.LTax2 = true;
+  ProdBuf.lInven = true;
+  ProdBuf.REORDER = 30;
+  ProdBuf.ONHAND = -2;
+  WriteProduct();
+  EXPECT_EQ(Raw(Prod5.lBuild), "F");
+  EXPECT_EQ(Raw(Prod5.LTax1), "F");
+  ProdBuf = {};
+  ReadProduct();
+  EXPECT_EQ(ProdBuf.PrID.trimmed(), "SOAP-OAT");
+  EXPECT_EQ(ProdBuf.RCode.trimmed(), "R1");
+  EXPECT_EQ(ProdBuf.PMemo, "Printed\r\nat the bottom");
+  EXPECT_DOUBLE_EQ(ProdBuf.UPrice, 99999.99);
+  EXPECT_FALSE(ProdBuf.LTax1);
+  EXPECT_TRUE(ProdBuf.LTax2);
+  EXPECT_TRUE(ProdBuf.lInven);
+  EXPECT_DOUBLE_EQ(ProdBuf.REORDER, 30);
+  EXPECT_DOUBLE_EQ(ProdBuf.ONHAND, -2);
+  CloseAll();
+}
+
+TEST_F(TablesTest, SmallBuffersRoundTrip) {
+  ASSERT_TRUE(OpenGROUPS());
+  ASSERT_TRUE(OpenPMT());
+  ASSERT_TRUE(OpenPur5());
+  ASSERT_TRUE(OpenLABELS());
+  d4appendBlank(Groups.d);
+  GroupBuf = {42, QString(80, 'g')};
+  WriteGroup();
+  d4appendBlank(Pmt.d);
+  PmtBuf = {1001, D(2026, 3, 1), -12.5};
+  WritePayment();
+  d4appendBlank(Pur5.d);
+  PurBuf = {"WAX-5LB", 0, 1234567.5, 999999999.99, 77};
+  WritePurchase();
+  d4appendBlank(Labels.d);
+  LabelBuf = {"Sheet", 36, 13.5, 36.125, 13.5, 189, 72, 9, 0.001, 3, true};
+  WriteLabel();
+
+  GroupBuf = {};
+  PmtBuf = {};
+  PurBuf = {};
+  LabelBuf = {};
+  ReadGroup();
+  ReadPayment();
+  ReadPurchase();
+  ReadLabel();
+  EXPECT_EQ(GroupBuf.nGroup, 42);
+  EXPECT_EQ(GroupBuf.cGroup, QString(59, 'g'));
+  EXPECT_EQ(PmtBuf.IvNo, 1001);
+  EXPECT_EQ(PmtBuf.PDate, D(2026, 3, 1));
+  EXPECT_DOUBLE_EQ(PmtBuf.PAmt, -12.5);
+  EXPECT_EQ(PurBuf.PURProd.trimmed(), "WAX-5LB");
+  EXPECT_EQ(PurBuf.PURDate, 0);
+  EXPECT_DOUBLE_EQ(PurBuf.PURQty, 1234567.5);
+  EXPECT_DOUBLE_EQ(PurBuf.PURCost, 999999999.99);
+  EXPECT_EQ(PurBuf.PURNo, 77);
+  EXPECT_EQ(LabelBuf.Name.trimmed(), "Sheet");
+  EXPECT_DOUBLE_EQ(LabelBuf.BottomM, 36.125);
+  EXPECT_DOUBLE_EQ(LabelBuf.VGap, 0.001);
+  EXPECT_EQ(LabelBuf.NAcross, 3);
+  EXPECT_TRUE(LabelBuf.Continuous);
+  EXPECT_EQ(code4errorCode(cb, 0), 0) << "every value fits its field";
+  CloseAll();
+}
+
+TEST_F(TablesTest, ImportFoldersKeep126Characters) {
+  const QString longPath = "/media/orders/" + QString(130, 'x');
+  WriteImportDirs(longPath, "/srv/orders");
+  QString info, order;
+  ReadImportDirs(&info, &order);
+  EXPECT_EQ(info, longPath.left(126));
+  EXPECT_EQ(order, "/srv/orders");
+}
+
+TEST_F(TablesTest, ImportFoldersLeaveTheCommandsTablesOpen) {
+  ASSERT_TRUE(OpenCUST5());
+  WriteImportDirs("a", "b");
+  EXPECT_EQ(d4top(Cust5.d), r4eof) << "CUST5 still open (and empty)";
+  CloseAll();
+}
+
+TEST_F(TablesTest, DeletedRecordsAreCountedUntilPacked) {
+  ASSERT_TRUE(OpenGROUPS());
+  for (int n = 1; n <= 3; ++n) {
+    d4appendBlank(Groups.d);
+    GroupBuf = {n, QString("Group %1").arg(n)};
+    WriteGroup();
+  }
+  d4go(Groups.d, 2);
+  d4delete(Groups.d);
+  CloseAll();
+  ASSERT_TRUE(OpenGROUPS());
+  EXPECT_EQ(d4recCountDo(Groups.d), 3);
+  CloseAll();
+  PackTable("GROUPS", false);
+  ASSERT_TRUE(OpenGROUPS());
+  EXPECT_EQ(d4recCountDo(Groups.d), 2);
+  std::vector<std::string> problems;
+  EXPECT_EQ(d4check(Groups.d, &problems), 0);
+  CloseAll();
+}
+
+TEST_F(TablesTest, PackingAMissingTableIsSkippedQuietly) {
+  ASSERT_TRUE(QFile::remove(path("Pur5.dbf")));
+  EXPECT_LT(PackTable("Pur5", false), 0);
+  EXPECT_TRUE(ui.messages.isEmpty());
+  EXPECT_EQ(code4errorCode(cb, 0), 0) << "no error left pending to end the program later";
+  EXPECT_EQ(code4accessMode(cb, 0), OPEN4DENY_NONE) << "shared access restored";
+}
+
+class AddressTest : public PlainDataTest {
+ protected:
+  void SetUp() override {
+    PlainDataTest::SetUp();
+    resetDataForTests();
+    resetSettingsForTests();
+    CustBuf.title = "Mr";
+    CustBuf.first = "John   ";
+    CustBuf.last = "Smith   ";
+    CustBuf.addr1 = " Acme Candles  ";
+    CustBuf.addr2 = "12 Mill Road";
+    CustBuf.addr3 = "";
+    CustBuf.addr4 = "Burlington, VT";
+    CustBuf.zip = " 05401 ";
+  }
+};
+
+TEST_F(AddressTest, NameLineFollowsTheTitlePaddedToItsFieldWidth) {
+  Settings().ByCust = true;
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress, QStringList({"Mr   John Smith", "Acme Candles", "12 Mill Road", "",
+                                          "Burlington, VT  05401"}))
+      << "an empty middle line stays; the postal code follows the last line";
+}
+
+TEST_F(AddressTest, CompanyComesFirstWhenListedByCompany) {
+  Settings().ByCust = false;
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[0], "Acme Candles");
+  EXPECT_EQ(CustomerAddress[1], "Mr   John Smith");
+}
+
+TEST_F(AddressTest, PostalCodeGoesOnItsOwnLineAfterALineLongerThan22) {
+  CustBuf.addr4 = "";
+  CustBuf.addr3 = QString(23, 'c');
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[3], QString(23, 'c'));
+  EXPECT_EQ(CustomerAddress[4], QString(20, ' ') + "05401");
+  CustBuf.addr3 = QString(22, 'c');
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[3], QString(22, 'c') + "  05401");
+  EXPECT_EQ(CustomerAddress[4], "");
+}
+
+TEST_F(AddressTest, LongFifthLineKeepsThePostalCodeAtItsEnd) {
+  CustBuf.addr4 = QString(30, 'x');
+  BuildCustomerAddress();
+  ASSERT_EQ(CustomerAddress.size(), 5);
+  EXPECT_EQ(CustomerAddress[4], QString(30, 'x') + "  05401");
+}
+
+TEST_F(AddressTest, EmptyCustomerPutsThePostalCodeOnTheFirstLine) {
+  CustBuf = {};
+  CustBuf.zip = "05401";
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress, QStringList({"  05401", "", "", "", ""}));
+  ClearCustomerAddress();
+  EXPECT_EQ(CustomerAddress, QStringList({""}));
+}
+
+}  // namespace
