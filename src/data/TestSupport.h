@@ -1,6 +1,5 @@
-// Helpers shared by the data layer's tests: a Ui driver that records what
-// the program tells the user and answers its confirmations, and a fresh data
-// folder with the supplied tables, the engine started on it.
+// Helpers shared by the data layer's tests: the scripted Ui driver, and a
+// fresh data folder with the supplied tables, the engine started on it.
 #ifndef DATA_TESTSUPPORT_H
 #define DATA_TESTSUPPORT_H
 
@@ -11,29 +10,17 @@
 #include <gtest/gtest.h>
 
 #include "data/Progress.h"
-#include "platform/Ui.h"
+#include "platform/ScriptedUi.h"
+#include "platform/TestApplication.h"
 
-class RecordingUi : public Ui {
+// The scripted driver, also noting the kind of the last confirmation.
+class DataTestUi : public ScriptedUi {
  public:
-  struct Message {
-    Kind kind;
-    QString text;
-  };
-  QList<Message> messages;
-  QStringList confirmations;
-  QList<bool> answers;  // answered in order; an unexpected question fails the test
-
-  void message(Kind kind, const QString& text) override { messages.append({kind, text}); }
-  bool confirm(Kind kind, Buttons buttons, const QString& text) override;
-  bool input(const QString&, const QString&, QString*) override;
-  QString openFileName(QWidget*, const QString&, const QString&, const QString&) override;
-  QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
-                       const QString&) override;
-  QAction* popup(QMenu*, const QPoint&) override;
-  int exec(QDialog*) override;
-
-  Kind lastKind = Kind::Information;
-  Buttons lastButtons = Buttons::OkCancel;
+  bool confirm(Kind kind, Buttons buttons, const QString& text) override {
+    lastConfirmKind = kind;
+    return ScriptedUi::confirm(kind, buttons, text);
+  }
+  Kind lastConfirmKind = Kind::Information;
 };
 
 // Thrown by the fatal hook the tests install: the program would end here.
@@ -43,7 +30,7 @@ struct ProgramEnded {
 };
 
 // Each test gets: en_US number and date formats, the clock fixed at
-// 2026-03-15 10:00, the recording Ui, a throwing fatal hook, a temporary data
+// 2026-03-15 10:00, the scripted Ui, a throwing fatal hook, a temporary data
 // folder holding the supplied empty tables, and the engine started on it.
 class DataFolderTest : public ::testing::Test {
  protected:
@@ -53,7 +40,7 @@ class DataFolderTest : public ::testing::Test {
   bool exists(const QString& file) const;
 
   QTemporaryDir dir;
-  RecordingUi ui;
+  DataTestUi ui;
 };
 
 // A data folder whose index files have been built.
@@ -78,7 +65,7 @@ class PlainDataTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
-  RecordingUi ui;
+  DataTestUi ui;
 };
 
 #endif  // DATA_TESTSUPPORT_H

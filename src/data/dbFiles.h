@@ -14,6 +14,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "data/CodeBase.h"
 #include "data/DateText.h"
 #include "data/Schema.h"
 #include "tbengine/engine.h"

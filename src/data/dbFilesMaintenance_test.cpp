@@ -9,6 +9,7 @@
 
 namespace {
 
+const QString kEraseWarning = "WARNING: You are about to erase all of your existing data.";
 const QDateTime kLongAgo(QDate(2001, 1, 1), QTime(0, 0));
 
 class MaintenanceTest : public DataFolderTest {
@@ -140,11 +141,9 @@ TEST_F(MaintenanceTest, PackAllRemovesDeletedRecordsAndClearsPendingDeletions) {
 
 TEST_F(MaintenanceTest, EraseKeepsLabelStockAndSettings) {
   FillEveryTable();
-  ui.answers << true;
+  ui.expectConfirm(Ui::Buttons::OkCancel, kEraseWarning, true);
   EXPECT_TRUE(EraseAll());
-  EXPECT_EQ(ui.confirmations, QStringList({"WARNING: You are about to erase all of your existing data."}));
-  EXPECT_EQ(ui.lastKind, Ui::Kind::Warning);
-  EXPECT_EQ(ui.lastButtons, Ui::Buttons::OkCancel);
+  EXPECT_EQ(ui.lastConfirmKind, Ui::Kind::Warning);
   EXPECT_EQ(Count(OpenCUST5, &Cust5.d), 0);
   EXPECT_EQ(Count(OpenGROUPS, &Groups.d), 0);
   EXPECT_EQ(Count(OpenINV5, &Inv5.d), 0);
@@ -163,7 +162,7 @@ TEST_F(MaintenanceTest, EraseKeepsLabelStockAndSettings) {
 
 TEST_F(MaintenanceTest, CancelledEraseKeepsEverything) {
   FillEveryTable();
-  ui.answers << false;
+  ui.expectConfirm(Ui::Buttons::OkCancel, kEraseWarning, false);
   EXPECT_FALSE(EraseAll());
   EXPECT_EQ(Count(OpenCUST5, &Cust5.d), 2);
   EXPECT_EQ(Count(OpenPur5, &Pur5.d), 1);
