@@ -1,0 +1,132 @@
+// The data tool's init and reindex commands, run as a user would, checked
+// with the tool's own check command and by reading the tables.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "tbengine/engine.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class DataToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string tmpl = (fs::temp_directory_path() / "tbdataXXXXXX").string();
+    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
+    root = tmpl;
+    dir = root / "data";
+  }
+  void TearDown() override { fs::remove_all(root); }
+
+  // Runs the tool; its exit code.
+  int Tool(const std::string& args) {
+    const std::string cmd = std::string("'") + TB_DATA_TOOL + "' " + args + " >'" +
+                            (root / "out.txt").string() + "' 2>&1";
+    const int status = std::system(cmd.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Dir() const { return "'" + dir.string() + "'"; }
+  int Count(const std::string& ext) const {
+    int n = 0;
+    for (const auto& e : fs::directory_iterator(dir)) n += e.path().extension() == ext;
+    return n;
+  }
+
+  fs::path root, dir;
+};
+
+double RoundMoney(double x) {
+  return x > 0 ? std::trunc((x + 0.005) * 100) / 100 : std::trunc((x - 0.005) * 100) / 100;
+}
+
+TEST_F(DataToolTest, InitWritesTheSuppliedTablesWithoutIndexesAndNeverOverwrites) {
+  ASSERT_EQ(Tool("init " + Dir()), 0);
+  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 10);
+  EXPECT_EQ(Count(".dbt"), 3);
+  EXPECT_EQ(Count(".ntx") + Count(".cgp"), 0);
+  EXPECT_TRUE(fs::exists(dir / "KEX1.DBF"));
+  EXPECT_TRUE(fs::exists(dir / "ImpDirs.DBF"));
+  const auto size = fs::file_size(dir / "KEX1.DBF");
+  EXPECT_EQ(Tool("init " + Dir()), 1) << "a data folder is never written over";
+  EXPECT_EQ(fs::file_size(dir / "KEX1.DBF"), size);
+}
+
+TEST_F(DataToolTest, BadUsageIsRefused) {
+  EXPECT_EQ(Tool("init"), 2);
+  EXPECT_EQ(Tool("init --demo"), 2);
+  EXPECT_EQ(Tool("reindex"), 2);
+}
+
+TEST_F(DataToolTest, ReindexOfAFolderWithoutTablesFails) {
+  fs::create_directories(dir);
+  EXPECT_EQ(Tool("reindex " + Dir()), 1);
+}
+
+TEST_F(DataToolTest, DemoFolderPassesCheckAndItsInvoicesAddUp) {
+  ASSERT_EQ(Tool("init --demo " + Dir()), 0);
+  EXPECT_EQ(Tool("check " + Dir()), 0);
+
+  CODE4* cb = code4initP();
+  code4setDirectory(cb, dir.string());
+  std::map<long, double> totals, paid;
+  DATA4* itm = d4open(cb, "ITM5");
+  ASSERT_NE(itm, nullptr);
+  for (int rc = d4top(itm); rc == 0; rc = d4skip(itm, 1)) {
+    double q = 0, p = 0;
+    f4double2(d4field(itm, "Qty"), &q);
+    f4double2(d4field(itm, "UPR"), &p);
+    totals[f4long(d4field(itm, "IvNo"))] += RoundMoney(q * p);
+    EXPECT_STREQ(f4str(d4field(itm, "lBuild")), "F");
+  }
+  DATA4* pmt = d4open(cb, "PMT");
+  ASSERT_NE(pmt, nullptr);
+  for (int rc = d4top(pmt); rc == 0; rc = d4skip(pmt, 1)) {
+    double a = 0;
+    f4double2(d4field(pmt, "PAmt"), &a);
+    paid[f4long(d4field(pmt, "IvNo"))] += a;
+  }
+  DATA4* inv = d4open(cb, "INV5");
+  ASSERT_NE(inv, nullptr);
+  EXPECT_GE(d4recCountDo(inv), 50);
+  long expectNo = 1000;
+  std::string lastDate;
+  for (int rc = d4top(inv); rc == 0; rc = d4skip(inv, 1)) {
+    const long no = f4long(d4field(inv, "IvNo"));
+    EXPECT_EQ(no, expectNo++);
+    const std::string date = f4str(d4field(inv, "IDate"));
+    EXPECT_GE(date, lastDate) << "numbers follow the dates";
+    lastDate = date;
+    double ship = 0, tax = 0, due = 0;
+    f4double2(d4field(inv, "Ship"), &ship);
+    f4double2(d4field(inv, "Tax"), &tax);
+    f4double2(d4field(inv, "Due"), &due);
+    EXPECT_NEAR(due, totals[no] + ship + tax - paid[no], 0.001) << "invoice " << no;
+    EXPECT_GT(totals[no], 0) << "invoice " << no << " has items";
+  }
+  DATA4* cust = d4open(cb, "CUST5");
+  ASSERT_NE(cust, nullptr);
+  EXPECT_GE(d4recCountDo(cust), 30);
+  code4initUndoP(cb);
+}
+
+TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
+  ASSERT_EQ(Tool("init --demo " + Dir()), 0);
+  const int ntx = Count(".ntx");
+  EXPECT_EQ(ntx, 16);
+  fs::remove(dir / "czip.ntx");
+  fs::remove(dir / "INV5.cgp");
+  ASSERT_EQ(Tool("reindex " + Dir()), 0);
+  EXPECT_TRUE(fs::exists(dir / "czip.ntx"));
+  EXPECT_TRUE(fs::exists(dir / "INV5.cgp"));
+  EXPECT_EQ(Count(".ntx"), ntx);
+  EXPECT_EQ(Tool("check " + Dir()), 0);
+}
+
+}  // namespace
