@@ -103,11 +103,12 @@ void SetEndOfFile(DATA4* d) {
   }
 }
 
-Status FlushRecord(DATA4* d) {
-  if (!d->changed) return Status::Ok();
-  if (d->recno < 1 || d->recno > static_cast<long>(d->dbf->recordCount())) {
+Status FlushRecord(DATA4* d) { return FlushAndAppend(d, nullptr, nullptr); }
+
+Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno) {
+  if (!d->changed || d->recno < 1 || d->recno > static_cast<long>(d->dbf->recordCount())) {
     d->changed = false;
-    return Status::Ok();
+    return append != nullptr ? d->dbf->Append(append, newRecno) : Status::Ok();
   }
   for (auto& f : d->fields) {
     if (!f->memoPending) continue;
@@ -119,7 +120,14 @@ Status FlushRecord(DATA4* d) {
     f->memoPending = false;
   }
   const uint32_t recno = static_cast<uint32_t>(d->recno);
-  TB_RETURN_IF_ERROR(d->dbf->Write(recno, d->record.data()));
+  Status appended;
+  if (append != nullptr && recno == d->dbf->recordCount()) {
+    // The usual append loop: the new record goes in the same write.
+    TB_RETURN_IF_ERROR(d->dbf->WriteLastAndAppend(d->record.data(), append, newRecno));
+  } else {
+    TB_RETURN_IF_ERROR(d->dbf->Write(recno, d->record.data()));
+    if (append != nullptr) appended = d->dbf->Append(append, newRecno);
+  }
   d->changed = false;
   Status first;
   for (auto& t : d->tags) {
@@ -132,7 +140,7 @@ Status FlushRecord(DATA4* d) {
     if (!s.ok() && first.ok()) first = s;
   }
   d->original = d->record;
-  return first;
+  return first.ok() ? appended : first;
 }
 
 Status ForEachRecord(DATA4* d, const std::function<Status(uint32_t, const char*)>& fn) {
@@ -400,12 +408,11 @@ int d4position2(DATA4* d, double* result) {
 
 int d4appendBlank(DATA4* d) {
   if (d == nullptr) return NullHandle("d4appendBlank");
-  Status s = FlushRecord(d);
-  if (!s.ok()) return Fail(d, s);
   std::string blank = d->dbf->BlankRecord();
   uint32_t recno = 0;
-  s = d->dbf->Append(blank.data(), &recno);
-  if (!s.ok()) return Fail(d, s);
+  Status s = FlushAndAppend(d, blank.data(), &recno);
+  if (recno == 0) return Fail(d, s);  // nothing appended
+  Status first = s;  // a tag of the previous record out of step: reported, the append stands
   d->record = blank;
   d->original = blank;
   d->recno = recno;
@@ -417,7 +424,6 @@ int d4appendBlank(DATA4* d) {
     f->memoPending = false;
     f->memo.clear();
   }
-  Status first;
   for (auto& t : d->tags) {
     Status ts = t->ntx->Insert(t->expr.Evaluate(blank.data()), recno);
     if (!ts.ok() && first.ok()) first = ts;

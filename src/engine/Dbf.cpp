@@ -268,12 +268,9 @@ Status DbfFile::ReadMany(uint32_t first, uint32_t n, char* buf) {
 }
 
 Status DbfFile::WriteHeaderWord() {
-  char word[7];
-  StampToday(header_.data());
-  std::memcpy(word, header_.data() + 1, 3);
+  if (!stamped_) StampToday(header_.data());  // the date of the session's first change
   PutU32(header_.data() + 4, count_);
-  std::memcpy(word + 3, header_.data() + 4, 4);
-  IoStatus s = file_->WriteAt(1, word, sizeof word);
+  IoStatus s = file_->WriteAt(1, header_.data() + 1, 7);
   if (!s.ok()) return IoError(e4write, s);
   stamped_ = true;
   return Status::Ok();
@@ -290,15 +287,20 @@ Status DbfFile::Write(uint32_t recno, const char* buf) {
   return Status::Ok();
 }
 
-Status DbfFile::Append(const char* buf, uint32_t* recno) {
+Status DbfFile::Append(const char* buf, uint32_t* recno) { return WriteLastAndAppend(nullptr, buf, recno); }
+
+Status DbfFile::WriteLastAndAppend(const char* last, const char* buf, uint32_t* recno) {
   if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is read-only");
   if (count_ == UINT32_MAX) return Status::Error(e4append, "Cannot append to " + path_ + ": too many records");
+  if (last != nullptr && count_ == 0) return Status::Error(e4entry, "No last record in " + path_);
+  const size_t length = static_cast<size_t>(recordLength_);
   const uint64_t end = headerLength_ + static_cast<uint64_t>(count_) * recordLength_;
-  std::string bytes;
-  bytes.reserve(static_cast<size_t>(recordLength_) + 1);
-  bytes.append(buf, static_cast<size_t>(recordLength_));
-  bytes.push_back(kEndOfFile);
-  IoStatus s = file_->WriteAt(end, bytes.data(), bytes.size());
+  const uint64_t start = last != nullptr ? end - length : end;
+  scratch_.clear();
+  if (last != nullptr) scratch_.append(last, length);
+  scratch_.append(buf, length);
+  scratch_.push_back(kEndOfFile);
+  IoStatus s = file_->WriteAt(start, scratch_.data(), scratch_.size());
   if (s.ok()) {
     ++count_;
     Status hs = WriteHeaderWord();

@@ -66,6 +66,8 @@ class DbfFile {
   // Overwrites the end-of-file marker with the record, writes a new marker,
   // then updates the count. *recno receives the new record's number.
   Status Append(const char* buf, uint32_t* recno);
+  // Writes last over the last record and appends buf after it, in one write.
+  Status WriteLastAndAppend(const char* last, const char* buf, uint32_t* recno);
 
   // Problems of the file on disk: count against length, the end-of-file
   // marker, deletion flags. One line each, naming the file.
@@ -88,6 +90,7 @@ class DbfFile {
   int recordLength_ = 0;
   bool readOnly_ = false;
   bool stamped_ = false;  // the date was written during this session
+  std::string scratch_;   // bytes of an append
 };
 
 // Streams a new table file holding a given header and records, in large

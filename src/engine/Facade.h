@@ -92,6 +92,9 @@ int NullHandle(const char* operation);
 // Writes the current record when it changed: memos first, then the record,
 // then the tags (old key out, new key in).
 Status FlushRecord(DATA4* d);
+// The same, then appends a new record (in one write when the current record
+// is the last one). On failure *newRecno is not set.
+Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno);
 // Makes recno current (1..count).
 Status LoadRecord(DATA4* d, uint32_t recno);
 // Makes the position "end of file": recno = count + 1, a blank record.

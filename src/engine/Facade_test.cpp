@@ -295,6 +295,22 @@ TEST_F(FacadeTest, FullDiskDuringAppendLeavesTheTableAsItWas) {
   EXPECT_EQ(ReadBytes(e_.File("CUST.dbf")), before);
   EXPECT_EQ(d4recCountDo(d), 2);
   tbtest::ExpectConsistent(d);
+
+  // The append loop: the change to the last record and the new record go in one write.
+  ASSERT_EQ(d4go(d, 2), 0);
+  f4assign(d4field(d, "NAME"), "kept");
+  faults.FailWritesAfter(1, ENOSPC);
+  EXPECT_LT(d4appendBlank(d), 0);
+  EXPECT_EQ(e_.TakeError(), e4write);
+  faults.Heal();
+  EXPECT_EQ(ReadBytes(e_.File("CUST.dbf")), before);
+  EXPECT_EQ(d4recNo(d), 2);
+  EXPECT_EQ(Str(d, "NAME"), "kept") << "the change is still pending, not lost";
+  ASSERT_EQ(d4appendBlank(d), 0);
+  ASSERT_EQ(d4go(d, 2), 0);
+  EXPECT_EQ(Str(d, "NAME"), "kept");
+  EXPECT_EQ(d4recCountDo(d), 3);
+  tbtest::ExpectConsistent(d);
   code4close(e_.cb());
 }
 
