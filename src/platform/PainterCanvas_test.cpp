@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include "platform/PrinterChoice.h"
+#include "platform/QtUi.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/ScriptedUi.h"
 #include "platform/TestApplication.h"
+#include <QPrinterInfo>
 
 namespace {
 
@@ -94,6 +97,25 @@ TEST_F(PainterCanvasTest, PrinterDescriptionNamesTheOrientation) {
   PrinterChoice::selectNone();
   EXPECT_EQ(PrinterChoice::description(), "");
   EXPECT_EQ(PrinterChoice::measuringCanvas(), nullptr);
+}
+
+TEST_F(PainterCanvasTest, SetupWithoutPrintersOffersAPdfFile) {
+  if (!QPrinterInfo::availablePrinters().isEmpty()) GTEST_SKIP() << "a printer is installed";
+  ScriptedUi ui;
+  ui.expectSaveFile("");
+  EXPECT_FALSE(PrinterChoice::setupDialog(nullptr));
+  EXPECT_EQ(PrinterChoice::description(), "report.pdf-Portrait");  // cancelled: unchanged
+  ui.expectSaveFile(dir.filePath("letters.pdf"));
+  EXPECT_TRUE(PrinterChoice::setupDialog(nullptr));
+  EXPECT_EQ(PrinterChoice::description(), "letters.pdf-Portrait");
+  EXPECT_EQ(ui.lastFilePrompt().defaultSuffix, "pdf");
+}
+
+TEST(QtFileFilterTest, DesignFiltersBecomeQtFiltersInBothCases) {
+  EXPECT_EQ(QtFileFilter("Text files (*.txt)|*.TXT"), "Text files (*.txt *.TXT)");
+  EXPECT_EQ(QtFileFilter("Delimited files (*.asc)|*.ASC|All (*.*)|*.*"),
+            "Delimited files (*.asc *.ASC);;All (*.*)");
+  EXPECT_EQ(QtFileFilter("PDF files (*.pdf)"), "PDF files (*.pdf)");
 }
 
 TEST(RecordingCanvasTest, LogsEveryCallWithBoldState) {

@@ -1,5 +1,6 @@
 #include "platform/PrinterChoice.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
@@ -14,6 +15,14 @@ namespace {
 std::unique_ptr<QPrinter>& current() {
   static std::unique_ptr<QPrinter> printer;
   return printer;
+}
+
+// The printer goes with the application, not after it among the statics.
+void releaseAtExit() {
+  static bool registered = false;
+  if (registered) return;
+  registered = true;
+  qAddPostRoutine([] { current().reset(); });
 }
 
 std::unique_ptr<QPrinter> systemDefault() {
@@ -34,12 +43,16 @@ bool hasPrinter() { return current() != nullptr; }
 
 QPrinter* printer() { return current().get(); }
 
-void selectSystemDefault() { current() = systemDefault(); }
+void selectSystemDefault() {
+  releaseAtExit();
+  current() = systemDefault();
+}
 
 void selectPdf(const QString& path) {
   auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
   p->setOutputFormat(QPrinter::PdfFormat);
   p->setOutputFileName(path);
+  releaseAtExit();
   current() = std::move(p);
 }
 
@@ -79,7 +92,10 @@ bool setupDialog(QWidget* parent) {
   QPrintDialog dialog(p, parent);
   dialog.setWindowTitle("Printer Setup");
   if (Ui::get().exec(&dialog) != QDialog::Accepted) return false;
-  if (fresh) current() = std::move(fresh);
+  if (fresh) {
+    releaseAtExit();
+    current() = std::move(fresh);
+  }
   return true;
 }
 

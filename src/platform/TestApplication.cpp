@@ -7,6 +7,7 @@ QApplication* EnsureTestApplication() {
   static int argc = 1;
   static char name[] = "tallowby-test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return &app;
+  // Never destroyed: a QApplication ended among the other statics at exit
+  // takes Qt's input devices down after their own teardown.
+  return new QApplication(argc, argv);
 }
