@@ -54,3 +54,43 @@ void IndexedFolderTest::SetUp() {
   DataFolderTest::SetUp();
   RebuildIndexes(true);
 }
+
+namespace {
+// Opens a table with open, appends a blank record, fills it with write.
+void AppendRecord(bool (*open)(), DATA4* const* table, void (*write)()) {
+  ASSERT_TRUE(open());
+  ASSERT_EQ(d4appendBlank(*table), 0);
+  write();
+  CloseAll();
+}
+}  // namespace
+
+void AppendCustomer(const CustomerRecord& rec) {
+  CustBuf = rec;
+  AppendRecord(OpenCUST5, &Cust5.d, WriteCustomer);
+}
+
+void AppendGroup(const GroupRecord& rec) {
+  GroupBuf = rec;
+  AppendRecord(OpenGROUPS, &Groups.d, WriteGroup);
+}
+
+void AppendInvoice(const InvoiceRecord& rec) {
+  CurrentInvoice = rec;
+  AppendRecord(OpenINV5, &Inv5.d, WriteInvoice);
+}
+
+void AppendItem(const ItemRecord& rec) {
+  ItemBuf = rec;
+  AppendRecord(OpenITM5, &Itm5.d, WriteItem);
+}
+
+void AppendPayment(const PaymentRecord& rec) {
+  PmtBuf = rec;
+  AppendRecord(OpenPMT, &Pmt.d, WritePayment);
+}
+
+void AppendProduct(const ProductRecord& rec) {
+  ProdBuf = rec;
+  AppendRecord(OpenProd5, &Prod5.d, WriteProduct);
+}

@@ -68,4 +68,20 @@ class PlainDataTest : public ::testing::Test {
   DataTestUi ui;
 };
 
+// Test records written through the record buffers: each opens its table (the
+// index files must exist), appends one record from rec and closes all tables.
+// The buffer (CurrentInvoice for an invoice) is left holding rec.
+struct CustomerRecord;
+struct GroupRecord;
+struct InvoiceRecord;
+struct ItemRecord;
+struct PaymentRecord;
+struct ProductRecord;
+void AppendCustomer(const CustomerRecord& rec);
+void AppendGroup(const GroupRecord& rec);
+void AppendInvoice(const InvoiceRecord& rec);
+void AppendItem(const ItemRecord& rec);
+void AppendPayment(const PaymentRecord& rec);
+void AppendProduct(const ProductRecord& rec);
+
 #endif  // DATA_TESTSUPPORT_H

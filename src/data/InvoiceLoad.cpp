@@ -1,0 +1,79 @@
+#include "data/InvoiceLoad.h"
+
+#include "data/dbFiles.h"
+
+namespace {
+
+// The key of a number tag (Str(n, 6)): right-aligned in six characters.
+QByteArray NumberKey(long n) { return SeekKey(PadLeft(n, 6)); }
+
+// Moves to the first record of ivNo in the selected tag of d, whose invoice
+// number field is ivField; false when there is none.
+bool SeekInvoice(DATA4* d, FIELD4* ivField, long ivNo) {
+  return d4seek(d, NumberKey(ivNo).constData()) == 0 && f4long(ivField) == ivNo;
+}
+
+bool NextOfInvoice(DATA4* d, FIELD4* ivField, long ivNo) {
+  return d4skip(d, 1) == 0 && f4long(ivField) == ivNo;
+}
+
+// The product's licence code and text, when the product exists.
+void LookUpProduct(const QString& code, ItemRow* row) {
+  row->RCode.clear();
+  row->PMemo.clear();
+  const QString key = code.toUpper();
+  if (key.trimmed().isEmpty()) return;
+  if (d4seek(Prod5.d, SeekKey(key).constData()) != 0) return;
+  // The seek matches a prefix: the stored code must be the item's code.
+  if (FieldText(Prod5.PrID).trimmed().toUpper() != key.trimmed()) return;
+  row->RCode = FieldText(Prod5.RCode).trimmed();
+  row->PMemo = MemoText(Prod5.PMemo).trimmed();
+}
+
+}  // namespace
+
+void LoadInvoice() {
+  ReadInvoice();
+  LoadInvoiceItems(CurrentInvoice.IvNo);
+  LoadInvoicePayments(CurrentInvoice.IvNo);
+  LoadInvoiceCustomer(CurrentInvoice.CuNo);
+}
+
+void LoadInvoiceItems(long ivNo) {
+  ItemList.clear();
+  for (bool more = SeekInvoice(Itm5.d, Itm5.IvNo, ivNo); more;
+       more = NextOfInvoice(Itm5.d, Itm5.IvNo, ivNo)) {
+    ItemRow row;
+    row.PrID = FieldText(Itm5.PrID);
+    row.Qty = FormatFloat("%9.2f", f4double(Itm5.Qty));
+    row.UPR = FormatFloat("%8.2f", f4double(Itm5.UPR));
+    row.Tax1 = FieldLogical(Itm5.LTax1) ? QStringLiteral("t") : QStringLiteral("f");
+    row.Tax2 = FieldLogical(Itm5.LTax2) ? QStringLiteral("t") : QStringLiteral("f");
+    row.PDesc = FieldText(Itm5.PDesc);
+    row.IComm = FieldText(Itm5.IComm).trimmed();
+    LookUpProduct(row.PrID, &row);
+    ItemList.append(row);
+  }
+}
+
+void LoadInvoicePayments(long ivNo) {
+  PaymentList.clear();
+  for (bool more = SeekInvoice(Pmt.d, Pmt.IvNo, ivNo); more;
+       more = NextOfInvoice(Pmt.d, Pmt.IvNo, ivNo)) {
+    PaymentRow row;
+    row.PDate = FormatShortDate(FieldDate(Pmt.PDate));
+    row.PAmt = FormatFloat("%10.2f", f4double(Pmt.PAmt));
+    PaymentList.append(row);
+  }
+}
+
+bool LoadInvoiceCustomer(long cuNo) {
+  ClearCustomerAddress();
+  if (cuNo == 0) return false;
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+  if (d4seek(Cust5.d, NumberKey(cuNo).constData()) != 0) return false;
+  ReadCustomer();
+  CurrentCustomerRec = int(d4recNo(Cust5.d));
+  BuildCustomerAddress();
+  return true;
+}

@@ -1,0 +1,28 @@
+// Loading an invoice from the tables into the invoice working copy
+// (CurrentInvoice, ItemList, PaymentList, CustomerAddress): used by the
+// invoice editor and by the invoice, bill and statement printing.
+//
+// Preconditions: INV5, ITM5, PMT, CUST5 and Prod5 are open, ITM5 on its tag
+// `Itm`, PMT on `Pmt` and Prod5 on `Prod` (their open routines select them).
+#ifndef DATA_INVOICELOAD_H
+#define DATA_INVOICELOAD_H
+
+// The current INV5 record into CurrentInvoice, then its items, payments and
+// customer as below. The INV5 record pointer stays where it was.
+void LoadInvoice();
+// ItemList := the ITM5 records of invoice ivNo in `Itm` order: code and
+// description as stored (trailing blanks kept), quantity "%9.2f", unit price
+// "%8.2f", tax flags "t"/"f", comment trimmed, and the product's RCode and
+// PMemo trimmed (empty when the product no longer exists). ProdBuf is not
+// touched.
+void LoadInvoiceItems(long ivNo);
+// PaymentList := the PMT records of invoice ivNo: date in the short date
+// format, amount "%10.2f".
+void LoadInvoicePayments(long ivNo);
+// Selects the CUST5 tag `CCNO` and looks the customer up; when found reads it
+// into CustBuf, sets CurrentCustomerRec and builds CustomerAddress and
+// returns true. Otherwise (also for customer 0) CustomerAddress is one empty
+// line and the result is false.
+bool LoadInvoiceCustomer(long cuNo);
+
+#endif  // DATA_INVOICELOAD_H
