@@ -85,7 +85,7 @@ bool AmountBox::onLeave() {
 
 void AmountBox::keyPressEvent(QKeyEvent* event) {
   judgeColour();
-  if (!event->text().isEmpty() && event->text()[0] == DecimalSeparator()) {
+  if (!isReadOnly() && !event->text().isEmpty() && event->text()[0] == DecimalSeparator()) {
     if (!reformat()) return;  // the key is lost with the failed handler
     setCursorPosition(0);     // so the key itself moves on to the decimals
   }

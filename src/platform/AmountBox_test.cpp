@@ -123,6 +123,15 @@ TEST_F(AmountBoxTest, NumberLongerThanTheMaskKeepsAllItsDigits) {
   EXPECT_EQ(box->text(), "3.25");
 }
 
+TEST_F(AmountBoxTest, ReadOnlyBoxIsNeitherCheckedNorReformatted) {
+  box->setReadOnly(true);
+  box->setText("");
+  QTest::keyClick(box, '.');
+  leave();  // no error box for the empty text
+  EXPECT_EQ(box->text(), ".");
+  EXPECT_EQ(exits, 1);
+}
+
 TEST_F(AmountBoxTest, WindowLosingFocusIsNotLeavingTheBox) {
   type("1");
   QFocusEvent out(QEvent::FocusOut, Qt::ActiveWindowFocusReason);

@@ -32,7 +32,8 @@ QString MaskedBox::boxText() const {
 bool MaskedBox::leave() {
   if (leaving_) return false;  // a message shown while leaving moves the focus again
   leaving_ = true;
-  const bool ok = onLeave();
+  // A read-only box shows what the window put there; there is nothing to check.
+  const bool ok = isReadOnly() || onLeave();
   leaving_ = false;
   if (ok) emit exited();
   return ok;
