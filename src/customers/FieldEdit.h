@@ -1,0 +1,17 @@
+// Edit boxes limit what the user types, never what the program shows: a
+// stored text longer than the box's limit (written by an import, or by an
+// earlier version) is shown whole, so saving the record does not cut it.
+#ifndef CUSTOMERS_FIELDEDIT_H
+#define CUSTOMERS_FIELDEDIT_H
+
+#include <QString>
+
+class QLineEdit;
+
+// Gives edit its typing limit.
+void SetTypingLimit(QLineEdit* edit, int maxLength);
+// Shows text whole: the box's limit becomes the larger of its typing limit
+// and the text's length.
+void ShowText(QLineEdit* edit, const QString& text);
+
+#endif  // CUSTOMERS_FIELDEDIT_H

@@ -1,0 +1,170 @@
+#include "customers/GroupDefU.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "customers/NextNumber.h"
+#include "data/CodeBase.h"
+#include "data/DateText.h"
+#include "data/dbFiles.h"
+#include "platform/EnterMovesFocus.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/PickEdit.h"
+#include "platform/Ui.h"
+
+namespace {
+
+constexpr int kHelpContext = 420;
+const QString kAppendFailed =
+    QStringLiteral("Unable to add record at this time. Please try later.");
+
+QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  return button;
+}
+
+QString WithoutTrailingBlanks(QString text) {
+  while (text.endsWith(' ')) text.chop(1);
+  return text;
+}
+
+}  // namespace
+
+TGroupDef::TGroupDef(QWidget* parent) : QDialog(parent) {
+  setObjectName("TGroupDef");
+  setWindowTitle(QStringLiteral("Customer Group Definition"));
+  Help::setContext(this, kHelpContext);
+
+  Label1 = new QLabel(QStringLiteral("Group Number:"), this);
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName("Edit1");
+  Edit1->setReadOnly(true);
+  Edit1->setFocusPolicy(Qt::NoFocus);
+  Edit1->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+  Label2 = new QLabel(QStringLiteral("Customer Group:"), this);
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName("Edit2");
+  Edit2->setMinimumWidth(fontMetrics().horizontalAdvance(QChar('M')) * 22);
+  Label2->setBuddy(Edit2);
+  EnterMovesFocus::install(Edit2);
+
+  BtnSave = MakeButton("BtnSave", QStringLiteral("Save"), this);
+  BtnDelete = MakeButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
+
+  auto* layout = new QVBoxLayout(this);
+  auto* fields = new QGridLayout;
+  fields->addWidget(Label1, 0, 0);
+  fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
+  fields->addWidget(Label2, 1, 0);
+  fields->addWidget(Edit2, 1, 1);
+  layout->addLayout(fields);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(BtnSave);
+  buttons->addWidget(BtnDelete);
+  buttons->addWidget(BtnCancel);
+  buttons->addWidget(BitBtn1);
+  layout->addLayout(buttons);
+
+  setTabOrder(Edit2, BtnSave);
+  setTabOrder(BtnSave, BtnDelete);
+  setTabOrder(BtnDelete, BtnCancel);
+  setTabOrder(BtnCancel, BitBtn1);
+
+  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnSaveClick));
+  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnDeleteClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnCancelClick));
+}
+
+void TGroupDef::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TGroupDef::FormShow() {
+  if (CurrentGroupRec > 0) {
+    d4go(Groups.d, CurrentGroupRec);
+    ReadGroup();
+    BtnDelete->setEnabled(true);
+  } else {
+    GroupBuf = GroupRecord{};
+    CurrentGroupRec = -1;
+    BtnDelete->setEnabled(false);
+  }
+  Edit1->setText(PadLeft(GroupBuf.nGroup, 2));
+  // The field's padding is not shown, so text typed at the end of the name
+  // is not pushed past the field's width.
+  Edit2->setText(WithoutTrailingBlanks(GroupBuf.cGroup));
+  Edit2->setFocus();
+}
+
+void TGroupDef::BtnSaveClick() {
+  if (Edit2->text().trimmed().isEmpty()) {
+    Ui::get().information(QStringLiteral("Can't Save Blank Name"));
+    return;
+  }
+  GroupBuf.cGroup = Edit2->text();
+  DATA4* d = Groups.d;
+  if (GroupBuf.nGroup == 0) {
+    const long number = NextFreeNumber(d, "nGroup", Groups.nGroup);
+    // Group numbers are two digits wide: a 100th group cannot be numbered.
+    if (number > LargestNumber(Groups.nGroup) || d4appendBlank(d) != r4success) {
+      code4errorCode(cb, 0);
+      Ui::get().information(kAppendFailed);
+      return;
+    }
+    GroupBuf.nGroup = static_cast<int>(number);
+    CurrentGroupRec = static_cast<int>(d4recNo(d));
+  }
+  d4go(d, CurrentGroupRec);
+  WriteGroup();
+  if (d4deleted(d)) d4recall(d);
+  accept();
+}
+
+void TGroupDef::BtnDeleteClick() {
+  const QString name = GroupBuf.cGroup.trimmed();
+  if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
+                         "Move Customers in " + name + " to a selected group")) {
+    return;
+  }
+  // The pick list reads every group into the buffer: keep this group's own.
+  const int ownRecord = CurrentGroupRec;
+  const int ownNumber = GroupBuf.nGroup;
+  const QString ownName = GroupBuf.cGroup;
+  const PickResult picked = PickGroup(false);
+  if (!picked.chosen) {
+    CurrentGroupRec = ownRecord;
+    GroupBuf = {ownNumber, ownName};
+    return;
+  }
+  if (CurrentGroupRec == ownRecord) {
+    GroupBuf = {ownNumber, ownName};
+    return;
+  }
+  d4go(Groups.d, CurrentGroupRec);
+  const int target = f4int(Groups.nGroup);
+  MoveCustomers(ownNumber, target);
+  d4go(Groups.d, ownRecord);
+  d4delete(Groups.d);
+  CurrentGroupRec = 0;
+  DeletionsPending = true;
+  accept();
+}
+
+void TGroupDef::MoveCustomers(int from, int to) {
+  DATA4* d = Cust5.d;
+  for (int at = d4top(d); at == r4success; at = d4skip(d, 1)) {
+    if (f4int(Cust5.ngroup) == from) f4assignInt(Cust5.ngroup, to);
+  }
+}
+
+void TGroupDef::BtnCancelClick() { reject(); }

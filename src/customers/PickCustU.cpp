@@ -1,0 +1,57 @@
+#include "customers/PickCustU.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "customers/GroupLookup.h"
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+
+namespace {
+const QString kDeleted = QStringLiteral("< DELETED >");
+}  // namespace
+
+TPickCust::TPickCust(QWidget* parent)
+    : PickGridForm({QStringLiteral("Select Customer"), QChar('B'), 67, 16, true}, parent) {
+  setObjectName("TPickCust");
+  GroupLabel = new QLabel(QStringLiteral("Group:"), this);
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName("Edit2");
+  Edit2->setReadOnly(true);
+  Edit2->setFocusPolicy(Qt::ClickFocus);
+  GroupLabel->setBuddy(Edit2);
+  seekRow()->addSpacing(12);
+  seekRow()->addWidget(GroupLabel);
+  seekRow()->addWidget(Edit2, 1);
+}
+
+DATA4* TPickCust::table() const { return Cust5.d; }
+
+int& TPickCust::currentRecord() const { return CurrentCustomerRec; }
+
+void TPickCust::selectTag() {
+  const char* tag = Settings().ByCust ? "cName" : "cComp";
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, tag));
+  Edit2->clear();
+}
+
+QList<PickGridForm::Column> TPickCust::columns() const {
+  if (Settings().ByCust) return {{"Last", 20}, {"First", 13}, {"Note", 34}};
+  return {{"Company", 34}, {"Last", 13}, {"First", 20}};
+}
+
+QStringList TPickCust::rowTexts() {
+  ReadCustomer();
+  const bool deleted = d4deleted(Cust5.d) == 1;
+  const CustomerRecord& c = CustBuf;
+  if (Settings().ByCust) return {c.last, c.first, deleted ? kDeleted : c.note};
+  return {c.addr1, c.last, deleted ? kDeleted : c.first};
+}
+
+void TPickCust::showRowDetails(int row) {
+  const long recNo = recordOfRow(row);
+  if (recNo <= 0) return;
+  d4go(Cust5.d, recNo);
+  Edit2->setText(GroupNameOfKey(QByteArray(f4str(Cust5.ngroup))));
+}
