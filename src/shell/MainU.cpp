@@ -1,0 +1,250 @@
+#include "shell/MainU.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontDialog>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QThread>
+#include <QToolButton>
+
+#include "data/CodeBase.h"
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+#include "platform/Clock.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/PrinterChoice.h"
+#include "platform/Ui.h"
+#include "reports/RptUtil.h"
+#include "shell/About.h"
+#include "shell/EditCommands.h"
+#include "shell/Windows.h"
+
+namespace {
+
+// How long the About box stands as the splash screen at least.
+constexpr qint64 kSplashMs = 1728;
+
+int PointSize(const QFont& font) {
+  return font.pointSize() > 0 ? font.pointSize() : QFontInfo(font).pointSize();
+}
+
+bool Inside(const QWidget* widget, const QWidget* box) {
+  return widget && (widget == box || box->isAncestorOf(widget));
+}
+
+}  // namespace
+
+TMain::TMain(QWidget* parent) : QMainWindow(parent) {
+  BuildForm();
+  ConnectCommands();
+  connect(qApp, &QApplication::focusChanged, this, &TMain::FocusMoved);
+  SetProgressSink(this);
+  adjustSize();
+}
+
+TMain::~TMain() { SetProgressSink(nullptr); }
+
+void TMain::command(QAbstractButton* button, std::function<void()> action) {
+  connect(button, &QAbstractButton::clicked, this,
+          [action = std::move(action)] { RunGuarded(action); });
+}
+
+void TMain::command(QAction* item, std::function<void()> action) {
+  connect(item, &QAction::triggered, this, [action = std::move(action)] { RunGuarded(action); });
+}
+
+void TMain::ConnectCommands() {
+  command(BtnInvoice, [this] { BtnInvoiceClick(); });
+  command(BtnCust, [this] { BtnCustClick(); });
+  command(BtnGroups, [this] { BtnGroupsClick(); });
+  command(BtnProd, [this] { BtnProdClick(); });
+  command(BtnPurchase, [this] { BtnPurchaseClick(); });
+  command(BtnRInv, [this] { BtnRInvClick(); });
+  command(BtnRProf, [this] { BtnRProfClick(); });
+  command(BtnRSales, [this] { BtnRSalesClick(); });
+  command(BtnRLabels, [this] { BtnRLabelsClick(); });
+  command(BtnInvRpts, [this] { BtnInvRptsClick(); });
+  command(BtnLabForms, [this] { BtnLabFormsClick(); });
+  command(BtnFont, [this] { BtnFontClick(); });
+  command(BtnPSetup, [this] { BtnPSetupClick(); });
+  command(BtnIndex, [this] { BtnIndexClick(); });
+  command(BtnPack, [this] { BtnPackClick(); });
+  command(BtnErase, [this] { BtnEraseClick(); });
+  command(Exit1, [this] { Exit1Click(); });
+  command(About1, [this] { About1Click(); });
+  command(HelpContents1, [this] { HelpContents1Click(); });
+
+  // The commands of windows built elsewhere connect here as they come:
+  // BtnInvPrint, BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
+  // BtnStationary, BtnSTax, BtnDirectories, BtnBackup, BtnRestore,
+  // BtnUpgrade and the items of PopupMenu1 to PopupMenu5, for example
+  //   command(SalesSummary1, [] { SalesSummary(); });
+}
+
+// ---- Progress box -----------------------------------------------------------
+
+void TMain::ShowProgress(bool visible, const QString& caption) {
+  ProgressBar1->setValue(0);
+  ProgressBox->setTitle(caption);
+  ProgressBox->setVisible(visible);
+  repaint();
+}
+
+void TMain::SetProgress(int percent) { ProgressBar1->setValue(percent); }
+
+// ---- Start and end ------------------------------------------------------------
+
+void TMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_ || event->spontaneous()) return;
+  shown_ = true;
+  FormShow();
+}
+
+void TMain::FormShow() {
+  // Two-digit years typed into date boxes are always placed in the 60-year
+  // window (ParseShortDate), so there is nothing to set here.
+  Starting = true;
+  TAboutForm* splash = Windows().AboutForm;
+  if (splash) {
+    splash->show();
+    splash->repaint();
+  }
+  const QDateTime t0 = Clock::now();
+
+  if (!DataFilesPresent()) {
+    Ui::get().information(
+        "Database files not found in startup directory\r\n"
+        "Program must be started from the directory containing the data files.");
+    if (splash) splash->hide();
+    Starting = false;
+    EndProgram(1);
+    return;
+  }
+
+  StartEngine();
+  started_ = true;
+  RebuildIndexes(true);
+  ReadSettings();
+
+  DeletionsPending = false;
+  const SettingsRecord& s = Settings();
+  QFont& reportFont = ReportFont();
+  reportFont = font();
+  if (!s.FontName.trimmed().isEmpty()) reportFont.setFamily(s.FontName.trimmed());
+  if (s.FontSize > 0) reportFont.setPointSize(s.FontSize);
+  Edit1->setText(FontText(reportFont));
+  if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
+  (s.ByCust ? RadioButton1 : RadioButton2)->setChecked(true);
+  (s.fifo ? RadioButton3 : RadioButton4)->setChecked(true);
+
+  const QDateTime until = t0.addMSecs(kSplashMs);
+  while (Clock::now() < until) {
+    QCoreApplication::processEvents();
+    QThread::msleep(10);
+  }
+  if (splash) splash->close();
+  Starting = false;
+}
+
+void TMain::EndProgram(int code) {
+  ended_ = true;
+  exitCode_ = code;
+  QCoreApplication::exit(code);
+}
+
+void TMain::closeEvent(QCloseEvent* event) {
+  if (!closed_ && !ended_) {
+    closed_ = true;
+    FormClose();
+  }
+  event->accept();
+}
+
+void TMain::FormClose() {
+  if (!started_) return;
+  error4exitTest(cb);
+  // A choice made just before closing has not left its group box yet.
+  if (RadioButton1->isChecked() != Settings().ByCust) GroupBox1Exit();
+  if (RadioButton3->isChecked() != Settings().fifo) GroupBox2Exit();
+  if (DeletionsPending) PackAll();
+  EndEngine();
+  started_ = false;
+  QCoreApplication::exit(0);
+}
+
+// ---- Commands ----------------------------------------------------------------
+
+void TMain::BtnInvoiceClick() { EditInvoices(); }
+void TMain::BtnCustClick() { EditCustomers(); }
+void TMain::BtnGroupsClick() { EditGroups(); }
+void TMain::BtnProdClick() { EditProducts(); }
+void TMain::BtnPurchaseClick() { EditPurchases(); }
+void TMain::BtnLabFormsClick() { EditLabelStock(); }
+
+void TMain::BtnRInvClick() { Ui::get().popup(PopupMenu1, QCursor::pos()); }
+void TMain::BtnRProfClick() { Ui::get().popup(PopupMenu4, QCursor::pos()); }
+void TMain::BtnRSalesClick() { Ui::get().popup(PopupMenu2, QCursor::pos()); }
+void TMain::BtnRLabelsClick() { Ui::get().popup(PopupMenu5, QCursor::pos()); }
+void TMain::BtnInvRptsClick() { Ui::get().popup(PopupMenu3, QCursor::pos()); }
+
+void TMain::BtnIndexClick() { RebuildIndexes(false); }
+void TMain::BtnPackClick() { PackAll(); }
+void TMain::BtnEraseClick() { EraseAll(); }
+
+void TMain::Exit1Click() { close(); }
+
+void TMain::About1Click() {
+  if (TAboutForm* about = Windows().AboutForm) Ui::get().exec(about);
+}
+
+void TMain::HelpContents1Click() { Help::showContents(); }
+
+// ---- Preferences ---------------------------------------------------------------
+
+QString TMain::FontText(const QFont& font) {
+  return font.family() + "@" + QString::number(PointSize(font));
+}
+
+void TMain::BtnFontClick() {
+  QFont& reportFont = ReportFont();
+  FontDialog1->setCurrentFont(reportFont);
+  // Cancel leaves the font the dialog was given.
+  if (Ui::get().exec(FontDialog1) == QDialog::Accepted) reportFont = FontDialog1->selectedFont();
+  Edit1->setText(FontText(reportFont));
+  Settings().FontName = reportFont.family();
+  Settings().FontSize = PointSize(reportFont);
+  WriteSettings();
+}
+
+void TMain::BtnPSetupClick() {
+  PrinterChoice::setupDialog(this);
+  if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
+}
+
+void TMain::FocusMoved(QWidget* from, QWidget* to) {
+  if (!to || !started_) return;  // another program took the focus, not another control
+  if (Inside(from, GroupBox1) && !Inside(to, GroupBox1)) RunGuarded([this] { GroupBox1Exit(); });
+  if (Inside(from, GroupBox2) && !Inside(to, GroupBox2)) RunGuarded([this] { GroupBox2Exit(); });
+}
+
+void TMain::GroupBox1Exit() {
+  Settings().ByCust = RadioButton1->isChecked();
+  WriteSettings();
+}
+
+void TMain::GroupBox2Exit() {
+  Settings().fifo = RadioButton3->isChecked();
+  WriteSettings();
+}

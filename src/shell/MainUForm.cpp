@@ -1,0 +1,303 @@
+// The main window's controls, tabs and menus.
+#include <QAction>
+#include <QFontDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "platform/Help.h"
+#include "shell/MainU.h"
+
+namespace {
+
+constexpr int kClientWidth = 539;
+constexpr int kClientHeight = 346;
+const QColor kTeal(0x1f, 0x76, 0x78);
+
+// The picture of an image button: a glyph on a teal tile.
+QIcon Tile(QChar glyph, const QFont& font, QColor colour = kTeal) {
+  const int size = 64;
+  QPixmap pixmap(size, size);
+  pixmap.fill(Qt::transparent);
+  QPainter p(&pixmap);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(colour);
+  p.drawRoundedRect(QRectF(2, 2, size - 4, size - 4), 12, 12);
+  QFont f = font;
+  f.setPixelSize(size * 5 / 8);
+  f.setBold(true);
+  p.setFont(f);
+  p.setPen(Qt::white);
+  p.drawText(QRect(0, 0, size, size), Qt::AlignCenter, QString(glyph));
+  return QIcon(pixmap);
+}
+
+// The hint on (at most) two lines, broken at the blank nearest the middle.
+QString ButtonText(const QString& hint) {
+  QString text = hint;
+  if (text.size() > 22) {
+    const int middle = int(text.size()) / 2;
+    int best = -1;
+    for (int i = 0; i < text.size(); ++i) {
+      if (text[i] == ' ' && (best < 0 || qAbs(i - middle) < qAbs(best - middle))) best = i;
+    }
+    if (best > 0) text[best] = '\n';
+  }
+  return text.replace("&", "&&");
+}
+
+QToolButton* ImageButton(QWidget* parent, const char* name, const QString& hint, QChar glyph,
+                         QColor colour = kTeal) {
+  auto* b = new QToolButton(parent);
+  b->setObjectName(name);
+  b->setToolTip(hint);
+  b->setAccessibleName(hint);
+  b->setText(ButtonText(hint));
+  b->setIcon(Tile(glyph, b->font(), colour));
+  b->setIconSize(QSize(32, 32));
+  b->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  b->setAutoRaise(true);
+  b->setFocusPolicy(Qt::StrongFocus);
+  b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  return b;
+}
+
+QPushButton* CaptionButton(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+
+QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption) {
+  auto* r = new QRadioButton(caption, parent);
+  r->setObjectName(name);
+  return r;
+}
+
+QWidget* Page(QTabWidget* tabs, const char* name, const QString& caption, int context) {
+  auto* page = new QWidget;
+  page->setObjectName(name);
+  tabs->addTab(page, caption);
+  Help::setContext(page, context);
+  return page;
+}
+
+// Two columns of image buttons, then the tab's Help button at the right.
+void LayOutCommands(QWidget* page, const QList<QToolButton*>& buttons, const char* helpName,
+                    int context) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(16);
+  grid->setVerticalSpacing(6);
+  for (int i = 0; i < buttons.size(); ++i) grid->addWidget(buttons[i], i / 2, i % 2);
+  auto* bottom = new QHBoxLayout;
+  bottom->addStretch();
+  bottom->addWidget(Help::makeButton(page, context, helpName));
+  auto* layout = new QVBoxLayout(page);
+  layout->addLayout(grid);
+  layout->addStretch();
+  layout->addLayout(bottom);
+}
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption) {
+  QAction* a = menu->addAction(caption);
+  a->setObjectName(name);
+  return a;
+}
+
+QMenu* Popup(QWidget* owner, const char* name) {
+  auto* m = new QMenu(owner);
+  m->setObjectName(name);
+  return m;
+}
+
+QMenu* Submenu(QMenu* menu, const char* name, const QString& caption) {
+  QMenu* sub = menu->addMenu(caption);
+  sub->setObjectName(name);
+  return sub;
+}
+
+}  // namespace
+
+void TMain::BuildForm() {
+  setObjectName("Main");
+  setWindowTitle("Tallowby");
+  Help::setContext(this, 10);
+
+  auto* client = new QWidget(this);
+  client->setObjectName("Client");
+  client->setFixedSize(kClientWidth, kClientHeight);
+  setCentralWidget(client);
+
+  PageControl1 = new QTabWidget(client);
+  PageControl1->setObjectName("PageControl1");
+
+  TabSheet1 = Page(PageControl1, "TabSheet1", "Invoices", 300);
+  BtnInvoice = ImageButton(TabSheet1, "BtnInvoice", "Create & Edit Invoices", u'\u270E');
+  BtnInvPrint = ImageButton(TabSheet1, "BtnInvPrint", "Print Invoices for specified date(s)",
+                            u'\u25A4');
+  BtnInvLab = ImageButton(TabSheet1, "BtnInvLab", "Print Mailing Labels for Invoice Date(s)",
+                          u'\u2709');
+  BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", "Print Batch Labels", u'\u2637');
+  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch}, "BitBtn1", 300);
+
+  TabSheet3 = Page(PageControl1, "TabSheet3", "Customers and Products", 400);
+  BtnCust = ImageButton(TabSheet3, "BtnCust", "Add & Edit Customers", u'\u263A');
+  BtnGroups = ImageButton(TabSheet3, "BtnGroups", "Add & Edit Customer Groups", u'\u2630');
+  BtnProd = ImageButton(TabSheet3, "BtnProd", "Add & Edit Products / Services", u'\u25A3');
+  BtnPurchase = ImageButton(TabSheet3, "BtnPurchase", "Add & Edit Inventory Purchases", u'\u21E9');
+  Image4 = ImageButton(TabSheet3, "Image4", "Print Product Listing", u'\u25A4');
+  Image5 = ImageButton(TabSheet3, "Image5", "Print Purchasing Report", u'\u25A5');
+  LayOutCommands(TabSheet3, {BtnCust, BtnGroups, BtnProd, BtnPurchase, Image4, Image5}, "BitBtn2",
+                 400);
+
+  TabSheet4 = Page(PageControl1, "TabSheet4", "Report Generation", 500);
+  BtnRInv = ImageButton(TabSheet4, "BtnRInv", "Print Invoices, Bills or Customer Statements", '$');
+  BtnRProf = ImageButton(TabSheet4, "BtnRProf", "Print Customer's Purchasing Profile", u'\u263A');
+  BtnRSales = ImageButton(TabSheet4, "BtnRSales", "Print Sales & Tax Reports", '%');
+  BtnRLabels = ImageButton(TabSheet4, "BtnRLabels", "Print Address Labels", u'\u2709');
+  BtnMMerge = ImageButton(TabSheet4, "BtnMMerge", "Generate a Mail Merge File", u'\u21F6');
+  BtnInvRpts = ImageButton(TabSheet4, "BtnInvRpts", "Print Inventory Reports", u'\u25A6');
+  LayOutCommands(TabSheet4, {BtnRInv, BtnRProf, BtnRSales, BtnRLabels, BtnMMerge, BtnInvRpts},
+                 "BitBtn3", 500);
+
+  TabSheet5 = Page(PageControl1, "TabSheet5", "Preferences", 600);
+  GroupBox1 = new QGroupBox(" Display - Sort Customers ", TabSheet5);
+  GroupBox1->setObjectName("GroupBox1");
+  RadioButton1 = Radio(GroupBox1, "RadioButton1", "By Name");
+  RadioButton2 = Radio(GroupBox1, "RadioButton2", "By Company Name");
+  auto* sortLayout = new QVBoxLayout(GroupBox1);
+  sortLayout->addWidget(RadioButton1);
+  sortLayout->addWidget(RadioButton2);
+  GroupBox2 = new QGroupBox(" Inventory Method ", TabSheet5);
+  GroupBox2->setObjectName("GroupBox2");
+  RadioButton3 = Radio(GroupBox2, "RadioButton3", "First in - First out");
+  RadioButton4 = Radio(GroupBox2, "RadioButton4", "Last in - First out");
+  auto* methodLayout = new QVBoxLayout(GroupBox2);
+  methodLayout->addWidget(RadioButton3);
+  methodLayout->addWidget(RadioButton4);
+  BtnFont = CaptionButton(TabSheet5, "BtnFont", "Report Font");
+  Edit1 = new QLineEdit(TabSheet5);
+  Edit1->setObjectName("Edit1");
+  Edit1->setReadOnly(true);
+  BtnPSetup = CaptionButton(TabSheet5, "BtnPSetup", "Printer Setup");
+  Edit2 = new QLineEdit(TabSheet5);
+  Edit2->setObjectName("Edit2");
+  Edit2->setReadOnly(true);
+  BtnStationary = CaptionButton(TabSheet5, "BtnStationary", "Stationery");
+  BtnSTax = CaptionButton(TabSheet5, "BtnSTax", "Sales Tax");
+  BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", "Label Forms");
+  BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", "Import Dir's");
+  FontDialog1 = new QFontDialog(this);
+  FontDialog1->setObjectName("FontDialog1");
+  {
+    auto* boxes = new QVBoxLayout;
+    boxes->addWidget(GroupBox1);
+    boxes->addWidget(GroupBox2);
+    auto* printing = new QGridLayout;
+    printing->addWidget(BtnFont, 0, 0);
+    printing->addWidget(Edit1, 0, 1);
+    printing->addWidget(BtnPSetup, 1, 0);
+    printing->addWidget(Edit2, 1, 1);
+    printing->setRowStretch(2, 1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(boxes, 5);
+    top->addSpacing(8);
+    top->addLayout(printing, 6);
+    auto* bottom = new QHBoxLayout;
+    for (QPushButton* b : {BtnStationary, BtnSTax, BtnLabForms, BtnDirectories}) bottom->addWidget(b);
+    bottom->addStretch();
+    bottom->addWidget(Help::makeButton(TabSheet5, 600, "BitBtn4"));
+    auto* layout = new QVBoxLayout(TabSheet5);
+    layout->addLayout(top);
+    layout->addStretch();
+    layout->addLayout(bottom);
+  }
+
+  TabSheet6 = Page(PageControl1, "TabSheet6", "File Maintenance", 700);
+  BtnBackup = ImageButton(TabSheet6, "BtnBackup", "Backup Data Files", u'\u21E8');
+  BtnRestore = ImageButton(TabSheet6, "BtnRestore", "Restore Data Files", u'\u21E6');
+  BtnIndex = ImageButton(TabSheet6, "BtnIndex", "Reindex Data Files", u'\u21BB');
+  BtnPack = ImageButton(TabSheet6, "BtnPack", "Pack Data Files", u'\u21CA');
+  BtnUpgrade = ImageButton(TabSheet6, "BtnUpgrade", "Import Data from Moorhen version 4 or 5",
+                           u'\u21EA');
+  BtnErase = ImageButton(TabSheet6, "BtnErase", "Erase all data and start over", u'\u2716',
+                         QColor(0x9b, 0x2c, 0x2c));
+  LayOutCommands(TabSheet6, {BtnBackup, BtnRestore, BtnIndex, BtnPack, BtnUpgrade, BtnErase},
+                 "BitBtn5", 700);
+
+  ProgressBox = new QGroupBox(client);
+  ProgressBox->setObjectName("ProgressBox");
+  ProgressBar1 = new QProgressBar(ProgressBox);
+  ProgressBar1->setObjectName("ProgressBar1");
+  ProgressBar1->setRange(0, 100);
+  auto* progressLayout = new QVBoxLayout(ProgressBox);
+  progressLayout->addWidget(ProgressBar1);
+  ProgressBox->hide();
+
+  auto* layout = new QVBoxLayout(client);
+  layout->setContentsMargins(6, 6, 6, 6);
+  layout->addWidget(PageControl1, 1);
+  layout->addWidget(ProgressBox);
+
+  BuildMenus();
+}
+
+void TMain::BuildMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  file->setObjectName("File1");
+  Exit1 = Item(file, "Exit1", "E&xit");
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("Help1");
+  About1 = Item(help, "About1", "About Tallowby");
+  help->addSeparator();
+  HelpContents1 = Item(help, "HelpContents1", "Help &Contents");
+
+  PopupMenu1 = Popup(this, "PopupMenu1");
+  QMenu* invoices = Submenu(PopupMenu1, "Invoices1", "&Invoices");
+  SelectedDates2 = Item(invoices, "SelectedDates2", "Selected &Date(s)");
+  SelectedInvoices1 = Item(invoices, "SelectedInvoices1", "Selected &Invoices");
+  QMenu* bills = Submenu(PopupMenu1, "Bills1", "&Bills");
+  WithBalancesDue2 = Item(bills, "WithBalancesDue2", "&With Balances Due");
+  SelectedBills2 = Item(bills, "SelectedBills2", "Selected &Bills");
+  QMenu* statements = Submenu(PopupMenu1, "Statements1", "&Statements");
+  WithBalances2 = Item(statements, "WithBalances2", "With &Balances");
+  SelectedCustomers4 = Item(statements, "SelectedCustomers4", "Selected &Customers");
+
+  PopupMenu4 = Popup(this, "PopupMenu4");
+  SelectedCustomers2 = Item(PopupMenu4, "SelectedCustomers2", "Selected &Customers");
+  SelectedGroups1 = Item(PopupMenu4, "SelectedGroups1", "Selected &Groups");
+
+  PopupMenu2 = Popup(this, "PopupMenu2");
+  SalesSummary1 = Item(PopupMenu2, "SalesSummary1", "&Sales Summary");
+  ProductSummary1 = Item(PopupMenu2, "ProductSummary1", "&Product Summary");
+  ProductBuyers1 = Item(PopupMenu2, "ProductBuyers1", "Product &Buyers");
+  PopupMenu2->addSeparator();
+  IncomeSummary1 = Item(PopupMenu2, "IncomeSummary1", "&Income Summary");
+  ReceivableIncome1 = Item(PopupMenu2, "ReceivableIncome1", "&Receivable Income");
+  PopupMenu2->addSeparator();
+  TaxSummary1 = Item(PopupMenu2, "TaxSummary1", "&Tax Summary");
+
+  PopupMenu5 = Popup(this, "PopupMenu5");
+  SelectedCustomers3 = Item(PopupMenu5, "SelectedCustomers3", "&Selected Customers");
+  InvoicesDated1 = Item(PopupMenu5, "InvoicesDated1", "&Invoices Dated");
+  PastDueBilling1 = Item(PopupMenu5, "PastDueBilling1", "&Past Due Billing");
+  BalanceDueStatement1 = Item(PopupMenu5, "BalanceDueStatement1", "&Balance Due Statement");
+  CustomerGroups1 = Item(PopupMenu5, "CustomerGroups1", "&Customer Group(s)");
+
+  PopupMenu3 = Popup(this, "PopupMenu3");
+  Inventory1 = Item(PopupMenu3, "Inventory1", "&Inventory");
+  CostofGoodsSold1 = Item(PopupMenu3, "CostofGoodsSold1", "&Cost of Goods Sold");
+  StockOnHand1 = Item(PopupMenu3, "StockOnHand1", "&Stock On-Hand");
+}

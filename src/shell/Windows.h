@@ -1,0 +1,27 @@
+// The program's windows: each is created once, in this order, and lives for
+// the whole run. A window built later takes its place in CreateWindows (and
+// registers its pick list and editor with RegisterPickEdit there), in the
+// order TMain, TAboutForm, TDriveDir, TCustomer, TPickCust, TPickGroup,
+// TGroupDef, TPickProd, TProdDef, TPickInv, TInvoice, TItemDef, TPmtDef,
+// TPickPmt, TReportF, TStationary, TDateSpan, TLabPrint, TMultGroup,
+// TPickPur, TPurDef, TTaxDef, TLabelDef, TPickLab, TImportdir.
+#ifndef SHELL_WINDOWS_H
+#define SHELL_WINDOWS_H
+
+class TAboutForm;
+class TMain;
+
+struct ProgramWindows {
+  TMain* Main = nullptr;
+  TAboutForm* AboutForm = nullptr;
+};
+
+// The windows of the run (all nullptr before CreateWindows).
+ProgramWindows& Windows();
+// Creates every window in order. The main window is created first; the
+// others are its children, so they are centred on it and end with it.
+void CreateWindows();
+// Destroys them all and clears Windows().
+void DestroyWindows();
+
+#endif  // SHELL_WINDOWS_H

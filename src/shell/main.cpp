@@ -1,0 +1,27 @@
+// Tallowby: invoices and inventory of a small business, over the xBase
+// tables of the folder it is started from.
+#include <QApplication>
+
+#include "platform/PrinterChoice.h"
+#include "platform/Ui.h"
+#include "shell/MainU.h"
+#include "shell/ProgramEnd.h"
+#include "shell/Windows.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Tallowby");
+  QApplication::setApplicationVersion("1.22");
+  Ui::useRealDriver();
+  InstallFatalHook();
+  PrinterChoice::selectSystemDefault();
+
+  CreateWindows();
+  TMain* main = Windows().Main;
+  main->show();  // runs the start-up sequence
+  const int code = main->ended() ? main->exitCode() : app.exec();
+
+  DestroyWindows();
+  PrinterChoice::selectNone();
+  return code;
+}
