@@ -64,10 +64,14 @@ Status WriteTagGroup(Env* env, const std::string& path, const std::vector<std::s
   s = file->WriteAt(0, text.data(), text.size());
   if (s.ok()) s = file->Sync();
   file.reset();
-  if (s.ok()) s = env->Rename(temp, path);
+  int code = e4write;
+  if (s.ok()) {
+    s = env->Rename(temp, path);
+    code = e4rename;
+  }
   if (!s.ok()) {
     env->Remove(temp);
-    return Status::Error(e4write, s.message());
+    return Status::Error(code, s.message());
   }
   return Status::Ok();
 }
