@@ -96,12 +96,11 @@ Status DbtFile::Adopt(std::unique_ptr<File> file, const std::string& path, std::
   s = dbt->file_->ReadAt(0, word, sizeof word, &got);
   if (!s.ok()) return IoError(e4read, s);
   if (got != sizeof word)
-    return Status::Error(e4memo, "Corrupt memo file " + path + ": shorter than its header (" +
-                                     std::to_string(dbt->size_) + " bytes)");
+    return Status::Corrupt(path, "shorter than a memo file header (" + std::to_string(dbt->size_) + " bytes)");
   // Appending goes after the last block the file holds: the header word may
   // lag behind (python dbf does not pad) or point past the end.
   uint64_t next = std::max<uint64_t>(1, (dbt->size_ + kBlockSize - 1) / kBlockSize);
-  if (next > UINT32_MAX) return Status::Error(e4memo, "Corrupt memo file " + path + ": too large");
+  if (next > UINT32_MAX) return Status::Corrupt(path, "too large for a memo file");
   dbt->nextFree_ = static_cast<uint32_t>(next);
   *out = std::move(dbt);
   return Status::Ok();
