@@ -8,7 +8,16 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+
+#include <QDate>
+
+#include "data/TestSupport.h"
 #include "platform/TestApplication.h"
+#include "reports/DateSpanU.h"
+#include "reports/MultGroupU.h"
+#include "reports/ReportU.h"
 
 class ReportTest : public ::testing::Test {
  protected:
@@ -24,5 +33,34 @@ QStringList Lines();
 void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title);
 // Lines joined with "\n", for readable failure output.
 QString Joined(const QStringList& lines);
+
+// ---- Builders over tables on disk ------------------------------------------
+
+// A data folder with the supplied tables and their index files (clock fixed
+// at 2026-03-15, en_US formats, the scripted Ui, a throwing fatal hook), no
+// printer, an empty report document, and the report window and the pickers
+// created. Each showing of the report window records the plain-text export
+// of the document in `shown` and closes the window; the date span picker is
+// answered with `span` (OK) or cancelled when it holds no dates.
+class ReportDataTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  struct SpanAnswer {
+    QDate from, to;
+  };
+  std::optional<SpanAnswer> span;
+  QStringList shown;
+  std::unique_ptr<TReportF> reportWindow;
+  std::unique_ptr<TDateSpan> dateSpan;
+  std::unique_ptr<TMultGroup> multGroup;
+};
+
+// The text of the golden file src/reports/golden/<name> ("" when missing).
+QString Golden(const QString& name);
+// Compares text with the golden file; a mismatch fails the test and prints
+// the first differing line. With TB_UPDATE_GOLDEN=1 the file is written.
+void ExpectGolden(const QString& name, const QString& text);
 
 #endif  // REPORTS_TESTSUPPORT_H
