@@ -163,6 +163,7 @@ TEST_F(EditCommandsTest, LabelDeletionWaitsForTheProgramToClose) {
 }
 
 TEST_F(EditCommandsTest, CommandsWithoutTheirWindowsDoNothing) {
+  resetPickEditForTests();  // forget the windows the program registered
   AddCustomer("Gone", "", true);
   DeletionsPending = true;
   for (QToolButton* b : {main()->BtnCust, main()->BtnGroups, main()->BtnProd,

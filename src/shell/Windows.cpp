@@ -1,5 +1,9 @@
 #include "shell/Windows.h"
 
+#include "customers/CustomerU.h"
+#include "customers/GroupDefU.h"
+#include "customers/PickCustU.h"
+#include "customers/PickGroupU.h"
 #include "platform/PickEdit.h"
 #include "shell/About.h"
 #include "shell/MainU.h"
@@ -13,6 +17,12 @@ void CreateWindows() {
   ProgramWindows& w = Windows();
   w.Main = new TMain;
   w.AboutForm = new TAboutForm(w.Main);
+  w.Customer = new TCustomer(w.Main);
+  w.PickCust = new TPickCust(w.Main);
+  w.PickGroup = new TPickGroup(w.Main);
+  w.GroupDef = new TGroupDef(w.Main);
+  RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
+  RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
 }
 
 void DestroyWindows() {

@@ -9,11 +9,19 @@
 #define SHELL_WINDOWS_H
 
 class TAboutForm;
+class TCustomer;
+class TGroupDef;
 class TMain;
+class TPickCust;
+class TPickGroup;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
   TAboutForm* AboutForm = nullptr;
+  TCustomer* Customer = nullptr;
+  TPickCust* PickCust = nullptr;
+  TPickGroup* PickGroup = nullptr;
+  TGroupDef* GroupDef = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).
