@@ -1,23 +1,24 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, writes a demo data folder (once) and
-# starts the program in it.
+# starts Tallowby in it. Tallowby works on the tables of the folder it is
+# started from, so it is started from inside the demo folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root="$PWD"
 scripts/install-deps.sh
 scripts/build.sh
-demo="${TALLOWBY_DEMO_DIR:-$PWD/demo-data}"
+demo="${TALLOWBY_DEMO_DIR:-$root/demo-data}"
 if [ ! -e "$demo/KEX1.DBF" ]; then
   mkdir -p "$demo"
-  build/tools/tallowby-db init --demo "$demo"
+  "$root/build/tools/tallowby-db" init --demo "$demo"
 fi
-if [ -x build/src/shell/tallowby ]; then
-  if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    echo "No display found (DISPLAY is not set): Tallowby is a desktop program." >&2
-    echo "Start it from a graphical session, or try: xvfb-run $0" >&2
-    exit 1
-  fi
-  cd "$demo" && exec "$OLDPWD/build/src/shell/tallowby"
+demo="$(cd "$demo" && pwd)"
+echo "Demo data folder: $demo"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found (neither DISPLAY nor WAYLAND_DISPLAY is set)." >&2
+  echo "Tallowby is a desktop program: from a graphical session (or ssh -X) run" >&2
+  echo "  cd '$demo' && '$root/build/src/shell/tallowby'" >&2
+  exit 1
 fi
-# Until the program's windows are built, show what the data tool sees.
-build/tools/tallowby-db reindex "$demo"
-build/tools/tallowby-db check "$demo" && echo "Demo data folder ready: $demo"
+cd "$demo"
+exec "$root/build/src/shell/tallowby"

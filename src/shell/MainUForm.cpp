@@ -133,6 +133,11 @@ QMenu* Submenu(QMenu* menu, const char* name, const QString& caption) {
 void TMain::BuildForm() {
   setObjectName("Main");
   setWindowTitle("Tallowby");
+  // The window's font is the default font at 8 points, the size the window
+  // is laid out for (and the report font's starting size).
+  QFont small = font();
+  small.setPointSize(8);
+  setFont(small);
   Help::setContext(this, 10);
 
   auto* client = new QWidget(this);
@@ -142,6 +147,10 @@ void TMain::BuildForm() {
 
   PageControl1 = new QTabWidget(client);
   PageControl1->setObjectName("PageControl1");
+  PageControl1->setUsesScrollButtons(false);
+  PageControl1->setElideMode(Qt::ElideNone);
+  // Narrower tab padding, so the five captions fit the window's width.
+  PageControl1->setStyleSheet("QTabBar::tab { padding: 4px 8px; }");
 
   TabSheet1 = Page(PageControl1, "TabSheet1", "Invoices", 300);
   BtnInvoice = ImageButton(TabSheet1, "BtnInvoice", "Create & Edit Invoices", u'\u270E');
