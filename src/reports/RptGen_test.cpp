@@ -12,106 +12,15 @@
 
 namespace {
 
-CustomerRecord Customer(long cuno, const QString& title, const QString& first,
-                        const QString& last, const QStringList& addr, const QString& zip) {
-  CustomerRecord c;
-  c.cuno = cuno;
-  c.title = title;
-  c.first = first;
-  c.last = last;
-  c.addr1 = addr.value(0);
-  c.addr2 = addr.value(1);
-  c.addr3 = addr.value(2);
-  c.addr4 = addr.value(3);
-  c.zip = zip;
-  return c;
-}
-
-InvoiceRecord Invoice(long ivNo, long cuNo, QDate date, double ship, double tax, double due) {
-  InvoiceRecord r;
-  r.IvNo = ivNo;
-  r.CuNo = cuNo;
-  r.IDate = DateFromQDate(date);
-  r.Ship = ship;
-  r.Tax = tax;
-  r.Due = due;
-  return r;
-}
-
-ItemRecord Item(long ivNo, const QString& code, double qty, double price, const QString& desc,
-                const QString& comment = QString()) {
-  ItemRecord r;
-  r.IvNo = ivNo;
-  r.PrID = code;
-  r.Qty = qty;
-  r.UPR = price;
-  r.PDesc = desc;
-  r.IComm = comment;
-  return r;
-}
-
-PaymentRecord Payment(long ivNo, QDate date, double amount) {
-  PaymentRecord r;
-  r.IvNo = ivNo;
-  r.PDate = DateFromQDate(date);
-  r.PAmt = amount;
-  return r;
-}
-
-ProductRecord Product(const QString& code, const QString& memo) {
-  ProductRecord p;
-  p.PrID = code;
-  p.PMemo = memo;
-  return p;
-}
-
 // A candle maker's letterhead and customers; invoices of February and March.
 class RptGen : public ReportDataTest {
  protected:
   void SetUp() override {
     ReportDataTest::SetUp();
-    SettingsRecord& s = Settings();
-    s.Company = "Tallow & Wick";
-    s.Addr1 = "4 Chandler Lane";
-    s.Addr2 = "Salem, MA 01970";
-    s.ShipLine = "Shipping  ";
-    s.TaxLine = "Sales Tax";
-
-    AppendCustomer(Customer(7, "Ms.", "Ada", "Byron", {"Lovelace Candles", "12 Engine Row"},
-                            "02139"));
-    // The last address line is longer than 22 characters: the postal code
-    // goes on a line of its own.
-    AppendCustomer(Customer(8, "Mr.", "Charles", "Babbage",
-                            {"Difference Works", "1 Analytical Engine Court"}, "W1 4AB"));
-    AppendCustomer(Customer(9, "Dr.", "Grace", "Hopper", {"Compiler Co"}, "20301"));
-
-    AppendProduct(Product("CANDLE", "Hand-dipped beeswax.\r\nKeep away from drafts."));
-    AppendProduct(Product("SOAP", "Goat milk soap."));
-
-    AppendInvoice(Invoice(1001, 7, QDate(2026, 3, 2), 4.5, 1.63, 10));
-    AppendItem(Item(1001, "CANDLE", 2, 12.5, "Beeswax pillar candle", "gift wrapped"));
-    AppendItem(Item(1001, "WICK", 3, 0.35, "Cotton wick"));
-    AppendPayment(Payment(1001, QDate(2026, 3, 4), 22.18));
-
-    // Overpaid: a credit of 2.00. Half-cent products: each line total is
-    // rounded up on the invoice, the statement sums the exact products.
-    AppendInvoice(Invoice(1002, 8, QDate(2026, 3, 5), 0, 0, -2));
-    AppendItem(Item(1002, "SOAP", 2, 4, "Goat milk soap"));
-    AppendItem(Item(1002, "TEA", 0.5, 0.25, "Tealight"));
-    AppendItem(Item(1002, "TEA", 0.5, 0.25, "Tealight"));
-    AppendPayment(Payment(1002, QDate(2026, 3, 5), 10.26));
-
-    AppendInvoice(Invoice(1003, 7, QDate(2026, 3, 10), 0, 0, 0));  // settled
-    AppendItem(Item(1003, "WICK", 10, 0.35, "Cotton wick"));
-    AppendPayment(Payment(1003, QDate(2026, 3, 10), 3.5));
-
-    AppendInvoice(Invoice(1004, 7, QDate(2026, 2, 20), 0, 0, 5));  // before March
-    AppendItem(Item(1004, "CANDLE", 1, 5, "Taper candle"));
-
-    AppendInvoice(Invoice(1005, 99, QDate(2026, 3, 12), 1, 0, 1));  // customer gone
+    WriteCandleBusiness();
   }
 
-  // The document line by line, cells joined with "|".
+  // The index of a line in Lines(), -1 when absent.
   static int IndexOf(const QStringList& lines, const QString& line) {
     return int(lines.indexOf(line));
   }

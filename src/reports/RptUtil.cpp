@@ -73,6 +73,14 @@ QFont& ReportFont() {
   return *font;
 }
 
+void SetReportFontFromSettings(const QFont& base) {
+  const SettingsRecord& s = Settings();
+  QFont& font = ReportFont();
+  font = base;
+  if (!s.FontName.trimmed().isEmpty()) font.setFamily(s.FontName.trimmed());
+  if (s.FontSize > 0) font.setPointSize(s.FontSize);
+}
+
 QString ColumnText(int column) { return PadLeft(column, 2); }
 
 void StartReport() {

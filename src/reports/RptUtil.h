@@ -52,6 +52,10 @@ extern TDate ReportTo;
 // and line count uses it.
 QFont& ReportFont();
 
+// ReportFont := base (the main window's font) with the settings record's
+// FontName and FontSize where they are set.
+void SetReportFontFromSettings(const QFont& base);
+
 // A column as the two characters of a cell code: 5 -> " 5", 47 -> "47".
 QString ColumnText(int column);
 

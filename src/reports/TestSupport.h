@@ -14,6 +14,7 @@
 #include <QDate>
 
 #include "data/TestSupport.h"
+#include "data/dbFiles.h"
 #include "platform/TestApplication.h"
 #include "reports/DateSpanU.h"
 #include "reports/MultGroupU.h"
@@ -56,6 +57,23 @@ class ReportDataTest : public IndexedFolderTest {
   std::unique_ptr<TDateSpan> dateSpan;
   std::unique_ptr<TMultGroup> multGroup;
 };
+
+// Records for the tables, the fields not named left empty.
+CustomerRecord Customer(long cuno, const QString& title, const QString& first,
+                        const QString& last, const QStringList& addr, const QString& zip);
+InvoiceRecord Invoice(long ivNo, long cuNo, QDate date, double ship, double tax, double due);
+ItemRecord Item(long ivNo, const QString& code, double qty, double price, const QString& desc,
+                const QString& comment = QString());
+PaymentRecord Payment(long ivNo, QDate date, double amount);
+ProductRecord Product(const QString& code, const QString& memo);
+
+// A candle maker's letterhead (settings written to KEX1 too), three
+// customers (8 with a long last address line, 9 without invoices), two
+// products with memos, and invoices 1001 to 1005 of February and March 2026:
+// 1001 due 10.00 with an item comment and a long memo's product, 1002 a
+// credit of 2.00 with half-cent items, 1003 settled, 1004 of February, 1005
+// of a customer that no longer exists.
+void WriteCandleBusiness();
 
 // The text of the golden file src/reports/golden/<name> ("" when missing).
 QString Golden(const QString& name);

@@ -1,0 +1,70 @@
+#include "reports/ReportBatchUi.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QPushButton>
+
+#include "platform/DateBox.h"
+#include "reports/DateSpanU.h"
+#include "reports/ReportU.h"
+
+ReportBatchUi::ReportBatchUi(Output output, const QString& outFile, QTextStream& err)
+    : output_(output), outFile_(outFile), err_(err) {}
+
+void ReportBatchUi::note(const QString& text) {
+  QString t = text;
+  t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+  err_ << "tallowby report: " << t << Qt::endl;
+}
+
+void ReportBatchUi::message(Kind, const QString& text) {
+  failed_ = true;
+  note(text);
+}
+
+bool ReportBatchUi::confirm(Kind, Buttons, const QString& text) {
+  failed_ = true;
+  note(text + " (answered No)");
+  return false;
+}
+
+bool ReportBatchUi::input(const QString& title, const QString&, QString*) {
+  failed_ = true;
+  note(title + " (cancelled)");
+  return false;
+}
+
+QString ReportBatchUi::openFileName(QWidget*, const QString& title, const QString&,
+                                    const QString&) {
+  failed_ = true;
+  note(title + " (cancelled)");
+  return QString();
+}
+
+QString ReportBatchUi::saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                                    const QString&) {
+  return outFile_;
+}
+
+QAction* ReportBatchUi::popup(QMenu*, const QPoint&) { return nullptr; }
+
+int ReportBatchUi::exec(QDialog* dialog) {
+  dialog->setResult(QDialog::Rejected);
+  dialog->show();
+  if (qobject_cast<TDateSpan*>(dialog)) {
+    if (from_ > 0) dialog->findChild<DateBox*>("MaskEdit1")->setDate(from_);
+    if (to_ > 0) dialog->findChild<DateBox*>("MaskEdit2")->setDate(to_);
+    dialog->findChild<QPushButton*>("BtnOK")->click();
+  } else if (qobject_cast<TReportF*>(dialog)) {
+    reportShown_ = true;
+    const char* action = output_ == Output::Pdf            ? "mPrint"
+                         : output_ == Output::TabDelimited ? "TabDelimited1"
+                                                           : "AsciiText1";
+    dialog->findChild<QAction*>(action)->trigger();
+  } else {
+    failed_ = true;
+    note(QStringLiteral("unexpected window: ") + dialog->windowTitle());
+  }
+  if (dialog->isVisible()) dialog->close();
+  return dialog->result();
+}

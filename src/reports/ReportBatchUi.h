@@ -1,0 +1,54 @@
+// The Ui driver of the report command: nobody sits at the screen, so the
+// command's arguments answer what the report builders ask. The date span
+// picker is answered with the span in ReportFrom/ReportTo, the report window
+// writes the output file (its own export, or its print into a PDF file),
+// and every message goes to the error stream instead of a box.
+#ifndef REPORTS_REPORTBATCHUI_H
+#define REPORTS_REPORTBATCHUI_H
+
+#include <QTextStream>
+
+#include "data/DateText.h"
+#include "platform/Ui.h"
+
+class ReportBatchUi : public Ui {
+ public:
+  enum class Output { PlainText, TabDelimited, Pdf };
+
+  // Messages are written to err, each line prefixed "tallowby report: ".
+  ReportBatchUi(Output output, const QString& outFile, QTextStream& err);
+
+  // The dates typed into the date span picker in place of its preset ones
+  // (0 = keep the preset).
+  void setSpan(TDate from, TDate to) {
+    from_ = from;
+    to_ = to;
+  }
+
+  // A message was shown: something went wrong.
+  bool failed() const { return failed_; }
+  // The report window was shown (the document had lines).
+  bool reportShown() const { return reportShown_; }
+  void note(const QString& text);
+
+  void message(Kind kind, const QString& text) override;
+  bool confirm(Kind kind, Buttons buttons, const QString& text) override;
+  bool input(const QString& title, const QString& prompt, QString* value) override;
+  QString openFileName(QWidget* parent, const QString& title, const QString& dir,
+                       const QString& filter) override;
+  QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
+                       const QString& filter, const QString& defaultSuffix) override;
+  QAction* popup(QMenu* menu, const QPoint& pos) override;
+  int exec(QDialog* dialog) override;
+
+ private:
+  Output output_;
+  QString outFile_;
+  QTextStream& err_;
+  bool failed_ = false;
+  bool reportShown_ = false;
+  TDate from_ = 0;
+  TDate to_ = 0;
+};
+
+#endif  // REPORTS_REPORTBATCHUI_H

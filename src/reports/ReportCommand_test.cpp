@@ -1,0 +1,150 @@
+#include "reports/ReportCommand.h"
+
+#include <QFile>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include "data/CodeBase.h"
+#include "reports/TestSupport.h"
+
+namespace {
+
+// The candle maker's tables on disk; the command starts its own engine.
+class ReportCommand : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    EnsureTestApplication();
+    resetReportForTests();
+    WriteCandleBusiness();
+    EndEngine();
+  }
+  int Run(QStringList args) {
+    args.insert(1, "--data");
+    args.insert(2, dir.path());
+    errors.clear();
+    QTextStream err(&errors);
+    const int status = RunReportCommand(args, err);
+    err.flush();
+    return status;
+  }
+  QString Out(const QString& name) const { return dir.filePath(name); }
+  static QByteArray Contents(const QString& file) {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QString errors;
+};
+
+TEST_F(ReportCommand, TextOutputIsWhatTheReportWindowExports) {
+  EXPECT_EQ(Run({"invoices", "--from", "2026-03-01", "--to", "2026-03-06", "--out", Out("i.txt")}), 0)
+      << errors.toStdString();
+  EXPECT_EQ(QString::fromUtf8(Contents(Out("i.txt"))), Golden("invoices_of_span.txt"));
+  EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+}
+
+TEST_F(ReportCommand, StatementsAndBillsTakeTheirSpanFromTheArguments) {
+  ASSERT_EQ(Run({"statements", "--from", "2026-03-01", "--to", "2026-03-31", "--out",
+                 Out("s.txt")}),
+            0);
+  EXPECT_EQ(QString::fromUtf8(Contents(Out("s.txt"))), Golden("statements_with_balances.txt"));
+  ASSERT_EQ(Run({"bills", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "tab",
+                 "--out", Out("b.asc")}),
+            0);
+  const QString tabbed = QString::fromUtf8(Contents(Out("b.asc")));
+  EXPECT_TRUE(tabbed.contains("To:\t\tInvoice No:\t1005\r\n")) << tabbed.toStdString();
+  EXPECT_EQ(tabbed.count("Bill\r\n"), 2);
+}
+
+TEST_F(ReportCommand, PdfOutputIsAPrintedFile) {
+  ASSERT_EQ(Run({"statements", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "pdf",
+                 "--out", Out("s.pdf")}),
+            0)
+      << errors.toStdString();
+  EXPECT_TRUE(Contents(Out("s.pdf")).startsWith("%PDF"));
+}
+
+TEST_F(ReportCommand, BadDateIsRefusedBeforeAnythingIsRead) {
+  EXPECT_EQ(Run({"invoices", "--from", "2026-02-30", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--from 2026-02-30 is not a date of the form YYYY-MM-DD"))
+      << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "--to", "1950-01-01", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("dates must lie in the years 1966 to 2065")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, EndBeforeStartFailsWithThePickersMessage) {
+  EXPECT_EQ(Run({"bills", "--from", "2026-03-31", "--to", "2026-03-01", "--out", Out("x.txt")}), 1);
+  EXPECT_TRUE(errors.contains("Ending Date must be greater than or equal to Starting Date."));
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, MissingTableFailsWithTheDataLayersMessage) {
+  ASSERT_TRUE(QFile::remove(path("INV5.dbf")));
+  EXPECT_EQ(Run({"invoices", "--out", Out("x.txt")}), 1);
+  EXPECT_TRUE(errors.contains(
+      "tallowby report: Unable to open file INV5.DBF Program will now terminate."))
+      << errors.toStdString();
+  EXPECT_EQ(cb, nullptr);  // the engine was ended
+}
+
+TEST_F(ReportCommand, UnwritableOutputFileIsReported) {
+  const QString text = Out("no such folder/i.txt");
+  EXPECT_EQ(Run({"invoices", "--from", "2026-03-01", "--to", "2026-03-06", "--out", text}), 1);
+  EXPECT_TRUE(errors.contains("Unable to save to: ")) << errors.toStdString();
+  const QString pdf = Out("no such folder/i.pdf");
+  EXPECT_EQ(Run({"invoices", "--format", "pdf", "--out", pdf}), 1);
+  EXPECT_TRUE(errors.contains("Unable to save to: " + pdf)) << errors.toStdString();
+}
+
+TEST_F(ReportCommand, EmptySpanWritesNoFileAndSaysSo) {
+  EXPECT_EQ(Run({"invoices", "--from", "2025-01-01", "--to", "2025-01-31", "--out", Out("x.txt")}),
+            0);
+  EXPECT_TRUE(errors.contains("nothing to report for 01/01/25 - 01/31/25")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, UnknownReportOrOptionShowsTheUsage) {
+  EXPECT_EQ(Run({"profits", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("unknown report: profits"));
+  EXPECT_TRUE(errors.contains("usage: tallowby report"));
+  EXPECT_EQ(Run({"invoices", "--format", "rtf", "--out", Out("x.txt")}), 2);
+  EXPECT_EQ(Run({"invoices"}), 2);
+  EXPECT_TRUE(errors.contains("--out FILE is required"));
+}
+
+// The program itself, when it has been built: the subcommand reaches the
+// report command and its exit status and messages reach the caller.
+TEST_F(ReportCommand, ProgramRunsTheCommandWithoutADisplay) {
+  const QString program = qEnvironmentVariable("TB_BINARY_DIR") + "/src/shell/tallowby";
+  if (!QFile::exists(program)) GTEST_SKIP() << "the tallowby program has not been built";
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.remove("DISPLAY");
+  env.remove("WAYLAND_DISPLAY");
+  env.remove("QT_QPA_PLATFORM");
+  auto run = [&](const QStringList& args, QString* err) {
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    *err = QString::fromLocal8Bit(p.readAllStandardError());
+    return p.exitCode();
+  };
+  QString err;
+  EXPECT_EQ(run({"report", "statements", "--data", dir.path(), "--from", "2026-03-01", "--to",
+                 "2026-03-31", "--out", Out("s.txt")},
+                &err),
+            0)
+      << err.toStdString();
+  EXPECT_TRUE(QString::fromUtf8(Contents(Out("s.txt"))).contains("Account Statement"));
+  EXPECT_EQ(run({"report", "invoices", "--data", dir.path(), "--from", "tomorrow", "--out",
+                 Out("x.txt")},
+                &err),
+            2);
+  EXPECT_TRUE(err.contains("--from tomorrow is not a date")) << err.toStdString();
+  ASSERT_TRUE(QFile::remove(path("CUST5.dbf")));
+  EXPECT_EQ(run({"report", "invoices", "--data", dir.path(), "--out", Out("x.txt")}, &err), 1);
+  EXPECT_TRUE(err.contains("Unable to open file CUST5.DBF")) << err.toStdString();
+}
+
+}  // namespace
