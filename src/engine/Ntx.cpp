@@ -350,12 +350,13 @@ Status NtxFile::Skip(long n, long* moved) {
   return Status::Ok();
 }
 
-Status NtxFile::Impl::SeekPath(const std::string& text, NtxPath* p, bool* onEntry) {
+Status NtxFile::Impl::SeekPath(const std::string& text, NtxPath* p, bool* onEntry,
+                               std::unordered_set<uint32_t>* seen) {
   const int len = std::min<int>(static_cast<int>(text.size()), K());
   uint32_t page = header.root;
   for (;;) {
     PageRef node;
-    TB_RETURN_IF_ERROR(Push(p, page, 0, &node));
+    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen));
     int i = LowerBoundPrefix(*node, text.data(), len, K());
     p->back().idx = i;
     if (node->leaf()) break;
@@ -396,10 +397,13 @@ Status NtxFile::Impl::FindPath(const std::string& key, uint32_t rec, NtxPath* p,
     if (node->leaf()) break;
     page = node->child[i];
   }
-  // Files from other programs may keep equal keys in another order.
+  // Files from other programs may keep equal keys in another order. The
+  // scan enters each page once, so a damaged tree whose pages share
+  // children cannot make it run through the same keys again and again.
   p->clear();
   bool on = false;
-  TB_RETURN_IF_ERROR(SeekPath(key, p, &on));
+  std::unordered_set<uint32_t> seen;
+  TB_RETURN_IF_ERROR(SeekPath(key, p, &on, &seen));
   std::string k;
   uint32_t r = 0;
   while (on) {
@@ -409,7 +413,7 @@ Status NtxFile::Impl::FindPath(const std::string& key, uint32_t rec, NtxPath* p,
       *found = true;
       return Status::Ok();
     }
-    TB_RETURN_IF_ERROR(Next(p, &on));
+    TB_RETURN_IF_ERROR(Next(p, &on, &seen));
   }
   return Status::Ok();
 }

@@ -83,7 +83,8 @@ struct NtxFile::Impl {
   }
 
   Status FindPath(const std::string& key, uint32_t recno, NtxPath* path, bool* found);
-  Status SeekPath(const std::string& text, NtxPath* path, bool* onEntry);
+  Status SeekPath(const std::string& text, NtxPath* path, bool* onEntry,
+                  std::unordered_set<uint32_t>* seen = nullptr);
   Status Rebalance(NtxPath path, NtxPage node);
   Status Write(const NtxPage& page);  // through the cache; forgets its count
   Status SetRoot(uint32_t root);

@@ -660,6 +660,41 @@ TEST(NtxTest, LoopsInTheTreeAreReportedNotFollowed) {
   Exercise(path, true);
 }
 
+// A chain of branch pages whose children all lead to the next page: few
+// pages, but 3^30 ways down. Scans must notice the shared pages instead of
+// walking every way.
+TEST(NtxTest, SharedChildrenDoNotMakeAScanEndless) {
+  TempDir dir;
+  const std::string path = dir.File("dag.ntx");
+  NtxHeader header;
+  header.geometry = {2, 2};
+  header.root = 1024;
+  header.expression = "X";
+  std::string file(1024, '\0');
+  EncodeNtxHeader(header, file.data());
+  const uint32_t pages = 31;
+  for (uint32_t i = 1; i <= pages; ++i) {
+    NtxPage page;
+    page.offset = 1024 * i;
+    page.n = 2;
+    page.keys = "AAAA";
+    page.recno = {2 * i, 2 * i + 1};
+    uint32_t next = i < pages ? 1024 * (i + 1) : 0;
+    page.child = {next, next, next};
+    std::string bytes(1024, '\0');
+    EncodeNtxPage(page, header.geometry, bytes.data());
+    file += bytes;
+  }
+  WriteBytes(path, file);
+  std::unique_ptr<NtxFile> f;
+  ASSERT_TRUE(NtxFile::Open(Env::Default(), path, &f).ok());
+  EXPECT_EQ(f->Remove("AA", 999).code(), e4index);
+  bool found = true;
+  EXPECT_EQ(f->Find("AA", 999, &found).code(), e4index);
+  EXPECT_EQ(f->ForEach([](const std::string&, uint32_t) {}).code(), e4index);
+  Exercise(path, true);
+}
+
 TEST(NtxTest, FlippedBytesNeverCrash) {
   TempDir dir;
   std::string path = SmallTree(dir, 300, 4);
