@@ -25,6 +25,7 @@
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
+#include "reports/RptGen.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
 #include "shell/EditCommands.h"
@@ -84,11 +85,18 @@ void TMain::ConnectCommands() {
   command(Exit1, [this] { Exit1Click(); });
   command(About1, [this] { About1Click(); });
   command(HelpContents1, [this] { HelpContents1Click(); });
+  command(BtnInvPrint, [] { PrintInvoiceSelection(true, true); });
+  command(SelectedDates2, [] { PrintInvoiceSelection(true, true); });
+  command(SelectedInvoices1, [] { PrintInvoiceSelection(false, true); });
+  command(WithBalancesDue2, [] { PrintInvoiceSelection(true, false); });
+  command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
+  command(WithBalances2, [] { PrintStatements(true); });
+  command(SelectedCustomers4, [] { PrintStatements(false); });
 
   // The commands of windows built elsewhere connect here as they come:
-  // BtnInvPrint, BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
+  // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
   // BtnStationary, BtnSTax, BtnDirectories, BtnBackup, BtnRestore,
-  // BtnUpgrade and the items of PopupMenu1 to PopupMenu5, for example
+  // BtnUpgrade and the items of PopupMenu2 to PopupMenu5, for example
   //   command(SalesSummary1, [] { SalesSummary(); });
 }
 
@@ -140,11 +148,8 @@ void TMain::FormShow() {
 
   DeletionsPending = false;
   const SettingsRecord& s = Settings();
-  QFont& reportFont = ReportFont();
-  reportFont = font();
-  if (!s.FontName.trimmed().isEmpty()) reportFont.setFamily(s.FontName.trimmed());
-  if (s.FontSize > 0) reportFont.setPointSize(s.FontSize);
-  Edit1->setText(FontText(reportFont));
+  SetReportFontFromSettings(font());
+  Edit1->setText(FontText(ReportFont()));
   if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
   (s.ByCust ? RadioButton1 : RadioButton2)->setChecked(true);
   (s.fifo ? RadioButton3 : RadioButton4)->setChecked(true);
