@@ -5,6 +5,9 @@
 #include "customers/PickCustU.h"
 #include "customers/PickGroupU.h"
 #include "platform/PickEdit.h"
+#include "reports/DateSpanU.h"
+#include "reports/MultGroupU.h"
+#include "reports/ReportU.h"
 #include "shell/About.h"
 #include "shell/MainU.h"
 
@@ -21,6 +24,9 @@ void CreateWindows() {
   w.PickCust = new TPickCust(w.Main);
   w.PickGroup = new TPickGroup(w.Main);
   w.GroupDef = new TGroupDef(w.Main);
+  w.ReportF = new TReportF(w.Main);
+  w.DateSpan = new TDateSpan(w.Main);
+  w.MultGroup = new TMultGroup(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
 }

@@ -14,6 +14,9 @@ class TGroupDef;
 class TMain;
 class TPickCust;
 class TPickGroup;
+class TReportF;
+class TDateSpan;
+class TMultGroup;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
@@ -22,6 +25,9 @@ struct ProgramWindows {
   TPickCust* PickCust = nullptr;
   TPickGroup* PickGroup = nullptr;
   TGroupDef* GroupDef = nullptr;
+  TReportF* ReportF = nullptr;
+  TDateSpan* DateSpan = nullptr;
+  TMultGroup* MultGroup = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).
