@@ -1,12 +1,17 @@
 #include "reports/RptGen.h"
 
 #include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include "customers/CustomerU.h"
+#include "customers/PickCustU.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/DateBox.h"
+#include "platform/PickEdit.h"
 #include "reports/ReportExport.h"
 #include "reports/TestSupport.h"
 
@@ -107,6 +112,29 @@ TEST_F(RptGen, StatementsWithBalancesListCreditsAndSkipSettledOrOtherMonthsInvoi
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("statements_with_balances.txt", shown[0]);
   EXPECT_FALSE(shown[0].contains("Hopper"));  // no invoices, no page
+}
+
+TEST_F(RptGen, StatementOfPickedCustomersListsEveryInvoiceAndNoInvoicesGivesNoPage) {
+  TPickCust pickList;
+  TCustomer editor;
+  RegisterPickEdit(PickTable::Customer, &pickList, &editor);
+  QList<long> picks = {3, 1};  // Hopper, who has no invoices, then Byron
+  ui.onDialog<TPickCust>([&](TPickCust* p) {
+    if (picks.isEmpty()) {
+      p->BtnCancel->click();
+      return;
+    }
+    const long rec = picks.takeFirst();
+    for (int row = 1; row <= 10; ++row)
+      if (p->recordOfRow(row) == rec) p->StringGrid1->setCurrentCell(row - 1, 0);
+    p->BtnSelect->click();
+  });
+  PrintStatements(false);
+  resetPickEditForTests();
+  ASSERT_EQ(shown.size(), 1);
+  // Settled, credit and February invoices alike, in customer-number order.
+  ExpectGolden("statement_of_picked_customer.txt", shown[0]);
+  EXPECT_FALSE(shown[0].contains("Hopper"));
 }
 
 TEST_F(RptGen, InvoiceRoundsEachLineWhileTheStatementSumsExactProducts) {
