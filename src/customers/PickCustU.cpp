@@ -4,13 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "customers/CustomerRows.h"
 #include "customers/GroupLookup.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-
-namespace {
-const QString kDeleted = QStringLiteral("< DELETED >");
-}  // namespace
 
 TPickCust::TPickCust(QWidget* parent)
     : PickGridForm({QStringLiteral("Select Customer"), QChar('B'), 67, 16, true}, parent) {
@@ -31,8 +28,7 @@ DATA4* TPickCust::table() const { return Cust5.d; }
 int& TPickCust::currentRecord() const { return CurrentCustomerRec; }
 
 void TPickCust::selectTag() {
-  const char* tag = Settings().ByCust ? "cName" : "cComp";
-  d4tagSelect(Cust5.d, d4tag(Cust5.d, tag));
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, CustomerListTag(Settings().ByCust)));
   Edit2->clear();
 }
 
@@ -41,13 +37,7 @@ QList<PickGridForm::Column> TPickCust::columns() const {
   return {{"Company", 34}, {"Last", 13}, {"First", 20}};
 }
 
-QStringList TPickCust::rowTexts() {
-  ReadCustomer();
-  const bool deleted = d4deleted(Cust5.d) == 1;
-  const CustomerRecord& c = CustBuf;
-  if (Settings().ByCust) return {c.last, c.first, deleted ? kDeleted : c.note};
-  return {c.addr1, c.last, deleted ? kDeleted : c.first};
-}
+QStringList TPickCust::rowTexts() { return CustomerRowTexts(Settings().ByCust); }
 
 void TPickCust::showRowDetails(int row) {
   const long recNo = recordOfRow(row);

@@ -1,0 +1,223 @@
+// The customer pick list's paging (no window) on tables of 10^3 and 10^6
+// customers: showing the list with the highlighted record in the middle,
+// first or last; paging down; seeking; and showing it just after the table
+// was opened, in the middle and at the first record.
+// Ends with the cost at 10^6 customers divided by the cost at 10^3 for each
+// operation (CPU time, measured in the same run), and what the engine's
+// position estimate made of the middle record.
+//   pick_bench [benchmark flags]
+// The tables are written once into a temporary folder and removed at the end.
+#include <benchmark/benchmark.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "customers/CustomerRows.h"
+#include "customers/PickPaging.h"
+#include "data/CodeBase.h"
+#include "data/Schema.h"
+#include "data/SupplyTables.h"
+#include "data/dbFiles.h"
+
+namespace {
+
+constexpr long kSizes[] = {1000, 1000000};
+
+QByteArray NameKey(long n) { return QByteArray("N") + QByteArray::number(static_cast<qlonglong>(n)).rightJustified(7, '0'); }
+
+struct Folder {
+  std::unique_ptr<QTemporaryDir> dir;
+  long first = 0, middle = 0, last = 0;  // record numbers in name order
+};
+std::map<long, Folder> folders;
+long inUse = 0;
+
+// Appends n customers through the engine, their names scattered through the
+// name order, then builds the table's index files.
+void Build(long n, Folder* f) {
+  f->dir = std::make_unique<QTemporaryDir>();
+  QString error;
+  if (!WriteSuppliedTables(f->dir->path(), &error)) {
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    std::exit(1);
+  }
+  StartEngine(f->dir->path());
+  code4autoOpen(cb, 0);
+  DATA4* d = d4open(cb, "CUST5");
+  FIELD4* cuno = d4field(d, "cuno");
+  FIELD4* last = d4field(d, "last");
+  FIELD4* first = d4field(d, "first");
+  FIELD4* ngroup = d4field(d, "ngroup");
+  FIELD4* note = d4field(d, "note");
+  const long step = 7919;  // prime to both sizes
+  for (long i = 0; i < n; ++i) {
+    const long k = (i * step) % n + 1;
+    d4appendBlank(d);
+    f4assignLong(cuno, k % 1000000);  // six digits
+    f4assign(last, NameKey(k).constData());
+    f4assign(first, "Ann");
+    f4assignInt(ngroup, 1);
+    f4assign(note, "pays on time");
+  }
+  std::vector<TAG4INFO> tags;
+  for (const TagDef& t : CUST5Def().tags) tags.push_back({t.name, t.expression, nullptr, 0, 0});
+  tags.push_back({nullptr, nullptr, nullptr, 0, 0});
+  if (!i4create(d, "CUST5", tags.data())) {
+    std::fprintf(stderr, "index build failed: %s\n", code4errorText(cb).c_str());
+    std::exit(1);
+  }
+  code4close(cb);
+  code4autoOpen(cb, 1);
+  EndEngine();
+}
+
+void OpenByName() {
+  OpenCUST5();
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, CustomerListTag(true)));
+}
+
+long RecordOfName(long k) {
+  d4seek(Cust5.d, NameKey(k).constData());
+  return d4recNo(Cust5.d);
+}
+
+// The engine on the folder of n customers, CUST5 open in name order.
+void Use(long n) {
+  if (inUse == n) return;
+  if (cb) {
+    CloseAll();
+    EndEngine();
+  }
+  Folder& f = folders[n];
+  if (!f.dir) Build(n, &f);
+  StartEngine(f.dir->path());
+  OpenByName();
+  f.first = RecordOfName(1);
+  f.middle = RecordOfName(n / 2 + 1);
+  f.last = RecordOfName(n);
+  inUse = n;
+}
+
+void WriteRow(int, long) { benchmark::DoNotOptimize(CustomerRowTexts(true)); }
+
+void Show(benchmark::State& state, long Folder::*which) {
+  const long n = state.range(0);
+  Use(n);
+  PickPaging paging;
+  for (auto _ : state) {
+    paging.start(Cust5.d, folders[n].*which);
+    benchmark::DoNotOptimize(paging.fill(WriteRow));
+  }
+}
+
+void BM_ShowMiddle(benchmark::State& state) { Show(state, &Folder::middle); }
+void BM_ShowFirst(benchmark::State& state) { Show(state, &Folder::first); }
+void BM_ShowLast(benchmark::State& state) { Show(state, &Folder::last); }
+
+void BM_PageDown(benchmark::State& state) {
+  const long n = state.range(0);
+  Use(n);
+  PickPaging paging;
+  paging.start(Cust5.d, folders[n].middle);
+  const long middle = paging.topOffset();
+  for (auto _ : state) {
+    paging.setTopOffset(middle);
+    paging.page(PickPaging::Event::KeyPageDown);
+    benchmark::DoNotOptimize(paging.fill(WriteRow));
+  }
+}
+
+void BM_Seek(benchmark::State& state) {
+  const long n = state.range(0);
+  Use(n);
+  PickPaging paging;
+  paging.start(Cust5.d, 0);
+  // Two different texts by turns, so neither is skipped as already sought.
+  const QString texts[] = {QString(NameKey(n / 2)), QString(NameKey(n / 2 + 3))};
+  int turn = 0;
+  for (auto _ : state) {
+    paging.seekText(texts[turn ^= 1]);
+    benchmark::DoNotOptimize(paging.fill(WriteRow));
+  }
+}
+
+void ShowAfterOpen(benchmark::State& state, long Folder::*which) {
+  const long n = state.range(0);
+  Use(n);
+  PickPaging paging;
+  for (auto _ : state) {
+    CloseAll();
+    OpenByName();
+    paging.start(Cust5.d, folders[n].*which);
+    benchmark::DoNotOptimize(paging.fill(WriteRow));
+  }
+}
+
+// The first showing of a command: the table has just been opened.
+void BM_ShowMiddleAfterOpen(benchmark::State& state) { ShowAfterOpen(state, &Folder::middle); }
+void BM_ShowFirstAfterOpen(benchmark::State& state) { ShowAfterOpen(state, &Folder::first); }
+
+#define PICK_BENCH(fn) BENCHMARK(fn)->Arg(kSizes[0])->Arg(kSizes[1])->Unit(benchmark::kMicrosecond)
+PICK_BENCH(BM_ShowMiddle);
+PICK_BENCH(BM_ShowFirst);
+PICK_BENCH(BM_ShowLast);
+PICK_BENCH(BM_PageDown);
+PICK_BENCH(BM_Seek);
+PICK_BENCH(BM_ShowMiddleAfterOpen);
+PICK_BENCH(BM_ShowFirstAfterOpen);
+
+// Keeps each run's CPU time per iteration for the ratios.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run>& runs) override {
+    for (const Run& r : runs) {
+      if (r.run_type == Run::RT_Iteration) {
+        cpu[r.run_name.function_name][r.run_name.args] = r.GetAdjustedCPUTime();
+      }
+    }
+    ConsoleReporter::ReportRuns(runs);
+  }
+  std::map<std::string, std::map<std::string, double>> cpu;  // by name, then size
+};
+
+// Where the engine's estimate put the middle record, against where it is.
+void ReportEstimate(long n) {
+  Use(n);
+  d4go(Cust5.d, folders[n].middle);
+  const long estimate = static_cast<long>(static_cast<double>(d4recCountDo(Cust5.d)) * d4position(Cust5.d));
+  std::printf("  %7ld customers: middle record at %ld, estimated at %ld (%+ld)\n", n, n / 2, estimate,
+              estimate - n / 2);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+
+  const std::string small = std::to_string(kSizes[0]), large = std::to_string(kSizes[1]);
+  std::printf("\nCPU time at %s customers / at %s customers:\n", large.c_str(), small.c_str());
+  for (const auto& [name, bySize] : reporter.cpu) {
+    const auto s = bySize.find(small), l = bySize.find(large);
+    if (s == bySize.end() || l == bySize.end() || s->second <= 0) continue;
+    std::printf("  %-24s %10.1f us / %8.1f us = %8.1f\n", name.c_str(), l->second, s->second,
+                l->second / s->second);
+  }
+  std::printf("Position estimate (d4position2 x record count):\n");
+  for (long n : kSizes) ReportEstimate(n);
+  if (cb) {
+    CloseAll();
+    EndEngine();
+  }
+  folders.clear();
+  benchmark::Shutdown();
+  return 0;
+}
