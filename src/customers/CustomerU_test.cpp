@@ -87,6 +87,16 @@ TEST_F(CustomerTest, NumbersStartAtOneWhenTheRunDoesNot) {
   EXPECT_EQ(CustomerNumbers(), QList<long>({2, 3, 1}));
 }
 
+TEST_F(CustomerTest, DeletedButUnpackedCustomerKeepsItsNumber) {
+  addCustomer(1, "X", "", 1);
+  d4delete(Cust5.d);
+  show(0);
+  pickFirstGroup();
+  customer->BtnGroup->click();
+  customer->BtnSave->click();
+  EXPECT_EQ(CustomerNumbers(), QList<long>({1, 2}));
+}
+
 TEST_F(CustomerTest, SavingWritesEveryBoxAndCutsOnlyAtTheFieldWidth) {
   show(0);
   pickFirstGroup();

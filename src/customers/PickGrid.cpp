@@ -220,8 +220,10 @@ void PickGridForm::StringGrid1DblClick() { BtnSelectClick(); }
 
 void PickGridForm::StringGrid1Click() { StringGrid1->horizontalScrollBar()->setValue(0); }
 
-void PickGridForm::Edit1Change() {
-  if (seek(Edit1->text())) fillGrid();
+void PickGridForm::Edit1Change() { seekAndFill(Edit1->text()); }
+
+void PickGridForm::seekAndFill(const QString& text) {
+  if (seek(text)) fillGrid();
 }
 
 void PickGridForm::ScrollBar1Scroll(int action) {

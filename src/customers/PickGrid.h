@@ -90,6 +90,9 @@ class PickGridForm : public QDialog {
   virtual void showRowDetails(int row) { (void)row; }
   // Seeks what the seek box holds; true when the list must be filled again.
   virtual bool seek(const QString& text) { return paging_.seekText(text); }
+  // Seeks text and fills the rows when it found something; a list with a
+  // seek box of its own connects that box's changes here.
+  void seekAndFill(const QString& text);
 
   // Fills the ten rows from the top offset; rowAfter (1 to 10) is made
   // current afterwards when given, else the remembered record's row.
