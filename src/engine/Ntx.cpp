@@ -195,24 +195,29 @@ Status NtxFile::Impl::SetCursor(NtxPath p) {
 
 // ---- Counts ---------------------------------------------------------------
 
-Status NtxFile::Impl::Count(uint32_t page, size_t depth, uint64_t* out) {
+Status NtxFile::Impl::CountUpTo(uint32_t page, size_t depth, uint64_t limit, uint64_t* out, bool* exact) {
   auto it = counts.find(page);
   if (it != counts.end()) {
     *out = it->second;
+    *exact = true;
     return Status::Ok();
   }
   if (depth > kNtxMaxDepth) return Corrupt("tree deeper than " + std::to_string(kNtxMaxDepth) + " levels");
   PageRef node;
   TB_RETURN_IF_ERROR(Load(page, &node));
   uint64_t c = node->n;
-  if (!node->leaf()) {
-    for (int j = 0; j <= node->n; ++j) {
-      uint64_t below = 0;
-      TB_RETURN_IF_ERROR(Count(node->child[j], depth + 1, &below));
-      c += below;
+  *exact = true;
+  for (int j = 0; !node->leaf() && j <= node->n; ++j) {
+    if (c > limit) {
+      *exact = false;
+      break;
     }
+    uint64_t below = 0;
+    TB_RETURN_IF_ERROR(CountUpTo(node->child[j], depth + 1, limit - c, &below, exact));
+    c += below;
+    if (!*exact) break;
   }
-  counts[page] = c;
+  if (*exact) counts[page] = c;
   *out = c;
   return Status::Ok();
 }
@@ -236,11 +241,16 @@ Status NtxFile::Impl::Rank(const NtxPath& p, uint64_t* rank) {
   return Status::Ok();
 }
 
-Status NtxFile::Impl::PathToRank(uint64_t rank, NtxPath* p) {
+Status NtxFile::Impl::PathToRank(uint64_t rank, NtxPath* p, bool* beyond) {
+  *beyond = false;
   uint32_t page = header.root;
   for (;;) {
     PageRef node;
     TB_RETURN_IF_ERROR(Push(p, page, 0, &node));
+    if (node->leaf() && p->size() == 1 && rank >= static_cast<uint64_t>(node->n)) {
+      *beyond = true;
+      return Status::Ok();
+    }
     if (node->leaf()) {
       if (rank >= static_cast<uint64_t>(node->n)) return Corrupt("entry counts disagree at " + At(page));
       p->back().idx = static_cast<int>(rank);
@@ -249,7 +259,8 @@ Status NtxFile::Impl::PathToRank(uint64_t rank, NtxPath* p) {
     bool down = false;
     for (int j = 0; j <= node->n && !down; ++j) {
       uint64_t below = 0;
-      TB_RETURN_IF_ERROR(Count(node->child[j], p->size(), &below));
+      bool exact = true;
+      TB_RETURN_IF_ERROR(CountUpTo(node->child[j], p->size(), rank, &below, &exact));
       p->back().idx = j;
       if (rank < below) {
         page = node->child[j];
@@ -259,6 +270,10 @@ Status NtxFile::Impl::PathToRank(uint64_t rank, NtxPath* p) {
         if (j < node->n && rank == 0) return Status::Ok();
         if (j < node->n) --rank;
       }
+    }
+    if (!down && p->size() == 1) {
+      *beyond = true;
+      return Status::Ok();
     }
     if (!down) return Corrupt("entry counts disagree at " + At(page));
   }
@@ -298,27 +313,23 @@ Status NtxFile::Skip(long n, long* moved) {
     if (++n == 0) return Status::Ok();
   }
   if (n > kStepLimit || n < -kStepLimit) {
-    uint64_t total = 0, rank = 0;
-    Status s = m.Count(m.header.root, 0, &total);
-    if (s.ok()) s = m.Rank(m.cursor, &rank);
-    if (!s.ok()) {
-      m.Invalidate();
-      return s;
-    }
+    // Counts are needed only for the pages before the target, so a first
+    // long skip reads about as many pages as it passes, later ones few.
+    uint64_t rank = 0;
+    Status s = m.Rank(m.cursor, &rank);
     int64_t target = static_cast<int64_t>(rank) + n;
-    if (target >= static_cast<int64_t>(total)) {
-      *moved += static_cast<long>(total - 1 - rank);
-      m.Invalidate();
-      return Status::Ok();
-    }
-    if (target < 0) {
+    if (s.ok() && target < 0) {
       *moved += static_cast<long>(rank);
       return First();
     }
     NtxPath p;
-    s = m.PathToRank(static_cast<uint64_t>(target), &p);
-    if (!s.ok()) {
+    bool beyond = false;
+    if (s.ok()) s = m.PathToRank(static_cast<uint64_t>(target), &p, &beyond);
+    uint64_t total = 0;
+    if (s.ok() && beyond) s = m.Count(m.header.root, 0, &total);
+    if (!s.ok() || beyond) {
       m.Invalidate();
+      if (beyond) *moved += static_cast<long>(total - 1 - rank);
       return s;
     }
     *moved += n > 0 ? n : -n;

@@ -3,6 +3,7 @@
 #ifndef TBENGINE_NTXIMPL_H
 #define TBENGINE_NTXIMPL_H
 
+#include <cstdint>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -75,9 +76,18 @@ struct NtxFile::Impl {
     cursor.clear();
   }
 
-  Status Count(uint32_t page, size_t depth, uint64_t* out);
+  // Entries under page, counting no further than needed to know whether
+  // there are more than limit: *exact false when it stopped early (then
+  // *out > limit). Only exact counts are kept.
+  Status CountUpTo(uint32_t page, size_t depth, uint64_t limit, uint64_t* out, bool* exact);
+  Status Count(uint32_t page, size_t depth, uint64_t* out) {
+    bool exact = true;
+    return CountUpTo(page, depth, UINT64_MAX, out, &exact);
+  }
   Status Rank(const NtxPath& path, uint64_t* rank);
-  Status PathToRank(uint64_t rank, NtxPath* path);
+  // The path to the entry with rank entries before it; *beyond when the
+  // index holds no more than rank entries.
+  Status PathToRank(uint64_t rank, NtxPath* path, bool* beyond);
   void ForgetCounts(const NtxPath& path) {
     for (const NtxFrame& f : path) counts.erase(f.page);
   }

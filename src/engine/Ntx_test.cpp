@@ -514,6 +514,27 @@ TEST(NtxTest, SeekFindSkipAndChangesReadFewPages) {
   }
 }
 
+TEST(NtxTest, LongSkipCountsOnlyThePagesItPasses) {
+  TempDir dir;
+  std::set<Entry> model;
+  for (int i = 0; i < 60000; ++i) model.insert({NumKey(i, 7), static_cast<uint32_t>(i + 1)});
+  BuildAndOpen(dir.File("skip.ntx"), model, 7, 4);  // about 17 000 pages
+  CountingEnv counting(Env::Default());
+  std::unique_ptr<NtxFile> f;
+  ASSERT_TRUE(NtxFile::Open(&counting, dir.File("skip.ntx"), &f).ok());
+  long moved = 0;
+  ASSERT_TRUE(f->First().ok());
+  long before = counting.reads;
+  ASSERT_TRUE(f->Skip(1000, &moved).ok());
+  EXPECT_EQ(f->recno(), 1001u);
+  EXPECT_LT(counting.reads - before, 600);  // 1000 entries span about 250 leaves
+  ASSERT_TRUE(f->First().ok());
+  before = counting.reads;
+  ASSERT_TRUE(f->Skip(1000, &moved).ok());  // counted already
+  EXPECT_LE(counting.reads - before, 7);
+  EXPECT_EQ(f->recno(), 1001u);
+}
+
 // ---- Files from other writers ---------------------------------------------------
 
 // Other writers keep equal keys in insertion order and permute the offset
