@@ -134,6 +134,9 @@ void PickGridForm::layOut() {
   const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
   ScrollBar1->setGeometry(width, 0, barWidth, height);
   gridArea_->setFixedSize(width + barWidth, height);
+  // The window grows to hold the grid and its scroll bar.
+  layout()->activate();
+  resize(size().expandedTo(minimumSizeHint()));
 }
 
 void PickGridForm::FormShow() {

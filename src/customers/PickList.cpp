@@ -25,6 +25,8 @@ PickListForm::PickListForm(const QString& caption, QWidget* parent) : QDialog(pa
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName("ListBox1");
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Names keep their field's padding: no sideways scrolling for blanks.
+  ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   BtnSelect = MakeButton("BtnSelect", QStringLiteral("Select"), this);
   BtnNew = MakeButton("BtnNew", QStringLiteral("New"), this);
   BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
