@@ -181,6 +181,19 @@ TEST_F(PickCustTest, SeekBoxMovesToTheTypedPrefixOnce) {
   EXPECT_EQ(records(*pickCust), paged);
 }
 
+TEST_F(PickCustTest, CompanySeekFindsMixedCaseNames) {
+  // The company tag keys the text as stored; an upper-cased seek text would
+  // land before every mixed-case name.
+  Settings().ByCust = false;
+  for (const char* company : {"Abbot Ltd", "Acme Tools", "Acorn Farm", "Bolt Works"}) {
+    addCustomer(0, "X", "Y", 1, "", company);
+  }
+  for (int i = 0; i < 20; ++i) addCustomer(0, "X", "Y", 1, "", QString("Zed %1").arg(i, 2, 10, QChar('0')));
+  show(0);
+  QTest::keyClicks(pickCust->Edit1, "Aco");
+  EXPECT_EQ(CustomerAt(pickCust->recordOfRow(1)).addr1.trimmed(), "Acorn Farm");
+}
+
 TEST_F(PickCustTest, TableThatShrankShowsNoLeftoverRows) {
   addNumberedCustomers(15);
   show(0);

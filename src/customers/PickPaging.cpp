@@ -4,6 +4,7 @@
 
 #include "data/CodeBase.h"
 #include "data/DateText.h"
+#include "tbengine/inspect.h"
 
 namespace {
 // How far the estimate is lowered each time a skip back overshoots the top.
@@ -100,10 +101,18 @@ bool PickPaging::page(Event event, int thumbPosition) {
 }
 
 bool PickPaging::seekText(const QString& text) {
-  const QString wanted = text.toUpper().trimmed();
+  // The typed text is upper-cased for tags whose keys are upper-cased; a tag
+  // on the text as stored (the company tag) is sought as typed, or mixed-case
+  // names would sort after every upper-case text.
+  const QString wanted = (keysUpperCased() ? text.toUpper() : text).trimmed();
   if (wanted == lastSeekText_) return false;
   lastSeekText_ = wanted;
   return seekKey(SeekKey(wanted));
+}
+
+bool PickPaging::keysUpperCased() const {
+  TAG4* tag = d4tagSelected(d_);
+  return tag == nullptr || QString::fromLatin1(t4expr(tag)).trimmed().startsWith("upper(", Qt::CaseInsensitive);
 }
 
 bool PickPaging::seekKey(const QByteArray& key) {

@@ -59,10 +59,12 @@ class PickPaging {
   // must be filled again.
   bool page(Event event, int thumbPosition = 0);
 
-  // Seeks the typed text (upper-cased, trimmed) unless it equals the last
+  // Seeks the typed text (trimmed; upper-cased when the tag's keys are) unless it equals the last
   // text sought. True when a record was found (or the next one after it):
   // it is then remembered and the top offset puts it on the first row.
   bool seekText(const QString& text);
+  // True when the selected tag's key expression upper-cases its text.
+  bool keysUpperCased() const;
   // Seeks key as given in the selected tag, with the same outcome.
   bool seekKey(const QByteArray& key);
 
