@@ -42,9 +42,6 @@ TDateSpan::TDateSpan(QWidget* parent) : QDialog(parent) {
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
   BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-  // Enter moves between the fields; it never presses a button.
-  BtnOK->setAutoDefault(false);
-  BtnCancel->setAutoDefault(false);
 
   auto* grid = new QGridLayout;
   grid->addWidget(Label1, 0, 0);
