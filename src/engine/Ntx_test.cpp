@@ -205,6 +205,27 @@ TEST(NtxTest, BuildOrdersEqualKeysByRecordNumber) {
   ExpectSound(f.get(), 300);
 }
 
+TEST(NtxTest, BuildSortsLongKeysThatDifferOnlyAtTheEnd) {
+  TempDir dir;
+  std::mt19937 rng(21);
+  std::vector<NtxEntry> entries;
+  std::set<Entry> model;
+  for (uint32_t r = 1; r <= 3000; ++r) {
+    std::string key = std::string(20, 'S') + NumKey(static_cast<int>(rng() % 500), 4);
+    key[rng() % 2 ? 3 : 17] = static_cast<char>(rng() % 2 ? '\xe9' : 'A');  // bytes above 0x7f sort high
+    entries.push_back({key, r});
+    model.insert({key, r});
+  }
+  std::shuffle(entries.begin(), entries.end(), rng);
+  ASSERT_TRUE(NtxFile::Build(Env::Default(), dir.File("long.ntx"), "X", 24, 0, entries).ok());
+  std::unique_ptr<NtxFile> f;
+  ASSERT_TRUE(NtxFile::Open(Env::Default(), dir.File("long.ntx"), &f).ok());
+  EXPECT_EQ(ListAll(f.get()), std::vector<Entry>(model.begin(), model.end()));
+  ExpectSound(f.get(), model.size());
+  entries.push_back(entries[5]);
+  EXPECT_EQ(NtxFile::Build(Env::Default(), dir.File("long.ntx"), "X", 24, 0, entries).code(), e4parm);
+}
+
 TEST(NtxTest, BuildRefusesKeysOfTheWrongSize) {
   TempDir dir;
   Status s = NtxFile::Build(Env::Default(), dir.File("w.ntx"), "X", 6, 0, {{"12345", 1}});

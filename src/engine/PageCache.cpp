@@ -42,7 +42,7 @@ Status PageCache::Put(const NtxPage& page) {
     return Status::Error(e4write, io.message());
   }
   fileSize_ = std::max<uint64_t>(fileSize_, uint64_t{page.offset} + kNtxPageSize);
-  Keep(page.offset, std::make_shared<const NtxPage>(page));
+  if (capacity_ > 0) Keep(page.offset, std::make_shared<const NtxPage>(page));
   return Status::Ok();
 }
 
