@@ -94,6 +94,15 @@ TDate StoredToDate(const QString& stored) {
   return DateFromQDate(QDate(part(0, 4), part(4, 2), part(6, 2)));
 }
 
+void UseUserLocale() {
+  const QLocale system = QLocale::system();
+  if (system.language() == QLocale::C) {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  } else {
+    QLocale::setDefault(system);
+  }
+}
+
 QString ShortDateFormat() {
   QString f;
   for (QChar c : DateOrder()) {

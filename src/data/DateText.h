@@ -44,6 +44,10 @@ int LastPos(const QString& needle, const QString& haystack);
 QByteArray SeekKey(const QString& text);
 int IndexInList(const QList<int>* list, int value);
 
+// Called once at start: the user's locale decides the short date format and
+// the decimal separator; a machine without a locale setting (the "C" locale)
+// gets the conventions of en_US.
+void UseUserLocale();
 // The short date format ("MM/dd/yy" for en_US), built from the locale.
 QString ShortDateFormat();
 QString FormatShortDate(TDate d);  // "" for 0

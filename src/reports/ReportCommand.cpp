@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "data/CodeBase.h"
+#include "data/DateText.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
@@ -173,6 +174,7 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
     static char name[] = "tallowby";
     static char* argv[] = {name, nullptr};
     app = std::make_unique<QApplication>(argc, argv);
+    UseUserLocale();
   }
 
   // Text is paginated as without a printer (sixty lines a page), a PDF file

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstring>
 
+#include "data/DateText.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
   QApplication::setApplicationVersion("1.22");
+  UseUserLocale();
   Ui::useRealDriver();
   InstallFatalHook();
   PrinterChoice::selectSystemDefault();
