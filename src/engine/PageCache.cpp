@@ -8,10 +8,10 @@ PageCache::PageCache(File* file, const NtxGeometry& geometry, uint64_t fileSize,
     : file_(file), geometry_(geometry), fileSize_(fileSize), capacity_(capacity) {}
 
 Status PageCache::Get(uint32_t offset, std::shared_ptr<const NtxPage>* out) {
-  auto it = slots_.find(offset);
-  if (it != slots_.end()) {
-    ages_.splice(ages_.begin(), ages_, it->second.age);
-    *out = it->second.page;
+  const size_t number = offset / kNtxPageSize;
+  if (offset % kNtxPageSize == 0 && number < slots_.size() && slots_[number].page) {
+    slots_[number].used = true;
+    *out = slots_[number].page;
     return Status::Ok();
   }
   const std::string& path = file_->path();
@@ -71,32 +71,41 @@ uint32_t PageCache::Allocate() {
 }
 
 void PageCache::Release(uint32_t offset) {
-  auto it = slots_.find(offset);
-  if (it != slots_.end()) {
-    ages_.erase(it->second.age);
-    slots_.erase(it);
-  }
+  // Its place on the clock stays until the hand reaches it.
+  const size_t number = offset / kNtxPageSize;
+  if (number < slots_.size()) slots_[number] = Slot();
   released_.push_back(offset);
 }
 
 void PageCache::Clear() {
   slots_.clear();
-  ages_.clear();
+  clock_.clear();
+  hand_ = 0;
 }
 
 void PageCache::Keep(uint32_t offset, std::shared_ptr<const NtxPage> page) {
   if (capacity_ == 0) return;
-  auto it = slots_.find(offset);
-  if (it != slots_.end()) {
-    ages_.splice(ages_.begin(), ages_, it->second.age);
-    it->second.page = std::move(page);
+  const uint32_t number = offset / kNtxPageSize;
+  if (number >= slots_.size()) slots_.resize(number + 1);
+  Slot& slot = slots_[number];
+  const bool kept = slot.page != nullptr;
+  slot.page = std::move(page);
+  slot.used = true;
+  if (kept) return;
+  if (clock_.size() < capacity_) {
+    clock_.push_back(number);
     return;
   }
-  ages_.push_front(offset);
-  slots_.emplace(offset, Slot{std::move(page), ages_.begin()});
-  if (slots_.size() > capacity_) {
-    slots_.erase(ages_.back());
-    ages_.pop_back();
+  for (;;) {
+    Slot& old = slots_[clock_[hand_]];
+    if (!old.used || !old.page) {
+      if (clock_[hand_] != number) old = Slot();
+      clock_[hand_] = number;
+      hand_ = (hand_ + 1) % clock_.size();
+      return;
+    }
+    old.used = false;
+    hand_ = (hand_ + 1) % clock_.size();
   }
 }
 

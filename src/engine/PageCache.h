@@ -1,14 +1,14 @@
 // The only reader and writer of an .ntx file's pages. Keeps decoded pages
-// in memory (least recently used ones dropped past the capacity) and writes
-// every change through to the file at once, so the file is current after
-// each call that succeeds.
+// in memory, found by page number, and past the capacity drops pages not
+// used since the last sweep of a clock hand over them (an approximation of
+// least recently used that costs nothing on a hit). Writes every change
+// through to the file at once, so the file is current after each call that
+// succeeds.
 #ifndef TBENGINE_PAGECACHE_H
 #define TBENGINE_PAGECACHE_H
 
 #include <cstdint>
-#include <list>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 #include "NtxPage.h"
@@ -46,7 +46,7 @@ class PageCache {
  private:
   struct Slot {
     std::shared_ptr<const NtxPage> page;
-    std::list<uint32_t>::iterator age;
+    bool used = false;  // since the clock hand last passed
   };
   void Keep(uint32_t offset, std::shared_ptr<const NtxPage> page);
 
@@ -55,8 +55,9 @@ class PageCache {
   uint64_t fileSize_;
   size_t capacity_;
   uint64_t fileReads_ = 0;
-  std::unordered_map<uint32_t, Slot> slots_;
-  std::list<uint32_t> ages_;  // most recently used first
+  std::vector<Slot> slots_;       // by page number (offset / page size)
+  std::vector<uint32_t> clock_;   // page numbers of kept pages, at most capacity
+  size_t hand_ = 0;
   std::vector<uint32_t> released_;
 };
 
