@@ -1,0 +1,159 @@
+#include "products/PurDefU.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "data/CodeBase.h"
+#include "data/dbFiles.h"
+#include "platform/AmountBox.h"
+#include "platform/Clock.h"
+#include "platform/DateBox.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/PickEdit.h"
+#include "platform/Ui.h"
+#include "products/FormParts.h"
+#include "products/ProductCodes.h"
+
+namespace {
+constexpr int kHelpContext = 450;
+}  // namespace
+
+TPurDef::TPurDef(QWidget* parent) : QDialog(parent) {
+  setObjectName("TPurDef");
+  setWindowTitle(QStringLiteral("Inventory Purchase Definition"));
+  Help::setContext(this, kHelpContext);
+
+  BtnProd = MakeFormButton("BtnProd", QStringLiteral("Product"), this);
+  Edit1 = MakeFormEdit("Edit1", 10, this);
+  Edit1->setReadOnly(true);
+  Edit1->setFocusPolicy(Qt::NoFocus);
+  MaskEdit1 = new DateBox(this);
+  MaskEdit1->setObjectName("MaskEdit1");
+  MaskEdit2 = new AmountBox("!#######.99;1;_", "%10.2f", this);
+  MaskEdit2->setObjectName("MaskEdit2");
+  MaskEdit3 = new AmountBox("!#########.99;1;_", "%12.2f", this);
+  MaskEdit3->setObjectName("MaskEdit3");
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
+
+  const int m = fontMetrics().horizontalAdvance(QChar('M'));
+  Edit1->setFixedWidth(11 * m);
+  MaskEdit1->setFixedWidth(8 * m);
+  MaskEdit2->setFixedWidth(10 * m);
+  MaskEdit3->setFixedWidth(12 * m);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(BtnProd, 0, 0);
+  fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
+  fields->addWidget(new QLabel(QStringLiteral("Date Acquired"), this), 1, 0);
+  fields->addWidget(MaskEdit1, 1, 1, Qt::AlignLeft);
+  fields->addWidget(new QLabel(QStringLiteral("Quantity"), this), 2, 0);
+  fields->addWidget(MaskEdit2, 2, 1, Qt::AlignLeft);
+  fields->addWidget(new QLabel(QStringLiteral("Total Cost"), this), 3, 0);
+  fields->addWidget(MaskEdit3, 3, 1, Qt::AlignLeft);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnSave);
+  buttons->addWidget(BtnDelete);
+  buttons->addWidget(BtnCancel);
+  buttons->addWidget(BitBtn1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+
+  SetTabOrder({BtnProd, MaskEdit1, MaskEdit2, MaskEdit3, BtnSave, BtnDelete, BtnCancel, BitBtn1});
+
+  connect(BtnProd, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnProdClick));
+  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnSaveClick));
+  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnDeleteClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnCancelClick));
+}
+
+void TPurDef::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TPurDef::FormShow() {
+  chosenProduct_ = 0;
+  if (CurrentPurchaseRec > 0) {
+    BtnDelete->setEnabled(true);
+    d4go(Pur5.d, CurrentPurchaseRec);
+    ReadPurchase();
+  } else {
+    PurBuf = PurchaseRecord{};
+    PurBuf.PURDate = DateFromQDate(Clock::today());
+    BtnDelete->setEnabled(false);
+  }
+  Edit1->setText(PurBuf.PURProd);
+  MaskEdit1->setDate(PurBuf.PURDate);
+  MaskEdit2->setValue(PurBuf.PURQty);
+  MaskEdit3->setValue(PurBuf.PURCost);
+  BtnProd->setFocus();
+}
+
+void TPurDef::BtnProdClick() {
+  // The product list opens at its first product.
+  DATA4* d = Prod5.d;
+  CurrentProductRec = d4top(d) == r4success ? static_cast<int>(d4recNo(d)) : 0;
+  PickProduct(true);
+  if (CurrentProductRec <= 0) return;
+  d4go(d, CurrentProductRec);
+  ReadProduct();
+  chosenProduct_ = CurrentProductRec;
+  Edit1->setText(ProdBuf.PrID);
+}
+
+void TPurDef::BtnSaveClick() {
+  if (Edit1->text().trimmed().isEmpty()) {
+    Ui::get().information(QStringLiteral("Product Selection Required."));
+    return;
+  }
+  // Everything is read before anything is written.
+  const QString code = ProductCode(Edit1->text());
+  const TDate date = CenturyWindow(MaskEdit1->date());
+  const double quantity = MaskEdit2->value();
+  const double cost = MaskEdit3->value();
+
+  DATA4* d = Pur5.d;
+  if (CurrentPurchaseRec > 0) {
+    d4go(d, CurrentPurchaseRec);
+  } else {
+    if (d4appendBlank(d) != r4success) {
+      code4errorCode(cb, 0);
+      Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
+      return;
+    }
+    CurrentPurchaseRec = static_cast<int>(d4recNo(d));
+  }
+  PurBuf.PURProd = code;
+  PurBuf.PURDate = date;
+  PurBuf.PURQty = quantity;
+  PurBuf.PURCost = cost;
+  WritePurchase();
+
+  if (chosenProduct_ > 0) {
+    d4go(Prod5.d, chosenProduct_);
+    ReadProduct();
+    ProdBuf.lInven = true;
+    WriteProduct();
+  }
+  accept();
+}
+
+void TPurDef::BtnDeleteClick() {
+  d4go(Pur5.d, CurrentPurchaseRec);
+  d4delete(Pur5.d);
+  DeletionsPending = true;
+  accept();
+}
+
+void TPurDef::BtnCancelClick() { reject(); }
