@@ -166,6 +166,8 @@ void PickGridForm::FormShow() {
 
 void PickGridForm::fillGrid(int rowAfter) {
   filling_ = true;
+  // Clearing the cells also drops the grid's current cell.
+  const int rowBefore = currentRow();
   StringGrid1->clearContents();
   const int recNoColumn = StringGrid1->columnCount() - 1;
   const PickPaging::FillResult result = paging_.fill([&](int row, long recNo) {
@@ -177,7 +179,7 @@ void PickGridForm::fillGrid(int rowAfter) {
   });
   filledRows_ = result.rows;
   int row = rowAfter > 0 ? std::min(rowAfter, filledRows_) : result.notedRow;
-  if (row == 0 && shape_.firstRowWhenNoneNoted) row = filledRows_ > 0 ? 1 : 0;
+  if (row == 0) row = shape_.firstRowWhenNoneNoted ? (filledRows_ > 0 ? 1 : 0) : rowBefore;
   if (row > 0) setCurrentDataRow(row);
   ScrollBar1->setValue(paging_.scrollPosition());
   filling_ = false;
