@@ -25,6 +25,7 @@
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
+#include "products/DefTaxU.h"
 #include "reports/RptGen.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
@@ -92,10 +93,13 @@ void TMain::ConnectCommands() {
   command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
   command(WithBalances2, [] { PrintStatements(true); });
   command(SelectedCustomers4, [] { PrintStatements(false); });
+  command(BtnSTax, [] {
+    if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
+  });
 
   // The commands of windows built elsewhere connect here as they come:
   // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
-  // BtnStationary, BtnSTax, BtnDirectories, BtnBackup, BtnRestore,
+  // BtnStationary, BtnDirectories, BtnBackup, BtnRestore,
   // BtnUpgrade and the items of PopupMenu2 to PopupMenu5, for example
   //   command(SalesSummary1, [] { SalesSummary(); });
 }

@@ -5,6 +5,11 @@
 #include "customers/PickCustU.h"
 #include "customers/PickGroupU.h"
 #include "platform/PickEdit.h"
+#include "products/DefTaxU.h"
+#include "products/PickProdU.h"
+#include "products/PickPurU.h"
+#include "products/ProdDefU.h"
+#include "products/PurDefU.h"
 #include "reports/DateSpanU.h"
 #include "reports/MultGroupU.h"
 #include "reports/ReportU.h"
@@ -24,11 +29,18 @@ void CreateWindows() {
   w.PickCust = new TPickCust(w.Main);
   w.PickGroup = new TPickGroup(w.Main);
   w.GroupDef = new TGroupDef(w.Main);
+  w.PickProd = new TPickProd(w.Main);
+  w.ProdDef = new TProdDef(w.Main);
   w.ReportF = new TReportF(w.Main);
   w.DateSpan = new TDateSpan(w.Main);
   w.MultGroup = new TMultGroup(w.Main);
+  w.PickPur = new TPickPur(w.Main);
+  w.PurDef = new TPurDef(w.Main);
+  w.TaxDef = new TTaxDef(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
+  RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);
+  RegisterPickEdit(PickTable::Purchase, w.PickPur, w.PurDef);
 }
 
 void DestroyWindows() {

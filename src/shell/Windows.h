@@ -14,6 +14,11 @@ class TGroupDef;
 class TMain;
 class TPickCust;
 class TPickGroup;
+class TPickProd;
+class TPickPur;
+class TProdDef;
+class TPurDef;
+class TTaxDef;
 class TReportF;
 class TDateSpan;
 class TMultGroup;
@@ -25,9 +30,14 @@ struct ProgramWindows {
   TPickCust* PickCust = nullptr;
   TPickGroup* PickGroup = nullptr;
   TGroupDef* GroupDef = nullptr;
+  TPickProd* PickProd = nullptr;
+  TProdDef* ProdDef = nullptr;
   TReportF* ReportF = nullptr;
   TDateSpan* DateSpan = nullptr;
   TMultGroup* MultGroup = nullptr;
+  TPickPur* PickPur = nullptr;
+  TPurDef* PurDef = nullptr;
+  TTaxDef* TaxDef = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).
