@@ -55,6 +55,13 @@ TEST_F(TaxDefTest, ShowsTheSettingsAndSavesThemAtOnce) {
   EXPECT_EQ(taxDef->MaskEdit2->boxText(), " 7.25");
   EXPECT_EQ(taxDef->RadioGroup1->itemIndex(), 1);
   EXPECT_EQ(taxDef->RadioGroup2->itemIndex(), 0);
+  QList<QWidget*> chain;
+  for (QWidget* w = taxDef->Edit1; chain.size() < 6; w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) chain << w;
+  }
+  EXPECT_EQ(chain, QList<QWidget*>({taxDef->Edit1, taxDef->MaskEdit1, taxDef->Edit2,
+                                    taxDef->MaskEdit2, taxDef->RadioGroup1->item(0),
+                                    taxDef->RadioGroup1->item(1)}));
 
   taxDef->Edit1->setText("  Handling ");
   taxDef->MaskEdit1->setText("12.50");
