@@ -4,6 +4,11 @@
 #include "customers/GroupDefU.h"
 #include "customers/PickCustU.h"
 #include "customers/PickGroupU.h"
+#include "invoicing/InvoiceU.h"
+#include "invoicing/ItemDefU.h"
+#include "invoicing/PickInvU.h"
+#include "invoicing/PickPmtU.h"
+#include "invoicing/PmtDefU.h"
 #include "platform/PickEdit.h"
 #include "products/DefTaxU.h"
 #include "products/PickProdU.h"
@@ -31,6 +36,11 @@ void CreateWindows() {
   w.GroupDef = new TGroupDef(w.Main);
   w.PickProd = new TPickProd(w.Main);
   w.ProdDef = new TProdDef(w.Main);
+  w.PickInv = new TPickInv(w.Main);
+  w.Invoice = new TInvoice(w.Main);
+  w.ItemDef = new TItemDef(w.Main);
+  w.PmtDef = new TPmtDef(w.Main);
+  w.PickPmt = new TPickPmt(w.Main);
   w.ReportF = new TReportF(w.Main);
   w.DateSpan = new TDateSpan(w.Main);
   w.MultGroup = new TMultGroup(w.Main);
@@ -41,6 +51,9 @@ void CreateWindows() {
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
   RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);
   RegisterPickEdit(PickTable::Purchase, w.PickPur, w.PurDef);
+  RegisterPickEdit(PickTable::Invoice, w.PickInv, w.Invoice);
+  w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
+  w.PickPmt->usePaymentDialog(w.PmtDef);
 }
 
 void DestroyWindows() {

@@ -11,9 +11,14 @@
 class TAboutForm;
 class TCustomer;
 class TGroupDef;
+class TInvoice;
+class TItemDef;
 class TMain;
 class TPickCust;
 class TPickGroup;
+class TPickInv;
+class TPickPmt;
+class TPmtDef;
 class TPickProd;
 class TPickPur;
 class TProdDef;
@@ -32,6 +37,11 @@ struct ProgramWindows {
   TGroupDef* GroupDef = nullptr;
   TPickProd* PickProd = nullptr;
   TProdDef* ProdDef = nullptr;
+  TPickInv* PickInv = nullptr;
+  TInvoice* Invoice = nullptr;
+  TItemDef* ItemDef = nullptr;
+  TPmtDef* PmtDef = nullptr;
+  TPickPmt* PickPmt = nullptr;
   TReportF* ReportF = nullptr;
   TDateSpan* DateSpan = nullptr;
   TMultGroup* MultGroup = nullptr;

@@ -1,0 +1,142 @@
+#include "invoicing/InvoiceSave.h"
+
+#include <functional>
+#include <stdexcept>
+
+#include "customers/NextNumber.h"
+#include "data/CodeBase.h"
+
+namespace {
+
+constexpr int kNumberWidth = 6;
+
+QByteArray NumberKey(long ivNo) { return SeekKey(PadLeft(ivNo, kNumberWidth)); }
+
+bool OnInvoice(FIELD4* ivField, long ivNo) { return f4long(ivField) == ivNo; }
+
+// The table on the invoice's first record; false when it has none.
+bool SeekFirst(DATA4* d, FIELD4* ivField, long ivNo) {
+  return d4seek(d, NumberKey(ivNo).constData()) == r4success && OnInvoice(ivField, ivNo);
+}
+
+// The walk that items and payments share: write(i) fills record i into the
+// current record.
+LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
+                       const std::function<void(int)>& write) {
+  LinesWritten result;
+  bool appending = !SeekFirst(d, ivField, ivNo);
+  for (int i = 0; i < count; ++i) {
+    if (appending && d4appendBlank(d) != r4success) {
+      code4errorCode(cb, 0);
+      result.appendFailed = true;
+      return result;
+    }
+    write(i);
+    // A record marked deleted by an earlier save whose pack failed would
+    // otherwise be lost with this invoice's data at the next pack.
+    if (d4deleted(d) == 1) d4recall(d);
+    if (!appending) appending = !(d4skip(d, 1) == r4success && OnInvoice(ivField, ivNo));
+  }
+  if (!appending) {
+    // The pointer stands on the first record beyond the new ones.
+    while (OnInvoice(ivField, ivNo)) {
+      d4delete(d);
+      result.surplusDeleted = true;
+      if (d4skip(d, 1) != r4success) break;
+    }
+  }
+  return result;
+}
+
+bool MarkDeleted(DATA4* d, FIELD4* ivField, long ivNo) {
+  bool any = false;
+  for (bool more = SeekFirst(d, ivField, ivNo); more;
+       more = d4skip(d, 1) == r4success && OnInvoice(ivField, ivNo)) {
+    d4delete(d);
+    any = true;
+  }
+  return any;
+}
+
+}  // namespace
+
+long NextInvoiceNumber() {
+  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+  if (d4bottom(Inv5.d) != r4success) return 1;
+  return f4long(Inv5.IvNo) + 1;
+}
+
+long LargestInvoiceNumber() { return LargestNumber(Inv5.IvNo); }
+
+int LastRecordOf(DATA4* d) { return d4bottom(d) == r4success ? static_cast<int>(d4recNo(d)) : 0; }
+
+QList<ItemRecord> ItemRecordsOf(const QList<ItemRow>& rows) {
+  QList<ItemRecord> records;
+  for (const ItemRow& row : rows) {
+    ItemRecord r;
+    r.PrID = row.PrID;
+    r.Qty = StrToFloat(row.Qty);
+    r.UPR = StrToFloat(row.UPR);
+    r.LTax1 = row.Tax1 == QLatin1String("t");
+    r.LTax2 = row.Tax2 == QLatin1String("t");
+    r.PDesc = row.PDesc;
+    r.IComm = row.IComm;
+    records.append(r);
+  }
+  return records;
+}
+
+QList<PaymentRecord> PaymentRecordsOf(const QList<PaymentRow>& rows) {
+  QList<PaymentRecord> records;
+  for (const PaymentRow& row : rows) {
+    PaymentRecord r;
+    r.PDate = CenturyWindow(ParseShortDate(row.PDate));
+    r.PAmt = StrToFloat(row.PAmt);
+    records.append(r);
+  }
+  return records;
+}
+
+LinesWritten WriteItems(long ivNo, const QList<ItemRecord>& items) {
+  d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
+  return Overwrite(Itm5.d, Itm5.IvNo, ivNo, int(items.size()), [&items, ivNo](int i) {
+    ItemBuf = items[i];
+    ItemBuf.IvNo = ivNo;
+    WriteItem();
+  });
+}
+
+LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments) {
+  d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
+  return Overwrite(Pmt.d, Pmt.IvNo, ivNo, int(payments.size()), [&payments, ivNo](int i) {
+    PmtBuf = payments[i];
+    PmtBuf.IvNo = ivNo;
+    WritePayment();
+  });
+}
+
+bool DeleteItems(long ivNo) {
+  d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
+  return MarkDeleted(Itm5.d, Itm5.IvNo, ivNo);
+}
+
+bool DeletePayments(long ivNo) {
+  d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
+  return MarkDeleted(Pmt.d, Pmt.IvNo, ivNo);
+}
+
+void PackNow(DATA4* d) {
+  if (d4pack(d) != 0) {
+    code4errorCode(cb, 0);
+    DeletionsPending = true;
+  }
+}
+
+void WriteCurrentRecord(DATA4* d) {
+  const long recNo = d4recNo(d);
+  if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
+}
+
+void ThrowOnEngineError() {
+  if (code4errorCode(cb, 0) < 0) throw std::runtime_error(code4errorText(cb));
+}

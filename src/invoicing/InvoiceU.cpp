@@ -1,0 +1,605 @@
+// The invoice editor's window, showing and the working copy's changes; the
+// writes of Save and Delete are in InvoiceUSave.cpp.
+#include "invoicing/InvoiceU.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+#include "data/InvoiceLoad.h"
+#include "invoicing/InvoiceSave.h"
+#include "invoicing/ItemDefU.h"
+#include "invoicing/PickPmtU.h"
+#include "invoicing/PmtDefU.h"
+#include "platform/AmountBox.h"
+#include "platform/Clock.h"
+#include "platform/DateBox.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/PickEdit.h"
+#include "platform/Ui.h"
+#include "products/FormParts.h"
+#include "reports/RptGen.h"
+
+namespace {
+
+constexpr int kHelpContext = 310;
+constexpr int kStartRows = 4;  // item rows of the grid below its heading
+constexpr int kNumberWidth = 6;
+const char* const kMoneyMask = "!#######.99;1;_";
+const char* const kMoneyFormat = "%10.2f";
+constexpr int kColumnWidths[] = {80, 216, 64, 72, 80};
+
+AmountBox* MakeAmount(const char* name, bool readOnly, QWidget* parent) {
+  auto* box = new AmountBox(kMoneyMask, kMoneyFormat, parent);
+  box->setObjectName(name);
+  box->setReadOnly(readOnly);
+  if (readOnly) box->setFocusPolicy(Qt::ClickFocus);
+  return box;
+}
+
+QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setObjectName(name);
+  return label;
+}
+
+// A yellow rounded panel with a caption and two buttons.
+QFrame* MakePanel(QLabel* caption, QPushButton* first, QPushButton* second, QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setObjectName(caption->objectName() + "Panel");
+  panel->setStyleSheet(QStringLiteral("QFrame#%1 { background: #ffff99; border: 1px solid #a0a060;"
+                                      " border-radius: 8px; }")
+                           .arg(panel->objectName()));
+  auto* layout = new QVBoxLayout(panel);
+  caption->setAlignment(Qt::AlignCenter);
+  layout->addWidget(caption);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(first);
+  buttons->addWidget(second);
+  layout->addLayout(buttons);
+  return panel;
+}
+
+QString TrimmedRight(QString text) {
+  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
+  return text;
+}
+
+QString Flag(bool on) { return on ? QStringLiteral("t") : QStringLiteral("f"); }
+
+QList<ItemAmounts> Amounts(const QList<ItemRow>& items) {
+  QList<ItemAmounts> amounts;
+  for (const ItemRow& row : items) amounts.append({row.Qty, row.UPR, row.Tax1, row.Tax2});
+  return amounts;
+}
+
+QStringList PaymentAmounts() {
+  QStringList amounts;
+  for (const PaymentRow& row : PaymentList) amounts << row.PAmt;
+  return amounts;
+}
+
+struct WaitCursor {
+  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+  WaitCursor(const WaitCursor&) = delete;
+  WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+TInvoice::TInvoice(QWidget* parent) : QDialog(parent) {
+  setObjectName("TInvoice");
+  setWindowTitle(QStringLiteral("Invoice"));
+  Help::setContext(this, kHelpContext);
+  buildForm();
+  connectHandlers();
+}
+
+void TInvoice::useWindows(QDialog* customerEditor, TItemDef* itemDef, TPmtDef* pmtDef,
+                          TPickPmt* pickPmt) {
+  customerEditor_ = customerEditor;
+  itemDef_ = itemDef;
+  pmtDef_ = pmtDef;
+  pickPmt_ = pickPmt;
+}
+
+void TInvoice::buildForm() {
+  BtnCust = MakeFormButton("BtnCust", QStringLiteral("Customer"), this);
+  BtnCustEdit = MakeFormButton("BtnCustEdit", QStringLiteral("Edit"), this);
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName("Memo1");
+  Memo1->setReadOnly(true);
+  Memo1->setFocusPolicy(Qt::ClickFocus);
+  Label12 = MakeLabel("Label12", QStringLiteral("Note"), this);
+  Edit4 = MakeFormEdit("Edit4", 34, this);
+  Label1 = MakeLabel("Label1", QStringLiteral("Invoice:"), this);
+  Edit1 = MakeFormEdit("Edit1", kNumberWidth, this);
+  Edit1->setReadOnly(true);
+  Edit1->setFocusPolicy(Qt::ClickFocus);
+  Label2 = MakeLabel("Label2", QStringLiteral("Date Sold"), this);
+  MaskEdit1 = new DateBox(this);
+  MaskEdit1->setObjectName("MaskEdit1");
+  Label3 = MakeLabel("Label3", QStringLiteral("Department"), this);
+  Edit2 = MakeFormEdit("Edit2", 59, this);
+  Label13 = MakeLabel("Label13", QStringLiteral("Credit Card / Check:"), this);
+  Edit3 = MakeFormEdit("Edit3", 30, this);
+  BtnExport = MakeFormButton("BtnExport", QStringLiteral("Export"), this);
+  BtnExport->setToolTip(QStringLiteral("Export Credit Card Info to Batchin.Dat"));
+
+  StringGrid1 = new QTableWidget(this);
+  StringGrid1->setObjectName("StringGrid1");
+  StringGrid1->setColumnCount(5);
+  StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Product ID"), QStringLiteral("Description"),
+                                          QStringLiteral("Price"), QStringLiteral("Quantity"),
+                                          QStringLiteral("Total")});
+  StringGrid1->verticalHeader()->hide();
+  StringGrid1->horizontalHeader()->setSectionsClickable(false);
+  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  StringGrid1->setTabKeyNavigation(false);
+  int width = 0;
+  for (int c = 0; c < 5; ++c) {
+    StringGrid1->setColumnWidth(c, kColumnWidths[c]);
+    width += kColumnWidths[c];
+  }
+  const int rowHeight = StringGrid1->verticalHeader()->defaultSectionSize();
+  StringGrid1->horizontalHeader()->setFixedHeight(rowHeight);
+  const int frame = 2 * StringGrid1->frameWidth();
+  StringGrid1->setFixedSize(width + StringGrid1->verticalScrollBar()->sizeHint().width() + frame,
+                            (kStartRows + 1) * rowHeight + 4 + frame);
+  setItemRows(kStartRows);
+
+  Label10 = MakeLabel("Label10", QStringLiteral("Line Items"), this);
+  BAddItm = MakeFormButton("BAddItm", QStringLiteral("Add Item"), this);
+  BEditItm = MakeFormButton("BEditItm", QStringLiteral("Edit Item"), this);
+  ItemPanel = MakePanel(Label10, BAddItm, BEditItm, this);
+  Label11 = MakeLabel("Label11", QStringLiteral("Payments"), this);
+  BAddPmt = MakeFormButton("BAddPmt", QStringLiteral("Add Paym't"), this);
+  BEditPmt = MakeFormButton("BEditPmt", QStringLiteral("Edit Paym't"), this);
+  PaymentPanel = MakePanel(Label11, BAddPmt, BEditPmt, this);
+
+  Label4 = MakeLabel("Label4", QStringLiteral("Subtotal:"), this);
+  MaskEdit2 = MakeAmount("MaskEdit2", true, this);
+  Label5 = MakeLabel("Label5", QStringLiteral("Shipping:"), this);
+  MaskEdit3 = MakeAmount("MaskEdit3", false, this);
+  Label6 = MakeLabel("Label6", QStringLiteral("Sales Tax:"), this);
+  MaskEdit4 = MakeAmount("MaskEdit4", false, this);
+  Label7 = MakeLabel("Label7", QStringLiteral("Total:"), this);
+  MaskEdit5 = MakeAmount("MaskEdit5", true, this);
+  Label8 = MakeLabel("Label8", QStringLiteral("Payments:"), this);
+  MaskEdit6 = MakeAmount("MaskEdit6", true, this);
+  Label9 = MakeLabel("Label9", QStringLiteral("Amount Due:"), this);
+  MaskEdit7 = MakeAmount("MaskEdit7", true, this);
+  Memo2 = new QPlainTextEdit(this);
+  Memo2->setObjectName("Memo2");
+  Memo2->setTabChangesFocus(true);
+
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnPrint = MakeFormButton("BtnPrint", QStringLiteral("Print"), this);
+  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnImport = MakeFormButton("BtnImport", QStringLiteral("IMPORT"), this);
+  BtnBatchLab = MakeFormButton("BtnBatchLab", QStringLiteral("Batch Label"), this);
+  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
+  // Only the controls of the tab order are reached with Tab.
+  for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab, BitBtn1})
+    w->setFocusPolicy(Qt::ClickFocus);
+
+  const int m = fontMetrics().horizontalAdvance(QChar('M'));
+  const int rows = fontMetrics().lineSpacing();
+  Memo1->setFixedSize(24 * m, 6 * rows);
+  Edit1->setFixedWidth(7 * m);
+  MaskEdit1->setFixedWidth(8 * m);
+  Edit3->setFixedWidth(18 * m);
+  for (AmountBox* box : {MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, MaskEdit7})
+    box->setFixedWidth(10 * m);
+  Memo2->setFixedHeight(4 * rows);
+
+  // Customer at the left, the invoice's own fields at the right.
+  auto* customer = new QGridLayout;
+  customer->addWidget(BtnCust, 0, 0);
+  customer->addWidget(BtnCustEdit, 0, 1, Qt::AlignLeft);
+  customer->addWidget(Memo1, 1, 0, 1, 3);
+  customer->addWidget(Label12, 2, 0);
+  customer->addWidget(Edit4, 2, 1, 1, 2);
+  auto* header = new QGridLayout;
+  header->addWidget(Label1, 0, 0);
+  header->addWidget(Edit1, 0, 1, Qt::AlignLeft);
+  header->addWidget(Label2, 1, 0);
+  header->addWidget(MaskEdit1, 1, 1, Qt::AlignLeft);
+  header->addWidget(Label3, 2, 0);
+  header->addWidget(Edit2, 2, 1, 1, 2);
+  header->addWidget(Label13, 3, 0);
+  header->addWidget(Edit3, 3, 1);
+  header->addWidget(BtnExport, 3, 2, Qt::AlignLeft);
+  header->setRowStretch(4, 1);
+  auto* top = new QHBoxLayout;
+  top->addLayout(customer);
+  top->addSpacing(2 * m);
+  top->addLayout(header, 1);
+
+  auto* totals = new QGridLayout;
+  const std::pair<QLabel*, AmountBox*> lines[] = {{Label4, MaskEdit2}, {Label5, MaskEdit3},
+                                                  {Label6, MaskEdit4}, {Label7, MaskEdit5},
+                                                  {Label8, MaskEdit6}, {Label9, MaskEdit7}};
+  int row = 0;
+  for (const auto& [label, box] : lines) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    totals->addWidget(label, row, 0);
+    totals->addWidget(box, row++, 1);
+  }
+  auto* panels = new QHBoxLayout;
+  panels->addWidget(ItemPanel);
+  panels->addWidget(PaymentPanel);
+  panels->addStretch();
+  auto* leftBottom = new QVBoxLayout;
+  leftBottom->addLayout(panels);
+  leftBottom->addWidget(Memo2);
+  auto* bottom = new QHBoxLayout;
+  bottom->addLayout(leftBottom, 1);
+  bottom->addLayout(totals);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(BtnImport);
+  buttons->addWidget(BtnBatchLab);
+  buttons->addStretch();
+  buttons->addWidget(BtnSave);
+  buttons->addWidget(BtnPrint);
+  buttons->addWidget(BtnDelete);
+  buttons->addWidget(BtnCancel);
+  buttons->addWidget(BitBtn1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(StringGrid1, 0, Qt::AlignHCenter);
+  layout->addLayout(bottom);
+  layout->addLayout(buttons);
+
+  SetTabOrder({BtnCust, Edit4, MaskEdit1, Edit2, Edit3, StringGrid1, BAddItm, BEditItm, BAddPmt,
+               BEditPmt, MaskEdit3, MaskEdit4, Memo2, BtnSave, BtnPrint, BtnDelete, BtnCancel});
+}
+
+void TInvoice::connectHandlers() {
+  const std::pair<QPushButton*, void (TInvoice::*)()> buttons[] = {
+      {BtnCust, &TInvoice::BtnCustClick},       {BtnCustEdit, &TInvoice::BtnCustEditClick},
+      {BAddItm, &TInvoice::BAddItmClick},       {BEditItm, &TInvoice::BEditItmClick},
+      {BAddPmt, &TInvoice::BAddPmtClick},       {BEditPmt, &TInvoice::BEditPmtClick},
+      {BtnSave, &TInvoice::BtnSaveClick},       {BtnDelete, &TInvoice::BtnDeleteClick},
+      {BtnPrint, &TInvoice::BtnPrintClick},     {BtnCancel, &TInvoice::BtnCancelClick},
+      {BtnImport, &TInvoice::BtnImportClick},   {BtnExport, &TInvoice::BtnExportClick},
+      {BtnBatchLab, &TInvoice::BtnBatchLabClick}};
+  for (const auto& [button, handler] : buttons)
+    connect(button, &QPushButton::clicked, this, Guarded(this, handler));
+  connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
+          Guarded(this, &TInvoice::StringGrid1DblClick));
+  connect(MaskEdit1, &DateBox::exited, this, Guarded(this, &TInvoice::MaskEdit1Exit));
+  connect(MaskEdit3, &AmountBox::exited, this, Guarded(this, &TInvoice::MaskEdit3Exit));
+  connect(MaskEdit4, &AmountBox::exited, this, Guarded(this, &TInvoice::MaskEdit4Exit));
+  for (QWidget* field : std::initializer_list<QWidget*>{Edit2, Edit3, Edit4, Memo2})
+    field->installEventFilter(this);
+}
+
+bool TInvoice::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    if (watched == Edit2) RunGuarded([this] { Edit2Exit(); });
+    if (watched == Edit3) RunGuarded([this] { Edit3Exit(); });
+    if (watched == Edit4) RunGuarded([this] { Edit4Exit(); });
+    if (watched == Memo2) RunGuarded([this] { Memo2Exit(); });
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TInvoice::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TInvoice::FormShow() {
+  WaitCursor wait;
+  Label5->setText(Settings().ShipLine.trimmed() + ':');
+  Label6->setText(Settings().TaxLine.trimmed() + ':');
+  StringGrid1->clearContents();
+  setItemRows(kStartRows);
+  ItemList.clear();
+  PaymentList.clear();
+  ClearCustomerAddress();
+  if (CurrentInvoiceRec <= 0) {
+    NewInvoice();
+  } else {
+    isNew_ = false;
+    d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+    d4go(Inv5.d, CurrentInvoiceRec);
+    LoadInvoice();
+    d4go(Inv5.d, CurrentInvoiceRec);
+  }
+  BtnImport->setVisible(true);
+  BtnExport->setVisible(true);
+  BtnBatchLab->setVisible(true);
+  ShowInvoice();
+  ShowCustomer();
+  BtnCust->setFocus();
+}
+
+void TInvoice::NewInvoice() {
+  InvoiceRecord& inv = CurrentInvoice;
+  inv = InvoiceRecord{};
+  // Only a preview: the number is fixed when the invoice is saved.
+  inv.IvNo = NextInvoiceNumber();
+  inv.IDate = DateFromQDate(Clock::today());
+  ItemList.clear();
+  PaymentList.clear();
+  CurrentInvoiceRec = 0;
+  isNew_ = true;
+}
+
+void TInvoice::setItemRows(int rows) { StringGrid1->setRowCount(rows); }
+
+void TInvoice::ShowInvoice() {
+  const InvoiceRecord& inv = CurrentInvoice;
+  Edit1->setText(PadLeft(inv.IvNo, kNumberWidth));
+  Edit2->setText(inv.Dept.trimmed());
+  Edit3->setText(inv.IMemo.trimmed());
+  MaskEdit1->setDate(inv.IDate);
+  Memo2->setPlainText(inv.REM);
+  MaskEdit3->setValue(inv.Ship);
+  MaskEdit4->setValue(inv.Tax);
+  MaskEdit7->setValue(inv.Due);
+
+  StringGrid1->clearContents();
+  if (ItemList.size() > StringGrid1->rowCount()) setItemRows(int(ItemList.size()));
+  const QList<ItemAmounts> amounts = Amounts(ItemList);
+  for (int i = 0; i < ItemList.size(); ++i) {
+    const ItemRow& item = ItemList[i];
+    const QString total = FormatFloat(kMoneyFormat, ItemLineTotal(amounts[i])) + ' ' + item.Tax1 + item.Tax2;
+    const QString cells[] = {item.PrID, item.PDesc, item.UPR, item.Qty, total};
+    for (int c = 0; c < 5; ++c) StringGrid1->setItem(i, c, new QTableWidgetItem(cells[c]));
+  }
+  sums_ = InvoiceSumsFor(amounts, inv.Ship, inv.Tax, {});
+  MaskEdit2->setValue(sums_.InvoiceSubtotal);
+  MaskEdit5->setValue(sums_.InvoiceTotal);
+  ShowPayments();
+}
+
+void TInvoice::ShowCustomer() {
+  Memo1->clear();
+  Edit4->clear();
+  if (CurrentInvoice.CuNo == 0) return;
+  Memo1->setPlainText(CustomerAddress.join('\n'));
+  Edit4->setText(CustBuf.note.trimmed());
+}
+
+void TInvoice::ComputeTaxes(bool recomputeLine1) {
+  InvoiceRecord& inv = CurrentInvoice;
+  const ChargeLines lines = ::ComputeTaxes(Amounts(ItemList), inv.Ship, inv.Tax, recomputeLine1, Settings());
+  inv.Ship = lines.line1;
+  inv.Tax = lines.line2;
+  if (lines.line1Shown) MaskEdit3->setValue(inv.Ship);
+  if (lines.line2Shown) MaskEdit4->setValue(inv.Tax);
+}
+
+void TInvoice::ShowTotals() {
+  sums_ = TotalsAfterChargeLine(sums_, CurrentInvoice.Ship, CurrentInvoice.Tax);
+  MaskEdit5->setValue(sums_.InvoiceTotal);
+  CurrentInvoice.Due = sums_.Due;
+  MaskEdit7->setValue(sums_.Due);
+}
+
+void TInvoice::ShowPayments() {
+  sums_ = SumsAfterPayments(sums_, PaymentAmounts());
+  MaskEdit6->setValue(sums_.PaymentsTotal);
+  CurrentInvoice.Due = sums_.Due;
+  MaskEdit7->setValue(sums_.Due);
+}
+
+// ---- Customer ----------------------------------------------------------------
+
+void TInvoice::BtnCustClick() {
+  if (CurrentInvoice.CuNo == 0) {
+    // The list starts at the top when the invoice has no customer yet.
+    d4tagSelect(Cust5.d, d4tag(Cust5.d, Settings().ByCust ? "cname" : "cComp"));
+    CurrentCustomerRec = d4top(Cust5.d) == r4success ? int(d4recNo(Cust5.d)) : 0;
+  }
+  if (!PickCustomer(true).chosen) return;
+  d4go(Cust5.d, CurrentCustomerRec);
+  ReadCustomer();
+  CurrentInvoice.CuNo = CustBuf.cuno;
+  BuildCustomerAddress();
+  ShowCustomer();
+}
+
+void TInvoice::BtnCustEditClick() {
+  if (CurrentInvoice.CuNo == 0) {
+    Ui::get().information(QStringLiteral("Customer not selected"));
+    return;
+  }
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+  if (d4seek(Cust5.d, SeekKey(PadLeft(CurrentInvoice.CuNo, kNumberWidth)).constData()) != r4success)
+    return;
+  CurrentCustomerRec = int(d4recNo(Cust5.d));
+  if (customerEditor_) Ui::get().exec(customerEditor_);
+  if (CurrentCustomerRec <= 0) return;
+  ReadCustomer();
+  BuildCustomerAddress();
+  ShowCustomer();
+}
+
+// ---- Header fields -----------------------------------------------------------
+
+void TInvoice::MaskEdit1Exit() { CurrentInvoice.IDate = MaskEdit1->date(); }
+
+void TInvoice::Edit2Exit() { CurrentInvoice.Dept = Edit2->text().trimmed(); }
+
+void TInvoice::Edit3Exit() { CurrentInvoice.IMemo = Edit3->text().trimmed(); }
+
+void TInvoice::Edit4Exit() { CustBuf.note = Edit4->text().trimmed(); }
+
+void TInvoice::Memo2Exit() { CurrentInvoice.REM = Memo2->toPlainText(); }
+
+void TInvoice::MaskEdit3Exit() {
+  CurrentInvoice.Ship = MaskEdit3->value();
+  ComputeTaxes(false);
+  ShowTotals();
+}
+
+void TInvoice::MaskEdit4Exit() {
+  CurrentInvoice.Tax = MaskEdit4->value();
+  ShowTotals();
+}
+
+void TInvoice::copyControlsToInvoice() {
+  // Everything is read before anything changes.
+  const TDate date = CenturyWindow(MaskEdit1->date());
+  const double ship = MaskEdit3->value();
+  const double tax = MaskEdit4->value();
+  const double due = MaskEdit7->value();
+  InvoiceRecord& inv = CurrentInvoice;
+  inv.IDate = date;
+  inv.Dept = Edit2->text();
+  inv.IMemo = Edit3->text();
+  inv.REM = Memo2->toPlainText();
+  inv.Ship = ship;
+  inv.Tax = tax;
+  inv.Due = due;
+}
+
+// ---- Items -------------------------------------------------------------------
+
+void TInvoice::BAddItmClick() {
+  if (!itemDef_) return;
+  d4tagSelect(Prod5.d, d4tag(Prod5.d, "Prod"));
+  CurrentProductRec = d4top(Prod5.d) == r4success ? int(d4recNo(Prod5.d)) : 0;
+  if (!PickProduct(true).chosen) return;
+  d4go(Prod5.d, CurrentProductRec);
+  ReadProduct();
+  const ProductRecord& p = ProdBuf;
+  TItemDef& dialog = *itemDef_;
+  dialog.Edit1->setText(TrimmedRight(p.PrID));
+  dialog.Edit2->setText(TrimmedRight(p.PDesc));
+  dialog.Edit3->setText(TrimmedRight(p.IComm));
+  dialog.CheckBox1->setChecked(p.LTax1);
+  dialog.CheckBox2->setChecked(p.LTax2);
+  dialog.MaskEdit1->setText(FormatFloat("%8.2f", p.UPrice));
+  dialog.MaskEdit2->setText(FormatFloat("%9.2f", 1.0));
+  dialog.MaskEdit3->setText(FormatFloat(kMoneyFormat, p.UPrice));
+  dialog.BtnDelete->setEnabled(true);
+  Ui::get().exec(&dialog);
+  if (ItemDefResult == 1) {
+    ItemRow row;
+    row.PrID = dialog.Edit1->text();
+    row.Qty = dialog.MaskEdit2->boxText();
+    row.UPR = dialog.MaskEdit1->boxText();
+    row.Tax1 = Flag(dialog.CheckBox1->isChecked());
+    row.Tax2 = Flag(dialog.CheckBox2->isChecked());
+    row.PDesc = dialog.Edit2->text();
+    row.IComm = dialog.Edit3->text();
+    row.RCode = p.RCode.trimmed();
+    row.PMemo = p.PMemo.trimmed();
+    ItemList.append(row);
+  }
+  // Whatever the result: a product was picked.
+  ComputeTaxes(true);
+  ShowInvoice();
+}
+
+void TInvoice::BEditItmClick() { EditItem(); }
+
+void TInvoice::StringGrid1DblClick() { EditItem(); }
+
+void TInvoice::EditItem() {
+  const int r = StringGrid1->currentRow() + 1;
+  if (r < 1 || r > ItemList.size() || !itemDef_) return;  // an empty row
+  const int i = r - 1;
+  const ItemRow& item = ItemList[i];
+  TItemDef& dialog = *itemDef_;
+  dialog.Edit1->setText(TrimmedRight(item.PrID));
+  dialog.Edit2->setText(TrimmedRight(item.PDesc));
+  dialog.Edit3->setText(TrimmedRight(item.IComm));
+  dialog.CheckBox1->setChecked(item.Tax1 == QLatin1String("t"));
+  dialog.CheckBox2->setChecked(item.Tax2 == QLatin1String("t"));
+  dialog.MaskEdit1->setText(item.UPR);
+  dialog.MaskEdit2->setText(item.Qty);
+  dialog.MaskEdit3->setText(FormatFloat(kMoneyFormat, ItemLineTotal(item.Qty, item.UPR)));
+  dialog.BtnDelete->setEnabled(true);
+  Ui::get().exec(&dialog);
+  if (ItemDefResult == 1) {
+    ItemRow& row = ItemList[i];
+    row.PrID = dialog.Edit1->text();
+    row.Qty = dialog.MaskEdit2->boxText();
+    row.UPR = dialog.MaskEdit1->boxText();
+    row.Tax1 = Flag(dialog.CheckBox1->isChecked());
+    row.Tax2 = Flag(dialog.CheckBox2->isChecked());
+    row.PDesc = dialog.Edit2->text();
+    row.IComm = dialog.Edit3->text();
+  } else if (ItemDefResult == 2) {
+    ItemList.removeAt(i);
+  } else {
+    return;
+  }
+  ComputeTaxes(true);
+  ShowInvoice();
+}
+
+// ---- Payments ----------------------------------------------------------------
+
+void TInvoice::BAddPmtClick() {
+  if (!pmtDef_) return;
+  TPmtDef& dialog = *pmtDef_;
+  dialog.MaskEdit1->setDate(DateFromQDate(Clock::today()));
+  dialog.MaskEdit2->setValue(0);
+  dialog.BtnDelete->setEnabled(false);
+  Ui::get().exec(&dialog);
+  if (PmtDefResult != 1) return;
+  PaymentList.append({dialog.MaskEdit1->boxText(), dialog.MaskEdit2->boxText()});
+  ShowPayments();
+}
+
+void TInvoice::BEditPmtClick() {
+  if (PaymentList.isEmpty() || !pickPmt_) return;
+  Ui::get().exec(pickPmt_);
+  ShowPayments();
+}
+
+// ---- Print, cancel and the buttons of later versions ---------------------------
+
+void TInvoice::BtnPrintClick() {
+  if (CurrentInvoice.CuNo == 0) {
+    Ui::get().information(QStringLiteral("Customer must be selected to print"));
+    return;
+  }
+  copyControlsToInvoice();
+  PrintWorkingInvoice();
+}
+
+void TInvoice::BtnCancelClick() { reject(); }
+
+void TInvoice::BtnImportClick() {
+  Ui::get().information(QStringLiteral("Order import is not available in this version."));
+}
+
+void TInvoice::BtnExportClick() {
+  Ui::get().information(QStringLiteral("Card payment export is not available in this version."));
+}
+
+void TInvoice::BtnBatchLabClick() {
+  Ui::get().information(QStringLiteral("Batch labels are not available in this version."));
+}

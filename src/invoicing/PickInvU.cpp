@@ -1,0 +1,93 @@
+#include "invoicing/PickInvU.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QTableWidget>
+
+#include "data/dbFiles.h"
+#include "platform/EditMask.h"
+#include "platform/EnterMovesFocus.h"
+#include "platform/HandlerGuard.h"
+
+namespace {
+constexpr int kNumberWidth = 6;  // invoice numbers are keyed right-aligned in six characters
+const char* const kSeekMask = "999999;1;_";
+}  // namespace
+
+TPickInv::TPickInv(QWidget* parent)
+    : PickGridForm({QStringLiteral("Select Invoice"), QChar('M'), 47, 10, true}, parent) {
+  setObjectName("TPickInv");
+  // The list seeks from its own six-digit box instead of the shared one.
+  SeekLabel->hide();
+  Edit1->hide();
+  SeekInvoiceLabel = new QLabel(QStringLiteral("Seek Invoice No:"), this);
+  MaskEdit1 = new QLineEdit(this);
+  MaskEdit1->setObjectName("MaskEdit1");
+  MaskEdit1->setInputMask(QtInputMask(QString::fromLatin1(kSeekMask)));
+  MaskEdit1->setFixedWidth(9 * fontMetrics().horizontalAdvance(QChar('M')));
+  EnterMovesFocus::install(MaskEdit1);
+  SeekInvoiceLabel->setBuddy(MaskEdit1);
+  Label1 = new QLabel(QStringLiteral("Customer:"), this);
+  Label1->setObjectName("Label1");
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName("Edit2");
+  Edit2->setReadOnly(true);
+  Edit2->setFocusPolicy(Qt::ClickFocus);
+  Label1->setBuddy(Edit2);
+  seekRow()->addWidget(SeekInvoiceLabel);
+  seekRow()->addWidget(MaskEdit1);
+  seekRow()->addSpacing(12);
+  seekRow()->addWidget(Label1);
+  seekRow()->addWidget(Edit2, 1);
+  setTabOrder(MaskEdit1, StringGrid1);
+
+  connect(MaskEdit1, &QLineEdit::textChanged, this, Guarded(this, &TPickInv::MaskEdit1Change));
+}
+
+void TPickInv::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) {
+    const QSignalBlocker quiet(MaskEdit1);
+    MaskEdit1->clear();
+  }
+  PickGridForm::showEvent(event);
+  if (!event->spontaneous() && d4recCountDo(Inv5.d) > 0) MaskEdit1->setFocus();
+}
+
+DATA4* TPickInv::table() const { return Inv5.d; }
+
+int& TPickInv::currentRecord() const { return CurrentInvoiceRec; }
+
+QList<PickGridForm::Column> TPickInv::columns() const {
+  return {{"Invoice", 7}, {"Date", 10}, {"Note", 30}};
+}
+
+QStringList TPickInv::rowTexts() {
+  ReadInvoice();
+  const bool deleted = d4deleted(Inv5.d) == 1;
+  return {PadLeft(CurrentInvoice.IvNo, kNumberWidth), FormatShortDate(CurrentInvoice.IDate),
+          deleted ? QStringLiteral("< DELETED >") : CurrentInvoice.IMemo};
+}
+
+void TPickInv::showRowDetails(int row) {
+  const long recNo = recordOfRow(row);
+  if (recNo <= 0) return;
+  d4go(Inv5.d, recNo);
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+  if (d4seek(Cust5.d, f4str(Inv5.CuNo)) != r4success) return;
+  Edit2->setText(FieldText(Cust5.first).trimmed() + ' ' + FieldText(Cust5.last).trimmed());
+}
+
+void TPickInv::MaskEdit1Change() {
+  QString text = MaskEdit1->displayText();
+  text.replace(MaskBlank(QString::fromLatin1(kSeekMask)), ' ');
+  seekAndFill(text);
+}
+
+// Every keystroke seeks again: typing 1, 2, 3 looks for invoices 1, 12 and 123.
+bool TPickInv::seek(const QString& text) {
+  const QString number = text.trimmed();
+  if (number.isEmpty()) return false;
+  return paging().seekKey(SeekKey(number.rightJustified(kNumberWidth, ' ')));
+}
