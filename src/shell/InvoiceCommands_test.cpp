@@ -1,0 +1,429 @@
+// "Create & Edit Invoices" run as the user runs it: the real main window,
+// invoice pick list, invoice editor, line-item and payment dialogs, and the
+// tables on disk checked afterwards (their indexes included).
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolButton>
+#include <cerrno>
+#include <deque>
+#include <functional>
+
+#include "customers/PickCustU.h"
+#include "data/CodeBase.h"
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+#include "invoicing/InvoiceU.h"
+#include "invoicing/ItemDefU.h"
+#include "invoicing/PickInvU.h"
+#include "invoicing/PickPmtU.h"
+#include "invoicing/PmtDefU.h"
+#include "platform/AmountBox.h"
+#include "platform/DateBox.h"
+#include "products/PickProdU.h"
+#include "shell/TestSupport.h"
+#include "tbengine/env.h"
+#include "tbengine/inspect.h"
+
+namespace {
+
+const QString kFirstInvoice = QStringLiteral("FIRST INVOICE");
+const QString kAddAnother = QStringLiteral("Add another invoice?");
+const QString kSureDelete = QStringLiteral("Are you sure you want to delete this invoice?");
+
+class InvoiceCommandsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    start();
+  }
+
+  // Each showing of a dialog of class D runs the next of these steps; a
+  // showing with no step left fails the test.
+  template <class D>
+  void steps(std::deque<std::function<void(D*)>> list) {
+    auto queue = std::make_shared<std::deque<std::function<void(D*)>>>(std::move(list));
+    ui.onDialog<D>([queue](D* d) {
+      if (queue->empty()) {
+        ADD_FAILURE() << "one showing too many: " << d->metaObject()->className();
+        return;
+      }
+      auto step = queue->front();
+      queue->pop_front();
+      step(d);
+    });
+  }
+
+  // ---- Records written straight to the tables ----
+  static void append(bool (*open)(), DATA4* const* table, void (*write)()) {
+    ASSERT_TRUE(open());
+    ASSERT_EQ(d4appendBlank(*table), 0);
+    write();
+    CloseAll();
+  }
+  static void addCustomer(long number, const QString& last, const QString& first = "Ann") {
+    CustBuf = {};
+    CustBuf.cuno = number;
+    CustBuf.last = last;
+    CustBuf.first = first;
+    CustBuf.ngroup = 1;
+    CustBuf.note = "old note";
+    append(OpenCUST5, &Cust5.d, WriteCustomer);
+  }
+  static void addProduct(const QString& code, double price, bool tax2 = false) {
+    ProdBuf = {};
+    ProdBuf.PrID = code;
+    ProdBuf.PDesc = "Product " + code;
+    ProdBuf.UPrice = price;
+    ProdBuf.LTax2 = tax2;
+    ProdBuf.PMemo = "text of " + code;
+    append(OpenProd5, &Prod5.d, WriteProduct);
+  }
+  static void addInvoice(long number, long customer, const QString& note = QString()) {
+    CurrentInvoice = {};
+    CurrentInvoice.IvNo = number;
+    CurrentInvoice.CuNo = customer;
+    CurrentInvoice.IDate = DateFromQDate(QDate(2026, 3, 1));
+    CurrentInvoice.IMemo = note;
+    append(OpenINV5, &Inv5.d, WriteInvoice);
+  }
+  static void addItem(long invoice, const QString& code, double qty = 1, double price = 10) {
+    ItemBuf = {};
+    ItemBuf.IvNo = invoice;
+    ItemBuf.PrID = code;
+    ItemBuf.Qty = qty;
+    ItemBuf.UPR = price;
+    ItemBuf.PDesc = "Item " + code;
+    append(OpenITM5, &Itm5.d, WriteItem);
+  }
+  static void addPayment(long invoice, double amount) {
+    PmtBuf = {};
+    PmtBuf.IvNo = invoice;
+    PmtBuf.PDate = DateFromQDate(QDate(2026, 3, 2));
+    PmtBuf.PAmt = amount;
+    append(OpenPMT, &Pmt.d, WritePayment);
+  }
+
+  // ---- The tables read back, each checked with its indexes ----
+  // One line per record in record order, "*" before a deleted one.
+  static QStringList records(bool (*open)(), DATA4* const* table,
+                             const std::function<QString()>& line) {
+    EXPECT_TRUE(open());
+    DATA4* d = *table;
+    QStringList all;
+    d4tagSelect(d, nullptr);
+    for (int at = d4top(d); at == r4success; at = d4skip(d, 1))
+      all << (d4deleted(d) ? "*" : "") + line();
+    std::vector<std::string> problems;
+    EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
+    CloseAll();
+    return all;
+  }
+  static QStringList invoices() {
+    return records(OpenINV5, &Inv5.d, [] {
+      ReadInvoice();
+      return QString("%1 c%2 %3/%4/%5").arg(CurrentInvoice.IvNo).arg(CurrentInvoice.CuNo)
+          .arg(CurrentInvoice.Ship, 0, 'f', 2).arg(CurrentInvoice.Tax, 0, 'f', 2)
+          .arg(CurrentInvoice.Due, 0, 'f', 2);
+    });
+  }
+  static QStringList items() {
+    return records(OpenITM5, &Itm5.d, [] {
+      ReadItem();
+      return QString("%1 %2 %3x%4%5").arg(ItemBuf.IvNo).arg(ItemBuf.PrID.trimmed())
+          .arg(ItemBuf.Qty, 0, 'f', 2).arg(ItemBuf.UPR, 0, 'f', 2)
+          .arg(ItemBuf.LTax2 ? " t2" : "");
+    });
+  }
+  static QStringList payments() {
+    return records(OpenPMT, &Pmt.d, [] {
+      ReadPayment();
+      return QString("%1 %2 %3").arg(PmtBuf.IvNo).arg(DateToStored(PmtBuf.PDate))
+          .arg(PmtBuf.PAmt, 0, 'f', 2);
+    });
+  }
+
+  // ---- Steps in the windows ----
+  template <class P>
+  static std::function<void(P*)> chooseRow(int row) {
+    return [row](P* p) {
+      p->StringGrid1->setCurrentCell(row - 1, 0);
+      p->BtnSelect->click();
+    };
+  }
+  template <class P>
+  static void pressNew(P* p) { p->BtnNew->click(); }
+  template <class P>
+  static void pressCancel(P* p) { p->BtnCancel->click(); }
+  static void editItemOnRow(TInvoice* inv, int row) {
+    inv->StringGrid1->setCurrentCell(row - 1, 0);
+    inv->BEditItm->click();
+  }
+  static void pressDelete(TItemDef* d) { d->BtnDelete->click(); }
+  static std::function<void(TItemDef*)> saveQuantity(double qty) {
+    return [qty](TItemDef* d) {
+      d->MaskEdit2->setValue(qty);
+      d->BtnSave->click();
+    };
+  }
+  static std::function<void(TPmtDef*)> savePayment(double amount) {
+    return [amount](TPmtDef* d) {
+      d->MaskEdit2->setValue(amount);
+      d->BtnSave->click();
+    };
+  }
+  static QStringList gridColumn(const QTableWidget* grid, int column) {
+    QStringList texts;
+    for (int r = 0; r < grid->rowCount(); ++r) {
+      const QTableWidgetItem* item = grid->item(r, column);
+      texts << (item ? item->text().trimmed() : QString());
+    }
+    return texts;
+  }
+  static QString shown(const AmountBox* box) { return box->text().trimmed(); }
+};
+
+// ---- Numbering --------------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, FirstInvoiceTakesTheNumberAskedForAndTheNextCountsOn) {
+  addCustomer(7, "Abel");
+  steps<TPickInv>({[](TPickInv* p) {
+    EXPECT_EQ(p->StringGrid1->rowCount(), 0);
+    EXPECT_FALSE(p->BtnSelect->isEnabled());
+    p->BtnNew->click();
+  }});
+  steps<TPickCust>({chooseRow<TPickCust>(1)});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    EXPECT_EQ(inv->Edit1->text(), "     1");
+    EXPECT_EQ(inv->MaskEdit1->text(), "03/15/26");
+    inv->BtnCust->click();
+    ui.expectInput(kFirstInvoice, "1000");
+    ui.expectConfirm(Ui::Buttons::YesNo, kAddAnother, true);
+    inv->BtnSave->click();
+    EXPECT_EQ(ui.lastInputPrompt(), "What invoice number would you like to start with?");
+    EXPECT_EQ(ui.lastInputDefault(), "1");
+    // The window goes on with a fresh invoice and no customer.
+    EXPECT_EQ(inv->Edit1->text(), "  1001");
+    EXPECT_TRUE(inv->Memo1->toPlainText().isEmpty());
+    inv->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(CurrentInvoiceRec, 0) << "cancelling the new invoice ends the loop";
+  EXPECT_EQ(invoices(), QStringList({"1000 c7 0.00/0.00/0.00"}));
+}
+
+TEST_F(InvoiceCommandsTest, FirstInvoiceNumberThatCannotBeStoredStartsAtOne) {
+  addCustomer(7, "Abel");
+  steps<TPickInv>({pressNew<TPickInv>, [](TPickInv* p) {
+                     EXPECT_EQ(p->recordOfRow(p->currentRow()), 1) << "the invoice just written";
+                     p->BtnCancel->click();
+                   }});
+  steps<TPickCust>({chooseRow<TPickCust>(1)});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    inv->BtnCust->click();
+    ui.expectInput(kFirstInvoice, "1000000");  // wider than the invoice number field
+    ui.expectConfirm(kAddAnother, false);
+    inv->BtnSave->click();
+    EXPECT_EQ(CurrentInvoiceRec, 1) << "No: the invoice just written";
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(invoices(), QStringList({"1 c7 0.00/0.00/0.00"}));
+}
+
+// ---- Items written over in place -------------------------------------------
+
+TEST_F(InvoiceCommandsTest, FewerItemsOverwriteTheFirstRecordsAndPackTheRest) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addInvoice(2, 7);
+  for (const char* code : {"A", "B"}) addItem(1, code);
+  addItem(2, "X");
+  for (const char* code : {"C", "D", "E"}) addItem(1, code);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TItemDef>({pressDelete, pressDelete, pressDelete});
+  steps<TInvoice>({[](TInvoice* inv) {
+    EXPECT_EQ(gridColumn(inv->StringGrid1, 0), QStringList({"A", "B", "C", "D", "E"}));
+    editItemOnRow(inv, 1);  // A
+    editItemOnRow(inv, 3);  // D
+    editItemOnRow(inv, 3);  // E
+    EXPECT_EQ(gridColumn(inv->StringGrid1, 0), QStringList({"B", "C", "", "", ""}))
+        << "rows are only taken away by a save";
+    inv->BtnSave->click();  // an existing invoice: the window closes
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(items(), QStringList({"1 B 1.00x10.00", "1 C 1.00x10.00", "2 X 1.00x10.00"}));
+}
+
+TEST_F(InvoiceCommandsTest, MoreItemsOverwriteTheExistingRecordsAndAppendTheRest) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addInvoice(2, 7);
+  addItem(1, "A");
+  addItem(2, "X");
+  addItem(1, "B");
+  addProduct("P", 2.5, true);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPickProd>({chooseRow<TPickProd>(1), chooseRow<TPickProd>(1), chooseRow<TPickProd>(1)});
+  steps<TItemDef>({saveQuantity(1), saveQuantity(2), saveQuantity(3)});
+  steps<TInvoice>({[](TInvoice* inv) {
+    for (int i = 0; i < 3; ++i) inv->BAddItm->click();
+    EXPECT_EQ(inv->StringGrid1->rowCount(), 5) << "the grid grows with the items";
+    EXPECT_EQ(gridColumn(inv->StringGrid1, 4).last(), "7.50 ft");
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(items(), QStringList({"1 A 1.00x10.00", "2 X 1.00x10.00", "1 B 1.00x10.00",
+                                  "1 P 1.00x2.50 t2", "1 P 2.00x2.50 t2", "1 P 3.00x2.50 t2"}));
+}
+
+TEST_F(InvoiceCommandsTest, InvoiceLeftWithoutItemsOrPaymentsLosesAllTheirRecords) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addInvoice(2, 7);
+  addItem(1, "A");
+  addItem(2, "X");
+  addItem(1, "B");
+  addPayment(2, 5);
+  addPayment(1, 20);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TItemDef>({pressDelete, pressDelete});
+  steps<TPickPmt>({chooseRow<TPickPmt>(1)});
+  steps<TPmtDef>({[](TPmtDef* d) {
+    EXPECT_TRUE(d->BtnDelete->isEnabled());
+    EXPECT_EQ(d->MaskEdit1->text(), "03/02/26");
+    d->BtnDelete->click();
+  }});
+  steps<TInvoice>({[](TInvoice* inv) {
+    editItemOnRow(inv, 1);
+    editItemOnRow(inv, 1);
+    inv->BEditPmt->click();
+    EXPECT_EQ(shown(inv->MaskEdit6), "0.00");
+    inv->BEditPmt->click();  // no payment left: nothing opens
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(items(), QStringList({"2 X 1.00x10.00"}));
+  EXPECT_EQ(payments(), QStringList({"2 20260302 5.00"}));
+}
+
+// ---- Delete and cancel -------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, DeletingTheInvoicePacksItsItemsPaymentsAndHeader) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addInvoice(2, 7);
+  addItem(1, "A");
+  addItem(2, "X");
+  addPayment(1, 20);
+  addPayment(2, 5);
+  steps<TPickInv>({chooseRow<TPickInv>(1), [](TPickInv* p) {
+                     EXPECT_EQ(p->StringGrid1->rowCount(), 10);
+                     EXPECT_EQ(p->recordOfRow(1), 1) << "the remaining invoice, packed";
+                     EXPECT_EQ(p->currentRow(), 1);
+                     p->BtnCancel->click();
+                   }});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    ui.expectConfirm(Ui::Buttons::OkCancel, kSureDelete, false);
+    inv->BtnDelete->click();
+    EXPECT_TRUE(inv->isVisible()) << "Cancel keeps the invoice";
+    ui.expectConfirm(kSureDelete, true);
+    inv->BtnDelete->click();
+    EXPECT_EQ(CurrentInvoiceRec, 1);
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(invoices(), QStringList({"2 c7 0.00/0.00/0.00"}));
+  EXPECT_EQ(items(), QStringList({"2 X 1.00x10.00"}));
+  EXPECT_EQ(payments(), QStringList({"2 20260302 5.00"}));
+}
+
+TEST_F(InvoiceCommandsTest, DeletingAnInvoiceNeverSavedTouchesNoTable) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addItem(2, "Z");  // carries the number the new invoice previews
+  const auto before = files();
+  steps<TPickInv>({pressNew<TPickInv>, pressCancel<TPickInv>});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    EXPECT_EQ(inv->Edit1->text(), "     2");
+    ui.expectConfirm(kSureDelete, true);
+    inv->BtnDelete->click();
+    EXPECT_EQ(CurrentInvoiceRec, 1) << "the last invoice";
+  }});
+  main()->BtnInvoice->click();
+  const auto after = files();
+  for (auto it = before.begin(); it != before.end(); ++it)
+    EXPECT_EQ(after[it.key()].bytes, it.value().bytes) << it.key().toStdString();
+}
+
+TEST_F(InvoiceCommandsTest, CancelAfterAddingItemsAndPaymentsWritesNothing) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addItem(1, "A");
+  addProduct("P", 3);
+  const auto before = files();
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPickProd>({chooseRow<TPickProd>(1)});
+  steps<TItemDef>({saveQuantity(2)});
+  steps<TPmtDef>({savePayment(4)});
+  steps<TInvoice>({[](TInvoice* inv) {
+    inv->BAddItm->click();
+    inv->BAddPmt->click();
+    inv->Memo2->setPlainText("changed");
+    EXPECT_EQ(shown(inv->MaskEdit2), "16.00");
+    inv->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  const auto after = files();
+  for (auto it = before.begin(); it != before.end(); ++it)
+    EXPECT_EQ(after[it.key()].bytes, it.value().bytes) << it.key().toStdString();
+}
+
+// ---- Payments ----------------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, PaymentsAddedChangedAndDeletedReachTheTableOnSave) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addItem(1, "A", 1, 100);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPmtDef>({
+      [](TPmtDef* d) {
+        EXPECT_FALSE(d->BtnDelete->isEnabled());
+        EXPECT_EQ(d->MaskEdit1->text(), "03/15/26");
+        d->BtnCancel->click();
+      },
+      savePayment(30),
+      [](TPmtDef* d) {
+        d->MaskEdit1->setText("04/01/26");
+        d->MaskEdit2->setValue(20);
+        d->BtnSave->click();
+      },
+      savePayment(-5),  // a refund, over the first payment
+      [](TPmtDef* d) {
+        EXPECT_EQ(d->MaskEdit2->text().trimmed(), "20.00");
+        d->BtnCancel->click();
+      },
+  });
+  steps<TPickPmt>({chooseRow<TPickPmt>(1), chooseRow<TPickPmt>(2)});
+  steps<TInvoice>({[](TInvoice* inv) {
+    inv->BAddPmt->click();  // cancelled
+    EXPECT_EQ(shown(inv->MaskEdit6), "0.00");
+    inv->BAddPmt->click();
+    inv->BAddPmt->click();
+    EXPECT_EQ(shown(inv->MaskEdit6), "50.00");
+    EXPECT_EQ(shown(inv->MaskEdit7), "50.00");
+    inv->BEditPmt->click();
+    EXPECT_EQ(shown(inv->MaskEdit6), "15.00");
+    EXPECT_EQ(shown(inv->MaskEdit7), "85.00") << "a refund raises the amount due";
+    inv->BEditPmt->click();
+    EXPECT_EQ(shown(inv->MaskEdit7), "85.00");
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(payments(), QStringList({"1 20260315 -5.00", "1 20260401 20.00"}));
+  EXPECT_EQ(invoices(), QStringList({"1 c7 0.00/0.00/85.00"}));
+}
+
+}  // namespace
