@@ -34,7 +34,6 @@
 #include "Dbf.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
@@ -49,8 +48,6 @@ constexpr uint8_t kVersionMemo = 0x83;
 constexpr int kNameSize = 11;
 constexpr int kMaxNameLength = 10;
 constexpr size_t kWriteChunk = 1 << 20;
-
-Status IoError(int code, const IoStatus& io) { return Status::Error(code, io.message()); }
 
 bool ValidName(const std::string& name) {
   if (name.empty() || name.size() > static_cast<size_t>(kMaxNameLength)) return false;
@@ -79,15 +76,6 @@ std::string FieldProblem(const FieldDesc& f) {
 }
 
 }  // namespace
-
-Status LockFile(File* file, FileLock lock) {
-  if (lock == FileLock::kNone) return Status::Ok();
-  IoStatus s = file->Lock(lock == FileLock::kExclusive);
-  if (s.ok()) return Status::Ok();
-  if (s.errnum() == EWOULDBLOCK || s.errnum() == EAGAIN)
-    return Status::Error(e4open, file->path() + " is in use by another program");
-  return IoError(e4open, s);
-}
 
 void DbfFile::StampToday(char* header) {
   std::time_t now = std::time(nullptr);
@@ -138,29 +126,13 @@ Status DbfFile::Create(Env* env, const std::string& path, const FieldList& field
   bytes[headerLength - 1] = kTerminator;
   bytes[headerLength] = kEndOfFile;
 
-  std::unique_ptr<File> file;
-  IoStatus s = env->Open(path, OpenMode::kCreateTruncate, &file);
-  if (!s.ok()) return IoError(e4create, s);
-  s = file->WriteAt(0, bytes.data(), bytes.size());
-  if (s.ok()) s = file->Sync();
-  if (!s.ok()) {
-    file.reset();
-    env->Remove(path);
-    return IoError(e4write, s);
-  }
-  return Status::Ok();
+  return WriteNewFile(env, path, bytes);
 }
 
 Status DbfFile::Open(Env* env, const std::string& path, FileLock lock, std::unique_ptr<DbfFile>* out) {
   std::unique_ptr<File> file;
   bool readOnly = false;
-  IoStatus s = env->Open(path, OpenMode::kReadWrite, &file);
-  if (!s.ok() && (s.errnum() == EACCES || s.errnum() == EROFS)) {
-    readOnly = true;
-    s = env->Open(path, OpenMode::kReadOnly, &file);
-  }
-  if (!s.ok()) return IoError(e4open, s);
-  TB_RETURN_IF_ERROR(LockFile(file.get(), lock));
+  TB_RETURN_IF_ERROR(OpenLocked(env, path, lock, &file, &readOnly));
   TB_RETURN_IF_ERROR(Adopt(std::move(file), path, out));
   (*out)->readOnly_ = readOnly;
   return Status::Ok();

@@ -14,16 +14,11 @@
 #include <vector>
 
 #include "FieldDesc.h"
+#include "FileOpen.h"
 #include "Status.h"
 #include "tbengine/env.h"
 
 namespace tbengine {
-
-enum class FileLock { kNone, kShared, kExclusive };
-
-// Takes the advisory lock that stands for an access mode. e4open with
-// "<path> is in use by another program" when another holder conflicts.
-Status LockFile(File* file, FileLock lock);
 
 class DbfFile {
  public:

@@ -24,7 +24,6 @@
 #include "Dbt.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "Bytes.h"
@@ -34,8 +33,6 @@ namespace {
 
 constexpr size_t kReadChunk = 4096;
 constexpr size_t kWriteChunk = 1 << 20;
-
-Status IoError(int code, const IoStatus& io) { return Status::Error(code, io.message()); }
 
 // Text + 0x1A 0x1A + zeros to the block boundary.
 void AppendMemoBytes(const std::string& text, std::string* out) {
@@ -57,29 +54,13 @@ Status CheckText(const std::string& text, const std::string& path) {
 Status DbtFile::Create(Env* env, const std::string& path) {
   std::string header(kBlockSize, '\0');
   PutU32(header.data(), 1);
-  std::unique_ptr<File> file;
-  IoStatus s = env->Open(path, OpenMode::kCreateTruncate, &file);
-  if (!s.ok()) return IoError(e4create, s);
-  s = file->WriteAt(0, header.data(), header.size());
-  if (s.ok()) s = file->Sync();
-  if (!s.ok()) {
-    file.reset();
-    env->Remove(path);
-    return IoError(e4write, s);
-  }
-  return Status::Ok();
+  return WriteNewFile(env, path, header);
 }
 
 Status DbtFile::Open(Env* env, const std::string& path, FileLock lock, std::unique_ptr<DbtFile>* out) {
   std::unique_ptr<File> file;
   bool readOnly = false;
-  IoStatus s = env->Open(path, OpenMode::kReadWrite, &file);
-  if (!s.ok() && (s.errnum() == EACCES || s.errnum() == EROFS)) {
-    readOnly = true;
-    s = env->Open(path, OpenMode::kReadOnly, &file);
-  }
-  if (!s.ok()) return IoError(e4open, s);
-  TB_RETURN_IF_ERROR(LockFile(file.get(), lock));
+  TB_RETURN_IF_ERROR(OpenLocked(env, path, lock, &file, &readOnly));
   TB_RETURN_IF_ERROR(Adopt(std::move(file), path, out));
   (*out)->readOnly_ = readOnly;
   return Status::Ok();
