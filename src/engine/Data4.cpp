@@ -247,13 +247,16 @@ int d4close(DATA4* d) {
   return rc;
 }
 
-int d4top(DATA4* d) {
-  if (d == nullptr) return NullHandle("d4top");
+// The first (last) record in the selected order, or in record order without
+// a tag; r4eof with the table positioned past its end when it is empty.
+static int GoToEnd(DATA4* d, bool last, const char* operation) {
+  if (d == nullptr) return NullHandle(operation);
   Status s = FlushRecord(d);
   if (!s.ok()) return Fail(d, s);
   if (d->selected != nullptr) {
-    s = d->selected->ntx->First();
-    if (s.ok() && d->selected->ntx->valid()) s = LoadFromCursor(d);
+    NtxFile* ntx = d->selected->ntx.get();
+    s = last ? ntx->Last() : ntx->First();
+    if (s.ok() && ntx->valid()) s = LoadFromCursor(d);
     else if (s.ok()) {
       SetEndOfFile(d);
       d->bof = true;
@@ -264,32 +267,14 @@ int d4top(DATA4* d) {
     d->bof = true;
     return r4eof;
   } else {
-    s = LoadRecord(d, 1);
+    s = LoadRecord(d, last ? d->dbf->recordCount() : 1);
   }
   return s.ok() ? r4success : Fail(d, s);
 }
 
-int d4bottom(DATA4* d) {
-  if (d == nullptr) return NullHandle("d4bottom");
-  Status s = FlushRecord(d);
-  if (!s.ok()) return Fail(d, s);
-  if (d->selected != nullptr) {
-    s = d->selected->ntx->Last();
-    if (s.ok() && d->selected->ntx->valid()) s = LoadFromCursor(d);
-    else if (s.ok()) {
-      SetEndOfFile(d);
-      d->bof = true;
-      return r4eof;
-    }
-  } else if (d->dbf->recordCount() == 0) {
-    SetEndOfFile(d);
-    d->bof = true;
-    return r4eof;
-  } else {
-    s = LoadRecord(d, d->dbf->recordCount());
-  }
-  return s.ok() ? r4success : Fail(d, s);
-}
+int d4top(DATA4* d) { return GoToEnd(d, false, "d4top"); }
+
+int d4bottom(DATA4* d) { return GoToEnd(d, true, "d4bottom"); }
 
 int d4go(DATA4* d, long recNo) {
   if (d == nullptr) return NullHandle("d4go");
