@@ -3,54 +3,21 @@
 // Perl's XBase with the same values and key order. A missing peer skips.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <array>
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
+#include "peers/PeerHarness.h"
 #include "tbengine/engine.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Output {
-  int rc;
-  std::string text;
-};
-
-Output Shell(const std::string& cmd) {
-  FILE* p = popen((cmd + " 2>&1").c_str(), "r");
-  std::string out;
-  std::array<char, 4096> buf;
-  size_t n;
-  while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) out.append(buf.data(), n);
-  int status = pclose(p);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::string Quote(const std::string& s) { return "'" + s + "'"; }
-
-std::string PeersDir() { return fs::path(__FILE__).parent_path().string() + "/peers"; }
-
-// A python that has both dbf and dbfread ("" when none).
-const std::string& Python() {
-  static const std::string found = [] {
-    for (const char* candidate : {"python3", "/usr/bin/python3"})
-      if (Shell(std::string(candidate) + " -c 'import dbf, dbfread'").rc == 0) return std::string(candidate);
-    return std::string();
-  }();
-  return found;
-}
-
-bool HavePerlXBase() {
-  static const bool have = Shell("perl -MXBase -MXBase::Index -MJSON::PP -e 1").rc == 0;
-  return have;
-}
+using peers::Output;
+using peers::Quote;
+using peers::Shell;
 
 class PeerTest : public ::testing::Test {
  protected:
@@ -77,7 +44,7 @@ class PeerTest : public ::testing::Test {
   // Fails the test with the peer's differences from our reading.
   void ExpectReadAlike(const char* reader, const std::string& table) {
     const std::string dump = Dump(table);
-    Output r = Shell(Python() + " " + Quote(PeersDir() + "/peer_check.py") + " compare " + reader + " " +
+    Output r = peers::PeerCheck(std::string("compare ") + reader + " " +
                      Quote(File(table + ".dbf")) + " " + Quote(dump));
     EXPECT_EQ(r.rc, 0) << reader << " reads " << table << " differently:\n" << r.text;
   }
@@ -85,8 +52,7 @@ class PeerTest : public ::testing::Test {
     const std::string ours = File(ntx + ".keys");
     Output k = Shell("'" TB_DATA_TOOL "' keys " + Quote(File(ntx)) + " > " + Quote(ours));
     ASSERT_EQ(k.rc, 0) << k.text;
-    Output r = Shell(Python() + " " + Quote(PeersDir() + "/peer_check.py") + " compare-keys " + Quote(File(ntx)) +
-                     " " + Quote(ours));
+    Output r = peers::PeerCheck("compare-keys " + Quote(File(ntx)) + " " + Quote(ours));
     EXPECT_EQ(r.rc, 0) << "XBase::Index reads " << ntx << " differently:\n" << r.text;
   }
   // Customers with every field kind, memos across blocks, deletions.
@@ -120,14 +86,9 @@ class PeerTest : public ::testing::Test {
   CODE4* cb_ = nullptr;
 };
 
-#define REQUIRE_PYTHON() \
-  if (Python().empty()) GTEST_SKIP() << "python3 with the dbf and dbfread modules is not installed"
-#define REQUIRE_PERL() \
-  if (!HavePerlXBase()) GTEST_SKIP() << "Perl's XBase (libdbd-xbase-perl) is not installed"
-
 TEST_F(PeerTest, TablesWrittenByPythonDbfAreReadFieldForField) {
   REQUIRE_PYTHON();
-  Output w = Shell(Python() + " " + Quote(PeersDir() + "/peer_check.py") + " write-pydbf " + Quote(dir_.string()));
+  Output w = peers::PeerCheck("write-pydbf " + Quote(dir_.string()));
   ASSERT_EQ(w.rc, 0) << w.text;
   ExpectReadAlike("pydbf", "PEER");
 
@@ -150,7 +111,7 @@ TEST_F(PeerTest, TablesWeWriteAreReadAlikeByEveryPeer) {
   WriteCustomers(120);
   ExpectReadAlike("pydbf", "CUST5");
   ExpectReadAlike("dbfread", "CUST5");
-  if (HavePerlXBase()) ExpectReadAlike("perl", "CUST5");
+  if (peers::HavePerlXBase()) ExpectReadAlike("perl", "CUST5");
 
   DATA4* d = d4open(cb_, "CUST5");
   ASSERT_NE(d, nullptr);
@@ -159,7 +120,7 @@ TEST_F(PeerTest, TablesWeWriteAreReadAlikeByEveryPeer) {
   ASSERT_EQ(code4close(cb_), 0);
   ExpectReadAlike("pydbf", "CUST5");
   ExpectReadAlike("dbfread", "CUST5");
-  if (HavePerlXBase()) ExpectReadAlike("perl", "CUST5");
+  if (peers::HavePerlXBase()) ExpectReadAlike("perl", "CUST5");
 }
 
 TEST_F(PeerTest, IndexesWeWriteAndUpdateAreReadInOurOrderByPerl) {

@@ -4,6 +4,14 @@
   peer_check.py write-pydbf DIR
       Writes PEER.dbf/.dbt with python dbf: every field kind, blanks,
       deleted records, memos rewritten across blocks, Windows-1252 text.
+  peer_check.py write-keyed DIR NAME RECORDS SEED
+      Writes NAME.dbf with python dbf: the fields the program indexes, with
+      mixed case, blanks, duplicates, Windows-1252 text, negative numbers,
+      blank dates and a few deleted records.
+  peer_check.py seek-reference TABLE.dbf EXPR OUT
+      Computes EXPR's keys from python dbf's values and writes OUT.keys
+      ("recno TAB key" in index order) and OUT.probes (one seek probe a line:
+      kind, probe as hex, probe as text or "-", expected result, record).
   peer_check.py compare READER TABLE.dbf DUMP.jsonl
       Reads TABLE.dbf with READER (pydbf, dbfread or perl) and compares every
       record, field for field, with our data tool's dump of the same table.
@@ -40,6 +48,136 @@ def write_pydbf(folder):
     for i in (4, 17):
         dbf.delete(table[i])
     table.close()
+
+
+LAST_NAMES = ['M\xfcller', 'm\xfcller', 'M\xdcLLER', 'Smith', 'smith', 'SMITH', "O'Brien", 'van Dijk',
+              'Van Dijk', '\u20acuro', '\xc6r\xf8', 'Zo\xeb', '\u0160imon', '\u017d\xe1k', '\u0153uvre', '\u0178ves',
+              '', ' Leading', 'Zz', 'zz', 'A', 'a', '\xff', 'Abel', 'abel ', 'Ng']
+FIRST_NAMES = ['Ann', 'ann', 'ANN', '', 'J\xfcrgen', '\xc9lise', 'Bo', 'bo', '\u20ac', 'Zed']
+PRODUCTS = ['W-100', 'w-100', 'Bolt', 'BOLT', 'bolt', 'N\xfcT', '', 'Z9', 'a', 'A1', '\u20acX', 'ZZZZZZZZZZ']
+NAME_CHARS = 'abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ \xe4\xf6\xfc\xc4\xd6\xdc\xdf\xe9\u20ac\u0160\xff-'
+
+
+def write_keyed(folder, name, count, seed):
+    import dbf
+    import random
+    rng = random.Random(seed)
+    table = dbf.Table(os.path.join(folder, name + '.dbf'),
+                      'last C(12); first C(10); cuno N(6,0); ivno N(6,0); idate D; zip C(10); '
+                      'prid C(10); purdate D; amount N(9,2)', codepage='cp1252')
+    table.open(dbf.READ_WRITE)
+
+    def text(pool, width):
+        if rng.random() < 0.6:
+            return rng.choice(pool)
+        return ''.join(rng.choice(NAME_CHARS) for _ in range(rng.randint(1, width)))
+
+    def number(low, high):
+        return None if rng.random() < 0.05 else rng.choice([0, rng.randint(low, high), rng.randint(0, 99)])
+
+    def day():
+        return None if rng.random() < 0.1 else datetime.date(1990, 1, 1) + datetime.timedelta(rng.randint(0, 15000))
+
+    for _ in range(count):
+        zip_code = rng.choice(['', '%05d' % rng.randint(0, 99999), '%05d-%04d' % (rng.randint(0, 99999), rng.randint(0, 9999)),
+                               'sw1a 1aa', 'SW1A 1AA', '10115'])
+        amount = None if rng.random() < 0.08 else round(rng.uniform(-99999, 99999), 2) * rng.choice([1, 1, 0])
+        table.append((text(LAST_NAMES, 12), text(FIRST_NAMES, 10), number(-9999, 99999), number(1, 999999),
+                      day(), zip_code, text(PRODUCTS, 10), day(), amount))
+    for i in range(0, count, 17):
+        dbf.delete(table[i])
+    table.close()
+
+
+def upper_ascii(b):
+    return bytes(c - 32 if 0x61 <= c <= 0x7a else c for c in b)
+
+
+def str_key(value, width, decimals=0):
+    """Str(n, w, d): half away from zero, right-aligned, asterisks when too wide."""
+    import decimal
+    q = decimal.Decimal(1).scaleb(-decimals)
+    d = decimal.Decimal(repr(value or 0)).quantize(q, rounding=decimal.ROUND_HALF_UP)
+    t = '%.*f' % (decimals, d)
+    return (t.rjust(width) if len(t) <= width else '*' * width).encode('ascii')
+
+
+def dtos(value):
+    return value.strftime('%Y%m%d').encode('ascii') if value else b' ' * 8
+
+
+def key_function(expr):
+    """The project's tag expressions, computed from field values."""
+    c = lambda rec, n: rec[n].encode('cp1252')
+    known = {
+        'Str(CuNo, 6)': lambda r: str_key(r['cuno'], 6),
+        'Str(IvNo,6,0)': lambda r: str_key(r['ivno'], 6, 0),
+        'Upper(Last + First)': lambda r: upper_ascii(c(r, 'last') + c(r, 'first')),
+        'DTOS(IDate)': lambda r: dtos(r['idate']),
+        'Zip': lambda r: c(r, 'zip'),
+        'Upper(PrID)+ DTOS(PURDATE)': lambda r: upper_ascii(c(r, 'prid')) + dtos(r['purdate']),
+        'PrID + Str(IvNo,6,0)': lambda r: c(r, 'prid') + str_key(r['ivno'], 6, 0),
+    }
+    return known[expr]
+
+
+def probes_of(keys):
+    """(kind, probe) pairs: every key, its short prefixes, neighbours, the ends."""
+    found = []
+    seen = set()
+
+    def add(kind, probe):
+        if (kind, probe) not in seen:
+            seen.add((kind, probe))
+            found.append((kind, probe))
+
+    add('empty', b'')
+    for k in keys:
+        add('key', k)
+        if k.rstrip(b' ') != k:
+            add('trimmed', k.rstrip(b' '))
+        for n in (1, 2, 3):
+            if n < len(k):
+                add('prefix', k[:n])
+        last = k[-1]
+        if last > 0x20:
+            add('below', k[:-1] + bytes([last - 1]))
+        if last < 0xff:
+            add('above', k[:-1] + bytes([last + 1]))
+    add('past-end', b'\xff' * (len(keys[-1]) if keys else 1))
+    return found
+
+
+def seek_reference(path, expr, out):
+    import bisect
+    import dbf
+    table = dbf.Table(path)
+    table.open()
+    key_of = key_function(expr)
+    entries = sorted(((key_of(rec), i + 1) for i, rec in enumerate(table)), key=lambda e: e[0])
+    table.close()
+    keys = [e[0] for e in entries]
+    with open(out + '.keys', 'w', encoding='utf-8') as f:
+        for key, recno in entries:
+            f.write('%d\t%s\n' % (recno, key.decode('cp1252')))
+    width = len(keys[0]) if keys else 0
+    prefixes = {}  # keys cut to the probe's length, which keep the order
+    with open(out + '.probes', 'w', encoding='utf-8') as f:
+        for kind, probe in probes_of(keys):
+            part = probe[:width] if keys else probe
+            if len(part) not in prefixes:
+                prefixes[len(part)] = [k[:len(part)] for k in keys]
+            at = bisect.bisect_left(prefixes[len(part)], part)
+            if at == len(keys):
+                rc, recno = 3, len(keys) + 1
+            else:
+                rc, recno = (0 if keys[at][:len(part)] == part else 2), entries[at][1]
+            try:
+                shown = probe.decode('cp1252')
+                shown = shown if shown.isprintable() else '-'
+            except UnicodeDecodeError:
+                shown = '-'
+            f.write('%s\t%s\t%s\t%d\t%d\n' % (kind, probe.hex(), shown, rc, recno))
 
 
 def normalize(value):
@@ -164,6 +302,12 @@ def compare_keys(ntx, ours_file):
 def main(argv):
     if len(argv) == 3 and argv[1] == 'write-pydbf':
         write_pydbf(argv[2])
+        return 0
+    if len(argv) == 6 and argv[1] == 'write-keyed':
+        write_keyed(argv[2], argv[3], int(argv[4]), int(argv[5]))
+        return 0
+    if len(argv) == 5 and argv[1] == 'seek-reference':
+        seek_reference(argv[2], argv[3], argv[4])
         return 0
     if len(argv) == 5 and argv[1] == 'compare':
         problems = compare(argv[2], argv[3], argv[4])
