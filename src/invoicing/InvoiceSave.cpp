@@ -6,6 +6,17 @@
 #include "customers/NextNumber.h"
 #include "data/CodeBase.h"
 
+bool AppendRecord(DATA4* d) {
+  const long before = d4recCountDo(d);
+  if (d4appendBlank(d) == r4success) return true;
+  code4errorCode(cb, 0);
+  if (d4recCountDo(d) > before) {
+    d4delete(d);
+    DeletionsPending = true;
+  }
+  return false;
+}
+
 namespace {
 
 constexpr int kNumberWidth = 6;
@@ -26,8 +37,7 @@ LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
   LinesWritten result;
   bool appending = !SeekFirst(d, ivField, ivNo);
   for (int i = 0; i < count; ++i) {
-    if (appending && d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
+    if (appending && !AppendRecord(d)) {
       result.appendFailed = true;
       return result;
     }
@@ -138,5 +148,10 @@ void WriteCurrentRecord(DATA4* d) {
 }
 
 void ThrowOnEngineError() {
-  if (code4errorCode(cb, 0) < 0) throw std::runtime_error(code4errorText(cb));
+  const std::string text = code4errorText(cb);  // clearing the error clears its text
+  if (code4errorCode(cb, 0) >= 0) return;
+  // An index may have missed an update: the pack at the end of the command
+  // rebuilds them all.
+  DeletionsPending = true;
+  throw std::runtime_error(text);
 }

@@ -22,6 +22,13 @@ long LargestInvoiceNumber();
 // the table is empty.
 int LastRecordOf(DATA4* d);
 
+// Appends a blank record to d, which becomes current. On failure (the
+// pending error cleared) a record that reached the table all the same (one
+// of its indexes could not be updated) is marked deleted and
+// DeletionsPending set: the pack at the end of the command removes it and
+// rebuilds the indexes.
+bool AppendRecord(DATA4* d);
+
 // The working lists read into records (without their invoice number), before
 // anything is written: a text that is not a number or a date throws
 // ConversionError.
@@ -54,7 +61,9 @@ void PackNow(DATA4* d);
 void WriteCurrentRecord(DATA4* d);
 
 // Reads and clears the engine's pending error; a failure (a file that could
-// not be written) is thrown as std::runtime_error with the engine's message.
+// not be written) is thrown as std::runtime_error with the engine's message,
+// after setting DeletionsPending so the command's closing pack rebuilds the
+// indexes that may have missed an update.
 void ThrowOnEngineError();
 
 #endif  // INVOICING_INVOICESAVE_H

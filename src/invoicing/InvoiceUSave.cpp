@@ -56,8 +56,7 @@ void TInvoice::BtnSaveClick() {
   d4tagSelect(inv, d4tag(inv, "inv"));
   if (CurrentInvoiceRec <= 0) {
     const long number = numberForNewInvoice();
-    if (number == 0 || d4appendBlank(inv) != r4success) {
-      code4errorCode(cb, 0);
+    if (number == 0 || !AppendRecord(inv)) {
       Ui::get().information(QStringLiteral("Unable to add invoice at this time. Please try again later"));
       return;
     }

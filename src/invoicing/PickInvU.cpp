@@ -7,12 +7,12 @@
 #include <QTableWidget>
 
 #include "data/dbFiles.h"
+#include "invoicing/InvoiceRows.h"
 #include "platform/EditMask.h"
 #include "platform/EnterMovesFocus.h"
 #include "platform/HandlerGuard.h"
 
 namespace {
-constexpr int kNumberWidth = 6;  // invoice numbers are keyed right-aligned in six characters
 const char* const kSeekMask = "999999;1;_";
 }  // namespace
 
@@ -63,20 +63,14 @@ QList<PickGridForm::Column> TPickInv::columns() const {
   return {{"Invoice", 7}, {"Date", 10}, {"Note", 30}};
 }
 
-QStringList TPickInv::rowTexts() {
-  ReadInvoice();
-  const bool deleted = d4deleted(Inv5.d) == 1;
-  return {PadLeft(CurrentInvoice.IvNo, kNumberWidth), FormatShortDate(CurrentInvoice.IDate),
-          deleted ? QStringLiteral("< DELETED >") : CurrentInvoice.IMemo};
-}
+QStringList TPickInv::rowTexts() { return InvoiceRowTexts(); }
 
 void TPickInv::showRowDetails(int row) {
   const long recNo = recordOfRow(row);
   if (recNo <= 0) return;
-  d4go(Inv5.d, recNo);
-  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
-  if (d4seek(Cust5.d, f4str(Inv5.CuNo)) != r4success) return;
-  Edit2->setText(FieldText(Cust5.first).trimmed() + ' ' + FieldText(Cust5.last).trimmed());
+  // An invoice whose customer is gone leaves the name shown before.
+  const QString name = InvoiceCustomerName(recNo);
+  if (!name.isNull()) Edit2->setText(name);
 }
 
 void TPickInv::MaskEdit1Change() {
@@ -87,7 +81,6 @@ void TPickInv::MaskEdit1Change() {
 
 // Every keystroke seeks again: typing 1, 2, 3 looks for invoices 1, 12 and 123.
 bool TPickInv::seek(const QString& text) {
-  const QString number = text.trimmed();
-  if (number.isEmpty()) return false;
-  return paging().seekKey(SeekKey(number.rightJustified(kNumberWidth, ' ')));
+  const QByteArray key = InvoiceSeekKey(text);
+  return !key.isEmpty() && paging().seekKey(key);
 }

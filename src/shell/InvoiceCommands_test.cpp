@@ -13,6 +13,7 @@
 #include <deque>
 #include <functional>
 
+#include "customers/CustomerU.h"
 #include "customers/PickCustU.h"
 #include "data/CodeBase.h"
 #include "data/Settings.h"
@@ -424,6 +425,304 @@ TEST_F(InvoiceCommandsTest, PaymentsAddedChangedAndDeletedReachTheTableOnSave) {
   main()->BtnInvoice->click();
   EXPECT_EQ(payments(), QStringList({"1 20260315 -5.00", "1 20260401 20.00"}));
   EXPECT_EQ(invoices(), QStringList({"1 c7 0.00/0.00/85.00"}));
+}
+
+
+// ---- Customer ----------------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, InvoiceWithoutCustomerRefusesSavePrintAndCustomerEdit) {
+  steps<TPickInv>({pressNew<TPickInv>});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    ui.expectMessage(Ui::Kind::Information, "Customer selection required before saving.");
+    inv->BtnSave->click();
+    ui.expectMessage(Ui::Kind::Information, "Customer must be selected to print");
+    inv->BtnPrint->click();
+    ui.expectMessage(Ui::Kind::Information, "Customer not selected");
+    inv->BtnCustEdit->click();
+    // Buttons of later versions say so and do nothing else.
+    ui.expectMessage(Ui::Kind::Information, "Order import is not available in this version.");
+    ui.expectMessage(Ui::Kind::Information, "Card payment export is not available in this version.");
+    ui.expectMessage(Ui::Kind::Information, "Batch labels are not available in this version.");
+    for (QPushButton* later : {inv->BtnImport, inv->BtnExport, inv->BtnBatchLab}) {
+      EXPECT_TRUE(later->isVisibleTo(inv));
+      later->click();
+    }
+    inv->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(invoices(), QStringList());
+}
+
+TEST_F(InvoiceCommandsTest, CustomerNoteAndCustomerEditsReachTheCustomer) {
+  GroupBuf = {1, "Retail"};
+  append(OpenGROUPS, &Groups.d, WriteGroup);
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TCustomer>({[](TCustomer* c) {
+    c->Edit4->setText("Able");
+    c->BtnSave->click();
+  }});
+  steps<TInvoice>({[](TInvoice* inv) {
+    EXPECT_EQ(inv->Memo1->toPlainText().split('\n').first().trimmed(), "Ann Abel");
+    EXPECT_EQ(inv->Edit4->text(), "old note");
+    inv->BtnCustEdit->click();
+    EXPECT_EQ(inv->Memo1->toPlainText().split('\n').first().trimmed(), "Ann Able");
+    inv->Edit4->setText("  new note ");
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  ASSERT_TRUE(OpenCUST5());
+  ReadCustomer();
+  CloseAll();
+  EXPECT_EQ(CustBuf.last.trimmed(), "Able");
+  EXPECT_EQ(CustBuf.note.trimmed(), "new note");
+}
+
+// ---- Totals and taxes ----------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, ComputedTaxFollowsTheItemsAndTypedChargesStandUntilThen) {
+  Settings().TaxRate1 = 0;
+  Settings().TaxRate2 = 7;
+  Settings().ShipTax = 1;
+  Settings().TaxRound = 1;
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addProduct("N", 5);        // row 1 of the product list
+  addProduct("T", 10, true);  // row 2, bears the second tax
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPickProd>({chooseRow<TPickProd>(2), chooseRow<TPickProd>(1), chooseRow<TPickProd>(1)});
+  steps<TItemDef>({saveQuantity(1), saveQuantity(1), [](TItemDef* d) { d->BtnCancel->click(); }});
+  steps<TInvoice>({[](TInvoice* inv) {
+    inv->BAddItm->click();
+    inv->BAddItm->click();
+    EXPECT_EQ(shown(inv->MaskEdit2), "15.00");
+    EXPECT_EQ(shown(inv->MaskEdit4), "0.70");
+    inv->MaskEdit3->setValue(4);  // shipping typed
+    inv->MaskEdit3->leave();
+    EXPECT_EQ(shown(inv->MaskEdit4), "0.70") << "shipping is not taxed";
+    EXPECT_EQ(shown(inv->MaskEdit5), "19.70");
+    Settings().ShipTax = 2;
+    inv->MaskEdit3->leave();
+    EXPECT_EQ(shown(inv->MaskEdit4), "0.98") << "now the tax is charged on shipping too";
+    inv->MaskEdit4->setValue(9.99);  // typed over the computed tax
+    inv->MaskEdit4->leave();
+    EXPECT_EQ(shown(inv->MaskEdit5), "28.99");
+    EXPECT_EQ(shown(inv->MaskEdit7), "28.99");
+    inv->BAddItm->click();  // a product picked, its item cancelled: computed again
+    EXPECT_EQ(shown(inv->MaskEdit4), "0.98");
+    EXPECT_EQ(shown(inv->MaskEdit5), "19.98");
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(invoices(), QStringList({"1 c7 4.00/0.98/19.98"}));
+  EXPECT_EQ(items(), QStringList({"1 T 1.00x10.00 t2", "1 N 1.00x5.00"}));
+}
+
+TEST_F(InvoiceCommandsTest, ItemEditsKeepTheOrderAndAnEmptyRowOpensNothing) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  for (const char* code : {"A", "B", "C"}) addItem(1, code, 1, 0.25);
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TItemDef>({
+      [](TItemDef* d) {
+        EXPECT_EQ(d->Edit1->text(), "A");
+        EXPECT_EQ(d->MaskEdit3->text().trimmed(), "0.25");
+        d->MaskEdit2->setValue(-0.5);  // a credit line
+        d->MaskEdit2->leave();
+        EXPECT_EQ(d->MaskEdit3->text().trimmed(), "-0.13");
+        EXPECT_TRUE(d->MaskEdit3->isRed());
+        d->BtnSave->click();
+      },
+      pressDelete,  // B, the middle one
+  });
+  steps<TInvoice>({[](TInvoice* inv) {
+    editItemOnRow(inv, 1);
+    editItemOnRow(inv, 2);
+    inv->StringGrid1->setCurrentCell(3, 0);  // below the items
+    inv->StringGrid1DblClick();
+    EXPECT_EQ(gridColumn(inv->StringGrid1, 0), QStringList({"A", "C", "", ""}));
+    EXPECT_EQ(gridColumn(inv->StringGrid1, 4).first(), "-0.13 ff");
+    EXPECT_EQ(shown(inv->MaskEdit2), "0.12");
+    inv->BtnSave->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(items(), QStringList({"1 A -0.50x0.25", "1 C 1.00x0.25"}));
+}
+
+// ---- The invoice pick list ----------------------------------------------------------
+
+TEST_F(InvoiceCommandsTest, TenInvoicesShowFromTheFirstAndDoNotPage) {
+  addCustomer(7, "Abel", "Ann");
+  for (long n = 1; n <= 10; ++n) addInvoice(n, 7);
+  steps<TPickInv>({[](TPickInv* p) {
+    const QStringList all = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
+    EXPECT_FALSE(p->ScrollBar1->isVisibleTo(p));
+    EXPECT_EQ(gridColumn(p->StringGrid1, 0), all);
+    EXPECT_EQ(p->currentRow(), 10) << "the newest invoice";
+    EXPECT_EQ(p->Edit2->text(), "Ann Abel");
+    for (int key : {Qt::Key_PageDown, Qt::Key_End, Qt::Key_Down})
+      QTest::keyClick(p->StringGrid1, Qt::Key(key));
+    EXPECT_EQ(gridColumn(p->StringGrid1, 0), all);
+    p->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(CurrentInvoiceRec, -1);
+}
+
+TEST_F(InvoiceCommandsTest, ElevenInvoicesOpenOnTheSecondWithTheNewestHighlighted) {
+  addCustomer(7, "Abel", "Ann");
+  addCustomer(8, "Zed", "Bob");
+  for (long n = 1; n <= 11; ++n) addInvoice(n, n == 11 ? 8 : 7, QString("card %1").arg(n));
+  steps<TPickInv>({[](TPickInv* p) {
+    EXPECT_TRUE(p->ScrollBar1->isVisibleTo(p));
+    EXPECT_EQ(p->paging().maxTopOffset(), 1);
+    EXPECT_EQ(gridColumn(p->StringGrid1, 0).first(), "2");
+    EXPECT_EQ(gridColumn(p->StringGrid1, 0).last(), "11");
+    EXPECT_EQ(gridColumn(p->StringGrid1, 1).last(), "03/01/26");
+    EXPECT_EQ(gridColumn(p->StringGrid1, 2).last(), "card 11");
+    EXPECT_EQ(p->currentRow(), 10);
+    EXPECT_EQ(p->Edit2->text(), "Bob Zed");
+    QTest::keyClick(p->StringGrid1, Qt::Key_Home);
+    EXPECT_EQ(gridColumn(p->StringGrid1, 0).first(), "1");
+    EXPECT_EQ(p->Edit2->text(), "Ann Abel");
+    p->close();  // the close box: no choice
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(CurrentInvoiceRec, -1);
+}
+
+TEST_F(InvoiceCommandsTest, SeekingANumberBetweenInvoicesSelectsTheNextHigher) {
+  addCustomer(7, "Abel");
+  for (long n : {3, 7, 9}) addInvoice(n, 7, "paid");
+  ASSERT_TRUE(OpenINV5());
+  d4go(Inv5.d, 3);
+  d4delete(Inv5.d);  // invoice 9, not packed yet
+  CloseAll();
+  steps<TPickInv>({
+      [](TPickInv* p) {
+        EXPECT_EQ(gridColumn(p->StringGrid1, 2).mid(0, 3), QStringList({"paid", "paid", "< DELETED >"}));
+        p->StringGrid1->setCurrentCell(0, 0);
+        QTest::keyClicks(p->MaskEdit1, "5");
+        EXPECT_EQ(p->recordOfRow(p->currentRow()), 2) << "invoice 7";
+        QTest::keyClicks(p->MaskEdit1, "9");  // 59: past the last invoice
+        EXPECT_EQ(p->recordOfRow(p->currentRow()), 2);
+        p->BtnSelect->click();
+      },
+      chooseRow<TPickInv>(3),  // the deleted one can still be chosen
+      pressCancel<TPickInv>,
+  });
+  QStringList opened;
+  steps<TInvoice>({[&](TInvoice* inv) { opened << inv->Edit1->text().trimmed(); },
+                   [&](TInvoice* inv) { opened << inv->Edit1->text().trimmed(); }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(opened, QStringList({"7", "9"}));
+}
+
+// ---- A save that stops part-way ----------------------------------------------
+
+// The scripted driver, answering every prompt of a save instead of checking
+// them: the first invoice number 1, No to "Add another invoice?"; the
+// messages are kept.
+class SaveRetryUi : public ScriptedUi {
+ public:
+  void message(Kind, const QString& text) override { messages << text; }
+  bool confirm(Kind, Buttons, const QString&) override { return false; }
+  bool input(const QString&, const QString&, QString* value) override {
+    *value = "1";
+    return true;
+  }
+  QStringList messages;
+};
+
+// Table files (.dbf) go through the fault-injecting file interface, memo
+// and index files straight to the disk: the failures hit the writes of
+// records, which the engine makes whole or not at all.
+class TableWriteFaults : public tbengine::Env {
+ public:
+  explicit TableWriteFaults(tbengine::FaultEnv* fault) : fault_(fault) {}
+  tbengine::IoStatus Open(const std::string& path, tbengine::OpenMode mode,
+                          std::unique_ptr<tbengine::File>* out) override {
+    const bool table = QString::fromStdString(path).endsWith(".dbf", Qt::CaseInsensitive);
+    return table ? fault_->Open(path, mode, out) : disk()->Open(path, mode, out);
+  }
+  bool Exists(const std::string& path) override { return disk()->Exists(path); }
+  tbengine::IoStatus Remove(const std::string& path) override { return disk()->Remove(path); }
+  tbengine::IoStatus Rename(const std::string& from, const std::string& to) override {
+    return disk()->Rename(from, to);
+  }
+  tbengine::IoStatus List(const std::string& dir, std::vector<std::string>* names) override {
+    return disk()->List(dir, names);
+  }
+
+ private:
+  static tbengine::Env* disk() { return tbengine::Env::Default(); }
+  tbengine::FaultEnv* fault_;
+};
+
+TEST_F(InvoiceCommandsTest, SaveStoppedByAWriteFailureIsCompletedByTheNextSave) {
+  addCustomer(7, "Abel");
+  addProduct("P", 2);
+  const auto fresh = files();
+  tbengine::FaultEnv fault(tbengine::Env::Default());
+  TableWriteFaults tableFaults(&fault);
+  code4setEnv(cb, &tableFaults);
+  SaveRetryUi retryUi;
+  bool itemsStage = false, paymentsStage = false;
+  // Every write of the save in turn is the first to fail (the disk is full
+  // from there on); then the disk has room again and Save is pressed again.
+  for (int failing = 1;; ++failing) {
+    SCOPED_TRACE(failing);
+    for (auto it = fresh.begin(); it != fresh.end(); ++it) {
+      QFile f(dir.filePath(it.key()));
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+      f.write(it.value().bytes);
+    }
+    for (const QString& name : files().keys())
+      if (!fresh.contains(name)) QFile::remove(dir.filePath(name));
+    retryUi.messages.clear();
+    bool savedAtOnce = false;
+    retryUi.onDialog<TPickInv>([](TPickInv* p) {
+      if (CurrentInvoiceRec == -1 && p->StringGrid1->rowCount() == 0) p->BtnNew->click();
+      else p->BtnCancel->click();
+    });
+    retryUi.onDialog<TPickCust>([](TPickCust* p) { chooseRow<TPickCust>(1)(p); });
+    retryUi.onDialog<TPickProd>([](TPickProd* p) { chooseRow<TPickProd>(1)(p); });
+    retryUi.onDialog<TItemDef>([](TItemDef* d) { d->BtnSave->click(); });
+    retryUi.onDialog<TPmtDef>([](TPmtDef* d) {
+      d->MaskEdit2->setValue(1.5);
+      d->BtnSave->click();
+    });
+    retryUi.onDialog<TInvoice>([&](TInvoice* inv) {
+      inv->BtnCust->click();
+      for (int i = 0; i < 3; ++i) inv->BAddItm->click();
+      for (int i = 0; i < 2; ++i) inv->BAddPmt->click();
+      fault.FailWritesAfter(failing, ENOSPC);
+      inv->BtnSave->click();
+      fault.Heal();
+      savedAtOnce = !inv->isVisible();
+      if (!savedAtOnce) {
+        EXPECT_EQ(ItemList.size(), 3) << "the working copy stays whole";
+        EXPECT_EQ(PaymentList.size(), 2);
+        inv->BtnSave->click();
+        EXPECT_FALSE(inv->isVisible());
+      }
+    });
+    main()->BtnInvoice->click();
+    if (retryUi.messages.contains("Unable to add invoice Items at this time. Please try again later"))
+      itemsStage = true;
+    if (retryUi.messages.contains("Unable to add Payments at this time. Please try again later"))
+      paymentsStage = true;
+    for (const QString& m : retryUi.messages) EXPECT_FALSE(m.trimmed().isEmpty()) << "an empty message box";
+    EXPECT_EQ(invoices(), QStringList({"1 c7 0.00/0.00/3.00"}));
+    EXPECT_EQ(items(), QStringList({"1 P 1.00x2.00", "1 P 1.00x2.00", "1 P 1.00x2.00"}));
+    EXPECT_EQ(payments(), QStringList({"1 20260315 1.50", "1 20260315 1.50"}));
+    if (savedAtOnce || HasFailure()) break;
+  }
+  EXPECT_TRUE(itemsStage);
+  EXPECT_TRUE(paymentsStage);
+  code4setEnv(cb, nullptr);
+  Ui::install(&ui);
 }
 
 }  // namespace
