@@ -8,7 +8,7 @@
       Writes NAME.dbf with python dbf: the fields the program indexes, with
       mixed case, blanks, duplicates, Windows-1252 text, negative numbers,
       blank dates and a few deleted records.
-  peer_check.py seek-reference TABLE.dbf EXPR OUT
+  peer_check.py seek-reference TABLE.dbf EXPR OUT [EXPR OUT ...]
       Computes EXPR's keys from python dbf's values and writes OUT.keys
       ("recno TAB key" in index order) and OUT.probes (one seek probe a line:
       kind, probe as hex, probe as text or "-", expected result, record).
@@ -148,14 +148,21 @@ def probes_of(keys):
     return found
 
 
-def seek_reference(path, expr, out):
-    import bisect
+def seek_reference(path, tags):
     import dbf
     table = dbf.Table(path)
     table.open()
-    key_of = key_function(expr)
-    entries = sorted(((key_of(rec), i + 1) for i, rec in enumerate(table)), key=lambda e: e[0])
+    records = list(table)
+    for expr, out in tags:
+        key_of = key_function(expr)
+        write_reference(sorted(((key_of(rec), i + 1) for i, rec in enumerate(records)), key=lambda e: e[0]), out)
     table.close()
+
+
+def write_reference(entries, out):
+    """Entries sorted stably by key; a probe stops on the first key whose
+    first len(probe) bytes are not less than the probe."""
+    import bisect
     keys = [e[0] for e in entries]
     with open(out + '.keys', 'w', encoding='utf-8') as f:
         for key, recno in entries:
@@ -306,8 +313,8 @@ def main(argv):
     if len(argv) == 6 and argv[1] == 'write-keyed':
         write_keyed(argv[2], argv[3], int(argv[4]), int(argv[5]))
         return 0
-    if len(argv) == 5 and argv[1] == 'seek-reference':
-        seek_reference(argv[2], argv[3], argv[4])
+    if len(argv) >= 5 and len(argv) % 2 == 1 and argv[1] == 'seek-reference':
+        seek_reference(argv[2], list(zip(argv[3::2], argv[4::2])))
         return 0
     if len(argv) == 5 and argv[1] == 'compare':
         problems = compare(argv[2], argv[3], argv[4])
