@@ -7,9 +7,9 @@
 
 namespace {
 
-// The digit positions before the decimal point of a design mask.
-int IntegerPositions(const QString& designMask) {
-  const QString mask = designMask.section(';', 0, 0);
+// The digit positions before the decimal point of an edit mask.
+int IntegerPositions(const QString& editMask) {
+  const QString mask = editMask.section(';', 0, 0);
   const int point = int(mask.indexOf('.'));
   const QString whole = point < 0 ? mask : mask.left(point);
   int n = 0;
@@ -20,15 +20,15 @@ int IntegerPositions(const QString& designMask) {
 
 }  // namespace
 
-AmountBox::AmountBox(const QString& designMask, const char* format, QWidget* parent)
-    : MaskedBox(QString(), parent), designMask_(designMask), format_(format) {
+AmountBox::AmountBox(const QString& editMask, const char* format, QWidget* parent)
+    : MaskedBox(QString(), parent), editMask_(editMask), format_(format) {
   setAlignment(Qt::AlignRight);
-  applyMask(IntegerPositions(designMask));
+  applyMask(IntegerPositions(editMask));
 }
 
 void AmountBox::applyMask(int integerPositions) {
-  QString mask = designMask_;
-  const int grow = integerPositions - IntegerPositions(designMask_);
+  QString mask = editMask_;
+  const int grow = integerPositions - IntegerPositions(editMask_);
   if (grow > 0) {
     int first = 0;
     while (first < mask.size() && mask[first] == '!') ++first;
@@ -44,7 +44,7 @@ void AmountBox::applyMask(int integerPositions) {
 void AmountBox::showEvent(QShowEvent* event) {
   // The separator follows the user's settings as they are when shown.
   const QString shown = inputMask();
-  if (!shown.contains(DecimalSeparator()) && designMask_.contains('.')) applyMask(integerPositions_);
+  if (!shown.contains(DecimalSeparator()) && editMask_.contains('.')) applyMask(integerPositions_);
   MaskedBox::showEvent(event);
 }
 

@@ -16,7 +16,7 @@
 class AmountBox : public MaskedBox {
   Q_OBJECT
  public:
-  AmountBox(const QString& designMask, const char* format, QWidget* parent = nullptr);
+  AmountBox(const QString& editMask, const char* format, QWidget* parent = nullptr);
 
   // Shows text (a number set out by the format); a number longer than the
   // mask's digit positions widens the mask rather than losing digits.
@@ -44,7 +44,7 @@ class AmountBox : public MaskedBox {
   void applyMask(int integerPositions);
   void judgeColour();
 
-  QString designMask_;  // with "." for the decimal separator
+  QString editMask_;  // with "." for the decimal separator
   QByteArray format_;
   int integerPositions_ = 0;
   bool colouring_ = true;

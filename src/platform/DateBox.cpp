@@ -1,6 +1,6 @@
 #include "platform/DateBox.h"
 
-DateBox::DateBox(QWidget* parent, const QString& designMask) : MaskedBox(designMask, parent) {}
+DateBox::DateBox(QWidget* parent, const QString& editMask) : MaskedBox(editMask, parent) {}
 
 void DateBox::setDate(TDate d) { setText(FormatShortDate(d)); }
 

@@ -10,7 +10,7 @@
 class DateBox : public MaskedBox {
   Q_OBJECT
  public:
-  explicit DateBox(QWidget* parent = nullptr, const QString& designMask = "!99/99/00;1;_");
+  explicit DateBox(QWidget* parent = nullptr, const QString& editMask = "!99/99/00;1;_");
 
   // Shows d in the short date format (empty positions for no date).
   void setDate(TDate d);

@@ -4,7 +4,7 @@
 
 namespace {
 
-// Characters that Qt reads as mask characters but the design does not.
+// Characters that Qt reads as mask characters but an edit mask does not.
 const QString kQtOnlyMeta = QStringLiteral("NnXxHhBbDd[]{}");
 
 QString Translate(const QString& mask) {
@@ -34,12 +34,12 @@ QString Translate(const QString& mask) {
 
 }  // namespace
 
-QString QtInputMask(const QString& designMask) {
-  const QStringList parts = designMask.split(';');
-  return Translate(parts[0]) + ';' + MaskBlank(designMask);
+QString QtInputMask(const QString& editMask) {
+  const QStringList parts = editMask.split(';');
+  return Translate(parts[0]) + ';' + MaskBlank(editMask);
 }
 
-QChar MaskBlank(const QString& designMask) {
-  const QStringList parts = designMask.split(';');
+QChar MaskBlank(const QString& editMask) {
+  const QStringList parts = editMask.split(';');
   return parts.size() >= 3 && !parts[2].isEmpty() ? parts[2][0] : QChar('_');
 }

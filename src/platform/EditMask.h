@@ -1,7 +1,7 @@
 // Edit masks as the windows state them ("!#####.99;1;_", "!99/99/00;1;_")
 // translated to Qt input masks.
 //
-//   design  Qt   meaning
+//   edit    Qt   meaning
 //   0       0    digit, required
 //   9       9    digit, optional
 //   #       #    digit or sign, optional
@@ -21,9 +21,9 @@
 
 #include <QString>
 
-QString QtInputMask(const QString& designMask);
+QString QtInputMask(const QString& editMask);
 
-// The blank character of a design mask ("_" when it names none).
-QChar MaskBlank(const QString& designMask);
+// The blank character of an edit mask ("_" when it names none).
+QChar MaskBlank(const QString& editMask);
 
 #endif  // PLATFORM_EDITMASK_H

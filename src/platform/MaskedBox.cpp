@@ -6,14 +6,14 @@
 #include "platform/EditMask.h"
 #include "platform/EnterMovesFocus.h"
 
-MaskedBox::MaskedBox(const QString& designMask, QWidget* parent) : QLineEdit(parent) {
-  if (!designMask.isEmpty()) setDesignMask(designMask);
+MaskedBox::MaskedBox(const QString& editMask, QWidget* parent) : QLineEdit(parent) {
+  if (!editMask.isEmpty()) setDesignMask(editMask);
 }
 
-void MaskedBox::setDesignMask(const QString& designMask) {
+void MaskedBox::setDesignMask(const QString& editMask) {
   const QString kept = boxText();
-  blank_ = MaskBlank(designMask);
-  setInputMask(QtInputMask(designMask));
+  blank_ = MaskBlank(editMask);
+  setInputMask(QtInputMask(editMask));
   setText(kept);
 }
 

@@ -1,4 +1,4 @@
-// What amount boxes and date boxes share: a design edit mask, Enter moving
+// What amount boxes and date boxes share: an edit mask, Enter moving
 // to the next control, and a check when the focus leaves the box for another
 // control of the window (not when the window itself loses the focus).
 #ifndef PLATFORM_MASKEDBOX_H
@@ -9,8 +9,8 @@
 class MaskedBox : public QLineEdit {
   Q_OBJECT
  public:
-  // designMask as the window states it ("!99/99/00;1;_").
-  MaskedBox(const QString& designMask, QWidget* parent);
+  // editMask as the window states it ("!99/99/00;1;_").
+  MaskedBox(const QString& editMask, QWidget* parent);
 
   // Sets the text; blanks stand for empty positions, so a right-aligned
   // number stays right-aligned. Hides QLineEdit::setText.
@@ -29,7 +29,7 @@ class MaskedBox : public QLineEdit {
   void exited();
 
  protected:
-  void setDesignMask(const QString& designMask);
+  void setDesignMask(const QString& editMask);
   // The box's own check on leaving; false keeps exited() from firing.
   virtual bool onLeave() = 0;
   void focusInEvent(QFocusEvent* event) override;

@@ -96,7 +96,7 @@ int code4safety(CODE4* cb, int on);         // i4create refuses to overwrite fil
 int code4optimize(CODE4* cb, int on);       // accepted; pages are always cached
 int code4optimizeWrite(CODE4* cb, int on);  // accepted; writes go through at once
 
-// Extensions of ours (not in the original operation set).
+// Operations of our own, beyond the set above.
 // The folder where tables are looked for; "" = the current directory.
 void code4setDirectory(CODE4* cb, const std::string& dir);
 // The file interface used for all disk access; nullptr = the real file system.
