@@ -1,8 +1,9 @@
-// The customer pick list's paging (no window) on tables of 10^3 and 10^6
-// customers: showing the list with the highlighted record in the middle,
-// first or last; paging down; seeking; and showing it just after the table
-// was opened, in the middle and at the first record.
-// Ends with the cost at 10^6 customers divided by the cost at 10^3 for each
+// The customer and invoice pick lists' paging (no window) on tables of 10^3
+// and 10^6 records: showing the list with the highlighted record in the
+// middle, first or last; paging down; seeking; and showing it just after the
+// table was opened, in the middle and at the first record. The invoice list
+// (BM_Inv...) also looks up the customer of the highlighted invoice.
+// Ends with the cost at 10^6 records divided by the cost at 10^3 for each
 // operation (CPU time, measured in the same run), and what the engine's
 // position estimate made of the middle record.
 //   pick_bench [benchmark flags]
@@ -24,6 +25,7 @@
 #include "data/Schema.h"
 #include "data/SupplyTables.h"
 #include "data/dbFiles.h"
+#include "invoicing/InvoiceRows.h"
 
 namespace {
 
@@ -36,7 +38,7 @@ struct Folder {
   long first = 0, middle = 0, last = 0;  // record numbers in name order
 };
 std::map<long, Folder> folders;
-long inUse = 0;
+long inUse = 0;  // customers: the size; invoices: minus the size
 
 // Appends n customers through the engine, their names scattered through the
 // name order, then builds the table's index files.
@@ -172,6 +174,163 @@ PICK_BENCH(BM_Seek);
 PICK_BENCH(BM_ShowMiddleAfterOpen);
 PICK_BENCH(BM_ShowFirstAfterOpen);
 
+// ---- The invoice pick list ---------------------------------------------------
+
+constexpr long kCustomersOfInvoices = 1000;
+
+std::map<long, Folder> invoiceFolders;
+
+std::vector<TAG4INFO> TagsOf(const TableDef& def) {
+  std::vector<TAG4INFO> tags;
+  for (const TagDef& t : def.tags) tags.push_back({t.name, t.expression, nullptr, 0, 0});
+  tags.push_back({nullptr, nullptr, nullptr, 0, 0});
+  return tags;
+}
+
+void Index(DATA4* d, const TableDef& def) {
+  const std::vector<TAG4INFO> tags = TagsOf(def);
+  if (!i4create(d, def.openName, tags.data())) {
+    std::fprintf(stderr, "index build failed: %s\n", code4errorText(cb).c_str());
+    std::exit(1);
+  }
+}
+
+// Appends n invoices (numbers six digits, appended out of number order)
+// for 1000 customers, then builds the index files of both tables.
+void BuildInvoices(long n, Folder* f) {
+  f->dir = std::make_unique<QTemporaryDir>();
+  QString error;
+  if (!WriteSuppliedTables(f->dir->path(), &error)) {
+    std::fprintf(stderr, "%s\n", qPrintable(error));
+    std::exit(1);
+  }
+  StartEngine(f->dir->path());
+  code4autoOpen(cb, 0);
+  DATA4* c = d4open(cb, "CUST5");
+  for (long k = 1; k <= kCustomersOfInvoices; ++k) {
+    d4appendBlank(c);
+    f4assignLong(d4field(c, "cuno"), k);
+    f4assign(d4field(c, "last"), NameKey(k).constData());
+    f4assign(d4field(c, "first"), "Ann");
+  }
+  Index(c, CUST5Def());
+  DATA4* d = d4open(cb, "INV5");
+  FIELD4* ivNo = d4field(d, "IvNo");
+  FIELD4* cuNo = d4field(d, "CuNo");
+  FIELD4* date = d4field(d, "IDate");
+  FIELD4* memo = d4field(d, "IMemo");
+  const long step = 7919;
+  for (long i = 0; i < n; ++i) {
+    const long k = (i * step) % n + 1;
+    d4appendBlank(d);
+    f4assignLong(ivNo, k % 1000000);
+    f4assignLong(cuNo, k % kCustomersOfInvoices + 1);
+    f4assign(date, "20260315");
+    f4assign(memo, "VISA 4111");
+  }
+  Index(d, INV5Def());
+  code4close(cb);
+  code4autoOpen(cb, 1);
+  EndEngine();
+}
+
+long RecordOfInvoice(long number) {
+  d4seek(Inv5.d, InvoiceSeekKey(QString::number(number)).constData());
+  return d4recNo(Inv5.d);
+}
+
+// The engine on the folder of n invoices, INV5 and CUST5 open.
+void UseInvoices(long n) {
+  if (inUse == -n) return;
+  if (cb) {
+    CloseAll();
+    EndEngine();
+  }
+  Folder& f = invoiceFolders[n];
+  if (!f.dir) BuildInvoices(n, &f);
+  StartEngine(f.dir->path());
+  OpenINV5();
+  OpenCUST5();
+  d4top(Inv5.d);
+  f.first = d4recNo(Inv5.d);
+  f.middle = RecordOfInvoice(n / 2);
+  d4bottom(Inv5.d);
+  f.last = d4recNo(Inv5.d);
+  inUse = -n;
+}
+
+void WriteInvoiceRow(int, long) { benchmark::DoNotOptimize(InvoiceRowTexts()); }
+
+// A fill as the list does it: ten rows, then the highlighted row's customer.
+void FillInvoices(PickPaging& paging, long highlighted) {
+  benchmark::DoNotOptimize(paging.fill(WriteInvoiceRow));
+  benchmark::DoNotOptimize(InvoiceCustomerName(highlighted));
+}
+
+void ShowInvoices(benchmark::State& state, long Folder::*which) {
+  const long n = state.range(0);
+  UseInvoices(n);
+  const long rec = invoiceFolders[n].*which;
+  PickPaging paging;
+  for (auto _ : state) {
+    paging.start(Inv5.d, rec);
+    FillInvoices(paging, rec);
+  }
+}
+
+void BM_InvShowMiddle(benchmark::State& state) { ShowInvoices(state, &Folder::middle); }
+void BM_InvShowFirst(benchmark::State& state) { ShowInvoices(state, &Folder::first); }
+void BM_InvShowLast(benchmark::State& state) { ShowInvoices(state, &Folder::last); }
+
+void BM_InvPageDown(benchmark::State& state) {
+  const long n = state.range(0);
+  UseInvoices(n);
+  const long rec = invoiceFolders[n].middle;
+  PickPaging paging;
+  paging.start(Inv5.d, rec);
+  const long middle = paging.topOffset();
+  for (auto _ : state) {
+    paging.setTopOffset(middle);
+    paging.page(PickPaging::Event::KeyPageDown);
+    FillInvoices(paging, rec);
+  }
+}
+
+void BM_InvSeek(benchmark::State& state) {
+  const long n = state.range(0);
+  UseInvoices(n);
+  PickPaging paging;
+  paging.start(Inv5.d, 0);
+  const QByteArray keys[] = {InvoiceSeekKey(QString::number(n / 2)),
+                             InvoiceSeekKey(QString::number(n / 2 + 3))};
+  int turn = 0;
+  for (auto _ : state) {
+    paging.seekKey(keys[turn ^= 1]);
+    FillInvoices(paging, paging.rememberedRecord());
+  }
+}
+
+void BM_InvShowMiddleAfterOpen(benchmark::State& state) {
+  const long n = state.range(0);
+  UseInvoices(n);
+  const long rec = invoiceFolders[n].middle;
+  PickPaging paging;
+  for (auto _ : state) {
+    CloseAll();
+    OpenINV5();
+    OpenCUST5();
+    paging.start(Inv5.d, rec);
+    FillInvoices(paging, rec);
+  }
+}
+
+PICK_BENCH(BM_InvShowMiddle);
+PICK_BENCH(BM_InvShowFirst);
+PICK_BENCH(BM_InvShowLast);
+PICK_BENCH(BM_InvPageDown);
+PICK_BENCH(BM_InvSeek);
+PICK_BENCH(BM_InvShowMiddleAfterOpen);
+
 // Keeps each run's CPU time per iteration for the ratios.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
@@ -195,6 +354,14 @@ void ReportEstimate(long n) {
               estimate - n / 2);
 }
 
+void ReportInvoiceEstimate(long n) {
+  UseInvoices(n);
+  d4go(Inv5.d, invoiceFolders[n].middle);
+  const long estimate = static_cast<long>(static_cast<double>(d4recCountDo(Inv5.d)) * d4position(Inv5.d));
+  std::printf("  %7ld invoices:  middle record at %ld, estimated at %ld (%+ld)\n", n, n / 2, estimate,
+              estimate - n / 2);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -204,7 +371,7 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks(&reporter);
 
   const std::string small = std::to_string(kSizes[0]), large = std::to_string(kSizes[1]);
-  std::printf("\nCPU time at %s customers / at %s customers:\n", large.c_str(), small.c_str());
+  std::printf("\nCPU time at %s records / at %s records:\n", large.c_str(), small.c_str());
   for (const auto& [name, bySize] : reporter.cpu) {
     const auto s = bySize.find(small), l = bySize.find(large);
     if (s == bySize.end() || l == bySize.end() || s->second <= 0) continue;
@@ -213,11 +380,13 @@ int main(int argc, char** argv) {
   }
   std::printf("Position estimate (d4position2 x record count):\n");
   for (long n : kSizes) ReportEstimate(n);
+  for (long n : kSizes) ReportInvoiceEstimate(n);
   if (cb) {
     CloseAll();
     EndEngine();
   }
   folders.clear();
+  invoiceFolders.clear();
   benchmark::Shutdown();
   return 0;
 }
