@@ -26,6 +26,8 @@
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
 #include "products/PickProdU.h"
+#include "reports/ReportU.h"
+#include "reports/RptUtil.h"
 #include "shell/TestSupport.h"
 #include "tbengine/env.h"
 #include "tbengine/inspect.h"
@@ -477,6 +479,31 @@ TEST_F(InvoiceCommandsTest, CustomerNoteAndCustomerEditsReachTheCustomer) {
   CloseAll();
   EXPECT_EQ(CustBuf.last.trimmed(), "Able");
   EXPECT_EQ(CustBuf.note.trimmed(), "new note");
+}
+
+TEST_F(InvoiceCommandsTest, PrintShowsTheWorkingCopyAndWritesNothing) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addItem(1, "A");
+  const auto before = files();
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  QStringList printed;
+  ui.onDialog<TReportF>([&](TReportF* r) {
+    for (const QStringList& line : Report().ReportLines) printed << line.join('|');
+    r->reject();
+  });
+  steps<TInvoice>({[](TInvoice* inv) {
+    inv->Edit3->setText("CHECK 1234");  // not saved
+    inv->BtnPrint->click();
+    EXPECT_TRUE(inv->isVisible());
+    inv->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_TRUE(printed.join('\n').contains("Item A"));
+  EXPECT_TRUE(printed.join('\n').contains("CHECK 1234"));
+  const auto after = files();
+  for (auto it = before.begin(); it != before.end(); ++it)
+    EXPECT_EQ(after[it.key()].bytes, it.value().bytes) << it.key().toStdString();
 }
 
 // ---- Totals and taxes ----------------------------------------------------------
