@@ -59,6 +59,9 @@ DATA4* TPickInv::table() const { return Inv5.d; }
 
 int& TPickInv::currentRecord() const { return CurrentInvoiceRec; }
 
+// Invoice-number order, whatever order a report walked INV5 in before.
+void TPickInv::selectTag() { d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv")); }
+
 QList<PickGridForm::Column> TPickInv::columns() const {
   return {{"Invoice", 7}, {"Date", 10}, {"Note", 30}};
 }

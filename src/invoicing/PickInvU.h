@@ -29,6 +29,7 @@ class TPickInv : public PickGridForm {
  protected:
   DATA4* table() const override;
   int& currentRecord() const override;
+  void selectTag() override;
   QList<Column> columns() const override;
   QStringList rowTexts() override;
   void showRowDetails(int row) override;

@@ -696,10 +696,12 @@ TEST_F(InvoiceCommandsTest, SaveStoppedByAWriteFailureIsCompletedByTheNextSave) 
   code4setEnv(cb, &tableFaults);
   SaveRetryUi retryUi;
   bool itemsStage = false, paymentsStage = false;
+  int runs = 0;
   // Every write of the save in turn is the first to fail (the disk is full
   // from there on); then the disk has room again and Save is pressed again.
   for (int failing = 1;; ++failing) {
     SCOPED_TRACE(failing);
+    ++runs;
     for (auto it = fresh.begin(); it != fresh.end(); ++it) {
       QFile f(dir.filePath(it.key()));
       ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -746,6 +748,7 @@ TEST_F(InvoiceCommandsTest, SaveStoppedByAWriteFailureIsCompletedByTheNextSave) 
     EXPECT_EQ(payments(), QStringList({"1 20260315 1.50", "1 20260315 1.50"}));
     if (savedAtOnce || HasFailure()) break;
   }
+  EXPECT_GT(runs, 10) << "a save writes more than ten table records";
   EXPECT_TRUE(itemsStage);
   EXPECT_TRUE(paymentsStage);
   code4setEnv(cb, nullptr);
