@@ -106,6 +106,7 @@ void TItemDef::showEvent(QShowEvent* event) {
 void TItemDef::FormShow() {
   CheckBox1->setText(Settings().ShipLine.trimmed());
   CheckBox2->setText(Settings().TaxLine.trimmed());
+  layout()->activate();  // room for the captions before the dialog is drawn
   ItemDefResult = 3;
   Edit2->setFocus();
 }
