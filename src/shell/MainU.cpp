@@ -55,7 +55,11 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   adjustSize();
 }
 
-TMain::~TMain() { SetProgressSink(nullptr); }
+TMain::~TMain() {
+  // Closing the window in ~QWidget moves the focus, after TMain is gone.
+  disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+  SetProgressSink(nullptr);
+}
 
 void TMain::command(QAbstractButton* button, std::function<void()> action) {
   connect(button, &QAbstractButton::clicked, this,
