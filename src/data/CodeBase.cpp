@@ -40,3 +40,7 @@ double f4double(FIELD4* f) {
   double r = 0;
   return f4double2(f, &r) < 0 ? 0 : r;
 }
+
+int FirstRecord(DATA4* d) { return d4top(d) == r4success ? static_cast<int>(d4recNo(d)) : 0; }
+
+int LastRecord(DATA4* d) { return d4bottom(d) == r4success ? static_cast<int>(d4recNo(d)) : 0; }

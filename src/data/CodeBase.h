@@ -25,4 +25,9 @@ QString DataDirectory();
 double d4position(DATA4* d);
 double f4double(FIELD4* f);
 
+// The record number of the first (last) record of d in its selected order;
+// 0 when the table is empty.
+int FirstRecord(DATA4* d);
+int LastRecord(DATA4* d);
+
 #endif  // DATA_CODEBASE_H

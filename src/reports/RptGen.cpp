@@ -143,9 +143,7 @@ QList<StatementRow> StatementRows(bool withBalances) {
   const long cuno = CustBuf.cuno;
   DATA4* inv = Inv5.d;
   d4tagSelect(inv, d4tag(inv, "InvC"));
-  const QByteArray key = SeekKey(PadLeft(cuno, 6));
-  for (bool more = d4seek(inv, key.constData()) == 0 && f4long(Inv5.CuNo) == cuno; more;
-       more = d4skip(inv, 1) == 0 && f4long(Inv5.CuNo) == cuno) {
+  for (bool more = SeekNumber(inv, Inv5.CuNo, cuno); more; more = NextOfNumber(inv, Inv5.CuNo, cuno)) {
     ReadInvoice();
     if (withBalances) {
       const TDate date = CurrentInvoice.IDate;
@@ -208,11 +206,6 @@ void StatementOfCustomer(bool withBalances) {
   const QList<StatementRow> rows = StatementRows(withBalances);
   if (!rows.isEmpty()) PutStatementPage(rows);
 }
-
-// The record number of the first record of t in its selected order; 0 when
-// the table is empty.
-int FirstRecord(DATA4* t) { return d4top(t) == 0 ? int(d4recNo(t)) : 0; }
-int LastRecord(DATA4* t) { return d4bottom(t) == 0 ? int(d4recNo(t)) : 0; }
 
 }  // namespace
 

@@ -17,9 +17,6 @@ struct TablesClosedAtEnd {
   ~TablesClosedAtEnd() { CloseAll(); }
 };
 
-int FirstRecord(DATA4* d) { return d4top(d) == 0 ? static_cast<int>(d4recNo(d)) : 0; }
-int LastRecord(DATA4* d) { return d4bottom(d) == 0 ? static_cast<int>(d4recNo(d)) : 0; }
-
 // Opens the tables, lets start store the record to highlight, runs the edit
 // loop and closes all tables. False when a table could not be opened (its
 // message has been shown).
