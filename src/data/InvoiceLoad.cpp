@@ -4,19 +4,6 @@
 
 namespace {
 
-// The key of a number tag (Str(n, 6)): right-aligned in six characters.
-QByteArray NumberKey(long n) { return SeekKey(PadLeft(n, 6)); }
-
-// Moves to the first record of ivNo in the selected tag of d, whose invoice
-// number field is ivField; false when there is none.
-bool SeekInvoice(DATA4* d, FIELD4* ivField, long ivNo) {
-  return d4seek(d, NumberKey(ivNo).constData()) == 0 && f4long(ivField) == ivNo;
-}
-
-bool NextOfInvoice(DATA4* d, FIELD4* ivField, long ivNo) {
-  return d4skip(d, 1) == 0 && f4long(ivField) == ivNo;
-}
-
 // The product's licence code and text, when the product exists.
 void LookUpProduct(const QString& code, ItemRow* row) {
   row->RCode.clear();
@@ -41,8 +28,8 @@ void LoadInvoice() {
 
 void LoadInvoiceItems(long ivNo) {
   ItemList.clear();
-  for (bool more = SeekInvoice(Itm5.d, Itm5.IvNo, ivNo); more;
-       more = NextOfInvoice(Itm5.d, Itm5.IvNo, ivNo)) {
+  for (bool more = SeekNumber(Itm5.d, Itm5.IvNo, ivNo); more;
+       more = NextOfNumber(Itm5.d, Itm5.IvNo, ivNo)) {
     ItemRow row;
     row.PrID = FieldText(Itm5.PrID);
     row.Qty = FormatFloat("%9.2f", f4double(Itm5.Qty));
@@ -58,8 +45,8 @@ void LoadInvoiceItems(long ivNo) {
 
 void LoadInvoicePayments(long ivNo) {
   PaymentList.clear();
-  for (bool more = SeekInvoice(Pmt.d, Pmt.IvNo, ivNo); more;
-       more = NextOfInvoice(Pmt.d, Pmt.IvNo, ivNo)) {
+  for (bool more = SeekNumber(Pmt.d, Pmt.IvNo, ivNo); more;
+       more = NextOfNumber(Pmt.d, Pmt.IvNo, ivNo)) {
     PaymentRow row;
     row.PDate = FormatShortDate(FieldDate(Pmt.PDate));
     row.PAmt = FormatFloat("%10.2f", f4double(Pmt.PAmt));
@@ -71,7 +58,7 @@ bool LoadInvoiceCustomer(long cuNo) {
   ClearCustomerAddress();
   if (cuNo == 0) return false;
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
-  if (d4seek(Cust5.d, NumberKey(cuNo).constData()) != 0) return false;
+  if (d4seek(Cust5.d, NumberTagKey(cuNo).constData()) != 0) return false;
   ReadCustomer();
   CurrentCustomerRec = int(d4recNo(Cust5.d));
   BuildCustomerAddress();

@@ -223,3 +223,13 @@ void AssignMemo(FIELD4* f, const QString& text) {
   bytes.replace('\x1a', '?');  // the memo file's end mark
   f4memoAssignN(f, bytes.constData(), unsigned(bytes.size()));
 }
+
+QByteArray NumberTagKey(long n) { return SeekKey(PadLeft(n, 6)); }
+
+bool SeekNumber(DATA4* d, FIELD4* numberField, long n) {
+  return d4seek(d, NumberTagKey(n).constData()) == r4success && f4long(numberField) == n;
+}
+
+bool NextOfNumber(DATA4* d, FIELD4* numberField, long n) {
+  return d4skip(d, 1) == r4success && f4long(numberField) == n;
+}

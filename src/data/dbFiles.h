@@ -105,6 +105,14 @@ void AssignLogical(FIELD4* f, bool value);                     // "T" / "F"
 QString MemoText(FIELD4* f);
 void AssignMemo(FIELD4* f, const QString& text);               // trailing blanks removed
 
+// The number tags key on Str(n, 6): NumberTagKey is the key of number n.
+// SeekNumber moves d to the first record of n in its selected number tag,
+// whose number is in numberField; NextOfNumber to the next record of n. Both
+// are false when there is no (further) record of n.
+QByteArray NumberTagKey(long n);
+bool SeekNumber(DATA4* d, FIELD4* numberField, long n);
+bool NextOfNumber(DATA4* d, FIELD4* numberField, long n);
+
 // ---- Record buffers --------------------------------------------------------
 // Character values are read as stored (padded to the field width) and
 // written cut to 59 characters; the engine pads or cuts to the width.
