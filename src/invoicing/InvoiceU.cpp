@@ -2,7 +2,6 @@
 // writes of Save and Delete are in InvoiceUSave.cpp.
 #include "invoicing/InvoiceU.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QScrollBar>
 #include <QEvent>
@@ -32,6 +31,7 @@
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
 #include "platform/Ui.h"
+#include "platform/WaitCursor.h"
 #include "products/FormParts.h"
 #include "reports/RptGen.h"
 
@@ -93,13 +93,6 @@ QStringList PaymentAmounts() {
   for (const PaymentRow& row : PaymentList) amounts << row.PAmt;
   return amounts;
 }
-
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -353,6 +346,14 @@ void TInvoice::NewInvoice() {
 }
 
 void TInvoice::setItemRows(int rows) { StringGrid1->setRowCount(rows); }
+
+void TInvoice::clearWorkingCopy() {
+  ItemList.clear();
+  PaymentList.clear();
+  ClearCustomerAddress();
+  StringGrid1->clearContents();
+  setItemRows(kStartRows);
+}
 
 void TInvoice::ShowInvoice() {
   const InvoiceRecord& inv = CurrentInvoice;

@@ -84,9 +84,6 @@ class TInvoice : public QDialog {
   QPushButton* BtnBatchLab;
   QPushButton* BitBtn1;  // help
 
-  // The working sums (subtotal, total, payments, amount due) as last shown.
-  const InvoiceSums& sums() const { return sums_; }
-
  public slots:
   void FormShow();
   void NewInvoice();
@@ -144,6 +141,7 @@ class TInvoice : public QDialog {
   TItemDef* itemDef_ = nullptr;
   TPmtDef* pmtDef_ = nullptr;
   TPickPmt* pickPmt_ = nullptr;
+  // The working sums: subtotal, total, payments total and amount due.
   InvoiceSums sums_;
   // The invoice in hand had no INV5 record when its editing began.
   bool isNew_ = false;

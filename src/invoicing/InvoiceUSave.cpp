@@ -1,27 +1,18 @@
 // The invoice editor's Save and Delete: the only places where it writes.
-#include <QApplication>
 #include <QLineEdit>
-#include <QTableWidget>
 
 #include "data/CodeBase.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceSave.h"
 #include "invoicing/InvoiceU.h"
 #include "platform/Ui.h"
+#include "platform/WaitCursor.h"
 
 namespace {
 
-constexpr int kStartRows = 4;
 constexpr int kNumberWidth = 6;
 
 QByteArray NumberKey(long n) { return SeekKey(PadLeft(n, kNumberWidth)); }
-
-struct WaitCursor {
-  WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-  WaitCursor(const WaitCursor&) = delete;
-  WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 }  // namespace
 
@@ -138,12 +129,4 @@ void TInvoice::BtnDeleteClick() {
   CurrentCustomerRec = LastRecordOf(Cust5.d);
   CurrentInvoiceRec = LastRecordOf(inv);
   accept();
-}
-
-void TInvoice::clearWorkingCopy() {
-  ItemList.clear();
-  PaymentList.clear();
-  ClearCustomerAddress();
-  StringGrid1->clearContents();
-  setItemRows(kStartRows);
 }
