@@ -311,11 +311,7 @@ void TInvoice::FormShow() {
   WaitCursor wait;
   Label5->setText(Settings().ShipLine.trimmed() + ':');
   Label6->setText(Settings().TaxLine.trimmed() + ':');
-  StringGrid1->clearContents();
-  setItemRows(kStartRows);
-  ItemList.clear();
-  PaymentList.clear();
-  ClearCustomerAddress();
+  clearWorkingCopy();
   if (CurrentInvoiceRec <= 0) {
     NewInvoice();
   } else {

@@ -132,8 +132,8 @@ class TInvoice : public QDialog {
   void copyControlsToInvoice();
   // The number a new invoice is saved under; 0 when it cannot be given one.
   long numberForNewInvoice();
-  // After a save or delete: the working lists emptied, the grid back to
-  // its four blank rows.
+  // At each showing and after a save or delete: the working lists and the
+  // address block emptied, the grid back to its four blank rows.
   void clearWorkingCopy();
   void setItemRows(int rows);
 
