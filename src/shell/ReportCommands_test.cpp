@@ -1,5 +1,5 @@
 // The main window's invoice, bill and statement commands reach the report
-// builders with the designed selections.
+// builders with the selections each command makes.
 #include <QAction>
 #include <QPushButton>
 #include <QToolButton>
