@@ -19,23 +19,12 @@ bool AppendRecord(DATA4* d) {
 
 namespace {
 
-constexpr int kNumberWidth = 6;
-
-QByteArray NumberKey(long ivNo) { return SeekKey(PadLeft(ivNo, kNumberWidth)); }
-
-bool OnInvoice(FIELD4* ivField, long ivNo) { return f4long(ivField) == ivNo; }
-
-// The table on the invoice's first record; false when it has none.
-bool SeekFirst(DATA4* d, FIELD4* ivField, long ivNo) {
-  return d4seek(d, NumberKey(ivNo).constData()) == r4success && OnInvoice(ivField, ivNo);
-}
-
 // The walk that items and payments share: write(i) fills record i into the
 // current record.
 LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
                        const std::function<void(int)>& write) {
   LinesWritten result;
-  bool appending = !SeekFirst(d, ivField, ivNo);
+  bool appending = !SeekNumber(d, ivField, ivNo);
   for (int i = 0; i < count; ++i) {
     if (appending && !AppendRecord(d)) {
       result.appendFailed = true;
@@ -45,23 +34,20 @@ LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
     // A record marked deleted by an earlier save whose pack failed would
     // otherwise be lost with this invoice's data at the next pack.
     if (d4deleted(d) == 1) d4recall(d);
-    if (!appending) appending = !(d4skip(d, 1) == r4success && OnInvoice(ivField, ivNo));
+    if (!appending) appending = !NextOfNumber(d, ivField, ivNo);
   }
   if (!appending) {
-    // The pointer stands on the first record beyond the new ones.
-    while (OnInvoice(ivField, ivNo)) {
-      d4delete(d);
-      result.surplusDeleted = true;
-      if (d4skip(d, 1) != r4success) break;
-    }
+    // The pointer stands on the first of the records beyond the new ones.
+    do d4delete(d);
+    while (NextOfNumber(d, ivField, ivNo));
+    result.surplusDeleted = true;
   }
   return result;
 }
 
 bool MarkDeleted(DATA4* d, FIELD4* ivField, long ivNo) {
   bool any = false;
-  for (bool more = SeekFirst(d, ivField, ivNo); more;
-       more = d4skip(d, 1) == r4success && OnInvoice(ivField, ivNo)) {
+  for (bool more = SeekNumber(d, ivField, ivNo); more; more = NextOfNumber(d, ivField, ivNo)) {
     d4delete(d);
     any = true;
   }
@@ -77,8 +63,6 @@ long NextInvoiceNumber() {
 }
 
 long LargestInvoiceNumber() { return LargestNumber(Inv5.IvNo); }
-
-int LastRecordOf(DATA4* d) { return d4bottom(d) == r4success ? static_cast<int>(d4recNo(d)) : 0; }
 
 QList<ItemRecord> ItemRecordsOf(const QList<ItemRow>& rows) {
   QList<ItemRecord> records;

@@ -18,9 +18,6 @@
 long NextInvoiceNumber();
 // The largest number an invoice can have (the width of IvNo).
 long LargestInvoiceNumber();
-// The record number of the last record of d in its selected order; 0 when
-// the table is empty.
-int LastRecordOf(DATA4* d);
 
 // Appends a blank record to d, which becomes current. On failure (the
 // pending error cleared) a record that reached the table all the same (one

@@ -414,7 +414,7 @@ void TInvoice::BtnCustClick() {
   if (CurrentInvoice.CuNo == 0) {
     // The list starts at the top when the invoice has no customer yet.
     d4tagSelect(Cust5.d, d4tag(Cust5.d, Settings().ByCust ? "cname" : "cComp"));
-    CurrentCustomerRec = d4top(Cust5.d) == r4success ? int(d4recNo(Cust5.d)) : 0;
+    CurrentCustomerRec = FirstRecord(Cust5.d);
   }
   if (!PickCustomer(true).chosen) return;
   d4go(Cust5.d, CurrentCustomerRec);
@@ -430,8 +430,7 @@ void TInvoice::BtnCustEditClick() {
     return;
   }
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
-  if (d4seek(Cust5.d, SeekKey(PadLeft(CurrentInvoice.CuNo, kNumberWidth)).constData()) != r4success)
-    return;
+  if (d4seek(Cust5.d, NumberTagKey(CurrentInvoice.CuNo).constData()) != r4success) return;
   CurrentCustomerRec = int(d4recNo(Cust5.d));
   if (customerEditor_) Ui::get().exec(customerEditor_);
   if (CurrentCustomerRec <= 0) return;
@@ -484,7 +483,7 @@ void TInvoice::copyControlsToInvoice() {
 void TInvoice::BAddItmClick() {
   if (!itemDef_) return;
   d4tagSelect(Prod5.d, d4tag(Prod5.d, "Prod"));
-  CurrentProductRec = d4top(Prod5.d) == r4success ? int(d4recNo(Prod5.d)) : 0;
+  CurrentProductRec = FirstRecord(Prod5.d);
   if (!PickProduct(true).chosen) return;
   d4go(Prod5.d, CurrentProductRec);
   ReadProduct();

@@ -8,14 +8,6 @@
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
 
-namespace {
-
-constexpr int kNumberWidth = 6;
-
-QByteArray NumberKey(long n) { return SeekKey(PadLeft(n, kNumberWidth)); }
-
-}  // namespace
-
 long TInvoice::numberForNewInvoice() {
   long number = NextInvoiceNumber();
   if (number == 1) {
@@ -80,7 +72,7 @@ void TInvoice::BtnSaveClick() {
   ThrowOnEngineError();
 
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
-  if (d4seek(Cust5.d, NumberKey(CurrentInvoice.CuNo).constData()) == r4success) {
+  if (d4seek(Cust5.d, NumberTagKey(CurrentInvoice.CuNo).constData()) == r4success) {
     AssignText(Cust5.note, Edit4->text().trimmed());
     WriteCurrentRecord(Cust5.d);
   }
@@ -126,7 +118,7 @@ void TInvoice::BtnDeleteClick() {
     PackNow(inv);
   }
   clearWorkingCopy();
-  CurrentCustomerRec = LastRecordOf(Cust5.d);
-  CurrentInvoiceRec = LastRecordOf(inv);
+  CurrentCustomerRec = LastRecord(Cust5.d);
+  CurrentInvoiceRec = LastRecord(inv);
   accept();
 }
