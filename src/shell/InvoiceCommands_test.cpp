@@ -694,6 +694,15 @@ TEST_F(InvoiceCommandsTest, SaveStoppedByAWriteFailureIsCompletedByTheNextSave) 
   tbengine::FaultEnv fault(tbengine::Env::Default());
   TableWriteFaults tableFaults(&fault);
   code4setEnv(cb, &tableFaults);
+  // However the test ends: the real files again, and the fixture's driver
+  // once the one below is gone.
+  struct Restore {
+    Ui* ui;
+    ~Restore() {
+      code4setEnv(cb, nullptr);
+      Ui::install(ui);
+    }
+  } restore{&ui};
   SaveRetryUi retryUi;
   bool itemsStage = false, paymentsStage = false;
   int runs = 0;
@@ -751,8 +760,6 @@ TEST_F(InvoiceCommandsTest, SaveStoppedByAWriteFailureIsCompletedByTheNextSave) 
   EXPECT_GT(runs, 10) << "a save writes more than ten table records";
   EXPECT_TRUE(itemsStage);
   EXPECT_TRUE(paymentsStage);
-  code4setEnv(cb, nullptr);
-  Ui::install(&ui);
 }
 
 }  // namespace
