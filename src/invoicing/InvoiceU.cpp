@@ -318,8 +318,7 @@ void TInvoice::FormShow() {
     isNew_ = false;
     d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
     d4go(Inv5.d, CurrentInvoiceRec);
-    LoadInvoice();
-    d4go(Inv5.d, CurrentInvoiceRec);
+    LoadInvoice();  // leaves INV5 on the invoice
   }
   BtnImport->setVisible(true);
   BtnExport->setVisible(true);
