@@ -258,6 +258,10 @@ void RebuildIndexes(bool startupMode);
 // Removes the table's deleted records (and, with compressMemo, compacts its
 // memo file). A table that cannot be opened is skipped. The engine's result.
 int PackTable(const char* openName, bool compressMemo);
+// Writes the index files of the open table d (its tag group def) afresh from
+// its records, replacing its open tags; no tag is selected afterwards. False
+// (the engine's error pending) on failure.
+bool RebuildTags(DATA4* d, const TableDef& def);
 // Packs every table; clears DeletionsPending.
 void PackAll();
 // After the user's OK to the warning, removes every record of the business

@@ -70,6 +70,14 @@ void RebuildIndexes(bool startupMode) {
   if (!startupMode) ShowProgress(false);
 }
 
+bool RebuildTags(DATA4* d, const TableDef& def) {
+  const int safety = code4safety(cb, 0);  // the files are there: they are replaced
+  const std::vector<TAG4INFO> tags = TagInfo(def);
+  const bool built = i4create(d, def.openName, tags.data()) != nullptr;
+  code4safety(cb, safety);
+  return built;
+}
+
 int PackTable(const char* openName, bool compressMemo) {
   code4accessMode(cb, OPEN4DENY_WRITE);
   int rc = 0;

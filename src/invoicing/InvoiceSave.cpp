@@ -5,6 +5,7 @@
 
 #include "customers/NextNumber.h"
 #include "data/CodeBase.h"
+#include "tbengine/inspect.h"
 
 bool AppendRecord(DATA4* d) {
   const long before = d4recCountDo(d);
@@ -129,6 +130,18 @@ void PackNow(DATA4* d) {
 void WriteCurrentRecord(DATA4* d) {
   const long recNo = d4recNo(d);
   if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
+}
+
+void RebuildInvoiceIndexes() {
+  const std::pair<DATA4*, const TableDef*> tables[] = {
+      {Inv5.d, &INV5Def()}, {Itm5.d, &ITM5Def()}, {Pmt.d, &PMTDef()}};
+  for (const auto& [d, def] : tables) {
+    TAG4* selected = d4tagSelected(d);
+    const QByteArray name = selected ? QByteArray(t4name(selected)) : QByteArray();
+    RebuildTags(d, *def);
+    ThrowOnEngineError();
+    if (!name.isEmpty()) d4tagSelect(d, d4tag(d, name.constData()));
+  }
 }
 
 void ThrowOnEngineError() {

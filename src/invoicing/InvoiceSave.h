@@ -57,6 +57,11 @@ void PackNow(DATA4* d);
 // the record pointer), so a failure shows at the step that caused it.
 void WriteCurrentRecord(DATA4* d);
 
+// Writes the index files of INV5, ITM5 and PMT afresh from their records:
+// after a save that stopped part-way, an index may have missed an update
+// that the next save relies on. Throws like ThrowOnEngineError on failure.
+void RebuildInvoiceIndexes();
+
 // Reads and clears the engine's pending error; a failure (a file that could
 // not be written) is thrown as std::runtime_error with the engine's message,
 // after setting DeletionsPending so the command's closing pack rebuilds the

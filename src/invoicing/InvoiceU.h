@@ -145,6 +145,9 @@ class TInvoice : public QDialog {
   InvoiceSums sums_;
   // The invoice in hand had no INV5 record when its editing began.
   bool isNew_ = false;
+  // A save stopped part-way: an index may have missed an update, so the
+  // next save or delete first writes the invoice tables' indexes afresh.
+  bool indexesInDoubt_ = false;
 };
 
 #endif  // INVOICING_INVOICEU_H

@@ -35,6 +35,9 @@ void TInvoice::BtnSaveClick() {
   const QList<PaymentRecord> payments = PaymentRecordsOf(PaymentList);
   code4errorCode(cb, 0);
 
+  if (indexesInDoubt_) RebuildInvoiceIndexes();
+  indexesInDoubt_ = true;  // until every stage is written
+
   DATA4* inv = Inv5.d;
   d4tagSelect(inv, d4tag(inv, "inv"));
   if (CurrentInvoiceRec <= 0) {
@@ -81,6 +84,7 @@ void TInvoice::BtnSaveClick() {
 
   if (itemsWritten.surplusDeleted) PackNow(Itm5.d);
   if (paymentsWritten.surplusDeleted) PackNow(Pmt.d);
+  indexesInDoubt_ = false;
   clearWorkingCopy();
 
   if (!isNew_) {
@@ -103,6 +107,10 @@ void TInvoice::BtnDeleteClick() {
     return;
   }
   WaitCursor wait;
+  if (indexesInDoubt_) {
+    RebuildInvoiceIndexes();
+    indexesInDoubt_ = false;
+  }
   DATA4* inv = Inv5.d;
   d4tagSelect(inv, d4tag(inv, "inv"));
   // An invoice never saved has nothing in the tables: records that happen
