@@ -79,6 +79,7 @@ class PickPaging {
   bool pages() const { return maxTopOffset_ > 0; }
 
   long topOffset() const { return topOffset_; }
+  void setTopOffset(long offset) { topOffset_ = offset; }
   long maxTopOffset() const { return maxTopOffset_; }
   long rememberedRecord() const { return remembered_; }
   const QString& lastSeekText() const { return lastSeekText_; }
