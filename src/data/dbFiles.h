@@ -86,6 +86,14 @@ DATA4* OpenKEX1();
 DATA4* OpenImpdirs();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
+// Held by a command that opens tables: CloseAll when it goes out of scope,
+// so no table stays open after the command, even one abandoned by an error.
+struct TablesClosedAtEnd {
+  TablesClosedAtEnd() = default;
+  TablesClosedAtEnd(const TablesClosedAtEnd&) = delete;
+  TablesClosedAtEnd& operator=(const TablesClosedAtEnd&) = delete;
+  ~TablesClosedAtEnd() { CloseAll(); }
+};
 
 // True when the nine tables the program needs are in the data directory
 // (names matched without regard to case).

@@ -12,11 +12,6 @@
 
 namespace {
 
-// Closes every table when a command ends, also when it is abandoned.
-struct TablesOpenForCommand {
-  ~TablesOpenForCommand() { CloseAll(); }
-};
-
 // Releases the document when a builder ends, also when it is abandoned.
 struct DocumentInHand {
   ~DocumentInHand() { EndReport(); }
@@ -287,7 +282,7 @@ void PrintWorkingInvoice() {
 }
 
 void PrintInvoiceSelection(bool byDates, bool asInvoice) {
-  TablesOpenForCommand tables;
+  TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return;
 
   if (byDates) {
@@ -326,7 +321,7 @@ void PrintInvoiceSelection(bool byDates, bool asInvoice) {
 }
 
 void PrintStatements(bool withBalances) {
-  TablesOpenForCommand tables;
+  TablesClosedAtEnd tables;
   if (withBalances) {
     SetMonthSpan();
     if (!RunDateSpan()) return;

@@ -9,14 +9,6 @@
 
 namespace {
 
-// No table stays open after a command, even one abandoned by an error.
-struct TablesClosedAtEnd {
-  TablesClosedAtEnd() = default;
-  TablesClosedAtEnd(const TablesClosedAtEnd&) = delete;
-  TablesClosedAtEnd& operator=(const TablesClosedAtEnd&) = delete;
-  ~TablesClosedAtEnd() { CloseAll(); }
-};
-
 // Opens the tables, lets start store the record to highlight, runs the edit
 // loop and closes all tables. False when a table could not be opened (its
 // message has been shown).
