@@ -1,5 +1,6 @@
 // The invoice editor's window, showing and the working copy's changes; the
-// writes of Save and Delete are in InvoiceUSave.cpp.
+// writes of Save and Delete are in InvoiceUSave.cpp, the order import and the
+// card export in InvoiceUImport.cpp.
 #include "invoicing/InvoiceU.h"
 
 #include <QCheckBox>
@@ -572,7 +573,7 @@ void TInvoice::BEditPmtClick() {
   ShowPayments();
 }
 
-// ---- Print, cancel and the buttons of later versions ---------------------------
+// ---- Print, cancel and batch labels -------------------------------------------
 
 void TInvoice::BtnPrintClick() {
   if (CurrentInvoice.CuNo == 0) {
@@ -584,14 +585,6 @@ void TInvoice::BtnPrintClick() {
 }
 
 void TInvoice::BtnCancelClick() { reject(); }
-
-void TInvoice::BtnImportClick() {
-  Ui::get().information(QStringLiteral("Order import is not available in this version."));
-}
-
-void TInvoice::BtnExportClick() {
-  Ui::get().information(QStringLiteral("Card payment export is not available in this version."));
-}
 
 void TInvoice::BtnBatchLabClick() {
   Ui::get().information(QStringLiteral("Batch labels are not available in this version."));
