@@ -393,9 +393,12 @@ TEST_F(InvoiceCommandsTest, InvoiceWithoutCustomerRefusesSavePrintAndCustomerEdi
     inv->BtnPrint->click();
     ui.expectMessage(Ui::Kind::Information, "Customer not selected");
     inv->BtnCustEdit->click();
-    // Buttons of later versions say so and do nothing else.
-    ui.expectMessage(Ui::Kind::Information, "Order import is not available in this version.");
-    ui.expectMessage(Ui::Kind::Information, "Card payment export is not available in this version.");
+    // Without import folders, a card text or a customer, the buttons to
+    // other programs say so and write nothing.
+    ui.expectMessage(Ui::Kind::Information,
+                     "Directories containing Info and Order files must be selected proir to "
+                     "using the Import function. See Preferences/Import Dir's");
+    ui.expectMessage(Ui::Kind::Information, "Improperly Formatted Credit Card Information");
     ui.expectMessage(Ui::Kind::Information, "Batch labels are not available in this version.");
     for (QPushButton* later : {inv->BtnImport, inv->BtnExport, inv->BtnBatchLab}) {
       EXPECT_TRUE(later->isVisibleTo(inv));
@@ -405,6 +408,7 @@ TEST_F(InvoiceCommandsTest, InvoiceWithoutCustomerRefusesSavePrintAndCustomerEdi
   }});
   main()->BtnInvoice->click();
   EXPECT_EQ(invoices(), QStringList());
+  EXPECT_FALSE(QFile::exists("Batchin.dat"));
 }
 
 TEST_F(InvoiceCommandsTest, CustomerNoteAndCustomerEditsReachTheCustomer) {
