@@ -2,12 +2,19 @@
 
 #ifdef TB_HAVE_DATA
 
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QDir>
 #include <cstdio>
 
 #include "DemoBusiness.h"
+#include "FolderWriteCheck.h"
+#include "ToolUi.h"
+#include "data/BackupRestore.h"
 #include "data/CodeBase.h"
+#include "data/EarlierData.h"
 #include "data/SupplyTables.h"
+#include "data/TableSwap.h"
 #include "data/dbFiles.h"
 
 namespace {
@@ -43,7 +50,138 @@ int Reindex(const std::vector<std::string>& args) {
   return 0;
 }
 
+// The data folder's interrupted restore or conversion finished or undone.
+// False (after the error line) when that cannot be done.
+bool PutInOrder(const QString& dir) {
+  if (!QFileInfo(QDir(dir).filePath(".tbswap")).exists()) return true;
+  QString reason;
+  if (!MayWriteDataFolder(dir, &reason)) return true;  // the program holding it does it
+  switch (FinishInterruptedSwap(dir, &reason)) {
+    case SwapRecovery::Busy:
+      Fail(dir + ": another program is restoring or converting its data files");
+      return false;
+    case SwapRecovery::Failed:
+      Fail(dir + ": an interrupted restore or conversion cannot be completed: " + reason);
+      return false;
+    default:
+      return true;
+  }
+}
+
+// The arguments of backup, restore and convert: two folders.
+struct FolderArgs {
+  QString data, other;
+};
+
+// Parses "COMMAND DATADIR OTHERDIR" with --help and --version; 0 to go on,
+// else the exit code (the usage or version printed).
+int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
+                 const QString& description, FolderArgs* out) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(description);
+  parser.addPositionalArgument("DATADIR", "the data folder");
+  parser.addPositionalArgument(otherName, "the other folder");
+  const QCommandLineOption help({"h", "help"}, "Show this help.");
+  const QCommandLineOption version("version", "Show the version.");
+  parser.addOption(help);
+  parser.addOption(version);
+  QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
+  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
+  if (!parser.parse(arguments)) {
+    Fail(parser.errorText());
+    return 2;
+  }
+  if (parser.isSet(help)) {
+    std::fputs(qPrintable(parser.helpText()), stdout);
+    return -1;
+  }
+  if (parser.isSet(version)) {
+    std::puts("tallowby-db 1.22");
+    return -1;
+  }
+  const QStringList positional = parser.positionalArguments();
+  if (positional.size() != 2) {
+    Fail("usage: tallowby-db " + QString::fromStdString(args[0]) + " DATADIR " + otherName);
+    return 2;
+  }
+  out->data = QDir(positional[0]).absolutePath();
+  out->other = QDir(positional[1]).absolutePath();
+  return 0;
+}
+
+// The data folder ready for a command: its tables present, an interrupted
+// swap put right, and (for a writing command) not held by the program.
+bool ReadyDataFolder(const QString& dir, bool writes) {
+  if (!QFileInfo(dir).isDir()) return Fail(dir + ": no such folder"), false;
+  QString reason;
+  if (writes && !MayWriteDataFolder(dir, &reason)) return Fail(reason), false;
+  if (!PutInOrder(dir)) return false;
+  StartEngine(dir);
+  if (!DataFilesPresent()) {
+    EndEngine();
+    return Fail(dir + ": not a data folder (tables missing)"), false;
+  }
+  return true;
+}
+
+// The result of a command that showed its messages to ui: 0, or 1 with
+// the first message as the error line.
+int Outcome(bool ok, const ToolUi& ui, const QString& what) {
+  EndEngine();
+  if (ok) return 0;
+  return Fail(what + (ui.messages().isEmpty() ? QString() : ": " + ui.messages().first()));
+}
+
+// backup DATADIR TARGETDIR: "Backup Data Files" into TARGETDIR (created when missing).
+int Backup(const std::vector<std::string>& args) {
+  FolderArgs f;
+  if (const int rc = ParseFolders(args, "TARGETDIR", "Copies the tables of DATADIR into TARGETDIR.", &f))
+    return rc < 0 ? 0 : rc;
+  if (!ReadyDataFolder(f.data, false)) return 1;
+  if (!QDir().mkpath(f.other)) {
+    EndEngine();
+    return Fail(f.other + ": cannot create the folder");
+  }
+  ToolUi ui;
+  return Outcome(BackupDataFiles(f.other), ui, "backup failed");
+}
+
+// restore DATADIR SOURCEDIR: "Restore Data Files" from SOURCEDIR, all or nothing.
+int Restore(const std::vector<std::string>& args) {
+  FolderArgs f;
+  if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f))
+    return rc < 0 ? 0 : rc;
+  if (!ReadyDataFolder(f.data, true)) return 1;
+  ToolUi ui;
+  return Outcome(RestoreDataFiles(f.other), ui, "restore failed");
+}
+
+// convert DATADIR OLDDIR: "Import Data from Moorhen version 4 or 5" without
+// the warning; the tables are packed afterwards as the button does.
+int Convert(const std::vector<std::string>& args) {
+  FolderArgs f;
+  if (const int rc = ParseFolders(args, "OLDDIR", "Replaces the business data of DATADIR by the earlier generation's tables in OLDDIR.", &f))
+    return rc < 0 ? 0 : rc;
+  if (!ReadyDataFolder(f.data, true)) return 1;
+  ToolUi ui;
+  ui.answerOk("Warning: All previously entered data will be overwritten");
+  const bool finished = ConvertEarlierData(f.other);
+  if (!finished) {
+    CloseAll();
+    RebuildIndexes(false);
+  }
+  PackAll();
+  return Outcome(finished && ui.messages().isEmpty(), ui, "conversion failed");
+}
+
 }  // namespace
+
+bool PrepareDataCommand(const std::vector<std::string>& args, int* rc) {
+  if (args.size() != 2 || (args[0] != "check" && args[0] != "reindex")) return true;
+  if (PutInOrder(QString::fromStdString(args[1]))) return true;
+  *rc = 1;
+  return false;
+}
 
 bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
   if (args.empty()) return false;
@@ -51,14 +189,23 @@ bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
     *rc = Init(args);
   } else if (args[0] == "reindex") {
     *rc = Reindex(args);
+  } else if (args[0] == "backup") {
+    *rc = Backup(args);
+  } else if (args[0] == "restore") {
+    *rc = Restore(args);
+  } else if (args[0] == "convert") {
+    *rc = Convert(args);
   } else {
     return false;
   }
-  return *rc != 2;  // bad usage: the caller prints the usage
+  // Bad usage: the caller prints the usage (backup, restore and convert
+  // print their own).
+  return *rc != 2 || args[0] == "backup" || args[0] == "restore" || args[0] == "convert";
 }
 
 #else
 
 bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
+bool PrepareDataCommand(const std::vector<std::string>&, int*) { return true; }
 
 #endif

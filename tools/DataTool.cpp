@@ -17,7 +17,10 @@ static void Usage() {
       "  check DIR                          verify every table and index of a folder\n"
       "  pack TABLE.dbf                     remove deleted records\n"
       "  init [--demo] DIR                  write the supplied tables (and a sample business)\n"
-      "  reindex DIR                        rebuild every index file and tag group\n",
+      "  reindex DIR                        rebuild every index file and tag group\n"
+      "  backup DATADIR TARGETDIR           copy the tables into TARGETDIR (verified)\n"
+      "  restore DATADIR SOURCEDIR          replace the tables by a backup, all or nothing\n"
+      "  convert DATADIR OLDDIR             replace the business data by the earlier generation's\n",
       stderr);
 }
 
@@ -28,6 +31,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   int rc = 0;
+  if (!PrepareDataCommand(args, &rc)) return rc;
   if (RunEngineCommand(args, &rc)) return rc;
   if (RunDataCommand(args, &rc)) return rc;
   Usage();

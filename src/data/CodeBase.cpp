@@ -31,6 +31,12 @@ QString DataDirectory() {
   return QDir(dataDir.isEmpty() ? QDir::currentPath() : dataDir).absolutePath();
 }
 
+EngineFolder::EngineFolder(const QString& dir) {
+  code4setDirectory(cb, QFile::encodeName(dir).toStdString());
+}
+
+EngineFolder::~EngineFolder() { code4setDirectory(cb, QFile::encodeName(dataDir).toStdString()); }
+
 double d4position(DATA4* d) {
   double r = 0;
   return d4position2(d, &r) < 0 ? 0 : r;

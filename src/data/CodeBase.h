@@ -21,6 +21,16 @@ void EndEngine();
 // current directory. Absolute.
 QString DataDirectory();
 
+// While it lives, tables are looked for in dir instead (the conversion
+// builds its tables in a staging folder); afterwards in the data folder.
+class EngineFolder {
+ public:
+  explicit EngineFolder(const QString& dir);
+  ~EngineFolder();
+  EngineFolder(const EngineFolder&) = delete;
+  EngineFolder& operator=(const EngineFolder&) = delete;
+};
+
 // The engine's d4position2 and f4double2 as functions: 0 on failure.
 double d4position(DATA4* d);
 double f4double(FIELD4* f);

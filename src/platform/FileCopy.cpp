@@ -1,5 +1,6 @@
 #include "platform/FileCopy.h"
 
+#include <QFileInfo>
 #include <cerrno>
 #include <filesystem>
 #include <unistd.h>
@@ -11,6 +12,11 @@ namespace {
 std::function<FileCopy::Result(const QString&, const QString&)>& fault() {
   static std::function<FileCopy::Result(const QString&, const QString&)> f;
   return f;
+}
+
+std::function<bool(const QString&)>& removable() {
+  static std::function<bool(const QString&)> r;
+  return r;
 }
 
 FileCopy::Result fail(const std::error_code& error, QString* detail) {
@@ -70,6 +76,19 @@ Result copy(const QString& from, const QString& to, QString* detail) {
   return Result::Ok;
 }
 
+bool onRemovableVolume(const QString& path) {
+  if (removable()) return removable()(path);
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  QString canonical = QFileInfo(absolute).canonicalFilePath();
+  if (canonical.isEmpty()) canonical = absolute;
+  for (const char* root : {"/media/", "/run/media/", "/mnt/"}) {
+    if ((canonical + '/').startsWith(QLatin1String(root))) return true;
+  }
+  return false;
+}
+
 void setFault(std::function<Result(const QString&, const QString&)> f) { fault() = std::move(f); }
+
+void setRemovable(std::function<bool(const QString&)> r) { removable() = std::move(r); }
 
 }  // namespace FileCopy

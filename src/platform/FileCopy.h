@@ -25,9 +25,16 @@ Result copy(const QString& from, const QString& to, QString* detail = nullptr);
 // The result that a system error stands for.
 Result resultOf(const std::error_code& error);
 
+// True when path lies on removable media (a folder under /media, /run/media
+// or /mnt), where backup and restore ask for another disk.
+bool onRemovableVolume(const QString& path);
+
 // Tests: fault is asked before every copy; any result but Ok is returned
 // without copying. An empty function removes it.
 void setFault(std::function<Result(const QString& from, const QString& to)> fault);
+// Tests: which paths count as removable media; an empty function restores
+// the rule above.
+void setRemovable(std::function<bool(const QString& path)> removable);
 
 }  // namespace FileCopy
 

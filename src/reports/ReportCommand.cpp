@@ -8,6 +8,7 @@
 #include "data/CodeBase.h"
 #include "data/DateText.h"
 #include "data/Settings.h"
+#include "data/TableSwap.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
@@ -196,6 +197,7 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
 
   int status = 0;
   try {
+    FinishInterruptedSwap(data.absolutePath());  // a restore cut short, as at start-up
     StartEngine(data.absolutePath());
     if (DataFilesPresent()) RebuildIndexes(true);
     ReadSettings();

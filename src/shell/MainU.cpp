@@ -87,6 +87,11 @@ void TMain::ConnectCommands() {
   command(BtnIndex, [this] { BtnIndexClick(); });
   command(BtnPack, [this] { BtnPackClick(); });
   command(BtnErase, [this] { BtnEraseClick(); });
+  command(BtnBackup, [this] { BtnBackupClick(); });
+  command(BtnRestore, [this] { BtnRestoreClick(); });
+  command(BtnUpgrade, [this] { BtnUpgradeClick(); });
+  command(BtnDirectories, [this] { BtnDirectoriesClick(); });
+  command(BtnMMerge, [this] { BtnMMergeClick(); });
   command(Exit1, [this] { Exit1Click(); });
   command(About1, [this] { About1Click(); });
   command(HelpContents1, [this] { HelpContents1Click(); });
@@ -102,9 +107,8 @@ void TMain::ConnectCommands() {
   });
 
   // The commands of windows built elsewhere connect here as they come:
-  // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
-  // BtnStationary, BtnDirectories, BtnBackup, BtnRestore,
-  // BtnUpgrade and the items of PopupMenu2 to PopupMenu5, for example
+  // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnStationary and the items
+  // of PopupMenu2 to PopupMenu5, for example
   //   command(SalesSummary1, [] { SalesSummary(); });
 }
 
@@ -139,6 +143,14 @@ void TMain::FormShow() {
   }
   const QDateTime t0 = Clock::now();
 
+  // A restore or conversion cut short (a crash, a kill) is finished or undone
+  // before anything reads the tables.
+  if (!DataFilesInOrder()) {
+    if (splash) splash->hide();
+    Starting = false;
+    EndProgram(1);
+    return;
+  }
   if (!DataFilesPresent()) {
     Ui::get().information(
         "Database files not found in startup directory\r\n"

@@ -98,6 +98,11 @@ class TMain : public QMainWindow, public ProgressSink {
   void BtnIndexClick();
   void BtnPackClick();
   void BtnEraseClick();
+  void BtnBackupClick();
+  void BtnRestoreClick();
+  void BtnUpgradeClick();
+  void BtnDirectoriesClick();
+  void BtnMMergeClick();
   void Exit1Click();
   void About1Click();
   void HelpContents1Click();
@@ -115,6 +120,9 @@ class TMain : public QMainWindow, public ProgressSink {
   void command(QAbstractButton* button, std::function<void()> action);
   void command(QAction* item, std::function<void()> action);
   void FocusMoved(QWidget* from, QWidget* to);
+  // Finishes or undoes a restore or conversion that was cut short; false
+  // (after a message) when the data folder could not be put in order.
+  bool DataFilesInOrder();
   // Ends the program from the start-up sequence.
   void EndProgram(int code);
 

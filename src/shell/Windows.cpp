@@ -1,6 +1,8 @@
 #include "shell/Windows.h"
 
 #include "customers/CustomerU.h"
+#include "data/forms/DriveDirU.h"
+#include "data/forms/ImportDirU.h"
 #include "customers/GroupDefU.h"
 #include "customers/PickCustU.h"
 #include "customers/PickGroupU.h"
@@ -30,6 +32,7 @@ void CreateWindows() {
   ProgramWindows& w = Windows();
   w.Main = new TMain;
   w.AboutForm = new TAboutForm(w.Main);
+  w.DriveDir = new TDriveDir(w.Main);
   w.Customer = new TCustomer(w.Main);
   w.PickCust = new TPickCust(w.Main);
   w.PickGroup = new TPickGroup(w.Main);
@@ -47,6 +50,7 @@ void CreateWindows() {
   w.PickPur = new TPickPur(w.Main);
   w.PurDef = new TPurDef(w.Main);
   w.TaxDef = new TTaxDef(w.Main);
+  w.Importdir = new TImportdir(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
   RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);

@@ -26,11 +26,14 @@ class TPurDef;
 class TTaxDef;
 class TReportF;
 class TDateSpan;
+class TDriveDir;
+class TImportdir;
 class TMultGroup;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
   TAboutForm* AboutForm = nullptr;
+  TDriveDir* DriveDir = nullptr;
   TCustomer* Customer = nullptr;
   TPickCust* PickCust = nullptr;
   TPickGroup* PickGroup = nullptr;
@@ -48,6 +51,7 @@ struct ProgramWindows {
   TPickPur* PickPur = nullptr;
   TPurDef* PurDef = nullptr;
   TTaxDef* TaxDef = nullptr;
+  TImportdir* Importdir = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).

@@ -1,0 +1,70 @@
+// Backup of the data files to another folder and restore from it.
+//
+// A backup copies each table and memo file (the settings, the import folders
+// and the index files stay) while holding every table as a pack does, so
+// the copy is consistent even when another program has the folder open; each
+// copy is read back and compared before it counts. On removable media a full
+// disk asks for another one and the copy goes on with the file that did not
+// fit. A restore copies the files into the staging folder of a TableSwap,
+// checks that each is a table of the expected layout, and only then puts
+// them in place together, so the data folder is never left holding a mix;
+// the indexes are rebuilt afterwards.
+//
+// Every failure is shown (through the Ui driver) naming the file and the
+// reason, followed by "Backup Failed . . Check that disk is not write
+// protected" or "Restore Failed . . Check that your disk is not full.".
+#ifndef DATA_BACKUPRESTORE_H
+#define DATA_BACKUPRESTORE_H
+
+#include <QString>
+#include <vector>
+
+struct TableDef;
+
+// A file that backup and restore copy, with the progress value after it.
+struct DataFileStep {
+  const char* name;
+  int progress;
+};
+// In the order they are copied.
+const std::vector<DataFileStep>& DataFilesToCopy();
+
+// "Backup Data Files" once the folder is chosen. Refuses the data folder
+// itself. True when every file was copied and verified.
+bool BackupDataFiles(const QString& folder);
+// "Restore Data Files" once the folder is chosen. Refuses the data folder
+// itself. True when every file was restored; on false the data folder holds
+// its earlier files. The indexes are rebuilt either way (not after a refusal).
+bool RestoreDataFiles(const QString& folder);
+
+// True when a and b name the same folder (symbolic links and a trailing "/"
+// included).
+bool SameFolder(const QString& a, const QString& b);
+
+// Copies from over to through the file copy, reads the copy back and
+// compares it; false, *error naming the files and the reason, on failure.
+bool CopyVerified(const QString& from, const QString& to, QString* error);
+
+// True when dir holds def's table (matched without regard to case) and it
+// opens with every field of def, of def's kinds; otherwise *error says why.
+bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error);
+
+// Holds the tables of the data folder as a pack does (deny-write, so no other
+// program writes them) until it goes out of scope; tables the folder lacks
+// are skipped.
+class HeldTables {
+ public:
+  HeldTables() = default;
+  ~HeldTables();
+  HeldTables(const HeldTables&) = delete;
+  HeldTables& operator=(const HeldTables&) = delete;
+  // False, *error set (the table is in use by another program), when one
+  // cannot be held; those held so far are let go.
+  bool hold(QString* error);
+
+ private:
+  void release();
+  std::vector<struct DATA4*> held_;
+};
+
+#endif  // DATA_BACKUPRESTORE_H

@@ -1,0 +1,240 @@
+// Backup and restore on real folders: round trips, the progress box, a full
+// disk and a write-protected one (injected through the file copy), the
+// removable-disk prompts, restores that fail part-way (nothing changes), and
+// a backup while another program has a table open.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "data/BackupRestore.h"
+#include "data/CodeBase.h"
+#include "data/TestSupport.h"
+#include "data/dbFiles.h"
+#include "platform/FileCopy.h"
+#include "tbengine/inspect.h"
+
+namespace {
+
+const QString kBackupFailed = "Backup Failed . . Check that disk is not write protected";
+const QString kRestoreFailed = "Restore Failed . . Check that your disk is not full.";
+
+QByteArray Read(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// Keeps every message instead of checking it against a script (the engine's
+// texts are its own).
+class MessageLog : public DataTestUi {
+ public:
+  QStringList messages;
+  void message(Kind, const QString& text) override { messages << text; }
+};
+
+class BackupRestoreTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    ASSERT_TRUE(other.isValid());
+    SetProgressSink(&progress);
+    AddCustomer(1, "Ada", "First memo");
+    AddCustomer(2, "Bea", "Second memo");
+    AppendGroup({1, "Shops"});
+    InvoiceRecord inv;
+    inv.IvNo = 1000;
+    inv.CuNo = 1;
+    inv.REM = "note";
+    AppendInvoice(inv);
+    AppendPayment({1000, 46000, 5});
+  }
+  void TearDown() override {
+    FileCopy::setFault({});
+    FileCopy::setRemovable({});
+    IndexedFolderTest::TearDown();
+  }
+
+  void AddCustomer(long cuno, const QString& first, const QString& memo) {
+    CustomerRecord c;
+    c.cuno = cuno;
+    c.first = first;
+    c.comments = memo;
+    AppendCustomer(c);
+  }
+
+  QString backup(const QString& name) const { return other.filePath(name); }
+
+  // Every copied file of the data folder, by name.
+  QMap<QString, QByteArray> DataFiles() const {
+    QMap<QString, QByteArray> files;
+    for (const DataFileStep& f : DataFilesToCopy()) files[f.name] = Read(path(f.name));
+    return files;
+  }
+  QMap<QString, QByteArray> BackupFiles() const {
+    QMap<QString, QByteArray> files;
+    for (const DataFileStep& f : DataFilesToCopy()) files[f.name] = Read(backup(f.name));
+    return files;
+  }
+
+  long Customers() {
+    OpenCUST5();
+    const long n = d4recCountDo(Cust5.d);
+    std::vector<std::string> problems;
+    EXPECT_EQ(d4check(Cust5.d, &problems), 0) << (problems.empty() ? "" : problems.front());
+    CloseAll();
+    return n;
+  }
+
+  QTemporaryDir other;
+  RecordingProgress progress;
+};
+
+TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  EXPECT_EQ(progress.calls, QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45",
+                                         "55", "70", "75", "85", "95", "100", "100", "hide"}));
+  EXPECT_EQ(BackupFiles(), DataFiles());
+  EXPECT_FALSE(QFile::exists(backup("KEX1.DBF"))) << "the settings stay";
+  EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
+
+  AddCustomer(3, "Cy", "Third memo");
+  ASSERT_EQ(Customers(), 3);
+  const QByteArray settings = Read(path("KEX1.DBF"));
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), BackupFiles());
+  EXPECT_EQ(Read(path("KEX1.DBF")), settings);
+  EXPECT_EQ(Customers(), 2) << "the indexes were rebuilt for the restored table";
+  EXPECT_TRUE(progress.calls.contains("show:Rebuilding Indexes"));
+  EXPECT_FALSE(exists(".tbswap"));
+}
+
+TEST_F(BackupRestoreTest, DataFolderItselfIsRefusedAsTargetAndSource) {
+  ui.expectMessage(Ui::Kind::Information, "Backup must be to a different drive and/or directory");
+  EXPECT_FALSE(BackupDataFiles(dir.path() + "/"));
+  ui.expectMessage(Ui::Kind::Information, "Restore must be from a different drive and/or directory");
+  EXPECT_FALSE(RestoreDataFiles(dir.path() + "/./"));
+  EXPECT_TRUE(progress.calls.isEmpty()) << "nothing copied, nothing rebuilt";
+}
+
+TEST_F(BackupRestoreTest, FullDiskOnAFixedFolderNamesTheFileAndTheReason) {
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("INV5.dbt") ? FileCopy::Result::DiskFull : FileCopy::Result::Ok;
+  });
+  ui.expectMessage(Ui::Kind::Information, "Unable to copy " + path("INV5.dbt") + " to " +
+                                              backup("INV5.dbt") + "\r\ninjected failure");
+  ui.expectMessage(Ui::Kind::Information, kBackupFailed);
+  EXPECT_FALSE(BackupDataFiles(other.path()));
+  EXPECT_TRUE(QFile::exists(backup("INV5.dbf")));
+  EXPECT_FALSE(QFile::exists(backup("ITM5.dbf"))) << "the first failure ends the backup";
+  EXPECT_EQ(progress.calls.last(), "hide");
+}
+
+TEST_F(BackupRestoreTest, FullRemovableDiskAsksForAnotherAndGoesOnWithTheFileThatDidNotFit) {
+  FileCopy::setRemovable([](const QString&) { return true; });
+  int inv5Memo = 0;
+  FileCopy::setFault([&](const QString& from, const QString&) {
+    return from.endsWith("INV5.dbt") && inv5Memo++ == 0 ? FileCopy::Result::DiskFull
+                                                         : FileCopy::Result::Ok;
+  });
+  ui.expectConfirm("Disk Full. Insert another disk.INV5.dbt", true);
+  EXPECT_TRUE(BackupDataFiles(other.path()));
+  EXPECT_EQ(BackupFiles(), DataFiles());
+
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("PMT.dbf") ? FileCopy::Result::WriteProtected : FileCopy::Result::Ok;
+  });
+  ui.expectConfirm("Disk is Write Protected", false);
+  ui.expectMessage(Ui::Kind::Information, kBackupFailed);
+  EXPECT_FALSE(BackupDataFiles(other.path()));
+}
+
+TEST_F(BackupRestoreTest, RestoreLackingPaymentsNamesTheFileAndChangesNothing) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  ASSERT_TRUE(QFile::remove(backup("PMT.dbf")));
+  AddCustomer(3, "Cy", "Third memo");
+  const auto before = DataFiles();
+  ui.expectMessage(Ui::Kind::Information, "Unable to find " + backup("PMT.dbf") + "\r\nFunction Aborted");
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), before) << "no mix of restored and earlier files";
+  EXPECT_EQ(Customers(), 3);
+  EXPECT_FALSE(exists(".tbswap"));
+}
+
+TEST_F(BackupRestoreTest, RestoreFailingPartWayOrFindingNoTableChangesNothing) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(3, "Cy", "Third memo");
+  const auto before = DataFiles();
+
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("Pur5.dbf") ? FileCopy::Result::Failed : FileCopy::Result::Ok;
+  });
+  ui.expectMessage(Ui::Kind::Information, "Unable to copy " + backup("Pur5.dbf") + " to " +
+                                              path(".tbswap/Pur5.dbf") + "\r\ninjected failure");
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), before);
+  FileCopy::setFault({});
+
+  QFile groups(backup("GROUPS.dbf"));
+  ASSERT_TRUE(groups.open(QIODevice::WriteOnly));
+  groups.write("not a table");
+  groups.close();
+  {
+    MessageLog log;
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+    ASSERT_EQ(log.messages.size(), 2);
+    EXPECT_TRUE(log.messages[0].startsWith("Unable to restore " + backup("GROUPS.dbf") + "\r\n"))
+        << log.messages[0].toStdString();
+    EXPECT_EQ(log.messages[1], kRestoreFailed);
+  }
+  Ui::install(&ui);
+  EXPECT_EQ(DataFiles(), before);
+  EXPECT_EQ(Customers(), 3);
+}
+
+// The person puts the disk holding the file in when asked.
+class DiskSwappingUi : public DataTestUi {
+ public:
+  std::function<void()> onPrompt;
+  bool confirm(Kind kind, Buttons buttons, const QString& text) override {
+    if (onPrompt) onPrompt();
+    return DataTestUi::confirm(kind, buttons, text);
+  }
+};
+
+TEST_F(BackupRestoreTest, RestoreFromRemovableMediaAsksForTheDiskHoldingAMissingFile) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  QTemporaryDir secondDisk;
+  ASSERT_TRUE(QFile::rename(backup("INV5.dbt"), secondDisk.filePath("INV5.dbt")));
+  FileCopy::setRemovable([](const QString&) { return true; });
+  DiskSwappingUi swapping;
+  swapping.onPrompt = [&] { QFile::rename(secondDisk.filePath("INV5.dbt"), backup("INV5.dbt")); };
+  swapping.expectConfirm("Insert disk containing INV5.dbt", true);
+  AddCustomer(3, "Cy", "Third memo");
+  EXPECT_TRUE(RestoreDataFiles(other.path()));
+  swapping.verifyDone();
+  Ui::install(&ui);
+  EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, BackupWaitsForNoProgramWritingTheTables) {
+  // Another program has the customers open (shared, as every command does).
+  CODE4* program = code4initP();
+  code4setDirectory(program, QFile::encodeName(dir.path()).toStdString());
+  DATA4* open = d4open(program, "CUST5");
+  ASSERT_NE(open, nullptr);
+  {
+    MessageLog log;
+    EXPECT_FALSE(BackupDataFiles(other.path()));
+    ASSERT_EQ(log.messages.size(), 2);
+    EXPECT_TRUE(log.messages[0].contains("in use by another program")) << log.messages[0].toStdString();
+    EXPECT_EQ(log.messages[1], kBackupFailed);
+  }
+  Ui::install(&ui);
+  EXPECT_FALSE(QFile::exists(backup("CUST5.dbf")));
+  code4initUndoP(program);
+  EXPECT_TRUE(BackupDataFiles(other.path())) << "the tables are let go after a backup";
+  EXPECT_TRUE(BackupDataFiles(other.path())) << "a second backup replaces the first";
+}
+
+}  // namespace

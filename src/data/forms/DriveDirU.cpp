@@ -1,0 +1,185 @@
+#include "data/forms/DriveDirU.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+#include "platform/HandlerGuard.h"
+#include "platform/Ui.h"
+
+QString ChosenDir;
+TDriveDir* DriveDir = nullptr;
+
+namespace {
+// Directory list entries carry their folder's path.
+constexpr int kPathRole = Qt::UserRole;
+}  // namespace
+
+TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("DriveDir"));
+  DriveComboBox1 = new QComboBox(this);
+  DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+  DirLabel = new QLabel(this);
+  DirLabel->setObjectName(QStringLiteral("DirLabel"));
+  DirectoryListBox1 = new QListWidget(this);
+  DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+  FileListBox1 = new QListWidget(this);
+  FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+  FileListBox1->setSelectionMode(QAbstractItemView::NoSelection);
+  BtnOK = new QPushButton(QStringLiteral("OK"), this);
+  BtnOK->setObjectName(QStringLiteral("BtnOK"));
+  BtnOK->setDefault(true);
+  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+
+  auto* lists = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  left->addWidget(DirLabel);
+  left->addWidget(DirectoryListBox1);
+  left->addWidget(DriveComboBox1);
+  lists->addLayout(left, 3);
+  lists->addWidget(FileListBox1, 2);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnOK);
+  buttons->addWidget(BtnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(lists);
+  layout->addLayout(buttons);
+  resize(520, 340);
+
+  FillDrives();
+  connect(DriveComboBox1, &QComboBox::activated, this,
+          Guarded(this, &TDriveDir::DriveComboBox1Change));
+  connect(DirectoryListBox1, &QListWidget::itemActivated, this,
+          [this](QListWidgetItem* item) { RunGuarded([=, this] { DirectoryListBox1Change(item); }); });
+  connect(BtnOK, &QPushButton::clicked, this, Guarded(this, &TDriveDir::BtnOKClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TDriveDir::BtnCancelClick));
+  DriveDir = this;
+}
+
+TDriveDir::~TDriveDir() {
+  if (DriveDir == this) DriveDir = nullptr;
+}
+
+void TDriveDir::FillDrives() {
+  DriveComboBox1->clear();
+  for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+    if (!v.isValid()) continue;
+    const QString root = v.rootPath();
+    const QString name = v.displayName();
+    DriveComboBox1->addItem(name == root ? root : root + "  [" + name + "]", root);
+  }
+  if (DriveIndexOf(QStringLiteral("/")) < 0) DriveComboBox1->insertItem(0, "/", "/");
+}
+
+int TDriveDir::DriveIndexOf(const QString& path) const {
+  int best = -1;
+  qsizetype bestLength = -1;
+  for (int i = 0; i < DriveComboBox1->count(); ++i) {
+    const QString root = DriveComboBox1->itemData(i).toString();
+    const bool holds = path == root || root == "/" || path.startsWith(root + "/");
+    if (holds && root.size() > bestLength) {
+      best = i;
+      bestLength = root.size();
+    }
+  }
+  return best;
+}
+
+void TDriveDir::setDirectory(const QString& path) {
+  directory_ = QDir::cleanPath(QDir(path).absolutePath());
+  const int drive = DriveIndexOf(directory_);
+  if (drive >= 0) DriveComboBox1->setCurrentIndex(drive);
+  FillLists();
+}
+
+void TDriveDir::FillLists() {
+  DirLabel->setText(directory_);
+  DirectoryListBox1->clear();
+  FileListBox1->clear();
+  const QString root = DriveComboBox1->currentData().toString();
+  // The path from the volume's root down to the folder, one level deeper each.
+  QStringList chain;
+  for (QDir d(directory_);; ) {
+    chain.prepend(d.absolutePath());
+    if (d.absolutePath() == root || d.isRoot() || !d.cdUp()) break;
+  }
+  int depth = 0;
+  for (const QString& p : chain) {
+    const QString name = depth == 0 ? p : QDir(p).dirName();
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + name, DirectoryListBox1);
+    item->setData(kPathRole, p);
+    ++depth;
+  }
+  DirectoryListBox1->setCurrentRow(int(chain.size()) - 1);
+  const QDir dir(directory_);
+  for (const QString& sub : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + sub, DirectoryListBox1);
+    item->setData(kPathRole, dir.filePath(sub));
+  }
+  FileListBox1->addItems(dir.entryList(QDir::Files, QDir::Name));
+}
+
+void TDriveDir::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;
+  RunGuarded([this] {
+    FormShow();
+    FormActivate();
+  });
+}
+
+void TDriveDir::FormShow() {
+  rememberedDir_ = QDir::currentPath();
+  FillDrives();
+  setDirectory(directory_.isEmpty() ? rememberedDir_ : directory_);
+}
+
+void TDriveDir::FormActivate() { rememberedDrive_ = DriveComboBox1->currentData().toString(); }
+
+void TDriveDir::DriveComboBox1Change() {
+  const QString root = DriveComboBox1->currentData().toString();
+  const QDir dir(root);
+  if (!dir.exists() || !dir.isReadable()) {
+    Ui::get().information("Unable to read from drive " + root);
+    setDirectory(rememberedDrive_.isEmpty() ? rememberedDir_ : rememberedDrive_);
+    return;
+  }
+  rememberedDrive_ = root;
+  directory_ = root;
+  FillLists();
+}
+
+void TDriveDir::DirectoryListBox1Change(QListWidgetItem* item) {
+  if (item) setDirectory(item->data(kPathRole).toString());
+}
+
+void TDriveDir::BtnOKClick() {
+  ChosenDir = directory_;
+  QDir::setCurrent(rememberedDir_);
+  accept();
+}
+
+void TDriveDir::BtnCancelClick() {
+  ChosenDir.clear();
+  QDir::setCurrent(rememberedDir_);
+  reject();
+}
+
+QString RunDriveDir(const QString& caption, const QString& okCaption, const QString& startDir) {
+  ChosenDir.clear();
+  if (!DriveDir) return ChosenDir;
+  DriveDir->setWindowTitle(caption);
+  DriveDir->BtnOK->setText(okCaption);
+  if (!startDir.isEmpty()) DriveDir->setDirectory(startDir);
+  // Closed by its close box: as Cancel.
+  if (Ui::get().exec(DriveDir) != QDialog::Accepted) ChosenDir.clear();
+  return ChosenDir;
+}

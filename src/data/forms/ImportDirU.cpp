@@ -1,0 +1,88 @@
+#include "data/forms/ImportDirU.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "data/dbFiles.h"
+#include "data/forms/DriveDirU.h"
+#include "platform/HandlerGuard.h"
+
+ImportFolders ReadImportFolders() {
+  ImportFolders folders;
+  ReadImportDirs(&folders.InfoDir, &folders.OrderDir);
+  return folders;
+}
+
+namespace {
+QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  b->setAutoDefault(false);
+  return b;
+}
+}  // namespace
+
+TImportdir::TImportdir(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("Importdir"));
+  setWindowTitle(QStringLiteral("Import Directories"));
+  Edit1 = new QLineEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit2 = new QLineEdit(this);
+  Edit2->setObjectName(QStringLiteral("Edit2"));
+  BInfo = Button(this, "BInfo", QStringLiteral("Browse"));
+  BOrder = Button(this, "BOrder", QStringLiteral("Browse"));
+  BSave = Button(this, "BSave", QStringLiteral("Save"));
+  BCancel = Button(this, "BCancel", QStringLiteral("Cancel"));
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(QStringLiteral("Customer Info Directory"), this), 0, 0, 1, 2);
+  grid->addWidget(Edit1, 1, 0);
+  grid->addWidget(BInfo, 1, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Order File Directory"), this), 2, 0, 1, 2);
+  grid->addWidget(Edit2, 3, 0);
+  grid->addWidget(BOrder, 3, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BSave);
+  buttons->addWidget(BCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(buttons);
+  resize(460, 170);
+
+  connect(BInfo, &QPushButton::clicked, this, Guarded(this, &TImportdir::BInfoClick));
+  connect(BOrder, &QPushButton::clicked, this, Guarded(this, &TImportdir::BOrderClick));
+  connect(BSave, &QPushButton::clicked, this, Guarded(this, &TImportdir::BSaveClick));
+  connect(BCancel, &QPushButton::clicked, this, Guarded(this, &TImportdir::BCancelClick));
+}
+
+void TImportdir::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TImportdir::FormShow() {
+  const ImportFolders folders = ReadImportFolders();
+  Edit1->setText(folders.InfoDir);
+  Edit2->setText(folders.OrderDir);
+}
+
+void TImportdir::BInfoClick() {
+  Edit1->setText(RunDriveDir(QStringLiteral("Choose Customer Info Directory"), QStringLiteral("OK")));
+}
+
+void TImportdir::BOrderClick() {
+  Edit2->setText(RunDriveDir(QStringLiteral("Choose Order File Directory"), QStringLiteral("OK")));
+}
+
+void TImportdir::BSaveClick() {
+  WriteImportDirs(Edit1->text(), Edit2->text());
+  close();
+}
+
+void TImportdir::BCancelClick() { close(); }

@@ -1,0 +1,263 @@
+// Backup, restore, the conversion's folder picker, the import folders and
+// the mail merge file, run through the main window's controls; and the
+// start-up finishing a restore that was cut short.
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "data/CodeBase.h"
+#include "data/dbFiles.h"
+#include "data/forms/DriveDirU.h"
+#include "data/forms/ImportDirU.h"
+#include "reports/MultGroupU.h"
+#include "shell/MailMerge.h"
+#include "shell/TestSupport.h"
+#include "shell/Windows.h"
+
+namespace {
+
+QByteArray Read(const QString& file) {
+  QFile f(file);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void AddCustomer(long cuno, int group, const QString& last, const QString& zip) {
+  ASSERT_TRUE(OpenCUST5());
+  d4appendBlank(Cust5.d);
+  CustBuf = {};
+  CustBuf.cuno = cuno;
+  CustBuf.ngroup = group;
+  CustBuf.title = "Mr.";
+  CustBuf.first = "  Al ";
+  CustBuf.last = last;
+  CustBuf.addr1 = "Shop of " + last;
+  CustBuf.addr2 = "1 Road";
+  CustBuf.zip = zip;
+  WriteCustomer();
+  CloseAll();
+}
+
+void AddGroups(int count) {
+  ASSERT_TRUE(OpenGROUPS());
+  for (int g = 1; g <= count; ++g) {
+    d4appendBlank(Groups.d);
+    GroupBuf = {g, "Group " + QString::number(g)};
+    WriteGroup();
+  }
+  CloseAll();
+}
+
+long Customers() {
+  OpenCUST5();
+  const long n = d4recCountDo(Cust5.d);
+  CloseAll();
+  return n;
+}
+
+class DataFileCommandsTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    ASSERT_TRUE(other.isValid());
+    start();
+    AddCustomer(1, 1, "Zeta", "90210");
+    AddCustomer(2, 2, "Alpha", "10001");
+  }
+
+  // The picker answers with folder (OK), or is cancelled ("").
+  void pick(const QString& folder, QString* caption = nullptr, QString* ok = nullptr) {
+    ui.onDialog<TDriveDir>([=, this](TDriveDir* d) {
+      if (caption) *caption = d->windowTitle();
+      if (ok) *ok = d->BtnOK->text();
+      if (folder.isEmpty()) {
+        d->BtnCancel->click();
+        return;
+      }
+      d->setDirectory(folder);
+      d->BtnOK->click();
+    });
+  }
+
+  QTemporaryDir other;
+};
+
+TEST_F(DataFileCommandsTest, BackupAndRestoreThroughThePicker) {
+  QString caption, ok;
+  pick(other.path(), &caption, &ok);
+  find<QToolButton>("BtnBackup")->click();
+  EXPECT_EQ(caption, "Choose Backup Drive & Directory");
+  EXPECT_EQ(ok, "Backup");
+  EXPECT_EQ(Read(other.filePath("CUST5.dbf")), Read(dir.filePath("CUST5.dbf")));
+  EXPECT_EQ(QDir::currentPath(), dir.path()) << "the data folder stays the current one";
+
+  AddCustomer(3, 1, "Gamma", "50000");
+  pick(other.path(), &caption, &ok);
+  find<QToolButton>("BtnRestore")->click();
+  EXPECT_EQ(caption, "Choose Drive & Directory Containing BACKUP");
+  EXPECT_EQ(ok, "Restore");
+  EXPECT_EQ(Customers(), 2);
+  EXPECT_TRUE(progress.contains("show:Rebuilding Indexes"));
+
+  pick(dir.path());
+  ui.expectMessage(Ui::Kind::Information, "Backup must be to a different drive and/or directory");
+  find<QToolButton>("BtnBackup")->click();
+}
+
+TEST_F(DataFileCommandsTest, CancelledPickerDoesNothing) {
+  pick("");
+  find<QToolButton>("BtnRestore")->click();
+  pick("");
+  find<QToolButton>("BtnUpgrade")->click();
+  EXPECT_TRUE(ChosenDir.isEmpty());
+  EXPECT_TRUE(progress.isEmpty());
+  EXPECT_EQ(QDir::currentPath(), dir.path());
+  EXPECT_FALSE(QFile::exists(other.filePath("CUST5.dbf")));
+}
+
+TEST_F(DataFileCommandsTest, PickerListsTheFolderAndItsFilesAndRefusesAnUnreadableDrive) {
+  QDir(other.path()).mkdir("sub");
+  QFile(other.filePath("file.txt")).open(QIODevice::WriteOnly);
+  TDriveDir* picker = Windows().DriveDir;
+  QString shown;
+  ui.onDialog<TDriveDir>([&](TDriveDir* d) {
+    d->setDirectory(other.path());
+    QStringList files;
+    for (int i = 0; i < d->FileListBox1->count(); ++i) files << d->FileListBox1->item(i)->text();
+    EXPECT_EQ(files, QStringList{"file.txt"});
+    QListWidgetItem* last = d->DirectoryListBox1->item(d->DirectoryListBox1->count() - 1);
+    EXPECT_EQ(last->text().trimmed(), "sub");
+    d->DirectoryListBox1Change(last);
+    EXPECT_EQ(d->directory(), other.filePath("sub"));
+    d->DriveComboBox1->addItem("/nowhere", "/nowhere/at/all");
+    d->DriveComboBox1->setCurrentIndex(d->DriveComboBox1->count() - 1);
+    ui.expectMessage(Ui::Kind::Information, "Unable to read from drive /nowhere/at/all");
+    d->DriveComboBox1Change();
+    EXPECT_NE(d->DriveComboBox1->currentData().toString(), "/nowhere/at/all");
+    EXPECT_TRUE(QDir(d->directory()).exists()) << "back on the drive shown before";
+    shown = d->directory();
+    d->BtnOK->click();
+  });
+  EXPECT_EQ(RunDriveDir("Pick", "OK"), shown);
+  EXPECT_EQ(picker->windowTitle(), "Pick");
+}
+
+TEST_F(DataFileCommandsTest, ConversionPickerStartsFromTheChosenFolderAndPacksAfterwards) {
+  pick(other.path());
+  ui.expectMessage(Ui::Kind::Information, "Data files not found in " + other.path());
+  find<QToolButton>("BtnUpgrade")->click();
+  EXPECT_EQ(Customers(), 2) << "nothing converted";
+  EXPECT_TRUE(progress.contains("show:Packing Data Files")) << "packed whatever the outcome";
+}
+
+TEST_F(DataFileCommandsTest, ImportFoldersAreReadAndSavedAndBrowsingCanEmptyThem) {
+  WriteImportDirs("/srv/info", "/srv/orders");
+  find<QPushButton>("BtnDirectories")->click();
+  TImportdir* window = Windows().Importdir;
+  ASSERT_TRUE(window->isVisible()) << "shown without waiting for it";
+  EXPECT_EQ(window->windowTitle(), "Import Directories");
+  EXPECT_EQ(window->Edit1->text(), "/srv/info");
+  EXPECT_EQ(window->Edit2->text(), "/srv/orders");
+
+  QString caption;
+  pick(other.path(), &caption);
+  window->BInfo->click();
+  EXPECT_EQ(caption, "Choose Customer Info Directory");
+  EXPECT_EQ(window->Edit1->text(), other.path());
+  pick("", &caption);
+  window->BOrder->click();
+  EXPECT_EQ(caption, "Choose Order File Directory");
+  EXPECT_EQ(window->Edit2->text(), "") << "a cancelled picker empties the field";
+  window->BCancel->click();
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(ReadImportFolders().InfoDir, "/srv/info") << "Cancel writes nothing";
+
+  find<QPushButton>("BtnDirectories")->click();
+  window->Edit1->setText(QString(130, 'i'));
+  window->Edit2->setText("/srv/new orders");
+  window->BSave->click();
+  EXPECT_FALSE(window->isVisible());
+  const ImportFolders stored = ReadImportFolders();
+  EXPECT_EQ(stored.InfoDir, QString(126, 'i'));
+  EXPECT_EQ(stored.OrderDir, "/srv/new orders");
+}
+
+TEST_F(DataFileCommandsTest, MailMergeWritesTheChosenGroupsInPostalCodeOrder) {
+  AddCustomer(3, 3, "Beta", "00500");
+  AddCustomer(4, 1, "", "");  // empty fields still give eight columns
+  const QString file = other.filePath("merge.doc");
+  QFile existing(file);
+  ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+  existing.write(QByteArray(5000, 'x'));
+  existing.close();
+
+  ui.onDialog<TMultGroup>([](TMultGroup* g) {
+    QListWidget* list = g->findChild<QListWidget*>("ListBox1");
+    for (int i = 0; i < list->count(); ++i)
+      if (!list->item(i)->text().startsWith(" 3")) list->item(i)->setSelected(true);
+    g->findChild<QPushButton*>("BtnRun")->click();
+  });
+  AddGroups(3);
+  ui.expectSaveFile(file);
+  find<QToolButton>("BtnMMerge")->click();
+  EXPECT_EQ(ui.lastFilePrompt().defaultSuffix, "doc");
+  EXPECT_TRUE(ui.lastFilePrompt().filter.startsWith("Delimited files (*.doc)|*.doc"));
+  EXPECT_EQ(Read(file),
+            "Title\tFirstName\tLastName\tCompany\tAddr1\tAddr2\tAddr3\tPostalCode\r\n"
+            "Mr.\tAl\t\tShop of\t1 Road\t\t\t\r\n"
+            "Mr.\tAl\tAlpha\tShop of Alpha\t1 Road\t\t\t10001\r\n"
+            "Mr.\tAl\tZeta\tShop of Zeta\t1 Road\t\t\t90210\r\n")
+      << "group 3 left out, the existing file replaced";
+  EXPECT_EQ(progress.join(","), "0,show:Exporting Mail Merge File,25,50,75,100,0,hide")
+      << "every customer counted, chosen or not";
+  EXPECT_EQ(QDir::currentPath(), dir.path());
+}
+
+TEST_F(DataFileCommandsTest, MailMergeWithoutGroupsOrFileNameWritesNothing) {
+  AddGroups(2);
+  ui.onDialog<TMultGroup>([](TMultGroup* g) { g->findChild<QPushButton*>("BtnCancel")->click(); });
+  find<QToolButton>("BtnMMerge")->click();
+  ui.onDialog<TMultGroup>([](TMultGroup* g) { g->findChild<QPushButton*>("BtnAll")->click();
+                                              g->findChild<QPushButton*>("BtnRun")->click(); });
+  ui.expectSaveFile("");
+  find<QToolButton>("BtnMMerge")->click();
+  ui.expectSaveFile(other.filePath("no/such/folder/merge.doc"));
+  ui.expectMessage(Ui::Kind::Information, "Unable to save to: " + other.filePath("no/such/folder/merge.doc"));
+  find<QToolButton>("BtnMMerge")->click();
+  EXPECT_EQ(Cust5.d, nullptr) << "every table closed";
+}
+
+class InterruptedRestoreTest : public ShellTest {};
+
+TEST_F(InterruptedRestoreTest, StartFinishesACommittedRestoreAndRebuildsItsIndexes) {
+  buildIndexes();
+  const QString staging = dir.filePath(".tbswap");
+  ASSERT_TRUE(QDir(dir.path()).mkdir(".tbswap"));
+  for (const char* f : {"CUST5.dbf", "CUST5.dbt"})
+    ASSERT_TRUE(QFile::copy(dir.filePath(f), staging + "/" + f + ".old"));
+  StartEngine(dir.path());
+  AddCustomer(1, 1, "Restored", "1");
+  EndEngine();
+  // Killed after the commit point: the memo file was put in place, the
+  // table was not yet.
+  ASSERT_TRUE(QFile::rename(dir.filePath("CUST5.dbf"), staging + "/CUST5.dbf"));
+  ASSERT_TRUE(QFile::rename(staging + "/CUST5.dbf.old", dir.filePath("CUST5.dbf")));
+  QFile journal(staging + "/journal");
+  ASSERT_TRUE(journal.open(QIODevice::WriteOnly));
+  journal.write("tallowby swap 1\nput\tCUST5.dbf\tCUST5.dbf\nput\tCUST5.dbt\tCUST5.dbt\n"
+                "remove\tcName.ntx\nremove\tCUST5.cgp\n");
+  journal.close();
+
+  start();
+  EXPECT_FALSE(QFile::exists(staging));
+  EXPECT_EQ(Customers(), 1);
+  ASSERT_TRUE(OpenCUST5()) << "the start-up rebuilt the removed indexes";
+  EXPECT_EQ(d4seek(Cust5.d, "RESTORED"), 0);
+  CloseAll();
+}
+
+}  // namespace
