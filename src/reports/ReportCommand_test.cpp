@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
+#include "reports/ReportCatalog.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -23,8 +25,11 @@ class ReportCommand : public IndexedFolderTest {
     args.insert(1, "--data");
     args.insert(2, dir.path());
     errors.clear();
+    output.clear();
+    QTextStream out(&output);
     QTextStream err(&errors);
-    const int status = RunReportCommand(args, err);
+    const int status = RunReportCommand(args, out, err);
+    out.flush();
     err.flush();
     return status;
   }
@@ -34,6 +39,7 @@ class ReportCommand : public IndexedFolderTest {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   QString errors;
+  QString output;
 };
 
 TEST_F(ReportCommand, TextOutputIsWhatTheReportWindowExports) {
@@ -111,6 +117,34 @@ TEST_F(ReportCommand, UnknownReportOrOptionShowsTheUsage) {
   EXPECT_EQ(Run({"invoices", "--format", "rtf", "--out", Out("x.txt")}), 2);
   EXPECT_EQ(Run({"invoices"}), 2);
   EXPECT_TRUE(errors.contains("--out FILE is required"));
+  EXPECT_EQ(Run({"invoices", "--colour", "red", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("Unknown option 'colour'")) << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "--out"}), 2);
+  EXPECT_TRUE(errors.contains("Missing value after '--out'")) << errors.toStdString();
+}
+
+TEST_F(ReportCommand, OptionsAReportDoesNotTakeAreRefused) {
+  EXPECT_EQ(Run({"statements", "--product", "CANDLE", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("statements takes no --product")) << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "bills", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("one report at a time")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, HelpListsEveryReportWithItsOptions) {
+  // Wherever it stands, --help only prints the help and reads nothing.
+  EXPECT_EQ(Run({"profits", "--help"}), 0);
+  EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+  EXPECT_TRUE(output.contains("--out <FILE>")) << output.toStdString();
+  for (const ReportEntry& e : ReportCatalog()) {
+    const qsizetype at = output.indexOf("\n  " + e.name);
+    ASSERT_GE(at, 0) << e.name.toStdString();
+    const QString entry = output.mid(at, output.indexOf(QRegularExpression("\n  \\S"), at + 1) - at);
+    for (const QString& o : e.options)
+      EXPECT_TRUE(entry.contains("--" + o + " ")) << entry.toStdString();
+  }
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_TRUE(output.startsWith("tallowby 1.")) << output.toStdString();
 }
 
 // The program itself, when it has been built: the subcommand reaches the
