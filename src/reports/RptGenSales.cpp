@@ -34,10 +34,10 @@ void Begin(int lineWidth, int cells, const QString& title, const QStringList& co
   d.ColumnCodes = codes;
 }
 
-// The amount of an item as the printed invoice shows its quantity and price.
-double PrintedAmount(double qty, double price) {
-  return StrToFloat(FormatFloat("%9.2f", qty)) * StrToFloat(FormatFloat("%8.2f", price));
-}
+// The amount of an item from its quantity and price as the printed invoice
+// shows them ("%9.2f", "%8.2f"). Both are stored with two decimals, so the
+// printed forms read back as the very numbers stored: no text round trip.
+double PrintedAmount(double qty, double price) { return qty * price; }
 
 // The date span of a span report: the current month proposed; false when
 // the picker was cancelled.
@@ -127,6 +127,7 @@ void PrintTaxReport() {
 
   const SettingsRecord& s = Settings();
   double net = 0, subject1 = 0, subject2 = 0, charge1 = 0, charge2 = 0;
+  long walked = 0;
   do {
     const long ivNo = f4long(Inv5.IvNo);
     for (bool more = FirstItemOf(ivNo); more; more = NextItemOf(ivNo)) {
@@ -139,7 +140,7 @@ void PrintTaxReport() {
     if (s.ShipTax == 2 || (s.ShipTax == 3 && tax > 0)) subject2 += ship;
     charge1 += ship;
     charge2 += tax;
-    progress.set(walk.done());
+    if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
 
   const QString shipLine = s.ShipLine.trimmed(), taxLine = s.TaxLine.trimmed();
@@ -194,6 +195,7 @@ void PrintDailyIncome() {
     total += day;
     day = 0;
   };
+  long walked = 0;
   do {
     const TDate paid = FieldDate(Pmt.PDate);
     if (!first && paid != date) endDay();
@@ -209,7 +211,7 @@ void PrintDailyIncome() {
     if (SeekNumber(inv, Inv5.IvNo, ivNo)) PutColumn(5, WithoutTrailingBlanks(FieldText(Inv5.IMemo)));
     PutColumn(7, Money("%10.2f", amount));
     day += amount;
-    progress.set(walk.done());
+    if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   endDay();
 
@@ -260,6 +262,7 @@ void PrintSalesByProduct() {
   ProgressShown progress(QStringLiteral("Processing Sales"));
   std::vector<ProductSales> rows;  // in the order the products were first sold
   QHash<QString, size_t> rowOfCode;
+  long walked = 0;
   do {
     const long ivNo = f4long(Inv5.IvNo);
     for (bool more = FirstItemOf(ivNo); more; more = NextItemOf(ivNo)) {
@@ -276,7 +279,7 @@ void PrintSalesByProduct() {
         row.amount = Money("%10.2f", StrToFloat(row.amount) + amount);
       }
     }
-    progress.set(walk.done());
+    if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   if (rows.empty()) {
     Ui::get().information(kNoInvoices);
@@ -336,6 +339,7 @@ void PrintSalesSummary() {
                s.TaxLine.trimmed(), "", "Total"});
 
   double sumItems = 0, sumShip = 0, sumTax = 0, sumTotal = 0;
+  long walked = 0;
   do {
     const long ivNo = f4long(Inv5.IvNo);
     double items = 0;
@@ -355,7 +359,7 @@ void PrintSalesSummary() {
     sumShip += ship;
     sumTax += tax;
     sumTotal += items + ship + tax;
-    progress.set(walk.done());
+    if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
 
   StyleCell() = QStringLiteral("U");
