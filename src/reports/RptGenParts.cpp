@@ -11,7 +11,12 @@ DocumentInHand::~DocumentInHand() { EndReport(); }
 
 ProgressShown::ProgressShown(const QString& caption) { ShowProgress(true, caption); }
 
-ProgressShown::~ProgressShown() { ShowProgress(false); }
+ProgressShown::~ProgressShown() { hide(); }
+
+void ProgressShown::hide() {
+  if (shown_) ShowProgress(false);
+  shown_ = false;
+}
 
 void ProgressShown::set(double fraction) {
   const int percent = std::clamp(int(fraction * 100), 0, 100);

@@ -28,9 +28,12 @@ class ProgressShown {
   // fraction of the walk done (0 to 1); the box is set when the percentage
   // changes.
   void set(double fraction);
+  // Hides the box at the end of the walk, before the report is shown.
+  void hide();
 
  private:
   int percent_ = 0;
+  bool shown_ = true;
 };
 
 // Trailing blanks of a stored field never show on paper; cut off, they also

@@ -105,6 +105,7 @@ void PrintReceivables() {
     Cell(8) = QStringLiteral("V71");
     StyleCell() = QStringLiteral("U");
   }
+  progress.hide();
   CloseAll();
   ShowReport();
 }
@@ -162,6 +163,7 @@ void PrintTaxReport() {
   put(QStringLiteral("Sales subject to ") + taxLine, 1, subject2, "");
   put(taxLine + QStringLiteral(" Charged"), 2, charge2, "U");
   put(QStringLiteral("Total"), 2, net + charge1 + charge2, "U");
+  progress.hide();
   CloseAll();
   ShowReport();
 }
@@ -222,6 +224,7 @@ void PrintDailyIncome() {
   Cell(9) = QStringLiteral("R71") + Money("%12.2f", total);
   Cell(10) = QStringLiteral("V72");
   StyleCell() = QStringLiteral("U");
+  progress.hide();
   CloseAll();
   ShowReport();
 }
@@ -281,6 +284,7 @@ void PrintSalesByProduct() {
     }
     if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
+  progress.hide();
   if (rows.empty()) {
     Ui::get().information(kNoInvoices);
     return;
@@ -315,6 +319,7 @@ void PrintSalesByProduct() {
   Cell(7) = QStringLiteral("R63") + Money("%10.2f", total);
   Cell(8) = QStringLiteral("V65");
   StyleCell() = QStringLiteral("U");
+  progress.hide();
   CloseAll();
   ShowReport();
 }
@@ -374,6 +379,7 @@ void PrintSalesSummary() {
   PutColumn(9, Money("%10.2f", sumTax));
   PutColumn(11, Money("%10.2f", sumTotal));
   StyleCell() = QStringLiteral("U");
+  progress.hide();
   CloseAll();
   ShowReport();
 }
