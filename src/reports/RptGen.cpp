@@ -8,42 +8,16 @@
 #include "platform/Ui.h"
 #include "reports/DateSpanU.h"
 #include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
 #include "reports/RptUtil.h"
 
 namespace {
-
-// Releases the document when a builder ends, also when it is abandoned.
-struct DocumentInHand {
-  ~DocumentInHand() { EndReport(); }
-};
 
 bool OpenInvoiceTables() {
   return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
 }
 
 QString AddressLine(int i) { return i < CustomerAddress.size() ? CustomerAddress[i] : QString(); }
-
-// Trailing blanks of a stored field never show on paper; cut off, they also
-// keep the text export's columns in place.
-QString WithoutTrailingBlanks(const QString& s) {
-  qsizetype end = s.size();
-  while (end > 0 && s[end - 1] == QLatin1Char(' ')) --end;
-  return s.left(end);
-}
-
-// The heading rows of the invoices and statements: the captions between two
-// rules.
-void SetHeadings(const QStringList& captions) {
-  ReportDocument& d = Report();
-  QStringList rule(d.CellsPerLine);
-  rule.last() = QStringLiteral("U");
-  QStringList row(d.CellsPerLine);
-  for (int i = 0; i < captions.size(); ++i) {
-    if (!captions[i].isEmpty()) row[i] = d.ColumnCodes[i] + captions[i];
-  }
-  row.last() = QStringLiteral("U");
-  d.HeadingRows = {rule, row};
-}
 
 // Each document of a report begins on a new page, with its own letterhead.
 void BeginDocument() {

@@ -27,6 +27,8 @@
 #include "platform/Ui.h"
 #include "products/DefTaxU.h"
 #include "reports/RptGen.h"
+#include "reports/RptGenCustomer.h"
+#include "reports/RptGenSales.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
 #include "shell/EditCommands.h"
@@ -102,6 +104,14 @@ void TMain::ConnectCommands() {
   command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
   command(WithBalances2, [] { PrintStatements(true); });
   command(SelectedCustomers4, [] { PrintStatements(false); });
+  command(ReceivableIncome1, [] { PrintReceivables(); });
+  command(TaxSummary1, [] { PrintTaxReport(); });
+  command(IncomeSummary1, [] { PrintDailyIncome(); });
+  command(ProductSummary1, [] { PrintSalesByProduct(); });
+  command(SalesSummary1, [] { PrintSalesSummary(); });
+  command(SelectedCustomers2, [] { PrintProfiles(false); });
+  command(SelectedGroups1, [] { PrintProfiles(true); });
+  command(ProductBuyers1, [] { PrintBuyers(); });
   command(BtnSTax, [] {
     if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
   });
