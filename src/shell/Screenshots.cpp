@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <cstdio>
 
+#include "data/DateText.h"
 #include "shell/About.h"
 #include "shell/DataFolderU.h"
 #include "shell/MainU.h"
@@ -29,6 +30,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
   QApplication::setWindowIcon(TallowbyIcon());
+  UseUserLocale();
   if (argc != 3) {
     std::fprintf(stderr, "usage: tallowby-screenshots DATA-DIR OUT-DIR\n");
     return 2;
