@@ -46,7 +46,7 @@ rm -f "$dir"/tallowby_*.deb
 (cd "$dir" && cpack -G DEB >/dev/null)
 deb="$(ls "$dir"/tallowby_*_*.deb)"
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb -f "$deb"
 
 echo "== lintian"
 lintian --fail-on error "$deb"
