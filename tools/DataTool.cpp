@@ -6,10 +6,12 @@
 
 #include "DataCommands.h"
 #include "EngineCommands.h"
+#include "Version.h"
 
-static void Usage() {
+static void Usage(std::FILE* to) {
   std::fputs(
       "usage: tallowby-db COMMAND ARGS\n"
+      "       tallowby-db --help | --version\n"
       "  dump TABLE.dbf                     one JSON object per record\n"
       "  index TABLE.dbf OUT.ntx \"EXPR\"     build one index file\n"
       "  keys FILE.ntx                      index entries in order: recno TAB key\n"
@@ -21,19 +23,27 @@ static void Usage() {
       "  backup DATADIR TARGETDIR           copy the tables into TARGETDIR (verified)\n"
       "  restore DATADIR SOURCEDIR          replace the tables by a backup, all or nothing\n"
       "  convert DATADIR OLDDIR             replace the business data by the earlier generation's\n",
-      stderr);
+      to);
 }
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
-    Usage();
+    Usage(stderr);
     return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
+    Usage(stdout);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::puts("tallowby-db " TALLOWBY_VERSION);
+    return 0;
   }
   int rc = 0;
   if (!PrepareDataCommand(args, &rc)) return rc;
   if (RunEngineCommand(args, &rc)) return rc;
   if (RunDataCommand(args, &rc)) return rc;
-  Usage();
+  Usage(stderr);
   return 2;
 }

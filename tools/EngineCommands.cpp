@@ -70,7 +70,7 @@ std::string JsonNumber(const std::string& stored) {
   if ((whole.empty() && frac.empty()) || !digits(whole) || !digits(frac) || (dot != std::string::npos && frac.empty()))
     return "null";
   while (whole.size() > 1 && whole[0] == '0') whole.erase(0, 1);
-  if (whole.empty()) whole = "0";
+  if (whole.empty()) whole.assign(1, '0');  // not = "0": a false -Wrestrict at -O3 (GCC 12)
   return sign + whole + (frac.empty() ? "" : "." + frac);
 }
 

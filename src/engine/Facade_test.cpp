@@ -30,7 +30,7 @@ class FacadeTest : public ::testing::Test {
   }
   DATA4* OpenWith(int n) {
     DATA4* d = e_.Open("CUST");
-    for (int i = 1; i <= n; ++i) tbtest::AppendRecord(d, {{"NAME", "N" + std::to_string(i)}, {"NO", std::to_string(i)}});
+    for (int i = 1; i <= n; ++i) tbtest::AppendRecord(d, {{"NAME", std::string("N").append(std::to_string(i))}, {"NO", std::to_string(i)}});
     return d;
   }
   tbtest::Engine e_;
@@ -348,7 +348,7 @@ bool Walk(tbtest::Engine& e) {
 TEST_F(FacadeTest, DamagedTableAndMemoFilesGiveErrorsNotCrashes) {
   DATA4* d = e_.Open("CUST");
   for (int i = 0; i < 6; ++i)
-    tbtest::AppendRecord(d, {{"NAME", "n" + std::to_string(i)}, {"NO", std::to_string(i)}, {"NOTES", std::string(300 * i, 'q')}});
+    tbtest::AppendRecord(d, {{"NAME", std::string("n").append(std::to_string(i))}, {"NO", std::to_string(i)}, {"NOTES", std::string(300 * i, 'q')}});
   ASSERT_EQ(code4close(e_.cb()), 0);
   for (const char* name : {"CUST.dbf", "CUST.dbt"}) {
     const std::string good = ReadBytes(e_.File(name));

@@ -66,7 +66,9 @@ bool FormatNumber(double value, int width, int decimals, std::string* out) {
 
 std::string FormatInteger(long value, int decimals) {
   std::string text = std::to_string(value);
-  if (decimals > 0) text += "." + std::string(static_cast<size_t>(decimals), '0');
+  // Appended in place: GCC 12 at -O3 warns falsely (-Wrestrict) about
+  // "." + std::string(...).
+  if (decimals > 0) text.append(1, '.').append(static_cast<size_t>(decimals), '0');
   return text;
 }
 

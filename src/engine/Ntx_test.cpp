@@ -767,13 +767,13 @@ TEST(NtxTest, PerlReaderListsOurEntries) {
   std::mt19937 rng(8);
   for (int maxKeys : {0, 2, 3}) {
     std::set<Entry> model;
-    for (uint32_t r = 1; r <= 700; ++r) model.insert({"K" + NumKey(static_cast<int>(rng() % 400), 5), r});
+    for (uint32_t r = 1; r <= 700; ++r) model.insert({std::string("K").append(NumKey(static_cast<int>(rng() % 400), 5)), r});
     auto f = BuildAndOpen(dir.File("perl.ntx"), model, 6, maxKeys);
     for (int i = 0; i < 300; ++i) {  // and after changes
       auto it = std::next(model.begin(), rng() % model.size());
       ASSERT_TRUE(f->Remove(it->first, it->second).ok());
       model.erase(it);
-      Entry e{"K" + NumKey(static_cast<int>(rng() % 400), 5), 1000 + static_cast<uint32_t>(i)};
+      Entry e{std::string("K").append(NumKey(static_cast<int>(rng() % 400), 5)), 1000 + static_cast<uint32_t>(i)};
       ASSERT_TRUE(f->Insert(e.first, e.second).ok());
       model.insert(e);
     }

@@ -5,18 +5,26 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
+
+#include "Version.h"
 
 bool Starting = false;
 
+QIcon TallowbyIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/tallowby-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutForm");
-  setWindowTitle("About Tallowby 1.22");
+  setWindowTitle("About Tallowby " TALLOWBY_VERSION);
 
   ProgramIcon = new QLabel(this);
   ProgramIcon->setObjectName("ProgramIcon");
-  ProgramIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogDetailedView).pixmap(48, 48));
+  ProgramIcon->setPixmap(TallowbyIcon().pixmap(48, 48));
   ProgramIcon->setAlignment(Qt::AlignTop);
 
   ProductName = new QLabel("Tallowby", this);
@@ -26,7 +34,7 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   big.setBold(true);
   ProductName->setFont(big);
 
-  Version = new QLabel("Version 1.22", this);
+  Version = new QLabel("Version " TALLOWBY_VERSION, this);
   Version->setObjectName("Version");
   Comments = new QLabel("Invoicing and inventory for the small business.", this);
   Comments->setObjectName("Comments");

@@ -4,9 +4,13 @@
 #define SHELL_ABOUT_H
 
 #include <QDialog>
+#include <QIcon>
 
 class QLabel;
 class QPushButton;
+
+// The program's icon (also the desktop menu's), in the sizes it comes in.
+QIcon TallowbyIcon();
 
 // True from the beginning of the start-up sequence to its end.
 extern bool Starting;

@@ -13,6 +13,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QThread>
 #include <QToolButton>
@@ -55,6 +56,10 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   connect(qApp, &QApplication::focusChanged, this, &TMain::FocusMoved);
   SetProgressSink(this);
   adjustSize();
+  // Centred on the screen by the program itself: not every window manager
+  // places a new window, and without one it would stand at the corner.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 TMain::~TMain() {

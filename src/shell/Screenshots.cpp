@@ -1,13 +1,16 @@
 // tallowby-screenshots DATA-DIR OUT-DIR: starts the program's windows on a
 // data folder, as tallowby does, and saves pictures of the main window (one
-// per tab) and of the About box into OUT-DIR. Used by scripts/screenshots.sh
+// per tab), of the About box and of the company folder dialog of the first
+// start into OUT-DIR. Used by scripts/screenshots.sh
 // under a virtual X display.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <cstdio>
 
+#include "data/DateText.h"
 #include "shell/About.h"
+#include "shell/DataFolderU.h"
 #include "shell/MainU.h"
 #include "shell/ProgramEnd.h"
 #include "shell/Windows.h"
@@ -26,6 +29,8 @@ bool Save(QWidget* widget, const QString& file) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
+  QApplication::setWindowIcon(TallowbyIcon());
+  UseUserLocale();
   if (argc != 3) {
     std::fprintf(stderr, "usage: tallowby-screenshots DATA-DIR OUT-DIR\n");
     return 2;
@@ -58,6 +63,11 @@ int main(int argc, char* argv[]) {
   about->show();
   ok = Save(about, out + "/about.png") && ok;
   about->close();
+
+  TDataFolder folder;
+  folder.show();
+  ok = Save(&folder, out + "/company-folder.png") && ok;
+  folder.close();
 
   main->close();
   DestroyWindows();

@@ -1,25 +1,76 @@
 // Tallowby: invoices and inventory of a small business, over the xBase
-// tables of the folder it is started from.
+// tables of the folder it is started from (or given with --data, or chosen
+// at the first start from the desktop menu).
 #include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QTextStream>
 #include <cstring>
 
+#include "Version.h"
 #include "data/DateText.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
+#include "shell/About.h"
+#include "shell/CommandLine.h"
+#include "shell/FirstStart.h"
 #include "shell/MainU.h"
 #include "shell/ProgramEnd.h"
 #include "shell/Windows.h"
 
+namespace {
+
+// Commands that need no display, each with its own options:
+// "tallowby NAME ..." runs run(argc, argv) with argv[1] == NAME.
+struct Subcommand {
+  const char* name;
+  int (*run)(int argc, char* argv[]);
+};
+const Subcommand kSubcommands[] = {
+    {"report", [](int argc, char* argv[]) { return RunReportCommand(argc, argv); }},
+};
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
-  // "tallowby report NAME ...": a report built without windows, for batch work.
-  if (argc > 1 && std::strcmp(argv[1], "report") == 0) return RunReportCommand(argc, argv);
+  for (const Subcommand& command : kSubcommands) {
+    if (argc > 1 && std::strcmp(argv[1], command.name) == 0) return command.run(argc, argv);
+  }
+
+  QStringList args;
+  for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QTextStream out(stdout), err(stderr);
+  const StartOptions options = ParseCommandLine(args, out, err);
+  if (!options.start) return options.exitCode;
+  if (!options.dataDir.isEmpty() && !QDir::setCurrent(options.dataDir)) {
+    err << "tallowby: no such data folder: " << options.dataDir << Qt::endl;
+    return 1;
+  }
+  if (!DisplayAvailable()) {
+    err << kNoDisplayMessage << Qt::endl;
+    return 1;
+  }
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
-  QApplication::setApplicationVersion("1.22");
+  QApplication::setOrganizationName("Tallowby");
+  QApplication::setApplicationVersion(TALLOWBY_VERSION);
+  QApplication::setDesktopFileName("org.tallowby.Tallowby");
+  QApplication::setWindowIcon(TallowbyIcon());
   UseUserLocale();
   Ui::useRealDriver();
+
+  if (options.remembered) {
+    QSettings settings;
+    const QString folder = ChooseDataFolder(settings);
+    if (folder.isEmpty()) return 0;  // cancelled: nothing written
+    if (!QDir::setCurrent(folder)) {
+      err << "tallowby: no such data folder: " << folder << Qt::endl;
+      return 1;
+    }
+  }
+
   InstallFatalHook();
   PrinterChoice::selectSystemDefault();
 

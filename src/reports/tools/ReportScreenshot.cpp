@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "data/CodeBase.h"
+#include "data/DateText.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "reports/DateSpanU.h"
@@ -47,6 +48,7 @@ class ScreenshotUi : public ReportBatchUi {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  UseUserLocale();  // dates as the program shows them
   if (argc != 5) {
     std::fprintf(stderr, "usage: tallowby-report-screenshot DATA-DIR OUT.png FROM TO\n");
     return 2;

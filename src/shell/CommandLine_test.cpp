@@ -1,0 +1,112 @@
+// The command line of tallowby: the parser in-process, and the program
+// itself in a child process without a display.
+#include "shell/CommandLine.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "Version.h"
+#include "platform/TestApplication.h"
+
+namespace {
+
+struct Parsed {
+  StartOptions options;
+  QString out, err;
+};
+
+Parsed Parse(QStringList args) {
+  args.prepend("/usr/bin/tallowby");
+  Parsed p;
+  QTextStream out(&p.out), err(&p.err);
+  p.options = ParseCommandLine(args, out, err);
+  return p;
+}
+
+TEST(CommandLineTest, DataFolderAndRememberedFolderAreTaken) {
+  Parsed p = Parse({"--data", "/srv/acme"});
+  EXPECT_TRUE(p.options.start);
+  EXPECT_EQ(p.options.dataDir, "/srv/acme");
+  EXPECT_FALSE(p.options.remembered);
+  p = Parse({"--remembered"});
+  EXPECT_TRUE(p.options.start);
+  EXPECT_TRUE(p.options.dataDir.isEmpty());
+  EXPECT_TRUE(p.options.remembered);
+  p = Parse({});
+  EXPECT_TRUE(p.options.start);
+  EXPECT_TRUE(p.options.dataDir.isEmpty());
+  EXPECT_FALSE(p.options.remembered);
+  EXPECT_TRUE(p.out.isEmpty() && p.err.isEmpty());
+}
+
+TEST(CommandLineTest, UnusableArgumentsEndWithOneLineAndCode2) {
+  for (const QStringList& args : {QStringList{"--bogus"}, QStringList{"--data"},
+                                  QStringList{"reprot"}, QStringList{"--data", "x", "--remembered"}}) {
+    const Parsed p = Parse(args);
+    EXPECT_FALSE(p.options.start) << args.join(' ').toStdString();
+    EXPECT_EQ(p.options.exitCode, 2) << args.join(' ').toStdString();
+    EXPECT_EQ(p.err.count('\n'), 1) << p.err.toStdString();
+    EXPECT_TRUE(p.err.startsWith("tallowby: ")) << p.err.toStdString();
+    EXPECT_TRUE(p.out.isEmpty());
+  }
+}
+
+TEST(CommandLineTest, HelpAndVersionGoToStandardOutput) {
+  Parsed p = Parse({"--help"});
+  EXPECT_FALSE(p.options.start);
+  EXPECT_EQ(p.options.exitCode, 0);
+  EXPECT_TRUE(p.out.startsWith("Usage: tallowby [options]")) << p.out.toStdString();
+  EXPECT_TRUE(p.out.contains("--data <DIR>") && p.out.contains("--remembered") &&
+              p.out.contains("tallowby report"))
+      << p.out.toStdString();
+  p = Parse({"--version"});
+  EXPECT_FALSE(p.options.start);
+  EXPECT_EQ(p.options.exitCode, 0);
+  EXPECT_EQ(p.out, "Tallowby " TALLOWBY_VERSION "\n");
+}
+
+// The program without a display: DISPLAY, WAYLAND_DISPLAY and
+// QT_QPA_PLATFORM unset.
+class ProgramWithoutDisplay : public ::testing::Test {
+ protected:
+  int run(const QStringList& args) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    env.remove("QT_QPA_PLATFORM");
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(folder.path());
+    p.start(TB_PROGRAM, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    out = QString::fromLocal8Bit(p.readAllStandardOutput());
+    err = QString::fromLocal8Bit(p.readAllStandardError());
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+  }
+  QTemporaryDir folder;
+  QString out, err;
+};
+
+TEST_F(ProgramWithoutDisplay, SaysSoAndEndsWithCode1TouchingNothing) {
+  EXPECT_EQ(run({}), 1);
+  EXPECT_EQ(err, QString(kNoDisplayMessage) + "\n");
+  EXPECT_TRUE(out.isEmpty());
+  EXPECT_EQ(run({"--data", folder.path()}), 1);
+  EXPECT_EQ(err, QString(kNoDisplayMessage) + "\n");
+  EXPECT_TRUE(QDir(folder.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+TEST_F(ProgramWithoutDisplay, HelpVersionAndArgumentErrorsNeedNoDisplay) {
+  EXPECT_EQ(run({"--version"}), 0);
+  EXPECT_EQ(out, "Tallowby " TALLOWBY_VERSION "\n");
+  EXPECT_EQ(run({"--help"}), 0);
+  EXPECT_TRUE(out.contains("--remembered")) << out.toStdString();
+  EXPECT_EQ(run({"--colour"}), 2);
+  EXPECT_TRUE(err.contains("Unknown option 'colour'")) << err.toStdString();
+  EXPECT_EQ(run({"--data", folder.filePath("gone")}), 1);
+  EXPECT_EQ(err, "tallowby: no such data folder: " + folder.filePath("gone") + "\n");
+}
+
+}  // namespace
