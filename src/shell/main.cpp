@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "data/DateText.h"
+#include "labels/LabelCommand.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -14,6 +15,7 @@
 int main(int argc, char* argv[]) {
   // "tallowby report NAME ...": a report built without windows, for batch work.
   if (argc > 1 && std::strcmp(argv[1], "report") == 0) return RunReportCommand(argc, argv);
+  if (argc > 1 && std::strcmp(argv[1], "labels") == 0) return RunLabelCommand(argc, argv);
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
