@@ -16,7 +16,7 @@
 #include "labels/LabelGen.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
+#include "platform/FormParts.h"
 #include "reports/RptUtil.h"
 
 TLabPrint* LabPrint = nullptr;

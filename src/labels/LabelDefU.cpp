@@ -19,7 +19,7 @@
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
+#include "platform/FormParts.h"
 #include "reports/RptUtil.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #ifndef LABELS_PICKLABELU_H
 #define LABELS_PICKLABELU_H
 
-#include "customers/PickList.h"
+#include "picklists/PickList.h"
 
 class TPickLab : public PickListForm {
   Q_OBJECT

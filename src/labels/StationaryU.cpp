@@ -12,14 +12,14 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "customers/FieldEdit.h"
+#include "platform/FieldEdit.h"
 #include "data/Schema.h"
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
+#include "platform/FormParts.h"
 
 namespace {
 constexpr int kHelpContext = 610;
