@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "data/CodeBase.h"
+#include "data/RecordSave.h"
 #include "data/dbFiles.h"
 #include "labels/CountBox.h"
 #include "labels/LabelGen.h"
@@ -138,16 +138,7 @@ void TLabelDef::BtnSaveClick() {
   LabelBuf = s;
   WarnWhenUnprintable();
 
-  if (CurrentLabelRec == 0) {
-    if (d4appendBlank(Labels.d) != 0) {
-      code4errorCode(cb, 0);
-      Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
-      return;
-    }
-    CurrentLabelRec = int(d4recNo(Labels.d));
-  } else {
-    d4go(Labels.d, CurrentLabelRec);
-  }
+  if (!GoToOrAppend(Labels.d, &CurrentLabelRec)) return;
   WriteLabel();
   accept();
 }
