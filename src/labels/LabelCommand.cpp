@@ -275,20 +275,45 @@ void AbandonEngine() {
   EndEngine();
 }
 
+struct OptionText {
+  const char* names;  // "h,help": short and long name
+  const char* description;
+  const char* value;  // "" for a switch
+};
+const OptionText kOptions[] = {
+    {"h,help", "Shows this help.", ""},
+    {"v,version", "Shows the version.", ""},
+    {"data", "The data folder (default: the current folder).", "DIR"},
+    {"stock", "The label stock to print on, by name.", "NAME"},
+    {"column", "The column of the first label (default 1).", "C"},
+    {"row", "The row of the first label (default 1).", "R"},
+    {"from", "First invoice date (default today).", "YYYY-MM-DD"},
+    {"to", "Last invoice date (default today).", "YYYY-MM-DD"},
+    {"groups", "The customer groups, or all.", "N,N,..."},
+    {"customers", "The customers by number, in label order.", "N,N,..."},
+    {"out", "The PDF file to write.", "FILE.pdf"},
+};
+
 void AddOptions(QCommandLineParser& parser) {
-  parser.addOptions({
-      {{"h", "help"}, "Shows this help."},
-      {{"v", "version"}, "Shows the version."},
-      {"data", "The data folder (default: the current folder).", "DIR"},
-      {"stock", "The label stock to print on, by name.", "NAME"},
-      {"column", "The column of the first label (default 1).", "C"},
-      {"row", "The row of the first label (default 1).", "R"},
-      {"from", "First invoice date (default today).", "YYYY-MM-DD"},
-      {"to", "Last invoice date (default today).", "YYYY-MM-DD"},
-      {"groups", "The customer groups, or all.", "N,N,..."},
-      {"customers", "The customers by number, in label order.", "N,N,..."},
-      {"out", "The PDF file to write.", "FILE.pdf"},
-  });
+  for (const OptionText& o : kOptions) {
+    parser.addOption(QCommandLineOption(QString::fromLatin1(o.names).split(','),
+                                        QString::fromLatin1(o.description),
+                                        QString::fromLatin1(o.value)));
+  }
+}
+
+// The help is written here: the parser's own would want the application's
+// file path, which a command run before the application does not have.
+void PrintHelp(QTextStream& out) {
+  out << kUsage << Qt::endl << Qt::endl;
+  for (const OptionText& o : kOptions) {
+    QStringList names;
+    for (const QString& n : QString::fromLatin1(o.names).split(','))
+      names << (n.size() == 1 ? "-" : "--") + n;
+    QString left = names.join(", ");
+    if (*o.value) left += QStringLiteral(" <%1>").arg(QString::fromLatin1(o.value));
+    out << "  " << left.leftJustified(28) << " " << o.description << Qt::endl;
+  }
 }
 
 // Prints the labels into the PDF file pdf; status as RunLabelCommand's.
@@ -342,10 +367,7 @@ int RunLabelCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     return 2;
   }
   if (parser.isSet("help")) {
-    out << kUsage << Qt::endl << Qt::endl;
-    for (const QString& line : parser.helpText().split('\n')) {
-      if (line.startsWith(QLatin1String("  -"))) out << line << Qt::endl;
-    }
+    PrintHelp(out);
     return 0;
   }
   if (parser.isSet("version")) {

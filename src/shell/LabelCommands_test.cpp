@@ -2,6 +2,9 @@
 // would: "Label Forms", "Stationery", the label menu and buttons, and the
 // invoice editor's "Batch Label".
 #include <QComboBox>
+#include <QDir>
+#include <QRadioButton>
+#include <QToolButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,11 +26,12 @@
 
 namespace {
 
-using LabelCommandsTest = CommandTest;
-
-QStringList StockNames() {
-  return CommandTest::records(OpenLABELS, &Labels.d, [] { return FieldText(Labels.Name).trimmed(); });
-}
+class LabelCommandsTest : public CommandTest {
+ protected:
+  static QStringList StockNames() {
+    return records(OpenLABELS, &Labels.d, [] { return FieldText(Labels.Name).trimmed(); });
+  }
+};
 
 }  // namespace
 
