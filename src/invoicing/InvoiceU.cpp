@@ -25,6 +25,7 @@
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
+#include "labels/BatchLabel.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
@@ -586,6 +587,4 @@ void TInvoice::BtnPrintClick() {
 
 void TInvoice::BtnCancelClick() { reject(); }
 
-void TInvoice::BtnBatchLabClick() {
-  Ui::get().information(QStringLiteral("Batch labels are not available in this version."));
-}
+void TInvoice::BtnBatchLabClick() { AddBatchLabel(CurrentInvoice.CuNo); }

@@ -34,6 +34,7 @@ class Canvas {
   virtual QSize pageSize() const = 0;     // printable page in device pixels
   virtual QSize resolution() const = 0;   // pixels per inch, x and y
   virtual QPoint printingOffset() const = 0;  // unprintable margin, top-left
+  virtual QSize paperSize() const = 0;  // the whole sheet in device pixels
   virtual bool isPrinter() const = 0;
 };
 

@@ -90,3 +90,8 @@ QPoint PainterCanvas::printingOffset() const {
   QRectF paint = printer_->pageRect(QPrinter::DevicePixel);
   return (paint.topLeft() - paper.topLeft()).toPoint();
 }
+
+QSize PainterCanvas::paperSize() const {
+  if (printer_) return printer_->paperRect(QPrinter::DevicePixel).size().toSize();
+  return pageSize();
+}

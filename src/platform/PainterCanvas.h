@@ -45,6 +45,7 @@ class PainterCanvas : public Canvas {
   QSize pageSize() const override;
   QSize resolution() const override;
   QPoint printingOffset() const override;
+  QSize paperSize() const override;
   bool isPrinter() const override { return printer_ != nullptr; }
 
   // Ends painting; on a printer this finishes the print job. Throws

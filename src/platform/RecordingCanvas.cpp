@@ -8,6 +8,11 @@ QString point(int x, int y) { return QStringLiteral("%1,%2").arg(x).arg(y); }
 
 RecordingCanvas::RecordingCanvas() { font_.setPointSize(10); }
 
+QSize RecordingCanvas::paperSize() const {
+  if (paper_.isValid()) return paper_;
+  return pageSize_ + QSize(2 * offset_.x(), 2 * offset_.y());
+}
+
 int RecordingCanvas::charWidth() const {
   return scale_ ? qMax(1, font_.pointSize()) : kCharWidth;
 }

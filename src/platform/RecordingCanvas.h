@@ -5,7 +5,8 @@
 //   font and its size (with scaleWithFontSize(true): a character is as many
 //   px wide as the font has points, and a text twice that high);
 //   page 2000 x 3000 px, 200 pixels per inch, printing offset 0,0, and it
-//   counts as a printer; all of these can be set.
+//   counts as a printer; all of these can be set. The sheet is the page
+//   with the offset on each side unless it is set too.
 // Log lines:
 //   "text 120,40 Invoice"     regular text, top-left at 120,40
 //   "bold 120,40 Invoice"     bold text
@@ -44,11 +45,13 @@ class RecordingCanvas : public Canvas {
   QSize pageSize() const override { return pageSize_; }
   QSize resolution() const override { return resolution_; }
   QPoint printingOffset() const override { return offset_; }
+  QSize paperSize() const override;
   bool isPrinter() const override { return printer_; }
 
   void setPageSize(const QSize& size) { pageSize_ = size; }
   void setResolution(const QSize& dpi) { resolution_ = dpi; }
   void setPrintingOffset(const QPoint& offset) { offset_ = offset; }
+  void setPaperSize(const QSize& size) { paper_ = size; }
   void setPrinter(bool printer) { printer_ = printer; }
   void setScaleWithFontSize(bool scale) { scale_ = scale; }
 
@@ -64,6 +67,7 @@ class RecordingCanvas : public Canvas {
   QSize pageSize_{2000, 3000};
   QSize resolution_{200, 200};
   QPoint offset_{0, 0};
+  QSize paper_;  // invalid: page plus offsets
   bool printer_ = true;
   bool scale_ = false;
   int pages_ = 1;

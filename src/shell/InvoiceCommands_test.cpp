@@ -399,7 +399,7 @@ TEST_F(InvoiceCommandsTest, InvoiceWithoutCustomerRefusesSavePrintAndCustomerEdi
                      "Directories containing Info and Order files must be selected proir to "
                      "using the Import function. See Preferences/Import Dir's");
     ui.expectMessage(Ui::Kind::Information, "Improperly Formatted Credit Card Information");
-    ui.expectMessage(Ui::Kind::Information, "Batch labels are not available in this version.");
+    ui.expectMessage(Ui::Kind::Information, "Customer Not Selected");
     for (QPushButton* later : {inv->BtnImport, inv->BtnExport, inv->BtnBatchLab}) {
       EXPECT_TRUE(later->isVisibleTo(inv));
       later->click();

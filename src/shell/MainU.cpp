@@ -21,6 +21,8 @@
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "labels/LabelGen.h"
+#include "labels/StationaryU.h"
 #include "platform/Clock.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
@@ -120,11 +122,16 @@ void TMain::ConnectCommands() {
   command(BtnSTax, [] {
     if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
   });
-
-  // The commands of windows built elsewhere connect here as they come:
-  // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnStationary and the items
-  // of PopupMenu2 to PopupMenu5, for example
-  //   command(SalesSummary1, [] { SalesSummary(); });
+  command(BtnStationary, [] {
+    if (TStationary* stationery = Windows().Stationary) Ui::get().exec(stationery);
+  });
+  command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
+  command(BtnPrintBatch, [] { PrintBatchLabels(); });
+  command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
+  command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
+  command(PastDueBilling1, [] { PrintLabels(kPastDueBilling); });
+  command(BalanceDueStatement1, [] { PrintLabels(kBalanceDueStatement); });
+  command(CustomerGroups1, [] { PrintLabels(kCustomerGroups); });
 }
 
 // ---- Progress box -----------------------------------------------------------

@@ -11,6 +11,10 @@
 #include "invoicing/PickInvU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
+#include "labels/LabPrintU.h"
+#include "labels/LabelDefU.h"
+#include "labels/PickLabelU.h"
+#include "labels/StationaryU.h"
 #include "platform/PickEdit.h"
 #include "products/DefTaxU.h"
 #include "products/PickProdU.h"
@@ -45,17 +49,22 @@ void CreateWindows() {
   w.PmtDef = new TPmtDef(w.Main);
   w.PickPmt = new TPickPmt(w.Main);
   w.ReportF = new TReportF(w.Main);
+  w.Stationary = new TStationary(w.Main);
   w.DateSpan = new TDateSpan(w.Main);
+  w.LabPrint = new TLabPrint(w.Main);
   w.MultGroup = new TMultGroup(w.Main);
   w.PickPur = new TPickPur(w.Main);
   w.PurDef = new TPurDef(w.Main);
   w.TaxDef = new TTaxDef(w.Main);
   w.Importdir = new TImportdir(w.Main);
+  w.LabelDef = new TLabelDef(w.Main);
+  w.PickLab = new TPickLab(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
   RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);
   RegisterPickEdit(PickTable::Purchase, w.PickPur, w.PurDef);
   RegisterPickEdit(PickTable::Invoice, w.PickInv, w.Invoice);
+  RegisterPickEdit(PickTable::Label, w.PickLab, w.LabelDef);
   w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
   w.PickPmt->usePaymentDialog(w.PmtDef);
 }

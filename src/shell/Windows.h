@@ -29,6 +29,10 @@ class TDateSpan;
 class TDriveDir;
 class TImportdir;
 class TMultGroup;
+class TStationary;
+class TLabPrint;
+class TLabelDef;
+class TPickLab;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
@@ -46,12 +50,16 @@ struct ProgramWindows {
   TPmtDef* PmtDef = nullptr;
   TPickPmt* PickPmt = nullptr;
   TReportF* ReportF = nullptr;
+  TStationary* Stationary = nullptr;
   TDateSpan* DateSpan = nullptr;
+  TLabPrint* LabPrint = nullptr;
   TMultGroup* MultGroup = nullptr;
   TPickPur* PickPur = nullptr;
   TPurDef* PurDef = nullptr;
   TTaxDef* TaxDef = nullptr;
   TImportdir* Importdir = nullptr;
+  TLabelDef* LabelDef = nullptr;
+  TPickLab* PickLab = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).

@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "data/DateText.h"
+#include "labels/LabelCommand.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -29,6 +30,7 @@ struct Subcommand {
 };
 const Subcommand kSubcommands[] = {
     {"report", [](int argc, char* argv[]) { return RunReportCommand(argc, argv); }},
+    {"labels", [](int argc, char* argv[]) { return RunLabelCommand(argc, argv); }},
 };
 
 }  // namespace

@@ -1,0 +1,158 @@
+#include "labels/LabelDefU.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "data/RecordSave.h"
+#include "data/dbFiles.h"
+#include "labels/CountBox.h"
+#include "labels/LabelGen.h"
+#include "platform/AmountBox.h"
+#include "platform/Canvas.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/PrinterChoice.h"
+#include "platform/Ui.h"
+#include "platform/FormParts.h"
+#include "reports/RptUtil.h"
+
+namespace {
+constexpr int kHelpContext = 620;
+const QString kDimensionMask = QStringLiteral("!####.999;1;_");
+constexpr const char* kDimensionFormat = "%8.3f";
+}  // namespace
+
+TLabelDef::TLabelDef(QWidget* parent) : QDialog(parent) {
+  setObjectName("TLabelDef");
+  setWindowTitle(QStringLiteral("Label Definition"));
+  Help::setContext(this, kHelpContext);
+
+  Edit1 = MakeFormEdit("Edit1", 40, this);
+  AmountBox** boxes[] = {&MaskEdit1, &MaskEdit2, &MaskEdit3, &MaskEdit4,
+                         &MaskEdit5, &MaskEdit6, &MaskEdit7, &MaskEdit8};
+  for (int i = 0; i < 8; ++i) {
+    auto* box = new AmountBox(kDimensionMask, kDimensionFormat, this);
+    box->setObjectName(QStringLiteral("MaskEdit%1").arg(i + 1));
+    box->setRedWhenNegative(false);
+    *boxes[i] = box;
+  }
+  MaskEdit9 = new CountBox(QStringLiteral("!9;1;_"), this);
+  MaskEdit9->setObjectName("MaskEdit9");
+  CheckBox1 = new QCheckBox(QStringLiteral("Continuous Pin Feed"), this);
+  CheckBox1->setObjectName("CheckBox1");
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+
+  const int m = fontMetrics().horizontalAdvance(QChar('M'));
+  Edit1->setMinimumWidth(24 * m);
+  for (int i = 1; i <= 8; ++i) dimension(i)->setFixedWidth(7 * m);
+  MaskEdit9->setFixedWidth(3 * m);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(new QLabel(QStringLiteral("Label Name"), this), 0, 0);
+  grid->addWidget(Edit1, 0, 1, 1, 3);
+  // Left column: top and bottom margin, width, horizontal gap; right column:
+  // left and right margin, height, vertical gap.
+  const struct {
+    AmountBox* box;
+    const char* caption;
+    int row, column;
+  } places[] = {{MaskEdit1, "Top Margin", 1, 0},     {MaskEdit2, "Left Margin", 1, 2},
+                {MaskEdit3, "Bottom Margin", 2, 0},  {MaskEdit4, "Right Margin", 2, 2},
+                {MaskEdit5, "Width", 3, 0},          {MaskEdit6, "Height", 3, 2},
+                {MaskEdit7, "Horizontal Gap", 4, 0}, {MaskEdit8, "Vertical Gap", 4, 2}};
+  for (const auto& p : places) {
+    grid->addWidget(new QLabel(QString::fromLatin1(p.caption), this), p.row, p.column);
+    grid->addWidget(p.box, p.row, p.column + 1);
+  }
+  grid->addWidget(new QLabel(QStringLiteral("No. Labels Across"), this), 5, 0);
+  grid->addWidget(MaskEdit9, 5, 1);
+  grid->addWidget(CheckBox1, 5, 2, 1, 2);
+  auto* note = new QLabel(
+      QStringLiteral("Label Dimensions are defined in printer points where each printer point "
+                     "is 1/72 of an inch."),
+      this);
+  note->setWordWrap(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnSave);
+  buttons->addWidget(BtnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(note);
+  layout->addLayout(buttons);
+
+  SetTabOrder({Edit1, MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, MaskEdit7,
+               MaskEdit8, MaskEdit9, CheckBox1, BtnSave, BtnCancel});
+
+  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TLabelDef::BtnSaveClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TLabelDef::BtnCancelClick));
+}
+
+AmountBox* TLabelDef::dimension(int i) const {
+  AmountBox* const boxes[] = {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4,
+                              MaskEdit5, MaskEdit6, MaskEdit7, MaskEdit8};
+  return boxes[i - 1];
+}
+
+void TLabelDef::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TLabelDef::FormShow() {
+  if (CurrentLabelRec > 0) {
+    d4go(Labels.d, CurrentLabelRec);
+    ReadLabel();
+  } else {
+    LabelBuf = LabelRecord();
+  }
+  const LabelRecord& s = LabelBuf;
+  Edit1->setText(s.Name.trimmed());
+  const double values[] = {s.TopM, s.LeftM, s.BottomM, s.RightM, s.Width, s.Height, s.HGap, s.VGap};
+  for (int i = 0; i < 8; ++i) dimension(i + 1)->setValue(values[i]);
+  MaskEdit9->setNumber(s.NAcross);
+  CheckBox1->setChecked(s.Continuous);
+  Edit1->setFocus();
+}
+
+void TLabelDef::BtnSaveClick() {
+  const QString name = Edit1->text().trimmed();
+  if (name.isEmpty()) {
+    Ui::get().information(QStringLiteral("Please fill in label name."));
+    return;
+  }
+  LabelRecord s;
+  s.Name = name;
+  double* values[] = {&s.TopM, &s.LeftM, &s.BottomM, &s.RightM,
+                      &s.Width, &s.Height, &s.HGap,  &s.VGap};
+  for (int i = 0; i < 8; ++i) *values[i] = dimension(i + 1)->value();
+  s.NAcross = MaskEdit9->number(0);
+  s.Continuous = CheckBox1->isChecked();
+  LabelBuf = s;
+  WarnWhenUnprintable();
+
+  if (!GoToOrAppend(Labels.d, &CurrentLabelRec)) return;
+  WriteLabel();
+  accept();
+}
+
+void TLabelDef::WarnWhenUnprintable() {
+  QString problem;
+  if (LabelBuf.NAcross < 1) {
+    problem = QStringLiteral("Label stock %1 has no labels across; at least 1 is needed.")
+                  .arg(LabelBuf.Name);
+  } else if (const std::unique_ptr<Canvas> canvas = PrinterChoice::measuringCanvas()) {
+    problem = StockProblem(LabelBuf, *canvas, ReportFont());
+  }
+  if (!problem.isEmpty())
+    Ui::get().warning(problem + QStringLiteral(" It is saved, but labels cannot be printed on it."));
+}
+
+void TLabelDef::BtnCancelClick() { reject(); }

@@ -1,0 +1,15 @@
+#include "labels/PickLabelU.h"
+
+#include "data/dbFiles.h"
+
+TPickLab::TPickLab(QWidget* parent) : PickListForm(QStringLiteral("PickLab"), parent) {
+  setObjectName("TPickLab");
+}
+
+DATA4* TPickLab::table() const { return Labels.d; }
+
+const char* TPickLab::tagName() const { return "Labels"; }
+
+int& TPickLab::currentRecord() const { return CurrentLabelRec; }
+
+QString TPickLab::readName() { return FieldText(Labels.Name); }

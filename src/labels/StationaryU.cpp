@@ -1,0 +1,184 @@
+#include "labels/StationaryU.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "platform/FieldEdit.h"
+#include "data/Schema.h"
+#include "data/Settings.h"
+#include "platform/AmountBox.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+#include "platform/Ui.h"
+#include "platform/FormParts.h"
+
+namespace {
+constexpr int kHelpContext = 610;
+const QString kInchMask = QStringLiteral("!##.99;1;_");
+constexpr const char* kInchFormat = "%5.2f";
+// Any picture the letterhead can draw; bitmaps first, as the files of the
+// earlier versions are.
+const QString kPictureFilter = QStringLiteral(
+    "Bitmap Files (*.BMP)|*.BMP|Picture Files (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG");
+
+bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+}  // namespace
+
+TStationary::TStationary(QWidget* parent) : QDialog(parent) {
+  setObjectName("TStationary");
+  setWindowTitle(QStringLiteral("Stationery Setup"));
+  Help::setContext(this, kHelpContext);
+
+  BtnLogo = MakeFormButton("BtnLogo", QStringLiteral("Logo File"), this);
+  Edit1 = MakeFormEdit("Edit1", 35, this);
+  Edit1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
+  MaskEdit1 = new AmountBox(kInchMask, kInchFormat, this);
+  MaskEdit1->setObjectName("MaskEdit1");
+  MaskEdit2 = new AmountBox(kInchMask, kInchFormat, this);
+  MaskEdit2->setObjectName("MaskEdit2");
+  MaskEdit2->setRedWhenNegative(false);
+  MaskEdit3 = new AmountBox(kInchMask, kInchFormat, this);
+  MaskEdit3->setObjectName("MaskEdit3");
+  MaskEdit3->setRedWhenNegative(false);
+  Edit2 = MakeFormEdit("Edit2", 35, this);
+  Edit3 = MakeFormEdit("Edit3", 35, this);
+  Edit4 = MakeFormEdit("Edit4", 35, this);
+  Edit5 = MakeFormEdit("Edit5", 35, this);
+  Edit6 = MakeFormEdit("Edit6", 25, this);
+  Edit7 = MakeFormEdit("Edit7", 25, this);
+  Edit8 = MakeFormEdit("Edit8", 32767, this);
+  auto* justification = new QGroupBox(QStringLiteral(" Justification "), this);
+  justification->setObjectName("GroupBox1");
+  RadioButton1 = new QRadioButton(QStringLiteral("Left"), justification);
+  RadioButton1->setObjectName("RadioButton1");
+  RadioButton2 = new QRadioButton(QStringLiteral("Center"), justification);
+  RadioButton2->setObjectName("RadioButton2");
+  RadioButton3 = new QRadioButton(QStringLiteral("Right"), justification);
+  RadioButton3->setObjectName("RadioButton3");
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
+
+  const int m = fontMetrics().horizontalAdvance(QChar('M'));
+  for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
+    e->setMinimumWidth(22 * m);
+  for (AmountBox* b : {MaskEdit1, MaskEdit2, MaskEdit3}) b->setFixedWidth(5 * m);
+
+  auto* grid = new QGridLayout;
+  int r = 0;
+  grid->addWidget(BtnLogo, r, 0);
+  grid->addWidget(Edit1, r++, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Top Margin:"), this), r, 0);
+  grid->addWidget(MaskEdit1, r, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Inches"), this), r++, 2);
+  grid->addWidget(new QLabel(QStringLiteral("Logo Height:"), this), r, 0);
+  grid->addWidget(MaskEdit2, r, 1);
+  grid->addWidget(new QLabel(QStringLiteral("Inches"), this), r, 2);
+  auto* widthBox = new QHBoxLayout;
+  widthBox->addWidget(new QLabel(QStringLiteral("Width:"), this));
+  widthBox->addWidget(MaskEdit3);
+  widthBox->addStretch();
+  grid->addLayout(widthBox, r++, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Company Name:"), this), r, 0);
+  grid->addWidget(Edit2, r++, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Address:"), this), r, 0);
+  for (QLineEdit* e : {Edit3, Edit4, Edit5, Edit6}) grid->addWidget(e, r++, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Closing Line:"), this), r, 0);
+  grid->addWidget(Edit7, r++, 1, 1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("Signature Line:"), this), r, 0);
+  grid->addWidget(Edit8, r++, 1, 1, 3);
+  auto* radios = new QHBoxLayout(justification);
+  radios->addWidget(RadioButton1);
+  radios->addWidget(RadioButton2);
+  radios->addWidget(RadioButton3);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(BtnSave);
+  buttons->addWidget(BtnCancel);
+  buttons->addWidget(BitBtn1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(justification);
+  layout->addLayout(buttons);
+
+  SetTabOrder({BtnLogo, MaskEdit1, MaskEdit2, MaskEdit3, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7,
+               Edit8, RadioButton1, RadioButton2, RadioButton3, BtnSave, BtnCancel, BitBtn1});
+
+  connect(BtnLogo, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnLogoClick));
+  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnSaveClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnCancelClick));
+}
+
+void TStationary::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+void TStationary::FormShow() {
+  const SettingsRecord& s = Settings();
+  MaskEdit1->setValue(s.TopMargin);
+  MaskEdit2->setValue(s.LogoHeight);
+  MaskEdit3->setValue(s.LogoWidth);
+  ShowText(Edit1, s.LogoFile.trimmed());
+  const QString texts[] = {s.Company, s.Addr1, s.Addr2, s.Addr3, s.Addr4, s.CloLine, s.SigLine};
+  QLineEdit* const edits[] = {Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+  for (int i = 0; i < 7; ++i) ShowText(edits[i], texts[i].trimmed());
+  RadioButton1->setChecked(true);
+  if (s.LHJustify == 2) RadioButton2->setChecked(true);
+  if (s.LHJustify == 3) RadioButton3->setChecked(true);
+  BtnLogo->setFocus();
+}
+
+void TStationary::BtnLogoClick() {
+  // The file dialog may change the current folder; the tables live there.
+  const QString folder = QDir::currentPath();
+  const QString current = Edit1->text().trimmed();
+  QString chosen = Ui::get().openFileName(this, QStringLiteral("Logo File"), current, kPictureFilter);
+  QDir::setCurrent(folder);
+  if (chosen.isEmpty()) chosen = current;  // cancelled: the dialog still names the current logo
+  if (!IsFile(chosen)) {
+    Edit1->clear();
+    return;
+  }
+  // A path the settings record cannot hold whole would name another file.
+  if (chosen.size() > kTextLength) {
+    Ui::get().information(
+        QStringLiteral("The logo file's path is longer than %1 characters; "
+                       "choose a picture in a folder with a shorter path.")
+            .arg(kTextLength));
+    return;
+  }
+  ShowText(Edit1, chosen);
+}
+
+void TStationary::BtnSaveClick() {
+  // The numbers are read before anything changes, so one that is not a
+  // number leaves the settings as they were.
+  const double top = MaskEdit1->value();
+  const double height = MaskEdit2->value();
+  const double width = MaskEdit3->value();
+  SettingsRecord& s = Settings();
+  s.TopMargin = top;
+  s.LogoHeight = height;
+  s.LogoWidth = width;
+  const QString logo = Edit1->text().trimmed();
+  s.LogoFile = IsFile(logo) ? logo : QString();
+  QString* const texts[] = {&s.Company, &s.Addr1, &s.Addr2, &s.Addr3,
+                            &s.Addr4,   &s.CloLine, &s.SigLine};
+  QLineEdit* const edits[] = {Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
+  for (int i = 0; i < 7; ++i) *texts[i] = edits[i]->text().trimmed();
+  s.LHJustify = RadioButton2->isChecked() ? 2 : RadioButton3->isChecked() ? 3 : 1;
+  WriteSettings();
+  accept();
+}
+
+void TStationary::BtnCancelClick() { reject(); }
