@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <stdexcept>
 
+#include "data/BatchFile.h"
 #include "data/CodeBase.h"
 #include "data/DateText.h"
 #include "platform/Ui.h"
@@ -25,27 +25,16 @@ void AddBatchLabel(long customerNumber) {
     return;
   }
   QString path = BatchLabelPath();
-  QByteArray before;
+  bool append = false;
   if (!path.isEmpty()) {
-    const bool append = Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-                                          QStringLiteral("APPEND ADDRESS TO FILE? ") + kBatchLabelFile);
-    if (append) {
-      QFile old(path);
-      if (!old.open(QIODevice::ReadOnly)) {
-        Ui::get().information(QStringLiteral("Unable to save to: ") + kBatchLabelFile);
-        return;
-      }
-      before = old.readAll();
-    }
+    append = Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
+                               QStringLiteral("APPEND ADDRESS TO FILE? ") + kBatchLabelFile);
   } else {
     path = QDir(DataDirectory()).filePath(kBatchLabelFile);
   }
-  QSaveFile file(path);
-  const QByteArray line = PadLeft(customerNumber, 6).toLatin1() + "\r\n";
-  if (!file.open(QIODevice::WriteOnly) || file.write(before + line) != before.size() + line.size() ||
-      !file.commit()) {
+  QString error;
+  if (!WriteBatchLine(path, PadLeft(customerNumber, 6).toLatin1(), append, false, &error))
     Ui::get().information(QStringLiteral("Unable to save to: ") + kBatchLabelFile);
-  }
 }
 
 QStringList ReadBatchLabels() {
