@@ -3,10 +3,12 @@
 #ifdef TB_HAVE_DATA
 
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "DemoBusiness.h"
 #include "data/CodeBase.h"
+#include "data/FolderLock.h"
 #include "data/SupplyTables.h"
 #include "data/dbFiles.h"
 
@@ -57,8 +59,33 @@ bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
   return *rc != 2;  // bad usage: the caller prints the usage
 }
 
+// The folder a command writes into; empty for a command that only reads.
+static QString FolderWritten(const std::vector<std::string>& args) {
+  const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
+  const std::string& name = args.empty() ? std::string() : args[0];
+  if (name == "pack" && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
+  if (name == "index" && args.size() == 4) return QFileInfo(arg(2)).absolutePath();
+  if ((name == "init" || name == "reindex") && args.size() >= 2) return arg(args.size() - 1);
+  return QString();
+}
+
+bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<void>* hold) {
+  const QString folder = FolderWritten(args);
+  if (folder.isEmpty()) return true;
+  QString error;
+  std::shared_ptr<FolderLock> lock = HoldFolderForWriting(folder, &error);
+  if (!lock) {
+    Fail(error);
+    return false;
+  }
+  *hold = lock;
+  return true;
+}
+
 #else
 
 bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
+
+bool HoldFolderWritten(const std::vector<std::string>&, std::shared_ptr<void>*) { return true; }
 
 #endif

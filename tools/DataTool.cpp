@@ -27,6 +27,9 @@ int main(int argc, char** argv) {
     Usage();
     return 2;
   }
+  // Nothing is written under a running program.
+  std::shared_ptr<void> hold;
+  if (!HoldFolderWritten(args, &hold)) return 1;
   int rc = 0;
   if (RunEngineCommand(args, &rc)) return rc;
   if (RunDataCommand(args, &rc)) return rc;

@@ -12,6 +12,7 @@
 #include "customers/GroupLookup.h"
 #include "customers/NextNumber.h"
 #include "data/CodeBase.h"
+#include "data/RecordAppend.h"
 #include "data/DateText.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
@@ -224,8 +225,7 @@ void TCustomer::BtnSaveClick() {
   } else {
     const long number = NextFreeNumber(d, "ccno", Cust5.cuno);
     // A number wider than the field could not be stored.
-    if (number > LargestNumber(Cust5.cuno) || d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
+    if (number > LargestNumber(Cust5.cuno) || !AppendRecord(d)) {
       CustBuf.cuno = 0;
       Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
       return;

@@ -9,6 +9,7 @@
 
 #include "customers/NextNumber.h"
 #include "data/CodeBase.h"
+#include "data/RecordAppend.h"
 #include "data/DateText.h"
 #include "data/dbFiles.h"
 #include "platform/EnterMovesFocus.h"
@@ -116,8 +117,7 @@ void TGroupDef::BtnSaveClick() {
   if (GroupBuf.nGroup == 0) {
     const long number = NextFreeNumber(d, "nGroup", Groups.nGroup);
     // Group numbers are two digits wide: a 100th group cannot be numbered.
-    if (number > LargestNumber(Groups.nGroup) || d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
+    if (number > LargestNumber(Groups.nGroup) || !AppendRecord(d)) {
       Ui::get().information(kAppendFailed);
       return;
     }

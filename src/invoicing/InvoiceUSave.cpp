@@ -102,8 +102,8 @@ void TInvoice::BtnSaveClick() {
 }
 
 void TInvoice::BtnDeleteClick() {
-  if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                         QStringLiteral("Are you sure you want to delete this invoice?"))) {
+  if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
+                                    QStringLiteral("Are you sure you want to delete this invoice?"))) {
     return;
   }
   WaitCursor wait;

@@ -12,6 +12,7 @@
 
 #include "customers/FieldEdit.h"
 #include "data/CodeBase.h"
+#include "data/RecordAppend.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/AmountBox.h"
@@ -152,8 +153,7 @@ void TProdDef::BtnSaveClick() {
   if (CurrentProductRec > 0) {
     d4go(d, CurrentProductRec);
   } else {
-    if (d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
+    if (!AppendRecord(d)) {
       Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
       return;
     }

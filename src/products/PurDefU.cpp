@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
+#include "data/RecordAppend.h"
 #include "data/dbFiles.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
@@ -127,8 +128,7 @@ void TPurDef::BtnSaveClick() {
   if (CurrentPurchaseRec > 0) {
     d4go(d, CurrentPurchaseRec);
   } else {
-    if (d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
+    if (!AppendRecord(d)) {
       Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
       return;
     }

@@ -333,6 +333,8 @@ TEST_F(InvoiceCommandsTest, DeletingTheInvoicePacksItsItemsPaymentsAndHeader) {
     ui.expectConfirm(Ui::Buttons::OkCancel, kSureDelete, false);
     inv->BtnDelete->click();
     EXPECT_TRUE(inv->isVisible()) << "Cancel keeps the invoice";
+    EXPECT_EQ(ui.destructiveConfirmations(), QStringList({kSureDelete}))
+        << "Enter alone does not delete";
     ui.expectConfirm(kSureDelete, true);
     inv->BtnDelete->click();
     EXPECT_EQ(CurrentInvoiceRec, 1);

@@ -149,6 +149,17 @@ void TMain::FormShow() {
     return;
   }
 
+  // A second copy on the same folder would write over the first one's records.
+  folderLock_ = std::make_unique<FolderLock>();
+  if (!folderLock_->hold()) {
+    folderLock_.reset();
+    Ui::get().information(QString::fromLatin1(kFolderBusyMessage));
+    if (splash) splash->hide();
+    Starting = false;
+    EndProgram(1);
+    return;
+  }
+
   StartEngine();
   started_ = true;
   RebuildIndexes(true);
@@ -194,6 +205,7 @@ void TMain::FormClose() {
   if (DeletionsPending) PackAll();
   EndEngine();
   started_ = false;
+  folderLock_.reset();
   QCoreApplication::exit(0);
 }
 
