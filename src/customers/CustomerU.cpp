@@ -20,6 +20,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -219,6 +220,7 @@ void TCustomer::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Please Select Customer Group"));
     return;
   }
+  if (!ConfirmStorableEntries(this)) return;
   DATA4* d = Cust5.d;
   if (CurrentCustomerRec > 0) {
     d4go(d, CurrentCustomerRec);

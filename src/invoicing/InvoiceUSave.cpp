@@ -2,9 +2,11 @@
 #include <QLineEdit>
 
 #include "data/CodeBase.h"
+#include "data/FieldFit.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceSave.h"
 #include "invoicing/InvoiceU.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
 
@@ -33,6 +35,20 @@ void TInvoice::BtnSaveClick() {
   copyControlsToInvoice();
   const QList<ItemRecord> items = ItemRecordsOf(ItemList);
   const QList<PaymentRecord> payments = PaymentRecordsOf(PaymentList);
+  // Nothing is written unless every number fits its field.
+  QList<NumberForField> numbers = NumbersOf(CurrentInvoice);
+  for (ItemRecord item : items) {
+    item.IvNo = CurrentInvoice.IvNo;
+    numbers << NumbersOf(item);
+  }
+  for (PaymentRecord payment : payments) {
+    payment.IvNo = CurrentInvoice.IvNo;
+    numbers << NumbersOf(payment);
+  }
+  if (!NumbersFit(numbers)) return;
+  QStringList itemTexts;
+  for (const ItemRecord& item : items) itemTexts << item.PrID << item.PDesc << item.IComm;
+  if (!ConfirmStorableEntries(this, itemTexts)) return;
   code4errorCode(cb, 0);
 
   if (indexesInDoubt_) RebuildInvoiceIndexes();

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
+#include "data/FieldFit.h"
 #include "data/RecordAppend.h"
 #include "data/dbFiles.h"
 #include "platform/AmountBox.h"
@@ -17,6 +18,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "products/FormParts.h"
 #include "products/ProductCodes.h"
@@ -123,6 +125,11 @@ void TPurDef::BtnSaveClick() {
   const TDate date = CenturyWindow(MaskEdit1->date());
   const double quantity = MaskEdit2->value();
   const double cost = MaskEdit3->value();
+  PurchaseRecord fit = PurBuf;
+  fit.PURQty = quantity;
+  fit.PURCost = cost;
+  if (!NumbersFit(NumbersOf(fit))) return;
+  if (!ConfirmStorableEntries(this)) return;
 
   DATA4* d = Pur5.d;
   if (CurrentPurchaseRec > 0) {

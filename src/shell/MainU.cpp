@@ -21,6 +21,7 @@
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
+#include "platform/EnterPressesButtons.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
@@ -51,6 +52,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   BuildForm();
   ConnectCommands();
   connect(qApp, &QApplication::focusChanged, this, &TMain::FocusMoved);
+  EnterPressesButtons::install(qApp);
   SetProgressSink(this);
   adjustSize();
 }

@@ -21,7 +21,7 @@ int main(int argc, char* argv[]) {
   UseUserLocale();
   Ui::useRealDriver();
   InstallFatalHook();
-  PrinterChoice::selectSystemDefault();
+  PrinterChoice::selectRemembered();
 
   CreateWindows();
   TMain* main = Windows().Main;
