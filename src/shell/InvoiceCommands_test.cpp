@@ -247,8 +247,8 @@ TEST_F(InvoiceCommandsTest, SaveWithANumberTooWideForItsFieldWritesNothing) {
   steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
   steps<TPickProd>({chooseRow<TPickProd>(1)});
   steps<TItemDef>({[](TItemDef* d) {
-    d->MaskEdit1->setValue(999999.99);
-    d->MaskEdit2->setValue(99999.99);
+    d->MaskEdit1->setValue(99999.99);   // the largest price the box takes
+    d->MaskEdit2->setValue(999999.99);  // and quantity
     d->BtnSave->click();
   }});
   steps<TInvoice>({[this](TInvoice* inv) {
