@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
