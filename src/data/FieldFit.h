@@ -5,30 +5,40 @@
 #ifndef DATA_FIELDFIT_H
 #define DATA_FIELDFIT_H
 
-#include <QList>
 #include <QString>
+#include <type_traits>
+#include <variant>
 
-#include "data/dbFiles.h"
+#include "data/RecordFields.h"
 
-struct NumberForField {
-  FIELD4* field;
-  double value;
-};
+// The message naming value and field when the field cannot hold it; empty
+// when it can (or the field holds no number).
+QString Misfit(FIELD4* field, double value);
 
-// The message naming the first value that its field cannot hold; empty
-// when every value fits.
-QString FirstMisfit(const QList<NumberForField>& values);
+// The message for the first number of the buffer b that its field in t
+// cannot hold, walking the buffer's field description; empty when all fit.
+template <class Table, class Record>
+QString FirstMisfit(const Table& t, const Record& b, FieldList<Table, Record> fields) {
+  for (const auto& f : fields) {
+    QString misfit;
+    std::visit(
+        [&](auto m) {
+          using M = decltype(m);
+          if constexpr (std::is_same_v<M, double Record::*> || std::is_same_v<M, long Record::*>) {
+            misfit = Misfit(t.*f.field, double(b.*m));
+          } else if constexpr (std::is_same_v<M, int Record::*>) {
+            if (f.kind != FieldKind::Date) misfit = Misfit(t.*f.field, double(b.*m));
+          }
+        },
+        f.member);
+    if (!misfit.isEmpty()) return misfit;
+  }
+  return QString();
+}
 
-// For an editor's Save, before the first write: true when every value fits;
-// otherwise the message is shown (one information box) and false returned,
-// and nothing may be written.
-bool NumbersFit(const QList<NumberForField>& values);
-
-// The numbers a record buffer writes into its open table.
-QList<NumberForField> NumbersOf(const InvoiceRecord& invoice);
-QList<NumberForField> NumbersOf(const ItemRecord& item);
-QList<NumberForField> NumbersOf(const PaymentRecord& payment);
-QList<NumberForField> NumbersOf(const ProductRecord& product);
-QList<NumberForField> NumbersOf(const PurchaseRecord& purchase);
+// For an editor's Save, before the first write: true when misfit is empty;
+// otherwise it is shown (one information box) and false returned, and
+// nothing may be written.
+bool FitsOrSay(const QString& misfit);
 
 #endif  // DATA_FIELDFIT_H

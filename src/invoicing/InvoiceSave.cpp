@@ -3,9 +3,9 @@
 #include <functional>
 #include <stdexcept>
 
-#include "customers/NextNumber.h"
 #include "data/CodeBase.h"
-#include "data/RecordAppend.h"
+#include "data/NextNumber.h"
+#include "data/RecordSave.h"
 #include "tbengine/inspect.h"
 
 namespace {

@@ -11,8 +11,9 @@
 
 #include <QList>
 
-#include "data/RecordAppend.h"
+#include "data/RecordSave.h"
 #include "data/dbFiles.h"
+#include "data/RecordSave.h"
 
 // One above the highest invoice number in INV5 (tag Inv selected); 1 for an
 // empty table. Gaps are never reused. INV5 is left on its last record.

@@ -36,16 +36,16 @@ void TInvoice::BtnSaveClick() {
   const QList<ItemRecord> items = ItemRecordsOf(ItemList);
   const QList<PaymentRecord> payments = PaymentRecordsOf(PaymentList);
   // Nothing is written unless every number fits its field.
-  QList<NumberForField> numbers = NumbersOf(CurrentInvoice);
+  QString misfit = FirstMisfit(Inv5, CurrentInvoice, InvoiceFields());
   for (ItemRecord item : items) {
     item.IvNo = CurrentInvoice.IvNo;
-    numbers << NumbersOf(item);
+    if (misfit.isEmpty()) misfit = FirstMisfit(Itm5, item, ItemFields());
   }
   for (PaymentRecord payment : payments) {
     payment.IvNo = CurrentInvoice.IvNo;
-    numbers << NumbersOf(payment);
+    if (misfit.isEmpty()) misfit = FirstMisfit(Pmt, payment, PaymentFields());
   }
-  if (!NumbersFit(numbers)) return;
+  if (!FitsOrSay(misfit)) return;
   QStringList itemTexts;
   for (const ItemRecord& item : items) itemTexts << item.PrID << item.PDesc << item.IComm;
   if (!ConfirmStorableEntries(this, itemTexts)) return;

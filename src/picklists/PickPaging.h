@@ -7,8 +7,8 @@
 // Only ten records are read per fill, whatever the size of the table, and a
 // record's place in the order is found from the engine's position estimate,
 // so large tables are browsed without being read whole.
-#ifndef CUSTOMERS_PICKPAGING_H
-#define CUSTOMERS_PICKPAGING_H
+#ifndef PICKLISTS_PICKPAGING_H
+#define PICKLISTS_PICKPAGING_H
 
 #include <QByteArray>
 #include <QString>
@@ -94,4 +94,4 @@ class PickPaging {
   QString lastSeekText_;
 };
 
-#endif  // CUSTOMERS_PICKPAGING_H
+#endif  // PICKLISTS_PICKPAGING_H

@@ -1,4 +1,4 @@
-#include "data/RecordAppend.h"
+#include "data/RecordSave.h"
 
 #include <cerrno>
 
