@@ -18,8 +18,8 @@ namespace {
 // button, Cancel, and a picture button.
 class EnterPressesButtonsTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { EnterPressesButtons::install(EnsureTestApplication()); }
   void SetUp() override {
-    EnterPressesButtons::install(EnsureTestApplication());
     auto* layout = new QVBoxLayout(&dialog);
     field = new QLineEdit(&dialog);
     save = new QPushButton("Save", &dialog);
