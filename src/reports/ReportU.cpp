@@ -34,6 +34,8 @@ class ReportPage : public QWidget {
   }
 
  protected:
+  // The wheel over the report scrolls the window.
+  void wheelEvent(QWheelEvent* event) override { owner_->wheelEvent(event); }
   void paintEvent(QPaintEvent*) override {
     try {
       owner_->FormPaint();
