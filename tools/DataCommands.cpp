@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "DemoBusiness.h"
@@ -13,6 +14,7 @@
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
 #include "data/EarlierData.h"
+#include "data/FolderLock.h"
 #include "data/SupplyTables.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
@@ -203,9 +205,34 @@ bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
   return *rc != 2 || args[0] == "backup" || args[0] == "restore" || args[0] == "convert";
 }
 
+// The folder a command writes into; empty for a command that only reads.
+static QString FolderWritten(const std::vector<std::string>& args) {
+  const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
+  const std::string& name = args.empty() ? std::string() : args[0];
+  if (name == "pack" && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
+  if (name == "index" && args.size() == 4) return QFileInfo(arg(2)).absolutePath();
+  if ((name == "init" || name == "reindex") && args.size() >= 2) return arg(args.size() - 1);
+  return QString();
+}
+
+bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<void>* hold) {
+  const QString folder = FolderWritten(args);
+  if (folder.isEmpty()) return true;
+  QString error;
+  std::shared_ptr<FolderLock> lock = HoldFolderForWriting(folder, &error);
+  if (!lock) {
+    Fail(error);
+    return false;
+  }
+  *hold = lock;
+  return true;
+}
+
 #else
 
 bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
 bool PrepareDataCommand(const std::vector<std::string>&, int*) { return true; }
+
+bool HoldFolderWritten(const std::vector<std::string>&, std::shared_ptr<void>*) { return true; }
 
 #endif

@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 
+#include "data/FolderLock.h"
 #include "tbengine/engine.h"
 
 namespace fs = std::filesystem;
@@ -31,6 +35,19 @@ class DataToolTest : public ::testing::Test {
                             (root / "out.txt").string() + "' 2>&1";
     const int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string Output() const {
+    std::ifstream in(root / "out.txt");
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  // Every file of the folder with its bytes.
+  std::map<std::string, std::string> Files() const {
+    std::map<std::string, std::string> files;
+    for (const auto& e : fs::directory_iterator(dir)) {
+      std::ifstream in(e.path(), std::ios::binary);
+      files[e.path().filename().string()] = std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    return files;
   }
   std::string Dir() const { return "'" + dir.string() + "'"; }
   int Count(const std::string& ext) const {
@@ -127,6 +144,40 @@ TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
   EXPECT_TRUE(fs::exists(dir / "INV5.cgp"));
   EXPECT_EQ(Count(".ntx"), ntx);
   EXPECT_EQ(Tool("check " + Dir()), 0);
+}
+
+// The test holds the folder as the running program does; the tool is a
+// second process.
+TEST_F(DataToolTest, WritingCommandsKeepOffAFolderTheProgramHolds) {
+  ASSERT_EQ(Tool("init --demo " + Dir()), 0);
+  fs::remove(dir / "czip.ntx");
+  FolderLock program(QString::fromStdString(dir.string()));
+  ASSERT_TRUE(program.hold());
+  const auto before = Files();
+  const std::string busy = "Tallowby is already running on this data folder.";
+  for (const std::string& command :
+       {"reindex " + Dir(), "pack '" + (dir / "CUST5.DBF").string() + "'",
+        "index '" + (dir / "CUST5.DBF").string() + "' '" + (dir / "czip.ntx").string() + "' ZIP"}) {
+    SCOPED_TRACE(command);
+    EXPECT_EQ(Tool(command), 1);
+    const std::string out = Output();
+    EXPECT_NE(out.find(busy), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1) << "one line: " << out;
+  }
+  EXPECT_EQ(Files(), before) << "nothing was written";
+  EXPECT_EQ(Tool("dump '" + (dir / "CUST5.DBF").string() + "'"), 0) << "reading goes ahead";
+
+  program.release();
+  EXPECT_EQ(Tool("reindex " + Dir()), 0);
+  EXPECT_TRUE(fs::exists(dir / "czip.ntx"));
+}
+
+TEST_F(DataToolTest, InitKeepsOffAnEmptyFolderTheProgramHolds) {
+  fs::create_directories(dir);
+  FolderLock program(QString::fromStdString(dir.string()));
+  ASSERT_TRUE(program.hold());
+  EXPECT_EQ(Tool("init " + Dir()), 1);
+  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 0);
 }
 
 }  // namespace

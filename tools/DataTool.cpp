@@ -1,6 +1,7 @@
 // tallowby-db: a small command-line tool over the engine and the data layer,
 // for users, support and tests. Output is stable and machine-readable.
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ int main(int argc, char** argv) {
   }
   int rc = 0;
   if (!PrepareDataCommand(args, &rc)) return rc;
+  // Nothing is written under a running program.
+  std::shared_ptr<void> hold;
+  if (!HoldFolderWritten(args, &hold)) return 1;
   if (RunEngineCommand(args, &rc)) return rc;
   if (RunDataCommand(args, &rc)) return rc;
   Usage(stderr);

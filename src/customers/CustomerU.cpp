@@ -21,6 +21,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -213,6 +214,7 @@ void TCustomer::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Please Select Customer Group"));
     return;
   }
+  if (!ConfirmStorableEntries(this)) return;
   DATA4* d = Cust5.d;
   const bool isNew = CurrentCustomerRec <= 0;
   const long number = isNew ? NextFreeNumber(d, "ccno", Cust5.cuno) : CustBuf.cuno;

@@ -63,6 +63,26 @@ TEST_F(CustomerTest, FirstCustomerNeedsAGroupAndGetsNumberOne) {
   closeAndCheck();
 }
 
+TEST_F(CustomerTest, TextTheTableCannotHoldIsNamedBeforeSaving) {
+  show(0);
+  pickFirstGroup();
+  customer->BtnGroup->click();
+  customer->Edit4->setText(QString::fromUtf8("Łódź"));
+  customer->Memo1->setPlainText(QString::fromUtf8("ul. Źródlana ?"));
+  const QString question = QString::fromUtf8(
+      "These characters cannot be stored and will become \"?\": Ł ź Ź\r\nSave anyway?");
+  ui.expectConfirm(Ui::Buttons::OkCancel, question, false);
+  customer->BtnSave->click();
+  EXPECT_TRUE(customer->isVisible()) << "Cancel goes back to the editor";
+  EXPECT_EQ(d4recCountDo(Cust5.d), 0) << "nothing written";
+
+  ui.expectConfirm(Ui::Buttons::OkCancel, question, true);
+  customer->BtnSave->click();
+  EXPECT_FALSE(customer->isVisible());
+  EXPECT_EQ(CustomerAt(1).last.trimmed(), QString::fromUtf8("?ód?"));
+  closeAndCheck();
+}
+
 TEST_F(CustomerTest, NewCustomerTakesTheLowestGapInTheNumbers) {
   for (long n : {4, 1, 2}) addCustomer(n, "X", "", 1);
   show(0);

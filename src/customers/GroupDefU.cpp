@@ -17,6 +17,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -106,6 +107,7 @@ void TGroupDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Can't Save Blank Name"));
     return;
   }
+  if (!ConfirmStorableEntries(this)) return;
   GroupBuf.cGroup = Edit2->text();
   DATA4* d = Groups.d;
   if (GroupBuf.nGroup == 0) {

@@ -1,11 +1,14 @@
 #include "customers/PickCustU.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "customers/TestSupport.h"
 #include "data/Settings.h"
@@ -148,6 +151,31 @@ TEST_F(PickCustTest, PagingKeysKeepTheHighlightOnItsRow) {
   EXPECT_EQ(records(*pickCust), recs.mid(0, 10));
   key(Qt::Key_Right);  // the hidden column stays hidden
   EXPECT_EQ(grid()->currentColumn(), 0);
+}
+
+TEST_F(PickCustTest, WheelOverTheGridOrItsBarMovesAsTheArrowKeysDo) {
+  addNumberedCustomers(40);
+  const QList<long> recs = order();
+  show(0);
+  const int lines = QApplication::wheelScrollLines();
+  ASSERT_GE(lines, 1);
+  const auto wheel = [](QWidget* over, int delta) {
+    const QPointF at(over->width() / 2, over->height() / 2);
+    QWheelEvent e(at, over->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(over, &e);
+  };
+  wheel(grid()->viewport(), -120);
+  EXPECT_EQ(pickCust->currentRow(), 1 + lines) << "one notch: the desktop's lines";
+  EXPECT_EQ(records(*pickCust), recs.mid(0, 10));
+  // A touchpad sends parts of a notch; together they make one.
+  for (int i = 0; i < 4; ++i) wheel(grid()->viewport(), 30);
+  EXPECT_EQ(pickCust->currentRow(), 1);
+  // Past the last row the list pages on, as Down does there.
+  for (int i = 0; i < 10; ++i) wheel(pickCust->ScrollBar1, -120);
+  const int down = 10 * lines - 9;  // the steps beyond row 10
+  EXPECT_EQ(pickCust->currentRow(), 10);
+  EXPECT_EQ(records(*pickCust), recs.mid(std::min(down, 30), 10));
 }
 
 TEST_F(PickCustTest, ThumbReleasePagesButDraggingDoesNot) {

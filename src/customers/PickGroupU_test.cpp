@@ -40,9 +40,10 @@ TEST_F(PickGroupTest, ListsNamesInNameOrderAndSelectsTheCallersGroup) {
   show(static_cast<int>(retail));
 
   EXPECT_EQ(pickGroup->windowTitle(), "PickGroup");
-  // Names as stored, padded to the field; a deleted one marked after them.
+  // Names as stored, padded to the field; a deleted one marked right after
+  // its name, where the list shows it.
   EXPECT_EQ(lines(*pickGroup),
-            QStringList({QString("Export").leftJustified(59) + "<DELETED>",
+            QStringList({QString("Export <DELETED>"),
                          QString("retail").leftJustified(59), QString("Wholesale").leftJustified(59)}));
   EXPECT_EQ(selectedLine(), "retail");
   EXPECT_EQ(CurrentGroupRec, -1);  // until a button chooses

@@ -32,6 +32,17 @@ QByteArray ToCp1252(const QString& text) {
   return out;
 }
 
+QString Unstorable(const QStringList& texts) {
+  QList<char32_t> seen;
+  for (const QString& text : texts) {
+    for (char32_t c : text.toUcs4()) {
+      // A "?" typed as such is stored as it is.
+      if (Encode(c) == '?' && c != U'?' && !seen.contains(c)) seen << c;
+    }
+  }
+  return QString::fromUcs4(seen.constData(), seen.size());
+}
+
 QString FromCp1252(const QByteArray& bytes) {
   QString out;
   out.reserve(bytes.size());

@@ -6,8 +6,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 QByteArray ToCp1252(const QString& text);
+// The characters of texts that would be stored as "?", each once, in the
+// order they first appear.
+QString Unstorable(const QStringList& texts);
 QString FromCp1252(const char* bytes);
 QString FromCp1252(const QByteArray& bytes);
 

@@ -110,8 +110,8 @@ void PackAll() {
 }
 
 bool EraseAll() {
-  if (!Ui::get().confirm(Ui::Kind::Warning, Ui::Buttons::OkCancel,
-                         QStringLiteral("WARNING: You are about to erase all of your existing data."))) {
+  if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel,
+                                    QStringLiteral("WARNING: You are about to erase all of your existing data."))) {
     return false;
   }
   code4accessMode(cb, OPEN4DENY_WRITE);

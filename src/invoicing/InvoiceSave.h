@@ -11,6 +11,7 @@
 
 #include <QList>
 
+#include "data/RecordSave.h"
 #include "data/dbFiles.h"
 #include "data/RecordSave.h"
 

@@ -2,9 +2,11 @@
 #include <QLineEdit>
 
 #include "data/CodeBase.h"
+#include "data/FieldFit.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceSave.h"
 #include "invoicing/InvoiceU.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
 
@@ -33,6 +35,20 @@ void TInvoice::BtnSaveClick() {
   copyControlsToInvoice();
   const QList<ItemRecord> items = ItemRecordsOf(ItemList);
   const QList<PaymentRecord> payments = PaymentRecordsOf(PaymentList);
+  // Nothing is written unless every number fits its field.
+  QString misfit = FirstMisfit(Inv5, CurrentInvoice, InvoiceFields());
+  for (ItemRecord item : items) {
+    item.IvNo = CurrentInvoice.IvNo;
+    if (misfit.isEmpty()) misfit = FirstMisfit(Itm5, item, ItemFields());
+  }
+  for (PaymentRecord payment : payments) {
+    payment.IvNo = CurrentInvoice.IvNo;
+    if (misfit.isEmpty()) misfit = FirstMisfit(Pmt, payment, PaymentFields());
+  }
+  if (!FitsOrSay(misfit)) return;
+  QStringList itemTexts;
+  for (const ItemRecord& item : items) itemTexts << item.PrID << item.PDesc << item.IComm;
+  if (!ConfirmStorableEntries(this, itemTexts)) return;
   code4errorCode(cb, 0);
 
   if (indexesInDoubt_) RebuildInvoiceIndexes();
@@ -102,8 +118,8 @@ void TInvoice::BtnSaveClick() {
 }
 
 void TInvoice::BtnDeleteClick() {
-  if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                         QStringLiteral("Are you sure you want to delete this invoice?"))) {
+  if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
+                                    QStringLiteral("Are you sure you want to delete this invoice?"))) {
     return;
   }
   WaitCursor wait;

@@ -12,6 +12,7 @@
 #include "data/DateText.h"
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
+#include "platform/Caption.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
@@ -101,8 +102,8 @@ void TItemDef::showEvent(QShowEvent* event) {
 }
 
 void TItemDef::FormShow() {
-  CheckBox1->setText(Settings().ShipLine.trimmed());
-  CheckBox2->setText(Settings().TaxLine.trimmed());
+  CheckBox1->setText(LiteralCaption(Settings().ShipLine.trimmed()));
+  CheckBox2->setText(LiteralCaption(Settings().TaxLine.trimmed()));
   layout()->activate();  // room for the captions before the dialog is drawn
   ItemDefResult = 3;
   Edit2->setFocus();

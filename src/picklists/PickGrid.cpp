@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cstdlib>
 
 #include "platform/HandlerGuard.h"
 
@@ -55,12 +57,14 @@ PickGridForm::PickGridForm(const Shape& shape, QWidget* parent)
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->setTabKeyNavigation(false);
   StringGrid1->installEventFilter(this);
+  StringGrid1->viewport()->installEventFilter(this);
 
   ScrollBar1 = new QScrollBar(Qt::Vertical, gridArea_);
   ScrollBar1->setObjectName("ScrollBar1");
   ScrollBar1->setRange(0, 100);
   ScrollBar1->setPageStep(10);
   ScrollBar1->setSingleStep(1);
+  ScrollBar1->installEventFilter(this);
 
   SeekLabel = new QLabel(QStringLiteral("Seek:"), this);
   Edit1 = new QLineEdit(this);
@@ -259,7 +263,22 @@ bool PickGridForm::eventFilter(QObject* watched, QEvent* event) {
     RunGuarded([&] { handled = StringGrid1KeyDown(static_cast<QKeyEvent*>(event)); });
     return handled;
   }
+  if ((watched == StringGrid1->viewport() || watched == ScrollBar1) && event->type() == QEvent::Wheel) {
+    RunGuarded([&] { StringGrid1Wheel(static_cast<QWheelEvent*>(event)); });
+    return true;
+  }
   return QDialog::eventFilter(watched, event);
+}
+
+void PickGridForm::StringGrid1Wheel(QWheelEvent* event) {
+  event->accept();
+  constexpr int kNotch = 120;  // QWheelEvent's eighths of a degree per notch
+  wheelRest_ += event->angleDelta().y();
+  const int notches = wheelRest_ / kNotch;
+  wheelRest_ -= notches * kNotch;
+  const int steps = std::abs(notches) * QApplication::wheelScrollLines();
+  QKeyEvent key(QEvent::KeyPress, notches > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+  for (int i = 0; i < steps; ++i) StringGrid1KeyDown(&key);
 }
 
 // The grid keeps the highlight on the same row when a key pages, so Down on

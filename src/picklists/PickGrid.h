@@ -28,6 +28,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollBar;
 class QTableWidget;
+class QWheelEvent;
 
 class PickGridForm : public QDialog {
   Q_OBJECT
@@ -106,6 +107,9 @@ class PickGridForm : public QDialog {
  private:
   // Paging and choosing keys of the grid; true when the key was handled.
   bool StringGrid1KeyDown(QKeyEvent* event);
+  // The wheel (or a touchpad) over the grid or its bar moves as the arrow
+  // keys do: the desktop's lines per notch, each an Up or Down key.
+  void StringGrid1Wheel(QWheelEvent* event);
   void layOut();
   void setCurrentDataRow(int row);
 
@@ -115,6 +119,7 @@ class PickGridForm : public QDialog {
   QHBoxLayout* seekRow_ = nullptr;
   int filledRows_ = 0;
   bool filling_ = false;  // no row details while the rows are rewritten
+  int wheelRest_ = 0;     // a touchpad's part of a notch, kept for the next event
 };
 
 #endif  // PICKLISTS_PICKGRID_H

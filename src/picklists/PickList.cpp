@@ -12,6 +12,11 @@
 namespace {
 const QString kDeleted = QStringLiteral("<DELETED>");
 
+QString WithoutPadding(QString name) {
+  while (name.endsWith(' ')) name.chop(1);
+  return name;
+}
+
 QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setObjectName(name);
@@ -70,7 +75,9 @@ void PickListForm::FormShow() {
     const bool deleted = d4deleted(d) == 1;
     if (d4recNo(d) == currentRecord()) chosenLine = names.size();
     names << name;
-    ListBox1->addItem(deleted ? name + kDeleted : name);
+    // The marker right after the name, not past the field's padding where
+    // the list cannot show it.
+    ListBox1->addItem(deleted ? WithoutPadding(name) + ' ' + kDeleted : name);
   }
   linesLoaded(names);
   if (ListBox1->count() > 0) ListBox1->setCurrentRow(chosenLine);

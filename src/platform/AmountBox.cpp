@@ -1,6 +1,9 @@
 #include "platform/AmountBox.h"
 
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <algorithm>
 
 #include "data/DateText.h"
 #include "platform/HandlerGuard.h"
@@ -52,9 +55,34 @@ void AmountBox::setText(const QString& text) {
   const QString number = text.trimmed();
   int whole = int(number.indexOf(DecimalSeparator()));
   if (whole < 0) whole = int(number.size());
-  if (whole > integerPositions_) applyMask(whole);
+  // Wide enough for this number, and no wider than the box's own mask needs.
+  const int positions = std::max(whole, IntegerPositions(editMask_));
+  if (positions != integerPositions_) applyMask(positions);
   MaskedBox::setText(text);
+  fitWidth();
   judgeColour();
+}
+
+void AmountBox::fitWidth() {
+  QStyleOptionFrame option;
+  initStyleOption(&option);
+  constexpr int kInnerMargins = 4;  // QLineEdit's own two pixels each side
+  const int textWidth = fontMetrics().horizontalAdvance(displayText()) + kInnerMargins;
+  const int needed =
+      style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(textWidth, height()), this).width();
+  const int designedMax = widened_ ? designedMax_ : maximumWidth();
+  if (needed > designedMax) {
+    if (!widened_) {
+      designedMin_ = minimumWidth();
+      designedMax_ = maximumWidth();
+      widened_ = true;
+    }
+    setFixedWidth(needed);
+  } else if (widened_) {
+    widened_ = false;
+    setMinimumWidth(designedMin_);
+    setMaximumWidth(designedMax_);
+  }
 }
 
 void AmountBox::setValue(double v) { setText(FormatFloat(format(), v)); }

@@ -19,7 +19,8 @@ class AmountBox : public MaskedBox {
   AmountBox(const QString& editMask, const char* format, QWidget* parent = nullptr);
 
   // Shows text (a number set out by the format); a number longer than the
-  // mask's digit positions widens the mask rather than losing digits.
+  // mask's digit positions widens the mask rather than losing digits, and
+  // the next shorter one returns the box to its own mask.
   void setText(const QString& text);
   // Shows value with the box's format.
   void setValue(double value);
@@ -43,12 +44,17 @@ class AmountBox : public MaskedBox {
  private:
   void applyMask(int integerPositions);
   void judgeColour();
+  // A number wider than the box's designed width widens the box so every
+  // digit is in view; a number that fits returns it to that width.
+  void fitWidth();
 
   QString editMask_;  // with "." for the decimal separator
   QByteArray format_;
   int integerPositions_ = 0;
   bool colouring_ = true;
   bool red_ = false;
+  bool widened_ = false;
+  int designedMin_ = 0, designedMax_ = 0;
 };
 
 #endif  // PLATFORM_AMOUNTBOX_H

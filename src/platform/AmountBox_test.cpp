@@ -123,6 +123,22 @@ TEST_F(AmountBoxTest, NumberLongerThanTheMaskKeepsAllItsDigits) {
   EXPECT_EQ(box->text(), "3.25");
 }
 
+TEST_F(AmountBoxTest, BoxWidenedForALongNumberReturnsToItsOwnMaskAndWidth) {
+  box->setFixedWidth(box->fontMetrics().horizontalAdvance("00000000") + 12);
+  const int designed = box->width();
+  box->setValue(34.84);
+  const QString mask = box->inputMask(), shown = box->displayText();
+  box->setValue(999999999.99);
+  EXPECT_EQ(box->text(), "999999999.99");
+  EXPECT_GE(box->contentsRect().width(), box->fontMetrics().horizontalAdvance("999999999.99"))
+      << "every digit in view";
+  box->setValue(34.84);
+  EXPECT_EQ(box->inputMask(), mask);
+  EXPECT_EQ(box->displayText(), shown);
+  EXPECT_EQ(box->boxText(), "   34.84");
+  EXPECT_EQ(box->width(), designed);
+}
+
 TEST_F(AmountBoxTest, ReadOnlyBoxIsNeitherCheckedNorReformatted) {
   box->setReadOnly(true);
   box->setText("");

@@ -1,5 +1,6 @@
 #include "platform/MaskedBox.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 
@@ -42,6 +43,8 @@ bool MaskedBox::leave() {
 namespace {
 // Focus that comes and goes with the window or a menu, not with the user
 // moving between the window's controls.
+constexpr const char* kUnchecked = "leavesBoxesUnchecked";
+
 bool WindowOnly(const QFocusEvent* event) {
   return event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
 }
@@ -59,10 +62,16 @@ void MaskedBox::focusInEvent(QFocusEvent* event) {
   }
 }
 
+void MaskedBox::leaveUncheckedFor(QWidget* target) { target->setProperty(kUnchecked, true); }
+
 void MaskedBox::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
   // Leaving the window (another window, a menu) is not leaving the box.
-  if (!WindowOnly(event)) leave();
+  if (WindowOnly(event)) return;
+  // The focus has already moved on when the box hears that it lost it.
+  const QWidget* next = QApplication::focusWidget();
+  if (next && next->property(kUnchecked).toBool()) return;
+  leave();
 }
 
 void MaskedBox::keyPressEvent(QKeyEvent* event) {

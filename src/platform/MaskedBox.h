@@ -23,6 +23,10 @@ class MaskedBox : public QLineEdit {
   // the box accepted its text.
   bool leave();
 
+  // Moving the focus from a box to target (a Cancel button) runs no check:
+  // whatever the box holds is about to be thrown away.
+  static void leaveUncheckedFor(QWidget* target);
+
  signals:
   // The focus left the box and the box's own check passed: the window's
   // MaskEdit…Exit handler runs now.

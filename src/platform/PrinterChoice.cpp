@@ -1,11 +1,14 @@
 #include "platform/PrinterChoice.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QSettings>
 
 #include "platform/PainterCanvas.h"
 #include "platform/Ui.h"
@@ -35,9 +38,54 @@ std::unique_ptr<QPrinter> systemDefault() {
   return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+// Where the choice of Printer Setup outlives the run: the user's settings,
+// not the data folder, as printers belong to the machine.
+QSettings Remembered() { return QSettings(QStringLiteral("Tallowby"), QStringLiteral("Tallowby")); }
+
+void remember(const QPrinter& p) {
+  QSettings s = Remembered();
+  s.beginGroup(QStringLiteral("Printer"));
+  const bool pdf = p.outputFormat() == QPrinter::PdfFormat;
+  s.setValue(QStringLiteral("Pdf"), pdf);
+  s.setValue(QStringLiteral("Name"), pdf ? p.outputFileName() : p.printerName());
+  s.setValue(QStringLiteral("Landscape"), p.pageLayout().orientation() == QPageLayout::Landscape);
+  s.setValue(QStringLiteral("Paper"), int(p.pageLayout().pageSize().id()));
+  s.endGroup();
+  s.sync();
+}
+
 }  // namespace
 
 namespace PrinterChoice {
+
+QPageSize::PageSizeId localePaper() {
+  const QLocale::Territory t = QLocale().territory();
+  return t == QLocale::UnitedStates || t == QLocale::Canada ? QPageSize::Letter : QPageSize::A4;
+}
+
+void selectRemembered() {
+  QSettings s = Remembered();
+  s.beginGroup(QStringLiteral("Printer"));
+  const QString name = s.value(QStringLiteral("Name")).toString();
+  const bool pdf = s.value(QStringLiteral("Pdf")).toBool();
+  const bool landscape = s.value(QStringLiteral("Landscape")).toBool();
+  const int paper = s.value(QStringLiteral("Paper"), -1).toInt();
+  s.endGroup();
+  if (name.isEmpty()) return selectSystemDefault();
+  if (pdf) {
+    if (!QFileInfo(name).absoluteDir().exists()) return selectSystemDefault();
+    selectPdf(name);
+  } else {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull()) return selectSystemDefault();
+    releaseAtExit();
+    current() = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+  }
+  QPrinter* p = printer();
+  p->setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+  if (paper >= 0 && paper < QPageSize::Custom)
+    p->setPageSize(QPageSize(static_cast<QPageSize::PageSizeId>(paper)));
+}
 
 bool hasPrinter() { return current() != nullptr; }
 
@@ -52,6 +100,7 @@ void selectPdf(const QString& path) {
   auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
   p->setOutputFormat(QPrinter::PdfFormat);
   p->setOutputFileName(path);
+  p->setPageSize(QPageSize(localePaper()));
   releaseAtExit();
   current() = std::move(p);
 }
@@ -80,6 +129,7 @@ bool setupDialog(QWidget* parent) {
     QString path = Ui::get().saveFileName(parent, "Print to PDF File", start, "PDF files (*.pdf)", "pdf");
     if (path.isEmpty()) return false;
     selectPdf(path);
+    remember(*printer());
     return true;
   }
   std::unique_ptr<QPrinter> fresh;
@@ -96,6 +146,7 @@ bool setupDialog(QWidget* parent) {
     releaseAtExit();
     current() = std::move(fresh);
   }
+  remember(*printer());
   return true;
 }
 

@@ -1,9 +1,11 @@
-// The current printer: the system's default printer at start, changed by
-// Printer Setup; "no printer" when none is installed. A PDF file counts as a
-// printer. Tests set it.
+// The current printer: the one chosen in Printer Setup at an earlier run
+// (remembered in the user's settings) or else the system's default printer,
+// changed by Printer Setup; "no printer" when none is installed. A PDF file
+// counts as a printer. Tests set it.
 #ifndef PLATFORM_PRINTERCHOICE_H
 #define PLATFORM_PRINTERCHOICE_H
 
+#include <QPageSize>
 #include <QString>
 #include <memory>
 
@@ -18,8 +20,15 @@ bool hasPrinter();
 QPrinter* printer();
 // Chooses the system's default printer (none when no printer is installed).
 void selectSystemDefault();
-// Chooses printing into a PDF file.
+// Chooses the printer or PDF file last chosen in Printer Setup, with its
+// orientation and paper; the system's default when nothing was chosen yet
+// or that printer (the PDF file's folder) is gone.
+void selectRemembered();
+// Chooses printing into a PDF file, on the paper of the user's locale:
+// Letter in the United States and Canada, A4 elsewhere.
 void selectPdf(const QString& path);
+// That paper.
+QPageSize::PageSizeId localePaper();
 // No printer.
 void selectNone();
 // "name-Portrait" or "name-Landscape"; "" when there is no printer.

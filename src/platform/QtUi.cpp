@@ -33,14 +33,25 @@ void QtUi::message(Kind kind, const QString& text) {
   box.exec();
 }
 
+namespace {
+
+bool ask(Ui::Kind kind, Ui::Buttons buttons, const QString& text, bool refuseByDefault) {
+  const bool yesNo = buttons == Ui::Buttons::YesNo;
+  const QMessageBox::StandardButton agree = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
+  const QMessageBox::StandardButton refuse = yesNo ? QMessageBox::No : QMessageBox::Cancel;
+  QMessageBox box(iconOf(kind), kApplicationTitle, text, agree | refuse, activeWindow());
+  box.setDefaultButton(refuseByDefault ? refuse : agree);
+  return box.exec() == agree;
+}
+
+}  // namespace
+
 bool QtUi::confirm(Kind kind, Buttons buttons, const QString& text) {
-  const bool yesNo = buttons == Buttons::YesNo;
-  QMessageBox box(iconOf(kind), kApplicationTitle, text,
-                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok | QMessageBox::Cancel,
-                  activeWindow());
-  box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
-  const int answer = box.exec();
-  return answer == QMessageBox::Yes || answer == QMessageBox::Ok;
+  return ask(kind, buttons, text, false);
+}
+
+bool QtUi::confirmDestructive(Kind kind, Buttons buttons, const QString& text) {
+  return ask(kind, buttons, text, true);
 }
 
 bool QtUi::input(const QString& title, const QString& prompt, QString* value) {

@@ -9,6 +9,7 @@ class QtUi : public Ui {
  public:
   void message(Kind kind, const QString& text) override;
   bool confirm(Kind kind, Buttons buttons, const QString& text) override;
+  bool confirmDestructive(Kind kind, Buttons buttons, const QString& text) override;
   bool input(const QString& title, const QString& prompt, QString* value) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                        const QString& filter) override;

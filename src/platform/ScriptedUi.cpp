@@ -134,6 +134,11 @@ bool ScriptedUi::confirm(Kind, Buttons buttons, const QString& text) {
   return e.answer;
 }
 
+bool ScriptedUi::confirmDestructive(Kind kind, Buttons buttons, const QString& text) {
+  destructive_ << text;
+  return confirm(kind, buttons, text);
+}
+
 bool ScriptedUi::input(const QString& title, const QString& prompt, QString* value) {
   lastInputPrompt_ = prompt;
   lastInputDefault_ = value ? *value : QString();

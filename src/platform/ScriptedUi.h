@@ -72,6 +72,9 @@ class ScriptedUi : public Ui {
   // "confirm: Delete this record?", "dialog: TItemDef", ...).
   const QStringList& transcript() const { return transcript_; }
 
+  // The texts of the confirmations asked with Cancel / No as the default.
+  const QStringList& destructiveConfirmations() const { return destructive_; }
+
   // The arguments of the last file dialog.
   struct FilePrompt {
     QString title, dir, filter, defaultSuffix;
@@ -83,6 +86,8 @@ class ScriptedUi : public Ui {
 
   void message(Kind kind, const QString& text) override;
   bool confirm(Kind kind, Buttons buttons, const QString& text) override;
+  // Answered as confirm; its text is also noted in destructiveConfirmations.
+  bool confirmDestructive(Kind kind, Buttons buttons, const QString& text) override;
   bool input(const QString& title, const QString& prompt, QString* value) override;
   QString openFileName(QWidget* parent, const QString& title, const QString& dir,
                        const QString& filter) override;
@@ -126,6 +131,7 @@ class ScriptedUi : public Ui {
   QList<Expectation> queue_;
   std::vector<Handler> handlers_;
   QStringList transcript_;
+  QStringList destructive_;
   FilePrompt lastFile_;
   QString lastInputPrompt_, lastInputDefault_;
 };

@@ -36,6 +36,13 @@ class Ui {
   virtual void message(Kind kind, const QString& text) = 0;
   // A box with two buttons; true for OK or Yes.
   virtual bool confirm(Kind kind, Buttons buttons, const QString& text) = 0;
+  // A confirmation before something that cannot be undone (erasing the
+  // data, deleting an invoice, writing restored or converted data over the
+  // tables): Cancel / No is the default button, so Enter alone never agrees.
+  // Drivers that ask nobody answer it as any confirmation.
+  virtual bool confirmDestructive(Kind kind, Buttons buttons, const QString& text) {
+    return confirm(kind, buttons, text);
+  }
   // An input box; false when cancelled. *value holds the default on entry.
   virtual bool input(const QString& title, const QString& prompt, QString* value) = 0;
   // File dialogs; an empty result means cancelled.

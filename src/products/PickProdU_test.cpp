@@ -45,6 +45,10 @@ TEST_F(PickProdTest, RowsShowCodeDescriptionPriceAndMarkDeletedProducts) {
   const int m = QFontMetrics(pickProd->font()).horizontalAdvance(QChar('M'));
   EXPECT_EQ(grid()->columnWidth(1), 27 * m);
   EXPECT_GE(grid()->columnViewportPosition(3), grid()->viewport()->width());
+  // The deleted marker is in view whole, not cut by the grid's edge.
+  const int markerEnd = grid()->columnViewportPosition(2) +
+                        grid()->fontMetrics().horizontalAdvance("<DELETED>");
+  EXPECT_LE(markerEnd, grid()->viewport()->width());
 
   grid()->setCurrentCell(1, 0);
   pickProd->BtnSelect->click();

@@ -11,14 +11,17 @@
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
+#include "data/FieldFit.h"
 #include "data/dbFiles.h"
 #include "data/RecordSave.h"
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
+#include "platform/Caption.h"
 #include "platform/FieldEdit.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "products/ProductCodes.h"
 
@@ -112,8 +115,8 @@ void TProdDef::FormShow() {
     CurrentProductRec = -1;
     BtnDelete->setEnabled(false);
   }
-  CheckBox1->setText(Settings().ShipLine.trimmed());
-  CheckBox2->setText(Settings().TaxLine.trimmed());
+  CheckBox1->setText(LiteralCaption(Settings().ShipLine.trimmed()));
+  CheckBox2->setText(LiteralCaption(Settings().TaxLine.trimmed()));
   showBuffer();
   Edit1->setFocus();
 }
@@ -142,10 +145,15 @@ void TProdDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Duplicate Product ID's are not allowed"));
     return;
   }
+  if (!ConfirmStorableEntries(this)) return;
   // Everything is read before anything is written, and the buffer is filled
   // only once the record is in hand: a refused save leaves it as it was.
   const double price = MaskEdit1->value();
   const double reorder = MaskEdit2->value();
+  ProductRecord fit = ProdBuf;
+  fit.UPrice = price;
+  fit.REORDER = reorder;
+  if (!FitsOrSay(FirstMisfit(Prod5, fit, ProductFields()))) return;
 
   DATA4* d = Prod5.d;
   if (!GoToOrAppend(d, &CurrentProductRec)) return;

@@ -1,6 +1,7 @@
 #include "products/ProdDefU.h"
 
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -178,6 +179,11 @@ TEST_F(ProdDefTest, TaxCheckBoxesAreCaptionedByTheTrimmedLineLabels) {
   Settings().TaxLine = "Sales Tax";
   show(0);
   EXPECT_EQ(prodDef->CheckBox2->text(), "Sales Tax");
+  prodDef->hide();
+  Settings().ShipLine = "Shipping & Handling";
+  show(0);
+  EXPECT_TRUE(QKeySequence::mnemonic(prodDef->CheckBox1->text()).isEmpty()) << "no shortcut";
+  EXPECT_EQ(prodDef->CheckBox1->text().replace("&&", "&"), "Shipping & Handling") << "shown whole";
 }
 
 TEST_F(ProdDefTest, PriceThatIsNoNumberWritesNothing) {

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
+#include "data/FieldFit.h"
 #include "data/dbFiles.h"
 #include "data/RecordSave.h"
 #include "platform/AmountBox.h"
@@ -18,6 +19,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "products/ProductCodes.h"
 
@@ -120,6 +122,11 @@ void TPurDef::BtnSaveClick() {
   const TDate date = CenturyWindow(MaskEdit1->date());
   const double quantity = MaskEdit2->value();
   const double cost = MaskEdit3->value();
+  PurchaseRecord fit = PurBuf;
+  fit.PURQty = quantity;
+  fit.PURCost = cost;
+  if (!FitsOrSay(FirstMisfit(Pur5, fit, PurchaseFields()))) return;
+  if (!ConfirmStorableEntries(this)) return;
 
   DATA4* d = Pur5.d;
   if (!GoToOrAppend(d, &CurrentPurchaseRec)) return;

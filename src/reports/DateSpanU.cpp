@@ -59,6 +59,7 @@ TDateSpan::TDateSpan(QWidget* parent) : QDialog(parent) {
   setTabOrder(BtnOK, BtnCancel);
 
   connect(BtnOK, &QPushButton::clicked, this, Guarded(this, &TDateSpan::BtnOKClick));
+  MaskedBox::leaveUncheckedFor(BtnCancel);
   connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TDateSpan::BtnCancelClick));
   DateSpan = this;
 }

@@ -105,6 +105,36 @@ TEST_F(DateSpanTest, CancelAlwaysCancelsEvenWithAFieldThatIsNoDate) {
   EXPECT_EQ(ReportTo, Day(2026, 3, 31));
 }
 
+TEST_F(DateSpanTest, CancelClickedFromABoxWithAnInvalidDateCancelsWithoutAWord) {
+  bool closed = false;
+  const bool chosen = Run([&](TDateSpan* d) {
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    DateBox* box = Box(d, "MaskEdit1");
+    box->setFocus();
+    box->setText("13/45/26");
+    QTest::mouseClick(d->findChild<QPushButton*>("BtnCancel"), Qt::LeftButton);
+    closed = !d->isVisible();
+  });
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(chosen);
+  EXPECT_FALSE(ui.transcript().join("|").contains("Invalid Date Entered"))
+      << ui.transcript().join("|").toStdString();
+}
+
+TEST_F(DateSpanTest, OkClickedFromABoxWithAnInvalidDateStillChecksIt) {
+  Run([&](TDateSpan* d) {
+    d->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d));
+    Box(d, "MaskEdit1")->setFocus();
+    Box(d, "MaskEdit1")->setText("13/45/26");
+    ui.expectMessage(Ui::Kind::Warning, "Invalid Date Entered");
+    ui.expectMessage(Ui::Kind::Error, "'13/45/26' is not a valid date.");
+    QTest::mouseClick(d->findChild<QPushButton*>("BtnOK"), Qt::LeftButton);
+    d->close();
+  });
+}
+
 TEST_F(DateSpanTest, ClosingTheWindowLeavesTheSpanCancelled) {
   EXPECT_FALSE(Run([&](TDateSpan* d) { d->close(); }));
   EXPECT_TRUE(SpanCancelled);

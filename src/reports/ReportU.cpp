@@ -6,7 +6,10 @@
 #include <QMenuBar>
 #include <QPrinter>
 #include <QScreen>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <QVBoxLayout>
 #include <stdexcept>
 
@@ -31,6 +34,8 @@ class ReportPage : public QWidget {
   }
 
  protected:
+  // The wheel over the report scrolls the window.
+  void wheelEvent(QWheelEvent* event) override { owner_->wheelEvent(event); }
   void paintEvent(QPaintEvent*) override {
     try {
       owner_->FormPaint();
@@ -141,6 +146,25 @@ void TReportF::FormPaint() {
   PainterCanvas canvas(page_);
   canvas.fillRect(QRect(0, 0, layout_.width, page_->height()), Qt::white);
   DrawReportLines(canvas, Report(), layout_, first_, first_ + visible_ - 1, 0);
+}
+
+void TReportF::wheelEvent(QWheelEvent* event) {
+  if (!ScrollBar1->isEnabled()) return QDialog::wheelEvent(event);
+  QCoreApplication::sendEvent(ScrollBar1, event);
+}
+
+void TReportF::keyPressEvent(QKeyEvent* event) {
+  QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+  switch (event->key()) {
+    case Qt::Key_PageUp: action = QAbstractSlider::SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = QAbstractSlider::SliderPageStepAdd; break;
+    case Qt::Key_Up: action = QAbstractSlider::SliderSingleStepSub; break;
+    case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
+    case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
+    case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    default: return QDialog::keyPressEvent(event);
+  }
+  if (ScrollBar1->isEnabled()) ScrollBar1->triggerAction(action);
 }
 
 void TReportF::ScrollBar1Change() {

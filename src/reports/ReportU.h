@@ -39,6 +39,10 @@ class TReportF : public QDialog {
  protected:
   void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  // The wheel over the report, and Page Up / Page Down, Up / Down, Home /
+  // End, move the view as its scroll bar does.
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   friend class ReportPage;

@@ -1,6 +1,7 @@
 #include "reports/ReportU.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -10,6 +11,8 @@
 #include <QScrollBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "data/dbFiles.h"
@@ -95,6 +98,34 @@ TEST_F(ReportWindow, LongDocumentScrollsSoTheLastLineCanReachTheBottom) {
     EXPECT_EQ(scrollBar()->value(), 0);
     scrollBar()->setValue(25);
     EXPECT_EQ(w->firstVisibleLine(), 25);
+  });
+}
+
+TEST_F(ReportWindow, WheelAndPageKeysScrollTheReport) {
+  FillLines(300);
+  Show([&](TReportF* w) {
+    const int v = w->visibleLines();
+    QWidget* page = w->findChild<QWidget*>("ReportPage");
+    ASSERT_NE(page, nullptr);
+    const QPointF at(page->width() / 2, page->height() / 2);
+    QWheelEvent down(at, page->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page, &down);
+    EXPECT_EQ(w->firstVisibleLine(), QApplication::wheelScrollLines()) << "one notch down";
+    QWheelEvent up(at, page->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(page, &up);
+    EXPECT_EQ(w->firstVisibleLine(), 0);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(w->firstVisibleLine(), v - 1);
+    QTest::keyClick(w, Qt::Key_PageDown);
+    EXPECT_EQ(w->firstVisibleLine(), 2 * (v - 1));
+    QTest::keyClick(w, Qt::Key_PageUp);
+    EXPECT_EQ(w->firstVisibleLine(), v - 1);
+    QTest::keyClick(w, Qt::Key_End);
+    EXPECT_EQ(w->firstVisibleLine(), 300 - v);
+    QTest::keyClick(w, Qt::Key_Home);
+    EXPECT_EQ(w->firstVisibleLine(), 0);
   });
 }
 

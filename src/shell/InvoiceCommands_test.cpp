@@ -191,6 +191,38 @@ TEST_F(InvoiceCommandsTest, FirstInvoiceNumberThatCannotBeStoredStartsAtOne) {
 
 // ---- Items written over in place -------------------------------------------
 
+TEST_F(InvoiceCommandsTest, SaveWithANumberTooWideForItsFieldWritesNothing) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addProduct("P", 2);
+  const auto before = files();
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPickProd>({chooseRow<TPickProd>(1)});
+  steps<TItemDef>({[](TItemDef* d) {
+    d->MaskEdit1->setValue(99999.99);   // the largest price the box takes
+    d->MaskEdit2->setValue(999999.99);  // and quantity
+    d->BtnSave->click();
+  }});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    inv->BAddItm->click();
+    // The totals box shows the whole amount, every digit in view.
+    const QString total = "99999989000.00";
+    EXPECT_EQ(inv->MaskEdit5->text(), total);
+    EXPECT_GE(inv->MaskEdit5->contentsRect().width(),
+              inv->MaskEdit5->fontMetrics().horizontalAdvance(total));
+    ui.expectMessage(Ui::Kind::Information,
+                     "The number 99999989000.00 does not fit the field Due (12 characters, 2 "
+                     "decimals). Nothing was saved.");
+    inv->BtnSave->click();
+    EXPECT_TRUE(inv->isVisible()) << "the working copy stays for a correction";
+    inv->BtnCancel->click();
+  }});
+  main()->BtnInvoice->click();
+  EXPECT_EQ(invoices(), QStringList({"1 c7 0.00/0.00/0.00"}));
+  EXPECT_TRUE(items().isEmpty());
+  EXPECT_EQ(files(), before) << "not one byte written";
+}
+
 TEST_F(InvoiceCommandsTest, FewerItemsOverwriteTheFirstRecordsAndPackTheRest) {
   addCustomer(7, "Abel");
   addInvoice(1, 7);
@@ -285,6 +317,8 @@ TEST_F(InvoiceCommandsTest, DeletingTheInvoicePacksItsItemsPaymentsAndHeader) {
     ui.expectConfirm(Ui::Buttons::OkCancel, kSureDelete, false);
     inv->BtnDelete->click();
     EXPECT_TRUE(inv->isVisible()) << "Cancel keeps the invoice";
+    EXPECT_EQ(ui.destructiveConfirmations(), QStringList({kSureDelete}))
+        << "Enter alone does not delete";
     ui.expectConfirm(kSureDelete, true);
     inv->BtnDelete->click();
     EXPECT_EQ(CurrentInvoiceRec, 1);

@@ -97,6 +97,9 @@ TEST_F(MaintenanceTest, EraseKeepsLabelStockAndSettingsAndCancelKeepsAll) {
   main()->BtnErase->click();
   EXPECT_EQ(files(), before);
   EXPECT_TRUE(progress.isEmpty());
+  EXPECT_EQ(ui.destructiveConfirmations(),
+            QStringList({"WARNING: You are about to erase all of your existing data."}))
+      << "Enter alone does not erase";
 
   ui.expectConfirm("WARNING: You are about to erase all of your existing data.", true);
   main()->BtnErase->click();

@@ -24,6 +24,7 @@
 #include "labels/LabelGen.h"
 #include "labels/StationaryU.h"
 #include "platform/Clock.h"
+#include "platform/EnterPressesButtons.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
@@ -56,6 +57,7 @@ TMain::TMain(QWidget* parent) : QMainWindow(parent) {
   BuildForm();
   ConnectCommands();
   connect(qApp, &QApplication::focusChanged, this, &TMain::FocusMoved);
+  EnterPressesButtons::install(qApp);
   SetProgressSink(this);
   adjustSize();
   // Centred on the screen by the program itself: not every window manager
@@ -183,6 +185,17 @@ void TMain::FormShow() {
     return;
   }
 
+  // A second copy on the same folder would write over the first one's records.
+  folderLock_ = std::make_unique<FolderLock>();
+  if (!folderLock_->hold()) {
+    folderLock_.reset();
+    Ui::get().information(QString::fromLatin1(kFolderBusyMessage));
+    if (splash) splash->hide();
+    Starting = false;
+    EndProgram(1);
+    return;
+  }
+
   StartEngine();
   started_ = true;
   RebuildIndexes(true);
@@ -228,6 +241,7 @@ void TMain::FormClose() {
   if (DeletionsPending) PackAll();
   EndEngine();
   started_ = false;
+  folderLock_.reset();
   QCoreApplication::exit(0);
 }
 

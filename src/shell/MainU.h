@@ -10,7 +10,9 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
+#include "data/FolderLock.h"
 #include "data/Progress.h"
 
 class QAbstractButton;
@@ -133,6 +135,8 @@ class TMain : public QMainWindow, public ProgressSink {
 
   bool shown_ = false;
   bool started_ = false;
+  // The data folder is ours from the start-up check to the end of the run.
+  std::unique_ptr<FolderLock> folderLock_;
   bool closed_ = false;
   bool ended_ = false;
   int exitCode_ = 0;

@@ -74,7 +74,7 @@ int main(int argc, char* argv[]) {
   }
 
   InstallFatalHook();
-  PrinterChoice::selectSystemDefault();
+  PrinterChoice::selectRemembered();
 
   CreateWindows();
   TMain* main = Windows().Main;
