@@ -285,8 +285,8 @@ bool ConvertEarlierData(const QString& folder) {
       return true;
     }
   }
-  if (!Ui::get().confirm(Ui::Kind::Warning, Ui::Buttons::OkCancel,
-                         "Warning: All previously entered data will be overwritten"))
+  if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel,
+                                    "Warning: All previously entered data will be overwritten"))
     return true;
   ShowProgress(true, QStringLiteral("Converting Data Files"));
   SetProgress(5);
