@@ -20,12 +20,12 @@
 #include <vector>
 
 #include "customers/CustomerRows.h"
-#include "customers/PickPaging.h"
 #include "data/CodeBase.h"
+#include "data/dbFiles.h"
 #include "data/Schema.h"
 #include "data/SupplyTables.h"
-#include "data/dbFiles.h"
 #include "invoicing/InvoiceRows.h"
+#include "picklists/PickPaging.h"
 
 namespace {
 

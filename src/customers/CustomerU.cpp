@@ -8,14 +8,16 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "customers/FieldEdit.h"
 #include "customers/GroupLookup.h"
-#include "customers/NextNumber.h"
 #include "data/CodeBase.h"
 #include "data/DateText.h"
-#include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "data/NextNumber.h"
+#include "data/RecordSave.h"
+#include "data/Settings.h"
 #include "platform/EnterMovesFocus.h"
+#include "platform/FieldEdit.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
@@ -30,13 +32,6 @@ QLineEdit* MakeEdit(const QString& name, int maxLength, QWidget* parent) {
   edit->setObjectName(name);
   SetTypingLimit(edit, maxLength);
   return edit;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
 }
 
 QString TrimRight(QString text) {
@@ -79,10 +74,10 @@ TCustomer::TCustomer(QWidget* parent) : QDialog(parent) {
   Label3->setObjectName("Label3");
   Label8 = new QLabel(QStringLiteral("Address"), this);
   Label8->setObjectName("Label8");
-  BtnGroup = MakeButton("BtnGroup", QStringLiteral("Group"), this);
-  BtnSave = MakeButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnGroup = MakeFormButton("BtnGroup", QStringLiteral("Group"), this);
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
   BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -219,20 +214,14 @@ void TCustomer::BtnSaveClick() {
     return;
   }
   DATA4* d = Cust5.d;
-  if (CurrentCustomerRec > 0) {
-    d4go(d, CurrentCustomerRec);
-  } else {
-    const long number = NextFreeNumber(d, "ccno", Cust5.cuno);
-    // A number wider than the field could not be stored.
-    if (number > LargestNumber(Cust5.cuno) || d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
-      CustBuf.cuno = 0;
-      Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
-      return;
-    }
-    CustBuf.cuno = number;
-    CurrentCustomerRec = static_cast<int>(d4recNo(d));
+  const bool isNew = CurrentCustomerRec <= 0;
+  const long number = isNew ? NextFreeNumber(d, "ccno", Cust5.cuno) : CustBuf.cuno;
+  // A number wider than the field could not be stored.
+  if (!GoToOrAppend(d, &CurrentCustomerRec, number <= LargestNumber(Cust5.cuno))) {
+    CustBuf.cuno = 0;
+    return;
   }
+  CustBuf.cuno = number;
   copyControlsToBuffer();
   WriteCustomer();
   CurrentCustomerRec = static_cast<int>(d4recNo(d));

@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "customers/NextNumber.h"
 #include "data/CodeBase.h"
 #include "data/DateText.h"
 #include "data/dbFiles.h"
+#include "data/NextNumber.h"
+#include "data/RecordSave.h"
 #include "platform/EnterMovesFocus.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
@@ -22,13 +24,6 @@ namespace {
 constexpr int kHelpContext = 420;
 const QString kAppendFailed =
     QStringLiteral("Unable to add record at this time. Please try later.");
-
-QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* parent) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setAutoDefault(false);
-  return button;
-}
 
 QString WithoutTrailingBlanks(QString text) {
   while (text.endsWith(' ')) text.chop(1);
@@ -55,9 +50,9 @@ TGroupDef::TGroupDef(QWidget* parent) : QDialog(parent) {
   Label2->setBuddy(Edit2);
   EnterMovesFocus::install(Edit2);
 
-  BtnSave = MakeButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
   BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   auto* layout = new QVBoxLayout(this);
@@ -116,13 +111,10 @@ void TGroupDef::BtnSaveClick() {
   if (GroupBuf.nGroup == 0) {
     const long number = NextFreeNumber(d, "nGroup", Groups.nGroup);
     // Group numbers are two digits wide: a 100th group cannot be numbered.
-    if (number > LargestNumber(Groups.nGroup) || d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
-      Ui::get().information(kAppendFailed);
-      return;
-    }
+    int appended = 0;
+    if (!GoToOrAppend(d, &appended, number <= LargestNumber(Groups.nGroup), kAppendFailed)) return;
     GroupBuf.nGroup = static_cast<int>(number);
-    CurrentGroupRec = static_cast<int>(d4recNo(d));
+    CurrentGroupRec = appended;
   }
   d4go(d, CurrentGroupRec);
   WriteGroup();

@@ -4,7 +4,7 @@
 #ifndef CUSTOMERS_PICKCUSTU_H
 #define CUSTOMERS_PICKCUSTU_H
 
-#include "customers/PickGrid.h"
+#include "picklists/PickGrid.h"
 
 class QLabel;
 class QLineEdit;

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-#include "customers/PickList.h"
+#include "picklists/PickList.h"
 
 class QLabel;
 class QLineEdit;

@@ -1,56 +1,26 @@
-// Shared set-up of the customers tests: a data folder with the supplied
-// tables and their indexes, the engine started on it, the scripted Ui (ui), help
-// requests recorded, and the four windows created and registered with the
+// Shared set-up of the customers tests: the pick-list test folder with the
+// four customer and group windows created and registered with the
 // pick-and-edit routines as the program does.
 #ifndef CUSTOMERS_TESTSUPPORT_H
 #define CUSTOMERS_TESTSUPPORT_H
 
-#include <QList>
-#include <QString>
-#include <QStringList>
 #include <memory>
 
 #include "customers/CustomerU.h"
 #include "customers/GroupDefU.h"
 #include "customers/PickCustU.h"
 #include "customers/PickGroupU.h"
-#include "data/TestSupport.h"
-#include "platform/ScriptedUi.h"
-#include "platform/TestApplication.h"
+#include "picklists/TestSupport.h"
 
-class CustomersTest : public IndexedFolderTest {
+class CustomersTest : public PickListTest {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Opens CUST5 and GROUPS as the customer commands do.
-  void openTables();
-  // Appends a customer / a group to the open table; the new record number.
-  long addCustomer(long number, const QString& last, const QString& first, int group,
-                   const QString& note = QString(), const QString& company = QString());
-  long addGroup(int number, const QString& name);
-  // Appends count customers named "N00001", "N00002", ... (number i + 1,
-  // group 1), in an order scattered through the name tag.
-  void addNumberedCustomers(int count);
-  // Closes every table and checks each one (and its indexes) on disk.
-  void closeAndCheck();
-
-  // The visible texts of a grid column, rows 1 to 10 ("" for blank rows).
-  static QStringList column(const PickGridForm& grid, int c);
-  // The record numbers on rows 1 to 10, stopping at the first blank row.
-  static QList<long> records(const PickGridForm& grid);
-  static QStringList lines(const PickListForm& list);
-
-  QList<int> helpAsked;
   std::unique_ptr<TCustomer> customer;
   std::unique_ptr<TPickCust> pickCust;
   std::unique_ptr<TPickGroup> pickGroup;
   std::unique_ptr<TGroupDef> groupDef;
 };
-
-// The customer with that record number as stored (CUST5 open).
-CustomerRecord CustomerAt(long recNo);
-// The number field of every customer / group in record order.
-QList<long> CustomerNumbers();
 
 #endif  // CUSTOMERS_TESTSUPPORT_H

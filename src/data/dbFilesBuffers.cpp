@@ -1,7 +1,8 @@
 // The record buffers, the invoice working copy and the customer address block.
 #include "data/CodeBase.h"
-#include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "data/RecordFields.h"
+#include "data/Settings.h"
 
 CustomerRecord CustBuf;
 GroupRecord GroupBuf;
@@ -24,206 +25,108 @@ int CurrentLabelRec = 0;
 int CurrentInvoiceRec = 0;
 bool DeletionsPending = false;
 
-void ReadCustomer() {
-  Cust5Table& t = Cust5;
-  CustomerRecord& b = CustBuf;
-  b.cuno = f4long(t.cuno);
-  b.ngroup = f4int(t.ngroup);
-  b.title = FieldText(t.title);
-  b.first = FieldText(t.first);
-  b.last = FieldText(t.last);
-  b.addr1 = FieldText(t.addr1);
-  b.addr2 = FieldText(t.addr2);
-  b.addr3 = FieldText(t.addr3);
-  b.addr4 = FieldText(t.addr4);
-  b.zip = FieldText(t.zip);
-  b.comments = MemoText(t.comments);
-  b.note = FieldText(t.note);
-  b.phone = FieldText(t.phone);
-  b.fax = FieldText(t.fax);
-  b.email = FieldText(t.email);
-}
+namespace {
 
-void WriteCustomer() {
-  Cust5Table& t = Cust5;
-  const CustomerRecord& b = CustBuf;
-  f4assignLong(t.cuno, b.cuno);
-  f4assignInt(t.ngroup, b.ngroup);
-  AssignText(t.title, b.title);
-  AssignText(t.first, b.first);
-  AssignText(t.last, b.last);
-  AssignText(t.addr1, b.addr1);
-  AssignText(t.addr2, b.addr2);
-  AssignText(t.addr3, b.addr3);
-  AssignText(t.addr4, b.addr4);
-  AssignText(t.zip, b.zip);
-  AssignMemo(t.comments, b.comments);
-  AssignText(t.note, b.note);
-  AssignText(t.phone, b.phone);
-  AssignText(t.fax, b.fax);
-  AssignText(t.email, b.email);
-}
+using K = FieldKind;
 
-void ReadGroup() {
-  GroupBuf.nGroup = f4int(Groups.nGroup);
-  GroupBuf.cGroup = FieldText(Groups.cGroup);
-}
+template <class Table, class Record>
+using F = FieldOf<Table, Record>;
 
-void WriteGroup() {
-  f4assignInt(Groups.nGroup, GroupBuf.nGroup);
-  AssignText(Groups.cGroup, GroupBuf.cGroup);
-}
+using C = CustomerRecord;
+const F<Cust5Table, C> kCustomer[] = {
+    {&Cust5Table::cuno, K::Integer, &C::cuno},    {&Cust5Table::ngroup, K::Integer, &C::ngroup},
+    {&Cust5Table::title, K::Text, &C::title},     {&Cust5Table::first, K::Text, &C::first},
+    {&Cust5Table::last, K::Text, &C::last},       {&Cust5Table::addr1, K::Text, &C::addr1},
+    {&Cust5Table::addr2, K::Text, &C::addr2},     {&Cust5Table::addr3, K::Text, &C::addr3},
+    {&Cust5Table::addr4, K::Text, &C::addr4},     {&Cust5Table::zip, K::Text, &C::zip},
+    {&Cust5Table::comments, K::Memo, &C::comments}, {&Cust5Table::note, K::Text, &C::note},
+    {&Cust5Table::phone, K::Text, &C::phone},     {&Cust5Table::fax, K::Text, &C::fax},
+    {&Cust5Table::email, K::Text, &C::email},
+};
 
-void ReadInvoice() {
-  Inv5Table& t = Inv5;
-  InvoiceRecord& b = CurrentInvoice;
-  b.IvNo = f4long(t.IvNo);
-  b.CuNo = f4long(t.CuNo);
-  b.IDate = FieldDate(t.IDate);
-  b.Dept = FieldText(t.Dept);
-  b.IMemo = FieldText(t.IMemo);
-  b.REM = MemoText(t.REM);
-  b.Ship = f4double(t.Ship);
-  b.Tax = f4double(t.Tax);
-  b.Due = f4double(t.Due);
-}
+const F<GroupsTable, GroupRecord> kGroup[] = {
+    {&GroupsTable::nGroup, K::Integer, &GroupRecord::nGroup},
+    {&GroupsTable::cGroup, K::Text, &GroupRecord::cGroup},
+};
 
-void WriteInvoice() {
-  Inv5Table& t = Inv5;
-  const InvoiceRecord& b = CurrentInvoice;
-  f4assignLong(t.IvNo, b.IvNo);
-  f4assignLong(t.CuNo, b.CuNo);
-  AssignDate(t.IDate, b.IDate);
-  AssignText(t.Dept, b.Dept);
-  AssignText(t.IMemo, b.IMemo);
-  AssignMemo(t.REM, b.REM);
-  f4assignDouble(t.Ship, b.Ship);
-  f4assignDouble(t.Tax, b.Tax);
-  f4assignDouble(t.Due, b.Due);
-}
+using I = InvoiceRecord;
+const F<Inv5Table, I> kInvoice[] = {
+    {&Inv5Table::IvNo, K::Integer, &I::IvNo}, {&Inv5Table::CuNo, K::Integer, &I::CuNo},
+    {&Inv5Table::IDate, K::Date, &I::IDate},  {&Inv5Table::Dept, K::Text, &I::Dept},
+    {&Inv5Table::IMemo, K::Text, &I::IMemo},  {&Inv5Table::REM, K::Memo, &I::REM},
+    {&Inv5Table::Ship, K::Double, &I::Ship},  {&Inv5Table::Tax, K::Double, &I::Tax},
+    {&Inv5Table::Due, K::Double, &I::Due},
+};
 
-void ReadItem() {
-  Itm5Table& t = Itm5;
-  ItemRecord& b = ItemBuf;
-  b.IvNo = f4long(t.IvNo);
-  b.PrID = FieldText(t.PrID);
-  b.Qty = f4double(t.Qty);
-  b.UPR = f4double(t.UPR);
-  b.LTax1 = FieldLogical(t.LTax1);
-  b.LTax2 = FieldLogical(t.LTax2);
-  b.PDesc = FieldText(t.PDesc);
-  b.IComm = FieldText(t.IComm);
-}
+using T = ItemRecord;
+const F<Itm5Table, T> kItem[] = {
+    {&Itm5Table::IvNo, K::Integer, &T::IvNo},  {&Itm5Table::PrID, K::Text, &T::PrID},
+    {&Itm5Table::Qty, K::Double, &T::Qty},     {&Itm5Table::UPR, K::Double, &T::UPR},
+    {&Itm5Table::LTax1, K::Logical, &T::LTax1}, {&Itm5Table::LTax2, K::Logical, &T::LTax2},
+    {&Itm5Table::PDesc, K::Text, &T::PDesc},   {&Itm5Table::IComm, K::Text, &T::IComm},
+    {&Itm5Table::lBuild, K::Logical, {}},      {&Itm5Table::BackOrder, K::Double, {}},
+};
 
-void WriteItem() {
-  Itm5Table& t = Itm5;
-  const ItemRecord& b = ItemBuf;
-  f4assignLong(t.IvNo, b.IvNo);
-  AssignText(t.PrID, b.PrID);
-  f4assignDouble(t.Qty, b.Qty);
-  f4assignDouble(t.UPR, b.UPR);
-  AssignLogical(t.LTax1, b.LTax1);
-  AssignLogical(t.LTax2, b.LTax2);
-  AssignText(t.PDesc, b.PDesc);
-  AssignText(t.IComm, b.IComm);
-  AssignLogical(t.lBuild, false);
-  f4assignDouble(t.BackOrder, 0);
-}
+const F<PmtTable, PaymentRecord> kPayment[] = {
+    {&PmtTable::IvNo, K::Integer, &PaymentRecord::IvNo},
+    {&PmtTable::PDate, K::Date, &PaymentRecord::PDate},
+    {&PmtTable::PAmt, K::Double, &PaymentRecord::PAmt},
+};
 
-void ReadPayment() {
-  PmtBuf.IvNo = f4long(Pmt.IvNo);
-  PmtBuf.PDate = FieldDate(Pmt.PDate);
-  PmtBuf.PAmt = f4double(Pmt.PAmt);
-}
+using P = ProductRecord;
+const F<Prod5Table, P> kProduct[] = {
+    {&Prod5Table::PrID, K::Text, &P::PrID},         {&Prod5Table::RCode, K::Text, &P::RCode},
+    {&Prod5Table::PDesc, K::Text, &P::PDesc},       {&Prod5Table::IComm, K::Text, &P::IComm},
+    {&Prod5Table::PMemo, K::Memo, &P::PMemo},       {&Prod5Table::UPrice, K::Double, &P::UPrice},
+    {&Prod5Table::LTax1, K::Logical, &P::LTax1},    {&Prod5Table::LTax2, K::Logical, &P::LTax2},
+    {&Prod5Table::lInven, K::Logical, &P::lInven},  {&Prod5Table::REORDER, K::Double, &P::REORDER},
+    {&Prod5Table::ONHAND, K::Double, &P::ONHAND},   {&Prod5Table::lBuild, K::Logical, {}},
+};
 
-void WritePayment() {
-  f4assignLong(Pmt.IvNo, PmtBuf.IvNo);
-  AssignDate(Pmt.PDate, PmtBuf.PDate);
-  f4assignDouble(Pmt.PAmt, PmtBuf.PAmt);
-}
+using U = PurchaseRecord;
+const F<Pur5Table, U> kPurchase[] = {
+    {&Pur5Table::PURProd, K::Text, &U::PURProd}, {&Pur5Table::PURDate, K::Date, &U::PURDate},
+    {&Pur5Table::PURQty, K::Double, &U::PURQty}, {&Pur5Table::PURCost, K::Double, &U::PURCost},
+    {&Pur5Table::PURNo, K::Integer, &U::PURNo},
+};
 
-void ReadProduct() {
-  Prod5Table& t = Prod5;
-  ProductRecord& b = ProdBuf;
-  b.PrID = FieldText(t.PrID);
-  b.RCode = FieldText(t.RCode);
-  b.PDesc = FieldText(t.PDesc);
-  b.IComm = FieldText(t.IComm);
-  b.PMemo = MemoText(t.PMemo);
-  b.UPrice = f4double(t.UPrice);
-  b.LTax1 = FieldLogical(t.LTax1);
-  b.LTax2 = FieldLogical(t.LTax2);
-  b.lInven = FieldLogical(t.lInven);
-  b.REORDER = f4double(t.REORDER);
-  b.ONHAND = f4double(t.ONHAND);
-}
+using L = LabelRecord;
+const F<LabelsTable, L> kLabel[] = {
+    {&LabelsTable::Name, K::Text, &L::Name},       {&LabelsTable::TopM, K::Double, &L::TopM},
+    {&LabelsTable::LeftM, K::Double, &L::LeftM},   {&LabelsTable::BottomM, K::Double, &L::BottomM},
+    {&LabelsTable::RightM, K::Double, &L::RightM}, {&LabelsTable::Width, K::Double, &L::Width},
+    {&LabelsTable::Height, K::Double, &L::Height}, {&LabelsTable::HGap, K::Double, &L::HGap},
+    {&LabelsTable::VGap, K::Double, &L::VGap},     {&LabelsTable::NAcross, K::Integer, &L::NAcross},
+    {&LabelsTable::Continuous, K::Logical, &L::Continuous},
+};
 
-void WriteProduct() {
-  Prod5Table& t = Prod5;
-  const ProductRecord& b = ProdBuf;
-  AssignText(t.PrID, b.PrID);
-  AssignText(t.RCode, b.RCode);
-  AssignText(t.PDesc, b.PDesc);
-  AssignText(t.IComm, b.IComm);
-  AssignMemo(t.PMemo, b.PMemo);
-  f4assignDouble(t.UPrice, b.UPrice);
-  AssignLogical(t.LTax1, b.LTax1);
-  AssignLogical(t.LTax2, b.LTax2);
-  AssignLogical(t.lInven, b.lInven);
-  f4assignDouble(t.REORDER, b.REORDER);
-  f4assignDouble(t.ONHAND, b.ONHAND);
-  AssignLogical(t.lBuild, false);
-}
+}  // namespace
 
-void ReadPurchase() {
-  Pur5Table& t = Pur5;
-  PurBuf.PURProd = FieldText(t.PURProd);
-  PurBuf.PURDate = FieldDate(t.PURDate);
-  PurBuf.PURQty = f4double(t.PURQty);
-  PurBuf.PURCost = f4double(t.PURCost);
-  PurBuf.PURNo = f4long(t.PURNo);
-}
+FieldList<Cust5Table, CustomerRecord> CustomerFields() { return kCustomer; }
+FieldList<GroupsTable, GroupRecord> GroupFields() { return kGroup; }
+FieldList<Inv5Table, InvoiceRecord> InvoiceFields() { return kInvoice; }
+FieldList<Itm5Table, ItemRecord> ItemFields() { return kItem; }
+FieldList<PmtTable, PaymentRecord> PaymentFields() { return kPayment; }
+FieldList<Prod5Table, ProductRecord> ProductFields() { return kProduct; }
+FieldList<Pur5Table, PurchaseRecord> PurchaseFields() { return kPurchase; }
+FieldList<LabelsTable, LabelRecord> LabelFields() { return kLabel; }
 
-void WritePurchase() {
-  Pur5Table& t = Pur5;
-  AssignText(t.PURProd, PurBuf.PURProd);
-  AssignDate(t.PURDate, PurBuf.PURDate);
-  f4assignDouble(t.PURQty, PurBuf.PURQty);
-  f4assignDouble(t.PURCost, PurBuf.PURCost);
-  f4assignLong(t.PURNo, PurBuf.PURNo);
-}
-
-void ReadLabel() {
-  LabelsTable& t = Labels;
-  LabelRecord& b = LabelBuf;
-  b.Name = FieldText(t.Name);
-  b.TopM = f4double(t.TopM);
-  b.LeftM = f4double(t.LeftM);
-  b.BottomM = f4double(t.BottomM);
-  b.RightM = f4double(t.RightM);
-  b.Width = f4double(t.Width);
-  b.Height = f4double(t.Height);
-  b.HGap = f4double(t.HGap);
-  b.VGap = f4double(t.VGap);
-  b.NAcross = f4int(t.NAcross);
-  b.Continuous = FieldLogical(t.Continuous);
-}
-
-void WriteLabel() {
-  LabelsTable& t = Labels;
-  const LabelRecord& b = LabelBuf;
-  AssignText(t.Name, b.Name);
-  f4assignDouble(t.TopM, b.TopM);
-  f4assignDouble(t.LeftM, b.LeftM);
-  f4assignDouble(t.BottomM, b.BottomM);
-  f4assignDouble(t.RightM, b.RightM);
-  f4assignDouble(t.Width, b.Width);
-  f4assignDouble(t.Height, b.Height);
-  f4assignDouble(t.HGap, b.HGap);
-  f4assignDouble(t.VGap, b.VGap);
-  f4assignInt(t.NAcross, b.NAcross);
-  AssignLogical(t.Continuous, b.Continuous);
-}
+void ReadCustomer() { ReadFields(Cust5, CustBuf, CustomerFields()); }
+void WriteCustomer() { WriteFields(Cust5, CustBuf, CustomerFields()); }
+void ReadGroup() { ReadFields(Groups, GroupBuf, GroupFields()); }
+void WriteGroup() { WriteFields(Groups, GroupBuf, GroupFields()); }
+void ReadInvoice() { ReadFields(Inv5, CurrentInvoice, InvoiceFields()); }
+void WriteInvoice() { WriteFields(Inv5, CurrentInvoice, InvoiceFields()); }
+void ReadItem() { ReadFields(Itm5, ItemBuf, ItemFields()); }
+void WriteItem() { WriteFields(Itm5, ItemBuf, ItemFields()); }
+void ReadPayment() { ReadFields(Pmt, PmtBuf, PaymentFields()); }
+void WritePayment() { WriteFields(Pmt, PmtBuf, PaymentFields()); }
+void ReadProduct() { ReadFields(Prod5, ProdBuf, ProductFields()); }
+void WriteProduct() { WriteFields(Prod5, ProdBuf, ProductFields()); }
+void ReadPurchase() { ReadFields(Pur5, PurBuf, PurchaseFields()); }
+void WritePurchase() { WriteFields(Pur5, PurBuf, PurchaseFields()); }
+void ReadLabel() { ReadFields(Labels, LabelBuf, LabelFields()); }
+void WriteLabel() { WriteFields(Labels, LabelBuf, LabelFields()); }
 
 void ReadImportDirs(QString* infoDir, QString* orderDir) {
   infoDir->clear();

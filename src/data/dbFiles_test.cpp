@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "data/CodeBase.h"
+#include "data/RecordFields.h"
 #include "data/Settings.h"
 #include "data/SupplyTables.h"
 #include "data/TestSupport.h"
@@ -111,6 +112,96 @@ TEST_F(TablesTest, EveryTableOpensWithItsDefaultTag) {
   CloseAll();
   EXPECT_EQ(Cust5.d, nullptr);
   EXPECT_EQ(code4errorCode(cb, 0), 0);
+}
+
+// The names of the fields a buffer description covers, in its order.
+template <class Table, class Record>
+QStringList DescribedFields(const Table& t, FieldList<Table, Record> fields) {
+  QStringList names;
+  for (const auto& f : fields) names << QString(f4name(t.*f.field)).toUpper();
+  return names;
+}
+
+QStringList SchemaFields(const TableDef& def) {
+  QStringList names;
+  for (const FieldDef& f : def.fields) names << QString(f.name).toUpper();
+  names.sort();
+  return names;
+}
+
+TEST_F(TablesTest, EveryBufferDescriptionCoversEachFieldOfItsTableOnce) {
+  ASSERT_TRUE(OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenLABELS() &&
+              OpenPMT() && OpenProd5() && OpenPur5());
+  const std::pair<QStringList, const TableDef*> described[] = {
+      {DescribedFields(Cust5, CustomerFields()), &CUST5Def()},
+      {DescribedFields(Groups, GroupFields()), &GROUPSDef()},
+      {DescribedFields(Inv5, InvoiceFields()), &INV5Def()},
+      {DescribedFields(Itm5, ItemFields()), &ITM5Def()},
+      {DescribedFields(Pmt, PaymentFields()), &PMTDef()},
+      {DescribedFields(Prod5, ProductFields()), &Prod5Def()},
+      {DescribedFields(Pur5, PurchaseFields()), &Pur5Def()},
+      {DescribedFields(Labels, LabelFields()), &LABELSDef()},
+  };
+  for (auto [names, def] : described) {
+    names.sort();
+    EXPECT_EQ(names, SchemaFields(*def)) << def->openName;
+  }
+  CloseAll();
+}
+
+TEST_F(TablesTest, EveryBufferFieldSurvivesAWriteAndARead) {
+  ASSERT_TRUE(OpenCUST5() && OpenINV5() && OpenITM5() && OpenProd5() && OpenPur5());
+  CustBuf = {42, 3, "Mr", "Ann", "Lee", "Acme", "1 Road", "Town", "State", "12345",
+             "a memo", "note", "555", "556", "a@b.c"};
+  ASSERT_EQ(d4appendBlank(Cust5.d), 0);
+  WriteCustomer();
+  CurrentInvoice = {7, 42, 46000, "Dept", "IMemo", "remark", 1.5, 2.25, 3.75};
+  ASSERT_EQ(d4appendBlank(Inv5.d), 0);
+  WriteInvoice();
+  ItemBuf = {7, "AB1", 2, 3.5, true, false, "desc", "comm"};
+  ASSERT_EQ(d4appendBlank(Itm5.d), 0);
+  WriteItem();
+  ProdBuf = {"AB1", "R1", "desc", "comm", "pmemo", 9.99, false, true, true, 4, 12};
+  ASSERT_EQ(d4appendBlank(Prod5.d), 0);
+  WriteProduct();
+  PurBuf = {"AB1", 46001, 10, 99.5, 77};
+  ASSERT_EQ(d4appendBlank(Pur5.d), 0);
+  WritePurchase();
+  CloseAll();
+
+  ASSERT_TRUE(OpenCUST5() && OpenINV5() && OpenITM5() && OpenProd5() && OpenPur5());
+  CustBuf = {};
+  d4top(Cust5.d);
+  ReadCustomer();
+  EXPECT_EQ(CustBuf.cuno, 42);
+  EXPECT_EQ(CustBuf.ngroup, 3);
+  EXPECT_EQ(CustBuf.comments, "a memo");
+  EXPECT_EQ(CustBuf.email.trimmed(), "a@b.c");
+  CurrentInvoice = {};
+  d4top(Inv5.d);
+  ReadInvoice();
+  EXPECT_EQ(CurrentInvoice.IDate, 46000);
+  EXPECT_EQ(CurrentInvoice.REM, "remark");
+  EXPECT_DOUBLE_EQ(CurrentInvoice.Due, 3.75);
+  ItemBuf = {};
+  d4top(Itm5.d);
+  ReadItem();
+  EXPECT_TRUE(ItemBuf.LTax1);
+  EXPECT_FALSE(ItemBuf.LTax2);
+  EXPECT_DOUBLE_EQ(ItemBuf.UPR, 3.5);
+  EXPECT_EQ(QString(f4str(Itm5.lBuild)), "F");
+  ProdBuf = {};
+  d4top(Prod5.d);
+  ReadProduct();
+  EXPECT_EQ(ProdBuf.PMemo, "pmemo");
+  EXPECT_TRUE(ProdBuf.lInven);
+  EXPECT_DOUBLE_EQ(ProdBuf.ONHAND, 12);
+  PurBuf = {};
+  d4top(Pur5.d);
+  ReadPurchase();
+  EXPECT_EQ(PurBuf.PURDate, 46001);
+  EXPECT_EQ(PurBuf.PURNo, 77);
+  CloseAll();
 }
 
 TEST_F(TablesTest, SettingsTableOpensWithoutIndexAndAutoOpenIsRestored) {

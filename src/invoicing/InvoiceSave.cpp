@@ -3,20 +3,10 @@
 #include <functional>
 #include <stdexcept>
 
-#include "customers/NextNumber.h"
 #include "data/CodeBase.h"
+#include "data/NextNumber.h"
+#include "data/RecordSave.h"
 #include "tbengine/inspect.h"
-
-bool AppendRecord(DATA4* d) {
-  const long before = d4recCountDo(d);
-  if (d4appendBlank(d) == r4success) return true;
-  code4errorCode(cb, 0);
-  if (d4recCountDo(d) > before) {
-    d4delete(d);
-    DeletionsPending = true;
-  }
-  return false;
-}
 
 namespace {
 

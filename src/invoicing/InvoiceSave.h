@@ -12,19 +12,13 @@
 #include <QList>
 
 #include "data/dbFiles.h"
+#include "data/RecordSave.h"
 
 // One above the highest invoice number in INV5 (tag Inv selected); 1 for an
 // empty table. Gaps are never reused. INV5 is left on its last record.
 long NextInvoiceNumber();
 // The largest number an invoice can have (the width of IvNo).
 long LargestInvoiceNumber();
-
-// Appends a blank record to d, which becomes current. On failure (the
-// pending error cleared) a record that reached the table all the same (one
-// of its indexes could not be updated) is marked deleted and
-// DeletionsPending set: the pack at the end of the command removes it and
-// rebuilds the indexes.
-bool AppendRecord(DATA4* d);
 
 // The working lists read into records (without their invoice number), before
 // anything is written: a text that is not a number or a date throws

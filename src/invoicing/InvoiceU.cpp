@@ -17,9 +17,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "data/InvoiceLoad.h"
+#include "data/Settings.h"
 #include "invoicing/InvoiceSave.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickPmtU.h"
@@ -27,12 +27,12 @@
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
-#include "products/FormParts.h"
 #include "reports/RptGen.h"
 
 namespace {
@@ -45,8 +45,7 @@ const char* const kMoneyFormat = "%10.2f";
 constexpr int kColumnWidths[] = {80, 216, 64, 72, 80};
 
 AmountBox* MakeAmount(const char* name, bool readOnly, QWidget* parent) {
-  auto* box = new AmountBox(kMoneyMask, kMoneyFormat, parent);
-  box->setObjectName(name);
+  AmountBox* box = MakeAmountBox(name, kMoneyMask, kMoneyFormat, parent);
   box->setReadOnly(readOnly);
   if (readOnly) box->setFocusPolicy(Qt::ClickFocus);
   return box;
@@ -126,8 +125,7 @@ void TInvoice::buildForm() {
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::ClickFocus);
   Label2 = MakeLabel("Label2", QStringLiteral("Date Sold"), this);
-  MaskEdit1 = new DateBox(this);
-  MaskEdit1->setObjectName("MaskEdit1");
+  MaskEdit1 = MakeDateBox("MaskEdit1", this);
   Label3 = MakeLabel("Label3", QStringLiteral("Department"), this);
   Edit2 = MakeFormEdit("Edit2", 59, this);
   Label13 = MakeLabel("Label13", QStringLiteral("Credit Card / Check:"), this);

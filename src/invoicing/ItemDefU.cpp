@@ -12,9 +12,9 @@
 #include "data/DateText.h"
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "products/FormParts.h"
 
 int ItemDefResult = 3;
 
@@ -33,12 +33,9 @@ TItemDef::TItemDef(QWidget* parent) : QDialog(parent) {
   Edit1->setFocusPolicy(Qt::NoFocus);
   Edit2 = MakeFormEdit("Edit2", kTextLimit, this);
   Edit3 = MakeFormEdit("Edit3", kTextLimit, this);
-  MaskEdit1 = new AmountBox("!#####.99;1;_", "%8.2f", this);
-  MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox("!######.99;1;_", "%9.2f", this);
-  MaskEdit2->setObjectName("MaskEdit2");
-  MaskEdit3 = new AmountBox("!#######.99;1;_", "%10.2f", this);
-  MaskEdit3->setObjectName("MaskEdit3");
+  MaskEdit1 = MakeAmountBox("MaskEdit1", "!#####.99;1;_", "%8.2f", this);
+  MaskEdit2 = MakeAmountBox("MaskEdit2", "!######.99;1;_", "%9.2f", this);
+  MaskEdit3 = MakeAmountBox("MaskEdit3", "!#######.99;1;_", "%10.2f", this);
   MaskEdit3->setReadOnly(true);
   CheckBox1 = new QCheckBox(this);
   CheckBox1->setObjectName("CheckBox1");

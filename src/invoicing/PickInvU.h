@@ -7,7 +7,7 @@
 #ifndef INVOICING_PICKINVU_H
 #define INVOICING_PICKINVU_H
 
-#include "customers/PickGrid.h"
+#include "picklists/PickGrid.h"
 
 class QLabel;
 class QLineEdit;

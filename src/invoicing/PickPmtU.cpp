@@ -11,9 +11,9 @@
 #include "invoicing/PmtDefU.h"
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
 
 namespace {
 constexpr int kRowHeight = 18;

@@ -10,8 +10,8 @@
 #include "data/DateText.h"
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
-#include "products/FormParts.h"
 
 int PmtDefResult = 3;
 
@@ -19,10 +19,8 @@ TPmtDef::TPmtDef(QWidget* parent) : QDialog(parent) {
   setObjectName("TPmtDef");
   setWindowTitle(QStringLiteral("Payment"));
 
-  MaskEdit1 = new DateBox(this);
-  MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox("!#######.99;1;_", "%10.2f", this);
-  MaskEdit2->setObjectName("MaskEdit2");
+  MaskEdit1 = MakeDateBox("MaskEdit1", this);
+  MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
   BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
   BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
   BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);

@@ -11,9 +11,9 @@
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
 #include "platform/EnterMovesFocus.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "products/FormParts.h"
 #include "products/RadioGroup.h"
 
 namespace {
@@ -33,10 +33,8 @@ TTaxDef::TTaxDef(QWidget* parent) : QDialog(parent) {
   Edit2->setObjectName("Edit2");
   EnterMovesFocus::install(Edit1);
   EnterMovesFocus::install(Edit2);
-  MaskEdit1 = new AmountBox(kPercentMask, kPercentFormat, this);
-  MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox(kPercentMask, kPercentFormat, this);
-  MaskEdit2->setObjectName("MaskEdit2");
+  MaskEdit1 = MakeAmountBox("MaskEdit1", kPercentMask, kPercentFormat, this);
+  MaskEdit2 = MakeAmountBox("MaskEdit2", kPercentMask, kPercentFormat, this);
   RadioGroup1 = new RadioGroup("RadioGroup1", QStringLiteral("Tax 2 charged on Tax 1"),
                                {"No", "Yes", "When Tax on Items"}, this);
   RadioGroup2 = new RadioGroup("RadioGroup2", QStringLiteral(" Round Computed Tax "),

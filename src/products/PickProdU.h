@@ -6,7 +6,7 @@
 #ifndef PRODUCTS_PICKPRODU_H
 #define PRODUCTS_PICKPRODU_H
 
-#include "customers/PickGrid.h"
+#include "picklists/PickGrid.h"
 
 class TPickProd : public PickGridForm {
   Q_OBJECT

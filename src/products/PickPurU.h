@@ -6,7 +6,7 @@
 #ifndef PRODUCTS_PICKPURU_H
 #define PRODUCTS_PICKPURU_H
 
-#include "customers/PickGrid.h"
+#include "picklists/PickGrid.h"
 
 class TPickPur : public PickGridForm {
   Q_OBJECT

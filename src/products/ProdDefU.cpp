@@ -10,15 +10,16 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "customers/FieldEdit.h"
 #include "data/CodeBase.h"
-#include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "data/RecordSave.h"
+#include "data/Settings.h"
 #include "platform/AmountBox.h"
+#include "platform/FieldEdit.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
 #include "products/ProductCodes.h"
 
 namespace {
@@ -34,10 +35,8 @@ TProdDef::TProdDef(QWidget* parent) : QDialog(parent) {
   Edit2 = MakeFormEdit("Edit2", 27, this);
   Edit3 = MakeFormEdit("Edit3", 27, this);
   Edit4 = MakeFormEdit("Edit4", 10, this);
-  MaskEdit1 = new AmountBox("!#####.99;1;_", "%8.2f", this);
-  MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox("!######.99;1;_", "%9.2f", this);
-  MaskEdit2->setObjectName("MaskEdit2");
+  MaskEdit1 = MakeAmountBox("MaskEdit1", "!#####.99;1;_", "%8.2f", this);
+  MaskEdit2 = MakeAmountBox("MaskEdit2", "!######.99;1;_", "%9.2f", this);
   CheckBox1 = new QCheckBox(this);
   CheckBox1->setObjectName("CheckBox1");
   CheckBox2 = new QCheckBox(this);
@@ -149,16 +148,7 @@ void TProdDef::BtnSaveClick() {
   const double reorder = MaskEdit2->value();
 
   DATA4* d = Prod5.d;
-  if (CurrentProductRec > 0) {
-    d4go(d, CurrentProductRec);
-  } else {
-    if (d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
-      Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
-      return;
-    }
-    CurrentProductRec = static_cast<int>(d4recNo(d));
-  }
+  if (!GoToOrAppend(d, &CurrentProductRec)) return;
   ProductRecord& p = ProdBuf;
   p.PrID = code;
   p.RCode = Edit4->text().trimmed();

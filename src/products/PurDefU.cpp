@@ -10,14 +10,15 @@
 
 #include "data/CodeBase.h"
 #include "data/dbFiles.h"
+#include "data/RecordSave.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PickEdit.h"
 #include "platform/Ui.h"
-#include "products/FormParts.h"
 #include "products/ProductCodes.h"
 
 namespace {
@@ -33,12 +34,9 @@ TPurDef::TPurDef(QWidget* parent) : QDialog(parent) {
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::NoFocus);
-  MaskEdit1 = new DateBox(this);
-  MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox("!#######.99;1;_", "%10.2f", this);
-  MaskEdit2->setObjectName("MaskEdit2");
-  MaskEdit3 = new AmountBox("!#########.99;1;_", "%12.2f", this);
-  MaskEdit3->setObjectName("MaskEdit3");
+  MaskEdit1 = MakeDateBox("MaskEdit1", this);
+  MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
+  MaskEdit3 = MakeAmountBox("MaskEdit3", "!#########.99;1;_", "%12.2f", this);
   BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
   BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
   BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
@@ -124,16 +122,7 @@ void TPurDef::BtnSaveClick() {
   const double cost = MaskEdit3->value();
 
   DATA4* d = Pur5.d;
-  if (CurrentPurchaseRec > 0) {
-    d4go(d, CurrentPurchaseRec);
-  } else {
-    if (d4appendBlank(d) != r4success) {
-      code4errorCode(cb, 0);
-      Ui::get().information(QStringLiteral("Unable to Append record . . Please try again."));
-      return;
-    }
-    CurrentPurchaseRec = static_cast<int>(d4recNo(d));
-  }
+  if (!GoToOrAppend(d, &CurrentPurchaseRec)) return;
   PurBuf.PURProd = code;
   PurBuf.PURDate = date;
   PurBuf.PURQty = quantity;

@@ -4,7 +4,7 @@
 #include "platform/PickEdit.h"
 
 void ProductsTest::SetUp() {
-  CustomersTest::SetUp();
+  PickListTest::SetUp();
   pickProd = std::make_unique<TPickProd>();
   prodDef = std::make_unique<TProdDef>();
   pickPur = std::make_unique<TPickPur>();
@@ -22,7 +22,7 @@ void ProductsTest::TearDown() {
   pickPur.reset();
   prodDef.reset();
   pickProd.reset();
-  CustomersTest::TearDown();
+  PickListTest::TearDown();
 }
 
 long ProductsTest::addProduct(const QString& code, const QString& description, double price,

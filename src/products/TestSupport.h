@@ -1,5 +1,5 @@
-// Shared set-up of the products tests: the customers' test folder (tables,
-// indexes, scripted Ui, windows) with the product, purchase and tax windows
+// Shared set-up of the products tests: the pick-list test folder (tables,
+// indexes, scripted Ui) with the product, purchase and tax windows
 // created and registered with the pick-and-edit routines as the program
 // does, Prod5 and Pur5 open.
 #ifndef PRODUCTS_TESTSUPPORT_H
@@ -7,15 +7,15 @@
 
 #include <memory>
 
-#include "customers/TestSupport.h"
 #include "data/dbFiles.h"
+#include "picklists/TestSupport.h"
 #include "products/DefTaxU.h"
 #include "products/PickProdU.h"
 #include "products/PickPurU.h"
 #include "products/ProdDefU.h"
 #include "products/PurDefU.h"
 
-class ProductsTest : public CustomersTest {
+class ProductsTest : public PickListTest {
  protected:
   void SetUp() override;
   void TearDown() override;

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "platform/DateBox.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
 #include "reports/RptUtil.h"
@@ -34,10 +35,8 @@ TDateSpan::TDateSpan(QWidget* parent) : QDialog(parent) {
 
   Label1 = BoldLabel(QStringLiteral("Label1"), kBeginningCaption, this);
   Label2 = BoldLabel(QStringLiteral("Label2"), QStringLiteral("Ending:"), this);
-  MaskEdit1 = new DateBox(this);
-  MaskEdit1->setObjectName(QStringLiteral("MaskEdit1"));
-  MaskEdit2 = new DateBox(this);
-  MaskEdit2->setObjectName(QStringLiteral("MaskEdit2"));
+  MaskEdit1 = MakeDateBox(QStringLiteral("MaskEdit1"), this);
+  MaskEdit2 = MakeDateBox(QStringLiteral("MaskEdit2"), this);
   BtnOK = new QPushButton(QStringLiteral("OK"), this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
   BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);

@@ -22,97 +22,39 @@
 
 namespace {
 
-class CustomerCommandsTest : public ShellTest {
+class CustomerCommandsTest : public CommandTest {
  protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    start();
-  }
-
-  // Each showing of a dialog of class D runs the next of these steps; a
-  // showing with no step left fails the test.
-  template <class D>
-  void steps(std::deque<std::function<void(D*)>> list) {
-    auto queue = std::make_shared<std::deque<std::function<void(D*)>>>(std::move(list));
-    ui.onDialog<D>([queue](D* d) {
-      if (queue->empty()) {
-        ADD_FAILURE() << "one showing too many: " << d->metaObject()->className();
-        return;
-      }
-      auto step = queue->front();
-      queue->pop_front();
-      step(d);
-    });
-  }
-
-  void addGroup(int number, const QString& name) {
-    ASSERT_TRUE(OpenGROUPS());
-    ASSERT_EQ(d4appendBlank(Groups.d), 0);
+  static void addGroup(int number, const QString& name) {
     GroupBuf = {number, name};
-    WriteGroup();
-    CloseAll();
+    append(OpenGROUPS, &Groups.d, WriteGroup);
   }
-  void addCustomer(long number, const QString& last, int group) {
-    ASSERT_TRUE(OpenCUST5());
-    ASSERT_EQ(d4appendBlank(Cust5.d), 0);
+  static void addCustomer(long number, const QString& last, int group) {
     CustBuf = {};
     CustBuf.cuno = number;
     CustBuf.last = last;
     CustBuf.ngroup = group;
-    WriteCustomer();
-    CloseAll();
+    append(OpenCUST5, &Cust5.d, WriteCustomer);
   }
   // "number last group" per record, "*" before a deleted one; then the
   // table and its indexes checked.
-  QStringList customers() {
-    EXPECT_TRUE(OpenCUST5());
-    QStringList all;
-    d4tagSelect(Cust5.d, nullptr);
-    for (int at = d4top(Cust5.d); at == r4success; at = d4skip(Cust5.d, 1)) {
+  static QStringList customers() {
+    return records(OpenCUST5, &Cust5.d, [] {
       ReadCustomer();
-      all << QString("%1%2 %3 %4")
-                 .arg(d4deleted(Cust5.d) ? "*" : "")
-                 .arg(CustBuf.cuno)
-                 .arg(CustBuf.last.trimmed())
-                 .arg(CustBuf.ngroup);
-    }
-    check(Cust5.d);
-    CloseAll();
-    return all;
+      return QString("%1 %2 %3").arg(CustBuf.cuno).arg(CustBuf.last.trimmed()).arg(CustBuf.ngroup);
+    });
   }
-  QStringList groups() {
-    EXPECT_TRUE(OpenGROUPS());
-    QStringList all;
-    d4tagSelect(Groups.d, nullptr);
-    for (int at = d4top(Groups.d); at == r4success; at = d4skip(Groups.d, 1)) {
+  static QStringList groups() {
+    return records(OpenGROUPS, &Groups.d, [] {
       ReadGroup();
-      all << QString("%1%2 %3")
-                 .arg(d4deleted(Groups.d) ? "*" : "")
-                 .arg(GroupBuf.nGroup)
-                 .arg(GroupBuf.cGroup.trimmed());
-    }
-    check(Groups.d);
-    CloseAll();
-    return all;
-  }
-  static void check(DATA4* d) {
-    std::vector<std::string> problems;
-    EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
+      return QString("%1 %2").arg(GroupBuf.nGroup).arg(GroupBuf.cGroup.trimmed());
+    });
   }
 
-  // Grid steps.
-  static std::function<void(TPickCust*)> chooseRow(int row) {
-    return [row](TPickCust* p) {
-      p->StringGrid1->setCurrentCell(row - 1, 0);
-      p->BtnSelect->click();
-    };
-  }
-  static void pressNew(TPickCust* p) { p->BtnNew->click(); }
-  static void pressCancel(TPickCust* p) { p->BtnCancel->click(); }
-  static QString rowText(TPickCust* p, int row, int column) {
-    const QTableWidgetItem* item = p->StringGrid1->item(row - 1, column);
-    return item ? item->text().trimmed() : QString();
-  }
+  // Grid steps in the customer list.
+  static constexpr auto chooseRow = &CommandTest::chooseRow<TPickCust>;
+  static constexpr auto pressNew = &CommandTest::pressNew<TPickCust>;
+  static constexpr auto pressCancel = &CommandTest::pressCancel<TPickCust>;
+  static constexpr auto rowText = &CommandTest::cell<TPickCust>;
 };
 
 TEST_F(CustomerCommandsTest, FirstCustomerNeedsAGroupAndGetsNumberOne) {

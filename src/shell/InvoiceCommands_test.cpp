@@ -38,36 +38,9 @@ const QString kFirstInvoice = QStringLiteral("FIRST INVOICE");
 const QString kAddAnother = QStringLiteral("Add another invoice?");
 const QString kSureDelete = QStringLiteral("Are you sure you want to delete this invoice?");
 
-class InvoiceCommandsTest : public ShellTest {
+class InvoiceCommandsTest : public CommandTest {
  protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    start();
-  }
-
-  // Each showing of a dialog of class D runs the next of these steps; a
-  // showing with no step left fails the test.
-  template <class D>
-  void steps(std::deque<std::function<void(D*)>> list) {
-    auto queue = std::make_shared<std::deque<std::function<void(D*)>>>(std::move(list));
-    ui.onDialog<D>([queue](D* d) {
-      if (queue->empty()) {
-        ADD_FAILURE() << "one showing too many: " << d->metaObject()->className();
-        return;
-      }
-      auto step = queue->front();
-      queue->pop_front();
-      step(d);
-    });
-  }
-
   // ---- Records written straight to the tables ----
-  static void append(bool (*open)(), DATA4* const* table, void (*write)()) {
-    ASSERT_TRUE(open());
-    ASSERT_EQ(d4appendBlank(*table), 0);
-    write();
-    CloseAll();
-  }
   static void addCustomer(long number, const QString& last, const QString& first = "Ann") {
     CustBuf = {};
     CustBuf.cuno = number;
@@ -112,20 +85,6 @@ class InvoiceCommandsTest : public ShellTest {
   }
 
   // ---- The tables read back, each checked with its indexes ----
-  // One line per record in record order, "*" before a deleted one.
-  static QStringList records(bool (*open)(), DATA4* const* table,
-                             const std::function<QString()>& line) {
-    EXPECT_TRUE(open());
-    DATA4* d = *table;
-    QStringList all;
-    d4tagSelect(d, nullptr);
-    for (int at = d4top(d); at == r4success; at = d4skip(d, 1))
-      all << (d4deleted(d) ? "*" : "") + line();
-    std::vector<std::string> problems;
-    EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
-    CloseAll();
-    return all;
-  }
   static QStringList invoices() {
     return records(OpenINV5, &Inv5.d, [] {
       ReadInvoice();
@@ -151,17 +110,6 @@ class InvoiceCommandsTest : public ShellTest {
   }
 
   // ---- Steps in the windows ----
-  template <class P>
-  static std::function<void(P*)> chooseRow(int row) {
-    return [row](P* p) {
-      p->StringGrid1->setCurrentCell(row - 1, 0);
-      p->BtnSelect->click();
-    };
-  }
-  template <class P>
-  static void pressNew(P* p) { p->BtnNew->click(); }
-  template <class P>
-  static void pressCancel(P* p) { p->BtnCancel->click(); }
   static void editItemOnRow(TInvoice* inv, int row) {
     inv->StringGrid1->setCurrentCell(row - 1, 0);
     inv->BEditItm->click();

@@ -24,105 +24,44 @@
 
 namespace {
 
-class ProductCommandsTest : public ShellTest {
+class ProductCommandsTest : public CommandTest {
  protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    start();
-  }
-
-  // Each showing of a dialog of class D runs the next of these steps; a
-  // showing with no step left fails the test.
-  template <class D>
-  void steps(std::deque<std::function<void(D*)>> list) {
-    auto queue = std::make_shared<std::deque<std::function<void(D*)>>>(std::move(list));
-    ui.onDialog<D>([queue](D* d) {
-      if (queue->empty()) {
-        ADD_FAILURE() << "one showing too many: " << d->metaObject()->className();
-        return;
-      }
-      auto step = queue->front();
-      queue->pop_front();
-      step(d);
-    });
-  }
-
   static void addProduct(const QString& code, double onHand = 0) {
-    ProductRecord p;
-    p.PrID = code;
-    p.ONHAND = onHand;
-    p.PMemo = "Printed below";
-    ASSERT_TRUE(OpenProd5());
-    ASSERT_EQ(d4appendBlank(Prod5.d), 0);
-    ProdBuf = p;
-    WriteProduct();
-    CloseAll();
+    ProdBuf = {};
+    ProdBuf.PrID = code;
+    ProdBuf.ONHAND = onHand;
+    ProdBuf.PMemo = "Printed below";
+    append(OpenProd5, &Prod5.d, WriteProduct);
   }
   static void addPurchase(const QString& code, const QDate& date, double quantity) {
-    ASSERT_TRUE(OpenPur5());
-    ASSERT_EQ(d4appendBlank(Pur5.d), 0);
     PurBuf = {};
     PurBuf.PURProd = code;
     PurBuf.PURDate = DateFromQDate(date);
     PurBuf.PURQty = quantity;
-    WritePurchase();
-    CloseAll();
+    append(OpenPur5, &Pur5.d, WritePurchase);
   }
   // "code onhand inventory" per product in record order, "*" before a
   // deleted one; then the table and its index checked.
   static QStringList products() {
-    EXPECT_TRUE(OpenProd5());
-    QStringList all;
-    d4tagSelect(Prod5.d, nullptr);
-    for (int at = d4top(Prod5.d); at == r4success; at = d4skip(Prod5.d, 1)) {
+    return records(OpenProd5, &Prod5.d, [] {
       ReadProduct();
-      all << QString("%1%2 %3 %4")
-                 .arg(d4deleted(Prod5.d) ? "*" : "")
-                 .arg(ProdBuf.PrID.trimmed())
-                 .arg(ProdBuf.ONHAND)
-                 .arg(ProdBuf.lInven ? "inventory" : "-");
-    }
-    check(Prod5.d);
-    CloseAll();
-    return all;
+      return QString("%1 %2 %3")
+          .arg(ProdBuf.PrID.trimmed())
+          .arg(ProdBuf.ONHAND)
+          .arg(ProdBuf.lInven ? "inventory" : "-");
+    });
   }
   // "code yyyymmdd quantity" per purchase in record order, "*" before a
   // deleted one; then checked.
   static QStringList purchases() {
-    EXPECT_TRUE(OpenPur5());
-    QStringList all;
-    d4tagSelect(Pur5.d, nullptr);
-    for (int at = d4top(Pur5.d); at == r4success; at = d4skip(Pur5.d, 1)) {
+    return records(OpenPur5, &Pur5.d, [] {
       ReadPurchase();
-      all << QString("%1%2 %3 %4")
-                 .arg(d4deleted(Pur5.d) ? "*" : "")
-                 .arg(PurBuf.PURProd.trimmed())
-                 .arg(DateToStored(PurBuf.PURDate))
-                 .arg(PurBuf.PURQty);
-    }
-    check(Pur5.d);
-    CloseAll();
-    return all;
+      return QString("%1 %2 %3")
+          .arg(PurBuf.PURProd.trimmed())
+          .arg(DateToStored(PurBuf.PURDate))
+          .arg(PurBuf.PURQty);
+    });
   }
-  static void check(DATA4* d) {
-    std::vector<std::string> problems;
-    EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
-  }
-  static QString cell(PickGridForm* p, int row, int column) {
-    const QTableWidgetItem* item = p->StringGrid1->item(row - 1, column);
-    return item ? item->text().trimmed() : QString();
-  }
-  template <class P>
-  static std::function<void(P*)> chooseRow(int row) {
-    return [row](P* p) {
-      p->StringGrid1->setCurrentCell(row - 1, 0);
-      p->BtnSelect->click();
-    };
-  }
-  template <class P>
-  static void pressNew(P* p) { p->BtnNew->click(); }
-  template <class P>
-  static void pressCancel(P* p) { p->BtnCancel->click(); }
   // The bytes of the product table's files.
   QMap<QString, FileState> productFiles() const {
     QMap<QString, FileState> all = files();

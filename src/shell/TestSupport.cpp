@@ -15,6 +15,7 @@
 #include "platform/PrinterChoice.h"
 #include "shell/About.h"
 #include "shell/Windows.h"
+#include "tbengine/inspect.h"
 
 namespace {
 
@@ -109,4 +110,34 @@ QStringList ShellTest::rewritten() const {
     if (info.lastModified() > recent) names << info.fileName();
   }
   return names;
+}
+
+void CommandTest::SetUp() {
+  ShellTest::SetUp();
+  start();
+}
+
+void CommandTest::append(bool (*open)(), DATA4* const* table, void (*write)()) {
+  ASSERT_TRUE(open());
+  ASSERT_EQ(d4appendBlank(*table), 0);
+  write();
+  CloseAll();
+}
+
+QStringList CommandTest::records(bool (*open)(), DATA4* const* table,
+                                 const std::function<QString()>& line) {
+  EXPECT_TRUE(open());
+  DATA4* d = *table;
+  QStringList all;
+  d4tagSelect(d, nullptr);
+  for (int at = d4top(d); at == r4success; at = d4skip(d, 1))
+    all << (d4deleted(d) ? "*" : "") + line();
+  check(d);
+  CloseAll();
+  return all;
+}
+
+void CommandTest::check(DATA4* d) {
+  std::vector<std::string> problems;
+  EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
 }

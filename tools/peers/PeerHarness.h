@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -33,7 +34,12 @@ inline std::string Quote(const std::string& s) {
   return q + "'";
 }
 
-inline std::string PeersDir() { return std::filesystem::path(__FILE__).parent_path().string(); }
+// The folder of the peer scripts: from the source folder ctest names (a
+// compiler cache may have made __FILE__ relative to the build folder).
+inline std::string PeersDir() {
+  if (const char* source = std::getenv("TB_SOURCE_DIR")) return std::string(source) + "/tools/peers";
+  return std::filesystem::path(__FILE__).parent_path().string();
+}
 
 // A python that has both dbf and dbfread ("" when none).
 inline const std::string& Python() {

@@ -1,4 +1,4 @@
-#include "customers/NextNumber.h"
+#include "data/NextNumber.h"
 
 long NextFreeNumber(DATA4* d, const char* numberTag, FIELD4* number) {
   if (d4recCountDo(d) == 0) return 1;

@@ -1,16 +1,16 @@
-#include "customers/PickPaging.h"
+#include "picklists/PickPaging.h"
 
-#include "customers/TestSupport.h"
 #include "data/dbFiles.h"
+#include "picklists/TestSupport.h"
 
 namespace {
 
 using Event = PickPaging::Event;
 
-class PickPagingTest : public CustomersTest {
+class PickPagingTest : public PickListTest {
  protected:
   void SetUp() override {
-    CustomersTest::SetUp();
+    PickListTest::SetUp();
     openTables();
   }
   // Record numbers in name order.

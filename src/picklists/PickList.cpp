@@ -1,4 +1,4 @@
-#include "customers/PickList.h"
+#include "picklists/PickList.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

@@ -1,10 +1,12 @@
-#include "products/FormParts.h"
+#include "platform/FormParts.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "customers/FieldEdit.h"
+#include "platform/AmountBox.h"
+#include "platform/DateBox.h"
 #include "platform/EnterMovesFocus.h"
+#include "platform/FieldEdit.h"
 
 QPushButton* MakeFormButton(const QString& name, const QString& caption, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
@@ -19,6 +21,19 @@ QLineEdit* MakeFormEdit(const QString& name, int maxLength, QWidget* parent) {
   SetTypingLimit(edit, maxLength);
   EnterMovesFocus::install(edit);
   return edit;
+}
+
+AmountBox* MakeAmountBox(const QString& name, const QString& editMask, const char* format,
+                         QWidget* parent) {
+  auto* box = new AmountBox(editMask, format, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+DateBox* MakeDateBox(const QString& name, QWidget* parent) {
+  auto* box = new DateBox(parent);
+  box->setObjectName(name);
+  return box;
 }
 
 void SetTabOrder(std::initializer_list<QWidget*> order) {

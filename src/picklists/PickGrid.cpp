@@ -1,4 +1,4 @@
-#include "customers/PickGrid.h"
+#include "picklists/PickGrid.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

@@ -10,15 +10,15 @@
 // table's horizontal header, so data row r (1 to 10) is table row r - 1.
 // The last column holds the record number under "RecNo" and lies wholly
 // beyond the grid's visible width.
-#ifndef CUSTOMERS_PICKGRID_H
-#define CUSTOMERS_PICKGRID_H
+#ifndef PICKLISTS_PICKGRID_H
+#define PICKLISTS_PICKGRID_H
 
 #include <QDialog>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-#include "customers/PickPaging.h"
+#include "picklists/PickPaging.h"
 #include "tbengine/engine.h"
 
 class QHBoxLayout;
@@ -117,4 +117,4 @@ class PickGridForm : public QDialog {
   bool filling_ = false;  // no row details while the rows are rewritten
 };
 
-#endif  // CUSTOMERS_PICKGRID_H
+#endif  // PICKLISTS_PICKGRID_H

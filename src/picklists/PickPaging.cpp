@@ -1,4 +1,4 @@
-#include "customers/PickPaging.h"
+#include "picklists/PickPaging.h"
 
 #include <algorithm>
 #include <cmath>

@@ -11,8 +11,8 @@
 // a released thumb asks for an exact place in the order (a long skip from
 // the first record), so opening and paging a large table take the same
 // time as a small one.
-#ifndef CUSTOMERS_PICKPAGING_H
-#define CUSTOMERS_PICKPAGING_H
+#ifndef PICKLISTS_PICKPAGING_H
+#define PICKLISTS_PICKPAGING_H
 
 #include <QByteArray>
 #include <QString>
@@ -115,4 +115,4 @@ class PickPaging {
   QString lastSeekText_;
 };
 
-#endif  // CUSTOMERS_PICKPAGING_H
+#endif  // PICKLISTS_PICKPAGING_H

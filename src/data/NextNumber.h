@@ -1,8 +1,8 @@
 // Numbering of new customers and groups: numbers run from 1, and the lowest
 // gap after the unbroken run that starts at 1 is reused (1, 2, 3, 5 give 4;
 // 2, 3 give 1). Records marked deleted but not yet packed keep their numbers.
-#ifndef CUSTOMERS_NEXTNUMBER_H
-#define CUSTOMERS_NEXTNUMBER_H
+#ifndef DATA_NEXTNUMBER_H
+#define DATA_NEXTNUMBER_H
 
 #include "tbengine/engine.h"
 
@@ -14,4 +14,4 @@ long NextFreeNumber(DATA4* d, const char* numberTag, FIELD4* number);
 // The largest number the field can hold (999999 for six digits).
 long LargestNumber(FIELD4* number);
 
-#endif  // CUSTOMERS_NEXTNUMBER_H
+#endif  // DATA_NEXTNUMBER_H

@@ -6,8 +6,8 @@
 // "Select" (or a double click), 0 for "New", -1 for "Cancel" and for any
 // other way of closing the window. The tag selected before the showing is
 // selected again when the window closes.
-#ifndef CUSTOMERS_PICKLIST_H
-#define CUSTOMERS_PICKLIST_H
+#ifndef PICKLISTS_PICKLIST_H
+#define PICKLISTS_PICKLIST_H
 
 #include <QDialog>
 #include <QString>
@@ -63,4 +63,4 @@ class PickListForm : public QDialog {
   bool shown_ = false;
 };
 
-#endif  // CUSTOMERS_PICKLIST_H
+#endif  // PICKLISTS_PICKLIST_H

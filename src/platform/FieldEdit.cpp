@@ -1,4 +1,4 @@
-#include "customers/FieldEdit.h"
+#include "platform/FieldEdit.h"
 
 #include <QLineEdit>
 #include <QVariant>

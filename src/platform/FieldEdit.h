@@ -1,8 +1,8 @@
 // Edit boxes limit what the user types, never what the program shows: a
 // stored text longer than the box's limit (written by an import, or by an
 // earlier version) is shown whole, so saving the record does not cut it.
-#ifndef CUSTOMERS_FIELDEDIT_H
-#define CUSTOMERS_FIELDEDIT_H
+#ifndef PLATFORM_FIELDEDIT_H
+#define PLATFORM_FIELDEDIT_H
 
 #include <QString>
 
@@ -14,4 +14,4 @@ void SetTypingLimit(QLineEdit* edit, int maxLength);
 // and the text's length.
 void ShowText(QLineEdit* edit, const QString& text);
 
-#endif  // CUSTOMERS_FIELDEDIT_H
+#endif  // PLATFORM_FIELDEDIT_H

@@ -1,0 +1,31 @@
+#include "data/RecordSave.h"
+
+#include "data/CodeBase.h"
+#include "data/dbFiles.h"
+#include "platform/Ui.h"
+
+bool AppendRecord(DATA4* d) {
+  const long before = d4recCountDo(d);
+  if (d4appendBlank(d) == r4success) return true;
+  code4errorCode(cb, 0);
+  if (d4recCountDo(d) > before) {
+    d4delete(d);
+    DeletionsPending = true;
+  }
+  return false;
+}
+
+bool GoToOrAppend(DATA4* d, int* currentRec, bool canAppend, const QString& failure) {
+  if (*currentRec > 0) {
+    d4go(d, *currentRec);
+    return true;
+  }
+  if (!canAppend || !AppendRecord(d)) {
+    Ui::get().information(failure.isEmpty()
+                              ? QStringLiteral("Unable to Append record . . Please try again.")
+                              : failure);
+    return false;
+  }
+  *currentRec = static_cast<int>(d4recNo(d));
+  return true;
+}

@@ -1,0 +1,24 @@
+// The record an editor's Save writes: the one in hand, or a new one.
+#ifndef DATA_RECORDSAVE_H
+#define DATA_RECORDSAVE_H
+
+#include <QString>
+
+#include "tbengine/engine.h"
+
+// Appends a blank record to d, which becomes current. On failure (the
+// pending error cleared) a record that reached the table all the same (one
+// of its indexes could not be updated) is marked deleted and
+// DeletionsPending set: the pack at the end of the command removes it and
+// rebuilds the indexes. No blank live record is ever left behind.
+bool AppendRecord(DATA4* d);
+
+// Makes the record to save current: *currentRec when it is above 0, else a
+// new blank record whose number goes into *currentRec. When canAppend is
+// false (no number is left for a new record) or the append fails, shows
+// failure (by default "Unable to Append record . . Please try again.") and
+// returns false with *currentRec unchanged.
+bool GoToOrAppend(DATA4* d, int* currentRec, bool canAppend = true,
+                  const QString& failure = QString());
+
+#endif  // DATA_RECORDSAVE_H

@@ -1,0 +1,50 @@
+// Shared set-up of the pick-list tests and of the feature folders' window
+// tests: a data folder with the supplied tables and their indexes, the engine
+// started on it, the scripted Ui (ui), help requests recorded, records written
+// through the data layer's buffers, and readers of what a pick list shows.
+#ifndef PICKLISTS_TESTSUPPORT_H
+#define PICKLISTS_TESTSUPPORT_H
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "data/TestSupport.h"
+#include "picklists/PickGrid.h"
+#include "picklists/PickList.h"
+#include "platform/ScriptedUi.h"
+#include "platform/TestApplication.h"
+
+class PickListTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Opens CUST5 and GROUPS as the customer commands do.
+  void openTables();
+  // Appends a customer / a group to the open table; the new record number.
+  long addCustomer(long number, const QString& last, const QString& first, int group,
+                   const QString& note = QString(), const QString& company = QString());
+  long addGroup(int number, const QString& name);
+  // Appends count customers named "N00001", "N00002", ... (number i + 1,
+  // group 1), in an order scattered through the name tag.
+  void addNumberedCustomers(int count);
+  // Closes every table and checks each one (and its indexes) on disk.
+  void closeAndCheck();
+
+  // The visible texts of a grid column, rows 1 to 10 ("" for blank rows).
+  static QStringList column(const PickGridForm& grid, int c);
+  // The record numbers on rows 1 to 10, stopping at the first blank row.
+  static QList<long> records(const PickGridForm& grid);
+  static QStringList lines(const PickListForm& list);
+
+  QList<int> helpAsked;
+};
+
+// The customer with that record number as stored (CUST5 open).
+struct CustomerRecord;
+CustomerRecord CustomerAt(long recNo);
+// The number field of every customer in record order.
+QList<long> CustomerNumbers();
+
+#endif  // PICKLISTS_TESTSUPPORT_H

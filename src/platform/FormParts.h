@@ -1,0 +1,26 @@
+// Small pieces the editor windows are built from.
+#ifndef PLATFORM_FORMPARTS_H
+#define PLATFORM_FORMPARTS_H
+
+#include <QString>
+#include <initializer_list>
+
+class AmountBox;
+class DateBox;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+// A button that Enter in a field never presses.
+QPushButton* MakeFormButton(const QString& name, const QString& caption, QWidget* parent);
+// A single-line field limited to maxLength typed characters, Enter moving on.
+QLineEdit* MakeFormEdit(const QString& name, int maxLength, QWidget* parent);
+// An amount box with the window's mask and printf format ("!#####.99;1;_",
+// "%8.2f"), and a date box, each named as its window names it.
+AmountBox* MakeAmountBox(const QString& name, const QString& editMask, const char* format,
+                         QWidget* parent);
+DateBox* MakeDateBox(const QString& name, QWidget* parent);
+// Tab order through the widgets as listed.
+void SetTabOrder(std::initializer_list<QWidget*> order);
+
+#endif  // PLATFORM_FORMPARTS_H
