@@ -75,6 +75,16 @@ class PosixFile : public File {
     return IoStatus();
   }
 
+  char* MapHead(size_t n) override {
+    if (head_ != nullptr) return n <= headSize_ ? static_cast<char*>(head_) : nullptr;
+    if (!writable_ || n == 0) return nullptr;
+    void* p = ::mmap(nullptr, n, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+    if (p == MAP_FAILED) return nullptr;
+    head_ = p;
+    headSize_ = n;
+    return static_cast<char*>(head_);
+  }
+
   IoStatus Lock(bool exclusive) override {
     int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     while (::flock(fd_, op) != 0) {
@@ -85,16 +95,6 @@ class PosixFile : public File {
   }
 
   const std::string& path() const override { return path_; }
-
-  char* MapHead(size_t n) override {
-    if (head_ != nullptr) return n <= headSize_ ? static_cast<char*>(head_) : nullptr;
-    if (!writable_ || n == 0) return nullptr;
-    void* p = ::mmap(nullptr, n, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
-    if (p == MAP_FAILED) return nullptr;
-    head_ = p;
-    headSize_ = n;
-    return static_cast<char*>(head_);
-  }
 
  private:
   int fd_;

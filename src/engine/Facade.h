@@ -61,13 +61,13 @@ struct DATA4 {
   std::string record;    // the buffer the field operations change
   std::string original;  // the current record as in the file
   long recno = 0;        // 1..count, or count + 1 at end of file
+  // `record` and `original` hold record `recno` as read. A move only sets
+  // recno; the record is read at the first access that needs its bytes.
+  bool loaded = false;
   bool eof = false;
   bool bof = false;
   bool changed = false;
   bool cursorSynced = false;  // the selected tag's cursor is on the current record
-  // `record` and `original` hold record `recno` as read. A move only sets
-  // recno; the record is read at the first access that needs its bytes.
-  bool loaded = false;
 };
 
 struct CODE4 {

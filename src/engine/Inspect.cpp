@@ -156,7 +156,7 @@ TAG4* t4createFile(DATA4* d, const char* path, const char* expr) {
         CloseTag(d, open.get());
         break;
       }
-    s = NtxFile::Build(cb->env, file, compiled.text(), compiled.keyDecimals(), std::move(entries[0]));
+    s = NtxFile::Build(cb->env, file, compiled.text(), compiled.keyLength(), compiled.keyDecimals(), std::move(entries[0]));
   }
   TAG4* tag = nullptr;
   if (s.ok()) s = OpenTag(d, file, &tag);

@@ -65,8 +65,9 @@ class NtxFile {
   static Status Build(Env* env, const std::string& path, const std::string& expression,
                       int keyLength, int keyDecimals, std::vector<NtxEntry> entries,
                       int maxKeysPerPage = 0);
+  // The same from packed keys (of keyLength bytes each).
   static Status Build(Env* env, const std::string& path, const std::string& expression,
-                      int keyDecimals, NtxKeys keys, int maxKeysPerPage = 0);
+                      int keyLength, int keyDecimals, NtxKeys keys, int maxKeysPerPage = 0);
   // Opens an existing file; validates the header (e4index on a bad one).
   static Status Open(Env* env, const std::string& path, std::unique_ptr<NtxFile>* out);
 

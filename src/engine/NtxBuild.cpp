@@ -221,15 +221,16 @@ Status NtxFile::Build(Env* env, const std::string& path, const std::string& expr
   keys.reserve(entries.size());
   for (const NtxEntry& e : entries) keys.Add(e.key, e.recno);
   entries.clear();
-  return Build(env, path, expression, keyDecimals, std::move(keys), maxKeysPerPage);
+  return Build(env, path, expression, keyLength, keyDecimals, std::move(keys), maxKeysPerPage);
 }
 
 Status NtxFile::Build(Env* env, const std::string& path, const std::string& expression,
-                      int keyDecimals, NtxKeys keys, int maxKeysPerPage) {
+                      int keyLength, int keyDecimals, NtxKeys keys, int maxKeysPerPage) {
   auto refuse = [&](const std::string& what) {
     return Status::Error(e4parm, "Cannot build index file " + path + ": " + what);
   };
-  const int keyLength = keys.keyLength();
+  if (keys.keyLength() != keyLength)
+    return refuse("keys of " + std::to_string(keys.keyLength()) + " bytes for a key size of " + std::to_string(keyLength));
   if (keyLength < 1 || keyLength > kNtxMaxKeyLength)
     return refuse("key size " + std::to_string(keyLength) + " out of range");
   if (expression.size() >= kNtxExpressionSize) return refuse("key expression too long");

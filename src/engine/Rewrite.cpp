@@ -61,17 +61,12 @@ Status RewriteTable(DATA4* d, const KeepFn& keep) {
 
   std::unique_ptr<DbfWriter> writer;
   Status s = DbfWriter::Begin(env, tempDbf, d->dbf->headerBytes(), d->dbf->recordLength(), &writer);
-  std::vector<NtxKeys> entries;
-  for (auto& t : d->tags) entries.emplace_back(t->ntx->keyLength());
-  std::string key;
+  std::vector<std::vector<NtxEntry>> entries(d->tags.size());
   if (s.ok()) {
     s = ForEachRecord(d, [&](uint32_t recno, const char* rec) {
       if (!keep(recno, rec)) return Status::Ok();
       TB_RETURN_IF_ERROR(writer->Add(rec));
-      for (size_t i = 0; i < d->tags.size(); ++i) {
-        d->tags[i]->expr.EvaluateInto(rec, &key);
-        entries[i].Add(key, writer->count());
-      }
+      for (size_t i = 0; i < d->tags.size(); ++i) entries[i].push_back(NtxEntry{d->tags[i]->expr.Evaluate(rec), writer->count()});
       return Status::Ok();
     });
   }
@@ -81,7 +76,7 @@ Status RewriteTable(DATA4* d, const KeepFn& keep) {
   if (s.ok()) s = LockFile(newFile.get(), d->lock);
   for (size_t i = 0; s.ok() && i < d->tags.size(); ++i) {
     const NtxFile& ntx = *d->tags[i]->ntx;
-    s = NtxFile::Build(env, tempNtx[i], ntx.expression(), ntx.keyDecimals(), std::move(entries[i]));
+    s = NtxFile::Build(env, tempNtx[i], ntx.expression(), ntx.keyLength(), ntx.keyDecimals(), std::move(entries[i]));
   }
   if (s.ok()) s = Renamed(env, tempDbf, d->dbfPath);
   if (!s.ok()) {

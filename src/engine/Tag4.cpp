@@ -107,7 +107,7 @@ INDEX4* i4create(DATA4* d, const char* name, const TAG4INFO* tags) {
         CloseTag(d, open.get());
         break;
       }
-    s = NtxFile::Build(env, p.path, p.expr.text(), p.expr.keyDecimals(), std::move(entries[i]));
+    s = NtxFile::Build(env, p.path, p.expr.text(), p.expr.keyLength(), p.expr.keyDecimals(), std::move(entries[i]));
     names.push_back(p.name);
   }
   if (s.ok()) s = WriteTagGroup(env, cgpPath, names);
