@@ -92,7 +92,9 @@ TEST_F(PickCustTest, RecordInTheMiddleOfALargeTableIsOnRowOneAndHighlighted) {
   EXPECT_EQ(records(*pickCust), recs.mid(500, 10));
   EXPECT_EQ(pickCust->currentRow(), 1);
   EXPECT_TRUE(pickCust->ScrollBar1->isVisible());
-  EXPECT_EQ(pickCust->ScrollBar1->value(), 500 * 100 / 990);
+  // The bar is placed from the engine's position estimate (within a few per
+  // cent in an index this size), not from counting the records above.
+  EXPECT_NEAR(pickCust->ScrollBar1->value(), 500 * 100 / 990, 5);
   EXPECT_EQ(CurrentCustomerRec, -1);  // until a button chooses
 
   // One of the last ten: the last page, its own row highlighted.

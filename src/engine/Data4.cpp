@@ -24,6 +24,7 @@ Status SyncCursor(DATA4* d) {
   if (d->cursorSynced) return Status::Ok();
   TAG4* t = d->selected;
   bool found = false;
+  TB_RETURN_IF_ERROR(EnsureRecord(d));
   TB_RETURN_IF_ERROR(t->ntx->Find(t->expr.Evaluate(d->original.data()), static_cast<uint32_t>(d->recno), &found));
   if (!found)
     return Status::CorruptIndex(t->ntx->path(), "record " + std::to_string(d->recno) + " is missing from the index");
@@ -76,17 +77,33 @@ Status OpenTagGroup(DATA4* d, const std::string& cgpPath, const std::vector<std:
 }  // namespace
 
 Status LoadRecord(DATA4* d, uint32_t recno) {
-  d->record.resize(static_cast<size_t>(d->dbf->recordLength()));
-  TB_RETURN_IF_ERROR(d->dbf->Read(recno, d->record.data()));
-  d->original = d->record;
+  if (recno < 1 || recno > d->dbf->recordCount())
+    return Status::Error(e4entry, "Record " + std::to_string(recno) + " is not in " + d->dbfPath + " (" +
+                                      std::to_string(d->dbf->recordCount()) + " records)");
   d->recno = recno;
+  d->loaded = false;
   d->eof = d->bof = false;
   d->changed = false;
   d->cursorSynced = false;
   for (auto& f : d->fields) {
+    if (!f->memoLoaded && !f->memoPending) continue;
     f->memoLoaded = f->memoPending = false;
     f->memo.clear();
   }
+  return Status::Ok();
+}
+
+Status EnsureRecord(DATA4* d) {
+  if (d->loaded) return Status::Ok();
+  d->record.resize(static_cast<size_t>(d->dbf->recordLength()));
+  Status s = d->dbf->Read(static_cast<uint32_t>(d->recno), d->record.data());
+  if (!s.ok()) {
+    d->record.assign(d->record.size(), ' ');
+    d->original = d->record;
+    return s;
+  }
+  d->original = d->record;
+  d->loaded = true;
   return Status::Ok();
 }
 
@@ -94,6 +111,7 @@ void SetEndOfFile(DATA4* d) {
   d->record.assign(static_cast<size_t>(d->dbf->recordLength()), ' ');
   d->original = d->record;
   d->recno = static_cast<long>(d->dbf->recordCount()) + 1;
+  d->loaded = true;
   d->eof = true;
   d->changed = false;
   d->cursorSynced = false;
@@ -163,6 +181,22 @@ Status CollectKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std::vect
   for (auto& e : *entries) e.reserve(d->dbf->recordCount());
   return ForEachRecord(d, [&](uint32_t recno, const char* rec) {
     for (size_t i = 0; i < exprs.size(); ++i) (*entries)[i].push_back(NtxEntry{exprs[i]->Evaluate(rec), recno});
+    return Status::Ok();
+  });
+}
+
+Status CollectBuildKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std::vector<NtxKeys>* keys) {
+  keys->clear();
+  for (const KeyExpr* e : exprs) {
+    keys->emplace_back(e->keyLength());
+    keys->back().reserve(d->dbf->recordCount());
+  }
+  std::string key;
+  return ForEachRecord(d, [&](uint32_t recno, const char* rec) {
+    for (size_t i = 0; i < exprs.size(); ++i) {
+      exprs[i]->EvaluateInto(rec, &key);
+      (*keys)[i].Add(key, recno);
+    }
     return Status::Ok();
   });
 }
@@ -400,6 +434,7 @@ int d4appendBlank(DATA4* d) {
   Status first = s;  // a tag of the previous record out of step: reported, the append stands
   d->record = blank;
   d->original = blank;
+  d->loaded = true;
   d->recno = recno;
   d->eof = d->bof = false;
   d->changed = false;
@@ -419,6 +454,8 @@ int d4appendBlank(DATA4* d) {
 static int Mark(DATA4* d, char flag, const char* operation) {
   if (d == nullptr) return NullHandle(operation);
   if (d->eof || d->recno < 1) return 0;
+  Status s = EnsureRecord(d);
+  if (!s.ok()) return Fail(d, s);
   if (d->record[0] != flag) {
     d->record[0] = flag;
     d->changed = true;
@@ -431,5 +468,7 @@ int d4recall(DATA4* d) { return Mark(d, DbfFile::kLive, "d4recall"); }
 
 int d4deleted(DATA4* d) {
   if (d == nullptr) return NullHandle("d4deleted");
+  Status s = EnsureRecord(d);
+  if (!s.ok()) return Fail(d, s), 0;
   return d->record[0] == DbfFile::kDeleted ? 1 : 0;
 }

@@ -146,6 +146,7 @@ Status DbfFile::Adopt(std::unique_ptr<File> file, const std::string& path, std::
   IoStatus s = dbf->file_->Size(&size);
   if (!s.ok()) return IoError(e4read, s);
   TB_RETURN_IF_ERROR(dbf->Parse(size));
+  dbf->head_ = dbf->file_->MapHead(kHeaderSize);
   *out = std::move(dbf);
   return Status::Ok();
 }
@@ -242,6 +243,11 @@ Status DbfFile::ReadMany(uint32_t first, uint32_t n, char* buf) {
 Status DbfFile::WriteHeaderWord() {
   if (!stamped_) StampToday(header_.data());  // the date of the session's first change
   PutU32(header_.data() + 4, count_);
+  if (head_ != nullptr) {
+    std::memcpy(head_ + 1, header_.data() + 1, 7);
+    stamped_ = true;
+    return Status::Ok();
+  }
   IoStatus s = file_->WriteAt(1, header_.data() + 1, 7);
   if (!s.ok()) return IoError(e4write, s);
   stamped_ = true;

@@ -4,7 +4,8 @@
 // Open validates everything later reads depend on (lengths against the file
 // size), so Read never goes past the end of the file. Every change goes to
 // the file at once; the header's count and date are rewritten with each
-// append and on the first change.
+// append and on the first change (through a mapping of the header where the
+// file allows one, so an append costs one write call).
 #ifndef TBENGINE_DBF_H
 #define TBENGINE_DBF_H
 
@@ -85,6 +86,7 @@ class DbfFile {
   int recordLength_ = 0;
   bool readOnly_ = false;
   bool stamped_ = false;  // the date was written during this session
+  char* head_ = nullptr;  // the file's header mapped for writing, when it can be
   std::string scratch_;   // bytes of an append
 };
 

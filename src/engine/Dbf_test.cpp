@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "Bytes.h"
@@ -76,6 +77,29 @@ TEST_F(DbfTest, AppendKeepsCountAndEndMarkerInStep) {
   std::vector<std::string> problems;
   ASSERT_TRUE(dbf->Check(&problems).ok());
   EXPECT_TRUE(problems.empty());
+}
+
+// The count is in the file after every append, while the table stays open,
+// whether it goes through the mapped header (the real file system) or by a
+// write call (a wrapper that sees every write).
+TEST_F(DbfTest, EveryAppendIsCountedOnDiskAtOnce) {
+  FaultEnv wrapped(Env::Default());
+  for (Env* env : {Env::Default(), static_cast<Env*>(&wrapped)}) {
+    tbtest::MakeTable(dir_.path(), "C.dbf", {Field("NAME", 'C', 10)});
+    const std::string path = dir_.File("C.dbf");
+    std::unique_ptr<DbfFile> dbf;
+    ASSERT_TRUE(DbfFile::Open(env, path, FileLock::kShared, &dbf).ok());
+    for (uint32_t n = 1; n <= 5; ++n) {
+      uint32_t recno = 0;
+      ASSERT_TRUE(dbf->Append(dbf->BlankRecord().data(), &recno).ok());
+      const std::string b = ReadBytes(path);
+      EXPECT_EQ(GetU32(b.data() + 4), n);
+      EXPECT_EQ(b.size(), dbf->headerLength() + n * dbf->recordLength() + 1u);
+      EXPECT_GE(static_cast<uint8_t>(b[1]), 124) << "the date of the change";
+    }
+    dbf.reset();
+    std::remove(path.c_str());
+  }
 }
 
 TEST_F(DbfTest, HeaderRewriteChangesOnlyDateAndCount) {

@@ -4,6 +4,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,8 +21,11 @@ IoStatus PosixError(int err, const std::string& what, const std::string& path) {
 
 class PosixFile : public File {
  public:
-  PosixFile(int fd, std::string path) : fd_(fd), path_(std::move(path)) {}
-  ~PosixFile() override { ::close(fd_); }  // also releases the flock
+  PosixFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
+  ~PosixFile() override {
+    if (head_ != nullptr) ::munmap(head_, headSize_);
+    ::close(fd_);  // also releases the flock
+  }
 
   IoStatus ReadAt(uint64_t offset, void* buf, size_t n, size_t* got) override {
     size_t done = 0;
@@ -71,6 +75,16 @@ class PosixFile : public File {
     return IoStatus();
   }
 
+  char* MapHead(size_t n) override {
+    if (head_ != nullptr) return n <= headSize_ ? static_cast<char*>(head_) : nullptr;
+    if (!writable_ || n == 0) return nullptr;
+    void* p = ::mmap(nullptr, n, PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+    if (p == MAP_FAILED) return nullptr;
+    head_ = p;
+    headSize_ = n;
+    return static_cast<char*>(head_);
+  }
+
   IoStatus Lock(bool exclusive) override {
     int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     while (::flock(fd_, op) != 0) {
@@ -85,6 +99,9 @@ class PosixFile : public File {
  private:
   int fd_;
   std::string path_;
+  bool writable_;
+  void* head_ = nullptr;
+  size_t headSize_ = 0;
 };
 
 class PosixEnv : public Env {
@@ -106,7 +123,7 @@ class PosixEnv : public Env {
       ::close(fd);
       return PosixError(EISDIR, "Cannot open", path);
     }
-    *out = std::make_unique<PosixFile>(fd, path);
+    *out = std::make_unique<PosixFile>(fd, path, mode != OpenMode::kReadOnly);
     return IoStatus();
   }
 

@@ -61,6 +61,9 @@ struct DATA4 {
   std::string record;    // the buffer the field operations change
   std::string original;  // the current record as in the file
   long recno = 0;        // 1..count, or count + 1 at end of file
+  // `record` and `original` hold record `recno` as read. A move only sets
+  // recno; the record is read at the first access that needs its bytes.
+  bool loaded = false;
   bool eof = false;
   bool bof = false;
   bool changed = false;
@@ -95,8 +98,12 @@ Status FlushRecord(DATA4* d);
 // The same, then appends a new record (in one write when the current record
 // is the last one). On failure *newRecno is not set.
 Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno);
-// Makes recno current (1..count).
+// Makes recno current (1..count); its bytes are read by EnsureRecord.
 Status LoadRecord(DATA4* d, uint32_t recno);
+// Reads the current record when a move left it unread. On failure the
+// buffers hold blanks (never the previous record's values) and the next
+// access tries again; the status names the file.
+Status EnsureRecord(DATA4* d);
 // Makes the position "end of file": recno = count + 1, a blank record.
 void SetEndOfFile(DATA4* d);
 
@@ -106,6 +113,8 @@ Status OpenTag(DATA4* d, const std::string& path, TAG4** out);
 void CloseTag(DATA4* d, TAG4* tag);
 // Reads every record once and computes the keys of each expression.
 Status CollectKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std::vector<std::vector<NtxEntry>>* entries);
+// The same, packed for a bulk build.
+Status CollectBuildKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std::vector<NtxKeys>* keys);
 // Reads the records in large chunks: fn(recno, record bytes).
 Status ForEachRecord(DATA4* d, const std::function<Status(uint32_t, const char*)>& fn);
 

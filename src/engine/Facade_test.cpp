@@ -314,6 +314,54 @@ TEST_F(FacadeTest, FullDiskDuringAppendLeavesTheTableAsItWas) {
   code4close(e_.cb());
 }
 
+// Moves do not read the record; the first field access does. When that
+// read fails (here another program cut the file short behind our back) the
+// error names the file, the fields read blank instead of showing the
+// previous record, and no change is taken, so nothing blank is written.
+TEST_F(FacadeTest, RecordIsReadAtTheFirstFieldAccessAndAFailedReadIsReported) {
+  DATA4* d = OpenWith(3);
+  ASSERT_EQ(d4go(d, 2), 0);
+  EXPECT_EQ(Str(d, "NAME"), "N2");
+  code4close(e_.cb());
+  d = e_.Open("CUST");
+  const std::string whole = ReadBytes(e_.File("CUST.dbf"));
+  const size_t hl = tbengine::GetU16(whole.data() + 8), rl = tbengine::GetU16(whole.data() + 10);
+
+  // A move after the file changed on disk shows the file's bytes.
+  std::string changed = whole;
+  changed[hl + 2 * rl + 1] = 'X';  // record 3's name
+  tbtest::WriteBytes(e_.File("CUST.dbf"), changed);
+  ASSERT_EQ(d4go(d, 3), 0);
+  EXPECT_EQ(Str(d, "NAME"), "X3");
+
+  ASSERT_EQ(d4go(d, 1), 0);
+  EXPECT_EQ(Str(d, "NAME"), "N1");
+  tbtest::WriteBytes(e_.File("CUST.dbf"), whole.substr(0, hl + rl));  // records 2 and 3 gone
+  ASSERT_EQ(d4go(d, 2), 0) << "the move itself reads nothing";
+  EXPECT_EQ(e_.TakeError(), 0);
+  EXPECT_EQ(Str(d, "NAME"), "") << "blank, not record 1's name";
+  std::string text;
+  EXPECT_EQ(e_.TakeError(&text), e4data);
+  EXPECT_NE(text.find("CUST.dbf"), std::string::npos) << text;
+  EXPECT_EQ(f4long(d4field(d, "NO")), 0);
+  EXPECT_EQ(e_.TakeError(), e4data);
+  EXPECT_EQ(d4deleted(d), 0);
+  EXPECT_EQ(e_.TakeError(), e4data);
+  EXPECT_EQ(f4assign(d4field(d, "NAME"), "lost"), e4data);
+  EXPECT_EQ(e_.TakeError(), e4data);
+  EXPECT_EQ(f4memoAssign(d4field(d, "NOTES"), "lost"), e4data);
+  EXPECT_EQ(e_.TakeError(), e4data);
+  EXPECT_EQ(d4delete(d), e4data);
+  EXPECT_EQ(e_.TakeError(), e4data);
+
+  // Once the file is whole again the same record reads, and nothing was written.
+  tbtest::WriteBytes(e_.File("CUST.dbf"), changed);
+  EXPECT_EQ(Str(d, "NAME"), "N2");
+  ASSERT_EQ(d4go(d, 1), 0);
+  EXPECT_EQ(ReadBytes(e_.File("CUST.dbf")), changed);
+  code4close(e_.cb());
+}
+
 TEST_F(FacadeTest, ManyAppendsKeepTheFileConsistent) {
   DATA4* d = OpenWith(500);
   EXPECT_EQ(d4recCountDo(d), 500);

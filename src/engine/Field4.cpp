@@ -19,7 +19,13 @@ using namespace tbengine;
 
 namespace {
 
-char* FieldBytes(FIELD4* f) { return f->data->record.data() + f->desc.offset; }
+// The field's bytes in the current record, read at the first access after
+// a move. A read that fails leaves the error pending and blank bytes.
+const char* FieldBytes(FIELD4* f) {
+  Status s = EnsureRecord(f->data);
+  if (!s.ok()) SetError(f->data->cb, s);
+  return f->data->record.data() + f->desc.offset;
+}
 
 size_t Width(const FIELD4* f) { return static_cast<size_t>(f->desc.width); }
 
@@ -72,13 +78,18 @@ std::string FormatInteger(long value, int decimals) {
   return text;
 }
 
-void Store(FIELD4* f, const std::string& text) {
-  char* p = FieldBytes(f);
+// A record that cannot be read takes no assignment, so a change never
+// lands on the blanks that stand in for it.
+int Store(FIELD4* f, const std::string& text) {
+  Status s = EnsureRecord(f->data);
+  if (!s.ok()) return SetError(f->data->cb, s);
+  char* p = f->data->record.data() + f->desc.offset;
   const size_t w = Width(f);
   const size_t n = std::min(w, text.size());
   std::memcpy(p, text.data(), n);
   std::memset(p + n, ' ', w - n);
   f->data->changed = true;
+  return 0;
 }
 
 int Refuse(FIELD4* f, const std::string& what) {
@@ -89,8 +100,7 @@ int Refuse(FIELD4* f, const std::string& what) {
 
 int AssignNumberText(FIELD4* f, const std::string& text) {
   if (text.size() > Width(f)) return Refuse(f, "The number " + text);
-  Store(f, std::string(Width(f) - text.size(), ' ') + text);
-  return 0;
+  return Store(f, std::string(Width(f) - text.size(), ' ') + text);
 }
 
 }  // namespace
@@ -175,20 +185,16 @@ int f4assign(FIELD4* f, const char* text) {
       else if (c == 'F' || c == 'f' || c == 'N' || c == 'n') c = 'F';
       else if (c != ' ' && c != '?')
         return SetError(f->data->cb, e4data, "'" + t + "' is not a logical value for field " + f->desc.name);
-      Store(f, std::string(1, c));
-      return 0;
+      return Store(f, std::string(1, c));
     }
     case 'N': {
-      if (t.find_first_not_of(' ') == std::string::npos) {
-        Store(f, "");
-        return 0;
-      }
+      if (t.find_first_not_of(' ') == std::string::npos) return Store(f, "");
       double value = 0;
       if (!ParseWholeNumber(t, &value))
         return SetError(f->data->cb, e4data, "'" + t + "' is not a number for field " + f->desc.name);
       return f4assignDouble(f, value);
     }
-    default: Store(f, t); return 0;
+    default: return Store(f, t);
   }
 }
 
@@ -202,8 +208,7 @@ int f4assignDouble(FIELD4* f, double value) {
     std::snprintf(shown, sizeof shown, "%.6g", value);
     return Refuse(f, std::string("The number ") + shown);
   }
-  Store(f, text);
-  return 0;
+  return Store(f, text);
 }
 
 int f4assignLong(FIELD4* f, long value) {
@@ -223,7 +228,9 @@ const char* f4memoStr(FIELD4* f) {
   f->memo.clear();
   if (d->eof || d->recno < 1) return "";
   uint32_t block = 0;
-  Status s = DbtFile::ParsePointer(d->original.data() + f->desc.offset, f->desc.width, d->dbfPath, &block);
+  Status s = EnsureRecord(d);
+  if (!s.ok()) return SetError(d->cb, s), "";
+  s = DbtFile::ParsePointer(d->original.data() + f->desc.offset, f->desc.width, d->dbfPath, &block);
   if (s.ok() && block != 0) {
     if (!d->dbt) s = Status::Error(e4memo, "Table " + d->dbfPath + " has no memo file");
     else s = d->dbt->Read(block, &f->memo);
@@ -249,6 +256,8 @@ int f4memoAssignN(FIELD4* f, const char* text, unsigned len) {
   if (t.find(DbtFile::kEndMarker) != std::string::npos)
     return SetError(f->data->cb, e4memo, "A memo for field " + f->desc.name + " of " + f->data->dbfPath +
                                              " may not contain the byte 0x1A");
+  Status s = EnsureRecord(f->data);  // the record is written with the memo's new pointer
+  if (!s.ok()) return SetError(f->data->cb, s);
   f->memo = std::move(t);
   f->memoLoaded = true;
   f->memoPending = true;

@@ -148,8 +148,8 @@ TAG4* t4createFile(DATA4* d, const char* path, const char* expr) {
   if (cb->safety && cb->env->Exists(file)) return SetError(cb, e4create, "File " + file + " already exists"), nullptr;
   KeyExpr compiled;
   s = KeyExpr::Compile(expr != nullptr ? expr : "", d->dbf->fields(), &compiled);
-  std::vector<std::vector<NtxEntry>> entries;
-  if (s.ok()) s = CollectKeys(d, {&compiled}, &entries);
+  std::vector<NtxKeys> entries;
+  if (s.ok()) s = CollectBuildKeys(d, {&compiled}, &entries);
   if (s.ok()) {
     for (auto& open : d->tags)
       if (open->ntx->path() == file) {
@@ -178,6 +178,8 @@ int t4keys(TAG4* t, const std::function<void(uint32_t recNo, const std::string& 
 
 std::string t4keyOfCurrent(TAG4* t) {
   if (t == nullptr) return std::string();
+  Status s = EnsureRecord(t->data);  // blanks, with the error pending, when it cannot be read
+  if (!s.ok()) SetError(t->data->cb, s);
   return t->expr.Evaluate(t->data->record.data());
 }
 

@@ -320,10 +320,14 @@ Status KeyExpr::Compile(const std::string& text, const FieldList& fields, KeyExp
 
 std::string KeyExpr::Evaluate(const char* record) const {
   std::string key;
-  if (!impl_ || !impl_->root) return key;
   key.reserve(keyLength());
-  Eval(*impl_->root, record, &key);
+  EvaluateInto(record, &key);
   return key;
+}
+
+void KeyExpr::EvaluateInto(const char* record, std::string* key) const {
+  key->clear();
+  if (impl_ && impl_->root) Eval(*impl_->root, record, key);
 }
 
 int KeyExpr::keyLength() const { return impl_ && impl_->root ? impl_->root->width : 0; }

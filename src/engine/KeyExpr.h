@@ -28,6 +28,8 @@ class KeyExpr {
 
   // The key of one record (record bytes, deletion flag at offset 0).
   std::string Evaluate(const char* record) const;
+  // The same into *key, reusing its storage.
+  void EvaluateInto(const char* record, std::string* key) const;
   int keyLength() const;     // bytes of every key
   int keyDecimals() const;   // decimals of a bare numeric field key, else 0
   const std::string& text() const;

@@ -203,17 +203,18 @@ Status NtxFile::Impl::CountUpTo(uint32_t page, size_t depth, uint64_t limit, uin
     return Status::Ok();
   }
   if (depth > kNtxMaxDepth) return Corrupt("tree deeper than " + std::to_string(kNtxMaxDepth) + " levels");
-  PageRef node;
-  TB_RETURN_IF_ERROR(Load(page, &node));
-  uint64_t c = node->n;
+  int n = 0;
+  uint32_t child[kNtxMaxChildren];
+  TB_RETURN_IF_ERROR(cache->Shape(page, &n, child));
+  uint64_t c = static_cast<uint64_t>(n);
   *exact = true;
-  for (int j = 0; !node->leaf() && j <= node->n; ++j) {
+  for (int j = 0; child[0] != 0 && j <= n; ++j) {
     if (c > limit) {
       *exact = false;
       break;
     }
     uint64_t below = 0;
-    TB_RETURN_IF_ERROR(CountUpTo(node->child[j], depth + 1, limit - c, &below, exact));
+    TB_RETURN_IF_ERROR(CountUpTo(child[j], depth + 1, limit - c, &below, exact));
     c += below;
     if (!*exact) break;
   }

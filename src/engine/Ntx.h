@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Status.h"
@@ -25,6 +26,31 @@ namespace tbengine {
 struct NtxEntry {
   std::string key;  // exactly keyLength bytes
   uint32_t recno;
+};
+
+// The entries of a bulk build, packed: keyLength bytes per key in one block
+// and the record numbers beside them, with no allocation per key.
+class NtxKeys {
+ public:
+  explicit NtxKeys(int keyLength) : k_(keyLength) {}
+  int keyLength() const { return k_; }
+  size_t size() const { return recnos_.size(); }
+  void reserve(size_t n);
+  // A key of another length is not added; the build then refuses the lot.
+  void Add(std::string_view key, uint32_t recno);
+  const char* key(size_t i) const { return keys_.data() + i * static_cast<size_t>(k_); }
+  uint32_t recno(size_t i) const { return recnos_[i]; }
+  // The first key of a wrong length: its size and record (0 when none).
+  size_t wrongLength() const { return wrongLength_; }
+  uint32_t wrongRecno() const { return wrongRecno_; }
+  void Release();
+
+ private:
+  int k_;
+  std::vector<char> keys_;
+  std::vector<uint32_t> recnos_;
+  size_t wrongLength_ = 0;
+  uint32_t wrongRecno_ = 0;
 };
 
 class NtxFile {
@@ -39,6 +65,9 @@ class NtxFile {
   static Status Build(Env* env, const std::string& path, const std::string& expression,
                       int keyLength, int keyDecimals, std::vector<NtxEntry> entries,
                       int maxKeysPerPage = 0);
+  // The same from packed keys (of keyLength bytes each).
+  static Status Build(Env* env, const std::string& path, const std::string& expression,
+                      int keyLength, int keyDecimals, NtxKeys keys, int maxKeysPerPage = 0);
   // Opens an existing file; validates the header (e4index on a bad one).
   static Status Open(Env* env, const std::string& path, std::unique_ptr<NtxFile>* out);
 

@@ -127,6 +127,29 @@ bool DecodeNtxPage(const char* bytes, const NtxGeometry& g, uint32_t offset, Ntx
   return true;
 }
 
+bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* children, std::string* why) {
+  *n = GetU16(bytes);
+  if (*n > g.maxKeys) {
+    *why = std::to_string(*n) + " keys in a page of at most " + std::to_string(g.maxKeys);
+    return false;
+  }
+  const int lowest = g.slotsStart();
+  const int highest = kNtxPageSize - g.itemSize();
+  for (int s = 0; s <= *n; ++s) {
+    int off = GetU16(bytes + 2 + 2 * s);
+    if (off < lowest || off > highest) {
+      *why = "item " + std::to_string(s) + " at " + std::to_string(off) + " lies outside the page";
+      return false;
+    }
+    children[s] = GetU32(bytes + off + ntxitem::kChild);
+    if ((children[s] == 0) != (children[0] == 0)) {
+      *why = "leaf and branch items mixed";
+      return false;
+    }
+  }
+  return true;
+}
+
 void EncodeNtxPage(const NtxPage& p, const NtxGeometry& g, char* bytes) {
   std::memset(bytes, 0, kNtxPageSize);
   PutU16(bytes, static_cast<uint16_t>(p.n));

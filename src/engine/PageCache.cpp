@@ -33,6 +33,30 @@ Status PageCache::Get(uint32_t offset, std::shared_ptr<const NtxPage>* out) {
   return Status::Ok();
 }
 
+Status PageCache::Shape(uint32_t offset, int* n, uint32_t* children) {
+  const size_t number = offset / kNtxPageSize;
+  if (offset % kNtxPageSize == 0 && number < slots_.size() && slots_[number].page) {
+    const NtxPage& page = *slots_[number].page;
+    *n = page.n;
+    std::copy(page.child.begin(), page.child.end(), children);
+    return Status::Ok();
+  }
+  const std::string& path = file_->path();
+  if (offset == 0 || offset % kNtxPageSize != 0 || offset + uint64_t{kNtxPageSize} > fileSize_)
+    return Status::CorruptIndex(path, "page offset " + std::to_string(offset) + " out of range");
+  char bytes[kNtxPageSize];
+  size_t got = 0;
+  IoStatus io = file_->ReadAt(offset, bytes, kNtxPageSize, &got);
+  ++fileReads_;
+  if (!io.ok()) return Status::Error(e4read, io.message());
+  if (got != kNtxPageSize)
+    return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + " is cut short");
+  std::string why;
+  if (!DecodeNtxShape(bytes, geometry_, n, children, &why))
+    return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + ": " + why);
+  return Status::Ok();
+}
+
 Status PageCache::Put(const NtxPage& page) {
   char bytes[kNtxPageSize];
   EncodeNtxPage(page, geometry_, bytes);

@@ -30,6 +30,10 @@ class PageCache {
   // Writes page (at page.offset) and keeps it as the cached copy. On failure
   // the cache is emptied, so later reads see what the file holds.
   Status Put(const NtxPage& page);
+  // The entry count and n + 1 child offsets of a page (room for
+  // kNtxMaxChildren), from the kept copy or else from the page's bytes
+  // without decoding or keeping it: counting passes many pages once.
+  Status Shape(uint32_t offset, int* n, uint32_t* children);
   Status WriteHeader(const NtxHeader& header);
 
   // An offset for a new page: one dropped earlier in this session, or the

@@ -96,8 +96,8 @@ INDEX4* i4create(DATA4* d, const char* name, const TAG4INFO* tags) {
 
   std::vector<const KeyExpr*> exprs;
   for (const Planned& p : planned) exprs.push_back(&p.expr);
-  std::vector<std::vector<NtxEntry>> entries;
-  s = CollectKeys(d, exprs, &entries);
+  std::vector<NtxKeys> entries;
+  s = CollectBuildKeys(d, exprs, &entries);
   std::vector<std::string> names;
   for (size_t i = 0; s.ok() && i < planned.size(); ++i) {
     const Planned& p = planned[i];

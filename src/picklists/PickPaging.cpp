@@ -1,20 +1,17 @@
 #include "picklists/PickPaging.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "data/CodeBase.h"
 #include "data/DateText.h"
 #include "tbengine/inspect.h"
 
-namespace {
-// How far the estimate is lowered each time a skip back overshoots the top.
-constexpr long kEstimateStep = 15;
-}  // namespace
-
 void PickPaging::start(DATA4* d, long highlightRec) {
   d_ = d;
   lastSeekText_.clear();
   topOffset_ = 0;
+  topRecord_ = 0;
   remembered_ = highlightRec;
   const long count = d4recCountDo(d);
   maxTopOffset_ = count > kRows ? count - kRows : 0;
@@ -29,27 +26,56 @@ long PickPaging::positionOfRemembered() {
   const long count = d4recCountDo(d_);
   // A record number the table does not hold (it shrank) counts as none.
   if (remembered_ <= 0 || remembered_ > count) {
+    topRecord_ = 0;
     if (d4top(d_) != r4success) return remembered_ = 0;
-    remembered_ = d4recNo(d_);
+    remembered_ = topRecord_ = d4recNo(d_);
     return 0;
   }
   d4go(d_, remembered_);
-  long n = static_cast<long>(static_cast<double>(count) * d4position(d_));
-  while (n > 0) {
-    if (d4skip(d_, -n) != r4bof) break;
-    d4go(d_, remembered_);
-    n = n > kEstimateStep ? n - kEstimateStep : 0;
+  const long estimate = std::lround(static_cast<double>(count) * d4position(d_));
+  placeTop(remembered_);
+  return offsetOfTop(estimate);
+}
+
+void PickPaging::placeTop(long rec) {
+  d4go(d_, rec);
+  if (d4skip(d_, kRows - 1) == r4eof) {
+    placeAtBottom();
+    return;
   }
-  long steps = 0;
-  while (d4skip(d_, -1) == r4success) ++steps;
-  return std::min(n + steps, maxTopOffset_);
+  topRecord_ = rec;
+}
+
+void PickPaging::placeAtBottom() {
+  topRecord_ = 0;
+  if (d4bottom(d_) != r4success) return;
+  d4skip(d_, -(kRows - 1));  // stops on the first record in a short table
+  topRecord_ = d4recNo(d_);
+}
+
+long PickPaging::offsetOfTop(long estimate) {
+  if (maxTopOffset_ <= 0 || topRecord_ <= 0) return 0;
+  d4go(d_, topRecord_);
+  if (d4skip(d_, -1) == r4bof) return 0;
+  d4go(d_, topRecord_);
+  if (d4skip(d_, kRows) == r4eof) return maxTopOffset_;
+  return maxTopOffset_ < 2 ? maxTopOffset_ : std::clamp(estimate, 1L, maxTopOffset_ - 1);
+}
+
+void PickPaging::ensureTopRecord() {
+  if (topRecord_ > 0 && topRecord_ <= d4recCountDo(d_)) return;
+  topRecord_ = 0;
+  topOffset_ = clamp(topOffset_);
+  int at = d4top(d_);
+  if (at == r4success && topOffset_ > 0) at = d4skip(d_, topOffset_);  // exact: counts entries
+  if (at == r4success) topRecord_ = d4recNo(d_);
 }
 
 PickPaging::FillResult PickPaging::fill(const RowWriter& write) {
   FillResult result;
   topOffset_ = clamp(topOffset_);
-  int at = d4top(d_);
-  if (at == r4success && topOffset_ > 0) at = d4skip(d_, topOffset_);
+  ensureTopRecord();
+  int at = topRecord_ > 0 ? d4go(d_, topRecord_) : r4eof;
   while (at == r4success && result.rows < kRows) {
     const long recNo = d4recNo(d_);
     ++result.rows;
@@ -61,43 +87,68 @@ PickPaging::FillResult PickPaging::fill(const RowWriter& write) {
   return result;
 }
 
+bool PickPaging::moveBy(long rows) {
+  if (maxTopOffset_ <= 0 || rows == 0) return false;
+  ensureTopRecord();
+  const long before = topRecord_;
+  d4go(d_, topRecord_);
+  if (rows > 0) {
+    if (d4skip(d_, rows + kRows - 1) == r4eof) {
+      placeAtBottom();
+      topOffset_ = maxTopOffset_;
+      return topRecord_ != before;
+    }
+    d4skip(d_, -(kRows - 1));
+  } else {
+    d4skip(d_, rows);  // running into the beginning leaves the first record
+  }
+  topRecord_ = d4recNo(d_);
+  if (topRecord_ == before) return false;
+  topOffset_ = offsetOfTop(topOffset_ + rows);
+  return true;
+}
+
+bool PickPaging::jumpTo(long offset) {
+  if (maxTopOffset_ <= 0) return false;
+  offset = clamp(offset);
+  const long before = topRecord_;
+  if (offset == maxTopOffset_) {
+    placeAtBottom();
+  } else {
+    topRecord_ = 0;
+    topOffset_ = offset;
+    ensureTopRecord();
+  }
+  topOffset_ = offset;
+  return topRecord_ != before;
+}
+
 bool PickPaging::page(Event event, int thumbPosition) {
-  long offset = topOffset_;
   switch (event) {
     case Event::LineUp:
     case Event::KeyUpOnFirstRow:
-      offset -= 1;
-      break;
+      return moveBy(-1);
     case Event::LineDown:
     case Event::KeyDownOnLastRow:
-      offset += 1;
-      break;
+      return moveBy(1);
     case Event::PageUp:
     case Event::KeyPageUp:
-      offset -= kRows;
-      break;
+      return moveBy(-kRows);
     case Event::PageDown:
     case Event::KeyPageDown:
-      offset += kRows;
-      break;
+      return moveBy(kRows);
     case Event::ThumbReleased:
-      offset = static_cast<long>(static_cast<long long>(thumbPosition) * maxTopOffset_ / 100);
-      break;
+      return jumpTo(static_cast<long>(static_cast<long long>(thumbPosition) * maxTopOffset_ / 100));
     case Event::Top:
     case Event::KeyHome:
-      offset = 0;
-      break;
+      return jumpTo(0);
     case Event::Bottom:
     case Event::KeyEnd:
-      offset = maxTopOffset_;
-      break;
+      return jumpTo(maxTopOffset_);
     case Event::Tracking:
-      break;
+      return false;
   }
-  offset = clamp(offset);
-  if (offset == topOffset_) return false;
-  topOffset_ = offset;
-  return true;
+  return false;
 }
 
 bool PickPaging::seekText(const QString& text) {

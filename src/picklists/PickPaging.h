@@ -4,9 +4,13 @@
 // sensible top offset, the record to highlight at the next fill and the
 // last text sought.
 //
-// Only ten records are read per fill, whatever the size of the table, and a
-// record's place in the order is found from the engine's position estimate,
-// so large tables are browsed without being read whole.
+// Only ten records are read per fill, whatever the size of the table. The
+// list keeps the record on its first row and moves from it by short skips;
+// the top offset (for the scroll bar) comes from the engine's position
+// estimate and is exact at the two ends, where a short skip can tell. Only
+// a released thumb asks for an exact place in the order (a long skip from
+// the first record), so opening and paging a large table take the same
+// time as a small one.
 #ifndef PICKLISTS_PICKPAGING_H
 #define PICKLISTS_PICKPAGING_H
 
@@ -68,9 +72,10 @@ class PickPaging {
   // Seeks key as given in the selected tag, with the same outcome.
   bool seekKey(const QByteArray& key);
 
-  // The top offset that puts the remembered record on the first row, at
-  // most the maximum. With no remembered record: 0, and the first record
-  // becomes the remembered one.
+  // Puts the remembered record on the first row (or, for one of the last
+  // ten, the last ten records on the rows) and returns the top offset:
+  // estimated, exact at the ends. With no remembered record: 0, and the
+  // first record becomes the remembered one.
   long positionOfRemembered();
 
   // Scroll-bar position, 0 to 100.
@@ -79,15 +84,31 @@ class PickPaging {
   bool pages() const { return maxTopOffset_ > 0; }
 
   long topOffset() const { return topOffset_; }
-  void setTopOffset(long offset) { topOffset_ = offset; }
+  // An exact top offset: the next fill finds its first row from the top.
+  void setTopOffset(long offset) {
+    topOffset_ = offset;
+    topRecord_ = 0;
+  }
   long maxTopOffset() const { return maxTopOffset_; }
   long rememberedRecord() const { return remembered_; }
   const QString& lastSeekText() const { return lastSeekText_; }
 
  private:
   long clamp(long offset) const;
+  // The first row's record, found from the top offset when not known.
+  void ensureTopRecord();
+  // First row on rec, or the last ten when fewer than ten follow it.
+  void placeTop(long rec);
+  void placeAtBottom();
+  // The top offset of topRecord_: 0 or the maximum when a short skip shows
+  // it is at an end, else the estimate kept between them.
+  long offsetOfTop(long estimate);
+  // Moves the first row by rows records; true when it moved.
+  bool moveBy(long rows);
+  bool jumpTo(long offset);
 
   DATA4* d_ = nullptr;
+  long topRecord_ = 0;  // record on the first row; 0 when not known yet
   long topOffset_ = 0;
   long maxTopOffset_ = 0;
   long remembered_ = 0;

@@ -36,6 +36,15 @@ class File {
   virtual IoStatus Size(uint64_t* size) = 0;
   virtual IoStatus Truncate(uint64_t size) = 0;
   virtual IoStatus Sync() = 0;
+  // The file's first n bytes mapped for writing and shared with the file,
+  // so a store there is what every reader of the file sees at once (written
+  // back by the system like any write), valid for the life of the handle;
+  // nullptr when the file is read-only or cannot be mapped. Wrappers that
+  // must see every write (FaultEnv) leave it nullptr.
+  virtual char* MapHead(size_t n) {
+    (void)n;
+    return nullptr;
+  }
   // Advisory lock for the life of the handle: shared or exclusive, not waiting.
   virtual IoStatus Lock(bool exclusive) = 0;
   virtual const std::string& path() const = 0;
