@@ -12,38 +12,11 @@
 
 namespace {
 
-// Releases the document when a builder ends, also when it is abandoned.
-struct DocumentInHand {
-  ~DocumentInHand() { EndReport(); }
-};
-
 bool OpenInvoiceTables() {
   return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
 }
 
 QString AddressLine(int i) { return i < CustomerAddress.size() ? CustomerAddress[i] : QString(); }
-
-// Trailing blanks of a stored field never show on paper; cut off, they also
-// keep the text export's columns in place.
-QString WithoutTrailingBlanks(const QString& s) {
-  qsizetype end = s.size();
-  while (end > 0 && s[end - 1] == QLatin1Char(' ')) --end;
-  return s.left(end);
-}
-
-// The heading rows of the invoices and statements: the captions between two
-// rules.
-void SetHeadings(const QStringList& captions) {
-  ReportDocument& d = Report();
-  QStringList rule(d.CellsPerLine);
-  rule.last() = QStringLiteral("U");
-  QStringList row(d.CellsPerLine);
-  for (int i = 0; i < captions.size(); ++i) {
-    if (!captions[i].isEmpty()) row[i] = d.ColumnCodes[i] + captions[i];
-  }
-  row.last() = QStringLiteral("U");
-  d.HeadingRows = {rule, row};
-}
 
 // Each document of a report begins on a new page, with its own letterhead.
 void BeginDocument() {
@@ -112,7 +85,7 @@ void StartStatements() {
   StartReport();
   d.TitleLines = {QStringLiteral("Account Statement")};
   d.ColumnCodes = {"V00", "R07", "V09", "R18", "V20", "R31", "V33", "R44", "V46", "R57", "V59"};
-  SetHeadings({"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"});
+  SetHeadings({{"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"}});
 }
 
 // The statement row of the invoice in CurrentInvoice: charges from the item
@@ -211,7 +184,7 @@ void StartInvoices() {
   StartReport();
   d.TitleLines = {QString()};
   d.ColumnCodes = {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"};
-  SetHeadings({"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"});
+  SetHeadings({{"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"}});
 }
 
 void PrintInvoice(bool asInvoice) {
@@ -243,8 +216,8 @@ void PrintInvoice(bool asInvoice) {
     NewLine();
     PutInvoiceRules();
     const double lineTotal = RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR));
-    Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
-    Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
+    Cell(1) = QStringLiteral("L01") + TrimTrailingBlanks(item.PrID);
+    Cell(3) = QStringLiteral("L13") + TrimTrailingBlanks(item.PDesc);
     Cell(5) = QStringLiteral("R49") + item.UPR;
     Cell(7) = QStringLiteral("R59") + item.Qty;
     Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
@@ -260,7 +233,7 @@ void PrintInvoice(bool asInvoice) {
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);
   PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
-  Cell(0) = QStringLiteral("L01") + WithoutTrailingBlanks(inv.IMemo);
+  Cell(0) = QStringLiteral("L01") + TrimTrailingBlanks(inv.IMemo);
   PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
   PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
   PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);

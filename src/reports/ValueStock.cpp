@@ -1,0 +1,106 @@
+#include "reports/ValueStock.h"
+
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+
+namespace {
+
+struct Lot {
+  TDate date;
+  double remaining;
+  double unitCost;
+};
+
+// Takes q from the lot: all of it when the lot holds enough (a negative q
+// is added back), else what the lot holds.
+void TakeFrom(Lot& lot, double& q) {
+  if (lot.remaining >= q) {
+    lot.remaining -= q;
+    q = 0;
+  } else {
+    q -= lot.remaining;
+    lot.remaining = 0;
+  }
+}
+
+void TakeOldestFirst(QList<Lot>& lots, double& q) {
+  for (Lot& lot : lots) {
+    TakeFrom(lot, q);
+    if (q <= 0) return;
+  }
+}
+
+// The newest lots bought by the sale's date first, then the oldest upward
+// (these may have been bought after the sale).
+void TakeNewestFirst(QList<Lot>& lots, TDate saleDate, double& q) {
+  for (qsizetype i = lots.size() - 1; i >= 0 && q > 0; --i) {
+    if (lots[i].date > saleDate || lots[i].remaining <= 0) continue;
+    TakeFrom(lots[i], q);
+  }
+  if (q > 0) TakeOldestFirst(lots, q);
+}
+
+}  // namespace
+
+StockHistory ReadStockHistory(const QString& code) {
+  StockHistory history;
+  const QString stored = TrimTrailingBlanks(code);
+
+  // The Pur tag's key is upper-cased: purchases of "ab" and "AB" share its
+  // range; only those stored as the product's own code are its lots.
+  const QString upper = stored.toUpper();
+  DATA4* pur = Pur5.d;
+  for (int rc = d4seek(pur, SeekKey(upper).constData()); rc == r4success || rc == r4after;
+       rc = d4skip(pur, 1)) {
+    const QString purchased = TrimTrailingBlanks(FieldText(Pur5.PURProd));
+    if (purchased.toUpper() != upper) break;
+    if (purchased != stored) continue;
+    const double quantity = f4double(Pur5.PURQty);
+    if (quantity <= 0) continue;
+    history.purchases.append({FieldDate(Pur5.PURDate), quantity, f4double(Pur5.PURCost)});
+  }
+
+  DATA4* itm = Itm5.d;
+  for (int rc = d4seek(itm, SeekKey(stored).constData()); rc == r4success || rc == r4after;
+       rc = d4skip(itm, 1)) {
+    if (TrimTrailingBlanks(FieldText(Itm5.PrID)) != stored) break;
+    if (!SeekNumber(Inv5.d, Inv5.IvNo, f4long(Itm5.IvNo))) continue;  // invoice missing
+    history.sales.append({FieldDate(Inv5.IDate), f4double(Itm5.Qty)});
+  }
+  return history;
+}
+
+StockFigures MatchLots(const StockHistory& history, TDate asOf, bool fifo) {
+  StockFigures figures;
+  QList<Lot> lots;
+  for (const StockPurchase& p : history.purchases) {
+    if (p.date <= asOf)
+      lots.append({p.date, p.quantity, p.cost / p.quantity});
+    else
+      figures.onOrderQuantity += p.quantity;
+  }
+
+  for (const StockSale& sale : history.sales) {
+    double q = sale.quantity;
+    if (sale.date <= asOf && !lots.isEmpty()) {
+      if (fifo)
+        TakeOldestFirst(lots, q);
+      else
+        TakeNewestFirst(lots, sale.date, q);
+    }
+    figures.unmatchedQuantity += q;
+  }
+
+  for (const Lot& lot : lots) {
+    figures.remainingQuantity += lot.remaining;
+    figures.remainingValue += lot.remaining * lot.unitCost;
+  }
+  return figures;
+}
+
+bool ValueStock(const QString& code, TDate asOf, StockFigures* figures) {
+  *figures = StockFigures();
+  if (!ProdBuf.lInven) return false;
+  *figures = MatchLots(ReadStockHistory(code), asOf, Settings().fifo);
+  return true;
+}
