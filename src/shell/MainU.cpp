@@ -27,6 +27,7 @@
 #include "platform/Ui.h"
 #include "products/DefTaxU.h"
 #include "reports/RptGen.h"
+#include "reports/RptGenStock.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
 #include "shell/EditCommands.h"
@@ -97,14 +98,19 @@ void TMain::ConnectCommands() {
   command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
   command(WithBalances2, [] { PrintStatements(true); });
   command(SelectedCustomers4, [] { PrintStatements(false); });
+  command(Image5, [] { PurchasingReport(); });
+  command(Image4, [] { ProductListing(); });
+  command(StockOnHand1, [] { StockOnHandReport(); });
+  command(Inventory1, [] { InventoryReport(); });
+  command(CostofGoodsSold1, [] { CostOfGoodsSoldReport(); });
   command(BtnSTax, [] {
     if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
   });
 
   // The commands of windows built elsewhere connect here as they come:
-  // BtnInvLab, BtnPrintBatch, Image4, Image5, BtnMMerge,
+  // BtnInvLab, BtnPrintBatch, BtnMMerge,
   // BtnStationary, BtnDirectories, BtnBackup, BtnRestore,
-  // BtnUpgrade and the items of PopupMenu2 to PopupMenu5, for example
+  // BtnUpgrade and the items of PopupMenu2, PopupMenu4 and PopupMenu5, for example
   //   command(SalesSummary1, [] { SalesSummary(); });
 }
 
