@@ -224,12 +224,6 @@ QString PadLeft(long n, int width) { return QString::number(n).rightJustified(wi
 
 QString Spaces(int count) { return count > 0 ? QString(count, ' ') : QString(); }
 
-QString TrimTrailingBlanks(const QString& s) {
-  qsizetype end = s.size();
-  while (end > 0 && s[end - 1] == QLatin1Char(' ')) --end;
-  return s.left(end);
-}
-
 QString FixedText(int width, int decimals, double x) {
   if (x == 0) x = 0;
   char buf[400];

@@ -39,9 +39,6 @@ QString FormatNumberText(const QString& text, const char* format);
 double RoundMoney(double x);
 QString PadLeft(long n, int width);
 QString Spaces(int count);
-// A stored character field without the blanks that pad it to its width:
-// they never show on paper, and cut off they keep a text export's columns.
-QString TrimTrailingBlanks(const QString& s);
 QString FixedText(int width, int decimals, double x);
 int LastPos(const QString& needle, const QString& haystack);
 QByteArray SeekKey(const QString& text);

@@ -240,6 +240,9 @@ extern QList<PaymentRow> PaymentList;
 // first (their order set by the ByCust setting), then address lines 2 to 4,
 // the postal code after the last non-empty line.
 extern QStringList CustomerAddress;
+// The customer's title, trimmed first name and last name, one blank between
+// each (the title as stored, padded to its width), the whole trimmed.
+QString CustomerName(const CustomerRecord& c);
 void BuildCustomerAddress();
 // No customer: one empty line.
 void ClearCustomerAddress();

@@ -261,13 +261,17 @@ QString& PaymentRow::operator[](int column) { return column == 0 ? PDate : PAmt;
 
 const QString& PaymentRow::operator[](int column) const { return column == 0 ? PDate : PAmt; }
 
-void BuildCustomerAddress() {
-  const CustomerRecord& c = CustBuf;
+QString CustomerName(const CustomerRecord& c) {
   // The title as the field holds it, padded to its width: a short title is
   // followed by more than one blank.
   const int titleWidth = CUST5Def().field("title")->width;
   const QString title = c.title.leftJustified(titleWidth, ' ', true);
-  const QString name = (title + ' ' + c.first.trimmed() + ' ' + c.last).trimmed();
+  return (title + ' ' + c.first.trimmed() + ' ' + c.last).trimmed();
+}
+
+void BuildCustomerAddress() {
+  const CustomerRecord& c = CustBuf;
+  const QString name = CustomerName(c);
   const QString company = c.addr1.trimmed();
   QStringList lines(5);
   lines[0] = Settings().ByCust ? name : company;

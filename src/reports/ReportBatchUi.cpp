@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "platform/DateBox.h"
 #include "reports/DateSpanU.h"
+#include "reports/MultGroupU.h"
+#include "reports/ReportCatalog.h"
 #include "reports/ReportU.h"
 
 ReportBatchUi::ReportBatchUi(Output output, const QString& outFile, QTextStream& err)
@@ -18,7 +21,10 @@ void ReportBatchUi::note(const QString& text) {
 }
 
 void ReportBatchUi::message(Kind, const QString& text) {
-  failed_ = true;
+  if (nothingMessages_.contains(text))
+    nothingShown_ = true;
+  else
+    failed_ = true;
   note(text);
 }
 
@@ -55,6 +61,8 @@ int ReportBatchUi::exec(QDialog* dialog) {
     if (from_ > 0) dialog->findChild<DateBox*>("MaskEdit1")->setDate(from_);
     if (to_ > 0) dialog->findChild<DateBox*>("MaskEdit2")->setDate(to_);
     dialog->findChild<QPushButton*>("BtnOK")->click();
+  } else if (qobject_cast<TMultGroup*>(dialog)) {
+    answerGroups(dialog);
   } else if (qobject_cast<TReportF*>(dialog)) {
     reportShown_ = true;
     const char* action = output_ == Output::Pdf            ? "mPrint"
@@ -67,4 +75,27 @@ int ReportBatchUi::exec(QDialog* dialog) {
   }
   if (dialog->isVisible()) dialog->close();
   return dialog->result();
+}
+
+void ReportBatchUi::answerGroups(QDialog* dialog) {
+  if (allGroups_) {
+    dialog->findChild<QPushButton*>("BtnAll")->click();
+    dialog->findChild<QPushButton*>("BtnRun")->click();
+    return;
+  }
+  QListWidget* list = dialog->findChild<QListWidget*>("ListBox1");
+  QList<int> missing = groups_;
+  for (int i = 0; i < list->count(); ++i) {
+    QListWidgetItem* item = list->item(i);
+    const int number = item->text().left(2).trimmed().toInt();
+    item->setSelected(groups_.contains(number));
+    missing.removeAll(number);
+  }
+  if (!missing.isEmpty()) {
+    dialog->findChild<QPushButton*>("BtnCancel")->click();
+    throw UnusableArgument(QStringLiteral("--groups: there is no group %1")
+                               .arg(missing.first())
+                               .toStdString());
+  }
+  dialog->findChild<QPushButton*>("BtnRun")->click();
 }

@@ -1,11 +1,14 @@
 // The Ui driver of the report command: nobody sits at the screen, so the
 // command's arguments answer what the report builders ask. The date span
-// picker is answered with the span in ReportFrom/ReportTo, the report window
-// writes the output file (its own export, or its print into a PDF file),
-// and every message goes to the error stream instead of a box.
+// picker is answered with the span in ReportFrom/ReportTo, the group picker
+// with the chosen groups, the report window writes the output file (its own
+// export, or its print into a PDF file), and every message goes to the
+// error stream instead of a box.
 #ifndef REPORTS_REPORTBATCHUI_H
 #define REPORTS_REPORTBATCHUI_H
 
+#include <QList>
+#include <QStringList>
 #include <QTextStream>
 
 #include "data/DateText.h"
@@ -25,8 +28,19 @@ class ReportBatchUi : public Ui {
     to_ = to;
   }
 
+  // The groups the group picker is answered with: all its groups, or those
+  // numbered in groups (a number it does not list throws UnusableArgument).
+  void setGroups(const QList<int>& groups, bool all) {
+    groups_ = groups;
+    allGroups_ = all;
+  }
+  // Messages that say there is nothing to report: noted, but no failure.
+  void setNothingMessages(const QStringList& texts) { nothingMessages_ = texts; }
+
   // A message was shown: something went wrong.
   bool failed() const { return failed_; }
+  // One of the nothing-to-report messages was shown.
+  bool nothingMessageShown() const { return nothingShown_; }
   // The report window was shown (the document had lines).
   bool reportShown() const { return reportShown_; }
   void note(const QString& text);
@@ -47,8 +61,14 @@ class ReportBatchUi : public Ui {
   QTextStream& err_;
   bool failed_ = false;
   bool reportShown_ = false;
+  bool nothingShown_ = false;
   TDate from_ = 0;
   TDate to_ = 0;
+  QList<int> groups_;
+  bool allGroups_ = false;
+  QStringList nothingMessages_;
+
+  void answerGroups(QDialog* dialog);
 };
 
 #endif  // REPORTS_REPORTBATCHUI_H

@@ -1,9 +1,11 @@
 #include "reports/ReportCommand.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
+#include <optional>
 
 #include "data/CodeBase.h"
 #include "data/DateText.h"
@@ -12,22 +14,49 @@
 #include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
 #include "reports/DateSpanU.h"
+#include "reports/MultGroupU.h"
 #include "reports/ReportBatchUi.h"
+#include "reports/ReportCatalog.h"
 #include "reports/ReportU.h"
-#include "reports/RptGen.h"
 #include "reports/RptUtil.h"
+
+#ifndef TALLOWBY_VERSION
+#define TALLOWBY_VERSION "unknown"
+#endif
 
 namespace {
 
-const char* const kUsage =
-    "usage: tallowby report invoices|bills|statements [--data DIR] [--from YYYY-MM-DD] "
-    "[--to YYYY-MM-DD] [--format text|tab|pdf] --out FILE";
+const char* const kUsage = "usage: tallowby report NAME [options] --out FILE (see tallowby report --help)";
+
+// The selection options; each report names those it takes.
+struct SelectionOption {
+  QString name, valueName, description;
+};
+const QList<SelectionOption>& SelectionOptions() {
+  static const QList<SelectionOption> options = {
+      {"from", "YYYY-MM-DD", "First day of the report's span."},
+      {"to", "YYYY-MM-DD", "Last day of the report's span."},
+      {"customers", "N,N,...", "Customer numbers, in the order they would be picked."},
+      {"groups", "N,N,...|all", "Customer group numbers, or all groups."},
+      {"product", "CODE", "Product code, exactly as stored."},
+      {"asof", "YYYY-MM-DD", "The day the stock is valued as of (default today)."},
+      {"method", "fifo|lifo",
+       "Stock valued first-in first-out or last-in first-out for this run only (default: the "
+       "stored setting, which stays as it is)."},
+  };
+  return options;
+}
 
 struct Options {
-  QString name;
+  const ReportEntry* report = nullptr;
   QString data;
   TDate from = 0;
   TDate to = 0;
+  TDate asOf = 0;
+  std::optional<bool> fifo;  // --method; unset keeps the stored setting
+  QList<int> groups;
+  bool allGroups = false;
+  ReportArgs args;
   ReportBatchUi::Output output = ReportBatchUi::Output::PlainText;
   QString out;
 };
@@ -59,46 +88,132 @@ bool ParseDate(const QString& option, const QString& text, TDate* date, QString*
   return false;
 }
 
-bool ParseOptions(const QStringList& args, Options* o, QString* error) {
-  if (args.isEmpty()) {
+// A comma-separated list of whole numbers from 1 to max.
+bool ParseNumbers(const QString& option, const QString& text, long max, QList<long>* numbers,
+                  QString* error) {
+  for (const QString& part : text.split(QLatin1Char(','))) {
+    bool ok = false;
+    const long n = part.trimmed().toLong(&ok);
+    if (!ok || n < 1 || n > max) {
+      *error = QStringLiteral("--%1: \"%2\" is not a number from 1 to %3")
+                   .arg(option, part.trimmed())
+                   .arg(max);
+      return false;
+    }
+    numbers->append(n);
+  }
+  return true;
+}
+
+void AddOptions(QCommandLineParser* parser) {
+  parser->addOption({"data", "Data folder (default: the current folder).", "DIR"});
+  for (const SelectionOption& o : SelectionOptions())
+    parser->addOption({o.name, o.description, o.valueName});
+  parser->addOption({"format", "Output: text (default), tab or pdf.", "text|tab|pdf"});
+  parser->addOption({"out", "Output file (required).", "FILE"});
+}
+
+QString HelpText(const QCommandLineParser& parser) {
+  // The parser names the program after the running application; the
+  // command may run before there is one.
+  QString text = parser.helpText();
+  text.replace(0, text.indexOf(QLatin1Char('\n')),
+               QStringLiteral("Usage: tallowby report [options] NAME"));
+  text += QStringLiteral("\nReports:\n");
+  for (const ReportEntry& e : ReportCatalog()) {
+    QStringList taken;
+    for (const QString& o : e.options) {
+      for (const SelectionOption& s : SelectionOptions()) {
+        if (s.name != o) continue;
+        const QString word = QStringLiteral("--%1 %2").arg(o, s.valueName);
+        taken << (e.oneOf.contains(o) ? word : QStringLiteral("[") + word + QStringLiteral("]"));
+      }
+    }
+    QString line = QStringLiteral("  ") + e.name;
+    if (!e.oneOf.isEmpty()) line += QStringLiteral("  (one of --") + e.oneOf.join(", --") + ")";
+    text += line + QStringLiteral("\n      ") + e.description + QStringLiteral("\n");
+    if (!taken.isEmpty()) text += QStringLiteral("      ") + taken.join(' ') + QStringLiteral("\n");
+  }
+  text += QStringLiteral("\nEvery report takes --data, --format and --out.\n");
+  return text;
+}
+
+// Reads the parsed command line into o. False with *error on anything that
+// cannot be used.
+bool ReadOptions(const QCommandLineParser& parser, Options* o, QString* error) {
+  const QStringList names = parser.positionalArguments();
+  if (names.isEmpty()) {
     *error = QStringLiteral("which report?");
     return false;
   }
-  o->name = args[0];
-  if (o->name != "invoices" && o->name != "bills" && o->name != "statements") {
-    *error = QStringLiteral("unknown report: ") + o->name;
+  if (names.size() > 1) {
+    *error = QStringLiteral("one report at a time: ") + names.join(' ');
     return false;
   }
-  for (qsizetype i = 1; i < args.size(); i += 2) {
-    const QString& option = args[i];
-    if (i + 1 >= args.size()) {
-      *error = option + QStringLiteral(" needs a value");
+  o->report = FindReport(names[0]);
+  if (!o->report) {
+    *error = QStringLiteral("unknown report: ") + names[0];
+    return false;
+  }
+  for (const SelectionOption& s : SelectionOptions()) {
+    if (parser.isSet(s.name) && !o->report->options.contains(s.name)) {
+      *error = QStringLiteral("%1 takes no --%2").arg(o->report->name, s.name);
       return false;
     }
-    const QString& value = args[i + 1];
-    if (option == "--data") {
-      o->data = value;
-    } else if (option == "--out") {
-      o->out = value;
-    } else if (option == "--from") {
-      if (!ParseDate(option, value, &o->from, error)) return false;
-    } else if (option == "--to") {
-      if (!ParseDate(option, value, &o->to, error)) return false;
-    } else if (option == "--format") {
-      if (value == "text") {
-        o->output = ReportBatchUi::Output::PlainText;
-      } else if (value == "tab") {
-        o->output = ReportBatchUi::Output::TabDelimited;
-      } else if (value == "pdf") {
-        o->output = ReportBatchUi::Output::Pdf;
-      } else {
-        *error = QStringLiteral("unknown format: ") + value;
-        return false;
-      }
+  }
+  if (!o->report->oneOf.isEmpty()) {
+    int given = 0;
+    for (const QString& name : o->report->oneOf) given += parser.isSet(name) ? 1 : 0;
+    if (given != 1) {
+      *error = QStringLiteral("%1 needs one of --%2").arg(o->report->name, o->report->oneOf.join(", --"));
+      return false;
+    }
+  }
+  o->data = parser.value("data");
+  o->out = parser.value("out");
+  if (parser.isSet("from") && !ParseDate("--from", parser.value("from"), &o->from, error))
+    return false;
+  if (parser.isSet("to") && !ParseDate("--to", parser.value("to"), &o->to, error)) return false;
+  if (parser.isSet("asof") && !ParseDate("--asof", parser.value("asof"), &o->asOf, error))
+    return false;
+  if (parser.isSet("method")) {
+    const QString method = parser.value("method");
+    if (method != "fifo" && method != "lifo") {
+      *error = QStringLiteral("--method is fifo or lifo, not ") + method;
+      return false;
+    }
+    o->fifo = method == "fifo";
+  }
+  if (parser.isSet("customers") &&
+      !ParseNumbers("customers", parser.value("customers"), 999999, &o->args.customers, error))
+    return false;
+  if (parser.isSet("groups")) {
+    const QString groups = parser.value("groups");
+    if (groups == "all") {
+      o->allGroups = true;
     } else {
-      *error = QStringLiteral("unknown option: ") + option;
+      QList<long> numbers;
+      if (!ParseNumbers("groups", groups, 99, &numbers, error)) return false;
+      for (long n : numbers) o->groups << int(n);
+    }
+  }
+  if (parser.isSet("product")) {
+    o->args.product = parser.value("product");
+    if (o->args.product.trimmed().isEmpty()) {
+      *error = QStringLiteral("--product needs a product code");
       return false;
     }
+  }
+  const QString format = parser.value("format");
+  if (format.isEmpty() || format == "text") {
+    o->output = ReportBatchUi::Output::PlainText;
+  } else if (format == "tab") {
+    o->output = ReportBatchUi::Output::TabDelimited;
+  } else if (format == "pdf") {
+    o->output = ReportBatchUi::Output::Pdf;
+  } else {
+    *error = QStringLiteral("unknown format: ") + format;
+    return false;
   }
   if (o->out.isEmpty()) {
     *error = QStringLiteral("--out FILE is required");
@@ -114,15 +229,6 @@ bool CanWrite(const QString& path) {
   if (file.exists()) return file.isFile() && file.isWritable();
   const QFileInfo folder(file.absolutePath());
   return folder.isDir() && folder.isWritable();
-}
-
-void RunReport(const QString& name) {
-  if (name == "invoices")
-    PrintInvoiceSelection(true, true);
-  else if (name == "bills")
-    PrintInvoiceSelection(true, false);
-  else
-    PrintStatements(true);
 }
 
 // The window system's notes (no runtime folder, an offscreen window that
@@ -145,10 +251,32 @@ void AbandonEngine() {
 
 }  // namespace
 
-int RunReportCommand(const QStringList& args, QTextStream& err) {
+int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      QStringLiteral("Builds one report of the data folder without windows and writes it to a "
+                     "file: what the report window exports (text, tab) or prints (pdf)."));
+  // Help and version of their own: the parser's would end the process.
+  const QCommandLineOption help({"h", "help"}, "Displays this help.");
+  const QCommandLineOption version({"v", "version"}, "Displays version information.");
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addPositionalArgument("NAME", "The report to build (listed below).");
+  AddOptions(&parser);
+
   Options o;
   QString error;
-  if (!ParseOptions(args, &o, &error)) {
+  const bool parsed = parser.parse(QStringList{QStringLiteral("tallowby report")} + args);
+  if (parsed && parser.isSet(help)) {
+    out << HelpText(parser) << Qt::flush;
+    return 0;
+  }
+  if (parsed && parser.isSet(version)) {
+    out << "tallowby " << TALLOWBY_VERSION << Qt::endl;
+    return 0;
+  }
+  if (!parsed) error = parser.errorText();
+  if (!parsed || !ReadOptions(parser, &o, &error)) {
     err << "tallowby report: " << error << Qt::endl << kUsage << Qt::endl;
     return 2;
   }
@@ -157,8 +285,8 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
     err << "tallowby report: no such data folder: " << o.data << Qt::endl;
     return 1;
   }
-  const QString out = QFileInfo(o.out).absoluteFilePath();
-  if (o.output == ReportBatchUi::Output::Pdf && !CanWrite(out)) {
+  const QString outFile = QFileInfo(o.out).absoluteFilePath();
+  if (o.output == ReportBatchUi::Output::Pdf && !CanWrite(outFile)) {
     err << "tallowby report: Unable to save to: " << o.out << Qt::endl;
     return 1;
   }
@@ -180,12 +308,16 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
   // Text is paginated as without a printer (sixty lines a page), a PDF file
   // by its own pages.
   if (o.output == ReportBatchUi::Output::Pdf)
-    PrinterChoice::selectPdf(out);
+    PrinterChoice::selectPdf(outFile);
   else
     PrinterChoice::selectNone();
 
-  ReportBatchUi ui(o.output, out, err);
-  ui.setSpan(o.from, o.to);
+  ReportBatchUi ui(o.output, outFile, err);
+  // A report takes a span or an as-of date, which the single-date picker
+  // asks for in its first field.
+  ui.setSpan(o.from > 0 ? o.from : o.asOf, o.to);
+  ui.setGroups(o.groups, o.allGroups);
+  ui.setNothingMessages(o.report->nothingMessages);
   Ui& previous = Ui::get();
   Ui::install(&ui);
   code4setFatalHook([&err](int, const std::string& message) {
@@ -199,13 +331,20 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
     StartEngine(data.absolutePath());
     if (DataFilesPresent()) RebuildIndexes(true);
     ReadSettings();
+    // In memory only: a report writes no setting.
+    if (o.fifo) Settings().fifo = *o.fifo;
     SetReportFontFromSettings(QApplication::font());
     TReportF window;
-    TDateSpan picker;
-    RunReport(o.name);
+    TDateSpan spanPicker;
+    TMultGroup groupPicker;
+    o.report->build(o.args);
     EndEngine();
   } catch (const CommandEnded& e) {
     status = e.status;
+    AbandonEngine();
+  } catch (const UnusableArgument& e) {
+    err << "tallowby report: " << e.what() << Qt::endl;
+    status = 2;
     AbandonEngine();
   } catch (const std::exception& e) {
     ui.note(QString::fromLocal8Bit(e.what()));
@@ -219,9 +358,12 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
   qInstallMessageHandler(previousHandler);
 
   if (status == 0 && ui.failed()) status = 1;
-  if (status == 0 && !ui.reportShown()) {
-    ui.note(QStringLiteral("nothing to report for %1 - %2; %3 was not written")
-                .arg(FormatShortDate(ReportFrom), FormatShortDate(ReportTo), o.out));
+  if (status == 0 && !ui.reportShown() && !ui.nothingMessageShown()) {
+    const QString span = o.report->options.contains("from")
+                             ? QStringLiteral(" for %1 - %2").arg(FormatShortDate(ReportFrom),
+                                                                  FormatShortDate(ReportTo))
+                             : QString();
+    ui.note(QStringLiteral("nothing to report%1; %2 was not written").arg(span, o.out));
   }
   return status;
 }
@@ -229,6 +371,7 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
 int RunReportCommand(int argc, char* argv[]) {
   QStringList args;
   for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QTextStream out(stdout);
   QTextStream err(stderr);
-  return RunReportCommand(args, err);
+  return RunReportCommand(args, out, err);
 }

@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
+#include "reports/ReportCatalog.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -23,8 +25,11 @@ class ReportCommand : public IndexedFolderTest {
     args.insert(1, "--data");
     args.insert(2, dir.path());
     errors.clear();
+    output.clear();
+    QTextStream out(&output);
     QTextStream err(&errors);
-    const int status = RunReportCommand(args, err);
+    const int status = RunReportCommand(args, out, err);
+    out.flush();
     err.flush();
     return status;
   }
@@ -34,6 +39,7 @@ class ReportCommand : public IndexedFolderTest {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
   QString errors;
+  QString output;
 };
 
 TEST_F(ReportCommand, TextOutputIsWhatTheReportWindowExports) {
@@ -111,6 +117,97 @@ TEST_F(ReportCommand, UnknownReportOrOptionShowsTheUsage) {
   EXPECT_EQ(Run({"invoices", "--format", "rtf", "--out", Out("x.txt")}), 2);
   EXPECT_EQ(Run({"invoices"}), 2);
   EXPECT_TRUE(errors.contains("--out FILE is required"));
+  EXPECT_EQ(Run({"invoices", "--colour", "red", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("Unknown option 'colour'")) << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "--out"}), 2);
+  EXPECT_TRUE(errors.contains("Missing value after '--out'")) << errors.toStdString();
+}
+
+TEST_F(ReportCommand, OptionsAReportDoesNotTakeAreRefused) {
+  EXPECT_EQ(Run({"statements", "--product", "CANDLE", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("statements takes no --product")) << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "bills", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("one report at a time")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, HelpListsEveryReportWithItsOptions) {
+  // Wherever it stands, --help only prints the help and reads nothing.
+  EXPECT_EQ(Run({"profits", "--help"}), 0);
+  EXPECT_TRUE(errors.isEmpty()) << errors.toStdString();
+  EXPECT_TRUE(output.contains("--out <FILE>")) << output.toStdString();
+  for (const ReportEntry& e : ReportCatalog()) {
+    const qsizetype at = output.indexOf("\n  " + e.name);
+    ASSERT_GE(at, 0) << e.name.toStdString();
+    const QString entry = output.mid(at, output.indexOf(QRegularExpression("\n  \\S"), at + 1) - at);
+    for (const QString& o : e.options)
+      EXPECT_TRUE(entry.contains("--" + o + " ")) << entry.toStdString();
+  }
+  EXPECT_EQ(Run({"--version"}), 0);
+  EXPECT_TRUE(output.startsWith("tallowby 1.")) << output.toStdString();
+}
+
+TEST_F(ReportCommand, SummaryReportsWriteTheirTextAndTabOutput) {
+  ASSERT_EQ(Run({"receivables", "--out", Out("r.txt")}), 0) << errors.toStdString();
+  const QString receivables = QString::fromUtf8(Contents(Out("r.txt")));
+  EXPECT_TRUE(receivables.contains("   1005   UNKNOWN                                     3          1.00\r\n"))
+      << receivables.toStdString();
+  EXPECT_TRUE(receivables.endsWith(" Total Receivables                                              14.00\r\n"));
+  ASSERT_EQ(Run({"income", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "tab", "--out",
+                 Out("i.asc")}),
+            0);
+  const QString income = QString::fromUtf8(Contents(Out("i.asc")));
+  EXPECT_TRUE(income.contains("\r\n03/04/26\t1001\t\t     22.18\t       22.18\r\n")) << income.toStdString();
+  EXPECT_TRUE(income.endsWith("Total Payments\t       35.94\r\n"));
+  for (const char* report : {"tax", "product-sales", "sales-summary"}) {
+    EXPECT_EQ(Run({report, "--from", "2026-03-01", "--to", "2026-03-31", "--out", Out("s.txt")}), 0)
+        << report << errors.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(Contents(Out("s.txt"))).contains("03/01/26 through 03/31/26"))
+        << report;
+  }
+}
+
+TEST_F(ReportCommand, AReportsOwnNothingToReportMessageEndsWellWithoutAFile) {
+  EXPECT_EQ(Run({"tax", "--from", "2025-01-01", "--to", "2025-01-31", "--out", Out("x.txt")}), 0);
+  EXPECT_EQ(errors, "tallowby report: No Invoices within selected dates.\n");
+  EXPECT_EQ(Run({"income", "--from", "2026-02-01", "--to", "2026-02-28", "--out", Out("x.txt")}), 0);
+  EXPECT_EQ(errors, "tallowby report: No Payments within selected dates.\n");
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, ProfilesFollowTheNumbersGivenAndRefuseUnknownOnes) {
+  ASSERT_EQ(Run({"profile", "--customers", "8,7", "--out", Out("p.txt")}), 0) << errors.toStdString();
+  const QString profile = QString::fromUtf8(Contents(Out("p.txt")));
+  EXPECT_LT(profile.indexOf("Cust#: 8"), profile.indexOf("Cust#: 7")) << profile.toStdString();
+  EXPECT_EQ(Run({"profile", "--customers", "7,55", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--customers: there is no customer 55")) << errors.toStdString();
+  EXPECT_EQ(Run({"profile", "--customers", "7,x", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--customers: \"x\" is not a number")) << errors.toStdString();
+  EXPECT_EQ(Run({"profile", "--groups", "3", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--groups: there is no group 3")) << errors.toStdString();
+  EXPECT_EQ(Run({"profile", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("profile needs one of --customers, --groups")) << errors.toStdString();
+  EXPECT_EQ(Run({"profile", "--customers", "7", "--groups", "all", "--out", Out("x.txt")}), 2);
+  EXPECT_EQ(Run({"receivables", "--from", "2026-03-01", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("receivables takes no --from")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
+  // No customer of the candle maker is in a group.
+  EXPECT_EQ(Run({"profile", "--groups", "all", "--out", Out("x.txt")}), 0);
+  EXPECT_TRUE(errors.contains("nothing to report; ")) << errors.toStdString();
+}
+
+TEST_F(ReportCommand, BuyersTakeTheExactProductCode) {
+  ASSERT_EQ(Run({"buyers", "--product", "CANDLE", "--from", "2026-02-01", "--to", "2026-03-31",
+                 "--format", "tab", "--out", Out("b.asc")}),
+            0)
+      << errors.toStdString();
+  const QString buyers = QString::fromUtf8(Contents(Out("b.asc")));
+  EXPECT_EQ(buyers.count("Ms.  Ada Byron\tUNKNOWN\t"), 2) << buyers.toStdString();
+  EXPECT_TRUE(buyers.contains("Buyers of CANDLE-\r\n"));
+  EXPECT_EQ(Run({"buyers", "--product", "candle", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--product: there is no product candle")) << errors.toStdString();
+  EXPECT_EQ(Run({"buyers", "--out", Out("x.txt")}), 2);
+  EXPECT_FALSE(QFile::exists(Out("x.txt")));
 }
 
 // The program itself, when it has been built: the subcommand reaches the

@@ -8,6 +8,7 @@
 #include "platform/Ui.h"
 #include "reports/DateSpanU.h"
 #include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
 #include "reports/RptUtil.h"
 
 namespace {
@@ -85,7 +86,7 @@ void StartStatements() {
   StartReport();
   d.TitleLines = {QStringLiteral("Account Statement")};
   d.ColumnCodes = {"V00", "R07", "V09", "R18", "V20", "R31", "V33", "R44", "V46", "R57", "V59"};
-  SetHeadings({{"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"}});
+  SetHeadings({"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"});
 }
 
 // The statement row of the invoice in CurrentInvoice: charges from the item
@@ -184,7 +185,7 @@ void StartInvoices() {
   StartReport();
   d.TitleLines = {QString()};
   d.ColumnCodes = {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"};
-  SetHeadings({{"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"}});
+  SetHeadings({"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"});
 }
 
 void PrintInvoice(bool asInvoice) {
@@ -216,8 +217,8 @@ void PrintInvoice(bool asInvoice) {
     NewLine();
     PutInvoiceRules();
     const double lineTotal = RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR));
-    Cell(1) = QStringLiteral("L01") + TrimTrailingBlanks(item.PrID);
-    Cell(3) = QStringLiteral("L13") + TrimTrailingBlanks(item.PDesc);
+    Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
+    Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
     Cell(5) = QStringLiteral("R49") + item.UPR;
     Cell(7) = QStringLiteral("R59") + item.Qty;
     Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
@@ -233,7 +234,7 @@ void PrintInvoice(bool asInvoice) {
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);
   PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
-  Cell(0) = QStringLiteral("L01") + TrimTrailingBlanks(inv.IMemo);
+  Cell(0) = QStringLiteral("L01") + WithoutTrailingBlanks(inv.IMemo);
   PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
   PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
   PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);

@@ -5,27 +5,20 @@
 #include "platform/Clock.h"
 #include "reports/DateSpanU.h"
 #include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
 #include "reports/RptUtil.h"
 #include "reports/ValueStock.h"
 
 namespace {
 
-// The progress box over a walk of total records: shown with the caption,
-// advanced after each record, hidden when the walk ends, also when it is
-// abandoned.
+// The progress box over a walk of total records, advanced after each.
 class WalkProgress {
  public:
-  WalkProgress(const QString& caption, long total) : total_(total) { ShowProgress(true, caption); }
-  ~WalkProgress() { ShowProgress(false); }
-  WalkProgress(const WalkProgress&) = delete;
-  WalkProgress& operator=(const WalkProgress&) = delete;
-
-  void recordDone() {
-    SetProgress(int((done_ * 100 + 100) / total_));
-    ++done_;
-  }
+  WalkProgress(const QString& caption, long total) : shown_(caption), total_(total) {}
+  void recordDone() { shown_.recordDone(done_++, total_); }
 
  private:
+  ProgressShown shown_;
   long total_;
   long done_ = 0;
 };
@@ -53,16 +46,16 @@ bool OpenStockTables() {
 // upper-cased code as the Prod tag orders them; "Not Found" when there is
 // none.
 QString DescriptionOf(const QString& code) {
-  const QString upper = TrimTrailingBlanks(code).toUpper();
+  const QString upper = WithoutTrailingBlanks(code).toUpper();
   if (d4seek(Prod5.d, SeekKey(upper).constData()) == r4success &&
-      TrimTrailingBlanks(FieldText(Prod5.PrID)).toUpper() == upper)
-    return TrimTrailingBlanks(FieldText(Prod5.PDesc));
+      WithoutTrailingBlanks(FieldText(Prod5.PrID)).toUpper() == upper)
+    return WithoutTrailingBlanks(FieldText(Prod5.PDesc));
   return QStringLiteral("Not Found");
 }
 
 void PutCodeAndDescription(const ProductRecord& p) {
-  Cell(0) = QStringLiteral("L00") + TrimTrailingBlanks(p.PrID);
-  Cell(1) = QStringLiteral("L12") + TrimTrailingBlanks(p.PDesc);
+  Cell(0) = QStringLiteral("L00") + WithoutTrailingBlanks(p.PrID);
+  Cell(1) = QStringLiteral("L12") + WithoutTrailingBlanks(p.PDesc);
 }
 
 // Calls each(figures) for every inventory item in product-code order, its
@@ -107,7 +100,7 @@ void PutAmountLine(const QString& caption, double amount, const QString& style =
 
 }  // namespace
 
-void PurchasingReport() {
+void PrintPurchasingReport() {
   TablesClosedAtEnd tables;
   SetMonthSpan();
   if (!RunDateSpan()) return;
@@ -118,7 +111,7 @@ void PurchasingReport() {
                    QStringLiteral("Purchasing Report for ") + FormatShortDate(ReportFrom) +
                        QStringLiteral(" through ") + FormatShortDate(ReportTo),
                    {"L00", "L12", "R47", "R58", "R71"});
-  SetHeadings({{"Product", "Description", "Date", "Quantity", "Cost"}});
+  SetHeadings({"Product", "Description", "Date", "Quantity", "Cost"});
 
   ReportDocument& d = Report();
   double total = 0;
@@ -133,7 +126,7 @@ void PurchasingReport() {
       if (PurBuf.PURDate < ReportFrom || PurBuf.PURDate > ReportTo) continue;
       CheckPage(d.LinesOnPage + 1, true);
       NewLine();
-      const QString code = TrimTrailingBlanks(PurBuf.PURProd);
+      const QString code = WithoutTrailingBlanks(PurBuf.PURProd);
       if (first || code != previousCode) {
         Cell(0) = QStringLiteral("L00") + code;
         Cell(1) = QStringLiteral("L12") + DescriptionOf(code);
@@ -156,13 +149,13 @@ void PurchasingReport() {
   ShowReport();
 }
 
-void ProductListing() {
+void PrintProductListing() {
   TablesClosedAtEnd tables;
   if (!OpenProd5()) return;
 
   DocumentInHand document;
   StartStockReport(64, 5, QStringLiteral("Product Listing"), {"L00", "L12", "R51", "R64"});
-  SetHeadings({{"Product", "Description", "Unit Price", "Reorder"}});
+  SetHeadings({"Product", "Description", "Unit Price", "Reorder"});
 
   ReportDocument& d = Report();
   {
@@ -188,7 +181,7 @@ void ProductListing() {
   ShowReport();
 }
 
-void StockOnHandReport() {
+void PrintStockOnHand() {
   TablesClosedAtEnd tables;
   ReportFrom = DateFromQDate(Clock::today());
   if (!OpenStockTables()) return;
@@ -196,8 +189,8 @@ void StockOnHandReport() {
   DocumentInHand document;
   StartStockReport(85, 7, QStringLiteral("Stock On-Hand as of ") + Today(),
                    {"L00", "L12", "R52", "R65", "R78", "R85"});
-  SetHeadings({{"", "", "Quantity", "Quantity", "Reorder", "Need"},
-               {"Product", "Description", "On-Hand", "On-Order", "Level", "Stock"}});
+  SetHeadings({"", "", "Quantity", "Quantity", "Reorder", "Need"},
+              {"Product", "Description", "On-Hand", "On-Order", "Level", "Stock"});
 
   ReportDocument& d = Report();
   {
@@ -225,7 +218,7 @@ void StockOnHandReport() {
   ShowReport();
 }
 
-void InventoryReport() {
+void PrintInventory() {
   TablesClosedAtEnd tables;
   ReportFrom = DateFromQDate(Clock::today());
   if (!RunSingleDate(QStringLiteral("Inventory as Of:"))) return;
@@ -234,7 +227,7 @@ void InventoryReport() {
   DocumentInHand document;
   StartStockReport(67, 5, QStringLiteral("Inventory as of ") + FormatShortDate(ReportFrom),
                    {"L00", "L12", "R52", "R67"});
-  SetHeadings({{"Product", "Description", "Quantity", "Cost"}});
+  SetHeadings({"Product", "Description", "Quantity", "Cost"});
 
   ReportDocument& d = Report();
   double total = 0;
@@ -259,7 +252,7 @@ void InventoryReport() {
   ShowReport();
 }
 
-void CostOfGoodsSoldReport() {
+void PrintCostOfGoodsSold() {
   TablesClosedAtEnd tables;
   SetMonthSpan();
   if (!RunDateSpan()) return;
@@ -270,7 +263,7 @@ void CostOfGoodsSoldReport() {
                    QStringLiteral("Cost of Goods Sold from ") + FormatShortDate(ReportFrom) +
                        QStringLiteral(" through ") + FormatShortDate(ReportTo),
                    {"L00", "R50"});
-  SetHeadings({{"Description", "Amount"}});
+  SetHeadings({"Description", "Amount"});
 
   double beginning = 0, purchases = 0, ending = 0;
   {

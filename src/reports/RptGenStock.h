@@ -9,18 +9,18 @@
 
 // The purchases of a date span (asked for, the current month proposed), by
 // product and date, with the total cost.
-void PurchasingReport();
+void PrintPurchasingReport();
 // Every product by code: price and reorder level, the second description
 // line under the first.
-void ProductListing();
+void PrintProductListing();
 // Every inventory item as of today: on hand, on order, reorder level and
 // whether stock is needed ("YES", the line bold) or not ("OK").
-void StockOnHandReport();
+void PrintStockOnHand();
 // Every inventory item's quantity and value as of a date (asked for, today
 // proposed), with the total value.
-void InventoryReport();
+void PrintInventory();
 // Beginning inventory, purchases, ending inventory and the cost of goods
 // sold of a date span (asked for, the current month proposed).
-void CostOfGoodsSoldReport();
+void PrintCostOfGoodsSold();
 
 #endif  // REPORTS_RPTGENSTOCK_H

@@ -35,7 +35,7 @@ class RptGenStock : public ReportDataTest {
 
 TEST_F(RptGenStock, PurchasingReportListsThePurchasesOfTheSpanByProduct) {
   span = SpanAnswer{QDate(2026, 1, 1), QDate(2026, 3, 31)};
-  PurchasingReport();
+  PrintPurchasingReport();
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("purchasing_first_quarter.txt", shown[0]);
   // The code and description on each product's first line only.
@@ -49,7 +49,7 @@ TEST_F(RptGenStock, PurchasingReportListsThePurchasesOfTheSpanByProduct) {
 
 TEST_F(RptGenStock, PurchasingReportShowsProgressOverAllPurchases) {
   span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PurchasingReport();
+  PrintPurchasingReport();
   EXPECT_EQ(progress.calls, QStringList({"show:Processing Purchasing Report", "10", "20", "30",
                                          "40", "50", "60", "70", "80", "90", "100", "hide"}));
   EXPECT_EQ(lines.last(), "L00Total||||R71        72.50|");
@@ -57,16 +57,16 @@ TEST_F(RptGenStock, PurchasingReportShowsProgressOverAllPurchases) {
 
 TEST_F(RptGenStock, CancelledSpanOpensNothingAndShowsNothing) {
   span.reset();
-  PurchasingReport();
-  CostOfGoodsSoldReport();
-  InventoryReport();
+  PrintPurchasingReport();
+  PrintCostOfGoodsSold();
+  PrintInventory();
   EXPECT_TRUE(shown.isEmpty());
   EXPECT_TRUE(progress.calls.isEmpty());
   EXPECT_EQ(Prod5.d, nullptr);
 }
 
 TEST_F(RptGenStock, ProductListingPutsTheSecondDescriptionLineUnderTheFirst) {
-  ProductListing();
+  PrintProductListing();
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("product_listing.txt", shown[0]);
   const int candle = int(lines.indexOf("L00CANDLE|L12Beeswax pillar candle|R51       12.50|"
@@ -78,7 +78,7 @@ TEST_F(RptGenStock, ProductListingPutsTheSecondDescriptionLineUnderTheFirst) {
 }
 
 TEST_F(RptGenStock, StockOnHandWarnsBelowTheReorderLevelOnly) {
-  StockOnHandReport();
+  PrintStockOnHand();
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("stock_on_hand.txt", shown[0]);
   // Two caption rows between the rules; the first has no style of its own.
@@ -103,7 +103,7 @@ TEST_F(RptGenStock, StockOnHandWarnsBelowTheReorderLevelOnly) {
 
 TEST_F(RptGenStock, BoldLastLineOfTheStockReportStaysBold) {
   AppendProduct(StockProduct("ZINC", "Zinc tray", 1, 1, true));
-  StockOnHandReport();
+  PrintStockOnHand();
   EXPECT_EQ(lines.last(),
             "L00ZINC|L12Zinc tray|R52        0.00|R65        0.00|R78        1.00|R85YES|BU");
 }
@@ -120,7 +120,7 @@ TEST_F(RptGenStock, InventoryAsOfADateAsksForOneDateAndPutsThePickerBack) {
     d->findChild<DateBox*>("MaskEdit1")->setText("02/28/26");
     d->findChild<QPushButton*>("BtnOK")->click();
   });
-  InventoryReport();
+  PrintInventory();
   EXPECT_EQ(caption, "Inventory as Of:");
   EXPECT_TRUE(endingHidden);
   EXPECT_EQ(dateSpan->findChild<QLabel*>("Label1")->text(), "Print Beginning:");
@@ -137,7 +137,7 @@ TEST_F(RptGenStock, InventoryAsOfADateAsksForOneDateAndPutsThePickerBack) {
 TEST_F(RptGenStock, InventoryLastInFirstOutTakesTheNewerLotFirst) {
   Settings().fifo = false;
   span = SpanAnswer{QDate(2026, 2, 28), QDate(2026, 2, 28)};
-  InventoryReport();
+  PrintInventory();
   // CANDLE: 12 sold on 02/20 take the 02/10 lot and 2 of the 01/05 one.
   EXPECT_TRUE(lines.contains("L00CANDLE|L12Beeswax pillar candle|R52        8.00|R67       32.00|"));
   EXPECT_EQ(lines.last(), "||R52Total|R67      104.50|");
@@ -145,7 +145,7 @@ TEST_F(RptGenStock, InventoryLastInFirstOutTakesTheNewerLotFirst) {
 
 TEST_F(RptGenStock, CostOfGoodsSoldValuesTheBeginningAsOfTheLastDayOfThePreviousMonth) {
   span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  CostOfGoodsSoldReport();
+  PrintCostOfGoodsSold();
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("cost_of_goods_fifo.txt", shown[0]);
   // Beginning as of 02/28 holds WAX bought that day, not the lot of 03/01;
@@ -166,7 +166,7 @@ TEST_F(RptGenStock, CostOfGoodsSoldValuesTheBeginningAsOfTheLastDayOfThePrevious
 TEST_F(RptGenStock, CostOfGoodsSoldLastInFirstOut) {
   Settings().fifo = false;
   span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  CostOfGoodsSoldReport();
+  PrintCostOfGoodsSold();
   EXPECT_EQ(lines.mid(lines.size() - 5),
             QStringList({"L00Beginning Inventory|R50      104.50|",
                          "L00Inventory Purchases|R50       72.50|U",

@@ -260,21 +260,6 @@ void SetMonthSpan() {
   while (QDateFromDate(ReportTo).month() != today.month()) --ReportTo;
 }
 
-void SetHeadings(const QList<QStringList>& captionRows) {
-  ReportDocument& d = Report();
-  QStringList rule(d.CellsPerLine);
-  rule.last() = QStringLiteral("U");
-  d.HeadingRows = {rule};
-  for (const QStringList& captions : captionRows) {
-    QStringList row(d.CellsPerLine);
-    for (int i = 0; i < captions.size(); ++i) {
-      if (!captions[i].isEmpty()) row[i] = d.ColumnCodes[i] + captions[i];
-    }
-    d.HeadingRows.append(row);
-  }
-  d.HeadingRows.last().last() = QStringLiteral("U");
-}
-
 void resetReportForTests() {
   Document() = ReportDocument();
   ReportFrom = 0;

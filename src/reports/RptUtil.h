@@ -90,20 +90,6 @@ bool WrapText(const QString& text, QStringList* lines);
 // ReportFrom/ReportTo := the first and last day of the current month.
 void SetMonthSpan();
 
-// The column headings: an empty row ruled under, then the caption rows, each
-// caption prefixed by its column's code (an empty caption leaves its cell
-// empty); the last row is ruled too, so the captions stand between two rules.
-void SetHeadings(const QList<QStringList>& captionRows);
-
-// Held by a builder: releases the document when the builder ends, also when
-// it is abandoned.
-struct DocumentInHand {
-  DocumentInHand() = default;
-  DocumentInHand(const DocumentInHand&) = delete;
-  DocumentInHand& operator=(const DocumentInHand&) = delete;
-  ~DocumentInHand() { EndReport(); }
-};
-
 // What the letterhead and the memo wrapping assume when there is no printer.
 constexpr int kNoPrinterLinesPerPage = 60;
 constexpr int kNoPrinterResolution = 72;  // pixels per inch

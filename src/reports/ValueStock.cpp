@@ -2,6 +2,7 @@
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "reports/RptGenParts.h"
 
 namespace {
 
@@ -44,7 +45,7 @@ void TakeNewestFirst(QList<Lot>& lots, TDate saleDate, double& q) {
 
 StockHistory ReadStockHistory(const QString& code) {
   StockHistory history;
-  const QString stored = TrimTrailingBlanks(code);
+  const QString stored = WithoutTrailingBlanks(code);
 
   // The Pur tag's key is upper-cased: purchases of "ab" and "AB" share its
   // range; only those stored as the product's own code are its lots.
@@ -52,7 +53,7 @@ StockHistory ReadStockHistory(const QString& code) {
   DATA4* pur = Pur5.d;
   for (int rc = d4seek(pur, SeekKey(upper).constData()); rc == r4success || rc == r4after;
        rc = d4skip(pur, 1)) {
-    const QString purchased = TrimTrailingBlanks(FieldText(Pur5.PURProd));
+    const QString purchased = WithoutTrailingBlanks(FieldText(Pur5.PURProd));
     if (purchased.toUpper() != upper) break;
     if (purchased != stored) continue;
     const double quantity = f4double(Pur5.PURQty);
@@ -63,7 +64,7 @@ StockHistory ReadStockHistory(const QString& code) {
   DATA4* itm = Itm5.d;
   for (int rc = d4seek(itm, SeekKey(stored).constData()); rc == r4success || rc == r4after;
        rc = d4skip(itm, 1)) {
-    if (TrimTrailingBlanks(FieldText(Itm5.PrID)) != stored) break;
+    if (WithoutTrailingBlanks(FieldText(Itm5.PrID)) != stored) break;
     if (!SeekNumber(Inv5.d, Inv5.IvNo, f4long(Itm5.IvNo))) continue;  // invoice missing
     history.sales.append({FieldDate(Inv5.IDate), f4double(Itm5.Qty)});
   }

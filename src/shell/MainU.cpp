@@ -27,6 +27,8 @@
 #include "platform/Ui.h"
 #include "products/DefTaxU.h"
 #include "reports/RptGen.h"
+#include "reports/RptGenCustomer.h"
+#include "reports/RptGenSales.h"
 #include "reports/RptGenStock.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
@@ -98,11 +100,19 @@ void TMain::ConnectCommands() {
   command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
   command(WithBalances2, [] { PrintStatements(true); });
   command(SelectedCustomers4, [] { PrintStatements(false); });
-  command(Image5, [] { PurchasingReport(); });
-  command(Image4, [] { ProductListing(); });
-  command(StockOnHand1, [] { StockOnHandReport(); });
-  command(Inventory1, [] { InventoryReport(); });
-  command(CostofGoodsSold1, [] { CostOfGoodsSoldReport(); });
+  command(ReceivableIncome1, [] { PrintReceivables(); });
+  command(TaxSummary1, [] { PrintTaxReport(); });
+  command(IncomeSummary1, [] { PrintDailyIncome(); });
+  command(ProductSummary1, [] { PrintSalesByProduct(); });
+  command(SalesSummary1, [] { PrintSalesSummary(); });
+  command(SelectedCustomers2, [] { PrintProfiles(false); });
+  command(SelectedGroups1, [] { PrintProfiles(true); });
+  command(ProductBuyers1, [] { PrintBuyers(); });
+  command(Image5, [] { PrintPurchasingReport(); });
+  command(Image4, [] { PrintProductListing(); });
+  command(StockOnHand1, [] { PrintStockOnHand(); });
+  command(Inventory1, [] { PrintInventory(); });
+  command(CostofGoodsSold1, [] { PrintCostOfGoodsSold(); });
   command(BtnSTax, [] {
     if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
   });
@@ -110,8 +120,7 @@ void TMain::ConnectCommands() {
   // The commands of windows built elsewhere connect here as they come:
   // BtnInvLab, BtnPrintBatch, BtnMMerge,
   // BtnStationary, BtnDirectories, BtnBackup, BtnRestore,
-  // BtnUpgrade and the items of PopupMenu2, PopupMenu4 and PopupMenu5, for example
-  //   command(SalesSummary1, [] { SalesSummary(); });
+  // BtnUpgrade and the items of PopupMenu5.
 }
 
 // ---- Progress box -----------------------------------------------------------

@@ -1,0 +1,219 @@
+// The reports of `tallowby report` on data folders of 10^3 and 10^5
+// invoices (3 items and 1 payment each, 20 000 customers in 4 groups, 1 000
+// products, 50 invoices a day from 2020-01-01), each report exported as
+// plain text over the whole date range and over one month (the month of the
+// middle invoice). Prints the seconds of each (best of the runs) and the
+// ratio 10^5 / 10^3 measured in this run.
+//   report_bench [--runs N] [--keep DIR]
+// The folders are written through the engine into a temporary folder
+// (or under DIR, kept for later runs) and removed at the end.
+#include <QApplication>
+#include <QDate>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <vector>
+
+#include "data/CodeBase.h"
+#include "data/Schema.h"
+#include "data/SupplyTables.h"
+#include "reports/ReportCommand.h"
+
+namespace {
+
+constexpr long kSizes[] = {1000, 100000};
+constexpr long kCustomers = 20000;
+constexpr long kProducts = 1000;
+constexpr long kGroups = 4;
+constexpr long kInvoicesPerDay = 50;
+const QDate kFirstDay(2020, 1, 1);
+
+// One report of the bench: the command's words besides the span and output.
+struct BenchReport {
+  QString label;
+  QStringList args;
+  bool spanned;  // takes --from/--to
+};
+
+const std::vector<BenchReport>& Reports() {
+  static const std::vector<BenchReport> reports = {
+      {"invoices", {"invoices"}, true},
+      {"bills", {"bills"}, true},
+      {"statements", {"statements"}, true},
+  };
+  return reports;
+}
+
+void Fail(const QString& what) {
+  std::fprintf(stderr, "report_bench: %s\n", qPrintable(what));
+  std::exit(1);
+}
+
+void Index(DATA4* d, const TableDef& def) {
+  std::vector<TAG4INFO> tags;
+  for (const TagDef& t : def.tags) tags.push_back({t.name, t.expression, nullptr, 0, 0});
+  tags.push_back({nullptr, nullptr, nullptr, 0, 0});
+  if (!i4create(d, def.openName, tags.data()))
+    Fail(QString::fromStdString("index build failed: " + code4errorText(cb)));
+}
+
+QByteArray Text(const QString& s) { return s.toLatin1(); }
+QByteArray Stored(QDate d) { return d.toString("yyyyMMdd").toLatin1(); }
+QByteArray ProductCode(long k) { return "P" + QByteArray::number(qlonglong(k)).rightJustified(4, '0'); }
+
+QDate DateOfInvoice(long i) { return kFirstDay.addDays(i / kInvoicesPerDay); }
+
+// Writes the folder of n invoices into dir.
+void Build(const QString& dir, long n) {
+  QString error;
+  if (!WriteSuppliedTables(dir, &error)) Fail(error);
+  StartEngine(dir);
+  code4autoOpen(cb, 0);
+
+  DATA4* g = d4open(cb, "GROUPS");
+  for (long k = 1; k <= kGroups; ++k) {
+    d4appendBlank(g);
+    f4assignLong(d4field(g, "nGroup"), k);
+    f4assign(d4field(g, "cGroup"), Text(QString("Group %1").arg(k)).constData());
+  }
+  Index(g, GROUPSDef());
+
+  DATA4* c = d4open(cb, "CUST5");
+  for (long k = 1; k <= kCustomers; ++k) {
+    d4appendBlank(c);
+    f4assignLong(d4field(c, "cuno"), k);
+    f4assign(d4field(c, "title"), "Ms.");
+    f4assign(d4field(c, "first"), "Ann");
+    f4assign(d4field(c, "last"), Text(QString("Last%1").arg((k * 7919) % kCustomers, 5, 10, QChar('0'))).constData());
+    f4assign(d4field(c, "addr1"), Text(QString("Company %1").arg(k)).constData());
+    f4assign(d4field(c, "addr2"), "1 Main Street");
+    f4assign(d4field(c, "addr3"), "Springfield");
+    f4assign(d4field(c, "zip"), Text(QString::number(10000 + (k * 31) % 90000)).constData());
+    f4assignLong(d4field(c, "ngroup"), k % (kGroups + 1));  // group 0 does not exist
+  }
+  Index(c, CUST5Def());
+
+  DATA4* p = d4open(cb, "Prod5");
+  for (long k = 1; k <= kProducts; ++k) {
+    d4appendBlank(p);
+    f4assign(d4field(p, "PrID"), ProductCode(k).constData());
+    f4assign(d4field(p, "PDesc"), Text(QString("Product number %1").arg(k)).constData());
+    f4assignDouble(d4field(p, "UPrice"), 1.25 + k % 50);
+  }
+  Index(p, Prod5Def());
+
+  DATA4* inv = d4open(cb, "INV5");
+  DATA4* itm = d4open(cb, "ITM5");
+  DATA4* pmt = d4open(cb, "PMT");
+  for (long i = 0; i < n; ++i) {
+    const QDate date = DateOfInvoice(i);
+    double items = 0;
+    for (int j = 0; j < 3; ++j) {
+      const double qty = 1 + (i + j) % 3;
+      const double price = 0.5 + (i * 3 + j) % 40;
+      d4appendBlank(itm);
+      f4assignLong(d4field(itm, "IvNo"), i + 1);
+      f4assign(d4field(itm, "PrID"), ProductCode((i * 7 + j * 13) % kProducts + 1).constData());
+      f4assignDouble(d4field(itm, "Qty"), qty);
+      f4assignDouble(d4field(itm, "UPR"), price);
+      f4assign(d4field(itm, "LTax1"), j == 0 ? "T" : "F");
+      f4assign(d4field(itm, "LTax2"), j != 2 ? "T" : "F");
+      f4assign(d4field(itm, "PDesc"), "Item");
+      items += qty * price;
+    }
+    const double ship = 4.5, tax = 1.25;
+    const double paid = i % 4 == 0 ? 10.0 : items + ship + tax;
+    d4appendBlank(inv);
+    f4assignLong(d4field(inv, "IvNo"), i + 1);
+    f4assignLong(d4field(inv, "CuNo"), (i * 7919) % kCustomers + 1);
+    f4assign(d4field(inv, "IDate"), Stored(date).constData());
+    f4assign(d4field(inv, "IMemo"), "VISA 4111");
+    f4assignDouble(d4field(inv, "Ship"), ship);
+    f4assignDouble(d4field(inv, "Tax"), tax);
+    f4assignDouble(d4field(inv, "Due"), items + ship + tax - paid);
+    d4appendBlank(pmt);
+    f4assignLong(d4field(pmt, "IvNo"), i + 1);
+    f4assign(d4field(pmt, "PDate"), Stored(date.addDays(i % 20)).constData());
+    f4assignDouble(d4field(pmt, "PAmt"), paid);
+  }
+  Index(inv, INV5Def());
+  Index(itm, ITM5Def());
+  Index(pmt, PMTDef());
+  code4close(cb);
+  code4autoOpen(cb, 1);
+  EndEngine();
+}
+
+// Seconds of one run of the report command, best of runs.
+double Time(const QString& dir, const BenchReport& r, QDate from, QDate to, int runs) {
+  double best = -1;
+  for (int k = 0; k < runs; ++k) {
+    QStringList args = r.args;
+    args << "--data" << dir << "--out" << dir + "/out.txt";
+    if (r.spanned) args << "--from" << from.toString(Qt::ISODate) << "--to" << to.toString(Qt::ISODate);
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    QElapsedTimer timer;
+    timer.start();
+    const int status = RunReportCommand(args, outStream, errStream);
+    const double s = timer.nsecsElapsed() / 1e9;
+    errStream.flush();
+    if (status != 0) Fail(r.label + ": " + err);
+    if (best < 0 || s < best) best = s;
+  }
+  return best;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  int runs = 3;
+  QString keep;
+  const QStringList args = QApplication::arguments();
+  for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+    if (args[i] == "--runs") runs = qMax(1, args[i + 1].toInt());
+    else if (args[i] == "--keep") keep = args[i + 1];
+    else Fail("usage: report_bench [--runs N] [--keep DIR]");
+  }
+  QTemporaryDir temp;
+  const QString root = keep.isEmpty() ? temp.path() : keep;
+
+  // seconds[size][label + whole/month]
+  std::map<long, std::map<QString, double>> seconds;
+  for (long n : kSizes) {
+    const QString dir = QStringLiteral("%1/invoices-%2").arg(root).arg(n);
+    if (!QDir(dir).exists("INV5.dbf")) {
+      QDir().mkpath(dir);
+      QElapsedTimer timer;
+      timer.start();
+      Build(dir, n);
+      std::printf("wrote %ld invoices in %.1f s\n", n, timer.nsecsElapsed() / 1e9);
+    }
+    const QDate first = kFirstDay, last = DateOfInvoice(n - 1).addDays(20);
+    const QDate middle = DateOfInvoice(n / 2);
+    const QDate monthFrom(middle.year(), middle.month(), 1);
+    const QDate monthTo = monthFrom.addMonths(1).addDays(-1);
+    for (const BenchReport& r : Reports()) {
+      seconds[n][r.label + " whole"] = Time(dir, r, first, last, runs);
+      if (r.spanned) seconds[n][r.label + " month"] = Time(dir, r, monthFrom, monthTo, runs);
+    }
+  }
+
+  std::printf("\n%-26s %12s %12s %10s\n", "report (text export)", "10^3 s", "10^5 s", "ratio");
+  for (const BenchReport& r : Reports()) {
+    for (const char* part : {" whole", " month"}) {
+      const QString key = r.label + part;
+      if (!seconds[kSizes[0]].count(key)) continue;
+      const double a = seconds[kSizes[0]][key], b = seconds[kSizes[1]][key];
+      std::printf("%-26s %12.4f %12.4f %10.1f\n", qPrintable(key), a, b, a > 0 ? b / a : 0.0);
+    }
+  }
+  return 0;
+}

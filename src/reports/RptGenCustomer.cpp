@@ -1,0 +1,235 @@
+#include "reports/RptGenCustomer.h"
+
+#include <QStringList>
+#include <algorithm>
+
+#include "data/dbFiles.h"
+#include "platform/PickEdit.h"
+#include "platform/Ui.h"
+#include "reports/DateSpanU.h"
+#include "reports/MultGroupU.h"
+#include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
+#include "reports/RptUtil.h"
+
+namespace {
+
+// ---- Customer profile -----------------------------------------------------------
+
+bool OpenProfileTables() {
+  return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
+}
+
+void StartProfiles() {
+  ReportDocument& d = Report();
+  d.LineWidth = 72;
+  d.CellsPerLine = 12;
+  StartReport();
+  d.TitleLines = {QStringLiteral("Customer Profile")};
+  d.ColumnCodes = {"V00", "L01", "V35", "R43", "V45", "L46", "V57", "R61", "V63", "R71", "V72"};
+  SetHeadings({"", "Customer", "", "Date", "", "Product", "", "Qty", "", "U-Price"});
+}
+
+// The left column of a profile: the address block of the customer in
+// CustBuf, its last line giving way to the customer and group numbers.
+QStringList ProfileAddress() {
+  BuildCustomerAddress();
+  QStringList lines = CustomerAddress;
+  if (lines.size() == 5 && lines[3].trimmed().isEmpty() && lines[4].trimmed().isEmpty())
+    lines.removeLast();
+  if (!lines.last().trimmed().isEmpty()) lines.append(QString());
+  QString group;
+  FindGroupName(CustBuf.ngroup, &group);
+  lines.last() = QStringLiteral("Cust#: ") + QString::number(CustBuf.cuno) +
+                 QStringLiteral("  Group: ") + group.trimmed();
+  return lines;
+}
+
+struct BoughtItem {
+  QString date, product, qty, price;
+};
+
+// Every item of every invoice of the customer in CustBuf.
+QList<BoughtItem> ItemsBought() {
+  QList<BoughtItem> items;
+  DATA4* inv = Inv5.d;
+  DATA4* itm = Itm5.d;
+  d4tagSelect(inv, d4tag(inv, "invc"));
+  d4tagSelect(itm, d4tag(itm, "itm"));
+  const long cuno = CustBuf.cuno;
+  for (bool more = SeekNumber(inv, Inv5.CuNo, cuno); more;
+       more = NextOfNumber(inv, Inv5.CuNo, cuno)) {
+    const long ivNo = f4long(Inv5.IvNo);
+    const QString date = FormatShortDate(FieldDate(Inv5.IDate));
+    for (bool item = SeekNumber(itm, Itm5.IvNo, ivNo); item;
+         item = NextOfNumber(itm, Itm5.IvNo, ivNo)) {
+      items.append({date, WithoutTrailingBlanks(FieldText(Itm5.PrID)),
+                    FormatFloat("%8.2f", f4double(Itm5.Qty)),
+                    FormatFloat("%8.2f", f4double(Itm5.UPR))});
+    }
+  }
+  return items;
+}
+
+// The profile block of the customer in CustBuf, ruled off under its last line.
+void PutProfile() {
+  const QStringList left = ProfileAddress();
+  const QList<BoughtItem> items = ItemsBought();
+  CheckPage(Report().LinesOnPage + 4, true);
+  const qsizetype rows = std::max(left.size(), items.size());
+  for (qsizetype i = 0; i < rows; ++i) {
+    CheckPage(Report().LinesOnPage + 1, true);
+    NewLine();
+    PutRules();
+    if (i < left.size()) PutColumn(1, left[i]);
+    if (i < items.size()) {
+      PutColumn(3, items[i].date);
+      PutColumn(5, items[i].product);
+      PutColumn(7, items[i].qty);
+      PutColumn(9, items[i].price);
+    }
+  }
+  StyleCell() = QStringLiteral("U");
+}
+
+// ---- Buyers ----------------------------------------------------------------------
+
+bool OpenBuyersTables() {
+  return OpenINV5() && OpenITM5() && OpenProd5() && OpenCUST5() && OpenGROUPS();
+}
+
+// The buyers report of the product in ProdBuf: asks for the span, then
+// lists every item of the product on the invoices of the span.
+void BuyersOfProduct() {
+  SetMonthSpan();
+  if (!RunDateSpan()) return;
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
+  if (!walk.inSpan()) {
+    Ui::get().information(QStringLiteral("No Invoices within selected dates."));
+    return;
+  }
+  DocumentInHand document;
+  ReportDocument& d = Report();
+  d.LineWidth = 77;
+  d.CellsPerLine = 10;
+  StartReport();
+  d.TitleLines = {QStringLiteral("Buyers of ") + ProdBuf.PrID.trimmed() + QStringLiteral("-") +
+                      ProdBuf.PDesc.trimmed(),
+                  QStringLiteral("from ") + FormatShortDate(ReportFrom) +
+                      QStringLiteral(" through ") + FormatShortDate(ReportTo)};
+  d.ColumnCodes = {"V00", "L01", "V36", "L37", "V57", "R66", "V67", "R76", "V77"};
+  SetHeadings({"", "Customer", "", "MailGroup", "", "Date", "", "U-Price"});
+
+  // Item codes are compared as stored: same field width, so equal padding.
+  const QString code = WithoutTrailingBlanks(ProdBuf.PrID);
+  DATA4* itm = Itm5.d;
+  d4tagSelect(itm, d4tag(itm, "itm"));
+  do {
+    const long ivNo = f4long(Inv5.IvNo);
+    for (bool more = SeekNumber(itm, Itm5.IvNo, ivNo); more;
+         more = NextOfNumber(itm, Itm5.IvNo, ivNo)) {
+      if (WithoutTrailingBlanks(FieldText(Itm5.PrID)) != code) continue;
+      QString name = QStringLiteral("UNKNOWN"), group = QStringLiteral("UNKNOWN");
+      if (FindCustomer(f4long(Inv5.CuNo))) {
+        name = ReportCustomerName();
+        FindGroupName(CustBuf.ngroup, &group);
+      }
+      CheckPage(d.LinesOnPage + 1, true);
+      NewLine();
+      PutRules();
+      PutColumn(1, name);
+      PutColumn(3, group);
+      PutColumn(5, FormatShortDate(FieldDate(Inv5.IDate)));
+      PutColumn(7, FormatFloat("%8.2f", f4double(Itm5.UPR)));
+    }
+  } while (walk.next());
+  CloseAll();
+  if (d.CurrentLine >= 0) {
+    StyleCell() = QStringLiteral("U");
+    ShowReport();
+  }
+}
+
+}  // namespace
+
+void PrintProfiles(bool byGroups) {
+  TablesClosedAtEnd tables;
+  if (!OpenProfileTables()) return;
+  DocumentInHand document;
+  StartProfiles();
+  DATA4* cust = Cust5.d;
+  if (byGroups) {
+    if (!RunMultGroup()) return;
+    const QList<int> chosen = ChosenGroups;
+    d4tagSelect(cust, d4tag(cust, "cName"));
+    for (int rc = d4top(cust); rc == r4success; rc = d4skip(cust, 1)) {
+      if (!chosen.contains(f4int(Cust5.ngroup))) continue;
+      ReadCustomer();
+      PutProfile();  // walks other tables only: CUST5 stays on the customer
+    }
+  } else {
+    d4tagSelect(cust, d4tag(cust, "cName"));
+    CurrentCustomerRec = FirstRecord(cust);
+    while (PickCustomer(false).chosen) {
+      d4go(cust, CurrentCustomerRec);
+      ReadCustomer();
+      PutProfile();
+    }
+  }
+  CloseAll();
+  ShowReport();
+}
+
+bool PrintProfilesOf(const QList<long>& customers, long* missing) {
+  TablesClosedAtEnd tables;
+  if (!OpenProfileTables()) return true;
+  QList<int> records;
+  for (long cuno : customers) {
+    if (!FindCustomer(cuno)) {
+      *missing = cuno;
+      return false;
+    }
+    records.append(d4recNo(Cust5.d));
+  }
+  DocumentInHand document;
+  StartProfiles();
+  for (int rec : records) {
+    d4go(Cust5.d, rec);
+    ReadCustomer();
+    PutProfile();
+  }
+  CloseAll();
+  ShowReport();
+  return true;
+}
+
+void PrintBuyers() {
+  TablesClosedAtEnd tables;
+  if (!OpenBuyersTables()) return;
+  if (!PickProduct(false).chosen) return;
+  d4go(Prod5.d, CurrentProductRec);
+  ReadProduct();
+  BuyersOfProduct();
+}
+
+bool PrintBuyersOf(const QString& code) {
+  TablesClosedAtEnd tables;
+  if (!OpenBuyersTables()) return true;
+  DATA4* prod = Prod5.d;
+  d4tagSelect(prod, d4tag(prod, "Prod"));
+  const QByteArray key = SeekKey(code.toUpper());
+  bool found = false;
+  for (int rc = d4seek(prod, key.constData()); rc == r4success || rc == r4after;
+       rc = d4skip(prod, 1)) {
+    const QString stored = WithoutTrailingBlanks(FieldText(Prod5.PrID));
+    if (stored.toUpper() != code.toUpper()) break;
+    if (stored == code) {
+      found = true;
+      break;
+    }
+  }
+  if (!found) return false;
+  ReadProduct();
+  BuyersOfProduct();
+  return true;
+}

@@ -1,0 +1,375 @@
+#include "reports/RptGenSales.h"
+
+#include <QHash>
+#include <cmath>
+#include <vector>
+
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+#include "platform/Clock.h"
+#include "platform/Ui.h"
+#include "reports/DateSpanU.h"
+#include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
+#include "reports/RptUtil.h"
+
+namespace {
+
+const QString kNoInvoices = QStringLiteral("No Invoices within selected dates.");
+const QString kNoPayments = QStringLiteral("No Payments within selected dates.");
+
+QString Money(const char* format, double x) { return FormatFloat(format, x); }
+
+// The title of a date-span report: caption + from + joint + to.
+QString SpanTitle(const QString& caption, const QString& joint) {
+  return caption + FormatShortDate(ReportFrom) + joint + FormatShortDate(ReportTo);
+}
+
+void Begin(int lineWidth, int cells, const QString& title, const QStringList& codes) {
+  ReportDocument& d = Report();
+  d.LineWidth = lineWidth;
+  d.CellsPerLine = cells;
+  StartReport();
+  d.TitleLines = {title};
+  d.ColumnCodes = codes;
+}
+
+// The amount of an item as the printed invoice shows its quantity and price.
+double PrintedAmount(double qty, double price) {
+  return StrToFloat(FormatFloat("%9.2f", qty)) * StrToFloat(FormatFloat("%8.2f", price));
+}
+
+// The date span of a span report: the current month proposed; false when
+// the picker was cancelled.
+bool AskSpan() {
+  SetMonthSpan();
+  return RunDateSpan();
+}
+
+// The invoices of the span in date order, the items of each by number.
+bool OpenSalesTables() { return OpenINV5() && OpenITM5() && OpenProd5(); }
+
+// Moves ITM5 to the first item of invoice ivNo (Itm tag selected); false
+// when it has none.
+bool FirstItemOf(long ivNo) {
+  d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
+  return SeekNumber(Itm5.d, Itm5.IvNo, ivNo);
+}
+bool NextItemOf(long ivNo) { return NextOfNumber(Itm5.d, Itm5.IvNo, ivNo); }
+
+}  // namespace
+
+// ---- Receivables ------------------------------------------------------------
+
+void PrintReceivables() {
+  TablesClosedAtEnd tables;
+  if (!OpenINV5() || !OpenCUST5()) return;
+  DATA4* inv = Inv5.d;
+  if (d4recCountDo(inv) == 0) {
+    Ui::get().information(kNoInvoices);
+    return;
+  }
+  DocumentInHand document;
+  ProgressShown progress(QStringLiteral("Processing Receivables"));
+  Begin(71, 10, QStringLiteral("RECEIVABLES"),
+        {"V00", "R07", "V08", "L10", "V50", "R55", "V57", "R69", "V71"});
+  SetHeadings({"", "Inv. No", "", "Customer", "", "Days", "", "Amount"});
+
+  const TDate today = DateFromQDate(Clock::today());
+  double total = 0;
+  d4tagSelect(inv, d4tag(inv, "inv"));
+  long walked = 0;
+  for (int rc = d4top(inv); rc == r4success; rc = d4skip(inv, 1)) {
+    if (++walked % 64 == 0) progress.set(d4position(inv));
+    const double due = f4double(Inv5.Due);
+    if (due == 0) continue;
+    const long cuno = f4long(Inv5.CuNo);
+    const QString name = FindCustomer(cuno) ? ReportCustomerName() : QStringLiteral("UNKNOWN");
+    CheckPage(Report().LinesOnPage + 1, true);
+    NewLine();
+    PutRules();
+    PutColumn(1, QString::number(f4long(Inv5.IvNo)));
+    PutColumn(3, name);
+    PutColumn(5, QString::number(today - FieldDate(Inv5.IDate)));
+    PutColumn(7, Money("%10.2f", due));
+    total += due;
+  }
+  if (Report().CurrentLine >= 0) {
+    StyleCell() = QStringLiteral("U");
+    CheckPage(Report().LinesOnPage + 1, true);
+    NewLine();
+    Cell(0) = QStringLiteral("V00");
+    Cell(1) = QStringLiteral("L01Total Receivables");
+    Cell(6) = QStringLiteral("V57");
+    Cell(7) = QStringLiteral("R69") + Money("%10.2f", total);
+    Cell(8) = QStringLiteral("V71");
+    StyleCell() = QStringLiteral("U");
+  }
+  CloseAll();
+  ShowReport();
+}
+
+// ---- Tax report ---------------------------------------------------------------
+
+void PrintTaxReport() {
+  TablesClosedAtEnd tables;
+  if (!AskSpan()) return;
+  if (!OpenSalesTables()) return;
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
+  if (!walk.inSpan()) {
+    Ui::get().information(kNoInvoices);
+    return;
+  }
+  DocumentInHand document;
+  ProgressShown progress(QStringLiteral("Processing Sales"));
+  Begin(50, 4, SpanTitle(QStringLiteral("Tax report for "), QStringLiteral(" through ")),
+        {"L00", "R38", "R50"});
+
+  const SettingsRecord& s = Settings();
+  double net = 0, subject1 = 0, subject2 = 0, charge1 = 0, charge2 = 0;
+  do {
+    const long ivNo = f4long(Inv5.IvNo);
+    for (bool more = FirstItemOf(ivNo); more; more = NextItemOf(ivNo)) {
+      const double amount = PrintedAmount(f4double(Itm5.Qty), f4double(Itm5.UPR));
+      net += amount;
+      if (FieldLogical(Itm5.LTax1)) subject1 += amount;
+      if (FieldLogical(Itm5.LTax2)) subject2 += amount;
+    }
+    const double ship = f4double(Inv5.Ship), tax = f4double(Inv5.Tax);
+    if (s.ShipTax == 2 || (s.ShipTax == 3 && tax > 0)) subject2 += ship;
+    charge1 += ship;
+    charge2 += tax;
+    progress.set(walk.done());
+  } while (walk.next());
+
+  const QString shipLine = s.ShipLine.trimmed(), taxLine = s.TaxLine.trimmed();
+  auto put = [](const QString& caption, int column, double amount, const char* style) {
+    NewLine();
+    PutColumn(0, caption);
+    PutColumn(column, Money("%11.2f", amount));
+    StyleCell() = QString::fromLatin1(style);
+  };
+  CheckPage(Report().LinesOnPage + 2, false);
+  NewLine();
+  StyleCell() = QStringLiteral("U");
+  put(QStringLiteral("Net Item Sales"), 2, net, "");
+  if (s.TaxRate1 > 0) {
+    StyleCell() = QStringLiteral("U");
+    put(QStringLiteral("Sales subject to ") + shipLine, 1, subject1, "");
+  }
+  put(shipLine + QStringLiteral(" Charged"), 2, charge1, "U");
+  put(QStringLiteral("Sales subject to ") + taxLine, 1, subject2, "");
+  put(taxLine + QStringLiteral(" Charged"), 2, charge2, "U");
+  put(QStringLiteral("Total"), 2, net + charge1 + charge2, "U");
+  CloseAll();
+  ShowReport();
+}
+
+// ---- Daily income -----------------------------------------------------------------
+
+void PrintDailyIncome() {
+  TablesClosedAtEnd tables;
+  if (!AskSpan()) return;
+  if (!OpenINV5() || !OpenPMT()) return;
+  SpanWalk walk(Pmt.d, "PmtD", Pmt.PDate);
+  if (!walk.inSpan()) {
+    Ui::get().information(kNoPayments);
+    return;
+  }
+  DocumentInHand document;
+  ProgressShown progress(QStringLiteral("Processing Payments"));
+  Begin(72, 12, SpanTitle(QStringLiteral("Daily Income from "), QStringLiteral(" through ")),
+        {"V00", "L01", "V10", "R16", "V17", "L18", "V48", "R58", "V59", "R71", "V72"});
+  SetHeadings({"", "Pmt Date", "", "Inv No.", "", "Check - Credit Card No.", "", "Amount", "",
+               "Daily Total"});
+
+  DATA4* inv = Inv5.d;
+  d4tagSelect(inv, d4tag(inv, "inv"));
+  double day = 0, total = 0;
+  TDate date = 0;
+  bool first = true;
+  auto endDay = [&] {
+    Cell(9) = QStringLiteral("R71") + Money("%12.2f", day);
+    StyleCell() = QStringLiteral("U");
+    total += day;
+    day = 0;
+  };
+  do {
+    const TDate paid = FieldDate(Pmt.PDate);
+    if (!first && paid != date) endDay();
+    first = false;
+    date = paid;
+    const long ivNo = f4long(Pmt.IvNo);
+    const double amount = f4double(Pmt.PAmt);
+    CheckPage(Report().LinesOnPage + 2, true);
+    NewLine();
+    PutRules();
+    if (day == 0) PutColumn(1, FormatShortDate(paid));
+    PutColumn(3, QString::number(ivNo));
+    if (SeekNumber(inv, Inv5.IvNo, ivNo)) PutColumn(5, WithoutTrailingBlanks(FieldText(Inv5.IMemo)));
+    PutColumn(7, Money("%10.2f", amount));
+    day += amount;
+    progress.set(walk.done());
+  } while (walk.next());
+  endDay();
+
+  NewLine();
+  Cell(0) = QStringLiteral("V00");
+  Cell(1) = QStringLiteral("L01Total Payments");
+  Cell(8) = QStringLiteral("V59");
+  Cell(9) = QStringLiteral("R71") + Money("%12.2f", total);
+  Cell(10) = QStringLiteral("V72");
+  StyleCell() = QStringLiteral("U");
+  CloseAll();
+  ShowReport();
+}
+
+// ---- Sales by product ---------------------------------------------------------------
+
+namespace {
+
+// One product sold in the span: quantity and amount kept as the report
+// prints them, so both are rounded to cents after each item.
+struct ProductSales {
+  QString code;
+  QString qty, amount;
+  bool printed = false;
+};
+
+void PutProductLine(const QString& code, const QString& description, const ProductSales& row) {
+  CheckPage(Report().LinesOnPage + 2, true);
+  NewLine();
+  PutRules();
+  PutColumn(1, code);
+  PutColumn(3, description);
+  PutColumn(5, row.qty);
+  PutColumn(7, row.amount);
+}
+
+}  // namespace
+
+void PrintSalesByProduct() {
+  TablesClosedAtEnd tables;
+  if (!AskSpan()) return;
+  if (!OpenSalesTables()) return;
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
+  if (!walk.inSpan()) {
+    Ui::get().information(kNoInvoices);
+    return;
+  }
+  ProgressShown progress(QStringLiteral("Processing Sales"));
+  std::vector<ProductSales> rows;  // in the order the products were first sold
+  QHash<QString, size_t> rowOfCode;
+  do {
+    const long ivNo = f4long(Inv5.IvNo);
+    for (bool more = FirstItemOf(ivNo); more; more = NextItemOf(ivNo)) {
+      const QString code = WithoutTrailingBlanks(FieldText(Itm5.PrID));
+      const double qty = f4double(Itm5.Qty);
+      const double amount = qty * f4double(Itm5.UPR);
+      auto at = rowOfCode.find(code);
+      if (at == rowOfCode.end()) {
+        rowOfCode.insert(code, rows.size());
+        rows.push_back({code, Money("%10.2f", qty), Money("%10.2f", amount)});
+      } else {
+        ProductSales& row = rows[*at];
+        row.qty = Money("%10.2f", StrToFloat(row.qty) + qty);
+        row.amount = Money("%10.2f", StrToFloat(row.amount) + amount);
+      }
+    }
+    progress.set(walk.done());
+  } while (walk.next());
+  if (rows.empty()) {
+    Ui::get().information(kNoInvoices);
+    return;
+  }
+
+  DocumentInHand document;
+  Begin(65, 10, SpanTitle(QStringLiteral("Sales by Product from "), QStringLiteral(" through ")),
+        {"V00", "L02", "V13", "L15", "V43", "R49", "V51", "R63", "V65"});
+  SetHeadings({"", "Item Code", "", "Description", "", "Qty.", "", "Sale Total"});
+  double total = 0;
+  DATA4* prod = Prod5.d;
+  d4tagSelect(prod, d4tag(prod, "Prod"));
+  for (int rc = d4top(prod); rc == r4success; rc = d4skip(prod, 1)) {
+    const QString code = WithoutTrailingBlanks(FieldText(Prod5.PrID));
+    auto at = rowOfCode.constFind(code);
+    if (at == rowOfCode.constEnd()) continue;
+    ProductSales& row = rows[*at];
+    PutProductLine(code, WithoutTrailingBlanks(FieldText(Prod5.PDesc)), row);
+    total += StrToFloat(row.amount);
+    row.printed = true;
+  }
+  for (const ProductSales& row : rows) {
+    if (row.printed) continue;
+    PutProductLine(row.code, QStringLiteral("Unknown Product"), row);
+    total += StrToFloat(row.amount);
+  }
+  StyleCell() = QStringLiteral("U");
+  NewLine();
+  Cell(0) = QStringLiteral("V00");
+  Cell(1) = QStringLiteral("L02Total Sales");
+  Cell(6) = QStringLiteral("V51");
+  Cell(7) = QStringLiteral("R63") + Money("%10.2f", total);
+  Cell(8) = QStringLiteral("V65");
+  StyleCell() = QStringLiteral("U");
+  CloseAll();
+  ShowReport();
+}
+
+// ---- Sales summary ----------------------------------------------------------------
+
+void PrintSalesSummary() {
+  TablesClosedAtEnd tables;
+  if (!AskSpan()) return;
+  if (!OpenSalesTables()) return;
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
+  if (!walk.inSpan()) {
+    Ui::get().information(kNoInvoices);
+    return;
+  }
+  DocumentInHand document;
+  ProgressShown progress(QStringLiteral("Processing Sales"));
+  const SettingsRecord& s = Settings();
+  Begin(64, 14, SpanTitle(QStringLiteral("Sales Summary for "), QStringLiteral(" through ")),
+        {"V00", "R07", "V08", "R17", "V18", "R28", "V29", "R40", "V41", "R52", "V53", "R63", "V64"});
+  SetHeadings({"", "Inv. No", "", "Date", "", "Items", "", s.ShipLine.trimmed(), "",
+               s.TaxLine.trimmed(), "", "Total"});
+
+  double sumItems = 0, sumShip = 0, sumTax = 0, sumTotal = 0;
+  do {
+    const long ivNo = f4long(Inv5.IvNo);
+    double items = 0;
+    for (bool more = FirstItemOf(ivNo); more; more = NextItemOf(ivNo))
+      items += PrintedAmount(f4double(Itm5.Qty), f4double(Itm5.UPR));
+    const double ship = f4double(Inv5.Ship), tax = f4double(Inv5.Tax);
+    CheckPage(Report().LinesOnPage + 1, true);
+    NewLine();
+    PutRules();
+    PutColumn(1, PadLeft(ivNo, 6));
+    PutColumn(3, FormatShortDate(FieldDate(Inv5.IDate)));
+    PutColumn(5, Money("%10.2f", items));
+    PutColumn(7, Money("%10.2f", ship));
+    PutColumn(9, Money("%10.2f", tax));
+    PutColumn(11, Money("%10.2f", items + ship + tax));
+    sumItems += items;
+    sumShip += ship;
+    sumTax += tax;
+    sumTotal += items + ship + tax;
+    progress.set(walk.done());
+  } while (walk.next());
+
+  StyleCell() = QStringLiteral("U");
+  CheckPage(Report().LinesOnPage + 1, true);
+  NewLine();
+  PutRules();
+  Cell(2) = QString();  // the totals line is boxed from column 18 on
+  Cell(0) = QStringLiteral("V00");
+  Cell(3) = QStringLiteral("R17Totals");
+  PutColumn(5, Money("%10.2f", sumItems));
+  PutColumn(7, Money("%10.2f", sumShip));
+  PutColumn(9, Money("%10.2f", sumTax));
+  PutColumn(11, Money("%10.2f", sumTotal));
+  StyleCell() = QStringLiteral("U");
+  CloseAll();
+  ShowReport();
+}
