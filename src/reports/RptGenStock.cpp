@@ -1,6 +1,6 @@
 #include "reports/RptGenStock.h"
 
-#include "data/Progress.h"
+#include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "reports/DateSpanU.h"
@@ -58,25 +58,26 @@ void PutCodeAndDescription(const ProductRecord& p) {
   Cell(1) = QStringLiteral("L12") + WithoutTrailingBlanks(p.PDesc);
 }
 
-// Calls each(figures) for every inventory item in product-code order, its
-// record in ProdBuf, valued as of asOf; progress after each product.
+// Calls each(history) for every inventory item in product-code order, its
+// record in ProdBuf, its history read once; steps records of progress after
+// each product.
 template <typename Each>
-void ForEachInventoryItem(TDate asOf, WalkProgress& progress, Each each) {
+void ForEachInventoryItem(WalkProgress& progress, Each each, int steps = 1) {
+  const StockReader reader;
   DATA4* prod = Prod5.d;
   for (int rc = d4top(prod); rc == r4success; rc = d4skip(prod, 1)) {
     ReadProduct();
-    StockFigures figures;
-    if (ValueStock(ProdBuf.PrID, asOf, &figures)) each(figures);
-    progress.recordDone();
+    if (ProdBuf.lInven) each(reader.history(ProdBuf.PrID));
+    for (int i = 0; i < steps; ++i) progress.recordDone();
   }
 }
 
-// The value of all stock as of asOf: the products' values summed as they
-// come, rounded only where printed.
-double StockValue(TDate asOf, WalkProgress& progress) {
-  double value = 0;
-  ForEachInventoryItem(asOf, progress, [&](const StockFigures& f) { value += f.remainingValue; });
-  return value;
+// The same, valued as of asOf by the settings' method.
+template <typename Each>
+void ForEachValuedItem(TDate asOf, WalkProgress& progress, Each each) {
+  ForEachInventoryItem(progress, [&](const StockHistory& history) {
+    each(MatchLots(history, asOf, Settings().fifo));
+  });
 }
 
 // The cost of the purchases dated within the span, of every product.
@@ -195,7 +196,7 @@ void PrintStockOnHand() {
   ReportDocument& d = Report();
   {
     WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
-    ForEachInventoryItem(ReportFrom, progress, [&](const StockFigures& f) {
+    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
       PutCodeAndDescription(ProdBuf);
@@ -233,7 +234,7 @@ void PrintInventory() {
   double total = 0;
   {
     WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
-    ForEachInventoryItem(ReportFrom, progress, [&](const StockFigures& f) {
+    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
       PutCodeAndDescription(ProdBuf);
@@ -265,14 +266,22 @@ void PrintCostOfGoodsSold() {
                    {"L00", "R50"});
   SetHeadings({"Description", "Amount"});
 
+  // Each product's history is read once and valued at both ends of the
+  // span; the box counts the products twice, as two walks would.
   double beginning = 0, purchases = 0, ending = 0;
   {
     const long products = d4recCountDo(Prod5.d);
     WalkProgress progress(QStringLiteral("Processing Cost of Goods"),
                           2 * products + d4recCountDo(Pur5.d));
-    beginning = StockValue(ReportFrom - 1, progress);
+    const bool fifo = Settings().fifo;
+    ForEachInventoryItem(
+        progress,
+        [&](const StockHistory& history) {
+          beginning += MatchLots(history, ReportFrom - 1, fifo).remainingValue;
+          ending += MatchLots(history, ReportTo, fifo).remainingValue;
+        },
+        2);
     purchases = PurchasesOfSpan(progress);
-    ending = StockValue(ReportTo, progress);
   }
   CheckPage(Report().LinesOnPage + 6, true);
   PutAmountLine(QStringLiteral("Beginning Inventory"), beginning);

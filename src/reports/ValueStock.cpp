@@ -1,8 +1,12 @@
 #include "reports/ValueStock.h"
 
+#include <cstdlib>
+#include <vector>
+
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "reports/RptGenParts.h"
+#include "tbengine/inspect.h"
 
 namespace {
 
@@ -41,14 +45,37 @@ void TakeNewestFirst(QList<Lot>& lots, TDate saleDate, double& q) {
   if (q > 0) TakeOldestFirst(lots, q);
 }
 
+// Number -> date of every invoice, from the keys of the date tag (record ->
+// date) and of the number tag (number -> record). Of two invoices with one
+// number the first in the number tag counts, as a seek would find it.
+QHash<long, TDate> InvoiceDatesFromKeys() {
+  DATA4* inv = Inv5.d;
+  std::vector<TDate> dateOfRecord(size_t(d4recCountDo(inv)) + 1, 0);
+  t4keys(d4tag(inv, "InvD"), [&](uint32_t recNo, const std::string& key) {
+    if (recNo < dateOfRecord.size()) dateOfRecord[recNo] = StoredToDate(QString::fromLatin1(key));
+  });
+  QHash<long, TDate> dates;
+  dates.reserve(qsizetype(dateOfRecord.size()));
+  t4keys(d4tag(inv, "Inv"), [&](uint32_t recNo, const std::string& key) {
+    char* end = nullptr;
+    const long number = std::strtol(key.c_str(), &end, 10);
+    if (end == key.c_str() || recNo >= dateOfRecord.size() || dates.contains(number)) return;
+    dates.insert(number, dateOfRecord[recNo]);
+  });
+  return dates;
+}
+
 }  // namespace
 
-StockHistory ReadStockHistory(const QString& code) {
+StockReader::StockReader() : invoiceDates_(InvoiceDatesFromKeys()) {}
+
+StockHistory StockReader::history(const QString& code) const {
   StockHistory history;
   const QString stored = WithoutTrailingBlanks(code);
 
   // The Pur tag's key is upper-cased: purchases of "ab" and "AB" share its
-  // range; only those stored as the product's own code are its lots.
+  // range, interleaved by date; only those stored as the product's own code
+  // are its lots.
   const QString upper = stored.toUpper();
   DATA4* pur = Pur5.d;
   for (int rc = d4seek(pur, SeekKey(upper).constData()); rc == r4success || rc == r4after;
@@ -65,8 +92,9 @@ StockHistory ReadStockHistory(const QString& code) {
   for (int rc = d4seek(itm, SeekKey(stored).constData()); rc == r4success || rc == r4after;
        rc = d4skip(itm, 1)) {
     if (WithoutTrailingBlanks(FieldText(Itm5.PrID)) != stored) break;
-    if (!SeekNumber(Inv5.d, Inv5.IvNo, f4long(Itm5.IvNo))) continue;  // invoice missing
-    history.sales.append({FieldDate(Inv5.IDate), f4double(Itm5.Qty)});
+    const auto invoice = invoiceDates_.constFind(f4long(Itm5.IvNo));
+    if (invoice == invoiceDates_.cend()) continue;  // invoice missing
+    history.sales.append({*invoice, f4double(Itm5.Qty)});
   }
   return history;
 }
@@ -99,9 +127,13 @@ StockFigures MatchLots(const StockHistory& history, TDate asOf, bool fifo) {
   return figures;
 }
 
-bool ValueStock(const QString& code, TDate asOf, StockFigures* figures) {
+bool StockReader::value(const QString& code, TDate asOf, StockFigures* figures) const {
   *figures = StockFigures();
   if (!ProdBuf.lInven) return false;
-  *figures = MatchLots(ReadStockHistory(code), asOf, Settings().fifo);
+  *figures = MatchLots(history(code), asOf, Settings().fifo);
   return true;
+}
+
+bool ValueStock(const QString& code, TDate asOf, StockFigures* figures) {
+  return StockReader().value(code, asOf, figures);
 }

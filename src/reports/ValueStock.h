@@ -6,6 +6,7 @@
 #ifndef REPORTS_VALUESTOCK_H
 #define REPORTS_VALUESTOCK_H
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -39,23 +40,39 @@ struct StockFigures {
   double onOrderQuantity = 0;    // purchased after the date
 };
 
-// The purchases and sold items of the product whose code (as stored in
-// Prod5) is code: purchases whose stored code equals code exactly, found
-// through the Pur tag's upper-cased key; items found through the ItmP tag,
-// each dated by its invoice (an item whose invoice is missing is left out).
-// Requires Pur5 (tag Pur selected), ITM5 (tag ItmP selected) and INV5 (tag
-// Inv selected) open; their record pointers move.
-StockHistory ReadStockHistory(const QString& code);
-
 // Matches the history's sales against its lots as of asOf: fifo takes the
 // oldest lots first; otherwise the newest lot dated on or before the sale
 // first, then, when those are not enough, the oldest upward.
 StockFigures MatchLots(const StockHistory& history, TDate asOf, bool fifo);
 
-// The product in the product buffer (ProdBuf), whose code is code, valued
-// as of asOf by the settings record's method. False, with every figure 0,
-// when the product is not an inventory item; nothing is read then. Tables as
-// for ReadStockHistory.
+// Reads the histories of products for one command. Requires Pur5, ITM5 (tag
+// ItmP selected) and INV5 open; their record pointers move.
+//
+// The invoices' dates are taken once, when the reader is made, from the keys
+// of INV5's number and date tags (index pages only, no invoice record is
+// read), so a report that dates every sold item reads each item's record
+// and nothing more: O(purchases + items) in all.
+class StockReader {
+ public:
+  StockReader();
+
+  // The purchases whose stored code equals code exactly (found through the
+  // Pur tag's upper-cased key) and the items of code (through ItmP), each
+  // dated by its invoice; an item whose invoice is missing is left out.
+  StockHistory history(const QString& code) const;
+
+  // The design's valuation of the product in the product buffer (ProdBuf),
+  // whose code is code, as of asOf by the settings record's method. False,
+  // with every figure 0, when it is not an inventory item; nothing is read
+  // then.
+  bool value(const QString& code, TDate asOf, StockFigures* figures) const;
+
+ private:
+  QHash<long, TDate> invoiceDates_;
+};
+
+// StockReader().value(code, asOf, figures): for one product; a walk over
+// many products makes one reader for all of them.
 bool ValueStock(const QString& code, TDate asOf, StockFigures* figures);
 
 #endif  // REPORTS_VALUESTOCK_H

@@ -177,7 +177,7 @@ TEST_F(ValueStockTables, ReadsOnlyTheProductsOwnPurchasesAndItemsDatedByTheirInv
   AppendItem(Item(11, "AB12", 4, 1, "x"));
   AppendItem(Item(13, "AB1", 9, 1, "x"));  // invoice 13 is missing: left out
   OpenTables();
-  const StockHistory h = ReadStockHistory("AB1       ");
+  const StockHistory h = StockReader().history("AB1       ");
   ASSERT_EQ(h.purchases.size(), 2);
   EXPECT_EQ(h.purchases[0].date, Day(2026, 1, 2));
   EXPECT_EQ(h.purchases[1].quantity, 7);
@@ -194,10 +194,10 @@ TEST_F(ValueStockTables, LowerCaseCodeFindsItsPurchasesAmongThoseOfTheUpperCaseC
   AppendPurchase(Purchase("TEA", QDate(2026, 1, 2), 20, 20));
   AppendPurchase(Purchase("tea", QDate(2026, 1, 3), 4, 4));
   OpenTables();
-  const StockHistory lower = ReadStockHistory("tea");
+  const StockHistory lower = StockReader().history("tea");
   ASSERT_EQ(lower.purchases.size(), 2);
   EXPECT_EQ(lower.purchases[1].quantity, 4);
-  EXPECT_EQ(ReadStockHistory("TEA").purchases.size(), 1);
+  EXPECT_EQ(StockReader().history("TEA").purchases.size(), 1);
 }
 
 TEST_F(ValueStockTables, ProductThatIsNoInventoryItemIsNotValuedAtAll) {
