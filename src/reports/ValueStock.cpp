@@ -45,29 +45,39 @@ void TakeNewestFirst(QList<Lot>& lots, TDate saleDate, double& q) {
   if (q > 0) TakeOldestFirst(lots, q);
 }
 
-// Number -> date of every invoice, from the keys of the date tag (record ->
-// date) and of the number tag (number -> record). Of two invoices with one
-// number the first in the number tag counts, as a seek would find it.
-QHash<long, TDate> InvoiceDatesFromKeys() {
-  DATA4* inv = Inv5.d;
-  std::vector<TDate> dateOfRecord(size_t(d4recCountDo(inv)) + 1, 0);
-  t4keys(d4tag(inv, "InvD"), [&](uint32_t recNo, const std::string& key) {
-    if (recNo < dateOfRecord.size()) dateOfRecord[recNo] = StoredToDate(QString::fromLatin1(key));
-  });
-  QHash<long, TDate> dates;
-  dates.reserve(qsizetype(dateOfRecord.size()));
-  t4keys(d4tag(inv, "Inv"), [&](uint32_t recNo, const std::string& key) {
-    char* end = nullptr;
-    const long number = std::strtol(key.c_str(), &end, 10);
-    if (end == key.c_str() || recNo >= dateOfRecord.size() || dates.contains(number)) return;
-    dates.insert(number, dateOfRecord[recNo]);
-  });
-  return dates;
-}
+constexpr TDate kNotInDateTag = -1;
 
 }  // namespace
 
-StockReader::StockReader() : invoiceDates_(InvoiceDatesFromKeys()) {}
+// Record -> date from the keys of the date tag, number -> record from those
+// of the number tag. Of two invoices with one number the first in the
+// number tag counts, as a seek finds it.
+StockReader::StockReader() {
+  DATA4* inv = Inv5.d;
+  dateOfRecord_.assign(size_t(d4recCountDo(inv)) + 1, kNotInDateTag);
+  t4keys(d4tag(inv, "InvD"), [&](uint32_t recNo, const std::string& key) {
+    if (recNo < dateOfRecord_.size()) dateOfRecord_[recNo] = StoredToDate(QString::fromLatin1(key));
+  });
+  recordOfInvoice_.reserve(qsizetype(dateOfRecord_.size()));
+  t4keys(d4tag(inv, "Inv"), [&](uint32_t recNo, const std::string& key) {
+    char* end = nullptr;
+    const long number = std::strtol(key.c_str(), &end, 10);
+    if (end == key.c_str() || recNo >= dateOfRecord_.size() || recordOfInvoice_.contains(number))
+      return;
+    recordOfInvoice_.insert(number, long(recNo));
+  });
+}
+
+bool StockReader::invoiceDate(long number, TDate* date) const {
+  const auto found = recordOfInvoice_.constFind(number);
+  if (found == recordOfInvoice_.cend()) return false;
+  *date = dateOfRecord_[size_t(*found)];
+  if (*date == kNotInDateTag) {  // a date key lost by an interrupted write
+    d4go(Inv5.d, *found);
+    *date = FieldDate(Inv5.IDate);
+  }
+  return true;
+}
 
 StockHistory StockReader::history(const QString& code) const {
   StockHistory history;
@@ -92,9 +102,9 @@ StockHistory StockReader::history(const QString& code) const {
   for (int rc = d4seek(itm, SeekKey(stored).constData()); rc == r4success || rc == r4after;
        rc = d4skip(itm, 1)) {
     if (WithoutTrailingBlanks(FieldText(Itm5.PrID)) != stored) break;
-    const auto invoice = invoiceDates_.constFind(f4long(Itm5.IvNo));
-    if (invoice == invoiceDates_.cend()) continue;  // invoice missing
-    history.sales.append({*invoice, f4double(Itm5.Qty)});
+    TDate date = 0;
+    if (!invoiceDate(f4long(Itm5.IvNo), &date)) continue;  // invoice missing
+    history.sales.append({date, f4double(Itm5.Qty)});
   }
   return history;
 }

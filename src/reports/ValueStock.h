@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <vector>
 
 #include "data/DateText.h"
 
@@ -68,7 +69,11 @@ class StockReader {
   bool value(const QString& code, TDate asOf, StockFigures* figures) const;
 
  private:
-  QHash<long, TDate> invoiceDates_;
+  // The date of invoice number; false when there is no such invoice.
+  bool invoiceDate(long number, TDate* date) const;
+
+  QHash<long, long> recordOfInvoice_;
+  std::vector<TDate> dateOfRecord_;
 };
 
 // StockReader().value(code, asOf, figures): for one product; a walk over
