@@ -1,6 +1,8 @@
 // The reports of `tallowby report` on data folders of 10^3 and 10^5
 // invoices (3 items and 1 payment each, 20 000 customers in 4 groups, 1 000
-// products, 50 invoices a day from 2020-01-01), each report exported as
+// products of which every second one is an inventory item, 5 000 purchases
+// spread over the invoices' dates, 50 invoices a day from 2020-01-01), each
+// report exported as
 // plain text over the whole date range and over one month (the month of the
 // middle invoice). Prints the seconds of each (best of the runs; the
 // process's CPU time and the wall clock) and the ratio 10^5 / 10^3 of the
@@ -31,6 +33,7 @@ namespace {
 constexpr long kSizes[] = {1000, 100000};
 constexpr long kCustomers = 20000;
 constexpr long kProducts = 1000;
+constexpr long kPurchases = 5000;
 constexpr long kGroups = 4;
 constexpr long kInvoicesPerDay = 50;
 const QDate kFirstDay(2020, 1, 1);
@@ -41,6 +44,7 @@ struct BenchReport {
   QStringList args;
   bool spanned;  // takes --from/--to: timed over the whole range and one month
   bool whole;    // timed over the whole range (a document per invoice is not)
+  bool asOf = false;  // takes --asof (the middle invoice's date)
 };
 
 const std::vector<BenchReport>& Reports() {
@@ -57,6 +61,12 @@ const std::vector<BenchReport>& Reports() {
       {"profile (10 customers)",
        {"profile", "--customers", "17,2,19999,450,8,7000,123,5,15000,1"}, false, true},
       {"buyers", {"buyers", "--product", "P0500"}, true, true},
+      {"purchasing", {"purchasing"}, true, true},
+      {"products", {"products"}, false, true},
+      {"stock", {"stock"}, false, true},
+      {"inventory", {"inventory"}, false, true, true},
+      {"cogs fifo", {"cogs", "--method", "fifo"}, true, true},
+      {"cogs lifo", {"cogs", "--method", "lifo"}, true, true},
   };
   return reports;
 }
@@ -116,8 +126,24 @@ void Build(const QString& dir, long n) {
     f4assign(d4field(p, "PrID"), ProductCode(k).constData());
     f4assign(d4field(p, "PDesc"), Text(QString("Product number %1").arg(k)).constData());
     f4assignDouble(d4field(p, "UPrice"), 1.25 + k % 50);
+    f4assign(d4field(p, "lInven"), k % 2 == 0 ? "T" : "F");
+    f4assignDouble(d4field(p, "REORDER"), double(k % 40));
   }
   Index(p, Prod5Def());
+  // Purchases of every product in turn, their dates spread over the days
+  // the invoices cover.
+  DATA4* pur = d4open(cb, "Pur5");
+  const long days = DateOfInvoice(n - 1).toJulianDay() - kFirstDay.toJulianDay() + 1;
+  for (long j = 0; j < kPurchases; ++j) {
+    d4appendBlank(pur);
+    f4assign(d4field(pur, "PURProd"), ProductCode((j * 37) % kProducts + 1).constData());
+    f4assign(d4field(pur, "PURDate"), Stored(kFirstDay.addDays(j * days / kPurchases)).constData());
+    const double qty = 20 + j % 100;
+    f4assignDouble(d4field(pur, "PURQty"), qty);
+    f4assignDouble(d4field(pur, "PURCost"), qty * (0.75 + (j % 13) * 0.5));
+  }
+  Index(pur, Pur5Def());
+
 
   DATA4* inv = d4open(cb, "INV5");
   DATA4* itm = d4open(cb, "ITM5");
@@ -174,12 +200,14 @@ double CpuNow() {
   return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-Seconds Time(const QString& dir, const BenchReport& r, QDate from, QDate to, int runs) {
+Seconds Time(const QString& dir, const BenchReport& r, QDate from, QDate to, QDate asOf,
+             int runs) {
   Seconds best;
   for (int k = 0; k < runs; ++k) {
     QStringList args = r.args;
     args << "--data" << dir << "--out" << dir + "/out.txt";
     if (r.spanned) args << "--from" << from.toString(Qt::ISODate) << "--to" << to.toString(Qt::ISODate);
+    if (r.asOf) args << "--asof" << asOf.toString(Qt::ISODate);
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     QElapsedTimer timer;
@@ -232,8 +260,9 @@ int main(int argc, char* argv[]) {
     const QDate monthFrom(middle.year(), middle.month(), 1);
     const QDate monthTo = monthFrom.addMonths(1).addDays(-1);
     for (const BenchReport& r : Reports()) {
-      if (r.whole) seconds[n][r.label + " whole"] = Time(dir, r, first, last, runs);
-      if (r.spanned) seconds[n][r.label + " month"] = Time(dir, r, monthFrom, monthTo, runs);
+      if (r.whole) seconds[n][r.label + " whole"] = Time(dir, r, first, last, middle, runs);
+      if (r.spanned)
+        seconds[n][r.label + " month"] = Time(dir, r, monthFrom, monthTo, middle, runs);
       std::fflush(stdout);
     }
   }

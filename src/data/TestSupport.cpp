@@ -94,3 +94,8 @@ void AppendProduct(const ProductRecord& rec) {
   ProdBuf = rec;
   AppendRecord(OpenProd5, &Prod5.d, WriteProduct);
 }
+
+void AppendPurchase(const PurchaseRecord& rec) {
+  PurBuf = rec;
+  AppendRecord(OpenPur5, &Pur5.d, WritePurchase);
+}

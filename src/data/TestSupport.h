@@ -77,11 +77,13 @@ struct InvoiceRecord;
 struct ItemRecord;
 struct PaymentRecord;
 struct ProductRecord;
+struct PurchaseRecord;
 void AppendCustomer(const CustomerRecord& rec);
 void AppendGroup(const GroupRecord& rec);
 void AppendInvoice(const InvoiceRecord& rec);
 void AppendItem(const ItemRecord& rec);
 void AppendPayment(const PaymentRecord& rec);
 void AppendProduct(const ProductRecord& rec);
+void AppendPurchase(const PurchaseRecord& rec);
 
 #endif  // DATA_TESTSUPPORT_H

@@ -138,9 +138,14 @@ bool RunDateSpan() {
 
 bool RunSingleDate(const QString& caption) {
   TDateSpan& picker = Picker();
+  // Back to both fields however the showing ends, so the next span report
+  // asks for its ending date again.
+  struct BackToSpan {
+    TDateSpan& picker;
+    ~BackToSpan() { picker.setSingleDate(false); }
+  } backToSpan{picker};
   picker.setSingleDate(true, caption);
   SpanCancelled = true;
   Ui::get().exec(&picker);
-  picker.setSingleDate(false);
   return !SpanCancelled;
 }

@@ -158,6 +158,17 @@ TEST_F(DateSpanTest, SingleDateIgnoresTheHiddenEndingFieldAndRestoresTheDialog) 
   EXPECT_FALSE(picker->findChild<DateBox*>("MaskEdit2")->isHidden());
 }
 
+TEST_F(DateSpanTest, SingleDateShowingAbandonedByAnErrorStillRestoresTheDialog) {
+  ui.onDialog<TDateSpan>([](TDateSpan* d) {
+    d->hide();
+    throw std::runtime_error("abandoned");
+  });
+  EXPECT_THROW(RunSingleDate("Inventory as Of:"), std::runtime_error);
+  EXPECT_EQ(picker->findChild<QLabel*>("Label1")->text(), "Print Beginning:");
+  EXPECT_FALSE(picker->findChild<QLabel*>("Label2")->isHidden());
+  EXPECT_FALSE(picker->findChild<DateBox*>("MaskEdit2")->isHidden());
+}
+
 TEST_F(DateSpanTest, EnterInTheStartingFieldMovesToTheEndingFieldWithoutClosing) {
   bool stillOpen = false, endingHasFocus = false;
   Run([&](TDateSpan* d) {

@@ -3,6 +3,7 @@
 #include "reports/RptGen.h"
 #include "reports/RptGenCustomer.h"
 #include "reports/RptGenSales.h"
+#include "reports/RptGenStock.h"
 
 namespace {
 
@@ -52,6 +53,17 @@ QList<ReportEntry> Entries() {
        }},
 
       // ---- Inventory and purchasing ----
+      {"purchasing", "the purchases of the span by product, with their cost (default this month)",
+       kSpan, {}, {}, [](const ReportArgs&) { PrintPurchasingReport(); }},
+      {"products", "every product with its price and reorder level", {}, {}, {},
+       [](const ReportArgs&) { PrintProductListing(); }},
+      {"stock", "every inventory item on hand and on order today, and whether to reorder",
+       {"method"}, {}, {}, [](const ReportArgs&) { PrintStockOnHand(); }},
+      {"inventory", "every inventory item's quantity and value as of a day (default today)",
+       {"asof", "method"}, {}, {}, [](const ReportArgs&) { PrintInventory(); }},
+      {"cogs", "beginning and ending inventory, purchases and cost of goods sold of the span "
+       "(default this month)",
+       {"from", "to", "method"}, {}, {}, [](const ReportArgs&) { PrintCostOfGoodsSold(); }},
   };
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <memory>
+#include <optional>
 
 #include "data/CodeBase.h"
 #include "data/DateText.h"
@@ -39,6 +40,10 @@ const QList<SelectionOption>& SelectionOptions() {
       {"customers", "N,N,...", "Customer numbers, in the order they would be picked."},
       {"groups", "N,N,...|all", "Customer group numbers, or all groups."},
       {"product", "CODE", "Product code, exactly as stored."},
+      {"asof", "YYYY-MM-DD", "The day the stock is valued as of (default today)."},
+      {"method", "fifo|lifo",
+       "Stock valued first-in first-out or last-in first-out for this run only (default: the "
+       "stored setting, which stays as it is)."},
   };
   return options;
 }
@@ -48,6 +53,8 @@ struct Options {
   QString data;
   TDate from = 0;
   TDate to = 0;
+  TDate asOf = 0;
+  std::optional<bool> fifo;  // --method; unset keeps the stored setting
   QList<int> groups;
   bool allGroups = false;
   ReportArgs args;
@@ -168,6 +175,16 @@ bool ReadOptions(const QCommandLineParser& parser, Options* o, QString* error) {
   if (parser.isSet("from") && !ParseDate("--from", parser.value("from"), &o->from, error))
     return false;
   if (parser.isSet("to") && !ParseDate("--to", parser.value("to"), &o->to, error)) return false;
+  if (parser.isSet("asof") && !ParseDate("--asof", parser.value("asof"), &o->asOf, error))
+    return false;
+  if (parser.isSet("method")) {
+    const QString method = parser.value("method");
+    if (method != "fifo" && method != "lifo") {
+      *error = QStringLiteral("--method is fifo or lifo, not ") + method;
+      return false;
+    }
+    o->fifo = method == "fifo";
+  }
   if (parser.isSet("customers") &&
       !ParseNumbers("customers", parser.value("customers"), 999999, &o->args.customers, error))
     return false;
@@ -297,7 +314,9 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     PrinterChoice::selectNone();
 
   ReportBatchUi ui(o.output, outFile, err);
-  ui.setSpan(o.from, o.to);
+  // A report takes a span or an as-of date, which the single-date picker
+  // asks for in its first field.
+  ui.setSpan(o.from > 0 ? o.from : o.asOf, o.to);
   ui.setGroups(o.groups, o.allGroups);
   ui.setNothingMessages(o.report->nothingMessages);
   Ui& previous = Ui::get();
@@ -314,6 +333,8 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     StartEngine(data.absolutePath());
     if (DataFilesPresent()) RebuildIndexes(true);
     ReadSettings();
+    // In memory only: a report writes no setting.
+    if (o.fifo) Settings().fifo = *o.fifo;
     SetReportFontFromSettings(QApplication::font());
     TReportF window;
     TDateSpan spanPicker;

@@ -4,7 +4,9 @@
 //
 // NAME is one of the reports of ReportCatalog(); `tallowby report --help`
 // lists them with the selection options each takes (--from/--to, the date
-// span typed into the date span picker; --customers, --groups, --product).
+// span typed into the date span picker; --customers, --groups, --product;
+// --asof, the day the inventory is valued as of; --method fifo|lifo, the
+// stock valuation for this run, the stored setting left as it is).
 // Without --from/--to the span is what the report proposes (today for
 // invoices, the current month otherwise). The output is what the report
 // window exports (text, tab) or prints into a PDF file.

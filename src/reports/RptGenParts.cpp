@@ -18,8 +18,14 @@ void ProgressShown::hide() {
   shown_ = false;
 }
 
-void ProgressShown::set(double fraction) {
-  const int percent = std::clamp(int(fraction * 100), 0, 100);
+void ProgressShown::set(double fraction) { setPercent(int(fraction * 100)); }
+
+void ProgressShown::recordDone(long n, long total) {
+  if (total > 0) setPercent(int((n * 100 + 100) / total));
+}
+
+void ProgressShown::setPercent(int percent) {
+  percent = std::clamp(percent, 0, 100);
   if (percent == percent_) return;
   percent_ = percent;
   SetProgress(percent);
@@ -31,16 +37,28 @@ QString WithoutTrailingBlanks(const QString& s) {
   return s.left(end);
 }
 
-void SetHeadings(const QStringList& captions) {
-  ReportDocument& d = Report();
-  QStringList rule(d.CellsPerLine);
-  rule.last() = QStringLiteral("U");
+namespace {
+QStringList CaptionRow(const QStringList& captions, const QString& style) {
+  const ReportDocument& d = Report();
   QStringList row(d.CellsPerLine);
   for (int i = 0; i < captions.size(); ++i) {
     if (!captions[i].isEmpty()) row[i] = d.ColumnCodes[i] + captions[i];
   }
-  row.last() = QStringLiteral("U");
-  d.HeadingRows = {rule, row};
+  row.last() = style;
+  return row;
+}
+}  // namespace
+
+void SetHeadings(const QStringList& captions) {
+  ReportDocument& d = Report();
+  QStringList rule(d.CellsPerLine);
+  rule.last() = QStringLiteral("U");
+  d.HeadingRows = {rule, CaptionRow(captions, QStringLiteral("U"))};
+}
+
+void SetHeadings(const QStringList& upperCaptions, const QStringList& captions) {
+  SetHeadings(captions);
+  Report().HeadingRows.insert(1, CaptionRow(upperCaptions, QString()));
 }
 
 void PutColumn(int i, const QString& text) { Cell(i) = Report().ColumnCodes[i] + text; }

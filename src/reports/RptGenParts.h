@@ -30,8 +30,12 @@ class ProgressShown {
   void set(double fraction);
   // Hides the box at the end of the walk, before the report is shown.
   void hide();
+  // The same for a walk counted in records: after record n (from 0) of
+  // total, truncate((n * 100 + 100) / total) percent.
+  void recordDone(long n, long total);
 
  private:
+  void setPercent(int percent);
   int percent_ = 0;
   bool shown_ = true;
 };
@@ -44,6 +48,8 @@ QString WithoutTrailingBlanks(const QString& s);
 // code), both ruled under, so the captions stand between two rules.
 // captions[i] belongs to content cell i; empty ones stay empty.
 void SetHeadings(const QStringList& captions);
+// The same with a row of captions above those, not ruled under.
+void SetHeadings(const QStringList& upperCaptions, const QStringList& captions);
 // Content cell i of the current line := its column code + text.
 void PutColumn(int i, const QString& text);
 // Every vertical-rule column ("V..") of the column codes into its cell of

@@ -202,3 +202,55 @@ void WriteCandleBusiness() {
 
   AppendInvoice(Invoice(1005, 99, QDate(2026, 3, 12), 1, 0, 1));  // customer gone
 }
+
+ProductRecord StockProduct(const QString& code, const QString& desc, double price, double reorder,
+                           bool inventory, const QString& comment) {
+  ProductRecord p;
+  p.PrID = code;
+  p.PDesc = desc;
+  p.IComm = comment;
+  p.UPrice = price;
+  p.REORDER = reorder;
+  p.lInven = inventory;
+  return p;
+}
+
+PurchaseRecord Purchase(const QString& code, QDate date, double qty, double cost) {
+  PurchaseRecord r;
+  r.PURProd = code;
+  r.PURDate = DateFromQDate(date);
+  r.PURQty = qty;
+  r.PURCost = cost;
+  return r;
+}
+
+void WriteStockBusiness() {
+  AppendProduct(StockProduct("WICK", "Cotton wick", 0.35, 0, false));
+  AppendProduct(StockProduct("CANDLE", "Beeswax pillar candle", 12.5, 5, true, "hand-dipped"));
+  AppendProduct(StockProduct("WAX", "Paraffin wax, 1 lb", 3, 14, true));
+  AppendProduct(StockProduct("SOAP", "Goat milk soap", 4, 20, true));
+  AppendProduct(StockProduct("tea", "Tealight", 0.1, 0, true));
+
+  AppendPurchase(Purchase("CANDLE", QDate(2026, 1, 5), 10, 40));     // 4.00 each
+  AppendPurchase(Purchase("CANDLE", QDate(2026, 2, 10), 10, 50));    // 5.00 each
+  AppendPurchase(Purchase("CANDLE", QDate(2026, 3, 20), 6, 33));     // 5.50 each, on order today
+  AppendPurchase(Purchase("SOAP", QDate(2026, 2, 1), 30, 45));       // 1.50 each
+  AppendPurchase(Purchase("SOAP", QDate(2026, 3, 5), 0, 0));         // no lot
+  AppendPurchase(Purchase("tea", QDate(2026, 1, 10), 20, 10));       // 0.50 each
+  AppendPurchase(Purchase("WAX", QDate(2026, 2, 28), 10, 25));       // 2.50 each
+  AppendPurchase(Purchase("WAX", QDate(2026, 3, 1), 4, 12));         // 3.00 each
+  AppendPurchase(Purchase("WICK", QDate(2026, 3, 2), 100, 20));      // not tracked
+  AppendPurchase(Purchase("GONE", QDate(2026, 3, 3), 5, 7.5));       // no such product
+
+  AppendInvoice(Invoice(2001, 7, QDate(2026, 2, 20), 0, 0, 0));
+  AppendItem(Item(2001, "CANDLE", 12, 12.5, "Beeswax pillar candle"));
+  AppendItem(Item(2001, "SOAP", 5, 4, "Goat milk soap"));
+  AppendInvoice(Invoice(2002, 7, QDate(2026, 3, 4), 0, 0, 0));
+  AppendItem(Item(2002, "CANDLE", 3, 12.5, "Beeswax pillar candle"));
+  AppendItem(Item(2002, "SOAP", 12, 4, "Goat milk soap"));
+  AppendItem(Item(2002, "WICK", 30, 0.35, "Cotton wick"));
+  AppendItem(Item(2002, "tea", 4, 0.1, "Tealight"));
+  AppendInvoice(Invoice(2003, 7, QDate(2026, 3, 18), 0, 0, 0));  // after today
+  AppendItem(Item(2003, "SOAP", 4, 4, "Goat milk soap"));
+  AppendItem(Item(2999, "CANDLE", 100, 12.5, "Beeswax pillar candle"));  // invoice missing
+}

@@ -75,6 +75,20 @@ ProductRecord Product(const QString& code, const QString& memo);
 // of a customer that no longer exists.
 void WriteCandleBusiness();
 
+// A product with the figures the stock reports print.
+ProductRecord StockProduct(const QString& code, const QString& desc, double price, double reorder,
+                           bool inventory, const QString& comment = QString());
+PurchaseRecord Purchase(const QString& code, QDate date, double qty, double cost);
+
+// A candle maker's stock, worked by hand for the stock reports (today is
+// 2026-03-15): inventory items CANDLE (three lots, the last bought 03/20),
+// SOAP (one lot; a purchase of quantity 0; a sale dated 03/18), "tea" (its
+// code stored in lower case by an import) and WAX (bought 02/28 and 03/01,
+// on hand exactly its reorder level); WICK not tracked; a purchase of a
+// product GONE that does not exist; invoices 2001 (02/20), 2002 (03/04) and
+// 2003 (03/18), and an item of the missing invoice 2999.
+void WriteStockBusiness();
+
 // The text of the golden file src/reports/golden/<name> ("" when missing).
 QString Golden(const QString& name);
 // Compares text with the golden file; a mismatch fails the test and prints

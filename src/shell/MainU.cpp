@@ -33,6 +33,7 @@
 #include "reports/RptGen.h"
 #include "reports/RptGenCustomer.h"
 #include "reports/RptGenSales.h"
+#include "reports/RptGenStock.h"
 #include "reports/RptUtil.h"
 #include "shell/About.h"
 #include "shell/EditCommands.h"
@@ -121,6 +122,11 @@ void TMain::ConnectCommands() {
   command(SelectedCustomers2, [] { PrintProfiles(false); });
   command(SelectedGroups1, [] { PrintProfiles(true); });
   command(ProductBuyers1, [] { PrintBuyers(); });
+  command(Image5, [] { PrintPurchasingReport(); });
+  command(Image4, [] { PrintProductListing(); });
+  command(StockOnHand1, [] { PrintStockOnHand(); });
+  command(Inventory1, [] { PrintInventory(); });
+  command(CostofGoodsSold1, [] { PrintCostOfGoodsSold(); });
   command(BtnSTax, [] {
     if (TTaxDef* tax = Windows().TaxDef) Ui::get().exec(tax);
   });

@@ -1,0 +1,294 @@
+#include "reports/RptGenStock.h"
+
+#include "data/Settings.h"
+#include "data/dbFiles.h"
+#include "platform/Clock.h"
+#include "reports/DateSpanU.h"
+#include "reports/ReportU.h"
+#include "reports/RptGenParts.h"
+#include "reports/RptUtil.h"
+#include "reports/ValueStock.h"
+
+namespace {
+
+// The progress box over a walk of total records, advanced after each.
+class WalkProgress {
+ public:
+  WalkProgress(const QString& caption, long total) : shown_(caption), total_(total) {}
+  void recordDone() { shown_.recordDone(done_++, total_); }
+
+ private:
+  ProgressShown shown_;
+  long total_;
+  long done_ = 0;
+};
+
+QString Today() { return FormatShortDate(DateFromQDate(Clock::today())); }
+
+void StartStockReport(int lineWidth, int cellsPerLine, const QString& title,
+                      const QStringList& columnCodes) {
+  ReportDocument& d = Report();
+  d.LineWidth = lineWidth;
+  d.CellsPerLine = cellsPerLine;
+  StartReport();
+  d.TitleLines = {title};
+  d.ColumnCodes = columnCodes;
+}
+
+// The tables the stock valuation reads, with the items in product order.
+bool OpenStockTables() {
+  if (!(OpenProd5() && OpenPur5() && OpenITM5() && OpenINV5())) return false;
+  d4tagSelect(Itm5.d, d4tag(Itm5.d, "ItmP"));
+  return true;
+}
+
+// The description of the product with that code, looked up by the
+// upper-cased code as the Prod tag orders them; "Not Found" when there is
+// none.
+QString DescriptionOf(const QString& code) {
+  const QString upper = WithoutTrailingBlanks(code).toUpper();
+  if (d4seek(Prod5.d, SeekKey(upper).constData()) == r4success &&
+      WithoutTrailingBlanks(FieldText(Prod5.PrID)).toUpper() == upper)
+    return WithoutTrailingBlanks(FieldText(Prod5.PDesc));
+  return QStringLiteral("Not Found");
+}
+
+void PutCodeAndDescription(const ProductRecord& p) {
+  Cell(0) = QStringLiteral("L00") + WithoutTrailingBlanks(p.PrID);
+  Cell(1) = QStringLiteral("L12") + WithoutTrailingBlanks(p.PDesc);
+}
+
+// Calls each(history) for every inventory item in product-code order, its
+// record in ProdBuf, its history read once; steps records of progress after
+// each product.
+template <typename Each>
+void ForEachInventoryItem(WalkProgress& progress, Each each, int steps = 1) {
+  const StockReader reader;
+  DATA4* prod = Prod5.d;
+  for (int rc = d4top(prod); rc == r4success; rc = d4skip(prod, 1)) {
+    ReadProduct();
+    if (ProdBuf.lInven) each(reader.history(ProdBuf.PrID));
+    for (int i = 0; i < steps; ++i) progress.recordDone();
+  }
+}
+
+// The same, valued as of asOf by the settings' method.
+template <typename Each>
+void ForEachValuedItem(TDate asOf, WalkProgress& progress, Each each) {
+  ForEachInventoryItem(progress, [&](const StockHistory& history) {
+    each(MatchLots(history, asOf, Settings().fifo));
+  });
+}
+
+// The cost of the purchases dated within the span, of every product.
+double PurchasesOfSpan(WalkProgress& progress) {
+  double cost = 0;
+  DATA4* pur = Pur5.d;
+  for (int rc = d4top(pur); rc == r4success; rc = d4skip(pur, 1)) {
+    const TDate date = FieldDate(Pur5.PURDate);
+    if (date >= ReportFrom && date <= ReportTo) cost += f4double(Pur5.PURCost);
+    progress.recordDone();
+  }
+  return cost;
+}
+
+void PutAmountLine(const QString& caption, double amount, const QString& style = QString()) {
+  NewLine();
+  Cell(0) = QStringLiteral("L00") + caption;
+  Cell(1) = QStringLiteral("R50") + FormatFloat("%12.2f", amount);
+  StyleCell() = style;
+}
+
+}  // namespace
+
+void PrintPurchasingReport() {
+  TablesClosedAtEnd tables;
+  SetMonthSpan();
+  if (!RunDateSpan()) return;
+  if (!(OpenProd5() && OpenPur5())) return;
+
+  DocumentInHand document;
+  StartStockReport(71, 6,
+                   QStringLiteral("Purchasing Report for ") + FormatShortDate(ReportFrom) +
+                       QStringLiteral(" through ") + FormatShortDate(ReportTo),
+                   {"L00", "L12", "R47", "R58", "R71"});
+  SetHeadings({"Product", "Description", "Date", "Quantity", "Cost"});
+
+  ReportDocument& d = Report();
+  double total = 0;
+  QString previousCode;
+  bool first = true;
+  {
+    DATA4* pur = Pur5.d;
+    WalkProgress progress(QStringLiteral("Processing Purchasing Report"), d4recCountDo(pur));
+    for (int rc = d4top(pur); rc == r4success; rc = d4skip(pur, 1)) {
+      ReadPurchase();
+      progress.recordDone();
+      if (PurBuf.PURDate < ReportFrom || PurBuf.PURDate > ReportTo) continue;
+      CheckPage(d.LinesOnPage + 1, true);
+      NewLine();
+      const QString code = WithoutTrailingBlanks(PurBuf.PURProd);
+      if (first || code != previousCode) {
+        Cell(0) = QStringLiteral("L00") + code;
+        Cell(1) = QStringLiteral("L12") + DescriptionOf(code);
+        previousCode = code;
+        first = false;
+      }
+      Cell(2) = QStringLiteral("R47") + FormatShortDate(PurBuf.PURDate);
+      Cell(3) = QStringLiteral("R58") + FormatFloat("%10.2f", PurBuf.PURQty);
+      Cell(4) = QStringLiteral("R71") + FormatFloat("%12.2f", PurBuf.PURCost);
+      total += PurBuf.PURCost;
+    }
+  }
+  if (d.CurrentLine >= 0) {
+    StyleCell() = QStringLiteral("U");
+    NewLine();
+    Cell(0) = QStringLiteral("L00Total");
+    Cell(4) = QStringLiteral("R71") + FormatFloat("%13.2f", total);
+  }
+  CloseAll();
+  ShowReport();
+}
+
+void PrintProductListing() {
+  TablesClosedAtEnd tables;
+  if (!OpenProd5()) return;
+
+  DocumentInHand document;
+  StartStockReport(64, 5, QStringLiteral("Product Listing"), {"L00", "L12", "R51", "R64"});
+  SetHeadings({"Product", "Description", "Unit Price", "Reorder"});
+
+  ReportDocument& d = Report();
+  {
+    DATA4* prod = Prod5.d;
+    WalkProgress progress(QStringLiteral("Processing Product Listing"), d4recCountDo(prod));
+    for (int rc = d4top(prod); rc == r4success; rc = d4skip(prod, 1)) {
+      ReadProduct();
+      CheckPage(d.LinesOnPage + 1, true);
+      NewLine();
+      PutCodeAndDescription(ProdBuf);
+      Cell(2) = QStringLiteral("R51") + FormatFloat("%12.2f", ProdBuf.UPrice);
+      Cell(3) = QStringLiteral("R64") + FormatFloat("%12.2f", ProdBuf.REORDER);
+      const QString comment = ProdBuf.IComm.trimmed();
+      if (!comment.isEmpty()) {
+        NewLine();
+        Cell(1) = QStringLiteral("L12") + comment;
+      }
+      progress.recordDone();
+    }
+  }
+  if (d.CurrentLine >= 0) StyleCell() = QStringLiteral("U");
+  CloseAll();
+  ShowReport();
+}
+
+void PrintStockOnHand() {
+  TablesClosedAtEnd tables;
+  ReportFrom = DateFromQDate(Clock::today());
+  if (!OpenStockTables()) return;
+
+  DocumentInHand document;
+  StartStockReport(85, 7, QStringLiteral("Stock On-Hand as of ") + Today(),
+                   {"L00", "L12", "R52", "R65", "R78", "R85"});
+  SetHeadings({"", "", "Quantity", "Quantity", "Reorder", "Need"},
+              {"Product", "Description", "On-Hand", "On-Order", "Level", "Stock"});
+
+  ReportDocument& d = Report();
+  {
+    WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
+    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
+      CheckPage(d.LinesOnPage + 2, true);
+      NewLine();
+      PutCodeAndDescription(ProdBuf);
+      const double onHand = f.remainingQuantity - f.unmatchedQuantity;
+      Cell(2) = QStringLiteral("R52") + FormatFloat("%12.2f", onHand);
+      Cell(3) = QStringLiteral("R65") + FormatFloat("%12.2f", f.onOrderQuantity);
+      Cell(4) = QStringLiteral("R78") + FormatFloat("%12.2f", ProdBuf.REORDER);
+      // Compared as printed, to the cent: quantities summed in binary must
+      // not make 9.90 fall short of a reorder level of 9.90.
+      if (RoundMoney(onHand + f.onOrderQuantity) >= RoundMoney(ProdBuf.REORDER)) {
+        Cell(5) = QStringLiteral("R85OK");
+      } else {
+        Cell(5) = QStringLiteral("R85YES");
+        StyleCell() = QStringLiteral("B");
+      }
+    });
+  }
+  if (d.CurrentLine >= 0) StyleCell() += QStringLiteral("U");
+  CloseAll();
+  ShowReport();
+}
+
+void PrintInventory() {
+  TablesClosedAtEnd tables;
+  ReportFrom = DateFromQDate(Clock::today());
+  if (!RunSingleDate(QStringLiteral("Inventory as Of:"))) return;
+  if (!OpenStockTables()) return;
+
+  DocumentInHand document;
+  StartStockReport(67, 5, QStringLiteral("Inventory as of ") + FormatShortDate(ReportFrom),
+                   {"L00", "L12", "R52", "R67"});
+  SetHeadings({"Product", "Description", "Quantity", "Cost"});
+
+  ReportDocument& d = Report();
+  double total = 0;
+  {
+    WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
+    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
+      CheckPage(d.LinesOnPage + 2, true);
+      NewLine();
+      PutCodeAndDescription(ProdBuf);
+      Cell(2) = QStringLiteral("R52") + FormatFloat("%12.2f", f.remainingQuantity);
+      Cell(3) = QStringLiteral("R67") + FormatFloat("%12.2f", f.remainingValue);
+      total += f.remainingValue;
+    });
+  }
+  if (d.CurrentLine >= 0) {
+    StyleCell() = QStringLiteral("U");
+    NewLine();
+    Cell(2) = QStringLiteral("R52Total");
+    Cell(3) = QStringLiteral("R67") + FormatFloat("%12.2f", total);
+  }
+  CloseAll();
+  ShowReport();
+}
+
+void PrintCostOfGoodsSold() {
+  TablesClosedAtEnd tables;
+  SetMonthSpan();
+  if (!RunDateSpan()) return;
+  if (!OpenStockTables()) return;
+
+  DocumentInHand document;
+  StartStockReport(50, 3,
+                   QStringLiteral("Cost of Goods Sold from ") + FormatShortDate(ReportFrom) +
+                       QStringLiteral(" through ") + FormatShortDate(ReportTo),
+                   {"L00", "R50"});
+  SetHeadings({"Description", "Amount"});
+
+  // Each product's history is read once and valued at both ends of the
+  // span; the box counts the products twice, as two walks would.
+  double beginning = 0, purchases = 0, ending = 0;
+  {
+    const long products = d4recCountDo(Prod5.d);
+    WalkProgress progress(QStringLiteral("Processing Cost of Goods"),
+                          2 * products + d4recCountDo(Pur5.d));
+    const bool fifo = Settings().fifo;
+    ForEachInventoryItem(
+        progress,
+        [&](const StockHistory& history) {
+          beginning += MatchLots(history, ReportFrom - 1, fifo).remainingValue;
+          ending += MatchLots(history, ReportTo, fifo).remainingValue;
+        },
+        2);
+    purchases = PurchasesOfSpan(progress);
+  }
+  CheckPage(Report().LinesOnPage + 6, true);
+  PutAmountLine(QStringLiteral("Beginning Inventory"), beginning);
+  PutAmountLine(QStringLiteral("Inventory Purchases"), purchases, QStringLiteral("U"));
+  PutAmountLine(QStringLiteral("Total"), beginning + purchases);
+  PutAmountLine(QStringLiteral("Ending Inventory"), ending, QStringLiteral("U"));
+  PutAmountLine(QStringLiteral("Cost of Goods Sold"), beginning + purchases - ending);
+  CloseAll();
+  ShowReport();
+}
