@@ -82,6 +82,7 @@ QString OpenFailureCause(const QString& engineText) {
   if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
   if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
   if (engineText.endsWith(QLatin1String(": no such file"))) return QStringLiteral("file not found");
+  if (engineText.contains(QLatin1String(" is not open on "))) return QStringLiteral("no such tag in the table's tag group");
   return engineText;
 }
 

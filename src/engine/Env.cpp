@@ -137,8 +137,9 @@ class PosixEnv : public Env {
     // A FIFO, socket or device in place of a file is refused before it is
     // opened (opening a FIFO for reading would wait for a writer).
     struct stat before;
-    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode) && !S_ISDIR(before.st_mode))
-      return IoStatus::Error(EINVAL, "Cannot open " + path + ": " + KindOf(before.st_mode) + ", not a file");
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode))
+      return IoStatus::Error(S_ISDIR(before.st_mode) ? EISDIR : EINVAL,
+                             "Cannot open " + path + ": " + KindOf(before.st_mode) + ", not a file");
     int fd;
     do {
       fd = ::open(path.c_str(), flags, 0644);

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 
 #include "data/CodeBase.h"
@@ -116,6 +119,22 @@ bool CanWrite(const QString& path) {
   return folder.isDir() && folder.isWritable();
 }
 
+// A PDF file the print job finished: it ends with the end-of-file mark
+// (a full disk leaves it cut short, and the print job does not say so).
+bool PdfComplete(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly) || f.size() < 6) return false;
+  f.seek(std::max<qint64>(0, f.size() - 32));
+  return f.readAll().contains("%%EOF");
+}
+
+// Why a PDF could not be written, as far as the folder tells.
+QString PdfFailure(const QString& path) {
+  const QStorageInfo disk(QFileInfo(path).absolutePath());
+  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return QStringLiteral("the disk is full");
+  return QStringLiteral("the file could not be written in full");
+}
+
 void RunReport(const QString& name) {
   if (name == "invoices")
     PrintInvoiceSelection(true, true);
@@ -179,8 +198,11 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
 
   // Text is paginated as without a printer (sixty lines a page), a PDF file
   // by its own pages.
+  // A PDF is printed beside its target and renamed over it once complete,
+  // so a failure leaves no cut-short file and an older one intact.
+  const QString pdfTemp = out + QStringLiteral(".tbprint");
   if (o.output == ReportBatchUi::Output::Pdf)
-    PrinterChoice::selectPdf(out);
+    PrinterChoice::selectPdf(pdfTemp);
   else
     PrinterChoice::selectNone();
 
@@ -214,7 +236,19 @@ int RunReportCommand(const QStringList& args, QTextStream& err) {
   }
   code4setFatalHook({});
   Ui::install(&previous);
-  PrinterChoice::selectNone();
+  PrinterChoice::selectNone();  // ends the print job: the file is closed
+  if (o.output == ReportBatchUi::Output::Pdf) {
+    const bool printed = status == 0 && !ui.failed() && ui.reportShown();
+    const bool saved = printed && PdfComplete(pdfTemp) &&
+                       std::rename(QFile::encodeName(pdfTemp).constData(), QFile::encodeName(out).constData()) == 0;
+    if (!saved) {
+      if (ui.reportShown()) {
+        err << "tallowby report: Unable to save to: " << o.out << " (" << PdfFailure(out) << ")" << Qt::endl;
+        status = 1;
+      }
+      QFile::remove(pdfTemp);
+    }
+  }
   app.reset();
   qInstallMessageHandler(previousHandler);
 
