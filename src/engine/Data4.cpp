@@ -193,7 +193,7 @@ DATA4* d4open(CODE4* cb, const char* name) {
     std::string p = FindNoCase(env, dir, t + ".ntx");
     if (!p.empty()) ntxPaths.push_back(p);
   }
-  RecoverIfAlone(env, dbfPath, dbtPath, ntxPaths, cgpPath.empty() ? ResolveNoCase(env, dir, stem + ".cgp") : cgpPath);
+  RecoverIfAlone(env, dbfPath, dbtPath, ntxPaths, cgpPath.empty() ? JoinPath(dir, stem + ".cgp") : cgpPath);
 
   auto d = std::make_unique<DATA4>();
   d->cb = cb;
