@@ -17,6 +17,17 @@ Pur5Table Pur5;
 
 namespace {
 
+// The cause shown under "Unable to open file ...": "in use by another
+// program", "permission denied", "file not found", or else the engine's
+// own text (a check's finding naming the file).
+QString OpenFailureCause(const QString& engineText) {
+  if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
+  if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
+  if (engineText.endsWith(QLatin1String(": no such file"))) return QStringLiteral("file not found");
+  if (engineText.contains(QLatin1String(" is not open on "))) return QStringLiteral("no such tag in the table's tag group");
+  return engineText;
+}
+
 // Shows the message, with the cause the engine gives on a line of its own,
 // and ends the program through the engine (the fatal hook may return, or
 // throw in tests).
@@ -78,13 +89,6 @@ DATA4* OpenWithoutIndex(const TableDef& def) {
 
 }  // namespace
 
-QString OpenFailureCause(const QString& engineText) {
-  if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
-  if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
-  if (engineText.endsWith(QLatin1String(": no such file"))) return QStringLiteral("file not found");
-  if (engineText.contains(QLatin1String(" is not open on "))) return QStringLiteral("no such tag in the table's tag group");
-  return engineText;
-}
 
 bool OpenCUST5() {
   Cust5 = {};

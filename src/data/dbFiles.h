@@ -95,11 +95,6 @@ struct TablesClosedAtEnd {
   ~TablesClosedAtEnd() { CloseAll(); }
 };
 
-// The cause shown under "Unable to open file ...": "in use by another
-// program", "permission denied", "file not found", or else the engine's
-// own text (a check's finding naming the file).
-QString OpenFailureCause(const QString& engineText);
-
 // True when the nine tables the program needs are in the data directory
 // (names matched without regard to case).
 bool DataFilesPresent();
@@ -265,15 +260,11 @@ extern bool DeletionsPending;
 // ---- Maintenance -----------------------------------------------------------
 
 // Rebuilds the index files of every table (startupMode: only of the tables
-// with a missing index or tag group file, without the progress box; the
-// other tables' indexes get a quick check, and those that fail it are
-// rebuilt with the progress box and one message naming them). An engine
-// error ends the program.
+// with a missing index or tag group file, without the progress box). An
+// engine error ends the program.
 void RebuildIndexes(bool startupMode);
 // Removes the table's deleted records (and, with compressMemo, compacts its
-// memo file). A table that cannot be opened is skipped; a pack the engine
-// refuses or that fails leaves the table as it was and shows the engine's
-// message. The engine's result.
+// memo file). A table that cannot be opened is skipped. The engine's result.
 int PackTable(const char* openName, bool compressMemo);
 // Writes the index files of the open table d (its tag group def) afresh from
 // its records, replacing its open tags; no tag is selected afterwards. False

@@ -73,6 +73,10 @@ void EraseTable(bool (*open)(), DATA4* const* table, bool memo, int between) {
 
 }  // namespace
 
+// At start-up only the tables with a missing index or tag group file are
+// rebuilt, without the progress box; the other tables' indexes get the
+// quick check, and those that fail it are rebuilt with the progress box and
+// one message naming them.
 void RebuildIndexes(bool startupMode) {
   code4autoOpen(cb, 0);
   code4safety(cb, 0);
@@ -125,6 +129,8 @@ bool RebuildTags(DATA4* d, const TableDef& def) {
   return built;
 }
 
+// A pack the engine refuses or that fails leaves the table as it was and
+// shows the engine's message; a table that cannot be opened is skipped.
 int PackTable(const char* openName, bool compressMemo) {
   code4accessMode(cb, OPEN4DENY_WRITE);
   int rc = 0;
