@@ -194,7 +194,7 @@ int Pack(const std::vector<std::string>& args) {
   DATA4* d = d4open(e.cb(), TableName(args[1]).c_str());
   if (d == nullptr) return e.Fail();
   const long before = d4recCountDo(d);
-  if (d4pack(d) < 0 || d4memoCompress(d) < 0) return e.Fail();
+  if (d4packCompress(d) < 0) return e.Fail();
   const long after = d4recCountDo(d);
   if (code4close(e.cb()) < 0) return e.Fail();
   std::fprintf(stderr, "%ld record(s) removed, %ld left\n", before - after, after);

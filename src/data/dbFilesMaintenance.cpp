@@ -136,8 +136,7 @@ int PackTable(const char* openName, bool compressMemo) {
   int rc = 0;
   DATA4* d = d4open(cb, openName);
   if (d) {
-    rc = d4pack(d);
-    if (compressMemo && rc == 0) rc = d4memoCompress(d);
+    rc = compressMemo ? d4packCompress(d) : d4pack(d);  // one commit for table and memos
     d4close(d);
     // The table stays as it was; say why, so no one takes it for packed.
     if (rc < 0) Ui::get().information(QString::fromLocal8Bit(code4errorText(cb)));

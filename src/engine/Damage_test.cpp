@@ -67,7 +67,7 @@ class DamageTest : public ::testing::Test {
     code4accessMode(e_.cb(), OPEN4DENY_WRITE);
     DATA4* d = d4open(e_.cb(), "INV5");
     std::string text;
-    if (d == nullptr || d4pack(d) < 0 || d4memoCompress(d) < 0) e_.TakeError(&text);
+    if (d == nullptr || d4packCompress(d) < 0) e_.TakeError(&text);
     code4close(e_.cb());
     code4accessMode(e_.cb(), OPEN4DENY_NONE);
     return text;
@@ -363,7 +363,7 @@ TEST_F(DamageTest, PackCompactsTheMemoFileInTheSameCommit) {
   code4close(e_.cb());
   code4accessMode(e_.cb(), OPEN4DENY_WRITE);
   d = e_.Open("INV5");
-  ASSERT_EQ(d4pack(d), 0);
+  ASSERT_EQ(d4packCompress(d), 0);
   EXPECT_EQ(ReadBytes(e_.File("INV5.dbt")).size(), 512u * 5) << "header and the four kept memos";
   const auto packed = Snapshot();
   ASSERT_EQ(d4memoCompress(d), 0);

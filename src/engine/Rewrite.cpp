@@ -6,7 +6,8 @@
 // a rewrite would drop) is refused. Then the new files are written in full
 // under temporary names next to the old ones, with the memo file compacted
 // in the same pass (every memo of a kept record read, so a damaged memo
-// stops the work here), and synced; then they are renamed over the old
+// stops the work here; a pack alone leaves the memo file and the pointers as
+// they are), and synced; then they are renamed over the old
 // files. The table's rename is the one commit point:
 //
 //   X.dbf.tbpack   -> X.dbf      (commit)
@@ -81,11 +82,11 @@ Status CheckRewritable(DATA4* d, const std::string& what) {
 // X.dbt.tbpack when the table has a memo file, and (with rebuildTags) every
 // open tag's entries to tag.ntx.tbpack; then commits. On success d works on
 // the new files.
-Status RewriteTable(DATA4* d, const KeepFn& keep, bool rebuildTags, const std::string& what) {
+Status RewriteTable(DATA4* d, const KeepFn& keep, bool rebuildTags, bool compactMemo, const std::string& what) {
   Env* env = d->cb->env;
   TB_RETURN_IF_ERROR(FlushRecord(d));
   TB_RETURN_IF_ERROR(CheckRewritable(d, what));
-  const bool memo = d->dbt != nullptr;
+  const bool memo = d->dbt != nullptr && compactMemo;
   const std::string tempDbf = d->dbfPath + kPackSuffix;
   const std::string tempDbt = memo ? d->dbtPath + kPackSuffix : "";
   std::vector<std::string> tempNtx;
@@ -115,15 +116,13 @@ Status RewriteTable(DATA4* d, const KeepFn& keep, bool rebuildTags, const std::s
     s = ForEachRecord(d, [&](uint32_t recno, const char* rec) {
       if (!keep(recno, rec)) return Status::Ok();
       record.assign(rec, static_cast<size_t>(d->dbf->recordLength()));
-      for (const FieldDesc* f : memoFields) {
+      for (const FieldDesc* f : memo ? memoFields : std::vector<const FieldDesc*>()) {
         char* field = record.data() + f->offset;
         uint32_t block = 0;
         Status ms = DbtFile::ParsePointer(field, f->width, d->dbfPath, &block);
-        if (ms.ok() && block != 0 && !memo) ms = Status::Error(e4memo, d->dbfPath + " has memo references but no memo file");
         if (ms.ok() && block != 0) ms = d->dbt->Read(block, &text);
         if (!ms.ok())
           return Status::Error(ms.code(), ms.message() + " (record " + std::to_string(recno) + ", field " + f->name + ")");
-        if (!memo) continue;
         uint32_t newBlock = 0;
         if (block != 0 && !text.empty()) TB_RETURN_IF_ERROR(memos->Add(text, &newBlock));
         std::string pointer = DbtFile::FormatPointer(newBlock, f->width);
@@ -239,7 +238,13 @@ using namespace tbengine;
 
 int d4pack(DATA4* d) {
   if (d == nullptr) return NullHandle("d4pack");
-  Status s = RewriteTable(d, [](uint32_t, const char* rec) { return rec[0] != DbfFile::kDeleted; }, true, "pack");
+  Status s = RewriteTable(d, [](uint32_t, const char* rec) { return rec[0] != DbfFile::kDeleted; }, true, false, "pack");
+  return s.ok() ? 0 : SetError(d->cb, s);
+}
+
+int d4packCompress(DATA4* d) {
+  if (d == nullptr) return NullHandle("d4packCompress");
+  Status s = RewriteTable(d, [](uint32_t, const char* rec) { return rec[0] != DbfFile::kDeleted; }, true, true, "pack");
   return s.ok() ? 0 : SetError(d->cb, s);
 }
 
@@ -249,7 +254,7 @@ int d4zap(DATA4* d, long start, long count) {
   const long end = count > LONG_MAX - start ? LONG_MAX : start + count;  // first record kept after the range
   Status s = RewriteTable(
       d, [start, end](uint32_t recno, const char*) { return static_cast<long>(recno) < start || static_cast<long>(recno) >= end; },
-      true, "remove records from");
+      true, true, "remove records from");
   return s.ok() ? 0 : SetError(d->cb, s);
 }
 
@@ -260,6 +265,6 @@ int d4memoCompress(DATA4* d) {
     Status s = FlushRecord(d);
     return s.ok() ? 0 : SetError(d->cb, s);
   }
-  Status s = RewriteTable(d, [](uint32_t, const char*) { return true; }, false, "compact the memo file of");
+  Status s = RewriteTable(d, [](uint32_t, const char*) { return true; }, false, true, "compact the memo file of");
   return s.ok() ? 0 : SetError(d->cb, s);
 }

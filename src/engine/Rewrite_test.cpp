@@ -130,7 +130,7 @@ TEST_F(RewriteTest, FullDiskDuringPackLeavesTheOldFilesIntact) {
   for (; n < 200; ++n) {
     faults.FailWritesAfter(n, ENOSPC);
     const int calls = faults.writeCalls();
-    const int rc = d4pack(d);
+    const int rc = d4packCompress(d);
     const bool reached = faults.writeCalls() - calls >= n;
     faults.Heal();
     if (!reached) break;
@@ -166,7 +166,7 @@ TEST_F(RewriteTest, PackStoppedAtEveryRenameIsFinishedOrUndoneOnOpen) {
   const auto before = Snapshot();
   ASSERT_EQ(before.size(), 5u);
   d = e_.Open("INV5");
-  ASSERT_EQ(d4pack(d), 0);
+  ASSERT_EQ(d4packCompress(d), 0);
   code4close(e_.cb());
   const auto after = Snapshot();
   // The renames: two index builds (each under a name of its own), the table
@@ -176,7 +176,7 @@ TEST_F(RewriteTest, PackStoppedAtEveryRenameIsFinishedOrUndoneOnOpen) {
     code4setEnv(e_.cb(), &faults);
     d = e_.Open("INV5");
     faults.FailRenamesAfter(n, EIO);
-    EXPECT_LT(d4pack(d), 0) << "rename " << n;
+    EXPECT_LT(d4packCompress(d), 0) << "rename " << n;
     e_.TakeError();
     faults.Heal();
     code4close(e_.cb());
