@@ -19,6 +19,7 @@ static void Usage(std::FILE* to) {
       "  seek TABLE.dbf FILE.ntx KEY        seek result and record number\n"
       "  check DIR                          verify every table and index of a folder\n"
       "  pack TABLE.dbf                     remove deleted records\n"
+      "  repair TABLE.dbf                   set a record count left too small by another program\n"
       "  init [--demo] DIR                  write the supplied tables (and a sample business)\n"
       "  reindex DIR                        rebuild every index file and tag group\n"
       "  backup DATADIR TARGETDIR           copy the tables into TARGETDIR (verified)\n"

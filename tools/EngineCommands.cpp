@@ -1,5 +1,5 @@
 // The data tool's commands over the engine alone: dump, index, keys, seek,
-// check, pack. Table text is printed as UTF-8; arguments are taken as UTF-8.
+// check, pack, repair. Table text is printed as UTF-8; arguments are taken as UTF-8.
 #include "EngineCommands.h"
 
 #include <algorithm>
@@ -138,7 +138,7 @@ int Seek(const std::vector<std::string>& args) {
   DATA4* d = d4open(e.cb(), TableName(args[1]).c_str());
   if (d == nullptr) return e.Fail();
   TAG4* tag = t4openFile(d, Absolute(args[2]).c_str());
-  if (tag == nullptr) return e.Fail();
+  if (tag == nullptr || d4verifyTags(d) < 0) return e.Fail();
   d4tagSelect(d, tag);
   int rc = d4seek(d, Utf8ToCp1252(args[3]).c_str());
   if (rc < 0) return e.Fail();
@@ -194,10 +194,32 @@ int Pack(const std::vector<std::string>& args) {
   DATA4* d = d4open(e.cb(), TableName(args[1]).c_str());
   if (d == nullptr) return e.Fail();
   const long before = d4recCountDo(d);
-  if (d4pack(d) < 0 || d4memoCompress(d) < 0) return e.Fail();
+  if (d4packCompress(d) < 0) return e.Fail();
   const long after = d4recCountDo(d);
   if (code4close(e.cb()) < 0) return e.Fail();
   std::fprintf(stderr, "%ld record(s) removed, %ld left\n", before - after, after);
+  return 0;
+}
+
+// Sets the record count of a table that another program left too small.
+int Repair(const std::vector<std::string>& args) {
+  if (args.size() != 2) return 2;
+  Engine e;
+  code4accessMode(e.cb(), OPEN4DENY_WRITE);
+  code4autoOpen(e.cb(), 0);
+  DATA4* d = d4open(e.cb(), TableName(args[1]).c_str());
+  if (d == nullptr) return e.Fail();
+  long before = 0, after = 0;
+  if (d4repairCount(d, &before, &after) < 0) return e.Fail();
+  if (code4close(e.cb()) < 0) return e.Fail();
+  if (after == before) {
+    std::fprintf(stderr, "%ld record(s); the count was right, nothing changed\n", after);
+  } else {
+    std::fprintf(stderr,
+                 "record count %ld -> %ld; the indexes do not know the %ld record(s) yet: "
+                 "run \"tallowby-db reindex\" on the folder (or start Tallowby there)\n",
+                 before, after, after - before);
+  }
   return 0;
 }
 
@@ -212,6 +234,7 @@ bool RunEngineCommand(const std::vector<std::string>& args, int* rc) {
   else if (cmd == "seek") *rc = Seek(args);
   else if (cmd == "check") *rc = Check(args);
   else if (cmd == "pack") *rc = Pack(args);
+  else if (cmd == "repair") *rc = Repair(args);
   else return false;
   return *rc != 2;  // bad usage: the caller prints the usage
 }

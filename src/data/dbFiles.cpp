@@ -17,11 +17,25 @@ Pur5Table Pur5;
 
 namespace {
 
-// Shows the message and ends the program through the engine (the fatal hook
-// may return, or throw in tests).
+// The cause shown under "Unable to open file ...": "in use by another
+// program", "permission denied", "file not found", or else the engine's
+// own text (a check's finding naming the file).
+QString OpenFailureCause(const QString& engineText) {
+  if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
+  if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
+  if (engineText.endsWith(QLatin1String(": no such file"))) return QStringLiteral("file not found");
+  if (engineText.contains(QLatin1String(" is not open on "))) return QStringLiteral("no such tag in the table's tag group");
+  return engineText;
+}
+
+// Shows the message, with the cause the engine gives on a line of its own,
+// and ends the program through the engine (the fatal hook may return, or
+// throw in tests).
 void Terminate(const char* fileName) {
+  const QString cause = OpenFailureCause(QString::fromLocal8Bit(code4errorText(cb)));
   Ui::get().information(QStringLiteral("Unable to open file ") + QString::fromLatin1(fileName) +
-                        QStringLiteral("\r\nProgram will now terminate."));
+                        QStringLiteral("\r\nProgram will now terminate.") +
+                        (cause.isEmpty() ? QString() : QStringLiteral("\r\n") + cause));
   code4errorCode(cb, 0);
   code4exit(cb);
 }
@@ -74,6 +88,7 @@ DATA4* OpenWithoutIndex(const TableDef& def) {
 }
 
 }  // namespace
+
 
 bool OpenCUST5() {
   Cust5 = {};
@@ -185,8 +200,10 @@ void CloseAll() {
 }
 
 bool DataFileExists(const QString& fileName, const QString& dir) {
+  // Any entry of that name: a directory, FIFO or broken link in place of a
+  // table is there, and refused by the open with its own message.
   const QDir folder(dir.isEmpty() ? DataDirectory() : dir);
-  const QStringList names = folder.entryList(QDir::Files | QDir::Hidden);
+  const QStringList names = folder.entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
   for (const QString& n : names) {
     if (n.compare(fileName, Qt::CaseInsensitive) == 0) return true;
   }

@@ -166,8 +166,9 @@ const QString& PaymentRow::operator[](int column) const { return column == 0 ? P
 
 QString CustomerName(const CustomerRecord& c) {
   // The title as the field holds it, padded to its width: a short title is
-  // followed by more than one blank.
-  const int titleWidth = CUST5Def().field("title")->width;
+  // followed by more than one blank. The width is the open table's (a table
+  // written by another program keeps its own), else the schema's.
+  const int titleWidth = Cust5.title ? f4len(Cust5.title) : CUST5Def().field("title")->width;
   const QString title = c.title.leftJustified(titleWidth, ' ', true);
   return (title + ' ' + c.first.trimmed() + ' ' + c.last).trimmed();
 }

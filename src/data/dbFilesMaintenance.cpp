@@ -3,6 +3,7 @@
 #include "data/Progress.h"
 #include "data/dbFiles.h"
 #include "platform/Ui.h"
+#include "tbengine/inspect.h"
 
 namespace {
 
@@ -33,6 +34,30 @@ void RebuildTable(const TableDef& def) {
   error4exitTest(cb);
 }
 
+// The quick check of the table's index files (pages, entry count) at
+// start-up: "" when they pass, else the finding, naming the file. A table
+// that does not open even without its indexes is left to the command that
+// opens it (its message says why).
+QString IndexFinding(const TableDef& def) {
+  code4autoOpen(cb, 1);
+  DATA4* d = d4open(cb, def.openName);
+  QString finding;
+  if (!d) {
+    finding = QString::fromLocal8Bit(code4errorText(cb));
+    code4errorCode(cb, 0);
+    code4autoOpen(cb, 0);
+    d = d4open(cb, def.openName);
+    if (!d) finding.clear();  // the table itself, not its indexes
+  } else if (d4verifyTags(d) < 0) {
+    finding = QString::fromLocal8Bit(code4errorText(cb));
+  }
+  code4errorCode(cb, 0);
+  code4autoOpen(cb, 0);
+  CloseAll();
+  code4errorCode(cb, 0);
+  return finding;
+}
+
 // Removes every record of the table the open routine opened; then compacts
 // its memo file (when it has one and the removal worked), with the progress
 // step between the two.
@@ -48,6 +73,10 @@ void EraseTable(bool (*open)(), DATA4* const* table, bool memo, int between) {
 
 }  // namespace
 
+// At start-up only the tables with a missing index or tag group file are
+// rebuilt, without the progress box; the other tables' indexes get the
+// quick check, and those that fail it are rebuilt with the progress box and
+// one message naming them.
 void RebuildIndexes(bool startupMode) {
   code4autoOpen(cb, 0);
   code4safety(cb, 0);
@@ -60,9 +89,31 @@ void RebuildIndexes(bool startupMode) {
       {&CUST5Def(), 25}, {&GROUPSDef(), 30}, {&Prod5Def(), 35}, {&Pur5Def(), 40},
       {&INV5Def(), 60},  {&ITM5Def(), 80},   {&PMTDef(), 100},  {&LABELSDef(), 100},
   };
+  std::vector<const TableDef*> damaged;
+  QStringList findings;
   for (const auto& [def, progress] : order) {
-    if (!startupMode || IndexFileMissing(*def)) RebuildTable(*def);
+    if (!startupMode || IndexFileMissing(*def)) {
+      RebuildTable(*def);
+    } else {
+      const QString finding = IndexFinding(*def);
+      if (!finding.isEmpty()) {
+        damaged.push_back(def);
+        findings << finding;
+      }
+    }
     if (!startupMode) SetProgress(progress);
+  }
+  // Damaged indexes found at start-up: rebuilt with the progress box, then
+  // one message says which.
+  if (!damaged.empty()) {
+    ShowProgress(true, QStringLiteral("Rebuilding Indexes"));
+    for (size_t i = 0; i < damaged.size(); ++i) {
+      RebuildTable(*damaged[i]);
+      SetProgress(int((i + 1) * 100 / damaged.size()));
+    }
+    ShowProgress(false);
+    Ui::get().information(QStringLiteral("Damaged index files were found and rebuilt:\r\n") +
+                          findings.join(QStringLiteral("\r\n")));
   }
   code4autoOpen(cb, 1);
   code4safety(cb, 1);
@@ -78,14 +129,18 @@ bool RebuildTags(DATA4* d, const TableDef& def) {
   return built;
 }
 
+// A pack the engine refuses or that fails leaves the table as it was and
+// shows the engine's message; a table that cannot be opened is skipped.
 int PackTable(const char* openName, bool compressMemo) {
   code4accessMode(cb, OPEN4DENY_WRITE);
   int rc = 0;
   DATA4* d = d4open(cb, openName);
   if (d) {
-    rc = d4pack(d);
-    if (compressMemo && rc == 0) rc = d4memoCompress(d);
+    rc = compressMemo ? d4packCompress(d) : d4pack(d);  // one commit for table and memos
     d4close(d);
+    // The table stays as it was; say why, so no one takes it for packed.
+    if (rc < 0) Ui::get().information(QString::fromLocal8Bit(code4errorText(cb)));
+    code4errorCode(cb, 0);
   } else {
     rc = code4errorCode(cb, 0);  // skipped without a message of our own
   }

@@ -67,14 +67,35 @@ TEST_F(SuppliedTablesTest, StartupCheckMatchesNamesWithoutCaseAndIgnoresImpdirs)
 
 TEST_F(SuppliedTablesTest, MissingTableShowsMessageAndEndsTheProgram) {
   ASSERT_TRUE(QFile::remove(path("CUST5.dbf")));
-  ui.expectMessage(Ui::Kind::Information, "Unable to open file CUST5.DBF\r\nProgram will now terminate.");
+  ui.expectMessage(Ui::Kind::Information, "Unable to open file CUST5.DBF\r\nProgram will now terminate.\r\nfile not found");
   EXPECT_THROW(OpenCUST5(), ProgramEnded);
+}
+
+TEST_F(SuppliedTablesTest, ATableInUseByAnotherProgramSaysSo) {
+  CODE4* other = code4initP();
+  code4setDirectory(other, QFile::encodeName(dir.path()).toStdString());
+  code4accessMode(other, OPEN4DENY_WRITE);
+  code4autoOpen(other, 0);
+  ASSERT_NE(d4open(other, "CUST5"), nullptr);
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to open file CUST5.DBF\r\nProgram will now terminate.\r\nin use by another program");
+  EXPECT_THROW(OpenCUST5(), ProgramEnded);
+  code4initUndoP(other);
+}
+
+TEST_F(SuppliedTablesTest, ADirectoryInPlaceOfATableIsNamedAsSuch) {
+  ASSERT_TRUE(QFile::remove(path("PMT.dbf")));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("PMT.dbf"));
+  EXPECT_TRUE(DataFilesPresent()) << "there, but not a table: the open says why";
+  ui.expectMessage(Ui::Kind::Information, "Unable to open file PMT.DBF\r\nProgram will now terminate.\r\nCannot open " +
+                                              path("PMT.dbf") + ": a directory, not a file");
+  EXPECT_THROW(OpenPMT(), ProgramEnded);
 }
 
 TEST_F(SuppliedTablesTest, MissingImpdirsNamesItsFile) {
   ASSERT_TRUE(QFile::remove(path("ImpDirs.DBF")));
   QString info, order;
-  ui.expectMessage(Ui::Kind::Information, "Unable to open file ImpDirs.DBF\r\nProgram will now terminate.");
+  ui.expectMessage(Ui::Kind::Information, "Unable to open file ImpDirs.DBF\r\nProgram will now terminate.\r\nfile not found");
   EXPECT_THROW(ReadImportDirs(&info, &order), ProgramEnded);
 }
 
@@ -88,7 +109,7 @@ TEST_F(SuppliedTablesTest, MissingDefaultTagNamesTheIndexFile) {
   code4close(cb);
   code4autoOpen(cb, 1);
 
-  ui.expectMessage(Ui::Kind::Information, "Unable to open file nGroup.ntx\r\nProgram will now terminate.");
+  ui.expectMessage(Ui::Kind::Information, "Unable to open file nGroup.ntx\r\nProgram will now terminate.\r\nno such tag in the table's tag group");
   EXPECT_THROW(OpenGROUPS(), ProgramEnded);
 }
 
@@ -483,6 +504,33 @@ TEST_F(AddressTest, EmptyCustomerPutsThePostalCodeOnTheFirstLine) {
   EXPECT_EQ(CustomerAddress, QStringList({"  05401", "", "", "", ""}));
   ClearCustomerAddress();
   EXPECT_EQ(CustomerAddress, QStringList({""}));
+}
+
+// A customer table another xBase program wrote, with a title field 3 wide.
+class ForeignTableTest : public DataFolderTest {};
+
+TEST_F(ForeignTableTest, AddressBlockPadsTheTitleToTheOpenTablesWidth) {
+  ASSERT_TRUE(QFile::remove(path("CUST5.dbf")));
+  ASSERT_TRUE(QFile::remove(path("CUST5.dbt")));
+  std::vector<FIELD4INFO> fields;
+  for (const FieldDef& f : CUST5Def().fields)
+    fields.push_back({f.name, f.type, QByteArray(f.name) == "title" ? 3 : f.width, f.decimals});
+  fields.push_back({nullptr, 0, 0, 0});
+  ASSERT_EQ(d4create(cb, "CUST5.dbf", fields.data()), 0);
+  RebuildIndexes(true);
+  Settings().ByCust = true;
+  ASSERT_TRUE(OpenCUST5());
+  d4appendBlank(Cust5.d);
+  CustBuf = {};
+  CustBuf.cuno = 1;
+  CustBuf.title = "Mr";
+  CustBuf.first = "John";
+  CustBuf.last = "Smith";
+  WriteCustomer();
+  ReadCustomer();
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[0], "Mr  John Smith  ") << "the postal code (none) follows the only line";
+  CloseAll();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Tables: open and close, the current record, moving through record order
 // or the selected tag, appending, deletion marks.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "Bytes.h"
@@ -41,24 +42,15 @@ Status LoadFromCursor(DATA4* d) {
 
 int Fail(DATA4* d, const Status& s) { return SetError(d->cb, s); }
 
-bool HasRewriteLeftovers(Env* env, const std::string& dbfPath, const std::string& dbtPath,
-                         const std::vector<std::string>& ntxPaths) {
-  if (env->Exists(dbfPath + ".tbpack") || env->Exists(dbfPath + ".tbmemo")) return true;
-  if (!dbtPath.empty() && env->Exists(dbtPath + ".tbmemo")) return true;
-  for (const std::string& p : ntxPaths)
-    if (env->Exists(p + ".tbpack")) return true;
-  return false;
-}
-
 // Recovers what an interrupted rewrite left, but only when nobody else has
 // the table open (a rewrite in progress holds a lock on the table).
 void RecoverIfAlone(Env* env, const std::string& dbfPath, const std::string& dbtPath,
-                    const std::vector<std::string>& ntxPaths) {
-  if (!HasRewriteLeftovers(env, dbfPath, dbtPath, ntxPaths)) return;
+                    const std::vector<std::string>& ntxPaths, const std::string& cgpPath) {
+  if (!HasRewriteLeftovers(env, dbfPath, dbtPath, ntxPaths, cgpPath)) return;
   std::unique_ptr<File> probe;
   if (!env->Open(dbfPath, OpenMode::kReadOnly, &probe).ok()) return;
   if (!probe->Lock(true).ok()) return;
-  RecoverRewrites(env, dbfPath, dbtPath, ntxPaths);
+  RecoverRewrites(env, dbfPath, dbtPath, ntxPaths, cgpPath);
 }
 
 Status OpenTagGroup(DATA4* d, const std::string& cgpPath, const std::vector<std::string>& names) {
@@ -132,7 +124,11 @@ Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno) {
     if (!f->memoPending) continue;
     if (!d->dbt) return Status::Error(e4memo, "Table " + d->dbfPath + " has no memo file");
     uint32_t block = 0;
-    if (!f->memo.empty()) TB_RETURN_IF_ERROR(d->dbt->Append(f->memo, &block));
+    if (!f->memo.empty()) {
+      TB_RETURN_IF_ERROR(d->dbf->CheckWritable());
+      d->memoCompact = false;
+      TB_RETURN_IF_ERROR(d->dbt->Append(f->memo, &block));
+    }
     std::string pointer = DbtFile::FormatPointer(block, f->desc.width);
     std::memcpy(d->record.data() + f->desc.offset, pointer.data(), pointer.size());
     f->memoPending = false;
@@ -231,13 +227,15 @@ DATA4* d4open(CODE4* cb, const char* name) {
     std::string p = FindNoCase(env, dir, t + ".ntx");
     if (!p.empty()) ntxPaths.push_back(p);
   }
-  RecoverIfAlone(env, dbfPath, dbtPath, ntxPaths);
+  RecoverIfAlone(env, dbfPath, dbtPath, ntxPaths, cgpPath.empty() ? JoinPath(dir, stem + ".cgp") : cgpPath);
 
   auto d = std::make_unique<DATA4>();
   d->cb = cb;
   d->alias = stem;
   d->dir = dir;
   d->dbfPath = dbfPath;
+  d->cgpPath = cgpPath;
+  d->groupTags = cgpStatus.ok() ? tagNames.size() : SIZE_MAX;  // unreadable: said by the open
   d->lock = cb->accessMode == OPEN4DENY_WRITE ? FileLock::kExclusive : FileLock::kShared;
   Status s = DbfFile::Open(env, dbfPath, d->lock, &d->dbf);
   if (!s.ok()) return SetError(cb, s), nullptr;
@@ -359,6 +357,7 @@ int d4skip(DATA4* d, long n) {
     s = SyncCursor(d);
   }
   long moved = 0;
+  ntx->SetWalkLimit(static_cast<uint64_t>(count));
   if (s.ok() && want != 0) s = ntx->Skip(want, &moved);
   if (!s.ok()) return Fail(d, s);
   if (want > 0 && moved < want) {

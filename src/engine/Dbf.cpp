@@ -193,14 +193,17 @@ Status DbfFile::Parse(uint64_t fileSize) {
     f.decimals = f.type == 'N' ? static_cast<unsigned char>(d[17]) : 0;
     f.offset = offset;
     std::string problem = FieldProblem(f);
-    // Readers elsewhere accept wide numbers with few decimals; so do we.
-    if (!problem.empty() && !(f.type == 'N' && f.width >= 1 && f.decimals < f.width))
+    // Readers elsewhere accept wide numbers with few decimals; so do we,
+    // but only that: a bad name or kind is not excused by the field's kind.
+    const bool wideNumber = f.type == 'N' && ValidName(f.name) && f.width >= 1 && f.decimals < f.width;
+    if (!problem.empty() && !wideNumber)
       return Status::Corrupt(path_, problem + " (descriptor at offset " + std::to_string(pos) + ")");
     offset += f.width;
     fields_.push_back(std::move(f));
     pos += kDescriptorSize;
   }
   if (fields_.empty()) return Status::Corrupt(path_, "the table has no fields");
+  expectedHeaderLength_ = static_cast<int>(pos) + 1;
   if (offset != recordLength_)
     return Status::Corrupt(path_, "record length " + std::to_string(recordLength_) +
                                       " at offset 10 does not match the fields (" + std::to_string(offset) + ")");
@@ -254,10 +257,55 @@ Status DbfFile::WriteHeaderWord() {
   return Status::Ok();
 }
 
+Status DbfFile::CheckWritable() const {
+  if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is write protected");
+  if (!headerLengthAgrees())
+    return Status::Error(e4data, "Cannot write " + path_ + ": its header length " + std::to_string(headerLength_) +
+                                     " disagrees with its " + std::to_string(fields_.size()) + " fields (" +
+                                     std::to_string(expectedHeaderLength_) + ")");
+  return Status::Ok();
+}
+
+Status DbfFile::WholeRecords(uint64_t* n) {
+  uint64_t size = 0;
+  IoStatus s = file_->Size(&size);
+  if (!s.ok()) return IoError(e4read, s);
+  *n = size > static_cast<uint64_t>(headerLength_) ? (size - headerLength_) / recordLength_ : 0;
+  return Status::Ok();
+}
+
+Status DbfFile::SetCount(uint32_t n) {
+  TB_RETURN_IF_ERROR(CheckWritable());
+  uint64_t whole = 0;
+  TB_RETURN_IF_ERROR(WholeRecords(&whole));
+  if (n > whole) return Status::Error(e4parm, "Cannot count " + std::to_string(n) + " records in " + path_);
+  const uint64_t end = headerLength_ + static_cast<uint64_t>(n) * recordLength_;
+  uint64_t size = 0;
+  IoStatus s = file_->Size(&size);
+  if (!s.ok()) return IoError(e4read, s);
+  char marker = 0;
+  size_t got = 0;
+  if (size > end) {
+    s = file_->ReadAt(end, &marker, 1, &got);
+    if (!s.ok()) return IoError(e4read, s);
+  }
+  if (got != 1 || marker != kEndOfFile) {
+    // Only where nothing follows: the marker never overwrites a byte.
+    if (size != end) return Status::Error(e4data, "Cannot count the records of " + path_ + ": bytes after record " + std::to_string(n) + " that are not a whole record");
+    const char eof = kEndOfFile;
+    s = file_->WriteAt(end, &eof, 1);
+    if (!s.ok()) return IoError(e4write, s);
+  }
+  count_ = n;
+  TB_RETURN_IF_ERROR(WriteHeaderWord());
+  s = file_->Sync();
+  return s.ok() ? Status::Ok() : IoError(e4write, s);
+}
+
 Status DbfFile::Write(uint32_t recno, const char* buf) {
   if (recno < 1 || recno > count_)
     return Status::Error(e4entry, "Record " + std::to_string(recno) + " is not in " + path_);
-  if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is read-only");
+  TB_RETURN_IF_ERROR(CheckWritable());
   const uint64_t offset = headerLength_ + static_cast<uint64_t>(recno - 1) * recordLength_;
   IoStatus s = file_->WriteAt(offset, buf, static_cast<size_t>(recordLength_));
   if (!s.ok()) return IoError(e4write, s);
@@ -268,7 +316,7 @@ Status DbfFile::Write(uint32_t recno, const char* buf) {
 Status DbfFile::Append(const char* buf, uint32_t* recno) { return WriteLastAndAppend(nullptr, buf, recno); }
 
 Status DbfFile::WriteLastAndAppend(const char* last, const char* buf, uint32_t* recno) {
-  if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is read-only");
+  TB_RETURN_IF_ERROR(CheckWritable());
   if (count_ == UINT32_MAX) return Status::Error(e4append, "Cannot append to " + path_ + ": too many records");
   if (last != nullptr && count_ == 0) return Status::Error(e4entry, "No last record in " + path_);
   const size_t length = static_cast<size_t>(recordLength_);
@@ -297,6 +345,17 @@ Status DbfFile::WriteLastAndAppend(const char* last, const char* buf, uint32_t* 
 }
 
 Status DbfFile::Check(std::vector<std::string>* problems) {
+  if (!headerLengthAgrees())
+    problems->push_back(path_ + ": header length " + std::to_string(headerLength_) + " at offset 8 disagrees with its " +
+                        std::to_string(fields_.size()) + " field descriptors (" + std::to_string(expectedHeaderLength_) +
+                        "); the table is not written until this is put right");
+  if (hasMemoFields() && static_cast<uint8_t>(header_[0]) != kVersionMemo)
+    problems->push_back(path_ + ": version byte at offset 0 says the table has no memo file, but it has memo fields");
+  for (size_t i = 0; i < fields_.size(); ++i)
+    for (size_t j = 0; j < i; ++j)
+      if (EqualNoCase(fields_[i].name, fields_[j].name))
+        problems->push_back(path_ + ": field name " + fields_[i].name + " appears twice (descriptors " +
+                            std::to_string(j + 1) + " and " + std::to_string(i + 1) + ")");
   uint64_t size = 0;
   IoStatus s = file_->Size(&size);
   if (!s.ok()) return IoError(e4read, s);

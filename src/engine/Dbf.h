@@ -47,6 +47,18 @@ class DbfFile {
   uint32_t recordCount() const { return count_; }
   int recordLength() const { return recordLength_; }
   int headerLength() const { return headerLength_; }
+  // The header length the descriptors call for (32 + 32 x fields + 1). A
+  // table whose header says otherwise is read by its header length but
+  // never written: where its records start is in doubt.
+  int expectedHeaderLength() const { return expectedHeaderLength_; }
+  bool headerLengthAgrees() const { return headerLength_ == expectedHeaderLength_; }
+  // e4write when the file is write protected, e4data when its header
+  // length is in doubt; every change of the file asks first.
+  Status CheckWritable() const;
+  // Whole records the file holds after the header, whatever the count says.
+  Status WholeRecords(uint64_t* n);
+  // Sets the header's count to n (after a foreign writer left it too small).
+  Status SetCount(uint32_t n);
   bool hasMemoFields() const;
   bool readOnly() const { return readOnly_; }
   // The header and descriptors as read (headerLength bytes).
@@ -83,6 +95,7 @@ class DbfFile {
   FieldList fields_;
   uint32_t count_ = 0;
   int headerLength_ = 0;
+  int expectedHeaderLength_ = 0;
   int recordLength_ = 0;
   bool readOnly_ = false;
   bool stamped_ = false;  // the date was written during this session

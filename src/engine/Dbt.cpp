@@ -116,7 +116,7 @@ Status DbtFile::Read(uint32_t block, std::string* text) {
 
 Status DbtFile::Append(const std::string& text, uint32_t* block) {
   TB_RETURN_IF_ERROR(CheckText(text, path_));
-  if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is read-only");
+  if (readOnly_) return Status::Error(e4write, "Cannot write " + path_ + ": the file is write protected");
   const uint64_t blocks = BlocksFor(text.size());
   if (nextFree_ + blocks > UINT32_MAX) return Status::Error(e4write, "Cannot write " + path_ + ": the memo file is full");
   std::string bytes;
@@ -136,6 +136,22 @@ Status DbtFile::Append(const std::string& text, uint32_t* block) {
   *block = nextFree_;
   nextFree_ = next;
   size_ = std::max<uint64_t>(size_, static_cast<uint64_t>(next) * kBlockSize);
+  return Status::Ok();
+}
+
+Status DbtFile::Check(std::vector<std::string>* problems) {
+  char word[4];
+  size_t got = 0;
+  IoStatus s = file_->ReadAt(0, word, sizeof word, &got);
+  if (!s.ok()) return IoError(e4read, s);
+  if (got != sizeof word) return Status::Ok();  // refused by Open already
+  const uint32_t next = GetU32(word);
+  const uint64_t blocks = (size_ + kBlockSize - 1) / kBlockSize;
+  if (next == 0)
+    problems->push_back(path_ + ": next free block at offset 0 is 0, which is the header");
+  else if (next > blocks)
+    problems->push_back(path_ + ": next free block " + std::to_string(next) + " at offset 0 lies past the end of the file (" +
+                        std::to_string(blocks) + " blocks)");
   return Status::Ok();
 }
 

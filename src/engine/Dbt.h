@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Dbf.h"
 #include "Status.h"
@@ -31,6 +32,11 @@ class DbtFile {
 
   const std::string& path() const { return path_; }
   uint32_t nextFree() const { return nextFree_; }
+  bool readOnly() const { return readOnly_; }
+  File* file() { return file_.get(); }
+  // Problems of the header: a next-free block of 0 or past the end of
+  // the file. One line each, naming the file.
+  Status Check(std::vector<std::string>* problems);
 
   // The memo starting at block, up to its first 0x1A.
   Status Read(uint32_t block, std::string* text);

@@ -19,6 +19,24 @@ IoStatus PosixError(int err, const std::string& what, const std::string& path) {
   return IoStatus::Error(err, what + " " + path + ": " + std::strerror(err));
 }
 
+void ToInfo(const struct stat& st, FileInfo* info) {
+  info->device = static_cast<uint64_t>(st.st_dev);
+  info->inode = static_cast<uint64_t>(st.st_ino);
+  info->mode = static_cast<uint32_t>(st.st_mode & 07777);
+  info->uid = static_cast<uint32_t>(st.st_uid);
+  info->gid = static_cast<uint32_t>(st.st_gid);
+  info->regular = S_ISREG(st.st_mode);
+}
+
+// What stands in place of a file, for the message that refuses it.
+const char* KindOf(mode_t mode) {
+  if (S_ISDIR(mode)) return "a directory";
+  if (S_ISFIFO(mode)) return "a FIFO";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "not a regular file";
+}
+
 class PosixFile : public File {
  public:
   PosixFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
@@ -96,6 +114,26 @@ class PosixFile : public File {
 
   const std::string& path() const override { return path_; }
 
+  IoStatus Info(FileInfo* info) override {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) return PosixError(errno, "Cannot stat", path_);
+    ToInfo(st, info);
+    return IoStatus();
+  }
+
+  IoStatus TakePermissions(const FileInfo& like) override {
+    struct stat st;
+    if (::fstat(fd_, &st) != 0) return PosixError(errno, "Cannot stat", path_);
+    // Owner and group only where permitted (an owner may give a file to a
+    // group of its own; only root to another user).
+    if ((st.st_uid != like.uid || st.st_gid != like.gid) &&
+        ::fchown(fd_, static_cast<uid_t>(like.uid), static_cast<gid_t>(like.gid)) != 0) {
+      if (st.st_gid != like.gid) (void)::fchown(fd_, static_cast<uid_t>(-1), static_cast<gid_t>(like.gid));
+    }
+    if (::fchmod(fd_, static_cast<mode_t>(like.mode)) != 0) return PosixError(errno, "Cannot set the mode of", path_);
+    return IoStatus();
+  }
+
  private:
   int fd_;
   std::string path_;
@@ -113,15 +151,22 @@ class PosixEnv : public Env {
       case OpenMode::kReadOnly: flags |= O_RDONLY; break;
       case OpenMode::kCreateTruncate: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     }
+    // A FIFO, socket or device in place of a file is refused before it is
+    // opened (opening a FIFO for reading would wait for a writer).
+    struct stat before;
+    if (::stat(path.c_str(), &before) == 0 && !S_ISREG(before.st_mode))
+      return IoStatus::Error(S_ISDIR(before.st_mode) ? EISDIR : EINVAL,
+                             "Cannot open " + path + ": " + KindOf(before.st_mode) + ", not a file");
     int fd;
     do {
       fd = ::open(path.c_str(), flags, 0644);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return PosixError(errno, "Cannot open", path);
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(fd, &st) == 0 && !S_ISREG(st.st_mode)) {
       ::close(fd);
-      return PosixError(EISDIR, "Cannot open", path);
+      if (S_ISDIR(st.st_mode)) return IoStatus::Error(EISDIR, "Cannot open " + path + ": a directory, not a file");
+      return IoStatus::Error(EINVAL, "Cannot open " + path + ": " + KindOf(st.st_mode) + ", not a file");
     }
     *out = std::make_unique<PosixFile>(fd, path, mode != OpenMode::kReadOnly);
     return IoStatus();
@@ -130,6 +175,13 @@ class PosixEnv : public Env {
   bool Exists(const std::string& path) override {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0;
+  }
+
+  IoStatus Info(const std::string& path, FileInfo* info) override {
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return PosixError(errno, "Cannot stat", path);
+    ToInfo(st, info);
+    return IoStatus();
   }
 
   IoStatus Remove(const std::string& path) override {
@@ -170,8 +222,13 @@ class FaultFile : public File {
   IoStatus Size(uint64_t* size) override { return base_->Size(size); }
   IoStatus Truncate(uint64_t size) override { return base_->Truncate(size); }
   IoStatus Sync() override { return base_->Sync(); }
-  IoStatus Lock(bool exclusive) override { return base_->Lock(exclusive); }
+  IoStatus Lock(bool exclusive) override {
+    env_->LockTaken(base_->path());
+    return base_->Lock(exclusive);
+  }
   const std::string& path() const override { return base_->path(); }
+  IoStatus Info(FileInfo* info) override { return base_->Info(info); }
+  IoStatus TakePermissions(const FileInfo& like) override { return base_->TakePermissions(like); }
 
  private:
   FaultEnv* env_;
@@ -186,6 +243,8 @@ Env* Env::Default() {
 }
 
 IoStatus FaultEnv::Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) {
+  if (writeOpenErr_ != 0 && mode == OpenMode::kReadWrite)
+    return IoStatus::Error(writeOpenErr_, "Cannot open " + path + ": " + std::strerror(writeOpenErr_));
   std::unique_ptr<File> base;
   IoStatus s = base_->Open(path, mode, &base);
   if (!s.ok()) return s;
@@ -194,7 +253,10 @@ IoStatus FaultEnv::Open(const std::string& path, OpenMode mode, std::unique_ptr<
 }
 
 IoStatus FaultEnv::Rename(const std::string& from, const std::string& to) {
-  if (renameErr_ != 0) {
+  if (renameErr_ != 0 && renamesLeft_ > 1) {
+    --renamesLeft_;
+  } else if (renameErr_ != 0) {
+    renamesLeft_ = 0;
     return IoStatus::Error(renameErr_, "Cannot rename " + from + " to " + to + ": " + std::strerror(renameErr_));
   }
   return base_->Rename(from, to);

@@ -50,6 +50,8 @@ struct DATA4 {
   std::string dir;      // folder of the table's files
   std::string dbfPath;  // actual paths (case as on disk)
   std::string dbtPath;  // "" when the table has no memo file
+  std::string cgpPath;  // "" when the table has no tag group file
+  size_t groupTags = 0;  // names in the tag group file (SIZE_MAX: unreadable)
   tbengine::FileLock lock = tbengine::FileLock::kShared;
   std::unique_ptr<tbengine::DbfFile> dbf;
   std::unique_ptr<tbengine::DbtFile> dbt;
@@ -68,6 +70,7 @@ struct DATA4 {
   bool bof = false;
   bool changed = false;
   bool cursorSynced = false;  // the selected tag's cursor is on the current record
+  bool memoCompact = false;   // the memo file was compacted and no memo written since
 };
 
 struct CODE4 {
@@ -119,10 +122,14 @@ Status CollectBuildKeys(DATA4* d, const std::vector<const KeyExpr*>& exprs, std:
 Status ForEachRecord(DATA4* d, const std::function<Status(uint32_t, const char*)>& fn);
 
 // Finishes or discards what an interrupted pack or memo compaction left
-// beside the table (see Rewrite.cpp). Call only while no other program has
-// the table open.
+// beside the table, and removes half-written index and tag group files (see
+// Rewrite.cpp). Call only while no other program has the table open.
 void RecoverRewrites(Env* env, const std::string& dbfPath, const std::string& dbtPath,
-                     const std::vector<std::string>& ntxPaths);
+                     const std::vector<std::string>& ntxPaths, const std::string& cgpPath);
+bool HasRewriteLeftovers(Env* env, const std::string& dbfPath, const std::string& dbtPath,
+                         const std::vector<std::string>& ntxPaths, const std::string& cgpPath);
+// Temporary files of interrupted index builds and tag group writes.
+std::vector<std::string> StaleTempFiles(Env* env, const std::vector<std::string>& ntxPaths, const std::string& cgpPath);
 
 }  // namespace tbengine
 

@@ -30,6 +30,15 @@ Status OpenLocked(Env* env, const std::string& path, FileLock lock, std::unique_
 // cannot be created, e4write when it cannot be written.
 Status WriteNewFile(Env* env, const std::string& path, const std::string& bytes);
 
+// The permission bits, owner and group of the file at path, for a file
+// that is to replace it; a FileInfo with mode 0 when there is none (or the
+// system cannot tell).
+FileInfo PermissionsOf(Env* env, const std::string& path);
+// Gives the file (or the file at path) the permissions of like, the owner
+// and group only where permitted. Nothing when like.mode is 0.
+Status GivePermissions(File* file, const FileInfo& like);
+Status GivePermissions(Env* env, const std::string& path, const FileInfo& like);
+
 }  // namespace tbengine
 
 #endif  // TBENGINE_FILEOPEN_H

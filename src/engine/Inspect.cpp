@@ -1,6 +1,7 @@
 // Single index files for the data tool, and the integrity check of a table
 // with its open tags.
 #include <algorithm>
+#include <unordered_map>
 
 #include "Facade.h"
 #include "Paths.h"
@@ -59,7 +60,13 @@ void CheckMemos(DATA4* d, std::vector<std::string>* problems) {
   for (const FieldDesc& f : d->dbf->fields())
     if (f.type == 'M') memoFields.push_back(&f);
   if (memoFields.empty()) return;
+  if (d->dbt) {
+    Status hs = d->dbt->Check(problems);
+    if (!hs.ok()) problems->push_back(hs.message());
+  }
   Lines lines(problems);
+  Lines shared(problems);
+  std::unordered_map<uint32_t, uint32_t> owner;  // memo block -> first record pointing at it
   std::string text;
   Status s = ForEachRecord(d, [&](uint32_t recno, const char* rec) {
     for (const FieldDesc* f : memoFields) {
@@ -71,6 +78,12 @@ void CheckMemos(DATA4* d, std::vector<std::string>* problems) {
         else ps = d->dbt->Read(block, &text);
       }
       if (!ps.ok()) lines.Add(ps.message() + where);
+      if (ps.ok() && block != 0) {
+        auto [it, fresh] = owner.emplace(block, recno);
+        if (!fresh)
+          shared.Add(d->dbfPath + ": records " + std::to_string(it->second) + " and " + std::to_string(recno) +
+                     " point at the same memo block " + std::to_string(block) + " of " + d->dbtPath);
+      }
     }
     return Status::Ok();
   });
@@ -199,8 +212,24 @@ int d4check(DATA4* d, std::vector<std::string>* problems) {
   if (!s.ok()) problems->push_back(s.message());
   s = d->dbf->Check(problems);
   if (!s.ok()) problems->push_back(s.message());
+  if (!d->cgpPath.empty() && d->groupTags == 0) problems->push_back(d->cgpPath + ": the tag group file names no tags");
   CheckMemos(d, problems);
   CheckTags(d, problems);
   d->cursorSynced = false;
   return static_cast<int>(problems->size() - before);
+}
+
+int d4verifyTags(DATA4* d) {
+  if (d == nullptr) return NullHandle("d4verifyTags");
+  Status s = FlushRecord(d);
+  if (!s.ok()) return SetError(d->cb, s);
+  for (auto& t : d->tags) {
+    uint64_t entries = 0;
+    s = t->ntx->Verify(d->dbf->recordCount(), &entries);
+    if (s.ok() && entries != d->dbf->recordCount())
+      s = Status::CorruptIndex(t->ntx->path(), "holds " + std::to_string(entries) + " entries for the " +
+                                                    std::to_string(d->dbf->recordCount()) + " records of " + d->dbfPath);
+    if (!s.ok()) return SetError(d->cb, s);
+  }
+  return 0;
 }

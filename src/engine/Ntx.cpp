@@ -115,10 +115,10 @@ Status NtxFile::Impl::DescendFirst(NtxPath* p, uint32_t page, std::unordered_set
   }
 }
 
-Status NtxFile::Impl::DescendLast(NtxPath* p, uint32_t page) {
+Status NtxFile::Impl::DescendLast(NtxPath* p, uint32_t page, std::unordered_set<uint32_t>* seen) {
   for (;;) {
     PageRef node;
-    TB_RETURN_IF_ERROR(Push(p, page, 0, &node));
+    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen));
     if (node->leaf()) {
       p->back().idx = node->n - 1;
       return Status::Ok();
@@ -153,11 +153,11 @@ Status NtxFile::Impl::Next(NtxPath* p, bool* moved, std::unordered_set<uint32_t>
   return Settle(p, moved);
 }
 
-Status NtxFile::Impl::Prev(NtxPath* p, bool* moved) {
+Status NtxFile::Impl::Prev(NtxPath* p, bool* moved, std::unordered_set<uint32_t>* seen) {
   PageRef node;
   TB_RETURN_IF_ERROR(Load(p->back().page, &node));
   *moved = true;
-  if (!node->leaf()) return DescendLast(p, node->child[p->back().idx]);
+  if (!node->leaf()) return DescendLast(p, node->child[p->back().idx], seen);
   if (p->back().idx > 0) {
     --p->back().idx;
     return Status::Ok();
@@ -285,6 +285,7 @@ Status NtxFile::Impl::PathToRank(uint64_t rank, NtxPath* p, bool* beyond) {
 Status NtxFile::First() {
   Impl& m = *impl_;
   m.Invalidate();
+  m.EndWalk();
   NtxPath p;
   bool on = false;
   TB_RETURN_IF_ERROR(m.DescendFirst(&p, m.header.root));
@@ -295,6 +296,7 @@ Status NtxFile::First() {
 Status NtxFile::Last() {
   Impl& m = *impl_;
   m.Invalidate();
+  m.EndWalk();
   NtxPath p;
   bool on = false;
   TB_RETURN_IF_ERROR(m.DescendLast(&p, m.header.root));
@@ -312,6 +314,12 @@ Status NtxFile::Skip(long n, long* moved) {
     if (!m.valid) return Status::Ok();
     *moved = 1;
     if (++n == 0) return Status::Ok();
+  }
+  const int direction = n > 0 ? 1 : -1;
+  if (m.walkDirection != direction) {
+    m.EndWalk();
+    m.walkDirection = direction;
+    for (const NtxFrame& f : m.cursor) m.walkSeen.insert(f.page);
   }
   if (n > kStepLimit || n < -kStepLimit) {
     // Counts are needed only for the pages before the target, so a first
@@ -334,13 +342,22 @@ Status NtxFile::Skip(long n, long* moved) {
       return s;
     }
     *moved += n > 0 ? n : -n;
+    m.walkSteps += static_cast<uint64_t>(n > 0 ? n : -n);
+    if (m.walkSteps > m.walkLimit) {
+      m.Invalidate();
+      return m.Corrupt("a walk passed more entries than the table's " + std::to_string(m.walkLimit) + " records");
+    }
+    m.walkSeen.clear();  // the walk goes on from the new path
+    for (const NtxFrame& f : p) m.walkSeen.insert(f.page);
     return m.SetCursor(std::move(p));
   }
   std::string before;
   for (long left = n > 0 ? n : -n; left > 0; --left) {
     before = m.curKey;
     bool stepped = false;
-    Status s = n > 0 ? m.Next(&m.cursor, &stepped) : m.Prev(&m.cursor, &stepped);
+    Status s = n > 0 ? m.Next(&m.cursor, &stepped, &m.walkSeen) : m.Prev(&m.cursor, &stepped, &m.walkSeen);
+    if (s.ok() && stepped && ++m.walkSteps > m.walkLimit)
+      s = m.Corrupt("a walk passed more entries than the table's " + std::to_string(m.walkLimit) + " records");
     if (!s.ok()) {
       m.Invalidate();
       return s;
@@ -380,6 +397,7 @@ Status NtxFile::Impl::SeekPath(const std::string& text, NtxPath* p, bool* onEntr
 Status NtxFile::Seek(const std::string& text, int* result) {
   Impl& m = *impl_;
   m.Invalidate();
+  m.EndWalk();
   NtxPath p;
   bool on = false;
   TB_RETURN_IF_ERROR(m.SeekPath(text, &p, &on));
@@ -430,8 +448,14 @@ Status NtxFile::Impl::FindPath(const std::string& key, uint32_t rec, NtxPath* p,
   return Status::Ok();
 }
 
+void NtxFile::SetWalkLimit(uint64_t entries) { impl_->walkLimit = entries; }
+
 Status NtxFile::Find(const std::string& key, uint32_t recno, bool* found) {
   Impl& m = *impl_;
+  // Back on the entry the walk stands on, the walk goes on (a damaged tree
+  // may hold it twice: the walk must not start afresh there); elsewhere it
+  // starts anew.
+  if (key != m.curKey || recno != m.curRecno) m.EndWalk();
   m.Invalidate();
   *found = false;
   if (static_cast<int>(key.size()) != m.K())
@@ -509,6 +533,7 @@ Status NtxFile::Impl::SetRoot(uint32_t root) {
 Status NtxFile::Insert(const std::string& key, uint32_t recno) {
   Impl& m = *impl_;
   m.Invalidate();
+  m.EndWalk();
   const int k = m.K();
   if (static_cast<int>(key.size()) != k)
     return Status::Error(e4parm, "Index file " + m.path + ": key of " + std::to_string(key.size()) +
@@ -567,6 +592,7 @@ Status NtxFile::Insert(const std::string& key, uint32_t recno) {
 Status NtxFile::Remove(const std::string& key, uint32_t recno) {
   Impl& m = *impl_;
   m.Invalidate();
+  m.EndWalk();
   const int k = m.K();
   if (static_cast<int>(key.size()) != k)
     return Status::Error(e4parm, "Index file " + m.path + ": key of " + std::to_string(key.size()) +

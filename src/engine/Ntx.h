@@ -94,6 +94,10 @@ class NtxFile {
   // move back starts by stepping onto the last entry, which counts as one;
   // a move forward passes nothing.
   Status Skip(long n, long* moved);
+  // The most entries a walk of Skips may pass going one way (the table's
+  // record count): a walk that passes more, or enters a page twice, ends
+  // with e4index.
+  void SetWalkLimit(uint64_t entries);
   // Partial-key seek: compares text with the first min(len, keyLength)
   // bytes of each key. *result: 0 found, 2 on the next greater key, 3 past
   // the end (cursor invalid).
@@ -114,6 +118,11 @@ class NtxFile {
   // Structural check (invariants above). Appends one line per problem naming
   // the file; *count receives the number of entries found.
   Status Check(std::vector<std::string>* problems, uint64_t* count);
+  // The quick part of Check: every page offset in range and reached once,
+  // no empty page below the root, leaves at one depth, every record number
+  // within 1..records. *count receives the number of entries. e4index with
+  // the first finding.
+  Status Verify(uint32_t records, uint64_t* count);
 
  private:
   NtxFile();

@@ -96,4 +96,36 @@ Status NtxFile::Check(std::vector<std::string>* problems, uint64_t* count) {
   return s;
 }
 
+Status NtxFile::Verify(uint32_t records, uint64_t* count) {
+  Impl& m = *impl_;
+  *count = 0;
+  std::unordered_set<uint32_t> seen;
+  std::vector<std::pair<uint32_t, size_t>> stack{{m.header.root, 0}};  // page, depth
+  long leafDepth = -1;
+  while (!stack.empty()) {
+    const auto [page, depth] = stack.back();
+    stack.pop_back();
+    if (depth > kNtxMaxDepth) return m.Corrupt("tree deeper than " + std::to_string(kNtxMaxDepth) + " levels");
+    if (!seen.insert(page).second) return m.Corrupt("page at offset " + std::to_string(page) + " is reached twice");
+    PageRef node;
+    TB_RETURN_IF_ERROR(m.Load(page, &node));
+    if (node->n == 0 && !(depth == 0 && node->leaf()))
+      return m.Corrupt("empty page at offset " + std::to_string(page) + " inside the tree");
+    *count += static_cast<uint64_t>(node->n);
+    for (int i = 0; i < node->n; ++i)
+      if (node->recno[i] < 1 || node->recno[i] > records)
+        return m.Corrupt("entry " + std::to_string(i) + " of the page at offset " + std::to_string(page) + " names record " +
+                         std::to_string(node->recno[i]) + " of a table of " + std::to_string(records));
+    if (node->leaf()) {
+      if (leafDepth < 0) leafDepth = static_cast<long>(depth);
+      if (leafDepth != static_cast<long>(depth))
+        return m.Corrupt("leaf page at offset " + std::to_string(page) + " at depth " + std::to_string(depth) +
+                         ", other leaves at " + std::to_string(leafDepth));
+      continue;
+    }
+    for (int i = 0; i <= node->n; ++i) stack.push_back({node->child[i], depth + 1});
+  }
+  return Status::Ok();
+}
+
 }  // namespace tbengine

@@ -45,6 +45,20 @@ struct NtxFile::Impl {
   std::string curKey;
   uint32_t curRecno = 0;
 
+  // The walk the cursor is on: the pages it entered going one way since it
+  // was last placed, and how many entries it passed. A sound tree enters no
+  // page twice and passes no more entries than the table has records; a
+  // damaged one whose pages share a child would otherwise loop for ever.
+  std::unordered_set<uint32_t> walkSeen;
+  int walkDirection = 0;  // 0: not walking
+  uint64_t walkSteps = 0;
+  uint64_t walkLimit = UINT64_MAX;
+  void EndWalk() {
+    walkDirection = 0;
+    walkSteps = 0;
+    walkSeen.clear();
+  }
+
   // Entries under each page, computed when a long skip or a count needs them
   // and forgotten when the page or anything below it changes.
   std::unordered_map<uint32_t, uint64_t> counts;
@@ -61,11 +75,11 @@ struct NtxFile::Impl {
   Status Push(NtxPath* path, uint32_t page, int idx, PageRef* out,
               std::unordered_set<uint32_t>* seen = nullptr);
   Status DescendFirst(NtxPath* path, uint32_t page, std::unordered_set<uint32_t>* seen = nullptr);
-  Status DescendLast(NtxPath* path, uint32_t page);
+  Status DescendLast(NtxPath* path, uint32_t page, std::unordered_set<uint32_t>* seen = nullptr);
   // Moves a path to the next / previous entry; *moved false at the end
   // (the path is then spent).
   Status Next(NtxPath* path, bool* moved, std::unordered_set<uint32_t>* seen = nullptr);
-  Status Prev(NtxPath* path, bool* moved);
+  Status Prev(NtxPath* path, bool* moved, std::unordered_set<uint32_t>* seen = nullptr);
   // Drops frames that stand past the last entry of their page; false when
   // nothing is left (past the end of the index).
   Status Settle(NtxPath* path, bool* onEntry);

@@ -107,7 +107,9 @@ INDEX4* i4create(DATA4* d, const char* name, const TAG4INFO* tags) {
         CloseTag(d, open.get());
         break;
       }
+    const FileInfo before = PermissionsOf(env, p.path);  // a rebuilt file keeps its mode
     s = NtxFile::Build(env, p.path, p.expr.text(), p.expr.keyLength(), p.expr.keyDecimals(), std::move(entries[i]));
+    if (s.ok()) s = GivePermissions(env, p.path, before);
     names.push_back(p.name);
   }
   if (s.ok()) s = WriteTagGroup(env, cgpPath, names);

@@ -68,6 +68,7 @@ TEST_F(ReportCommand, PdfOutputIsAPrintedFile) {
             0)
       << errors.toStdString();
   EXPECT_TRUE(Contents(Out("s.pdf")).startsWith("%PDF"));
+  EXPECT_FALSE(QFile::exists(Out("s.pdf.tbprint"))) << "printed beside the target, then renamed over it";
 }
 
 TEST_F(ReportCommand, BadDateIsRefusedBeforeAnythingIsRead) {

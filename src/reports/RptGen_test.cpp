@@ -214,7 +214,7 @@ TEST_F(RptGenEmpty, SpanWithoutInvoicesShowsNoWindow) {
 TEST_F(RptGenEmpty, MissingInvoiceTableEndsTheProgramNamingIt) {
   ASSERT_TRUE(QFile::remove(path("INV5.dbf")));
   ui.expectMessage(Ui::Kind::Information,
-                   "Unable to open file INV5.DBF\r\nProgram will now terminate.");
+                   "Unable to open file INV5.DBF\r\nProgram will now terminate.\r\nfile not found");
   EXPECT_THROW(PrintInvoiceSelection(true, true), ProgramEnded);
   EXPECT_EQ(Cust5.d, nullptr);  // the tables already open are closed again
 }

@@ -129,6 +129,7 @@ inline void Walk(DATA4* d, int limit) {
   (void)d4skip(d, -100);
   (void)d4go(d, 2);
   readAll();
+  (void)d4verifyTags(d);
   std::vector<std::string> problems;
   (void)d4check(d, &problems);
 }

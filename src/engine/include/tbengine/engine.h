@@ -141,7 +141,11 @@ int d4recall(DATA4* d);       // removes the mark
 int d4pack(DATA4* d);
 // Rewrites the memo file with only the memos of the remaining records.
 int d4memoCompress(DATA4* d);
-// Removes records start .. start + count - 1 and rebuilds the open tags.
+// Of our own: d4pack and d4memoCompress as one rewrite with one commit, so
+// a failure (a damaged memo included) leaves both files as they were.
+int d4packCompress(DATA4* d);
+// Removes records start .. start + count - 1 and rebuilds the open tags;
+// the memo file is compacted in the same rewrite.
 int d4zap(DATA4* d, long start, long count);
 
 // ---- Tags -----------------------------------------------------------------

@@ -4,7 +4,9 @@
 #ifndef TBENGINE_ENV_H
 #define TBENGINE_ENV_H
 
+#include <cerrno>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +27,18 @@ class IoStatus {
   IoStatus(int e, std::string m) : errnum_(e), message_(std::move(m)) {}
   int errnum_ = 0;
   std::string message_;
+};
+
+// What the file system says about a file: which file it is, and who may
+// do what with it.
+struct FileInfo {
+  uint64_t device = 0;
+  uint64_t inode = 0;
+  uint32_t mode = 0;  // permission bits
+  uint32_t uid = 0;
+  uint32_t gid = 0;
+  bool regular = true;  // not a directory, FIFO, socket or device
+  bool SameFile(const FileInfo& o) const { return device == o.device && inode == o.inode; }
 };
 
 class File {
@@ -48,6 +62,18 @@ class File {
   // Advisory lock for the life of the handle: shared or exclusive, not waiting.
   virtual IoStatus Lock(bool exclusive) = 0;
   virtual const std::string& path() const = 0;
+  // The file this handle holds (which may no longer be the one its path
+  // names). ENOTSUP where the file system cannot tell.
+  virtual IoStatus Info(FileInfo* info) {
+    (void)info;
+    return IoStatus::Error(ENOTSUP, "no file information for " + path());
+  }
+  // Gives the file the permission bits of like and, where permitted, its
+  // owner and group (a rewritten file keeps those of the one it replaces).
+  virtual IoStatus TakePermissions(const FileInfo& like) {
+    (void)like;
+    return IoStatus();
+  }
 };
 
 enum class OpenMode { kReadWrite, kReadOnly, kCreateTruncate };
@@ -62,6 +88,12 @@ class Env {
   virtual IoStatus Rename(const std::string& from, const std::string& to) = 0;
   // File names in dir (no paths). Used to match names without regard to case.
   virtual IoStatus List(const std::string& dir, std::vector<std::string>* names) = 0;
+  // The file path names now (following symbolic links). ENOTSUP where
+  // the file system cannot tell.
+  virtual IoStatus Info(const std::string& path, FileInfo* info) {
+    (void)info;
+    return IoStatus::Error(ENOTSUP, "no file information for " + path);
+  }
 };
 
 // Wraps another Env and fails on demand. Counts are of calls made through it.
@@ -71,7 +103,23 @@ class FaultEnv : public Env {
   // The nth WriteAt from now (1 = the next one) and every later one fail with errnum.
   void FailWritesAfter(int n, int errnum) { writesLeft_ = n; writeErr_ = errnum; }
   void FailRenames(int errnum) { renameErr_ = errnum; }
-  void Heal() { writesLeft_ = -1; renameErr_ = 0; }
+  // The nth Rename from now and every later one fail with errnum.
+  void FailRenamesAfter(int n, int errnum) {
+    renamesLeft_ = n;
+    renameErr_ = errnum;
+  }
+  // Opening for writing fails with errnum, as for a file the user may not
+  // write (root may write any file, so tests cannot rely on the mode).
+  void RefuseWriteOpens(int errnum) { writeOpenErr_ = errnum; }
+  void Heal() {
+    writesLeft_ = -1;
+    renamesLeft_ = 0;
+    renameErr_ = 0;
+    writeOpenErr_ = 0;
+  }
+  // Called with the file's path before each lock is taken: a test runs
+  // another program's work there, between a file's open and its lock.
+  void BeforeLock(std::function<void(const std::string& path)> hook) { beforeLock_ = std::move(hook); }
   int writeCalls() const { return writeCalls_; }
 
   IoStatus Open(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) override;
@@ -79,16 +127,23 @@ class FaultEnv : public Env {
   IoStatus Remove(const std::string& path) override { return base_->Remove(path); }
   IoStatus Rename(const std::string& from, const std::string& to) override;
   IoStatus List(const std::string& dir, std::vector<std::string>* names) override { return base_->List(dir, names); }
+  IoStatus Info(const std::string& path, FileInfo* info) override { return base_->Info(path, info); }
 
   // Used by the wrapped files.
   IoStatus BeforeWrite(const std::string& path);
+  void LockTaken(const std::string& path) {
+    if (beforeLock_) beforeLock_(path);
+  }
 
  private:
   Env* base_;
   int writesLeft_ = -1;  // -1: never fail
   int writeErr_ = 0;
   int renameErr_ = 0;
+  int renamesLeft_ = 0;  // 0: every rename fails while renameErr_ is set
+  int writeOpenErr_ = 0;
   int writeCalls_ = 0;
+  std::function<void(const std::string& path)> beforeLock_;
 };
 
 }  // namespace tbengine

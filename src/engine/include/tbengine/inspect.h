@@ -37,4 +37,19 @@ int t4keysOfFile(CODE4* cb, const char* path, const std::function<void(uint32_t 
 // problem, each naming the file. Returns the number of problems.
 int d4check(DATA4* d, std::vector<std::string>* problems);
 
+// Sets the header's record count of d (opened with OPEN4DENY_WRITE) from
+// the whole records its file holds, after checking that every record past
+// the old count reads as a record of the table (deletion flag, numbers,
+// dates, logicals, memo references). For a table another program left with
+// too small a count. *before and *after receive the counts. The open tags
+// are not updated: rebuild them afterwards. Returns 0 or a negative error
+// naming the first record that does not read.
+int d4repairCount(DATA4* d, long* before, long* after);
+
+// Quick structural check of every open tag of d: page offsets in range,
+// no page reached twice, and as many entries as the table has records. Far
+// cheaper than d4check (no keys are computed). Returns 0, or e4index with
+// the finding as the pending error text, naming the index file.
+int d4verifyTags(DATA4* d);
+
 #endif  // TBENGINE_INSPECT_H
