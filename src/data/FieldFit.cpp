@@ -2,7 +2,22 @@
 
 #include <cmath>
 
+#include "data/Schema.h"
 #include "platform/Ui.h"
+
+namespace {
+
+// A field's name as the program spells it ("Due"); the header holds it in
+// capitals.
+QString FieldName(FIELD4* field) {
+  const QString stored = QString::fromLatin1(f4name(field));
+  for (const TableDef* table : AllTables())
+    for (const FieldDef& f : table->fields)
+      if (stored.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0) return f.name;
+  return stored;
+}
+
+}  // namespace
 
 QString Misfit(FIELD4* field, double value) {
   if (f4type(field) != 'N') return QString();
@@ -15,7 +30,7 @@ QString Misfit(FIELD4* field, double value) {
   if (finite && text.size() <= f4len(field)) return QString();
   return QStringLiteral("The number %1 does not fit the field %2 (%3 characters, %4 decimals). "
                         "Nothing was saved.")
-      .arg(finite ? text : QStringLiteral("?"), QString::fromLatin1(f4name(field)))
+      .arg(finite ? text : QStringLiteral("?"), FieldName(field))
       .arg(f4len(field))
       .arg(decimals);
 }
