@@ -128,7 +128,10 @@ class PosixFile : public File {
     // group of its own; only root to another user).
     if ((st.st_uid != like.uid || st.st_gid != like.gid) &&
         ::fchown(fd_, static_cast<uid_t>(like.uid), static_cast<gid_t>(like.gid)) != 0) {
-      if (st.st_gid != like.gid) (void)::fchown(fd_, static_cast<uid_t>(-1), static_cast<gid_t>(like.gid));
+      // Not even the group: the file keeps the group it was given.
+      if (st.st_gid != like.gid &&
+          ::fchown(fd_, static_cast<uid_t>(-1), static_cast<gid_t>(like.gid)) != 0) {
+      }
     }
     if (::fchmod(fd_, static_cast<mode_t>(like.mode)) != 0) return PosixError(errno, "Cannot set the mode of", path_);
     return IoStatus();
