@@ -366,7 +366,8 @@ void PrintTable(const std::vector<long>& sizes, bool cpu) {
 int main(int argc, char** argv) {
   const std::vector<long> sizes = Sizes(&argc, argv);
   for (long n : sizes) {
-    const std::string s = "/" + std::to_string(n);
+    std::string s = "/";
+    s += std::to_string(n);  // not "/" + ...: a false -Wrestrict at -O3 with GCC 12
     auto once = [](benchmark::internal::Benchmark* b) {
       b->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
     };

@@ -56,7 +56,7 @@ std::string Date(long i) {
 std::string Name(long i) { return "Customer " + std::to_string(i * 7919 % 10007); }
 long gInvoices = 100000;
 std::string ItemInvoice(long i) { return std::to_string(i / 2 % gInvoices + 1); }
-std::string Product(long i) { return "P" + std::to_string(i % 300); }
+std::string Product(long i) { return std::string("P").append(std::to_string(i % 300)); }
 
 }  // namespace
 

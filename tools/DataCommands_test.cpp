@@ -49,7 +49,7 @@ class DataToolTest : public ::testing::Test {
     }
     return files;
   }
-  std::string Dir() const { return "'" + dir.string() + "'"; }
+  std::string Dir() const { return std::string("'").append(dir.string()).append("'"); }
   int Count(const std::string& ext) const {
     int n = 0;
     for (const auto& e : fs::directory_iterator(dir)) n += e.path().extension() == ext;

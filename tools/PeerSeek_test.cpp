@@ -59,7 +59,7 @@ struct Answer {
   long recno;
 };
 
-std::string Table(int size) { return "K" + std::to_string(size); }
+std::string Table(int size) { return std::string("K").append(std::to_string(size)); }
 std::string TagFile(int size, const Tag& tag) { return Table(size) + "_" + tag.file; }
 
 std::string FromHex(const std::string& hex) {
