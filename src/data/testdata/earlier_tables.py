@@ -15,8 +15,8 @@ import sys
 import dbf
 
 
-def table(folder, name, spec, rows, deleted=()):
-    t = dbf.Table(os.path.join(folder, name), spec, dbf_type='db3', codepage='cp1252')
+def table(folder, name, fields, rows, deleted=()):
+    t = dbf.Table(os.path.join(folder, name), fields, dbf_type='db3', codepage='cp1252')
     t.open(dbf.READ_WRITE)
     for i, row in enumerate(rows):
         t.append(row)
