@@ -401,7 +401,6 @@ Status DbfWriter::Begin(Env* env, const std::string& path, const std::string& he
   if (!s.ok()) return IoError(e4create, s);
   w->header_ = headerBytes;
   w->recordLength_ = recordLength;
-  w->buffer_.reserve(kWriteChunk + static_cast<size_t>(recordLength) + 1);
   *out = std::move(w);
   return Status::Ok();
 }

@@ -189,7 +189,6 @@ Status DbtWriter::Begin(Env* env, const std::string& path, std::unique_ptr<DbtWr
   std::unique_ptr<DbtWriter> w(new DbtWriter);
   IoStatus s = env->Open(path, OpenMode::kCreateTruncate, &w->file_);
   if (!s.ok()) return IoError(e4create, s);
-  w->buffer_.reserve(kWriteChunk + DbtFile::kBlockSize);
   *out = std::move(w);
   return Status::Ok();
 }

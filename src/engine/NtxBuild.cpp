@@ -118,7 +118,7 @@ NtxKeys Sorted(NtxKeys keys) {
 // pieces; the header goes last.
 class PageWriter {
  public:
-  explicit PageWriter(File* file) : file_(file) { buffer_.reserve(kWriteBuffer); }
+  explicit PageWriter(File* file) : file_(file) {}
 
   // A zeroed page at the next offset.
   Status NewPage(uint32_t* offset, char** bytes) {

@@ -1,6 +1,7 @@
-// Shared by the fuzz targets and the seed writer: a scratch folder per
-// process, a small hand-written table the .dbt and .ntx inputs belong to,
-// and a walk over an open table that touches every read path.
+// Shared by the fuzz targets and the seed writer: the targets' in-memory
+// folder, the seed writer's scratch folder on disk, a small hand-written
+// table the .dbt and .ntx inputs belong to, and a walk over an open table
+// that touches every read path.
 #ifndef TBENGINE_FUZZ_FUZZSUPPORT_H
 #define TBENGINE_FUZZ_FUZZSUPPORT_H
 
@@ -11,8 +12,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
+#include "MemEnv.h"
 #include "tbengine/engine.h"
 #include "tbengine/inspect.h"
 
@@ -30,6 +34,18 @@ inline const std::string& ScratchDir() {
     return std::string(path);
   }();
   return dir;
+}
+
+// The folder the targets' tables live in, held in memory.
+constexpr const char* kMemDir = "/fuzz";
+inline MemEnv& MemFiles() {
+  static MemEnv env;
+  return env;
+}
+// Starts each input with a folder holding exactly these files (name, bytes).
+inline void SetFiles(std::initializer_list<std::pair<const char*, std::string_view>> files) {
+  MemFiles().Clear();
+  for (const auto& [name, bytes] : files) MemFiles().Put(std::string(kMemDir) + "/" + name, bytes.data(), bytes.size());
 }
 
 inline void WriteFile(const std::string& path, const void* data, size_t size) {
@@ -88,10 +104,12 @@ inline std::string EmptyMemoBytes() {
   return b;
 }
 
-inline CODE4* StartEngine(bool autoOpen) {
+// An engine on the in-memory folder, or on the scratch folder on disk.
+inline CODE4* StartEngine(bool autoOpen, bool inMemory = true) {
   code4setFatalHook([](int, const std::string&) {});
   CODE4* cb = code4initP();
-  code4setDirectory(cb, ScratchDir());
+  if (inMemory) code4setEnv(cb, &MemFiles());
+  code4setDirectory(cb, inMemory ? std::string(kMemDir) : ScratchDir());
   code4autoOpen(cb, autoOpen ? 1 : 0);
   code4safety(cb, 0);
   return cb;

@@ -3,10 +3,8 @@
 #include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string dir = fuzz::ScratchDir();
-  fuzz::WriteFile(dir + "/T.dbf", data, size);
-  fuzz::WriteFile(dir + "/T.dbt", fuzz::EmptyMemoBytes());
-  std::remove((dir + "/T.cgp").c_str());
+  static const std::string memo = fuzz::EmptyMemoBytes();
+  fuzz::SetFiles({{"T.dbf", {reinterpret_cast<const char*>(data), size}}, {"T.dbt", memo}});
   CODE4* cb = fuzz::StartEngine(false);
   if (DATA4* d = d4open(cb, "T")) {
     fuzz::Walk(d, 300);

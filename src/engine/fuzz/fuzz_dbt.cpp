@@ -3,12 +3,12 @@
 #include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string dir = fuzz::ScratchDir();
-  std::vector<int> blocks;
-  for (int i = 0; i < fuzz::kRecords; ++i) blocks.push_back(i % 5 == 4 ? 0 : 1 + i % 9 + (i == 13 ? 100000 : 0));
-  fuzz::WriteFile(dir + "/T.dbf", fuzz::TableBytes(blocks));
-  fuzz::WriteFile(dir + "/T.dbt", data, size);
-  std::remove((dir + "/T.cgp").c_str());
+  static const std::string table = [] {
+    std::vector<int> blocks;
+    for (int i = 0; i < fuzz::kRecords; ++i) blocks.push_back(i % 5 == 4 ? 0 : 1 + i % 9 + (i == 13 ? 100000 : 0));
+    return fuzz::TableBytes(blocks);
+  }();
+  fuzz::SetFiles({{"T.dbf", table}, {"T.dbt", {reinterpret_cast<const char*>(data), size}}});
   CODE4* cb = fuzz::StartEngine(false);
   if (DATA4* d = d4open(cb, "T")) {
     fuzz::Walk(d, fuzz::kRecords + 1);

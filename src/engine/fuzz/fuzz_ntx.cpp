@@ -4,11 +4,11 @@
 #include "FuzzSupport.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string dir = fuzz::ScratchDir();
-  fuzz::WriteFile(dir + "/T.dbf", fuzz::TableBytes({}));
-  fuzz::WriteFile(dir + "/T.dbt", fuzz::EmptyMemoBytes());
-  fuzz::WriteFile(dir + "/T.cgp", std::string("T\n"));
-  fuzz::WriteFile(dir + "/T.ntx", data, size);
+  static const std::string table = fuzz::TableBytes({}), memo = fuzz::EmptyMemoBytes();
+  fuzz::SetFiles({{"T.dbf", table},
+                  {"T.dbt", memo},
+                  {"T.cgp", "T\n"},
+                  {"T.ntx", {reinterpret_cast<const char*>(data), size}}});
   CODE4* cb = fuzz::StartEngine(true);
   if (DATA4* d = d4open(cb, "T")) {
     if (TAG4* tag = d4tag(d, "T")) {

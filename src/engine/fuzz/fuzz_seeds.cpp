@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
   fuzz::WriteFile(dir + "/T.dbf", fuzz::TableBytes({}));
   fuzz::WriteFile(dir + "/T.dbt", fuzz::EmptyMemoBytes());
   std::remove((dir + "/T.cgp").c_str());
-  CODE4* cb = fuzz::StartEngine(false);
+  CODE4* cb = fuzz::StartEngine(false, false);
   DATA4* d = d4open(cb, "T");
   if (d == nullptr) return Fail(code4errorText(cb).c_str());
   FIELD4* notes = d4field(d, "NOTES");
