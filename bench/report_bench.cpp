@@ -6,7 +6,9 @@
 // plain text over the whole date range and over one month (the month of the
 // middle invoice). Prints the seconds of each (best of the runs; the
 // process's CPU time and the wall clock) and the ratio 10^5 / 10^3 of the
-// CPU times measured in this run.
+// CPU times measured in this run; then the peak memory (getrusage's maximum
+// resident size) of the program `tallowby report` running each report once
+// at 10^5 invoices.
 //   report_bench [--runs N] [--keep DIR]
 // The folders are written through the engine into a temporary folder
 // (or under DIR, kept for later runs) and removed at the end.
@@ -17,6 +19,11 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <ctime>
 #include <map>
@@ -43,14 +50,14 @@ struct BenchReport {
   QString label;
   QStringList args;
   bool spanned;  // takes --from/--to: timed over the whole range and one month
-  bool whole;    // timed over the whole range (a document per invoice is not)
+  bool whole;    // timed over the whole range
   bool asOf = false;  // takes --asof (the middle invoice's date)
 };
 
 const std::vector<BenchReport>& Reports() {
   static const std::vector<BenchReport> reports = {
-      {"invoices", {"invoices"}, true, false},
-      {"bills", {"bills"}, true, false},
+      {"invoices", {"invoices"}, true, true},
+      {"bills", {"bills"}, true, true},
       {"statements", {"statements"}, true, true},
       {"receivables", {"receivables"}, false, true},
       {"tax", {"tax"}, true, true},
@@ -187,6 +194,15 @@ void Build(const QString& dir, long n) {
   EndEngine();
 }
 
+// The words of `tallowby report` for r over from..to.
+QStringList CommandArgs(const QString& dir, const BenchReport& r, QDate from, QDate to, QDate asOf) {
+  QStringList args = r.args;
+  args << "--data" << dir << "--out" << dir + "/out.txt";
+  if (r.spanned) args << "--from" << from.toString(Qt::ISODate) << "--to" << to.toString(Qt::ISODate);
+  if (r.asOf) args << "--asof" << asOf.toString(Qt::ISODate);
+  return args;
+}
+
 // The seconds of one run of the report command, best of runs: wall clock
 // and the process's CPU time (on a shared machine the wall clock also
 // counts the time other programs had the processors).
@@ -204,10 +220,7 @@ Seconds Time(const QString& dir, const BenchReport& r, QDate from, QDate to, QDa
              int runs) {
   Seconds best;
   for (int k = 0; k < runs; ++k) {
-    QStringList args = r.args;
-    args << "--data" << dir << "--out" << dir + "/out.txt";
-    if (r.spanned) args << "--from" << from.toString(Qt::ISODate) << "--to" << to.toString(Qt::ISODate);
-    if (r.asOf) args << "--asof" << asOf.toString(Qt::ISODate);
+    const QStringList args = CommandArgs(dir, r, from, to, asOf);
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     QElapsedTimer timer;
@@ -226,6 +239,32 @@ Seconds Time(const QString& dir, const BenchReport& r, QDate from, QDate to, QDa
               best.wall, best.cpu);
   std::fflush(stdout);
   return best;
+}
+
+// One run of the program `tallowby report`: its CPU seconds and peak
+// resident memory in megabytes.
+struct ProgramRun {
+  double cpu = 0, peakMb = 0;
+};
+
+ProgramRun RunProgram(const QStringList& args) {
+  std::vector<QByteArray> words = {TALLOWBY_PROGRAM, "report"};
+  for (const QString& a : args) words.push_back(a.toLocal8Bit());
+  std::vector<char*> argv;
+  for (QByteArray& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, TALLOWBY_PROGRAM, nullptr, nullptr, argv.data(), environ) != 0)
+    Fail("cannot start " TALLOWBY_PROGRAM);
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+    Fail("tallowby report " + args.join(' ') + " failed");
+  ProgramRun run;
+  run.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+            usage.ru_stime.tv_usec / 1e6;
+  run.peakMb = usage.ru_maxrss / 1024.0;  // kilobytes on Linux
+  return run;
 }
 
 }  // namespace
@@ -276,6 +315,25 @@ int main(int argc, char* argv[]) {
       const Seconds a = seconds[kSizes[0]][key], b = seconds[kSizes[1]][key];
       std::printf("%-30s %10.4f %10.4f %10.4f %10.4f %8.1f\n", qPrintable(key), a.cpu, b.cpu, a.wall,
                   b.wall, a.cpu > 0 ? b.cpu / a.cpu : 0.0);
+    }
+  }
+
+  // The program itself, once per report at the larger size.
+  const long n = kSizes[1];
+  const QString dir = QStringLiteral("%1/invoices-%2").arg(root).arg(n);
+  const QDate last = DateOfInvoice(n - 1).addDays(20), middle = DateOfInvoice(n / 2);
+  const QDate monthFrom(middle.year(), middle.month(), 1);
+  std::printf("\n%-30s %10s %12s  (tallowby report, %ld invoices)\n", "report (text export)", "cpu s",
+              "peak MB", n);
+  for (const BenchReport& r : Reports()) {
+    for (const char* part : {" whole", " month"}) {
+      const bool whole = part[1] == 'w';
+      if (whole ? !r.whole : !r.spanned) continue;
+      const QDate from = whole ? kFirstDay : monthFrom;
+      const QDate to = whole ? last : monthFrom.addMonths(1).addDays(-1);
+      const ProgramRun run = RunProgram(CommandArgs(dir, r, from, to, middle));
+      std::printf("%-30s %10.3f %12.1f\n", qPrintable(r.label + part), run.cpu, run.peakMb);
+      std::fflush(stdout);
     }
   }
   return 0;

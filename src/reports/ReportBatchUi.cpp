@@ -9,10 +9,10 @@
 #include "reports/DateSpanU.h"
 #include "reports/MultGroupU.h"
 #include "reports/ReportCatalog.h"
+#include "reports/ReportStream.h"
 #include "reports/ReportU.h"
 
-ReportBatchUi::ReportBatchUi(Output output, const QString& outFile, QTextStream& err)
-    : output_(output), outFile_(outFile), err_(err) {}
+ReportBatchUi::ReportBatchUi(const QString& outFile, QTextStream& err) : outFile_(outFile), err_(err) {}
 
 void ReportBatchUi::note(const QString& text) {
   QString t = text;
@@ -65,10 +65,8 @@ int ReportBatchUi::exec(QDialog* dialog) {
     answerGroups(dialog);
   } else if (qobject_cast<TReportF*>(dialog)) {
     reportShown_ = true;
-    const char* action = output_ == Output::Pdf            ? "mPrint"
-                         : output_ == Output::TabDelimited ? "TabDelimited1"
-                                                           : "AsciiText1";
-    dialog->findChild<QAction*>(action)->trigger();
+    FinishStream();
+    if (stream_ && !stream_->close()) message(Kind::Information, QStringLiteral("Unable to save to: ") + outFile_);
   } else {
     failed_ = true;
     note(QStringLiteral("unexpected window: ") + dialog->windowTitle());

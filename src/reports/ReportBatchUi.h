@@ -1,9 +1,9 @@
 // The Ui driver of the report command: nobody sits at the screen, so the
 // command's arguments answer what the report builders ask. The date span
 // picker is answered with the span in ReportFrom/ReportTo, the group picker
-// with the chosen groups, the report window writes the output file (its own
-// export, or its print into a PDF file), and every message goes to the
-// error stream instead of a box.
+// with the chosen groups, the report window completes the output file the
+// document streamed into, and every message goes to the error stream
+// instead of a box.
 #ifndef REPORTS_REPORTBATCHUI_H
 #define REPORTS_REPORTBATCHUI_H
 
@@ -14,12 +14,12 @@
 #include "data/DateText.h"
 #include "platform/Ui.h"
 
+class ReportFileStream;
+
 class ReportBatchUi : public Ui {
  public:
-  enum class Output { PlainText, TabDelimited, Pdf };
-
   // Messages are written to err, each line prefixed "tallowby report: ".
-  ReportBatchUi(Output output, const QString& outFile, QTextStream& err);
+  ReportBatchUi(const QString& outFile, QTextStream& err);
 
   // The dates typed into the date span picker in place of its preset ones
   // (0 = keep the preset).
@@ -34,6 +34,9 @@ class ReportBatchUi : public Ui {
     groups_ = groups;
     allGroups_ = all;
   }
+  // The file the report's lines stream into: completed when the report
+  // window is shown (not owned).
+  void setStream(ReportFileStream* stream) { stream_ = stream; }
   // Messages that say there is nothing to report: noted, but no failure.
   void setNothingMessages(const QStringList& texts) { nothingMessages_ = texts; }
 
@@ -56,8 +59,8 @@ class ReportBatchUi : public Ui {
   int exec(QDialog* dialog) override;
 
  private:
-  Output output_;
   QString outFile_;
+  ReportFileStream* stream_ = nullptr;
   QTextStream& err_;
   bool failed_ = false;
   bool reportShown_ = false;

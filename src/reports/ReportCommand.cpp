@@ -21,6 +21,7 @@
 #include "reports/MultGroupU.h"
 #include "reports/ReportBatchUi.h"
 #include "reports/ReportCatalog.h"
+#include "reports/ReportStream.h"
 #include "reports/ReportU.h"
 #include "reports/RptUtil.h"
 
@@ -31,6 +32,8 @@
 namespace {
 
 const char* const kUsage = "usage: tallowby report NAME [options] --out FILE (see tallowby report --help)";
+
+enum class Output { PlainText, TabDelimited, Pdf };
 
 // The selection options; each report names those it takes.
 struct SelectionOption {
@@ -61,7 +64,7 @@ struct Options {
   QList<int> groups;
   bool allGroups = false;
   ReportArgs args;
-  ReportBatchUi::Output output = ReportBatchUi::Output::PlainText;
+  Output output = Output::PlainText;
   QString out;
 };
 
@@ -210,11 +213,11 @@ bool ReadOptions(const QCommandLineParser& parser, Options* o, QString* error) {
   }
   const QString format = parser.value("format");
   if (format.isEmpty() || format == "text") {
-    o->output = ReportBatchUi::Output::PlainText;
+    o->output = Output::PlainText;
   } else if (format == "tab") {
-    o->output = ReportBatchUi::Output::TabDelimited;
+    o->output = Output::TabDelimited;
   } else if (format == "pdf") {
-    o->output = ReportBatchUi::Output::Pdf;
+    o->output = Output::Pdf;
   } else {
     *error = QStringLiteral("unknown format: ") + format;
     return false;
@@ -306,7 +309,7 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     return 1;
   }
   const QString outFile = QFileInfo(o.out).absoluteFilePath();
-  if (o.output == ReportBatchUi::Output::Pdf && !CanWrite(outFile)) {
+  if (o.output == Output::Pdf && !CanWrite(outFile)) {
     err << "tallowby report: Unable to save to: " << o.out << Qt::endl;
     return 1;
   }
@@ -330,12 +333,20 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
   // A PDF is printed beside its target and renamed over it once complete,
   // so a failure leaves no cut-short file and an older one intact.
   const QString pdfTemp = outFile + QStringLiteral(".tbprint");
-  if (o.output == ReportBatchUi::Output::Pdf)
+  if (o.output == Output::Pdf)
     PrinterChoice::selectPdf(pdfTemp);
   else
     PrinterChoice::selectNone();
 
-  ReportBatchUi ui(o.output, outFile, err);
+  // The report's lines go to the file as they are built.
+  std::unique_ptr<ReportFileStream> stream =
+      o.output == Output::Pdf ? PrintReportStream(PrinterChoice::printer())
+                              : TextReportStream(outFile, o.output == Output::TabDelimited
+                                                              ? ExportFormat::TabDelimited
+                                                              : ExportFormat::PlainText);
+  StreamReport(stream.get());
+  ReportBatchUi ui(outFile, err);
+  ui.setStream(stream.get());
   // A report takes a span or an as-of date, which the single-date picker
   // asks for in its first field.
   ui.setSpan(o.from > 0 ? o.from : o.asOf, o.to);
@@ -377,8 +388,10 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
   }
   code4setFatalHook({});
   Ui::install(&previous);
+  StreamReport(nullptr);
+  stream.reset();               // a text file not completed is discarded
   PrinterChoice::selectNone();  // ends the print job: the file is closed
-  if (o.output == ReportBatchUi::Output::Pdf) {
+  if (o.output == Output::Pdf) {
     const bool printed = status == 0 && !ui.failed() && ui.reportShown();
     const bool saved = printed && PdfComplete(pdfTemp) &&
                        std::rename(QFile::encodeName(pdfTemp).constData(),

@@ -69,6 +69,13 @@ TEST_F(ReportCommand, PdfOutputIsAPrintedFile) {
       << errors.toStdString();
   EXPECT_TRUE(Contents(Out("s.pdf")).startsWith("%PDF"));
   EXPECT_FALSE(QFile::exists(Out("s.pdf.tbprint"))) << "printed beside the target, then renamed over it";
+  // Every invoice on a page of its own, as its page break says.
+  ASSERT_EQ(Run({"invoices", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "pdf",
+                 "--out", Out("i.pdf")}),
+            0)
+      << errors.toStdString();
+  const QByteArray pdf = Contents(Out("i.pdf"));
+  EXPECT_EQ(pdf.count("/Type /Page\n"), 4) << "one page for each of the four invoices of March";
 }
 
 TEST_F(ReportCommand, BadDateIsRefusedBeforeAnythingIsRead) {

@@ -45,8 +45,8 @@ QString ExportLine(const QStringList& cells, ExportFormat format) {
 
 QString ExportText(const ReportDocument& document, ExportFormat format) {
   QString text;
-  for (qsizetype i = 0; i < document.ReportLines.size() && i < document.lineCount(); ++i) {
-    text += ExportLine(document.ReportLines[i], format);
+  for (int i = 0; i < document.lineCount(); ++i) {
+    text += ExportLine(document.line(i), format);
     text += QLatin1String("\r\n");
   }
   return text;

@@ -67,68 +67,65 @@ ReportLayout LayoutReport(Canvas& canvas, const QFont& font, int lineWidth, int 
   return layout;
 }
 
+int DrawReportLine(Canvas& canvas, const QStringList& cells, const ReportLayout& layout, int y,
+                   int pageTop) {
+  const int lh = layout.lh;
+  if (cells.isEmpty()) return y + lh;
+  const QString& style = cells.last();
+  QFont font = layout.font;
+  font.setBold(style.contains(QLatin1Char('B')));
+  canvas.setFont(font);
+
+  for (int c = 0; c < cells.size() - 1; ++c) {
+    const QString& cell = cells[c];
+    switch (CodeLetter(cell).unicode()) {
+      case 'L':
+        canvas.drawText(layout.x(CodeColumn(cell)), y, CodeText(cell));
+        break;
+      case 'R': {
+        const QString text = CodeText(cell);
+        canvas.drawText(layout.x(CodeColumn(cell)) - canvas.textWidth(text), y, text);
+        break;
+      }
+      case 'C': {
+        const QString text = CodeText(cell);
+        canvas.drawText(layout.x(CodeColumn(cell)) - canvas.textWidth(text) / 2, y, text);
+        break;
+      }
+      case 'V': {
+        const int x = layout.x(CodeColumn(cell));
+        canvas.drawLine(x, y, x, y + lh);
+        break;
+      }
+      case 'H':
+        canvas.drawLine(layout.x(CodeColumn(cell, 1)), y, layout.x(CodeColumn(cell, 3)), y);
+        break;
+      case 'E':
+        if (canvas.isPrinter()) {
+          canvas.newPage();
+          y = pageTop - lh;
+        } else {
+          canvas.drawDottedLine(0, y + lh / 2, layout.width - 1);
+        }
+        break;
+      case 'I':
+        DrawPicture(canvas, layout, cell, style, y);
+        break;
+      default:
+        break;  // empty cells and unknown letters draw nothing
+    }
+  }
+
+  y += lh;
+  if (style.contains(QLatin1Char('U'))) canvas.drawLine(layout.left, y, layout.right, y);
+  return y;
+}
+
 int DrawReportLines(Canvas& canvas, const ReportDocument& document, const ReportLayout& layout,
                     int first, int last, int y, int pageTop) {
-  const int lh = layout.lh;
   first = qMax(first, 0);
-  last = qMin(last, int(document.ReportLines.size()) - 1);
-  QFont bold = layout.font;
-  bold.setBold(true);
-  QFont regular = layout.font;
-  regular.setBold(false);
-
-  for (int i = first; i <= last; ++i) {
-    const QStringList& cells = document.ReportLines[i];
-    if (cells.isEmpty()) {
-      y += lh;
-      continue;
-    }
-    const QString& style = cells.last();
-    canvas.setFont(style.contains(QLatin1Char('B')) ? bold : regular);
-
-    for (int c = 0; c < cells.size() - 1; ++c) {
-      const QString& cell = cells[c];
-      switch (CodeLetter(cell).unicode()) {
-        case 'L':
-          canvas.drawText(layout.x(CodeColumn(cell)), y, CodeText(cell));
-          break;
-        case 'R': {
-          const QString text = CodeText(cell);
-          canvas.drawText(layout.x(CodeColumn(cell)) - canvas.textWidth(text), y, text);
-          break;
-        }
-        case 'C': {
-          const QString text = CodeText(cell);
-          canvas.drawText(layout.x(CodeColumn(cell)) - canvas.textWidth(text) / 2, y, text);
-          break;
-        }
-        case 'V': {
-          const int x = layout.x(CodeColumn(cell));
-          canvas.drawLine(x, y, x, y + lh);
-          break;
-        }
-        case 'H':
-          canvas.drawLine(layout.x(CodeColumn(cell, 1)), y, layout.x(CodeColumn(cell, 3)), y);
-          break;
-        case 'E':
-          if (canvas.isPrinter()) {
-            canvas.newPage();
-            y = pageTop - lh;
-          } else {
-            canvas.drawDottedLine(0, y + lh / 2, layout.width - 1);
-          }
-          break;
-        case 'I':
-          DrawPicture(canvas, layout, cell, style, y);
-          break;
-        default:
-          break;  // empty cells and unknown letters draw nothing
-      }
-    }
-
-    y += lh;
-    if (style.contains(QLatin1Char('U'))) canvas.drawLine(layout.left, y, layout.right, y);
-  }
+  last = qMin(last, document.lineCount() - 1);
+  for (int i = first; i <= last; ++i) y = DrawReportLine(canvas, document.line(i), layout, y, pageTop);
   return y;
 }
 

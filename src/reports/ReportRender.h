@@ -11,6 +11,7 @@
 #define REPORTS_REPORTRENDER_H
 
 #include <QFont>
+#include <QStringList>
 
 #include "reports/RptUtil.h"
 
@@ -30,6 +31,11 @@ struct ReportLayout {
 
 // Fits font into width on canvas and measures; leaves the fitted font set.
 ReportLayout LayoutReport(Canvas& canvas, const QFont& font, int lineWidth, int width);
+
+// Draws one line (its cells, the last the style) with its top at y; returns
+// the y below it (on the printer after a page break: below it on the new page).
+int DrawReportLine(Canvas& canvas, const QStringList& cells, const ReportLayout& layout, int y,
+                   int pageTop);
 
 // Draws lines first to last (inclusive, clipped to the document), the top of
 // the first at y. On the printer a page break makes the next line print at

@@ -26,8 +26,7 @@ ReportDocument Document(int lineWidth, const QList<QStringList>& lines) {
   ReportDocument d;
   d.LineWidth = lineWidth;
   d.CellsPerLine = lines.isEmpty() ? 1 : int(lines.first().size());
-  d.ReportLines = lines;
-  d.CurrentLine = int(lines.size()) - 1;
+  for (const QStringList& line : lines) d.appendLine(line);
   return d;
 }
 

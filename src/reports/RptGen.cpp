@@ -1,5 +1,9 @@
 #include "reports/RptGen.h"
 
+#include <algorithm>
+#include <map>
+#include <vector>
+
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
@@ -105,22 +109,47 @@ StatementRow RowOfInvoice() {
   return row;
 }
 
-// The rows of the customer in CustBuf; withBalances keeps only the invoices
-// of the span that are not settled (credits included).
-QList<StatementRow> StatementRows(bool withBalances) {
+// Every invoice of the customer in CustBuf, in customer-number order.
+QList<StatementRow> AllStatementRows() {
   QList<StatementRow> rows;
   const long cuno = CustBuf.cuno;
   DATA4* inv = Inv5.d;
   d4tagSelect(inv, d4tag(inv, "InvC"));
   for (bool more = SeekNumber(inv, Inv5.CuNo, cuno); more; more = NextOfNumber(inv, Inv5.CuNo, cuno)) {
     ReadInvoice();
-    if (withBalances) {
-      const TDate date = CurrentInvoice.IDate;
-      if (CurrentInvoice.Due == 0 || date < ReportFrom || date > ReportTo) continue;
-    }
     rows.append(RowOfInvoice());
   }
   return rows;
+}
+
+// A customer with unsettled invoices in the span: its postal code as the
+// czip tag keys it, its record and its invoices' records.
+struct CustomerWithBalances {
+  QByteArray zip;
+  long record = 0;
+  std::vector<long> invoices;
+};
+
+// The customers with unsettled invoices (credits included) of the span,
+// from one walk over the span's invoices by date; in the order of the czip
+// tag (postal code, then record number), each customer's invoices in the
+// order of the InvC tag (record number). Invoices of customers that no
+// longer exist are left out, as they would be by a walk over the customers.
+std::vector<CustomerWithBalances> CustomersWithBalances() {
+  std::map<long, std::vector<long>> invoicesOf;
+  for (SpanWalk walk(Inv5.d, "InvD", Inv5.IDate); walk.inSpan(); walk.next()) {
+    if (f4double(Inv5.Due) != 0) invoicesOf[f4long(Inv5.CuNo)].push_back(d4recNo(Inv5.d));
+  }
+  std::vector<CustomerWithBalances> customers;
+  for (auto& [cuno, invoices] : invoicesOf) {
+    if (!FindCustomer(cuno)) continue;
+    std::sort(invoices.begin(), invoices.end());
+    customers.push_back({QByteArray(f4str(Cust5.zip)), d4recNo(Cust5.d), std::move(invoices)});
+  }
+  std::sort(customers.begin(), customers.end(), [](const auto& a, const auto& b) {
+    return a.zip != b.zip ? a.zip < b.zip : a.record < b.record;
+  });
+  return customers;
 }
 
 void PutStatementPage(const QList<StatementRow>& rows) {
@@ -169,11 +198,26 @@ void PutStatementPage(const QList<StatementRow>& rows) {
   Cell(10) = QStringLiteral("H2059");
 }
 
-void StatementOfCustomer(bool withBalances) {
+void StatementOfPickedCustomer() {
   ReadCustomer();
   BuildCustomerAddress();
-  const QList<StatementRow> rows = StatementRows(withBalances);
+  const QList<StatementRow> rows = AllStatementRows();
   if (!rows.isEmpty()) PutStatementPage(rows);
+}
+
+void StatementsWithBalances() {
+  for (const CustomerWithBalances& customer : CustomersWithBalances()) {
+    d4go(Cust5.d, customer.record);
+    ReadCustomer();
+    BuildCustomerAddress();
+    QList<StatementRow> rows;
+    for (long record : customer.invoices) {
+      d4go(Inv5.d, record);
+      ReadInvoice();
+      rows.append(RowOfInvoice());
+    }
+    PutStatementPage(rows);
+  }
 }
 
 }  // namespace
@@ -271,8 +315,9 @@ void PrintInvoiceSelection(bool byDates, bool asInvoice) {
     const QByteArray from = SeekKey(DateToStored(ReportFrom));
     for (int rc = d4seek(inv, from.constData()); rc == 0 || rc == r4after; rc = d4skip(inv, 1)) {
       if (FieldDate(Inv5.IDate) > ReportTo) break;
+      if (!asInvoice && f4double(Inv5.Due) <= 0) continue;  // bills: only what is due
       LoadInvoice();
-      if (asInvoice || CurrentInvoice.Due > 0) PrintInvoice(asInvoice);
+      PrintInvoice(asInvoice);
     }
     ShowReport();
     return;
@@ -304,16 +349,15 @@ void PrintStatements(bool withBalances) {
 
   DocumentInHand document;
   StartStatements();
-  DATA4* cust = Cust5.d;
   if (withBalances) {
-    d4tagSelect(cust, d4tag(cust, "CZip"));
-    for (int rc = d4top(cust); rc == 0; rc = d4skip(cust, 1)) StatementOfCustomer(true);
+    StatementsWithBalances();
   } else {
+    DATA4* cust = Cust5.d;
     d4tagSelect(cust, d4tag(cust, "cname"));
     CurrentCustomerRec = FirstRecord(cust);
     while (PickCustomer(false).chosen) {
       d4go(cust, CurrentCustomerRec);
-      StatementOfCustomer(false);
+      StatementOfPickedCustomer();
     }
   }
   CloseAll();

@@ -114,6 +114,23 @@ TEST_F(RptGen, StatementsWithBalancesListCreditsAndSkipSettledOrOtherMonthsInvoi
   EXPECT_FALSE(shown[0].contains("Hopper"));  // no invoices, no page
 }
 
+TEST_F(RptGen, StatementsWithBalancesFollowPostalCodeThenRecordAndListInvoicesInEntryOrder) {
+  AppendCustomer(Customer(10, "Mr.", "Alan", "Turing", {"Bletchley Wax"}, "02139"));  // Byron's code
+  AppendCustomer(Customer(11, "Ms.", "Mary", "Somerville", {"Orrery Lights"}, "01001"));
+  AppendInvoice(Invoice(1006, 11, QDate(2026, 3, 20), 0, 0, 4));
+  AppendInvoice(Invoice(1007, 10, QDate(2026, 3, 3), 0, 0, 6));
+  AppendInvoice(Invoice(1008, 7, QDate(2026, 3, 1), 0, 0, 7));  // dated before 1001, entered after
+  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
+  PrintStatements(true);
+  ASSERT_EQ(shown.size(), 1);
+  const QString& text = shown[0];
+  QList<qsizetype> at;
+  for (const char* name : {"Somerville", "Byron", "Turing", "Babbage"}) at << text.indexOf(name);
+  EXPECT_TRUE(at[0] >= 0 && at[0] < at[1] && at[1] < at[2] && at[2] < at[3]) << text.toStdString();
+  const qsizetype byron = text.indexOf("   1001   "), later = text.indexOf("   1008   ");
+  EXPECT_TRUE(byron >= 0 && byron < later && later < at[2]) << text.toStdString();
+}
+
 TEST_F(RptGen, StatementOfPickedCustomersListsEveryInvoiceAndNoInvoicesGivesNoPage) {
   TPickCust pickList;
   TCustomer editor;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 
 #include "data/Settings.h"
 #include "platform/Canvas.h"
@@ -67,6 +68,64 @@ void AddLetterheadLine(const QString& prefix, const QString& field) {
 
 ReportDocument& Report() { return Document(); }
 
+void ReportLineStore::clear() {
+  bytes_.clear();
+  bytes_.squeeze();
+  cellEnds_ = {};
+  lineStarts_ = {};
+}
+
+void ReportLineStore::append(const QStringList& cells) {
+  lineStarts_.push_back(uint32_t(cellEnds_.size()));
+  for (const QString& cell : cells) {
+    bytes_ += cell.toUtf8();
+    // A report of four gigabytes of text is beyond any printer or screen.
+    if (bytes_.size() > qsizetype(UINT32_MAX)) throw std::length_error("The report is too large.");
+    cellEnds_.push_back(uint32_t(bytes_.size()));
+  }
+}
+
+QStringList ReportLineStore::line(qsizetype i) const {
+  QStringList cells;
+  if (i < 0 || i >= size()) return cells;
+  const size_t first = lineStarts_[size_t(i)];
+  const size_t end = size_t(i) + 1 < lineStarts_.size() ? lineStarts_[size_t(i) + 1] : cellEnds_.size();
+  cells.reserve(qsizetype(end - first));
+  uint32_t from = first == 0 ? 0 : cellEnds_[first - 1];
+  for (size_t c = first; c < end; ++c) {
+    cells << QString::fromUtf8(bytes_.constData() + from, qsizetype(cellEnds_[c] - from));
+    from = cellEnds_[c];
+  }
+  return cells;
+}
+
+QStringList ReportDocument::line(int i) const {
+  if (i == CurrentLine) return WorkingSent ? QStringList() : Working;
+  if (Sink) return {};
+  return Stored.line(i);
+}
+
+void ReportDocument::appendLine(const QStringList& cells) {
+  if (CurrentLine >= 0) {
+    if (Sink)
+      Sink->put(Working);
+    else
+      Stored.append(Working);
+  }
+  ++CurrentLine;
+  Working = cells;
+  WorkingSent = false;
+}
+
+void StreamReport(ReportLineSink* sink) { Document().Sink = sink; }
+
+void FinishStream() {
+  ReportDocument& d = Document();
+  if (!d.Sink || d.CurrentLine < 0 || d.WorkingSent) return;
+  d.Sink->put(d.Working);
+  d.WorkingSent = true;
+}
+
 QFont& ReportFont() {
   std::optional<QFont>& font = FontSlot();
   if (!font) font.emplace();
@@ -90,7 +149,9 @@ void StartReport() {
   d.LinesOnPage = -1;
   d.PageNo = 0;
   // Lines are appended by NewLine, so the line count is always CurrentLine + 1.
-  d.ReportLines.clear();
+  d.Stored.clear();
+  d.Working.clear();
+  d.WorkingSent = false;
   d.TitleLines.clear();
   d.HeadingRows = {QStringList(qMax(d.CellsPerLine, 1))};
   d.ColumnCodes = QStringList(qMax(d.CellsPerLine - 1, 0));
@@ -100,26 +161,26 @@ void EndReport() {
   ReportDocument& d = Document();
   d.HeadingRows.clear();
   d.ColumnCodes.clear();
-  d.ReportLines.clear();
+  d.Stored.clear();
+  d.Working.clear();
+  d.WorkingSent = false;
   d.CurrentLine = -1;
 }
 
 void NewLine() {
   ReportDocument& d = Document();
-  ++d.CurrentLine;
   ++d.LinesOnPage;
-  d.ReportLines.resize(d.CurrentLine + 1);
-  d.ReportLines[d.CurrentLine] = QStringList(qMax(d.CellsPerLine, 1));
+  d.appendLine(QStringList(qMax(d.CellsPerLine, 1)));
 }
 
 QString& Cell(int index) {
   ReportDocument& d = Document();
-  return d.ReportLines[d.CurrentLine][index];
+  return d.Working[index];
 }
 
 QString& StyleCell() {
   ReportDocument& d = Document();
-  return d.ReportLines[d.CurrentLine].last();
+  return d.Working.last();
 }
 
 bool CheckPage(int needed, bool withHeadings) {
@@ -158,7 +219,7 @@ void PutHeadings() {
   NewLine();
   for (const QStringList& row : d.HeadingRows) {
     NewLine();
-    QStringList& line = d.ReportLines[d.CurrentLine];
+    QStringList& line = d.Working;
     for (int i = 0; i < line.size() && i < row.size(); ++i) line[i] = row[i];
   }
 }

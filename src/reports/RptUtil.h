@@ -14,20 +14,54 @@
 // "S" + height + width (inches, "%5.2f" each) the printed size of a picture.
 //
 // Only one document exists at a time (process-wide); StartReport begins it,
-// EndReport releases it; between them it only grows.
+// EndReport releases it; between them it only grows. Builders fill only the
+// current line; a line is complete once the next begins, and is then kept
+// compactly (ReportLineStore) or, when the document streams to a file
+// (ReportLineSink), handed on and not kept at all.
 #ifndef REPORTS_RPTUTIL_H
 #define REPORTS_RPTUTIL_H
 
+#include <QByteArray>
 #include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
+#include <vector>
 
 #include "data/DateText.h"
 
+// The complete lines of a document: the cells of every line as UTF-8 in one
+// buffer and where each cell ends (a few bytes a cell instead of a string
+// object each).
+class ReportLineStore {
+ public:
+  void clear();
+  qsizetype size() const { return qsizetype(lineStarts_.size()); }
+  void append(const QStringList& cells);
+  QStringList line(qsizetype i) const;
+
+ private:
+  QByteArray bytes_;
+  std::vector<uint32_t> cellEnds_;    // offset in bytes_ where each cell ends
+  std::vector<uint32_t> lineStarts_;  // index in cellEnds_ of each line's first cell
+};
+
+// Where the lines of a document go as they are completed when the report is
+// written straight to a file as it is built.
+class ReportLineSink {
+ public:
+  virtual ~ReportLineSink() = default;
+  virtual void put(const QStringList& cells) = 0;
+};
+
 struct ReportDocument {
   // Lines in output order, each CellsPerLine cells; the last is the style.
-  QList<QStringList> ReportLines;
+  // Line i: line(i); the current line: Working.
+  ReportLineStore Stored;
+  QStringList Working;
+  ReportLineSink* Sink = nullptr;  // set: complete lines go there, none is kept
+  bool WorkingSent = false;        // the current line went to the sink
   int LineWidth = 0;     // report width in character columns
   int CellsPerLine = 0;  // content cells + the style cell
   QStringList TitleLines;
@@ -39,6 +73,12 @@ struct ReportDocument {
   int CurrentLine = -1;          // -1 while the document is empty
 
   int lineCount() const { return CurrentLine + 1; }
+  // The cells of line i; empty for a line handed to a sink or outside the
+  // document.
+  QStringList line(int i) const;
+  // Completes the current line and begins line cells (the test documents'
+  // way in; builders use NewLine).
+  void appendLine(const QStringList& cells);
 };
 
 // The document that the builders fill and the report window shows.
@@ -66,6 +106,11 @@ QString ColumnText(int column);
 void StartReport();
 // Releases the lines, the heading rows and the column codes.
 void EndReport();
+// From the next line on, every complete line of the document goes to sink
+// (nullptr: kept again). The sink outlives the reports built meanwhile.
+void StreamReport(ReportLineSink* sink);
+// Hands the current line to the sink too: the document is complete.
+void FinishStream();
 // Appends a line of empty cells and makes it the current line.
 void NewLine();
 // Cell index of the current line (the last cell is the style cell).

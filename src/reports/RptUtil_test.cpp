@@ -40,7 +40,7 @@ TEST_F(RptUtil, StartReportWithoutPrinterGivesSixtyLinesAndAnEmptyDocument) {
   EXPECT_EQ(Report().HeadingRows[0].size(), 10);
   NewLine();
   EXPECT_EQ(Report().CurrentLine, 0);
-  EXPECT_EQ(Report().ReportLines.size(), 1);
+  EXPECT_EQ(Report().lineCount(), 1);
 }
 
 TEST_F(RptUtil, NewLineAfterARestartHasOnlyEmptyCells) {
@@ -327,6 +327,45 @@ TEST_F(RptUtil, SetMonthSpanCoversTheWholeCurrentMonth) {
     EXPECT_EQ(QDateFromDate(ReportFrom), c.from);
     EXPECT_EQ(QDateFromDate(ReportTo), c.to);
   }
+}
+
+TEST_F(RptUtil, CompleteLinesKeepEveryCharacterAndCell) {
+  ReportDocument d;
+  const QList<QStringList> lines = {{"L00Crème brûlée à 5 €", "", "R40x", "BU"},
+                                    {"", "", "", ""},
+                                    {"V00", "U"},
+                                    {"EJECT", "L05naïve\ttab", "C20", ""}};
+  for (const QStringList& line : lines) d.appendLine(line);
+  ASSERT_EQ(d.lineCount(), 4);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(d.line(i), lines[i]) << i;
+  EXPECT_TRUE(d.line(-1).isEmpty());
+  EXPECT_TRUE(d.line(4).isEmpty());
+}
+
+// Collects what a streamed document hands on.
+struct CollectingSink : ReportLineSink {
+  QStringList lines;
+  void put(const QStringList& cells) override { lines << cells.join('|'); }
+};
+
+TEST_F(RptUtil, StreamedDocumentHandsOnEachCompleteLineOnceAndKeepsNone) {
+  CollectingSink sink;
+  StreamReport(&sink);
+  StartPlainReport(40, 3, "Stock");
+  for (const char* text : {"one", "two", "three"}) {
+    NewLine();
+    Cell(0) = QString("L00") + text;
+  }
+  StyleCell() = "U";  // the current line may still change
+  EXPECT_EQ(sink.lines, QStringList({"L00one||", "L00two||"}));
+  EXPECT_EQ(Report().lineCount(), 3);
+  EXPECT_TRUE(Report().line(0).isEmpty());
+  EXPECT_EQ(Report().line(2).join('|'), "L00three||U");
+  FinishStream();
+  FinishStream();
+  EXPECT_EQ(sink.lines, QStringList({"L00one||", "L00two||", "L00three||U"}));
+  EndReport();
+  StreamReport(nullptr);
 }
 
 }  // namespace

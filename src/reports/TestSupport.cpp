@@ -32,7 +32,7 @@ void ReportTest::TearDown() {
 QStringList Lines() {
   QStringList lines;
   const ReportDocument& d = Report();
-  for (int i = 0; i < d.lineCount(); ++i) lines << d.ReportLines[i].join('|');
+  for (int i = 0; i < d.lineCount(); ++i) lines << d.line(i).join('|');
   return lines;
 }
 

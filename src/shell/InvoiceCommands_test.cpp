@@ -479,7 +479,7 @@ TEST_F(InvoiceCommandsTest, PrintShowsTheWorkingCopyAndWritesNothing) {
   steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
   QStringList printed;
   ui.onDialog<TReportF>([&](TReportF* r) {
-    for (const QStringList& line : Report().ReportLines) printed << line.join('|');
+    for (int i = 0; i < Report().lineCount(); ++i) printed << Report().line(i).join('|');
     r->reject();
   });
   steps<TInvoice>({[](TInvoice* inv) {

@@ -24,7 +24,7 @@ namespace {
 class ScreenshotUi : public ReportBatchUi {
  public:
   ScreenshotUi(const QString& file, QTextStream& err)
-      : ReportBatchUi(Output::PlainText, QString(), err), file_(file) {}
+      : ReportBatchUi(QString(), err), file_(file) {}
   int exec(QDialog* dialog) override {
     auto* window = qobject_cast<TReportF*>(dialog);
     if (!window) return ReportBatchUi::exec(dialog);
