@@ -102,28 +102,31 @@ Status NtxFile::Verify(uint32_t records, uint64_t* count) {
   std::unordered_set<uint32_t> seen;
   std::vector<std::pair<uint32_t, size_t>> stack{{m.header.root, 0}};  // page, depth
   long leafDepth = -1;
+  uint32_t child[kNtxMaxChildren], recno[kNtxMaxChildren];
   while (!stack.empty()) {
     const auto [page, depth] = stack.back();
     stack.pop_back();
     if (depth > kNtxMaxDepth) return m.Corrupt("tree deeper than " + std::to_string(kNtxMaxDepth) + " levels");
     if (!seen.insert(page).second) return m.Corrupt("page at offset " + std::to_string(page) + " is reached twice");
-    PageRef node;
-    TB_RETURN_IF_ERROR(m.Load(page, &node));
-    if (node->n == 0 && !(depth == 0 && node->leaf()))
+    // Counts, children and record numbers only: no page is decoded or kept.
+    int n = 0;
+    TB_RETURN_IF_ERROR(m.cache->Shape(page, &n, child, recno));
+    const bool leaf = child[0] == 0;
+    if (n == 0 && !(depth == 0 && leaf))
       return m.Corrupt("empty page at offset " + std::to_string(page) + " inside the tree");
-    *count += static_cast<uint64_t>(node->n);
-    for (int i = 0; i < node->n; ++i)
-      if (node->recno[i] < 1 || node->recno[i] > records)
+    *count += static_cast<uint64_t>(n);
+    for (int i = 0; i < n; ++i)
+      if (recno[i] < 1 || recno[i] > records)
         return m.Corrupt("entry " + std::to_string(i) + " of the page at offset " + std::to_string(page) + " names record " +
-                         std::to_string(node->recno[i]) + " of a table of " + std::to_string(records));
-    if (node->leaf()) {
+                         std::to_string(recno[i]) + " of a table of " + std::to_string(records));
+    if (leaf) {
       if (leafDepth < 0) leafDepth = static_cast<long>(depth);
       if (leafDepth != static_cast<long>(depth))
         return m.Corrupt("leaf page at offset " + std::to_string(page) + " at depth " + std::to_string(depth) +
                          ", other leaves at " + std::to_string(leafDepth));
       continue;
     }
-    for (int i = 0; i <= node->n; ++i) stack.push_back({node->child[i], depth + 1});
+    for (int i = 0; i <= n; ++i) stack.push_back({child[i], depth + 1});
   }
   return Status::Ok();
 }

@@ -127,7 +127,8 @@ bool DecodeNtxPage(const char* bytes, const NtxGeometry& g, uint32_t offset, Ntx
   return true;
 }
 
-bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* children, std::string* why) {
+bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* children, std::string* why,
+                    uint32_t* recnos) {
   *n = GetU16(bytes);
   if (*n > g.maxKeys) {
     *why = std::to_string(*n) + " keys in a page of at most " + std::to_string(g.maxKeys);
@@ -142,6 +143,7 @@ bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* c
       return false;
     }
     children[s] = GetU32(bytes + off + ntxitem::kChild);
+    if (recnos != nullptr && s < *n) recnos[s] = GetU32(bytes + off + ntxitem::kRecno);
     if ((children[s] == 0) != (children[0] == 0)) {
       *why = "leaf and branch items mixed";
       return false;

@@ -132,10 +132,12 @@ struct NtxPage {
 // be trusted (n > M, an item outside the page, leaf and branch children mixed).
 bool DecodeNtxPage(const char* bytes, const NtxGeometry& g, uint32_t offset, NtxPage* out,
                    std::string* why);
-// Only the entry count and the n + 1 child offsets (children holds room for
-// kNtxMaxChildren), with the same checks as DecodeNtxPage; no key is copied.
+// Only the entry count, the n + 1 child offsets and, when recnos is given,
+// the n record numbers (each array holds room for kNtxMaxChildren), with the
+// same checks as DecodeNtxPage; no key is copied.
 constexpr int kNtxMaxChildren = kNtxPageSize / 9 + 1;
-bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* children, std::string* why);
+bool DecodeNtxShape(const char* bytes, const NtxGeometry& g, int* n, uint32_t* children, std::string* why,
+                    uint32_t* recnos = nullptr);
 // Writes a page with the identity offset table and unused bytes zero.
 void EncodeNtxPage(const NtxPage& p, const NtxGeometry& g, char* bytes);
 

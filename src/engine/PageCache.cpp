@@ -33,12 +33,13 @@ Status PageCache::Get(uint32_t offset, std::shared_ptr<const NtxPage>* out) {
   return Status::Ok();
 }
 
-Status PageCache::Shape(uint32_t offset, int* n, uint32_t* children) {
+Status PageCache::Shape(uint32_t offset, int* n, uint32_t* children, uint32_t* recnos) {
   const size_t number = offset / kNtxPageSize;
   if (offset % kNtxPageSize == 0 && number < slots_.size() && slots_[number].page) {
     const NtxPage& page = *slots_[number].page;
     *n = page.n;
     std::copy(page.child.begin(), page.child.end(), children);
+    if (recnos != nullptr) std::copy(page.recno.begin(), page.recno.end(), recnos);
     return Status::Ok();
   }
   const std::string& path = file_->path();
@@ -52,7 +53,7 @@ Status PageCache::Shape(uint32_t offset, int* n, uint32_t* children) {
   if (got != kNtxPageSize)
     return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + " is cut short");
   std::string why;
-  if (!DecodeNtxShape(bytes, geometry_, n, children, &why))
+  if (!DecodeNtxShape(bytes, geometry_, n, children, &why, recnos))
     return Status::CorruptIndex(path, "page at offset " + std::to_string(offset) + ": " + why);
   return Status::Ok();
 }

@@ -31,9 +31,10 @@ class PageCache {
   // the cache is emptied, so later reads see what the file holds.
   Status Put(const NtxPage& page);
   // The entry count and n + 1 child offsets of a page (room for
-  // kNtxMaxChildren), from the kept copy or else from the page's bytes
-  // without decoding or keeping it: counting passes many pages once.
-  Status Shape(uint32_t offset, int* n, uint32_t* children);
+  // kNtxMaxChildren), and its n record numbers when recnos is given, from
+  // the kept copy or else from the page's bytes without decoding or keeping
+  // it: counting and checking pass many pages once.
+  Status Shape(uint32_t offset, int* n, uint32_t* children, uint32_t* recnos = nullptr);
   Status WriteHeader(const NtxHeader& header);
 
   // An offset for a new page: one dropped earlier in this session, or the
