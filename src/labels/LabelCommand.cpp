@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -316,8 +315,10 @@ void PrintHelp(QTextStream& out) {
   }
 }
 
-// Prints the labels into the PDF file pdf; status as RunLabelCommand's.
-int Print(const Options& o, const QString& pdf, LabelBatchUi& ui, QTextStream& err) {
+// Prints the labels into the PDF file pdf (written beside it and put in its
+// place once complete); status as RunLabelCommand's, *printed whether
+// labels were printed.
+int Print(const Options& o, const QString& pdf, LabelBatchUi& ui, QTextStream& err, bool* printed) {
   const QDir data(o.data.isEmpty() ? QDir::currentPath() : o.data);
   PrinterChoice::selectPdf(pdf);
   Ui& previous = Ui::get();
@@ -336,10 +337,9 @@ int Print(const Options& o, const QString& pdf, LabelBatchUi& ui, QTextStream& e
     TLabPrint print;
     TDateSpan span;
     TMultGroup groups;
-    if (o.kind == kBatchLabels)
-      PrintBatchLabels();
-    else
-      PrintLabels(o.kind, o.kind == kSelectedCustomers ? &o.customers : nullptr);
+    *printed = o.kind == kBatchLabels
+                   ? PrintBatchLabels()
+                   : PrintLabels(o.kind, o.kind == kSelectedCustomers ? &o.customers : nullptr);
     EndEngine();
   } catch (const CommandEnded& e) {
     status = e.status;
@@ -403,30 +403,13 @@ int RunLabelCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     UseUserLocale();
   }
 
-  // The print job writes beside the target; the finished file replaces it.
-  const QString part = target + QStringLiteral(".tbpart");
-  QFile::remove(part);
   LabelBatchUi ui(o, err);
-  int status = Print(o, part, ui, err);
+  bool printed = false;
+  const int status = Print(o, target, ui, err, &printed);
   app.reset();
   qInstallMessageHandler(previousHandler);
-
-  if (!QFile::exists(part)) {
-    if (status == 0) ui.note(QStringLiteral("nothing to label; %1 was not written").arg(o.out));
-    return status;
-  }
-  if (status != 0) {
-    QFile::remove(part);
-    return status;
-  }
-  std::error_code ec;
-  std::filesystem::rename(part.toStdString(), target.toStdString(), ec);
-  if (ec) {
-    QFile::remove(part);
-    err << "tallowby labels: Unable to save to: " << o.out << Qt::endl;
-    return 1;
-  }
-  return 0;
+  if (status == 0 && !printed) ui.note(QStringLiteral("nothing to label; %1 was not written").arg(o.out));
+  return status;
 }
 
 int RunLabelCommand(int argc, char* argv[]) {

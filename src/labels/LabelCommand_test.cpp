@@ -114,7 +114,7 @@ TEST_F(LabelCommandTest, EveryFirstLineLandsWhereTheStockSaysOnThePdfPage) {
     }
   }
   EXPECT_EQ(found, 40);
-  EXPECT_FALSE(QFile::exists(out("l.pdf.tbpart")));
+  EXPECT_FALSE(QFile::exists(out("l.pdf.tbprint")));
 }
 
 TEST_F(LabelCommandTest, NothingSelectedWritesNoFile) {

@@ -92,14 +92,16 @@ enum LabelKind {
 
 // Runs one kind from the print dialog to the end of the print job on the
 // current printer. For kind 1, customers (by number, in order) stand for
-// the customers picked one by one when given.
-void PrintLabels(int kind, const QList<long>* customers = nullptr);
+// the customers picked one by one when given. A PDF file is written beside
+// its target and put in its place once complete ("Unable to save to: "
+// otherwise). True when labels were printed.
+bool PrintLabels(int kind, const QList<long>* customers = nullptr);
 // The same on canvas; true when a label was collected (the caller then
 // ends the print job).
 bool PrintLabels(int kind, Canvas& canvas, const QList<long>* customers = nullptr);
 
 // "Print Batch Labels": kind 6 when the batch label file exists; otherwise
-// "Unable to save to: " and the file name.
-void PrintBatchLabels();
+// "Unable to save to: " and the file name. True when labels were printed.
+bool PrintBatchLabels();
 
 #endif  // LABELS_LABELGEN_H

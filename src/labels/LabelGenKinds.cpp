@@ -11,6 +11,7 @@
 #include "labels/LabelGen.h"
 #include "platform/Clock.h"
 #include "platform/PainterCanvas.h"
+#include "platform/PdfBeside.h"
 #include "platform/PickEdit.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
@@ -218,19 +219,27 @@ bool PrintLabels(int kind, Canvas& canvas, const QList<long>* customers) {
   return sheet.finish();
 }
 
-void PrintLabels(int kind, const QList<long>* customers) {
+bool PrintLabels(int kind, const QList<long>* customers) {
   QPrinter* printer = PrinterChoice::printer();
   if (!printer) throw PrinterError("No printer is selected. Choose one with Printer Setup.");
   WholeSheetOfPdf whole(printer);
-  // The job begins with the first row drawn; nothing collected, no job.
-  PainterCanvas canvas(printer);
-  if (PrintLabels(kind, canvas, customers)) canvas.end();
+  PdfBeside pdf(printer);
+  {
+    // The job begins with the first row drawn; nothing collected, no job.
+    PainterCanvas canvas(printer);
+    if (!PrintLabels(kind, canvas, customers)) return false;
+    canvas.end();
+  }
+  QString why;
+  if (pdf.finish(&why) != PdfBeside::Result::Failed) return true;
+  Ui::get().information(QStringLiteral("Unable to save to: ") + pdf.target() + " (" + why + ")");
+  return false;
 }
 
-void PrintBatchLabels() {
+bool PrintBatchLabels() {
   if (BatchLabelPath().isEmpty()) {
     Ui::get().information(QStringLiteral("Unable to save to: ") + kBatchLabelFile);
-    return;
+    return false;
   }
-  PrintLabels(kBatchLabels);
+  return PrintLabels(kBatchLabels);
 }

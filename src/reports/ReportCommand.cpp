@@ -4,9 +4,6 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
-#include <QStorageInfo>
-#include <algorithm>
-#include <cstdio>
 #include <memory>
 #include <optional>
 
@@ -16,6 +13,7 @@
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
+#include "platform/PdfBeside.h"
 #include "platform/PrinterChoice.h"
 #include "reports/DateSpanU.h"
 #include "reports/MultGroupU.h"
@@ -238,22 +236,6 @@ bool CanWrite(const QString& path) {
   return folder.isDir() && folder.isWritable();
 }
 
-// A PDF file the print job finished: it ends with the end-of-file mark
-// (a full disk leaves it cut short, and the print job does not say so).
-bool PdfComplete(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly) || f.size() < 6) return false;
-  f.seek(std::max<qint64>(0, f.size() - 32));
-  return f.readAll().contains("%%EOF");
-}
-
-// Why a PDF could not be written, as far as the folder tells.
-QString PdfFailure(const QString& path) {
-  const QStorageInfo disk(QFileInfo(path).absolutePath());
-  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return QStringLiteral("the disk is full");
-  return QStringLiteral("the file could not be written in full");
-}
-
 // The window system's notes (no runtime folder, an offscreen window that
 // cannot be sized) mean nothing to someone running a report; the command's
 // own messages go to the error stream directly.
@@ -330,13 +312,14 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 
   // Text is paginated as without a printer (sixty lines a page), a PDF file
   // by its own pages.
-  // A PDF is printed beside its target and renamed over it once complete,
-  // so a failure leaves no cut-short file and an older one intact.
-  const QString pdfTemp = outFile + QStringLiteral(".tbprint");
-  if (o.output == Output::Pdf)
-    PrinterChoice::selectPdf(pdfTemp);
-  else
+  // A PDF is printed beside its target and renamed over it once complete.
+  std::optional<PdfBeside> pdf;
+  if (o.output == Output::Pdf) {
+    PrinterChoice::selectPdf(outFile);
+    pdf.emplace(PrinterChoice::printer());
+  } else {
     PrinterChoice::selectNone();
+  }
 
   // The report's lines go to the file as they are built.
   std::unique_ptr<ReportFileStream> stream =
@@ -389,22 +372,16 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
   code4setFatalHook({});
   Ui::install(&previous);
   StreamReport(nullptr);
-  stream.reset();               // a text file not completed is discarded
-  PrinterChoice::selectNone();  // ends the print job: the file is closed
-  if (o.output == Output::Pdf) {
-    const bool printed = status == 0 && !ui.failed() && ui.reportShown();
-    const bool saved = printed && PdfComplete(pdfTemp) &&
-                       std::rename(QFile::encodeName(pdfTemp).constData(),
-                                   QFile::encodeName(outFile).constData()) == 0;
-    if (!saved) {
-      if (ui.reportShown()) {
-        err << "tallowby report: Unable to save to: " << o.out << " (" << PdfFailure(outFile) << ")"
-            << Qt::endl;
-        status = 1;
-      }
-      QFile::remove(pdfTemp);
+  stream.reset();  // ends the print job; a text file not completed is discarded
+  if (pdf && status == 0 && !ui.failed() && ui.reportShown()) {
+    QString why = QStringLiteral("nothing was printed");
+    if (pdf->finish(&why) != PdfBeside::Result::Saved) {
+      err << "tallowby report: Unable to save to: " << o.out << " (" << why << ")" << Qt::endl;
+      status = 1;
     }
   }
+  pdf.reset();
+  PrinterChoice::selectNone();
   app.reset();
   qInstallMessageHandler(previousHandler);
 

@@ -15,6 +15,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/PainterCanvas.h"
+#include "platform/PdfBeside.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportView.h"
@@ -177,9 +178,15 @@ void TReportF::mExitClick() { close(); }
 void TReportF::mPrintClick() {
   QPrinter* printer = PrinterChoice::printer();
   if (!printer) throw PrinterError("No printer is selected. Choose one with Printer Setup.");
-  PainterCanvas canvas(printer);
-  PrintDocument(canvas);
-  canvas.end();
+  PdfBeside pdf(printer);
+  {
+    PainterCanvas canvas(printer);
+    PrintDocument(canvas);
+    canvas.end();
+  }
+  QString why;
+  if (pdf.finish(&why) == PdfBeside::Result::Failed)
+    Ui::get().information(QStringLiteral("Unable to save to: ") + pdf.target() + " (" + why + ")");
 }
 
 void TReportF::AsciiText1Click() { ExportAs(ExportFormat::PlainText); }
