@@ -19,12 +19,12 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTextStream>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 #include <map>
 #include <memory>
@@ -247,30 +247,93 @@ struct ProgramRun {
   double cpu = 0, peakMb = 0;
 };
 
-ProgramRun RunProgram(const QStringList& args) {
-  std::vector<QByteArray> words = {TALLOWBY_PROGRAM, "report"};
-  for (const QString& a : args) words.push_back(a.toLocal8Bit());
-  std::vector<char*> argv;
-  for (QByteArray& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawn(&pid, TALLOWBY_PROGRAM, nullptr, nullptr, argv.data(), environ) != 0)
-    Fail("cannot start " TALLOWBY_PROGRAM);
-  int status = 0;
-  rusage usage{};
-  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    Fail("tallowby report " + args.join(' ') + " failed");
-  ProgramRun run;
-  run.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-            usage.ru_stime.tv_usec / 1e6;
-  run.peakMb = usage.ru_maxrss / 1024.0;  // kilobytes on Linux
-  return run;
-}
+// Starts the program and reports on it, from a small process forked before
+// the bench grows: a process's peak memory as getrusage tells it includes
+// what the process it was forked from held (the bench holds tens of
+// megabytes), so the program must not be started from the bench itself.
+class Launcher {
+ public:
+  Launcher() {
+    int request[2], reply[2];
+    if (pipe(request) != 0 || pipe(reply) != 0) Fail("cannot make pipes");
+    if (fork() == 0) {
+      close(request[1]);
+      close(reply[0]);
+      Serve(request[0], reply[1]);
+      _exit(0);
+    }
+    close(request[0]);
+    close(reply[1]);
+    toLauncher_ = request[1];
+    fromLauncher_ = reply[0];
+  }
+
+  ProgramRun run(const QStringList& args) {
+    QByteArray words;
+    for (const QString& a : args) words += a.toLocal8Bit() + '\0';
+    const uint32_t size = uint32_t(words.size());
+    if (write(toLauncher_, &size, sizeof size) != sizeof size ||
+        write(toLauncher_, words.constData(), size) != ssize_t(size))
+      Fail("the launcher is gone");
+    Result result{};
+    if (read(fromLauncher_, &result, sizeof result) != sizeof result) Fail("the launcher is gone");
+    if (result.status != 0) Fail("tallowby report " + args.join(' ') + " failed");
+    return {result.cpu, result.peakKb / 1024.0};
+  }
+
+ private:
+  struct Result {
+    double cpu;
+    long peakKb;
+    int status;
+  };
+
+  static bool ReadAll(int fd, void* buf, size_t n) {
+    char* p = static_cast<char*>(buf);
+    while (n > 0) {
+      const ssize_t got = read(fd, p, n);
+      if (got <= 0) return false;
+      p += got;
+      n -= size_t(got);
+    }
+    return true;
+  }
+
+  [[noreturn]] static void Serve(int in, int out) {
+    for (;;) {
+      uint32_t size = 0;
+      if (!ReadAll(in, &size, sizeof size)) _exit(0);
+      std::vector<char> words(size);
+      if (!ReadAll(in, words.data(), size)) _exit(0);
+      std::vector<char*> argv = {const_cast<char*>(TALLOWBY_PROGRAM), const_cast<char*>("report")};
+      for (size_t i = 0; i < size; i += std::strlen(words.data() + i) + 1) argv.push_back(words.data() + i);
+      argv.push_back(nullptr);
+      Result result{0, 0, -1};
+      const pid_t pid = fork();
+      if (pid == 0) {
+        execv(TALLOWBY_PROGRAM, argv.data());
+        _exit(127);
+      }
+      int status = 0;
+      rusage usage{};
+      if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
+        result.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+                     usage.ru_stime.tv_usec / 1e6;
+        result.peakKb = usage.ru_maxrss;  // kilobytes on Linux
+        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+      }
+      if (write(out, &result, sizeof result) != sizeof result) _exit(1);
+    }
+  }
+
+  int toLauncher_ = -1, fromLauncher_ = -1;
+};
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  Launcher launcher;  // first, while the bench is small
   QApplication app(argc, argv);
   int runs = 3;
   QString keep;
@@ -331,7 +394,7 @@ int main(int argc, char* argv[]) {
       if (whole ? !r.whole : !r.spanned) continue;
       const QDate from = whole ? kFirstDay : monthFrom;
       const QDate to = whole ? last : monthFrom.addMonths(1).addDays(-1);
-      const ProgramRun run = RunProgram(CommandArgs(dir, r, from, to, middle));
+      const ProgramRun run = launcher.run(CommandArgs(dir, r, from, to, middle));
       std::printf("%-30s %10.3f %12.1f\n", qPrintable(r.label + part), run.cpu, run.peakMb);
       std::fflush(stdout);
     }
