@@ -4,11 +4,13 @@
 // table was opened, in the middle and at the first record. The invoice list
 // (BM_Inv...) also looks up the customer of the highlighted invoice.
 // Ends with the cost at 10^6 records divided by the cost at 10^3 for each
-// operation (CPU time, measured in the same run), and what the engine's
-// position estimate made of the middle record.
+// operation (CPU time, measured in the same run), what the engine's
+// position estimate made of the middle record, and the bench's own peak
+// memory (getrusage).
 //   pick_bench [benchmark flags]
 // The tables are written once into a temporary folder and removed at the end.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <QByteArray>
 #include <QString>
@@ -381,6 +383,10 @@ int main(int argc, char** argv) {
   std::printf("Position estimate (d4position2 x record count):\n");
   for (long n : kSizes) ReportEstimate(n);
   for (long n : kSizes) ReportInvoiceEstimate(n);
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("Peak memory of the bench (tables of up to %s records open): %.1f MB\n", large.c_str(),
+              usage.ru_maxrss / 1024.0);
   if (cb) {
     CloseAll();
     EndEngine();

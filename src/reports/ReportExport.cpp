@@ -1,8 +1,9 @@
 #include "reports/ReportExport.h"
 
-#include <QSaveFile>
+#include <memory>
 
 #include "reports/ReportCell.h"
+#include "reports/ReportStream.h"
 
 namespace {
 
@@ -52,19 +53,10 @@ QString ExportText(const ReportDocument& document, ExportFormat format) {
   return text;
 }
 
-QByteArray ExportBytes(const ReportDocument& document, ExportFormat format) {
-  return ExportText(document, format).toUtf8();
-}
-
 bool ExportReport(const QString& path, ExportFormat format, const ReportDocument& document) {
-  // Written beside the target and renamed over it, so a failed write leaves
-  // no half-written file behind.
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  const QByteArray bytes = ExportBytes(document, format);
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return false;
-  }
-  return file.commit();
+  // Line by line into a file beside the target, renamed over it once
+  // complete, so a failed write leaves no half-written file behind.
+  const std::unique_ptr<ReportFileStream> stream = TextReportStream(path, format);
+  for (int i = 0; i < document.lineCount(); ++i) stream->put(document.line(i));
+  return stream->close();
 }

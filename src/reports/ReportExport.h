@@ -9,7 +9,6 @@
 #ifndef REPORTS_REPORTEXPORT_H
 #define REPORTS_REPORTEXPORT_H
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -21,10 +20,9 @@ enum class ExportFormat { PlainText, TabDelimited };
 QString ExportLine(const QStringList& cells, ExportFormat format);
 // The whole document, every line ended by CR LF.
 QString ExportText(const ReportDocument& document, ExportFormat format);
-// The file contents: ExportText in UTF-8.
-QByteArray ExportBytes(const ReportDocument& document, ExportFormat format);
-// Writes the document to path, replacing the file. False when the file cannot
-// be created or written; a file that existed is then left as it was.
+// Writes the document to path in UTF-8, replacing the file. False when the
+// file cannot be created or written; a file that existed is then left as it
+// was.
 bool ExportReport(const QString& path, ExportFormat format, const ReportDocument& document = Report());
 
 #endif  // REPORTS_REPORTEXPORT_H
