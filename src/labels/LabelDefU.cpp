@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "data/FieldFit.h"
 #include "data/RecordSave.h"
 #include "data/dbFiles.h"
 #include "labels/CountBox.h"
@@ -18,6 +19,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
+#include "platform/StorableEntries.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
 #include "reports/RptUtil.h"
@@ -128,6 +130,7 @@ void TLabelDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Please fill in label name."));
     return;
   }
+  if (!ConfirmStorableEntries(this)) return;
   LabelRecord s;
   s.Name = name;
   double* values[] = {&s.TopM, &s.LeftM, &s.BottomM, &s.RightM,
@@ -135,6 +138,7 @@ void TLabelDef::BtnSaveClick() {
   for (int i = 0; i < 8; ++i) *values[i] = dimension(i + 1)->value();
   s.NAcross = MaskEdit9->number(0);
   s.Continuous = CheckBox1->isChecked();
+  if (!FitsOrSay(FirstMisfit(Labels, s, LabelFields()))) return;
   LabelBuf = s;
   WarnWhenUnprintable();
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "data/StorableText.h"
 #include "labels/CountBox.h"
 #include "labels/PickLabelU.h"
 #include "labels/TestSupport.h"
@@ -117,6 +118,30 @@ TEST_F(LabelDefTest, SameNameTwiceIsKeptTwiceAndAChangeOverwritesItsOwnRecord) {
        }});
   EXPECT_EQ(stored(1).Width, 189);
   EXPECT_EQ(stored(2).Width, 200.5);
+}
+
+TEST_F(LabelDefTest, NameTheTableCannotHoldIsAskedAboutBeforeSaving) {
+  addStock(SheetStock("Plain"));
+  const auto pickFirstThenLeave = QList<std::function<void(TPickLab*)>>{
+      [](TPickLab* p) {
+        p->ListBox1->setCurrentRow(0);
+        p->BtnSelect->click();
+      },
+      [](TPickLab* p) { p->BtnCancel->click(); }};
+  ui.expectConfirm(UnstorableQuestion("☃"), false);
+  loop(pickFirstThenLeave, {[](TLabelDef* d) {
+         d->Edit1->setText("Snow ☃");
+         d->BtnSave->click();  // Cancel: back in the window
+         EXPECT_TRUE(d->isVisible());
+         d->BtnCancel->click();
+       }});
+  EXPECT_EQ(stored(1).Name.trimmed(), "Plain");
+  ui.expectConfirm(UnstorableQuestion("☃"), true);
+  loop(pickFirstThenLeave, {[](TLabelDef* d) {
+         d->Edit1->setText("Snow ☃");
+         d->BtnSave->click();
+       }});
+  EXPECT_EQ(stored(1).Name.trimmed(), "Snow ?");
 }
 
 TEST_F(LabelDefTest, TypedWidthIsSetOutWhenTheSeparatorIsTyped) {

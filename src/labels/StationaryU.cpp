@@ -20,6 +20,7 @@
 #include "platform/Help.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
+#include "platform/StorableEntries.h"
 
 namespace {
 constexpr int kHelpContext = 610;
@@ -161,6 +162,8 @@ void TStationary::BtnLogoClick() {
 }
 
 void TStationary::BtnSaveClick() {
+  // Letterhead texts the table cannot hold are asked about first.
+  if (!ConfirmStorableEntries(this)) return;
   // The numbers are read before anything changes, so one that is not a
   // number leaves the settings as they were.
   const double top = MaskEdit1->value();

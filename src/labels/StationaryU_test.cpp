@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "data/Settings.h"
+#include "data/StorableText.h"
 #include "data/TestSupport.h"
 #include "platform/AmountBox.h"
 
@@ -70,6 +71,21 @@ class StationaryTest : public IndexedFolderTest {
   QString previousDir;
   std::unique_ptr<TStationary> window;
 };
+
+TEST_F(StationaryTest, LetterheadTextTheTableCannotHoldIsAskedAboutFirst) {
+  Settings().Company = "Wick & Tallow";
+  WriteSettings();
+  const auto typeCompany = [](TStationary* w) {
+    w->Edit2->setText("Łódź Candles");
+    w->BtnSave->click();
+  };
+  wandering.expectConfirm(UnstorableQuestion("Łź"), false);
+  run(typeCompany);
+  EXPECT_EQ(stored().Company.trimmed(), "Wick & Tallow") << "Cancel saves nothing";
+  wandering.expectConfirm(UnstorableQuestion("Łź"), true);
+  run(typeCompany);
+  EXPECT_EQ(stored().Company.trimmed(), "?ód? Candles");
+}
 
 }  // namespace
 
