@@ -2,6 +2,8 @@
 
 #include <QDir>
 
+#include "data/dbFiles.h"
+
 CODE4* cb = nullptr;
 
 namespace {
@@ -25,6 +27,14 @@ void EndEngine() {
   error4exitTest(cb);
   code4initUndoP(cb);
   cb = nullptr;
+}
+
+void AbandonEngine() {
+  if (!cb) return;
+  code4errorCode(cb, 0);
+  CloseAll();
+  code4errorCode(cb, 0);
+  EndEngine();
 }
 
 QString DataDirectory() {

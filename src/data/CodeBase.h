@@ -16,6 +16,9 @@ extern CODE4* cb;
 void StartEngine(const QString& dataDir = QString());
 // Lets the engine end the program when an error is pending, then frees it.
 void EndEngine();
+// Ends the engine after a command was cut short: closes the tables and
+// frees it without passing the pending error to the fatal hook again.
+void AbandonEngine();
 
 // The folder the tables live in: the one given to StartEngine, else the
 // current directory. Absolute.

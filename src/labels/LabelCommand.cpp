@@ -5,13 +5,11 @@
 #include <QComboBox>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <memory>
 #include <optional>
-#include <system_error>
 
 #include "data/CodeBase.h"
 #include "data/DateText.h"
@@ -20,6 +18,7 @@
 #include "labels/CountBox.h"
 #include "labels/LabPrintU.h"
 #include "labels/LabelGen.h"
+#include "platform/BatchApplication.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
 #include "platform/PrinterChoice.h"
@@ -249,31 +248,6 @@ class LabelBatchUi : public Ui {
   bool failed_ = false;
 };
 
-// The PDF file is written by the print job, which cannot say why it
-// failed: the place is checked before anything is printed.
-bool CanWrite(const QString& path) {
-  const QFileInfo file(path);
-  if (file.exists()) return file.isFile() && file.isWritable();
-  const QFileInfo folder(file.absolutePath());
-  return folder.isDir() && folder.isWritable();
-}
-
-// The window system's notes mean nothing to someone printing from a script.
-QtMessageHandler previousHandler = nullptr;
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) previousHandler(type, context, text);
-}
-
-// Ends the engine after the command was cut short, without passing the
-// pending error to the fatal hook again.
-void AbandonEngine() {
-  if (!cb) return;
-  code4errorCode(cb, 0);
-  CloseAll();
-  code4errorCode(cb, 0);
-  EndEngine();
-}
-
 struct OptionText {
   const char* names;  // "h,help": short and long name
   const char* description;
@@ -385,29 +359,18 @@ int RunLabelCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     return 1;
   }
   const QString target = QFileInfo(o.out).absoluteFilePath();
-  if (!CanWrite(target)) {
+  if (!CanWriteFile(target)) {
     err << "tallowby labels: Unable to save to: " << o.out << Qt::endl;
     return 1;
   }
 
-  previousHandler = qInstallMessageHandler(QuietHandler);
-  // The command shows no window: without a platform of the user's choice it
-  // runs offscreen, so it works without a display.
-  std::unique_ptr<QApplication> app;
-  if (!QCoreApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tallowby";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-    UseUserLocale();
-  }
-
   LabelBatchUi ui(o, err);
   bool printed = false;
-  const int status = Print(o, target, ui, err, &printed);
-  app.reset();
-  qInstallMessageHandler(previousHandler);
+  int status = 0;
+  {
+    BatchApplication application;
+    status = Print(o, target, ui, err, &printed);
+  }
   if (status == 0 && !printed) ui.note(QStringLiteral("nothing to label; %1 was not written").arg(o.out));
   return status;
 }

@@ -12,6 +12,7 @@
 #include "data/Settings.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
+#include "platform/BatchApplication.h"
 #include "platform/Clock.h"
 #include "platform/PdfBeside.h"
 #include "platform/PrinterChoice.h"
@@ -227,33 +228,6 @@ bool ReadOptions(const QCommandLineParser& parser, Options* o, QString* error) {
   return true;
 }
 
-// A PDF file is written by the print job, which cannot say why it failed:
-// the place is checked before anything is built.
-bool CanWrite(const QString& path) {
-  const QFileInfo file(path);
-  if (file.exists()) return file.isFile() && file.isWritable();
-  const QFileInfo folder(file.absolutePath());
-  return folder.isDir() && folder.isWritable();
-}
-
-// The window system's notes (no runtime folder, an offscreen window that
-// cannot be sized) mean nothing to someone running a report; the command's
-// own messages go to the error stream directly.
-QtMessageHandler previousHandler = nullptr;
-void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtCriticalMsg || type == QtFatalMsg) previousHandler(type, context, text);
-}
-
-// Ends the engine after the command was cut short, without passing the
-// pending error to the fatal hook again.
-void AbandonEngine() {
-  if (!cb) return;
-  code4errorCode(cb, 0);
-  CloseAll();
-  code4errorCode(cb, 0);
-  EndEngine();
-}
-
 }  // namespace
 
 int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
@@ -291,24 +265,12 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
     return 1;
   }
   const QString outFile = QFileInfo(o.out).absoluteFilePath();
-  if (o.output == Output::Pdf && !CanWrite(outFile)) {
+  if (o.output == Output::Pdf && !CanWriteFile(outFile)) {
     err << "tallowby report: Unable to save to: " << o.out << Qt::endl;
     return 1;
   }
 
-  previousHandler = qInstallMessageHandler(QuietHandler);
-
-  // The command shows no window: without a platform of the user's choice it
-  // runs offscreen, so it works without a display.
-  std::unique_ptr<QApplication> app;
-  if (!QCoreApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "tallowby";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QApplication>(argc, argv);
-    UseUserLocale();
-  }
+  std::optional<BatchApplication> application(std::in_place);
 
   // Text is paginated as without a printer (sixty lines a page), a PDF file
   // by its own pages.
@@ -382,8 +344,7 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
   }
   pdf.reset();
   PrinterChoice::selectNone();
-  app.reset();
-  qInstallMessageHandler(previousHandler);
+  application.reset();
 
   if (status == 0 && ui.failed()) status = 1;
   if (status == 0 && !ui.reportShown() && !ui.nothingMessageShown()) {

@@ -1,0 +1,42 @@
+#include "platform/BatchApplication.h"
+
+#include <QApplication>
+#include <QFileInfo>
+
+#include "data/DateText.h"
+
+namespace {
+
+QtMessageHandler& Previous() {
+  static QtMessageHandler previous = nullptr;
+  return previous;
+}
+
+void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && Previous()) Previous()(type, context, text);
+}
+
+}  // namespace
+
+BatchApplication::BatchApplication() : previous_(qInstallMessageHandler(QuietHandler)) {
+  Previous() = previous_;
+  if (QCoreApplication::instance()) return;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  static int argc = 1;
+  static char name[] = "tallowby";
+  static char* argv[] = {name, nullptr};
+  app_ = std::make_unique<QApplication>(argc, argv);
+  UseUserLocale();
+}
+
+BatchApplication::~BatchApplication() {
+  app_.reset();
+  qInstallMessageHandler(previous_);
+}
+
+bool CanWriteFile(const QString& path) {
+  const QFileInfo file(path);
+  if (file.exists()) return file.isFile() && file.isWritable();
+  const QFileInfo folder(file.absolutePath());
+  return folder.isDir() && folder.isWritable();
+}
