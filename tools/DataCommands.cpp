@@ -10,7 +10,7 @@
 
 #include "DemoBusiness.h"
 #include "FolderWriteCheck.h"
-#include "ToolUi.h"
+#include "platform/UnattendedUi.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
 #include "data/EarlierData.h"
@@ -128,7 +128,7 @@ bool ReadyDataFolder(const QString& dir, bool writes) {
 
 // The result of a command that showed its messages to ui: 0, or 1 with
 // the first message as the error line.
-int Outcome(bool ok, const ToolUi& ui, const QString& what) {
+int Outcome(bool ok, const UnattendedUi& ui, const QString& what) {
   EndEngine();
   if (ok) return 0;
   return Fail(what + (ui.messages().isEmpty() ? QString() : ": " + ui.messages().first()));
@@ -144,7 +144,7 @@ int Backup(const std::vector<std::string>& args) {
     EndEngine();
     return Fail(f.other + ": cannot create the folder");
   }
-  ToolUi ui;
+  UnattendedUi ui;
   return Outcome(BackupDataFiles(f.other), ui, "backup failed");
 }
 
@@ -154,7 +154,7 @@ int Restore(const std::vector<std::string>& args) {
   if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f))
     return rc < 0 ? 0 : rc;
   if (!ReadyDataFolder(f.data, true)) return 1;
-  ToolUi ui;
+  UnattendedUi ui;
   return Outcome(RestoreDataFiles(f.other), ui, "restore failed");
 }
 
@@ -165,7 +165,7 @@ int Convert(const std::vector<std::string>& args) {
   if (const int rc = ParseFolders(args, "OLDDIR", "Replaces the business data of DATADIR by the earlier generation's tables in OLDDIR.", &f))
     return rc < 0 ? 0 : rc;
   if (!ReadyDataFolder(f.data, true)) return 1;
-  ToolUi ui;
+  UnattendedUi ui;
   ui.answerOk("Warning: All previously entered data will be overwritten");
   const bool finished = ConvertEarlierData(f.other);
   if (!finished) {

@@ -5,7 +5,8 @@
 #include <random>
 
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "platform/Dates.h"
+#include "platform/NumberText.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"

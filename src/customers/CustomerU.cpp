@@ -10,7 +10,7 @@
 
 #include "customers/GroupLookup.h"
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "data/KeyText.h"
 #include "data/dbFiles.h"
 #include "data/NextNumber.h"
 #include "data/RecordSave.h"
@@ -20,8 +20,9 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/PickEdit.h"
-#include "platform/StorableEntries.h"
+#include "picklists/PickEdit.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -214,7 +215,7 @@ void TCustomer::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Please Select Customer Group"));
     return;
   }
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   DATA4* d = Cust5.d;
   const bool isNew = CurrentCustomerRec <= 0;
   const long number = isNew ? NextFreeNumber(d, "ccno", Cust5.cuno) : CustBuf.cuno;

@@ -8,7 +8,7 @@
 #include <QShowEvent>
 
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "data/KeyText.h"
 #include "data/dbFiles.h"
 #include "data/NextNumber.h"
 #include "data/RecordSave.h"
@@ -16,8 +16,9 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/PickEdit.h"
-#include "platform/StorableEntries.h"
+#include "picklists/PickEdit.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -25,11 +26,6 @@ namespace {
 constexpr int kHelpContext = 420;
 const QString kAppendFailed =
     QStringLiteral("Unable to add record at this time. Please try later.");
-
-QString WithoutTrailingBlanks(QString text) {
-  while (text.endsWith(' ')) text.chop(1);
-  return text;
-}
 
 }  // namespace
 
@@ -107,7 +103,7 @@ void TGroupDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Can't Save Blank Name"));
     return;
   }
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   GroupBuf.cGroup = Edit2->text();
   DATA4* d = Groups.d;
   if (GroupBuf.nGroup == 0) {

@@ -1,6 +1,6 @@
 #include "customers/GroupLookup.h"
 
-#include "data/DateText.h"
+#include "data/KeyText.h"
 #include "data/dbFiles.h"
 
 QByteArray GroupNumberKey(int n) { return PadLeft(n, 2).toLatin1(); }

@@ -1,7 +1,7 @@
 #include "customers/TestSupport.h"
 
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 
 void CustomersTest::SetUp() {
   PickListTest::SetUp();

@@ -64,3 +64,9 @@ bool LoadInvoiceCustomer(long cuNo) {
   BuildCustomerAddress();
   return true;
 }
+
+double PaymentsOfWorkingInvoice() {
+  double paid = 0;
+  for (const PaymentRow& p : PaymentList) paid += StrToFloat(p.PAmt);
+  return paid;
+}

@@ -25,4 +25,7 @@ void LoadInvoicePayments(long ivNo);
 // line and the result is false.
 bool LoadInvoiceCustomer(long cuNo);
 
+// The sum of the amounts of PaymentList, read back from their texts.
+double PaymentsOfWorkingInvoice();
+
 #endif  // DATA_INVOICELOAD_H

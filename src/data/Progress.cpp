@@ -1,5 +1,7 @@
 #include "data/Progress.h"
 
+#include <algorithm>
+
 namespace {
 ProgressSink* sink = nullptr;
 }
@@ -15,3 +17,25 @@ void SetProgress(int percent) {
 void SetProgressSink(ProgressSink* s) { sink = s; }
 
 void resetProgressForTests() { sink = nullptr; }
+
+ProgressShown::ProgressShown(const QString& caption) { ShowProgress(true, caption); }
+
+ProgressShown::~ProgressShown() { hide(); }
+
+void ProgressShown::hide() {
+  if (shown_) ShowProgress(false);
+  shown_ = false;
+}
+
+void ProgressShown::set(double fraction) { setPercent(int(fraction * 100)); }
+
+void ProgressShown::recordDone(long n, long total) {
+  if (total > 0) setPercent(int((n * 100 + 100) / total));
+}
+
+void ProgressShown::setPercent(int percent) {
+  percent = std::clamp(percent, 0, 100);
+  if (percent == percent_) return;
+  percent_ = percent;
+  SetProgress(percent);
+}

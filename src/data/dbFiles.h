@@ -15,7 +15,9 @@
 #include <QStringList>
 
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "data/KeyText.h"
+#include "platform/Dates.h"
+#include "platform/NumberText.h"
 #include "data/Schema.h"
 #include "tbengine/engine.h"
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "data/Settings.h"
 
 namespace {

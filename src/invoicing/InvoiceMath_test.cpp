@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "data/Settings.h"
 
 namespace {

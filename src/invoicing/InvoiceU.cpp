@@ -32,10 +32,10 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
-#include "reports/RptGen.h"
+#include "invoicing/InvoiceDocument.h"
 
 namespace {
 

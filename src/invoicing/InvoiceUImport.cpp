@@ -15,7 +15,7 @@
 #include "invoicing/InvoiceU.h"
 #include "invoicing/OrderImport.h"
 #include "platform/AmountBox.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "platform/Ui.h"
 
 namespace {

@@ -6,7 +6,8 @@
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceSave.h"
 #include "invoicing/InvoiceU.h"
-#include "platform/StorableEntries.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
 
@@ -48,7 +49,7 @@ void TInvoice::BtnSaveClick() {
   if (!FitsOrSay(misfit)) return;
   QStringList itemTexts;
   for (const ItemRecord& item : items) itemTexts << item.PrID << item.PDesc << item.IComm;
-  if (!ConfirmStorableEntries(this, itemTexts)) return;
+  if (!ConfirmStorable(EntryTexts(this) + itemTexts)) return;
   code4errorCode(cb, 0);
 
   if (indexesInDoubt_) RebuildInvoiceIndexes();

@@ -9,7 +9,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
 #include "platform/Caption.h"

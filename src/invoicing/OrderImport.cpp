@@ -7,7 +7,7 @@
 
 #include "data/CodeBase.h"
 #include "data/Cp1252.h"
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "data/DateText.h"
+#include "platform/Dates.h"
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
 #include "platform/FormParts.h"

@@ -6,7 +6,7 @@
 
 #include "data/BatchFile.h"
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "data/KeyText.h"
 #include "platform/Ui.h"
 
 const QString kBatchLabelFile = QStringLiteral("BatchLab.dat");

@@ -14,10 +14,11 @@
 #include "data/dbFiles.h"
 #include "labels/CountBox.h"
 #include "labels/LabelGen.h"
+#include "labels/LabelStock.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 
 TLabPrint* LabPrint = nullptr;
 
@@ -105,13 +106,10 @@ void TLabPrint::showEvent(QShowEvent* event) {
 void TLabPrint::FormShow() {
   ComboBox1->clear();
   records_.clear();
-  DATA4* d = Labels.d;
-  d4tagSelect(d, d4tag(d, "Labels"));
   const QString last = Settings().LabID.trimmed();
-  for (int rc = d4top(d); rc == r4success; rc = d4skip(d, 1)) {
-    const QString name = FieldText(Labels.Name).trimmed();
-    records_ << d4recNo(d);
-    ComboBox1->addItem(name);
+  for (const StockLine& line : StockLines()) {
+    records_ << line.record;
+    ComboBox1->addItem(line.name);
   }
   // The first line of LabID's name, else the first line.
   int chosen = 0;
@@ -176,11 +174,7 @@ void TLabPrint::BtnOKClick() {
   }
   MaskEdit1Exit();
   MaskEdit2Exit();
-  const QString name = LabelBuf.Name.trimmed();
-  if (name != Settings().LabID.trimmed()) {
-    Settings().LabID = name;
-    WriteSettings();
-  }
+  RememberStock(LabelBuf.Name.trimmed());
   cancelled_ = false;
   accept();
 }

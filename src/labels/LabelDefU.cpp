@@ -19,10 +19,11 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
-#include "platform/StorableEntries.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 
 namespace {
 constexpr int kHelpContext = 620;
@@ -130,7 +131,7 @@ void TLabelDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Please fill in label name."));
     return;
   }
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   LabelRecord s;
   s.Name = name;
   double* values[] = {&s.TopM, &s.LeftM, &s.BottomM, &s.RightM,

@@ -15,7 +15,7 @@
 #include "labels/PickLabelU.h"
 #include "labels/TestSupport.h"
 #include "platform/AmountBox.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "platform/PrinterChoice.h"
 
 namespace {

@@ -2,12 +2,13 @@
 // row on a label stock (LABELS) from a starting column and row, so that a
 // partly used sheet can be finished.
 //
-// LabelSheet lays the labels out on a canvas in device pixels; PrintLabels
+// LabelSheet lays the labels out on a canvas in device pixels; BuildLabels
 // selects the customers of one of the six kinds and feeds them to it.
 #ifndef LABELS_LABELGEN_H
 #define LABELS_LABELGEN_H
 
 #include <QFont>
+#include <QPageLayout>
 #include <QList>
 #include <QPoint>
 #include <QSize>
@@ -17,6 +18,7 @@
 #include "data/dbFiles.h"
 
 class Canvas;
+class QPrinter;
 
 // The page geometry of a stock on one printer, in device pixels.
 struct LabelGeometry {
@@ -90,18 +92,36 @@ enum LabelKind {
   kBatchLabels = 6,
 };
 
-// Runs one kind from the print dialog to the end of the print job on the
-// current printer. For kind 1, customers (by number, in order) stand for
-// the customers picked one by one when given. A PDF file is written beside
-// its target and put in its place once complete ("Unable to save to: "
-// otherwise). True when labels were printed.
-bool PrintLabels(int kind, const QList<long>* customers = nullptr);
-// The same on canvas; true when a label was collected (the caller then
-// ends the print job).
-bool PrintLabels(int kind, Canvas& canvas, const QList<long>* customers = nullptr);
+// What a run of labels is asked for.
+struct LabelRequest {
+  int kind = kSelectedCustomers;
+  LabelRecord stock;
+  int column = 1, row = 1;  // where the first label goes
+  TDate from = 0, to = 0;   // the invoices' span (kinds 2 to 4)
+  QList<int> groups;        // the customers' groups (kind 5)
+  QList<long> customers;    // the customers by number, in label order (kind 1)
+};
 
-// "Print Batch Labels": kind 6 when the batch label file exists; otherwise
-// "Unable to save to: " and the file name. True when labels were printed.
-bool PrintBatchLabels();
+// Labels the customers of the request's kind on canvas with font (the
+// report font), row by row from its column and row; the print job begins
+// with the first row drawn. Customers that cannot be found are skipped.
+// True when a label was collected: the caller then ends the job. The caller
+// checks the stock with StockProblem first.
+bool BuildLabels(const LabelRequest& request, Canvas& canvas, const QFont& font);
+
+// A PDF file has no unprintable border: its labels may use the whole sheet.
+// The page layout the printer had is put back afterwards.
+class WholeSheetOfPdf {
+ public:
+  explicit WholeSheetOfPdf(QPrinter* printer);
+  ~WholeSheetOfPdf();
+  WholeSheetOfPdf(const WholeSheetOfPdf&) = delete;
+  WholeSheetOfPdf& operator=(const WholeSheetOfPdf&) = delete;
+
+ private:
+  QPrinter* printer_;
+  QPageLayout before_;
+  bool changed_ = false;
+};
 
 #endif  // LABELS_LABELGEN_H

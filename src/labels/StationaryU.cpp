@@ -20,7 +20,8 @@
 #include "platform/Help.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
-#include "platform/StorableEntries.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 
 namespace {
 constexpr int kHelpContext = 610;
@@ -163,7 +164,7 @@ void TStationary::BtnLogoClick() {
 
 void TStationary::BtnSaveClick() {
   // Letterhead texts the table cannot hold are asked about first.
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   // The numbers are read before anything changes, so one that is not a
   // number leaves the settings as they were.
   const double top = MaskEdit1->value();

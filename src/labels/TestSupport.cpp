@@ -7,7 +7,7 @@
 #include "labels/LabelGen.h"
 #include "platform/DateBox.h"
 #include "platform/PrinterChoice.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 
 LabelRecord SheetStock(const QString& name) {
   LabelRecord s;

@@ -12,8 +12,8 @@
 #include "data/dbFiles.h"
 #include "labels/LabPrintU.h"
 #include "platform/RecordingCanvas.h"
-#include "reports/DateSpanU.h"
-#include "reports/MultGroupU.h"
+#include "printing/DateSpanU.h"
+#include "printing/MultGroupU.h"
 
 class LabelsTest : public CustomersTest {
  protected:

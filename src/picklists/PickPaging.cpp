@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "data/CodeBase.h"
-#include "data/DateText.h"
+#include "data/KeyText.h"
 #include "tbengine/inspect.h"
 
 void PickPaging::start(DATA4* d, long highlightRec) {

@@ -5,7 +5,7 @@
 
 #include "data/dbFiles.h"
 #include "platform/Help.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "tbengine/inspect.h"
 
 void PickListTest::SetUp() {

@@ -5,7 +5,7 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "platform/HandlerGuard.h"
 
 namespace {

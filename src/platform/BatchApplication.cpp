@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "data/DateText.h"
+#include "platform/UserLocale.h"
 
 namespace {
 

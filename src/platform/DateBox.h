@@ -4,7 +4,8 @@
 #ifndef PLATFORM_DATEBOX_H
 #define PLATFORM_DATEBOX_H
 
-#include "data/DateText.h"
+#include "platform/Dates.h"
+#include "platform/NumberText.h"
 #include "platform/MaskedBox.h"
 
 class DateBox : public MaskedBox {

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "platform/Ui.h"
 
 bool RunGuarded(const std::function<void()>& handler) {

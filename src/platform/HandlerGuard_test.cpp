@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
-#include "data/DateText.h"
+#include "platform/NumberText.h"
 #include "platform/ScriptedUi.h"
 #include "platform/TestApplication.h"
 

@@ -28,18 +28,20 @@ class QuietUi : public Ui {
   int exec(QDialog*) override { return 0; }
 };
 
-Ui* installed = nullptr;
+Ui* installedDriver = nullptr;
 Ui* real = nullptr;
 
 }  // namespace
 
 Ui& Ui::get() {
-  if (installed) return *installed;
+  if (installedDriver) return *installedDriver;
   if (real) return *real;
   static QuietUi quiet;
   return quiet;
 }
 
-void Ui::install(Ui* driver) { installed = driver; }
+void Ui::install(Ui* driver) { installedDriver = driver; }
+
+Ui* Ui::installed() { return installedDriver; }
 
 void Ui::setRealDriver(Ui* driver) { real = driver; }

@@ -26,6 +26,8 @@ class Ui {
   static Ui& get();
   // Installs driver (not owned) or, with nullptr, the real one again.
   static void install(Ui* driver);
+  // The driver installed (nullptr: none, the real one answers).
+  static Ui* installed();
   // Makes the Qt driver (message boxes, file dialogs, QDialog::exec) the
   // real one; main() calls it once. Defined with the widgets.
   static void useRealDriver();

@@ -14,7 +14,8 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/StorableEntries.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "products/RadioGroup.h"
 
 namespace {
@@ -100,7 +101,7 @@ void TTaxDef::BtnSaveClick() {
   // not a number leaves the settings as they were.
   const double rate1 = MaskEdit1->value();
   const double rate2 = MaskEdit2->value();
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   SettingsRecord& s = Settings();
   s.ShipLine = Edit1->text().trimmed();
   s.TaxLine = Edit2->text().trimmed();

@@ -21,7 +21,8 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/StorableEntries.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 #include "products/ProductCodes.h"
 
@@ -145,7 +146,7 @@ void TProdDef::BtnSaveClick() {
     Ui::get().information(QStringLiteral("Duplicate Product ID's are not allowed"));
     return;
   }
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
   // Everything is read before anything is written, and the buffer is filled
   // only once the record is in hand: a refused save leaves it as it was.
   const double price = MaskEdit1->value();

@@ -18,8 +18,9 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/PickEdit.h"
-#include "platform/StorableEntries.h"
+#include "picklists/PickEdit.h"
+#include "data/StorableText.h"
+#include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 #include "products/ProductCodes.h"
 
@@ -126,7 +127,7 @@ void TPurDef::BtnSaveClick() {
   fit.PURQty = quantity;
   fit.PURCost = cost;
   if (!FitsOrSay(FirstMisfit(Pur5, fit, PurchaseFields()))) return;
-  if (!ConfirmStorableEntries(this)) return;
+  if (!ConfirmStorable(EntryTexts(this))) return;
 
   DATA4* d = Pur5.d;
   if (!GoToOrAppend(d, &CurrentPurchaseRec)) return;

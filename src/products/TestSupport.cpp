@@ -1,7 +1,7 @@
 #include "products/TestSupport.h"
 
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 
 void ProductsTest::SetUp() {
   PickListTest::SetUp();

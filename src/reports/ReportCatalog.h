@@ -1,39 +1,28 @@
 // The reports `tallowby report` can build: one entry per report, naming the
-// options it takes and the builder that makes it. Adding a report to the
-// command is adding its entry to ReportCatalog().
+// options it takes, the span it proposes and the builder that makes it.
+// Adding a report to the command is adding its entry to ReportCatalog().
 #ifndef REPORTS_REPORTCATALOG_H
 #define REPORTS_REPORTCATALOG_H
 
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
-#include <stdexcept>
 
-// What the command line chose, beyond what the batch driver answers itself
-// (the date span, the groups).
-struct ReportArgs {
-  QList<long> customers;  // --customers, in the order given
-  QString product;        // --product
-};
+#include "reports/ReportRequest.h"
 
-// Thrown by a builder's entry for an argument that names nothing in the
-// data (a customer number or product code that does not exist): the command
-// ends with status 2 and this text.
-struct UnusableArgument : std::runtime_error {
-  using std::runtime_error::runtime_error;
-};
+class ReportLineSink;
 
 struct ReportEntry {
+  // What a report proposes when the command line names no dates.
+  enum class Proposed { Today, Month };
+
   QString name;          // the word after "report"
   QString description;   // one line for --help
   QStringList options;   // the selection options it takes ("from", "to", "customers", ...)
   // Options of which exactly one must be given (empty: none required).
   QStringList oneOf;
-  // Information messages that mean "nothing to report": shown on standard
-  // error, no file written, status 0.
-  QStringList nothingMessages;
-  std::function<void(const ReportArgs&)> build;
+  Proposed proposed = Proposed::Month;
+  ReportOutcome (*build)(const ReportRequest& request, ReportLineSink& sink) = nullptr;
 };
 
 // Every report of the command, in the order --help lists them.

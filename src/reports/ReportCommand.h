@@ -3,25 +3,19 @@
 //   tallowby report NAME [--data DIR] [selection options] [--format text|tab|pdf] --out FILE
 //
 // NAME is one of the reports of ReportCatalog(); `tallowby report --help`
-// lists them with the selection options each takes (--from/--to, the date
-// span typed into the date span picker; --customers, --groups, --product;
-// --asof, the day the inventory is valued as of; --method fifo|lifo, the
-// stock valuation for this run, the stored setting left as it is).
-// Without --from/--to the span is what the report proposes (today for
-// invoices, the current month otherwise). The output is what the report
-// window exports (text, tab) or prints into a PDF file.
+// lists them with the selection options each takes (--from/--to, the span;
+// --customers, --groups, --product; --asof, the day the inventory is valued
+// as of; --method fifo|lifo, the stock valuation for this run, the stored
+// setting left as it is). Without --from/--to the span is what the report
+// proposes (today for invoices, the current month otherwise). The output is
+// what the report window exports (text, tab) or prints into a PDF file.
 #ifndef REPORTS_REPORTCOMMAND_H
 #define REPORTS_REPORTCOMMAND_H
 
 #include <QStringList>
 #include <QTextStream>
 
-// args are the words after "report". --help and --version go to out, every
-// other message to err. Returns 0 on success (also when there was nothing to
-// report: no file is written then, and the reason is on err), 1 when the
-// report failed, 2 for arguments that cannot be used.
-// Uses the running QApplication, or makes one (offscreen unless
-// QT_QPA_PLATFORM says otherwise) for the time of the command.
+// args are the words after "report"; as RunBatchCommand.
 int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 // main()'s entry: argv[1] is "report"; output to standard output and error.

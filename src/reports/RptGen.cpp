@@ -5,15 +5,10 @@
 #include <vector>
 
 #include "data/InvoiceLoad.h"
-#include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "platform/Clock.h"
-#include "platform/PickEdit.h"
-#include "platform/Ui.h"
-#include "reports/DateSpanU.h"
-#include "reports/ReportU.h"
+#include "invoicing/InvoiceDocument.h"
+#include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
-#include "reports/RptUtil.h"
 
 namespace {
 
@@ -21,60 +16,10 @@ bool OpenInvoiceTables() {
   return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
 }
 
-QString AddressLine(int i) { return i < CustomerAddress.size() ? CustomerAddress[i] : QString(); }
-
-// Each document of a report begins on a new page, with its own letterhead.
-void BeginDocument() {
-  ReportDocument& d = Report();
-  if (d.CurrentLine >= 0) {
-    NewLine();
-    Cell(0) = QStringLiteral("EJECT");
-    d.LinesOnPage = 0;
-  }
-  d.PageNo = 1;
-  PutLetterhead();
-  PutTitles();
-  NewLine();
-}
-
-// A blank line and the text wrapped to the report width, one line per piece;
-// nothing for a blank text.
-void PutMemo(const QString& text) {
-  QStringList pieces;
-  if (!WrapText(text, &pieces)) return;
-  NewLine();
-  for (const QString& piece : pieces) {
-    CheckPage(Report().LinesOnPage + 1, false);
-    NewLine();
-    Cell(0) = QStringLiteral("L00") + piece;
-  }
-}
-
-void PutInvoiceRules() {
-  Cell(0) = QStringLiteral("V00");
-  Cell(2) = QStringLiteral("V12");
-  Cell(4) = QStringLiteral("V41");
-  Cell(6) = QStringLiteral("V50");
-  Cell(8) = QStringLiteral("V60");
-  Cell(10) = QStringLiteral("V73");
-}
-
-void PutTotalLine(const QString& caption, double amount) {
-  NewLine();
-  Cell(7) = QStringLiteral("R59") + caption;
-  Cell(8) = QStringLiteral("V60");
-  Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", amount);
-  Cell(10) = QStringLiteral("V73");
-}
-
-QString ChargeCaption(const QString& settingsLine) {
-  return settingsLine.trimmed() + QStringLiteral(":");
-}
-
-double PaymentsOfWorkingInvoice() {
-  double paid = 0;
-  for (const PaymentRow& p : PaymentList) paid += StrToFloat(p.PAmt);
-  return paid;
+// Seeks invoice number n on the Inv tag; false when there is none.
+bool FindInvoice(long n) {
+  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+  return SeekNumber(Inv5.d, Inv5.IvNo, n);
 }
 
 // ---- Statements -------------------------------------------------------------
@@ -83,13 +28,9 @@ struct StatementRow {
   QString invoice, date, charges, payments, due;
 };
 
-void StartStatements() {
-  ReportDocument& d = Report();
-  d.LineWidth = 59;
-  d.CellsPerLine = 12;
-  StartReport();
-  d.TitleLines = {QStringLiteral("Account Statement")};
-  d.ColumnCodes = {"V00", "R07", "V09", "R18", "V20", "R31", "V33", "R44", "V46", "R57", "V59"};
+void StartStatements(ReportLineSink& sink) {
+  BeginReport(sink, 59, 12, {QStringLiteral("Account Statement")},
+              {"V00", "R07", "V09", "R18", "V20", "R31", "V33", "R44", "V46", "R57", "V59"});
   SetHeadings({"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"});
 }
 
@@ -135,9 +76,9 @@ struct CustomerWithBalances {
 // tag (postal code, then record number), each customer's invoices in the
 // order of the InvC tag (record number). Invoices of customers that no
 // longer exist are left out, as they would be by a walk over the customers.
-std::vector<CustomerWithBalances> CustomersWithBalances() {
+std::vector<CustomerWithBalances> CustomersWithBalances(TDate from, TDate to) {
   std::map<long, std::vector<long>> invoicesOf;
-  for (SpanWalk walk(Inv5.d, "InvD", Inv5.IDate); walk.inSpan(); walk.next()) {
+  for (SpanWalk walk(Inv5.d, "InvD", Inv5.IDate, from, to); walk.inSpan(); walk.next()) {
     if (f4double(Inv5.Due) != 0) invoicesOf[f4long(Inv5.CuNo)].push_back(d4recNo(Inv5.d));
   }
   std::vector<CustomerWithBalances> customers;
@@ -153,10 +94,10 @@ std::vector<CustomerWithBalances> CustomersWithBalances() {
 }
 
 void PutStatementPage(const QList<StatementRow>& rows) {
-  BeginDocument();
+  BeginLetterheadPage();
   NewLine();
   Cell(0) = QStringLiteral("L00To:");
-  Cell(1) = QStringLiteral("L10") + AddressLine(0);
+  Cell(1) = QStringLiteral("L10") + CustomerAddress.value(0);
   for (int i = 1; i < CustomerAddress.size(); ++i) {
     NewLine();
     Cell(1) = QStringLiteral("L10") + CustomerAddress[i];
@@ -167,17 +108,12 @@ void PutStatementPage(const QList<StatementRow>& rows) {
   for (const StatementRow& row : rows) {
     CheckPage(Report().LinesOnPage + 1, true);
     NewLine();
-    Cell(0) = QStringLiteral("V00");
-    Cell(1) = QStringLiteral("R07") + row.invoice;
-    Cell(2) = QStringLiteral("V09");
-    Cell(3) = QStringLiteral("R18") + row.date;
-    Cell(4) = QStringLiteral("V20");
-    Cell(5) = QStringLiteral("R31") + row.charges;
-    Cell(6) = QStringLiteral("V33");
-    Cell(7) = QStringLiteral("R44") + row.payments;
-    Cell(8) = QStringLiteral("V46");
-    Cell(9) = QStringLiteral("R57") + row.due;
-    Cell(10) = QStringLiteral("V59");
+    PutRules();
+    PutColumn(1, row.invoice);
+    PutColumn(3, row.date);
+    PutColumn(5, row.charges);
+    PutColumn(7, row.payments);
+    PutColumn(9, row.due);
     charges += StrToFloat(row.charges);
     payments += StrToFloat(row.payments);
     due += StrToFloat(row.due);
@@ -186,27 +122,55 @@ void PutStatementPage(const QList<StatementRow>& rows) {
 
   CheckPage(Report().LinesOnPage + 1, true);
   NewLine();
+  PutRules();
+  Cell(0) = QString();  // the totals line is boxed from column 20 on
+  Cell(2) = QString();
   Cell(1) = QStringLiteral("R18Totals");
-  Cell(4) = QStringLiteral("V20");
-  Cell(5) = QStringLiteral("R31") + FormatFloat("%11.2f", charges);
-  Cell(6) = QStringLiteral("V33");
-  Cell(7) = QStringLiteral("R44") + FormatFloat("%11.2f", payments);
-  Cell(8) = QStringLiteral("V46");
-  Cell(9) = QStringLiteral("R57") + FormatFloat("%11.2f", due);
-  Cell(10) = QStringLiteral("V59");
+  PutColumn(5, FormatFloat("%11.2f", charges));
+  PutColumn(7, FormatFloat("%11.2f", payments));
+  PutColumn(9, FormatFloat("%11.2f", due));
   NewLine();
   Cell(10) = QStringLiteral("H2059");
 }
 
-void StatementOfPickedCustomer() {
-  ReadCustomer();
-  BuildCustomerAddress();
-  const QList<StatementRow> rows = AllStatementRows();
-  if (!rows.isEmpty()) PutStatementPage(rows);
+}  // namespace
+
+ReportOutcome BuildInvoicesOfSpan(const ReportRequest& request, bool asInvoice, ReportLineSink& sink) {
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return ReportOutcome::built();
+  StartInvoices(sink);
+  DATA4* inv = Inv5.d;
+  d4tagSelect(inv, d4tag(inv, "InvD"));
+  for (int rc = d4seek(inv, DateKey(request.from).constData()); rc == 0 || rc == r4after;
+       rc = d4skip(inv, 1)) {
+    if (FieldDate(Inv5.IDate) > request.to) break;
+    if (!asInvoice && f4double(Inv5.Due) <= 0) continue;  // bills: only what is due
+    LoadInvoice();
+    PrintInvoice(asInvoice);
+  }
+  return ReportOutcome::built();
 }
 
-void StatementsWithBalances() {
-  for (const CustomerWithBalances& customer : CustomersWithBalances()) {
+ReportOutcome BuildInvoicesOf(const ReportRequest& request, bool asInvoice, ReportLineSink& sink) {
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return ReportOutcome::built();
+  for (long n : request.invoices) {
+    if (!FindInvoice(n)) return ReportOutcome::unusable(QStringLiteral("invoices"), QStringLiteral("there is no invoice %1").arg(n));
+  }
+  StartInvoices(sink);
+  for (long n : request.invoices) {
+    FindInvoice(n);
+    LoadInvoice();
+    PrintInvoice(asInvoice);
+  }
+  return ReportOutcome::built();
+}
+
+ReportOutcome BuildStatementsWithBalances(const ReportRequest& request, ReportLineSink& sink) {
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return ReportOutcome::built();
+  StartStatements(sink);
+  for (const CustomerWithBalances& customer : CustomersWithBalances(request.from, request.to)) {
     d4go(Cust5.d, customer.record);
     ReadCustomer();
     BuildCustomerAddress();
@@ -218,148 +182,25 @@ void StatementsWithBalances() {
     }
     PutStatementPage(rows);
   }
+  return ReportOutcome::built();
 }
 
-}  // namespace
-
-void StartInvoices() {
-  ReportDocument& d = Report();
-  d.LineWidth = 73;
-  d.CellsPerLine = 12;
-  StartReport();
-  d.TitleLines = {QString()};
-  d.ColumnCodes = {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"};
-  SetHeadings({"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"});
-}
-
-void PrintInvoice(bool asInvoice) {
-  ReportDocument& d = Report();
-  const InvoiceRecord& inv = CurrentInvoice;
-  QString title = QStringLiteral("Invoice");
-  if (!asInvoice) title = inv.Due > 0 ? QStringLiteral("Bill") : QStringLiteral("Statement");
-  d.TitleLines = {title};
-
-  BeginDocument();
-  NewLine();
-  Cell(0) = QStringLiteral("L00To:");
-  Cell(1) = QStringLiteral("L10") + AddressLine(0);
-  Cell(2) = QStringLiteral("R60Invoice No:");
-  Cell(3) = QStringLiteral("L62") + QString::number(inv.IvNo);
-  NewLine();
-  Cell(1) = QStringLiteral("L10") + AddressLine(1);
-  Cell(2) = QStringLiteral("R60Invoice Date:");
-  Cell(3) = QStringLiteral("L62") + FormatShortDate(inv.IDate);
-  for (int i = 2; i < CustomerAddress.size(); ++i) {
-    NewLine();
-    Cell(1) = QStringLiteral("L10") + CustomerAddress[i];
-  }
-  PutHeadings();
-
-  double subtotal = 0;
-  for (const ItemRow& item : ItemList) {
-    CheckPage(d.LinesOnPage + 3, true);
-    NewLine();
-    PutInvoiceRules();
-    const double lineTotal = RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR));
-    Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
-    Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
-    Cell(5) = QStringLiteral("R49") + item.UPR;
-    Cell(7) = QStringLiteral("R59") + item.Qty;
-    Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
-    if (!item.IComm.trimmed().isEmpty()) {
-      NewLine();
-      PutInvoiceRules();
-      Cell(3) = QStringLiteral("L13") + item.IComm;
-    }
-    subtotal += lineTotal;
-  }
-  StyleCell() = QStringLiteral("U");
-
-  const SettingsRecord& s = Settings();
-  CheckPage(d.LinesOnPage + 6, true);
-  PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
-  Cell(0) = QStringLiteral("L01") + WithoutTrailingBlanks(inv.IMemo);
-  PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
-  PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
-  PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);
-  PutTotalLine(QStringLiteral("Amount Paid:"), PaymentsOfWorkingInvoice());
-  PutTotalLine(QStringLiteral("Balance Due:"), inv.Due);
-  NewLine();
-  Cell(10) = QStringLiteral("H6073");
-
-  if (!asInvoice) return;
-  for (const ItemRow& item : ItemList) PutMemo(item.PMemo);
-  PutMemo(inv.REM);
-}
-
-void PrintWorkingInvoice() {
-  DocumentInHand document;
-  StartInvoices();
-  PrintInvoice(true);
-  ShowReport();
-}
-
-void PrintInvoiceSelection(bool byDates, bool asInvoice) {
+ReportOutcome BuildStatementsOf(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!OpenInvoiceTables()) return;
-
-  if (byDates) {
-    ReportFrom = DateFromQDate(Clock::today());
-    ReportTo = ReportFrom;
-    if (!asInvoice) SetMonthSpan();
-    if (!RunDateSpan()) return;
-    DocumentInHand document;
-    StartInvoices();
-    DATA4* inv = Inv5.d;
-    d4tagSelect(inv, d4tag(inv, "InvD"));
-    const QByteArray from = SeekKey(DateToStored(ReportFrom));
-    for (int rc = d4seek(inv, from.constData()); rc == 0 || rc == r4after; rc = d4skip(inv, 1)) {
-      if (FieldDate(Inv5.IDate) > ReportTo) break;
-      if (!asInvoice && f4double(Inv5.Due) <= 0) continue;  // bills: only what is due
-      LoadInvoice();
-      PrintInvoice(asInvoice);
-    }
-    ShowReport();
-    return;
+  if (!OpenInvoiceTables()) return ReportOutcome::built();
+  QList<long> records;
+  for (long cuno : request.customers) {
+    if (!FindCustomer(cuno))
+      return ReportOutcome::unusable(QStringLiteral("customers"), QStringLiteral("there is no customer %1").arg(cuno));
+    records.append(d4recNo(Cust5.d));
   }
-
-  DocumentInHand document;
-  StartInvoices();
-  if (d4recCountDo(Inv5.d) == 0) {
-    Ui::get().information(QStringLiteral("No invoices to select."));
-    return;
+  StartStatements(sink);
+  for (long record : records) {
+    d4go(Cust5.d, record);
+    ReadCustomer();
+    BuildCustomerAddress();
+    const QList<StatementRow> rows = AllStatementRows();
+    if (!rows.isEmpty()) PutStatementPage(rows);
   }
-  // The pick list starts on the newest invoice, then on the last one picked.
-  CurrentInvoiceRec = LastRecord(Inv5.d);
-  while (PickInvoice(false).chosen) {
-    d4go(Inv5.d, CurrentInvoiceRec);
-    LoadInvoice();
-    PrintInvoice(asInvoice);
-  }
-  ShowReport();
-}
-
-void PrintStatements(bool withBalances) {
-  TablesClosedAtEnd tables;
-  if (withBalances) {
-    SetMonthSpan();
-    if (!RunDateSpan()) return;
-  }
-  if (!OpenInvoiceTables()) return;
-
-  DocumentInHand document;
-  StartStatements();
-  if (withBalances) {
-    StatementsWithBalances();
-  } else {
-    DATA4* cust = Cust5.d;
-    d4tagSelect(cust, d4tag(cust, "cname"));
-    CurrentCustomerRec = FirstRecord(cust);
-    while (PickCustomer(false).chosen) {
-      d4go(cust, CurrentCustomerRec);
-      StatementOfPickedCustomer();
-    }
-  }
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }

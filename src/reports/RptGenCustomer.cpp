@@ -4,13 +4,9 @@
 #include <algorithm>
 
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
-#include "platform/Ui.h"
-#include "reports/DateSpanU.h"
-#include "reports/MultGroupU.h"
-#include "reports/ReportU.h"
+#include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
-#include "reports/RptUtil.h"
+#include "reports/RptGenSales.h"
 
 namespace {
 
@@ -20,13 +16,9 @@ bool OpenProfileTables() {
   return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
 }
 
-void StartProfiles() {
-  ReportDocument& d = Report();
-  d.LineWidth = 72;
-  d.CellsPerLine = 12;
-  StartReport();
-  d.TitleLines = {QStringLiteral("Customer Profile")};
-  d.ColumnCodes = {"V00", "L01", "V35", "R43", "V45", "L46", "V57", "R61", "V63", "R71", "V72"};
+void StartProfiles(ReportLineSink& sink) {
+  BeginReport(sink, 72, 12, {QStringLiteral("Customer Profile")},
+              {"V00", "L01", "V35", "R43", "V45", "L46", "V57", "R61", "V63", "R71", "V72"});
   SetHeadings({"", "Customer", "", "Date", "", "Product", "", "Qty", "", "U-Price"});
 }
 
@@ -98,26 +90,65 @@ bool OpenBuyersTables() {
   return OpenINV5() && OpenITM5() && OpenProd5() && OpenCUST5() && OpenGROUPS();
 }
 
-// The buyers report of the product in ProdBuf: asks for the span, then
-// lists every item of the product on the invoices of the span.
-void BuyersOfProduct() {
-  SetMonthSpan();
-  if (!RunDateSpan()) return;
-  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
-  if (!walk.inSpan()) {
-    Ui::get().information(QStringLiteral("No Invoices within selected dates."));
-    return;
+// The product whose code is exactly code (trailing blanks of the stored
+// code aside) into ProdBuf; false when there is none.
+bool FindProduct(const QString& code) {
+  DATA4* prod = Prod5.d;
+  d4tagSelect(prod, d4tag(prod, "Prod"));
+  const QByteArray key = SeekKey(code.toUpper());
+  for (int rc = d4seek(prod, key.constData()); rc == r4success || rc == r4after;
+       rc = d4skip(prod, 1)) {
+    const QString stored = WithoutTrailingBlanks(FieldText(Prod5.PrID));
+    if (stored.toUpper() != code.toUpper()) break;
+    if (stored == code) {
+      ReadProduct();
+      return true;
+    }
   }
-  DocumentInHand document;
-  ReportDocument& d = Report();
-  d.LineWidth = 77;
-  d.CellsPerLine = 10;
-  StartReport();
-  d.TitleLines = {QStringLiteral("Buyers of ") + ProdBuf.PrID.trimmed() + QStringLiteral("-") +
-                      ProdBuf.PDesc.trimmed(),
-                  QStringLiteral("from ") + FormatShortDate(ReportFrom) +
-                      QStringLiteral(" through ") + FormatShortDate(ReportTo)};
-  d.ColumnCodes = {"V00", "L01", "V36", "L37", "V57", "R66", "V67", "R76", "V77"};
+  return false;
+}
+
+}  // namespace
+
+ReportOutcome BuildProfiles(const ReportRequest& request, ReportLineSink& sink) {
+  TablesClosedAtEnd tables;
+  if (!OpenProfileTables()) return ReportOutcome::built();
+  DATA4* cust = Cust5.d;
+  QList<long> records;
+  for (long cuno : request.customers) {
+    if (!FindCustomer(cuno))
+      return ReportOutcome::unusable(QStringLiteral("customers"), QStringLiteral("there is no customer %1").arg(cuno));
+    records.append(d4recNo(cust));
+  }
+  StartProfiles(sink);
+  if (request.customers.isEmpty()) {
+    d4tagSelect(cust, d4tag(cust, "cName"));
+    for (int rc = d4top(cust); rc == r4success; rc = d4skip(cust, 1)) {
+      if (!request.groups.contains(f4int(Cust5.ngroup))) continue;
+      ReadCustomer();
+      PutProfile();  // walks other tables only: CUST5 stays on the customer
+    }
+  }
+  for (long record : records) {
+    d4go(cust, record);
+    ReadCustomer();
+    PutProfile();
+  }
+  return ReportOutcome::built();
+}
+
+ReportOutcome BuildBuyers(const ReportRequest& request, ReportLineSink& sink) {
+  TablesClosedAtEnd tables;
+  if (!OpenBuyersTables()) return ReportOutcome::built();
+  if (!FindProduct(request.product))
+    return ReportOutcome::unusable(QStringLiteral("product"), QStringLiteral("there is no product ") + request.product);
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
+  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
+  BeginReport(sink, 77, 10,
+              {QStringLiteral("Buyers of ") + ProdBuf.PrID.trimmed() + QStringLiteral("-") +
+                   ProdBuf.PDesc.trimmed(),
+               SpanTitle(QStringLiteral("from "), request.from, request.to)},
+              {"V00", "L01", "V36", "L37", "V57", "R66", "V67", "R76", "V77"});
   SetHeadings({"", "Customer", "", "MailGroup", "", "Date", "", "U-Price"});
 
   // Item codes are compared as stored: same field width, so equal padding.
@@ -134,7 +165,7 @@ void BuyersOfProduct() {
         name = ReportCustomerName();
         FindGroupName(CustBuf.ngroup, &group);
       }
-      CheckPage(d.LinesOnPage + 1, true);
+      CheckPage(Report().LinesOnPage + 1, true);
       NewLine();
       PutRules();
       PutColumn(1, name);
@@ -143,93 +174,6 @@ void BuyersOfProduct() {
       PutColumn(7, FormatFloat("%8.2f", f4double(Itm5.UPR)));
     }
   } while (walk.next());
-  CloseAll();
-  if (d.CurrentLine >= 0) {
-    StyleCell() = QStringLiteral("U");
-    ShowReport();
-  }
-}
-
-}  // namespace
-
-void PrintProfiles(bool byGroups) {
-  TablesClosedAtEnd tables;
-  if (!OpenProfileTables()) return;
-  DocumentInHand document;
-  StartProfiles();
-  DATA4* cust = Cust5.d;
-  if (byGroups) {
-    if (!RunMultGroup()) return;
-    const QList<int> chosen = ChosenGroups;
-    d4tagSelect(cust, d4tag(cust, "cName"));
-    for (int rc = d4top(cust); rc == r4success; rc = d4skip(cust, 1)) {
-      if (!chosen.contains(f4int(Cust5.ngroup))) continue;
-      ReadCustomer();
-      PutProfile();  // walks other tables only: CUST5 stays on the customer
-    }
-  } else {
-    d4tagSelect(cust, d4tag(cust, "cName"));
-    CurrentCustomerRec = FirstRecord(cust);
-    while (PickCustomer(false).chosen) {
-      d4go(cust, CurrentCustomerRec);
-      ReadCustomer();
-      PutProfile();
-    }
-  }
-  CloseAll();
-  ShowReport();
-}
-
-bool PrintProfilesOf(const QList<long>& customers, long* missing) {
-  TablesClosedAtEnd tables;
-  if (!OpenProfileTables()) return true;
-  QList<int> records;
-  for (long cuno : customers) {
-    if (!FindCustomer(cuno)) {
-      *missing = cuno;
-      return false;
-    }
-    records.append(d4recNo(Cust5.d));
-  }
-  DocumentInHand document;
-  StartProfiles();
-  for (int rec : records) {
-    d4go(Cust5.d, rec);
-    ReadCustomer();
-    PutProfile();
-  }
-  CloseAll();
-  ShowReport();
-  return true;
-}
-
-void PrintBuyers() {
-  TablesClosedAtEnd tables;
-  if (!OpenBuyersTables()) return;
-  if (!PickProduct(false).chosen) return;
-  d4go(Prod5.d, CurrentProductRec);
-  ReadProduct();
-  BuyersOfProduct();
-}
-
-bool PrintBuyersOf(const QString& code) {
-  TablesClosedAtEnd tables;
-  if (!OpenBuyersTables()) return true;
-  DATA4* prod = Prod5.d;
-  d4tagSelect(prod, d4tag(prod, "Prod"));
-  const QByteArray key = SeekKey(code.toUpper());
-  bool found = false;
-  for (int rc = d4seek(prod, key.constData()); rc == r4success || rc == r4after;
-       rc = d4skip(prod, 1)) {
-    const QString stored = WithoutTrailingBlanks(FieldText(Prod5.PrID));
-    if (stored.toUpper() != code.toUpper()) break;
-    if (stored == code) {
-      found = true;
-      break;
-    }
-  }
-  if (!found) return false;
-  ReadProduct();
-  BuyersOfProduct();
-  return true;
+  if (Report().CurrentLine >= 0) StyleCell() = QStringLiteral("U");
+  return ReportOutcome::built();
 }

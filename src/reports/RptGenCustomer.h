@@ -4,23 +4,17 @@
 #ifndef REPORTS_RPTGENCUSTOMER_H
 #define REPORTS_RPTGENCUSTOMER_H
 
-#include <QList>
-#include <QString>
+#include "reports/ReportRequest.h"
 
-// The profiles of customers picked one by one from the customer pick list
-// until it is cancelled, or (byGroups) of every customer, in name order, of
-// the groups chosen in the group picker.
-void PrintProfiles(bool byGroups);
-// The profiles of the customers numbered in customers, in that order. False
-// (nothing built, *missing set) when one of them does not exist.
-bool PrintProfilesOf(const QList<long>& customers, long* missing);
+class ReportLineSink;
 
-// The buyers of a product picked from the product pick list, within a date
-// span.
-void PrintBuyers();
-// The same for the product whose code is exactly code (trailing blanks of
-// the stored code aside). False (nothing asked, nothing built) when no
-// product has that code.
-bool PrintBuyersOf(const QString& code);
+// The profiles of the customers numbered in request.customers, in that
+// order; when it names none, of every customer, in name order, whose group
+// is among request.groups. A customer that does not exist is unusable.
+ReportOutcome BuildProfiles(const ReportRequest& request, ReportLineSink& sink);
+// The buyers of the product whose code is exactly request.product (trailing
+// blanks of the stored code aside) within the span. A product that does not
+// exist is unusable; a span without invoices is nothing to report.
+ReportOutcome BuildBuyers(const ReportRequest& request, ReportLineSink& sink);
 
 #endif  // REPORTS_RPTGENCUSTOMER_H

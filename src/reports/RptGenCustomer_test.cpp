@@ -12,8 +12,8 @@
 #include "customers/PickCustU.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
-#include "reports/ReportExport.h"
+#include "picklists/PickEdit.h"
+#include "printing/ReportExport.h"
 #include "reports/TestSupport.h"
 
 namespace {

@@ -1,50 +1,26 @@
 #include "reports/RptGenSales.h"
 
 #include <QHash>
-#include <cmath>
 #include <vector>
 
+#include "data/Progress.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
-#include "platform/Ui.h"
-#include "reports/DateSpanU.h"
-#include "reports/ReportU.h"
+#include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
-#include "reports/RptUtil.h"
-
-namespace {
 
 const QString kNoInvoices = QStringLiteral("No Invoices within selected dates.");
 const QString kNoPayments = QStringLiteral("No Payments within selected dates.");
 
+namespace {
+
 QString Money(const char* format, double x) { return FormatFloat(format, x); }
-
-// The title of a date-span report: caption + from + joint + to.
-QString SpanTitle(const QString& caption, const QString& joint) {
-  return caption + FormatShortDate(ReportFrom) + joint + FormatShortDate(ReportTo);
-}
-
-void Begin(int lineWidth, int cells, const QString& title, const QStringList& codes) {
-  ReportDocument& d = Report();
-  d.LineWidth = lineWidth;
-  d.CellsPerLine = cells;
-  StartReport();
-  d.TitleLines = {title};
-  d.ColumnCodes = codes;
-}
 
 // The amount of an item from its quantity and price as the printed invoice
 // shows them ("%9.2f", "%8.2f"). Both are stored with two decimals, so the
 // printed forms read back as the very numbers stored: no text round trip.
 double PrintedAmount(double qty, double price) { return qty * price; }
-
-// The date span of a span report: the current month proposed; false when
-// the picker was cancelled.
-bool AskSpan() {
-  SetMonthSpan();
-  return RunDateSpan();
-}
 
 // The invoices of the span in date order, the items of each by number.
 bool OpenSalesTables() { return OpenINV5() && OpenITM5() && OpenProd5(); }
@@ -57,22 +33,31 @@ bool FirstItemOf(long ivNo) {
 }
 bool NextItemOf(long ivNo) { return NextOfNumber(Itm5.d, Itm5.IvNo, ivNo); }
 
+// The closing line of a boxed report: the rule at column 0, the caption
+// cell (code and text) in cell 1, the amount in cell amountCell between its
+// two rules; ruled under.
+void PutTotalLine(const QString& captionCell, int amountCell, const QString& amount) {
+  NewLine();
+  Cell(0) = QStringLiteral("V00");
+  Cell(1) = captionCell;
+  PutColumn(amountCell - 1, QString());
+  PutColumn(amountCell, amount);
+  PutColumn(amountCell + 1, QString());
+  StyleCell() = QStringLiteral("U");
+}
+
 }  // namespace
 
 // ---- Receivables ------------------------------------------------------------
 
-void PrintReceivables() {
+ReportOutcome BuildReceivables(const ReportRequest&, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!OpenINV5() || !OpenCUST5()) return;
+  if (!OpenINV5() || !OpenCUST5()) return ReportOutcome::built();
   DATA4* inv = Inv5.d;
-  if (d4recCountDo(inv) == 0) {
-    Ui::get().information(kNoInvoices);
-    return;
-  }
-  DocumentInHand document;
+  if (d4recCountDo(inv) == 0) return ReportOutcome::nothing(kNoInvoices);
   ProgressShown progress(QStringLiteral("Processing Receivables"));
-  Begin(71, 10, QStringLiteral("RECEIVABLES"),
-        {"V00", "R07", "V08", "L10", "V50", "R55", "V57", "R69", "V71"});
+  BeginReport(sink, 71, 10, {QStringLiteral("RECEIVABLES")},
+              {"V00", "R07", "V08", "L10", "V50", "R55", "V57", "R69", "V71"});
   SetHeadings({"", "Inv. No", "", "Customer", "", "Days", "", "Amount"});
 
   const TDate today = DateFromQDate(Clock::today());
@@ -97,34 +82,21 @@ void PrintReceivables() {
   if (Report().CurrentLine >= 0) {
     StyleCell() = QStringLiteral("U");
     CheckPage(Report().LinesOnPage + 1, true);
-    NewLine();
-    Cell(0) = QStringLiteral("V00");
-    Cell(1) = QStringLiteral("L01Total Receivables");
-    Cell(6) = QStringLiteral("V57");
-    Cell(7) = QStringLiteral("R69") + Money("%10.2f", total);
-    Cell(8) = QStringLiteral("V71");
-    StyleCell() = QStringLiteral("U");
+    PutTotalLine(QStringLiteral("L01Total Receivables"), 7, Money("%10.2f", total));
   }
-  progress.hide();
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
 // ---- Tax report ---------------------------------------------------------------
 
-void PrintTaxReport() {
+ReportOutcome BuildTaxReport(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!AskSpan()) return;
-  if (!OpenSalesTables()) return;
-  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
-  if (!walk.inSpan()) {
-    Ui::get().information(kNoInvoices);
-    return;
-  }
-  DocumentInHand document;
+  if (!OpenSalesTables()) return ReportOutcome::built();
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
+  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
   ProgressShown progress(QStringLiteral("Processing Sales"));
-  Begin(50, 4, SpanTitle(QStringLiteral("Tax report for "), QStringLiteral(" through ")),
-        {"L00", "R38", "R50"});
+  BeginReport(sink, 50, 4, {SpanTitle(QStringLiteral("Tax report for "), request.from, request.to)},
+              {"L00", "R38", "R50"});
 
   const SettingsRecord& s = Settings();
   double net = 0, subject1 = 0, subject2 = 0, charge1 = 0, charge2 = 0;
@@ -163,26 +135,19 @@ void PrintTaxReport() {
   put(QStringLiteral("Sales subject to ") + taxLine, 1, subject2, "");
   put(taxLine + QStringLiteral(" Charged"), 2, charge2, "U");
   put(QStringLiteral("Total"), 2, net + charge1 + charge2, "U");
-  progress.hide();
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
 // ---- Daily income -----------------------------------------------------------------
 
-void PrintDailyIncome() {
+ReportOutcome BuildDailyIncome(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!AskSpan()) return;
-  if (!OpenINV5() || !OpenPMT()) return;
-  SpanWalk walk(Pmt.d, "PmtD", Pmt.PDate);
-  if (!walk.inSpan()) {
-    Ui::get().information(kNoPayments);
-    return;
-  }
-  DocumentInHand document;
+  if (!OpenINV5() || !OpenPMT()) return ReportOutcome::built();
+  SpanWalk walk(Pmt.d, "PmtD", Pmt.PDate, request.from, request.to);
+  if (!walk.inSpan()) return ReportOutcome::nothing(kNoPayments);
   ProgressShown progress(QStringLiteral("Processing Payments"));
-  Begin(72, 12, SpanTitle(QStringLiteral("Daily Income from "), QStringLiteral(" through ")),
-        {"V00", "L01", "V10", "R16", "V17", "L18", "V48", "R58", "V59", "R71", "V72"});
+  BeginReport(sink, 72, 12, {SpanTitle(QStringLiteral("Daily Income from "), request.from, request.to)},
+              {"V00", "L01", "V10", "R16", "V17", "L18", "V48", "R58", "V59", "R71", "V72"});
   SetHeadings({"", "Pmt Date", "", "Inv No.", "", "Check - Credit Card No.", "", "Amount", "",
                "Daily Total"});
 
@@ -216,17 +181,8 @@ void PrintDailyIncome() {
     if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   endDay();
-
-  NewLine();
-  Cell(0) = QStringLiteral("V00");
-  Cell(1) = QStringLiteral("L01Total Payments");
-  Cell(8) = QStringLiteral("V59");
-  Cell(9) = QStringLiteral("R71") + Money("%12.2f", total);
-  Cell(10) = QStringLiteral("V72");
-  StyleCell() = QStringLiteral("U");
-  progress.hide();
-  CloseAll();
-  ShowReport();
+  PutTotalLine(QStringLiteral("L01Total Payments"), 9, Money("%12.2f", total));
+  return ReportOutcome::built();
 }
 
 // ---- Sales by product ---------------------------------------------------------------
@@ -253,15 +209,11 @@ void PutProductLine(const QString& code, const QString& description, const Produ
 
 }  // namespace
 
-void PrintSalesByProduct() {
+ReportOutcome BuildSalesByProduct(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!AskSpan()) return;
-  if (!OpenSalesTables()) return;
-  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
-  if (!walk.inSpan()) {
-    Ui::get().information(kNoInvoices);
-    return;
-  }
+  if (!OpenSalesTables()) return ReportOutcome::built();
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
+  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
   ProgressShown progress(QStringLiteral("Processing Sales"));
   std::vector<ProductSales> rows;  // in the order the products were first sold
   QHash<QString, size_t> rowOfCode;
@@ -285,14 +237,10 @@ void PrintSalesByProduct() {
     if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   progress.hide();
-  if (rows.empty()) {
-    Ui::get().information(kNoInvoices);
-    return;
-  }
+  if (rows.empty()) return ReportOutcome::nothing(kNoInvoices);
 
-  DocumentInHand document;
-  Begin(65, 10, SpanTitle(QStringLiteral("Sales by Product from "), QStringLiteral(" through ")),
-        {"V00", "L02", "V13", "L15", "V43", "R49", "V51", "R63", "V65"});
+  BeginReport(sink, 65, 10, {SpanTitle(QStringLiteral("Sales by Product from "), request.from, request.to)},
+              {"V00", "L02", "V13", "L15", "V43", "R49", "V51", "R63", "V65"});
   SetHeadings({"", "Item Code", "", "Description", "", "Qty.", "", "Sale Total"});
   double total = 0;
   DATA4* prod = Prod5.d;
@@ -312,37 +260,31 @@ void PrintSalesByProduct() {
     total += StrToFloat(row.amount);
   }
   StyleCell() = QStringLiteral("U");
-  NewLine();
-  Cell(0) = QStringLiteral("V00");
-  Cell(1) = QStringLiteral("L02Total Sales");
-  Cell(6) = QStringLiteral("V51");
-  Cell(7) = QStringLiteral("R63") + Money("%10.2f", total);
-  Cell(8) = QStringLiteral("V65");
-  StyleCell() = QStringLiteral("U");
-  progress.hide();
-  CloseAll();
-  ShowReport();
+  PutTotalLine(QStringLiteral("L02Total Sales"), 7, Money("%10.2f", total));
+  return ReportOutcome::built();
 }
 
 // ---- Sales summary ----------------------------------------------------------------
 
-void PrintSalesSummary() {
+ReportOutcome BuildSalesSummary(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!AskSpan()) return;
-  if (!OpenSalesTables()) return;
-  SpanWalk walk(Inv5.d, "invd", Inv5.IDate);
-  if (!walk.inSpan()) {
-    Ui::get().information(kNoInvoices);
-    return;
-  }
-  DocumentInHand document;
+  if (!OpenSalesTables()) return ReportOutcome::built();
+  SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
+  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
   ProgressShown progress(QStringLiteral("Processing Sales"));
   const SettingsRecord& s = Settings();
-  Begin(64, 14, SpanTitle(QStringLiteral("Sales Summary for "), QStringLiteral(" through ")),
-        {"V00", "R07", "V08", "R17", "V18", "R28", "V29", "R40", "V41", "R52", "V53", "R63", "V64"});
+  BeginReport(sink, 64, 14, {SpanTitle(QStringLiteral("Sales Summary for "), request.from, request.to)},
+              {"V00", "R07", "V08", "R17", "V18", "R28", "V29", "R40", "V41", "R52", "V53", "R63", "V64"});
   SetHeadings({"", "Inv. No", "", "Date", "", "Items", "", s.ShipLine.trimmed(), "",
                s.TaxLine.trimmed(), "", "Total"});
 
+  // The four amounts of a line, from cell 5 on.
+  auto putAmounts = [](double items, double ship, double tax, double total) {
+    PutColumn(5, Money("%10.2f", items));
+    PutColumn(7, Money("%10.2f", ship));
+    PutColumn(9, Money("%10.2f", tax));
+    PutColumn(11, Money("%10.2f", total));
+  };
   double sumItems = 0, sumShip = 0, sumTax = 0, sumTotal = 0;
   long walked = 0;
   do {
@@ -356,10 +298,7 @@ void PrintSalesSummary() {
     PutRules();
     PutColumn(1, PadLeft(ivNo, 6));
     PutColumn(3, FormatShortDate(FieldDate(Inv5.IDate)));
-    PutColumn(5, Money("%10.2f", items));
-    PutColumn(7, Money("%10.2f", ship));
-    PutColumn(9, Money("%10.2f", tax));
-    PutColumn(11, Money("%10.2f", items + ship + tax));
+    putAmounts(items, ship, tax, items + ship + tax);
     sumItems += items;
     sumShip += ship;
     sumTax += tax;
@@ -372,14 +311,8 @@ void PrintSalesSummary() {
   NewLine();
   PutRules();
   Cell(2) = QString();  // the totals line is boxed from column 18 on
-  Cell(0) = QStringLiteral("V00");
   Cell(3) = QStringLiteral("R17Totals");
-  PutColumn(5, Money("%10.2f", sumItems));
-  PutColumn(7, Money("%10.2f", sumShip));
-  PutColumn(9, Money("%10.2f", sumTax));
-  PutColumn(11, Money("%10.2f", sumTotal));
+  putAmounts(sumItems, sumShip, sumTax, sumTotal);
   StyleCell() = QStringLiteral("U");
-  progress.hide();
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }

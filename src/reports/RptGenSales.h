@@ -1,19 +1,24 @@
-// The summary reports over invoices and payments, each started from the main
-// window without arguments:
+// The summary reports over invoices and payments, built from a request:
 //   receivables   every invoice with an open balance and its age in days
-//   tax report    item sales and the two charges of a date span
-//   daily income  the payments of a date span, by day
-//   sales by product, sales summary   the invoices of a date span
-// The date-span reports propose the current month; each says "No Invoices
-// within selected dates." ("No Payments ..." for daily income) instead of
-// showing an empty report.
+//   tax report    item sales and the two charges of the span
+//   daily income  the payments of the span, by day
+//   sales by product, sales summary   the invoices of the span
+// A span report with nothing in the span says "No Invoices within selected
+// dates." ("No Payments ..." for daily income) instead of building.
 #ifndef REPORTS_RPTGENSALES_H
 #define REPORTS_RPTGENSALES_H
 
-void PrintReceivables();
-void PrintTaxReport();
-void PrintDailyIncome();
-void PrintSalesByProduct();
-void PrintSalesSummary();
+#include "reports/ReportRequest.h"
+
+class ReportLineSink;
+
+extern const QString kNoInvoices;  // "No Invoices within selected dates."
+extern const QString kNoPayments;  // "No Payments within selected dates."
+
+ReportOutcome BuildReceivables(const ReportRequest& request, ReportLineSink& sink);
+ReportOutcome BuildTaxReport(const ReportRequest& request, ReportLineSink& sink);
+ReportOutcome BuildDailyIncome(const ReportRequest& request, ReportLineSink& sink);
+ReportOutcome BuildSalesByProduct(const ReportRequest& request, ReportLineSink& sink);
+ReportOutcome BuildSalesSummary(const ReportRequest& request, ReportLineSink& sink);
 
 #endif  // REPORTS_RPTGENSALES_H

@@ -7,7 +7,7 @@
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "reports/ReportExport.h"
+#include "printing/ReportExport.h"
 #include "reports/TestSupport.h"
 
 namespace {

@@ -1,12 +1,11 @@
 #include "reports/RptGenStock.h"
 
+#include "data/Progress.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
-#include "reports/DateSpanU.h"
-#include "reports/ReportU.h"
+#include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
-#include "reports/RptUtil.h"
 #include "reports/ValueStock.h"
 
 namespace {
@@ -23,17 +22,7 @@ class WalkProgress {
   long done_ = 0;
 };
 
-QString Today() { return FormatShortDate(DateFromQDate(Clock::today())); }
-
-void StartStockReport(int lineWidth, int cellsPerLine, const QString& title,
-                      const QStringList& columnCodes) {
-  ReportDocument& d = Report();
-  d.LineWidth = lineWidth;
-  d.CellsPerLine = cellsPerLine;
-  StartReport();
-  d.TitleLines = {title};
-  d.ColumnCodes = columnCodes;
-}
+bool Fifo(const ReportRequest& request) { return request.fifo.value_or(Settings().fifo); }
 
 // The tables the stock valuation reads, with the items in product order.
 bool OpenStockTables() {
@@ -72,21 +61,21 @@ void ForEachInventoryItem(WalkProgress& progress, Each each, int steps = 1) {
   }
 }
 
-// The same, valued as of asOf by the settings' method.
+// The same, valued as of asOf by the method fifo.
 template <typename Each>
-void ForEachValuedItem(TDate asOf, WalkProgress& progress, Each each) {
+void ForEachValuedItem(TDate asOf, bool fifo, WalkProgress& progress, Each each) {
   ForEachInventoryItem(progress, [&](const StockHistory& history) {
-    each(MatchLots(history, asOf, Settings().fifo));
+    each(MatchLots(history, asOf, fifo));
   });
 }
 
 // The cost of the purchases dated within the span, of every product.
-double PurchasesOfSpan(WalkProgress& progress) {
+double PurchasesOfSpan(TDate from, TDate to, WalkProgress& progress) {
   double cost = 0;
   DATA4* pur = Pur5.d;
   for (int rc = d4top(pur); rc == r4success; rc = d4skip(pur, 1)) {
     const TDate date = FieldDate(Pur5.PURDate);
-    if (date >= ReportFrom && date <= ReportTo) cost += f4double(Pur5.PURCost);
+    if (date >= from && date <= to) cost += f4double(Pur5.PURCost);
     progress.recordDone();
   }
   return cost;
@@ -101,17 +90,12 @@ void PutAmountLine(const QString& caption, double amount, const QString& style =
 
 }  // namespace
 
-void PrintPurchasingReport() {
+ReportOutcome BuildPurchasingReport(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  SetMonthSpan();
-  if (!RunDateSpan()) return;
-  if (!(OpenProd5() && OpenPur5())) return;
+  if (!(OpenProd5() && OpenPur5())) return ReportOutcome::built();
 
-  DocumentInHand document;
-  StartStockReport(71, 6,
-                   QStringLiteral("Purchasing Report for ") + FormatShortDate(ReportFrom) +
-                       QStringLiteral(" through ") + FormatShortDate(ReportTo),
-                   {"L00", "L12", "R47", "R58", "R71"});
+  BeginReport(sink, 71, 6, {SpanTitle(QStringLiteral("Purchasing Report for "), request.from, request.to)},
+              {"L00", "L12", "R47", "R58", "R71"});
   SetHeadings({"Product", "Description", "Date", "Quantity", "Cost"});
 
   ReportDocument& d = Report();
@@ -124,7 +108,7 @@ void PrintPurchasingReport() {
     for (int rc = d4top(pur); rc == r4success; rc = d4skip(pur, 1)) {
       ReadPurchase();
       progress.recordDone();
-      if (PurBuf.PURDate < ReportFrom || PurBuf.PURDate > ReportTo) continue;
+      if (PurBuf.PURDate < request.from || PurBuf.PURDate > request.to) continue;
       CheckPage(d.LinesOnPage + 1, true);
       NewLine();
       const QString code = WithoutTrailingBlanks(PurBuf.PURProd);
@@ -146,16 +130,14 @@ void PrintPurchasingReport() {
     Cell(0) = QStringLiteral("L00Total");
     Cell(4) = QStringLiteral("R71") + FormatFloat("%13.2f", total);
   }
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
-void PrintProductListing() {
+ReportOutcome BuildProductListing(const ReportRequest&, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!OpenProd5()) return;
+  if (!OpenProd5()) return ReportOutcome::built();
 
-  DocumentInHand document;
-  StartStockReport(64, 5, QStringLiteral("Product Listing"), {"L00", "L12", "R51", "R64"});
+  BeginReport(sink, 64, 5, {QStringLiteral("Product Listing")}, {"L00", "L12", "R51", "R64"});
   SetHeadings({"Product", "Description", "Unit Price", "Reorder"});
 
   ReportDocument& d = Report();
@@ -178,25 +160,23 @@ void PrintProductListing() {
     }
   }
   if (d.CurrentLine >= 0) StyleCell() = QStringLiteral("U");
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
-void PrintStockOnHand() {
+ReportOutcome BuildStockOnHand(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  ReportFrom = DateFromQDate(Clock::today());
-  if (!OpenStockTables()) return;
+  if (!OpenStockTables()) return ReportOutcome::built();
+  const TDate today = DateFromQDate(Clock::today());
 
-  DocumentInHand document;
-  StartStockReport(85, 7, QStringLiteral("Stock On-Hand as of ") + Today(),
-                   {"L00", "L12", "R52", "R65", "R78", "R85"});
+  BeginReport(sink, 85, 7, {QStringLiteral("Stock On-Hand as of ") + FormatShortDate(today)},
+              {"L00", "L12", "R52", "R65", "R78", "R85"});
   SetHeadings({"", "", "Quantity", "Quantity", "Reorder", "Need"},
               {"Product", "Description", "On-Hand", "On-Order", "Level", "Stock"});
 
   ReportDocument& d = Report();
   {
     WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
-    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
+    ForEachValuedItem(today, Fifo(request), progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
       PutCodeAndDescription(ProdBuf);
@@ -215,26 +195,23 @@ void PrintStockOnHand() {
     });
   }
   if (d.CurrentLine >= 0) StyleCell() += QStringLiteral("U");
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
-void PrintInventory() {
+ReportOutcome BuildInventory(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  ReportFrom = DateFromQDate(Clock::today());
-  if (!RunSingleDate(QStringLiteral("Inventory as Of:"))) return;
-  if (!OpenStockTables()) return;
+  if (!OpenStockTables()) return ReportOutcome::built();
+  const TDate asOf = request.from;
 
-  DocumentInHand document;
-  StartStockReport(67, 5, QStringLiteral("Inventory as of ") + FormatShortDate(ReportFrom),
-                   {"L00", "L12", "R52", "R67"});
+  BeginReport(sink, 67, 5, {QStringLiteral("Inventory as of ") + FormatShortDate(asOf)},
+              {"L00", "L12", "R52", "R67"});
   SetHeadings({"Product", "Description", "Quantity", "Cost"});
 
   ReportDocument& d = Report();
   double total = 0;
   {
     WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
-    ForEachValuedItem(ReportFrom, progress, [&](const StockFigures& f) {
+    ForEachValuedItem(asOf, Fifo(request), progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
       PutCodeAndDescription(ProdBuf);
@@ -249,21 +226,15 @@ void PrintInventory() {
     Cell(2) = QStringLiteral("R52Total");
     Cell(3) = QStringLiteral("R67") + FormatFloat("%12.2f", total);
   }
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }
 
-void PrintCostOfGoodsSold() {
+ReportOutcome BuildCostOfGoodsSold(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  SetMonthSpan();
-  if (!RunDateSpan()) return;
-  if (!OpenStockTables()) return;
+  if (!OpenStockTables()) return ReportOutcome::built();
 
-  DocumentInHand document;
-  StartStockReport(50, 3,
-                   QStringLiteral("Cost of Goods Sold from ") + FormatShortDate(ReportFrom) +
-                       QStringLiteral(" through ") + FormatShortDate(ReportTo),
-                   {"L00", "R50"});
+  BeginReport(sink, 50, 3, {SpanTitle(QStringLiteral("Cost of Goods Sold from "), request.from, request.to)},
+              {"L00", "R50"});
   SetHeadings({"Description", "Amount"});
 
   // Each product's history is read once and valued at both ends of the
@@ -273,15 +244,15 @@ void PrintCostOfGoodsSold() {
     const long products = d4recCountDo(Prod5.d);
     WalkProgress progress(QStringLiteral("Processing Cost of Goods"),
                           2 * products + d4recCountDo(Pur5.d));
-    const bool fifo = Settings().fifo;
+    const bool fifo = Fifo(request);
     ForEachInventoryItem(
         progress,
         [&](const StockHistory& history) {
-          beginning += MatchLots(history, ReportFrom - 1, fifo).remainingValue;
-          ending += MatchLots(history, ReportTo, fifo).remainingValue;
+          beginning += MatchLots(history, request.from - 1, fifo).remainingValue;
+          ending += MatchLots(history, request.to, fifo).remainingValue;
         },
         2);
-    purchases = PurchasesOfSpan(progress);
+    purchases = PurchasesOfSpan(request.from, request.to, progress);
   }
   CheckPage(Report().LinesOnPage + 6, true);
   PutAmountLine(QStringLiteral("Beginning Inventory"), beginning);
@@ -289,6 +260,5 @@ void PrintCostOfGoodsSold() {
   PutAmountLine(QStringLiteral("Total"), beginning + purchases);
   PutAmountLine(QStringLiteral("Ending Inventory"), ending, QStringLiteral("U"));
   PutAmountLine(QStringLiteral("Cost of Goods Sold"), beginning + purchases - ending);
-  CloseAll();
-  ShowReport();
+  return ReportOutcome::built();
 }

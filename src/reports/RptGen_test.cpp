@@ -11,8 +11,8 @@
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/DateBox.h"
-#include "platform/PickEdit.h"
-#include "reports/ReportExport.h"
+#include "picklists/PickEdit.h"
+#include "printing/ReportExport.h"
 #include "reports/TestSupport.h"
 
 namespace {

@@ -5,14 +5,14 @@
 #include <QPushButton>
 
 #include "platform/DateBox.h"
-#include "reports/ReportExport.h"
+#include "printing/ReportExport.h"
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
 #include "platform/TestApplication.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 
 void ReportTest::SetUp() {
   EnsureTestApplication();

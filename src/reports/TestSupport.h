@@ -16,9 +16,9 @@
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/TestApplication.h"
-#include "reports/DateSpanU.h"
-#include "reports/MultGroupU.h"
-#include "reports/ReportU.h"
+#include "printing/DateSpanU.h"
+#include "printing/MultGroupU.h"
+#include "printing/ReportU.h"
 
 class ReportTest : public ::testing::Test {
  protected:

@@ -11,7 +11,7 @@
 #include <QString>
 #include <vector>
 
-#include "data/DateText.h"
+#include "platform/Dates.h"
 
 // One purchase of the product with a quantity above 0, in lot order (the
 // Pur tag: oldest first).

@@ -14,7 +14,7 @@
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
 #include "data/forms/ImportDirU.h"
-#include "reports/MultGroupU.h"
+#include "printing/MultGroupU.h"
 #include "shell/MailMerge.h"
 #include "shell/TestSupport.h"
 #include "shell/Windows.h"

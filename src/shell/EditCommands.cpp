@@ -5,7 +5,7 @@
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 
 namespace {
 

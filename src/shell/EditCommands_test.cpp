@@ -10,7 +10,7 @@
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "shell/TestSupport.h"
 
 namespace {

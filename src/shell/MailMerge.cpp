@@ -6,7 +6,7 @@
 #include "data/Progress.h"
 #include "data/dbFiles.h"
 #include "platform/Ui.h"
-#include "reports/MultGroupU.h"
+#include "printing/MultGroupU.h"
 
 const char* const kMailMergeHeader[8] = {"Title", "FirstName", "LastName", "Company",
                                          "Addr1", "Addr2",     "Addr3",    "PostalCode"};

@@ -13,7 +13,7 @@
 #include "data/Schema.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 #include "shell/TestSupport.h"
 
 namespace {

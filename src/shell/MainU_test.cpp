@@ -14,7 +14,7 @@
 #include "data/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
-#include "reports/RptUtil.h"
+#include "printing/RptUtil.h"
 #include "shell/About.h"
 #include "shell/TestSupport.h"
 #include "shell/Windows.h"

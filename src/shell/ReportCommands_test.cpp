@@ -7,8 +7,8 @@
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
-#include "reports/DateSpanU.h"
-#include "reports/RptUtil.h"
+#include "printing/DateSpanU.h"
+#include "printing/RptUtil.h"
 #include "shell/TestSupport.h"
 
 namespace {

@@ -10,11 +10,11 @@
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "products/PickProdU.h"
-#include "reports/DateSpanU.h"
-#include "reports/MultGroupU.h"
-#include "reports/ReportExport.h"
-#include "reports/ReportU.h"
-#include "reports/RptUtil.h"
+#include "printing/DateSpanU.h"
+#include "printing/MultGroupU.h"
+#include "printing/ReportExport.h"
+#include "printing/ReportU.h"
+#include "printing/RptUtil.h"
 #include "shell/TestSupport.h"
 
 namespace {

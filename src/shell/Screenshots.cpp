@@ -8,7 +8,7 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "data/DateText.h"
+#include "platform/UserLocale.h"
 #include "shell/About.h"
 #include "shell/DataFolderU.h"
 #include "shell/MainU.h"

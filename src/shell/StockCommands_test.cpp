@@ -9,9 +9,9 @@
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
-#include "reports/DateSpanU.h"
-#include "reports/ReportU.h"
-#include "reports/RptUtil.h"
+#include "printing/DateSpanU.h"
+#include "printing/ReportU.h"
+#include "printing/RptUtil.h"
 #include "shell/TestSupport.h"
 
 namespace {

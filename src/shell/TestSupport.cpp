@@ -11,7 +11,7 @@
 #include "data/SupplyTables.h"
 #include "data/dbFiles.h"
 #include "platform/Clock.h"
-#include "platform/PickEdit.h"
+#include "picklists/PickEdit.h"
 #include "platform/PrinterChoice.h"
 #include "shell/About.h"
 #include "shell/Windows.h"

@@ -8,7 +8,7 @@
 #include <cstring>
 
 #include "Version.h"
-#include "data/DateText.h"
+#include "platform/UserLocale.h"
 #include "labels/LabelCommand.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"

@@ -1,0 +1,28 @@
+// Shared set-up of the printing tests (and of the reports tests above
+// them): the test application (fonts need one), en_US number and date
+// formats, the clock fixed at 2026-03-14 10:00 (short date "03/14/26"), no
+// printer, an empty settings record and an empty report document.
+#ifndef PRINTING_TESTSUPPORT_H
+#define PRINTING_TESTSUPPORT_H
+
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include "platform/TestApplication.h"
+
+class ReportTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+// The document's lines, each line's cells joined with "|".
+QStringList Lines();
+// Starts a report of the given width and cell count with one title and no
+// column headings; its lines are kept.
+void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title);
+// Lines joined with "\n", for readable failure output.
+QString Joined(const QStringList& lines);
+
+#endif  // PRINTING_TESTSUPPORT_H
