@@ -83,10 +83,6 @@ bool LabelJob::read(const QCommandLineParser& parser, QString* error) {
     }
     if (!ParseDateOption(option, parser.value(option), date, error)) return false;
   }
-  if (request_.from > request_.to) {
-    *error = QStringLiteral("Ending Date must be greater than or equal to Starting Date.");
-    return false;
-  }
   if (parser.isSet("groups") != (kind == kCustomerGroups)) {
     *error = kind == kCustomerGroups ? QStringLiteral("--groups N,N,...|all is required")
                                      : QStringLiteral("--groups is for groups only");
@@ -136,6 +132,10 @@ QString LabelJob::chooseGroups() {
 }
 
 BatchResult LabelJob::build(BatchOutput& output) {
+  // What the date span picker says to such a span.
+  if (request_.from > request_.to)
+    return {BatchResult::Kind::Failed,
+            QStringLiteral("Ending Date must be greater than or equal to Starting Date.")};
   if (request_.kind == kBatchLabels && BatchLabelPath().isEmpty())
     return {BatchResult::Kind::Failed, QStringLiteral("Unable to save to: ") + kBatchLabelFile};
   QString why = chooseStock();

@@ -14,6 +14,7 @@
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "labels/TestSupport.h"
+#include "printing/TestSupport.h"
 
 namespace {
 
@@ -147,7 +148,7 @@ TEST_F(LabelCommandTest, MessagesAndBadArgumentsGiveTheirStatus) {
   EXPECT_EQ(run({"batch", "--stock", "Sheet"}), 2);
   EXPECT_TRUE(errors.contains("--out FILE is required"));
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_TRUE(output.contains("usage: tallowby labels"));
+  EXPECT_TRUE(output.contains("tallowby labels customers|invoices|past-due|statements|groups|batch"));
   EXPECT_TRUE(output.contains("--stock <NAME>"));
 }
 
@@ -173,4 +174,33 @@ TEST_F(LabelCommandTest, GroupsAndBatchPrintTheirCustomers) {
   QStringList words;
   for (const Word& w : PdfWords(out("b.pdf")).value(0)) words << w.text;
   EXPECT_EQ(words, QStringList({"F7", "Last7", "12345", "F7", "Last7", "12345"}));
+}
+
+TEST_F(LabelCommandTest, ARestoreCutShortIsFinishedBeforeAnyLabelIsRead) {
+  // The backup has customer 1 as "Restored", the folder as "Current"; a kill
+  // after the restore's commit point left the backup's CUST5.dbf in place
+  // and its CUST5.dbt staged.
+  auto rename = [&](const QString& last) {
+    StartEngine(dir.path());
+    ASSERT_TRUE(OpenCUST5());
+    d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+    ASSERT_EQ(d4seek(Cust5.d, NumberTagKey(1).constData()), r4success);
+    ReadCustomer();
+    CustBuf.last = last;
+    WriteCustomer();
+    CloseAll();
+    EndEngine();
+  };
+  QTemporaryDir backup;
+  rename("Restored");
+  for (const char* f : {"CUST5.dbf", "CUST5.dbt"}) ASSERT_TRUE(QFile::copy(path(f), backup.filePath(f)));
+  rename("Current");
+  LeaveCutShortRestore(dir.path(), backup.path(), {"CUST5.dbf", "CUST5.dbt"}, 1);
+
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--out", out("r.pdf")}), 0)
+      << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(path(".tbswap")));
+  QStringList words;
+  for (const Word& w : PdfWords(out("r.pdf")).value(0)) words << w.text;
+  EXPECT_EQ(words, QStringList({"F1", "Restored", "12345"}));
 }

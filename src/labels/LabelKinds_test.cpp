@@ -8,6 +8,7 @@
 #include "data/Settings.h"
 #include "labels/BatchLabel.h"
 #include "labels/LabelGen.h"
+#include "labels/LabelMenus.h"
 #include "labels/TestSupport.h"
 
 namespace {
@@ -66,24 +67,29 @@ TEST_F(LabelKindsTest, InvoicesDatedLabelEachInvoiceOfTheSpanInDateOrder) {
 }
 
 TEST_F(LabelKindsTest, PastDueBillingLabelsOnlyInvoicesWithAnAmountDue) {
-  EXPECT_TRUE(print(kPastDueBilling));
+  EXPECT_TRUE(build(kPastDueBilling));
   EXPECT_EQ(labels(), QStringList({kAbel, kAbel}));
 }
 
 TEST_F(LabelKindsTest, BalanceDueStatementLabelsEachCustomerOnceInPostalCodeOrder) {
   addInvoice(106, 2, QDate(2026, 3, 2), 4);
-  EXPECT_TRUE(print(kBalanceDueStatement));
+  EXPECT_TRUE(build(kBalanceDueStatement));
   EXPECT_EQ(labels(), QStringList({kBaker, kAbel}));
 }
 
 TEST_F(LabelKindsTest, CustomerGroupsLabelTheMembersInPostalCodeOrder) {
+  EXPECT_TRUE(build(kCustomerGroups, {}, {1}));
+  EXPECT_EQ(labels(), QStringList({kCole, kAbel}));
+}
+
+TEST_F(LabelKindsTest, GroupsChosenInThePickerAreTheGroupsLabelled) {
   ui.onDialog<TMultGroup>([](TMultGroup* g) {
     auto* list = g->findChild<QListWidget*>("ListBox1");
-    list->item(0)->setSelected(true);  // " 1 - Retail"
+    list->item(1)->setSelected(true);  // " 2 - Wholesale"
     g->findChild<QPushButton*>("BtnRun")->click();
   });
   EXPECT_TRUE(print(kCustomerGroups));
-  EXPECT_EQ(labels(), QStringList({kCole, kAbel}));
+  EXPECT_EQ(labels(), QStringList({kBaker}));
 }
 
 TEST_F(LabelKindsTest, GroupPickerCancelledPrintsNothing) {
@@ -94,15 +100,14 @@ TEST_F(LabelKindsTest, GroupPickerCancelledPrintsNothing) {
 
 TEST_F(LabelKindsTest, BatchFileGivesALabelPerLineAndSkipsUnknownNumbers) {
   writeBatchFile("     2\r\n     2\r\n    99\r\n     1\r\n");
-  EXPECT_TRUE(print(kBatchLabels));
+  EXPECT_TRUE(build(kBatchLabels));
   EXPECT_EQ(labels(), QStringList({kBaker, kBaker, kAbel}));
   EXPECT_EQ(ReadBatchLabels().size(), 4);  // printing leaves the file alone
 }
 
 TEST_F(LabelKindsTest, GivenCustomersAreLabelledInTheirOrder) {
-  const QList<long> customers = {3, 42, 1};
   column = 3;
-  EXPECT_TRUE(print(kSelectedCustomers, &customers));
+  EXPECT_TRUE(build(kSelectedCustomers, {3, 42, 1}));
   EXPECT_EQ(drawn(), QStringList({kCole + " @1150,100", kAbel + " @50,300"}));
 }
 
@@ -114,7 +119,7 @@ TEST_F(LabelKindsTest, PickListCancelledAtOncePrintsNothing) {
 
 TEST_F(LabelKindsTest, SpanWithoutInvoicesStartsNoPrintJob) {
   from = to = QDate(2026, 1, 5);
-  EXPECT_FALSE(print(kInvoicesDated));
+  EXPECT_FALSE(build(kInvoicesDated));
   EXPECT_TRUE(drawn().isEmpty());
 }
 

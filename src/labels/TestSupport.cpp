@@ -5,6 +5,8 @@
 
 #include "labels/CountBox.h"
 #include "labels/LabelGen.h"
+#include "labels/LabelMenus.h"
+#include "labels/LabelStock.h"
 #include "platform/DateBox.h"
 #include "platform/PrinterChoice.h"
 #include "printing/RptUtil.h"
@@ -83,8 +85,22 @@ void LabelsTest::addInvoice(long number, long customer, QDate date, double due) 
   AppendInvoice(inv);
 }
 
-bool LabelsTest::print(int kind, const QList<long>* customers) {
-  return PrintLabels(kind, canvas, customers);
+bool LabelsTest::print(int kind) { return PrintLabels(kind, canvas); }
+
+bool LabelsTest::build(int kind, const QList<long>& customers, const QList<int>& groups) {
+  LabelRequest request;
+  request.kind = kind;
+  EXPECT_TRUE(OpenLABELS());
+  EXPECT_TRUE(FindStock(stock));
+  CloseAll();
+  request.stock = LabelBuf;
+  request.column = column;
+  request.row = row;
+  request.from = DateFromQDate(from);
+  request.to = DateFromQDate(to);
+  request.customers = customers;
+  request.groups = groups;
+  return BuildLabels(request, canvas, ReportFont());
 }
 
 QStringList LabelsTest::drawn() const {

@@ -11,6 +11,7 @@
 #include "customers/TestSupport.h"
 #include "data/dbFiles.h"
 #include "labels/LabPrintU.h"
+#include "labels/LabelGen.h"
 #include "platform/RecordingCanvas.h"
 #include "printing/DateSpanU.h"
 #include "printing/MultGroupU.h"
@@ -28,9 +29,13 @@ class LabelsTest : public CustomersTest {
                  int group = 1);
   void addInvoice(long number, long customer, QDate date, double due);
 
-  // Runs kind on canvas; the print dialog chooses the stock named `stock`
-  // from `column` and `row`, the date span picker answers `from`-`to`.
-  bool print(int kind, const QList<long>* customers = nullptr);
+  // Runs kind on canvas as the menu does; the print dialog chooses the
+  // stock named `stock` from `column` and `row`, the date span picker
+  // answers `from`-`to`.
+  bool print(int kind);
+  // Builds the labels of a request on canvas (no window): the stock named
+  // `stock`, from `column` and `row`, invoices from `from` to `to`.
+  bool build(int kind, const QList<long>& customers = {}, const QList<int>& groups = {});
   // The drawn texts in drawing order, page breaks as "newPage".
   QStringList drawn() const;
 

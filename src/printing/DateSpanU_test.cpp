@@ -7,7 +7,8 @@
 
 #include "platform/DateBox.h"
 #include "platform/ScriptedUi.h"
-#include "reports/TestSupport.h"
+#include "printing/RptUtil.h"
+#include "printing/TestSupport.h"
 
 namespace {
 

@@ -4,8 +4,10 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <memory>
+
+#include "data/TestSupport.h"
 #include "data/dbFiles.h"
-#include "reports/TestSupport.h"
 
 namespace {
 
@@ -16,8 +18,17 @@ GroupRecord Group(int n, const QString& name) {
   return g;
 }
 
-class MultGroupTest : public ReportDataTest {
+class MultGroupTest : public IndexedFolderTest {
  protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    EnsureTestApplication();
+    picker = std::make_unique<TMultGroup>();
+  }
+  void TearDown() override {
+    picker.reset();
+    IndexedFolderTest::TearDown();
+  }
   // Opens GROUPS (in group-number order) and runs the picker; inDialog
   // selects and presses buttons while it is open.
   bool Run(const std::function<void(QListWidget*, TMultGroup*)>& inDialog) {
@@ -35,6 +46,7 @@ class MultGroupTest : public ReportDataTest {
   static void Press(TMultGroup* d, const char* name) { d->findChild<QPushButton*>(name)->click(); }
 
   QStringList items;
+  std::unique_ptr<TMultGroup> picker;
 };
 
 TEST_F(MultGroupTest, SingleGroupIsChosenByRunAlone) {
@@ -59,6 +71,14 @@ TEST_F(MultGroupTest, SelectedGroupsComeInListOrderAndDeletedOnesAreNotOffered) 
   }));
   EXPECT_EQ(items, QStringList({" 3 - Retail", "12 - Shops"}));
   EXPECT_EQ(ChosenGroups, QList<int>({3, 12}));
+
+  // The command line's groups are the same lines.
+  ASSERT_TRUE(OpenGROUPS());
+  const QList<ListedGroup> listed = ListedGroups();
+  CloseAll();
+  ASSERT_EQ(listed.size(), 2);
+  EXPECT_EQ(listed[0].number, 3);
+  EXPECT_EQ(listed[1].name, "Shops");
 }
 
 TEST_F(MultGroupTest, AllSelectsEveryGroup) {

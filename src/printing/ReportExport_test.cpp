@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include "reports/TestSupport.h"
+#include "printing/TestSupport.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/RecordingCanvas.h"
-#include "reports/TestSupport.h"
+#include "printing/TestSupport.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "platform/Canvas.h"
 #include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
-#include "reports/TestSupport.h"
+#include "printing/TestSupport.h"
 
 namespace {
 
@@ -350,8 +350,7 @@ struct CollectingSink : ReportLineSink {
 
 TEST_F(RptUtil, StreamedDocumentHandsOnEachCompleteLineOnceAndKeepsNone) {
   CollectingSink sink;
-  StreamReport(&sink);
-  StartPlainReport(40, 3, "Stock");
+  BeginReport(sink, 40, 3, {"Stock"}, {});
   for (const char* text : {"one", "two", "three"}) {
     NewLine();
     Cell(0) = QString("L00") + text;
@@ -361,11 +360,22 @@ TEST_F(RptUtil, StreamedDocumentHandsOnEachCompleteLineOnceAndKeepsNone) {
   EXPECT_EQ(Report().lineCount(), 3);
   EXPECT_TRUE(Report().line(0).isEmpty());
   EXPECT_EQ(Report().line(2).join('|'), "L00three||U");
-  FinishStream();
-  FinishStream();
+  FinishReport();
+  FinishReport();
   EXPECT_EQ(sink.lines, QStringList({"L00one||", "L00two||", "L00three||U"}));
   EndReport();
-  StreamReport(nullptr);
+}
+
+TEST_F(RptUtil, KeptDocumentStillShowsItsLastLineOnceComplete) {
+  BeginReport(KeptLines(), 40, 3, {"Stock"}, {});
+  NewLine();
+  Cell(0) = "L00one";
+  NewLine();
+  Cell(0) = "L00two";
+  FinishReport();
+  EXPECT_EQ(Lines(), QStringList({"L00one||", "L00two||"}));
+  EndReport();
+  EXPECT_EQ(Report().lineCount(), 0);
 }
 
 }  // namespace

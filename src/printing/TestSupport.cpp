@@ -1,6 +1,9 @@
 #include "printing/TestSupport.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLocale>
+#include <gtest/gtest.h>
 
 #include "data/Settings.h"
 #include "platform/Clock.h"
@@ -34,3 +37,27 @@ void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title) {
 }
 
 QString Joined(const QStringList& lines) { return lines.join('\n'); }
+
+void LeaveCutShortRestore(const QString& dataDir, const QString& newSet, const QStringList& files,
+                          int placed) {
+  const QDir data(dataDir);
+  ASSERT_TRUE(data.mkdir(".tbswap"));
+  const QDir staging(data.filePath(".tbswap"));
+  QByteArray journal = "tallowby swap 1\n";
+  for (const QString& f : files) {
+    ASSERT_TRUE(QFile::copy(QDir(newSet).filePath(f), staging.filePath(f))) << f.toStdString();
+    journal += "put\t" + QFile::encodeName(f) + "\t" + QFile::encodeName(f) + "\n";
+  }
+  for (const QString& index : data.entryList({"*.ntx", "*.NTX"}, QDir::Files)) {
+    journal += "remove\t" + QFile::encodeName(index) + "\n";
+    ASSERT_TRUE(QFile::remove(data.filePath(index)));
+  }
+  QFile file(staging.filePath("journal"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(journal);
+  file.close();
+  for (int i = 0; i < placed; ++i) {
+    QFile::remove(data.filePath(files[i]));
+    ASSERT_TRUE(QFile::rename(staging.filePath(files[i]), data.filePath(files[i])));
+  }
+}

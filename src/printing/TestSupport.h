@@ -25,4 +25,12 @@ void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title);
 // Lines joined with "\n", for readable failure output.
 QString Joined(const QStringList& lines);
 
+// Leaves dataDir as a restore killed just after its commit point leaves it:
+// the files named in files, taken from the folder newSet, staged beside the
+// tables with the swap's journal (which also removes the index files), the
+// index files removed, and the first `placed` of the files put in place.
+// The next command on the folder must finish the restore before it reads.
+void LeaveCutShortRestore(const QString& dataDir, const QString& newSet, const QStringList& files,
+                          int placed);
+
 #endif  // PRINTING_TESTSUPPORT_H

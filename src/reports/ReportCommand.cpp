@@ -202,8 +202,9 @@ QString ReportJob::nothingToReport() const {
 
 BatchResult ReportJob::build(BatchOutput& output) {
   fillSpan();
+  // What the date span picker says to such a span.
   if (request_.from > request_.to && report_->options.contains("to"))
-    return {BatchResult::Kind::Unusable,
+    return {BatchResult::Kind::Failed,
             QStringLiteral("Ending Date must be greater than or equal to Starting Date.")};
   QString error;
   if (!fillGroups(&error)) return {BatchResult::Kind::Unusable, error};

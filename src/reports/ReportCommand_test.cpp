@@ -82,9 +82,22 @@ TEST_F(ReportCommand, BadDateIsRefusedBeforeAnythingIsRead) {
   EXPECT_EQ(Run({"invoices", "--from", "2026-02-30", "--out", Out("x.txt")}), 2);
   EXPECT_TRUE(errors.contains("--from 2026-02-30 is not a date of the form YYYY-MM-DD"))
       << errors.toStdString();
-  EXPECT_EQ(Run({"invoices", "--to", "1950-01-01", "--out", Out("x.txt")}), 2);
-  EXPECT_TRUE(errors.contains("dates must lie in the years 1966 to 2065")) << errors.toStdString();
+  EXPECT_EQ(Run({"invoices", "--from", "1899-12-31", "--out", Out("x.txt")}), 2);
+  EXPECT_TRUE(errors.contains("--from 1899-12-31: dates must lie in the years 1900 to 9999"))
+      << errors.toStdString();
   EXPECT_FALSE(QFile::exists(Out("x.txt")));
+}
+
+TEST_F(ReportCommand, EveryDayTheProgramCanStoreIsASpanEnd) {
+  // Not typed into the picker's two-digit years: 1900 and 2099 are days too.
+  EXPECT_EQ(Run({"invoices", "--from", "1900-01-01", "--to", "2099-12-31", "--out", Out("all.txt")}), 0)
+      << errors.toStdString();
+  EXPECT_EQ(QString::fromUtf8(Contents(Out("all.txt"))).count("Invoice No:"), 5);
+  EXPECT_EQ(Run({"sales-summary", "--from", "1900-01-01", "--to", "9999-12-31", "--out",
+                 Out("s.txt")}),
+            0)
+      << errors.toStdString();
+  EXPECT_TRUE(QString::fromUtf8(Contents(Out("s.txt"))).contains("01/01/00 through 12/31/99"));
 }
 
 TEST_F(ReportCommand, EndBeforeStartFailsWithThePickersMessage) {

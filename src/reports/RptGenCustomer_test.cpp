@@ -3,17 +3,11 @@
 // them missing; expected cells worked out by hand.
 #include "reports/RptGenCustomer.h"
 
-#include <QListWidget>
-#include <QPushButton>
-#include <QTableWidget>
 #include <gtest/gtest.h>
 
-#include "customers/CustomerU.h"
-#include "customers/PickCustU.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "picklists/PickEdit.h"
-#include "printing/ReportExport.h"
+#include "reports/RptGenSales.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -37,25 +31,21 @@ class CustomerReports : public ReportDataTest {
     AppendInvoice(Invoice(1100, 10, QDate(2026, 3, 1), 0, 0, 0));
     AppendItem(Item(1100, "CANDLE", 1, 12.5, "Candle"));
     AppendItem(Item(1100, "SOAP", 4, 4, "Soap"));
-    ui.onDialog<TReportF>([this](TReportF* w) {
-      lines = Lines();
-      shown << ExportText(Report(), ExportFormat::PlainText);
-      w->close();
-    });
   }
-  QStringList lines;
+  ReportOutcome Profiles(const QList<long>& customers, const QList<int>& groups = {}) {
+    ReportRequest r;
+    r.customers = customers;
+    r.groups = groups;
+    return Build(BuildProfiles, r);
+  }
 };
 
-TEST_F(CustomerReports, GroupsAllProfileTheCustomersOfExistingGroupsInNameOrder) {
-  ui.onDialog<TMultGroup>([](TMultGroup* d) {
-    d->findChild<QPushButton*>("BtnAll")->click();
-    d->findChild<QPushButton*>("BtnRun")->click();
-  });
-  PrintProfiles(true);
+TEST_F(CustomerReports, GroupsProfileTheirCustomersInNameOrder) {
+  Profiles({}, {1, 2});
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C36Customer Profile|||||||||||B");
   EXPECT_EQ(lines[7], "|L01Customer||R43Date||L46Product||R61Qty||R71U-Price||U");
-  // Lamarr's group 5 does not exist; the candle customers have none.
+  // Lamarr's group 5 was not asked for; the candle customers have none.
   EXPECT_EQ(lines.mid(8), QStringList({
       "V00|L01Mrs. Edith Clarke|V35|R4303/01/26|V45|L46CANDLE|V57|R61    1.00|V63|R71   12.50|V72|",
       "V00|L01Clarke & Co|V35|R4303/01/26|V45|L46SOAP|V57|R61    4.00|V63|R71    4.00|V72|",
@@ -70,19 +60,16 @@ TEST_F(CustomerReports, GroupsAllProfileTheCustomersOfExistingGroupsInNameOrder)
   EXPECT_EQ(Groups.d, nullptr);
 }
 
-TEST_F(CustomerReports, NoGroupChosenShowsNothing) {
-  ui.onDialog<TMultGroup>([](TMultGroup* d) { d->findChild<QPushButton*>("BtnCancel")->click(); });
-  PrintProfiles(true);
+TEST_F(CustomerReports, NoGroupAndNoCustomerBuildNoLine) {
+  EXPECT_EQ(Profiles({}).kind, ReportOutcome::Kind::Built);
   EXPECT_TRUE(shown.isEmpty());
-  EXPECT_EQ(Report().lineCount(), 0);
   EXPECT_EQ(Cust5.d, nullptr);
 }
 
 TEST_F(CustomerReports, ProfilesOfNumbersKeepTheirOrderAndItemsRunOnBelowTheAddress) {
   AppendInvoice(Invoice(1101, 12, QDate(2026, 3, 2), 0, 0, 0));
   for (int i = 1; i <= 5; ++i) AppendItem(Item(1101, QString("T%1").arg(i), i, 0.5, "Tealight"));
-  long missing = 0;
-  ASSERT_TRUE(PrintProfilesOf({8, 12}, &missing));
+  Profiles({8, 12});
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines.mid(8), QStringList({
       // Five address lines: the last (empty) one gives way to the numbers.
@@ -98,33 +85,10 @@ TEST_F(CustomerReports, ProfilesOfNumbersKeepTheirOrderAndItemsRunOnBelowTheAddr
       "V00||V35|R4303/02/26|V45|L46T5|V57|R61    5.00|V63|R71    0.50|V72|U",
   })) << Joined(lines).toStdString();
 
-  EXPECT_FALSE(PrintProfilesOf({7, 55}, &missing));
-  EXPECT_EQ(missing, 55);
-  EXPECT_EQ(shown.size(), 1);  // nothing shown for an unknown number
-}
-
-TEST_F(CustomerReports, PickedCustomersAreProfiledInTheOrderPicked) {
-  TPickCust pickList;
-  TCustomer editor;
-  RegisterPickEdit(PickTable::Customer, &pickList, &editor);
-  QList<long> picks = {3, 1};  // Hopper, then Byron
-  ui.onDialog<TPickCust>([&](TPickCust* p) {
-    EXPECT_FALSE(p->findChild<QPushButton*>("BtnNew")->isEnabled());
-    if (picks.isEmpty()) {
-      p->BtnCancel->click();
-      return;
-    }
-    const long rec = picks.takeFirst();
-    for (int row = 1; row <= 10; ++row)
-      if (p->recordOfRow(row) == rec) p->StringGrid1->setCurrentCell(row - 1, 0);
-    p->BtnSelect->click();
-  });
-  PrintProfiles(false);
-  resetPickEditForTests();
-  ASSERT_EQ(shown.size(), 1);
-  EXPECT_EQ(lines.filter("Cust#").join(" / "),
-            "V00|L01Cust#: 9  Group: |V35||V45||V57||V63||V72|U / "
-            "V00|L01Cust#: 7  Group: |V35|R4302/20/26|V45|L46CANDLE|V57|R61    1.00|V63|R71    5.00|V72|U");
+  const ReportOutcome missing = Profiles({7, 55});
+  EXPECT_EQ(missing.kind, ReportOutcome::Kind::Unusable);
+  EXPECT_EQ(missing.message, "there is no customer 55");
+  EXPECT_EQ(shown.size(), 1);  // nothing built for an unknown number
 }
 
 TEST_F(CustomerReports, ABlockThatWouldNotKeepFourLinesTogetherStartsANewPage) {
@@ -136,12 +100,7 @@ TEST_F(CustomerReports, ABlockThatWouldNotKeepFourLinesTogetherStartsANewPage) {
   for (int i = 1; i <= 12; ++i)
     AppendCustomer(InGroup(Customer(20 + i, "", "Zed", QString("Zz%1").arg(i, 2, 10, QChar('0')),
                                     {"Firm"}, "1"), 1));
-  ui.onDialog<TMultGroup>([](TMultGroup* d) {
-    QListWidget* list = d->findChild<QListWidget*>("ListBox1");
-    list->item(0)->setSelected(true);  // " 1 - Retail"
-    d->findChild<QPushButton*>("BtnRun")->click();
-  });
-  PrintProfiles(true);
+  Profiles({}, {1});
   ASSERT_EQ(shown.size(), 1);
   const qsizetype eject = lines.indexOf("EJECT|||||||||||");
   ASSERT_EQ(eject, 57) << Joined(lines).toStdString();
@@ -159,12 +118,17 @@ class BuyersReport : public CustomerReports {
     AppendItem(Item(1002, "CANDLE", 1, 11, "Candle"));  // Babbage, in no group
     AppendItem(Item(1005, "CANDLE", 1, 12, "Candle"));  // a customer since removed
     AppendItem(Item(1003, "candle", 1, 9, "Candle"));   // another code
-    span = SpanAnswer{QDate(2026, 2, 1), QDate(2026, 3, 31)};
+  }
+  ReportOutcome Buyers(const QString& code, QDate from = QDate(2026, 2, 1),
+                       QDate to = QDate(2026, 3, 31)) {
+    ReportRequest r = Span(from, to);
+    r.product = code;
+    return Build(BuildBuyers, r);
   }
 };
 
 TEST_F(BuyersReport, EveryItemOfTheProductInTheSpanIsOneLineInDateOrder) {
-  ASSERT_TRUE(PrintBuyersOf("CANDLE"));
+  ASSERT_EQ(Buyers("CANDLE").kind, ReportOutcome::Kind::Built);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C38Buyers of CANDLE-|||||||||B");
   EXPECT_EQ(lines[3], "C38from 02/01/26 through 03/31/26|||||||||B");
@@ -182,23 +146,19 @@ TEST_F(BuyersReport, EveryItemOfTheProductInTheSpanIsOneLineInDateOrder) {
 }
 
 TEST_F(BuyersReport, ACodeDifferingOnlyInCaseIsAnotherProduct) {
-  EXPECT_FALSE(PrintBuyersOf("candle"));  // no such product: nothing asked
-  EXPECT_FALSE(PrintBuyersOf("CANDL"));
+  EXPECT_EQ(Buyers("candle").kind, ReportOutcome::Kind::Unusable);  // no such product
+  EXPECT_EQ(Buyers("CANDL").message, "there is no product CANDL");
   EXPECT_TRUE(shown.isEmpty());
   // The product "candle" sold in the span finds only its own item.
   AppendProduct(Product("candle", ""));
-  ASSERT_TRUE(PrintBuyersOf("candle"));
+  ASSERT_EQ(Buyers("candle").kind, ReportOutcome::Kind::Built);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines.mid(9), QStringList({"V00|L01Ms.  Ada Byron|V36|L37UNKNOWN|V57|R6603/10/26|V67|"
                                        "R76    9.00|V77|U"}));
 }
 
-TEST_F(BuyersReport, NoInvoicesInTheSpanSaySoAndACancelledSpanShowsNothing) {
-  span = SpanAnswer{QDate(2026, 4, 1), QDate(2026, 4, 30)};
-  ui.expectMessage(Ui::Kind::Information, "No Invoices within selected dates.");
-  EXPECT_TRUE(PrintBuyersOf("SOAP"));
-  span.reset();
-  EXPECT_TRUE(PrintBuyersOf("SOAP"));
+TEST_F(BuyersReport, NoInvoicesInTheSpanSaySo) {
+  EXPECT_EQ(Buyers("SOAP", QDate(2026, 4, 1), QDate(2026, 4, 30)).message, kNoInvoices);
   EXPECT_TRUE(shown.isEmpty());
 }
 

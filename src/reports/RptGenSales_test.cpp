@@ -7,7 +7,6 @@
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "printing/ReportExport.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -17,17 +16,12 @@ class SalesReports : public ReportDataTest {
   void SetUp() override {
     ReportDataTest::SetUp();
     WriteCandleBusiness();
-    ui.onDialog<TReportF>([this](TReportF* w) {
-      lines = Lines();
-      shown << ExportText(Report(), ExportFormat::PlainText);
-      w->close();
-    });
   }
   // The lines from the one after the column captions (or the titles, for
   // a report without headings) on.
   QStringList Body(int headerLines) const { return lines.mid(headerLines); }
 
-  QStringList lines;
+  ReportRequest request;  // the span of the date-span reports
 };
 
 InvoiceRecord InvoiceWithMemo(long ivNo, long cuNo, QDate date, const QString& memo) {
@@ -49,7 +43,7 @@ ItemRecord TaxedItem(long ivNo, const QString& code, double qty, double price, b
 TEST_F(SalesReports, ReceivablesListCreditsFutureAndUnknownCustomersByInvoiceNumber) {
   AppendInvoice(Invoice(1007, 9, QDate(2026, 3, 15), 0, 0, 4.25));  // dated today
   AppendInvoice(Invoice(1006, 8, QDate(2026, 3, 20), 0, 0, 3));     // dated ahead
-  PrintReceivables();
+  Build(BuildReceivables, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[0], "L00Page 1|R7103/15/26||||||||");
   EXPECT_EQ(lines[2], "C35RECEIVABLES|||||||||B");
@@ -73,7 +67,7 @@ TEST_F(SalesReports, ReceivablesListCreditsFutureAndUnknownCustomersByInvoiceNum
 
 TEST_F(SalesReports, ReceivablesNameCompaniesWhenCustomersAreListedByCompany) {
   Settings().ByCust = false;
-  PrintReceivables();
+  Build(BuildReceivables, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[8], "V00|R071001|V08|L10Lovelace Candles|V50|R5513|V57|R69     10.00|V71|");
 }
@@ -81,17 +75,16 @@ TEST_F(SalesReports, ReceivablesNameCompaniesWhenCustomersAreListedByCompany) {
 using EmptyReports = ReportDataTest;
 
 TEST_F(EmptyReports, ReceivablesOfAnEmptyInvoiceTableSaySoAndOfSettledOnesShowNothing) {
-  ui.expectMessage(Ui::Kind::Information, "No Invoices within selected dates.");
-  PrintReceivables();
+  EXPECT_EQ(Build(BuildReceivables, ReportRequest()).message, kNoInvoices);
   AppendInvoice(Invoice(1, 0, QDate(2026, 3, 1), 0, 0, 0));
-  PrintReceivables();  // no message, no window
+  EXPECT_EQ(Build(BuildReceivables, ReportRequest()).kind, ReportOutcome::Kind::Built);  // and no line
   EXPECT_TRUE(shown.isEmpty());
   EXPECT_EQ(Report().lineCount(), 0);
 }
 
 TEST_F(SalesReports, LongReceivablesGoOnOnASecondPageUnderTheHeadings) {
   for (int i = 0; i < 60; ++i) AppendInvoice(Invoice(3000 + i, 7, QDate(2026, 3, 1), 0, 0, 1));
-  PrintReceivables();
+  Build(BuildReceivables, request);
   ASSERT_EQ(shown.size(), 1);
   const qsizetype eject = lines.indexOf("EJECT|||||||||");
   ASSERT_EQ(eject, 60);  // 60 lines to the page, headers included
@@ -115,7 +108,7 @@ class TaxReport : public SalesReports {
     AppendItem(TaxedItem(2002, "C", 1, 7.5, false, false));
     AppendInvoice(Invoice(2003, 7, QDate(2026, 5, 1), 9, 9, 0));
     AppendItem(TaxedItem(2003, "A", 1, 100, true, true));
-    span = SpanAnswer{QDate(2026, 4, 1), QDate(2026, 4, 30)};
+    request = Span(QDate(2026, 4, 1), QDate(2026, 4, 30));
     Settings().TaxRate1 = 5;
   }
   // The amount lines after the ruled blank line.
@@ -124,7 +117,7 @@ class TaxReport : public SalesReports {
 
 TEST_F(TaxReport, ShippingIsTaxedOnEveryInvoiceWithShipTax2) {
   Settings().ShipTax = 2;
-  PrintTaxReport();
+  Build(BuildTaxReport, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C25Tax report for 04/01/26 through 04/30/26|||B");
   EXPECT_EQ(Amounts(), QStringList({
@@ -141,9 +134,9 @@ TEST_F(TaxReport, ShippingIsTaxedOnEveryInvoiceWithShipTax2) {
 
 TEST_F(TaxReport, ShippingIsTaxedOnlyWhereTaxWasChargedWithShipTax3AndNeverWith1) {
   Settings().ShipTax = 3;
-  PrintTaxReport();
+  Build(BuildTaxReport, request);
   Settings().ShipTax = 1;
-  PrintTaxReport();
+  Build(BuildTaxReport, request);
   ASSERT_EQ(shown.size(), 2);
   EXPECT_TRUE(shown[0].contains("Sales subject to Sales Tax       28.00")) << shown[0].toStdString();
   EXPECT_TRUE(shown[1].contains("Sales subject to Sales Tax       23.00")) << shown[1].toStdString();
@@ -151,18 +144,15 @@ TEST_F(TaxReport, ShippingIsTaxedOnlyWhereTaxWasChargedWithShipTax3AndNeverWith1
 
 TEST_F(TaxReport, ARate1OfZeroLeavesOutWhatIsSubjectToTheFirstChargeButNotWhatItCharged) {
   Settings().TaxRate1 = 0;
-  PrintTaxReport();
+  Build(BuildTaxReport, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(Amounts().mid(0, 2), QStringList({"L00Net Item Sales||R50      30.50|",
                                               "L00Shipping Charged||R50       9.00|U"}));
 }
 
 TEST_F(TaxReport, ASpanAfterTheLastInvoiceSaysSo) {
-  span = SpanAnswer{QDate(2026, 6, 1), QDate(2026, 6, 30)};
-  ui.expectMessage(Ui::Kind::Information, "No Invoices within selected dates.");
-  PrintTaxReport();
-  span.reset();  // cancelled: nothing at all
-  PrintTaxReport();
+  request = Span(QDate(2026, 6, 1), QDate(2026, 6, 30));
+  EXPECT_EQ(Build(BuildTaxReport, request).message, kNoInvoices);
   EXPECT_TRUE(shown.isEmpty());
   EXPECT_EQ(Inv5.d, nullptr);
 }
@@ -174,8 +164,8 @@ TEST_F(SalesReports, DailyIncomeGroupsPaymentsByDayWithTheDateAndTotalOnce) {
   AppendPayment(Payment(1010, QDate(2026, 3, 10), 1.5));  // the second of the day
   AppendPayment(Payment(7777, QDate(2026, 3, 11), 5));    // of no invoice
   AppendPayment(Payment(1001, QDate(2026, 4, 1), 9));     // after the span
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintDailyIncome();
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  Build(BuildDailyIncome, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C36Daily Income from 03/01/26 through 03/31/26|||||||||||B");
   EXPECT_EQ(Body(8), QStringList({
@@ -190,9 +180,8 @@ TEST_F(SalesReports, DailyIncomeGroupsPaymentsByDayWithTheDateAndTotalOnce) {
 }
 
 TEST_F(SalesReports, DailyIncomeWithoutPaymentsInTheSpanSaysSo) {
-  span = SpanAnswer{QDate(2026, 2, 1), QDate(2026, 2, 28)};
-  ui.expectMessage(Ui::Kind::Information, "No Payments within selected dates.");
-  PrintDailyIncome();
+  request = Span(QDate(2026, 2, 1), QDate(2026, 2, 28));
+  EXPECT_EQ(Build(BuildDailyIncome, request).message, kNoPayments);
   EXPECT_TRUE(shown.isEmpty());
 }
 
@@ -203,8 +192,8 @@ TEST_F(SalesReports, SalesByProductListsProductsInCodeOrderThenTheUnknownOnes) {
   wick.PDesc = "Cotton wick";
   AppendProduct(wick);
   AppendItem(Item(1005, "candle", 1, 2, "Lower-case code"));
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintSalesByProduct();
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  Build(BuildSalesByProduct, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C32Sales by Product from 03/01/26 through 03/31/26|||||||||B");
   // Quantities and amounts are kept to cents after each item: the two
@@ -222,11 +211,10 @@ TEST_F(SalesReports, SalesByProductListsProductsInCodeOrderThenTheUnknownOnes) {
 
 TEST_F(SalesReports, SpanWithoutItemsGivesNoProductSalesButASummaryOfZeros) {
   AppendInvoice(Invoice(1020, 7, QDate(2026, 3, 25), 0, 0, 0));
-  span = SpanAnswer{QDate(2026, 3, 25), QDate(2026, 3, 25)};
-  ui.expectMessage(Ui::Kind::Information, "No Invoices within selected dates.");
-  PrintSalesByProduct();
+  request = Span(QDate(2026, 3, 25), QDate(2026, 3, 25));
+  EXPECT_EQ(Build(BuildSalesByProduct, request).message, kNoInvoices);
   EXPECT_TRUE(shown.isEmpty());
-  PrintSalesSummary();
+  Build(BuildSalesSummary, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines.mid(8), QStringList({
       "V00|R07  1020|V08|R1703/25/26|V18|R28      0.00|V29|R40      0.00|V41|R52      0.00|V53|R63      0.00|V64|U",
@@ -239,8 +227,8 @@ TEST_F(SalesReports, SpanWithoutItemsGivesNoProductSalesButASummaryOfZeros) {
 TEST_F(SalesReports, SalesSummaryHasOneLinePerInvoiceOfTheSpanInDateOrder) {
   AppendInvoice(Invoice(900, 9, QDate(2026, 3, 3), 2, 0.5, 0));  // lower number, later date
   AppendItem(Item(900, "SOAP", 1, 4, "Soap"));
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintSalesSummary();
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  Build(BuildSalesSummary, request);
   ASSERT_EQ(shown.size(), 1);
   EXPECT_EQ(lines[2], "C32Sales Summary for 03/01/26 through 03/31/26|||||||||||||B");
   // The charge captions are the settings' own, trimmed.

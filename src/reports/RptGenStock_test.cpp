@@ -1,12 +1,9 @@
 #include "reports/RptGenStock.h"
 
-#include <QLabel>
-#include <QPushButton>
 #include <gtest/gtest.h>
 
 #include "data/Progress.h"
 #include "data/Settings.h"
-#include "platform/DateBox.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -19,23 +16,20 @@ class RptGenStock : public ReportDataTest {
     ReportDataTest::SetUp();
     WriteStockBusiness();
     SetProgressSink(&progress);
-    ui.onDialog<TReportF>([this](TReportF* w) {
-      shown << ExportText(Report(), ExportFormat::PlainText);
-      lines = Lines();
-      w->close();
-    });
   }
   void TearDown() override {
     SetProgressSink(nullptr);
     ReportDataTest::TearDown();
   }
   RecordingProgress progress;
-  QStringList lines;  // the cells of the report shown last
+  ReportRequest request;
 };
 
+ReportRequest AsOf(QDate day) { return Span(day, day); }
+
 TEST_F(RptGenStock, PurchasingReportListsThePurchasesOfTheSpanByProduct) {
-  span = SpanAnswer{QDate(2026, 1, 1), QDate(2026, 3, 31)};
-  PrintPurchasingReport();
+  request = Span(QDate(2026, 1, 1), QDate(2026, 3, 31));
+  Build(BuildPurchasingReport, request);
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("purchasing_first_quarter.txt", shown[0]);
   // The code and description on each product's first line only.
@@ -48,25 +42,15 @@ TEST_F(RptGenStock, PurchasingReportListsThePurchasesOfTheSpanByProduct) {
 }
 
 TEST_F(RptGenStock, PurchasingReportShowsProgressOverAllPurchases) {
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintPurchasingReport();
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  Build(BuildPurchasingReport, request);
   EXPECT_EQ(progress.calls, QStringList({"show:Processing Purchasing Report", "10", "20", "30",
                                          "40", "50", "60", "70", "80", "90", "100", "hide"}));
   EXPECT_EQ(lines.last(), "L00Total||||R71        72.50|");
 }
 
-TEST_F(RptGenStock, CancelledSpanOpensNothingAndShowsNothing) {
-  span.reset();
-  PrintPurchasingReport();
-  PrintCostOfGoodsSold();
-  PrintInventory();
-  EXPECT_TRUE(shown.isEmpty());
-  EXPECT_TRUE(progress.calls.isEmpty());
-  EXPECT_EQ(Prod5.d, nullptr);
-}
-
 TEST_F(RptGenStock, ProductListingPutsTheSecondDescriptionLineUnderTheFirst) {
-  PrintProductListing();
+  Build(BuildProductListing, request);
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("product_listing.txt", shown[0]);
   const int candle = int(lines.indexOf("L00CANDLE|L12Beeswax pillar candle|R51       12.50|"
@@ -78,7 +62,7 @@ TEST_F(RptGenStock, ProductListingPutsTheSecondDescriptionLineUnderTheFirst) {
 }
 
 TEST_F(RptGenStock, StockOnHandWarnsBelowTheReorderLevelOnly) {
-  PrintStockOnHand();
+  Build(BuildStockOnHand, request);
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("stock_on_hand.txt", shown[0]);
   // Two caption rows between the rules; the first has no style of its own.
@@ -103,29 +87,13 @@ TEST_F(RptGenStock, StockOnHandWarnsBelowTheReorderLevelOnly) {
 
 TEST_F(RptGenStock, BoldLastLineOfTheStockReportStaysBold) {
   AppendProduct(StockProduct("ZINC", "Zinc tray", 1, 1, true));
-  PrintStockOnHand();
+  Build(BuildStockOnHand, request);
   EXPECT_EQ(lines.last(),
             "L00ZINC|L12Zinc tray|R52        0.00|R65        0.00|R78        1.00|R85YES|BU");
 }
 
-TEST_F(RptGenStock, InventoryAsOfADateAsksForOneDateAndPutsThePickerBack) {
-  span = SpanAnswer{QDate(2026, 2, 28), QDate(2026, 2, 28)};
-  QString caption;
-  bool endingHidden = false;
-  ui.onDialog<TDateSpan>([&](TDateSpan* d) {
-    caption = d->findChild<QLabel*>("Label1")->text();
-    endingHidden = d->findChild<DateBox*>("MaskEdit2")->isHidden() &&
-                   d->findChild<QLabel*>("Label2")->isHidden();
-    EXPECT_EQ(d->findChild<DateBox*>("MaskEdit1")->text(), "03/15/26");  // today proposed
-    d->findChild<DateBox*>("MaskEdit1")->setText("02/28/26");
-    d->findChild<QPushButton*>("BtnOK")->click();
-  });
-  PrintInventory();
-  EXPECT_EQ(caption, "Inventory as Of:");
-  EXPECT_TRUE(endingHidden);
-  EXPECT_EQ(dateSpan->findChild<QLabel*>("Label1")->text(), "Print Beginning:");
-  EXPECT_FALSE(dateSpan->findChild<QLabel*>("Label2")->isHidden());
-  EXPECT_FALSE(dateSpan->findChild<DateBox*>("MaskEdit2")->isHidden());
+TEST_F(RptGenStock, InventoryAsOfADayValuesFirstInFirstOut) {
+  Build(BuildInventory, AsOf(QDate(2026, 2, 28)));
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("inventory_fifo.txt", shown[0]);
   // FIFO as of 02/28: CANDLE 8 of the 5.00 lot (12 sold on 02/20), SOAP 25
@@ -136,16 +104,16 @@ TEST_F(RptGenStock, InventoryAsOfADateAsksForOneDateAndPutsThePickerBack) {
 
 TEST_F(RptGenStock, InventoryLastInFirstOutTakesTheNewerLotFirst) {
   Settings().fifo = false;
-  span = SpanAnswer{QDate(2026, 2, 28), QDate(2026, 2, 28)};
-  PrintInventory();
+  request = Span(QDate(2026, 2, 28), QDate(2026, 2, 28));
+  Build(BuildInventory, request);
   // CANDLE: 12 sold on 02/20 take the 02/10 lot and 2 of the 01/05 one.
   EXPECT_TRUE(lines.contains("L00CANDLE|L12Beeswax pillar candle|R52        8.00|R67       32.00|"));
   EXPECT_EQ(lines.last(), "||R52Total|R67      104.50|");
 }
 
 TEST_F(RptGenStock, CostOfGoodsSoldValuesTheBeginningAsOfTheLastDayOfThePreviousMonth) {
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintCostOfGoodsSold();
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  Build(BuildCostOfGoodsSold, request);
   ASSERT_EQ(shown.size(), 1);
   ExpectGolden("cost_of_goods_fifo.txt", shown[0]);
   // Beginning as of 02/28 holds WAX bought that day, not the lot of 03/01;
@@ -163,10 +131,11 @@ TEST_F(RptGenStock, CostOfGoodsSoldValuesTheBeginningAsOfTheLastDayOfThePrevious
   EXPECT_EQ(progress.calls, steps);
 }
 
-TEST_F(RptGenStock, CostOfGoodsSoldLastInFirstOut) {
-  Settings().fifo = false;
-  span = SpanAnswer{QDate(2026, 3, 1), QDate(2026, 3, 31)};
-  PrintCostOfGoodsSold();
+TEST_F(RptGenStock, CostOfGoodsSoldLastInFirstOutByTheRequestLeavesTheSettingAlone) {
+  request = Span(QDate(2026, 3, 1), QDate(2026, 3, 31));
+  request.fifo = false;
+  Build(BuildCostOfGoodsSold, request);
+  EXPECT_TRUE(Settings().fifo);
   EXPECT_EQ(lines.mid(lines.size() - 5),
             QStringList({"L00Beginning Inventory|R50      104.50|",
                          "L00Inventory Purchases|R50       72.50|U",

@@ -1,79 +1,42 @@
 #include "reports/TestSupport.h"
 
 #include <QFile>
-#include <QLocale>
-#include <QPushButton>
-
-#include "platform/DateBox.h"
-#include "printing/ReportExport.h"
 
 #include "data/Settings.h"
-#include "data/dbFiles.h"
-#include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
-#include "platform/TestApplication.h"
+#include "printing/ReportExport.h"
 #include "printing/RptUtil.h"
-
-void ReportTest::SetUp() {
-  EnsureTestApplication();
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-  Clock::setFixed(QDateTime(QDate(2026, 3, 14), QTime(10, 0)));
-  PrinterChoice::selectNone();
-  resetSettingsForTests();
-  resetReportForTests();
-}
-
-void ReportTest::TearDown() {
-  resetReportForTests();
-  PrinterChoice::selectNone();
-  Clock::useSystem();
-}
-
-QStringList Lines() {
-  QStringList lines;
-  const ReportDocument& d = Report();
-  for (int i = 0; i < d.lineCount(); ++i) lines << d.line(i).join('|');
-  return lines;
-}
-
-void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title) {
-  Report().LineWidth = lineWidth;
-  Report().CellsPerLine = cellsPerLine;
-  StartReport();
-  Report().TitleLines = {title};
-}
-
-QString Joined(const QStringList& lines) { return lines.join('\n'); }
 
 void ReportDataTest::SetUp() {
   IndexedFolderTest::SetUp();
   EnsureTestApplication();
   PrinterChoice::selectNone();
   resetReportForTests();
-  reportWindow = std::make_unique<TReportF>();
-  dateSpan = std::make_unique<TDateSpan>();
-  multGroup = std::make_unique<TMultGroup>();
-  ui.onDialog<TReportF>([this](TReportF* w) {
-    shown << ExportText(Report(), ExportFormat::PlainText);
-    w->close();
-  });
-  ui.onDialog<TDateSpan>([this](TDateSpan* d) {
-    if (!span) {
-      d->findChild<QPushButton*>("BtnCancel")->click();
-      return;
-    }
-    d->findChild<DateBox*>("MaskEdit1")->setText(FormatShortDate(DateFromQDate(span->from)));
-    d->findChild<DateBox*>("MaskEdit2")->setText(FormatShortDate(DateFromQDate(span->to)));
-    d->findChild<QPushButton*>("BtnOK")->click();
-  });
 }
 
 void ReportDataTest::TearDown() {
-  multGroup.reset();
-  dateSpan.reset();
-  reportWindow.reset();
   resetReportForTests();
   IndexedFolderTest::TearDown();
+}
+
+ReportOutcome ReportDataTest::Build(const std::function<ReportOutcome(ReportLineSink&)>& build) {
+  DocumentInHand document;
+  const ReportOutcome outcome = build(KeptLines());
+  FinishReport();
+  lines = Lines();
+  if (Report().lineCount() > 0) shown << ExportText(Report(), ExportFormat::PlainText);
+  return outcome;
+}
+
+ReportOutcome ReportDataTest::Build(Builder build, const ReportRequest& request) {
+  return Build([&](ReportLineSink& sink) { return build(request, sink); });
+}
+
+ReportRequest Span(QDate from, QDate to) {
+  ReportRequest r;
+  r.from = DateFromQDate(from);
+  r.to = DateFromQDate(to);
+  return r;
 }
 
 namespace {

@@ -1,62 +1,47 @@
-// Shared set-up of the reports tests: the test application (fonts need one), en_US number and date formats, the clock fixed
-// at 2026-03-14 10:00 (short date "03/14/26"), no printer, an empty settings
-// record and an empty report document.
+// Shared set-up of the reports tests: a data folder with a candle maker's
+// tables, the builders run into a kept document, golden files.
 #ifndef REPORTS_TESTSUPPORT_H
 #define REPORTS_TESTSUPPORT_H
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <optional>
-
-#include <QDate>
+#include <functional>
 
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
-#include "platform/TestApplication.h"
-#include "printing/DateSpanU.h"
-#include "printing/MultGroupU.h"
-#include "printing/ReportU.h"
+#include "printing/RptUtil.h"
+#include "printing/TestSupport.h"
+#include "reports/ReportRequest.h"
 
-class ReportTest : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-
-};
-
-// The document's lines, each line's cells joined with "|".
-QStringList Lines();
-// Starts a report of the given width and cell count with one title and no
-// column headings.
-void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title);
-// Lines joined with "\n", for readable failure output.
-QString Joined(const QStringList& lines);
+class ReportLineSink;
 
 // ---- Builders over tables on disk ------------------------------------------
 
 // A data folder with the supplied tables and their index files (clock fixed
 // at 2026-03-15, en_US formats, the scripted Ui, a throwing fatal hook), no
-// printer, an empty report document, and the report window and the pickers
-// created. Each showing of the report window records the plain-text export
-// of the document in `shown` and closes the window; the date span picker is
-// answered with `span` (OK) or cancelled when it holds no dates.
+// printer and an empty report document. Build() runs a builder into a kept
+// document and records what the report window would show.
 class ReportDataTest : public IndexedFolderTest {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  struct SpanAnswer {
-    QDate from, to;
-  };
-  std::optional<SpanAnswer> span;
+  using Builder = ReportOutcome (*)(const ReportRequest&, ReportLineSink&);
+  // Builds into the document: `lines` then holds its lines (cells joined
+  // with "|"), `shown` its plain-text export (none when it has no line);
+  // the document is released afterwards.
+  ReportOutcome Build(const std::function<ReportOutcome(ReportLineSink&)>& build);
+  ReportOutcome Build(Builder build, const ReportRequest& request);
+
+  QStringList lines;
   QStringList shown;
-  std::unique_ptr<TReportF> reportWindow;
-  std::unique_ptr<TDateSpan> dateSpan;
-  std::unique_ptr<TMultGroup> multGroup;
 };
+
+// A request for the days from to to.
+ReportRequest Span(QDate from, QDate to);
 
 // Records for the tables, the fields not named left empty.
 CustomerRecord Customer(long cuno, const QString& title, const QString& first,
