@@ -157,10 +157,7 @@ BatchResult LabelJob::build(BatchOutput& output) {
 BatchCommand LabelCommand(LabelJob& job) {
   BatchCommand c;
   c.name = QStringLiteral("labels");
-  c.usage = QStringLiteral(
-      "tallowby labels customers|invoices|past-due|statements|groups|batch [--data DIR] "
-      "--stock NAME [--column C] [--row R] [--from YYYY-MM-DD] [--to YYYY-MM-DD] "
-      "[--groups N,N,...|all] [--customers N,N,...] --out FILE.pdf");
+  c.usage = QStringLiteral("tallowby labels [options] KIND --stock NAME --out FILE.pdf");
   c.description = QStringLiteral("Prints address labels of the data folder into a PDF file.");
   c.positional = QStringLiteral("KIND");
   c.positionalHelp = QStringLiteral(

@@ -148,7 +148,8 @@ TEST_F(LabelCommandTest, MessagesAndBadArgumentsGiveTheirStatus) {
   EXPECT_EQ(run({"batch", "--stock", "Sheet"}), 2);
   EXPECT_TRUE(errors.contains("--out FILE is required"));
   EXPECT_EQ(run({"--help"}), 0);
-  EXPECT_TRUE(output.contains("tallowby labels customers|invoices|past-due|statements|groups|batch"));
+  EXPECT_TRUE(output.contains("Usage: tallowby labels [options] KIND --stock NAME --out FILE.pdf"));
+  EXPECT_TRUE(output.contains("past-due (of those with an amount due)"));
   EXPECT_TRUE(output.contains("--stock <NAME>"));
 }
 

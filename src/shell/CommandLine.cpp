@@ -12,7 +12,8 @@ const char* const kDescription =
     "tables of one data folder (by default the current directory).\n"
     "\n"
     "Commands that need no display:\n"
-    "  tallowby report NAME ...   a report into a file (tallowby report --help)";
+    "  tallowby report NAME ...   a report into a file (tallowby report --help)\n"
+    "  tallowby labels KIND ...   address labels into a PDF file (tallowby labels --help)";
 
 }  // namespace
 
