@@ -8,57 +8,22 @@
 
 namespace {
 
-InvoiceRecord Invoice(long ivNo, long cuNo, QDate date) {
-  InvoiceRecord r;
-  r.IvNo = ivNo;
-  r.CuNo = cuNo;
-  r.IDate = DateFromQDate(date);
-  return r;
-}
-
-ItemRecord Item(long ivNo, const QString& code, double qty, double price) {
-  ItemRecord r;
-  r.IvNo = ivNo;
-  r.PrID = code;
-  r.Qty = qty;
-  r.UPR = price;
-  return r;
-}
-
-PaymentRecord Payment(long ivNo, QDate date, double amount) {
-  PaymentRecord r;
-  r.IvNo = ivNo;
-  r.PDate = DateFromQDate(date);
-  r.PAmt = amount;
-  return r;
-}
-
 class InvoiceLoad : public IndexedFolderTest {
  protected:
   void SetUp() override {
     IndexedFolderTest::SetUp();
-    CustomerRecord ada;
-    ada.cuno = 7;
-    ada.title = "Ms.";
-    ada.first = "Ada";
-    ada.last = "Byron";
-    ada.addr1 = "Lovelace Candles";
-    ada.addr2 = "12 Engine Row";
-    ada.zip = "02139";
-    AppendCustomer(ada);
-    ProductRecord candle;
-    candle.PrID = "CANDLE";
+    AppendCustomer(Customer(7, "Ms.", "Ada", "Byron", {"Lovelace Candles", "12 Engine Row"}, "02139"));
+    ProductRecord candle = Product("CANDLE", "Burns for forty hours.  ");
     candle.RCode = "R-1";
-    candle.PMemo = "Burns for forty hours.  ";
     AppendProduct(candle);
-    AppendInvoice(Invoice(1001, 7, QDate(2026, 3, 2)));
-    AppendInvoice(Invoice(1002, 99, QDate(2026, 3, 3)));
-    AppendItem(Item(1002, "SOAP", 1, 3));
-    ItemRecord first = Item(1001, "CANDLE", 2, 12.5);
+    AppendInvoice(Invoice(1001, 7, QDate(2026, 3, 2), 0, 0, 0));
+    AppendInvoice(Invoice(1002, 99, QDate(2026, 3, 3), 0, 0, 0));
+    AppendItem(Item(1002, "SOAP", 1, 3, QString()));
+    ItemRecord first = Item(1001, "CANDLE", 2, 12.5, QString());
     first.LTax2 = true;
     first.IComm = "  gift wrapped  ";
     AppendItem(first);
-    ItemRecord second = Item(1001, "CAN", 0.5, 1234.56);
+    ItemRecord second = Item(1001, "CAN", 0.5, 1234.56, QString());
     second.LTax1 = true;
     AppendItem(second);
     AppendPayment(Payment(1001, QDate(2026, 3, 4), 20));

@@ -3,6 +3,7 @@
 #ifndef DATA_TESTSUPPORT_H
 #define DATA_TESTSUPPORT_H
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -85,5 +86,20 @@ void AppendItem(const ItemRecord& rec);
 void AppendPayment(const PaymentRecord& rec);
 void AppendProduct(const ProductRecord& rec);
 void AppendPurchase(const PurchaseRecord& rec);
+
+// Records for the tables, the fields not named left empty.
+CustomerRecord Customer(long cuno, const QString& title, const QString& first,
+                        const QString& last, const QStringList& addr, const QString& zip);
+InvoiceRecord Invoice(long ivNo, long cuNo, QDate date, double ship, double tax, double due);
+ItemRecord Item(long ivNo, const QString& code, double qty, double price, const QString& desc,
+                const QString& comment = QString());
+PaymentRecord Payment(long ivNo, QDate date, double amount);
+ProductRecord Product(const QString& code, const QString& memo);
+GroupRecord Group(int n, const QString& name);
+
+// A product with the figures the stock reports print.
+ProductRecord StockProduct(const QString& code, const QString& desc, double price, double reorder,
+                           bool inventory, const QString& comment = QString());
+PurchaseRecord Purchase(const QString& code, QDate date, double qty, double cost);
 
 #endif  // DATA_TESTSUPPORT_H

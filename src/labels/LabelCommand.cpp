@@ -187,9 +187,6 @@ int RunLabelCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 }
 
 int RunLabelCommand(int argc, char* argv[]) {
-  QStringList args;
-  for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-  return RunLabelCommand(args, out, err);
+  LabelJob job;
+  return RunBatchCommand(LabelCommand(job), argc, argv);
 }

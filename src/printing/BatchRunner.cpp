@@ -230,3 +230,11 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
   }
   return status;
 }
+
+int RunBatchCommand(const BatchCommand& command, int argc, char* argv[]) {
+  QStringList args;
+  for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  return RunBatchCommand(command, args, out, err);
+}

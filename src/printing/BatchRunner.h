@@ -95,6 +95,9 @@ struct BatchCommand {
 // one (offscreen unless QT_QPA_PLATFORM says otherwise) for the command.
 int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextStream& out,
                     QTextStream& err);
+// main()'s entry: argv[1] is the command's name; output to standard output
+// and error.
+int RunBatchCommand(const BatchCommand& command, int argc, char* argv[]);
 
 // The dates of the command line: YYYY-MM-DD, any day the program can store
 // (years 1900 to 9999). False with *error naming option otherwise.

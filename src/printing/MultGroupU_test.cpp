@@ -11,13 +11,6 @@
 
 namespace {
 
-GroupRecord Group(int n, const QString& name) {
-  GroupRecord g;
-  g.nGroup = n;
-  g.cGroup = name;
-  return g;
-}
-
 class MultGroupTest : public IndexedFolderTest {
  protected:
   void SetUp() override {

@@ -257,9 +257,6 @@ int RunReportCommand(const QStringList& args, QTextStream& out, QTextStream& err
 }
 
 int RunReportCommand(int argc, char* argv[]) {
-  QStringList args;
-  for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
-  QTextStream out(stdout);
-  QTextStream err(stderr);
-  return RunReportCommand(args, out, err);
+  ReportJob job;
+  return RunBatchCommand(ReportCommand(job), argc, argv);
 }

@@ -70,59 +70,6 @@ void ExpectGolden(const QString& name, const QString& text) {
                 << "\"\n(run with TB_UPDATE_GOLDEN=1 to rewrite the file after checking it)";
 }
 
-CustomerRecord Customer(long cuno, const QString& title, const QString& first,
-                        const QString& last, const QStringList& addr, const QString& zip) {
-  CustomerRecord c;
-  c.cuno = cuno;
-  c.title = title;
-  c.first = first;
-  c.last = last;
-  c.addr1 = addr.value(0);
-  c.addr2 = addr.value(1);
-  c.addr3 = addr.value(2);
-  c.addr4 = addr.value(3);
-  c.zip = zip;
-  return c;
-}
-
-InvoiceRecord Invoice(long ivNo, long cuNo, QDate date, double ship, double tax, double due) {
-  InvoiceRecord r;
-  r.IvNo = ivNo;
-  r.CuNo = cuNo;
-  r.IDate = DateFromQDate(date);
-  r.Ship = ship;
-  r.Tax = tax;
-  r.Due = due;
-  return r;
-}
-
-ItemRecord Item(long ivNo, const QString& code, double qty, double price, const QString& desc,
-                const QString& comment) {
-  ItemRecord r;
-  r.IvNo = ivNo;
-  r.PrID = code;
-  r.Qty = qty;
-  r.UPR = price;
-  r.PDesc = desc;
-  r.IComm = comment;
-  return r;
-}
-
-PaymentRecord Payment(long ivNo, QDate date, double amount) {
-  PaymentRecord r;
-  r.IvNo = ivNo;
-  r.PDate = DateFromQDate(date);
-  r.PAmt = amount;
-  return r;
-}
-
-ProductRecord Product(const QString& code, const QString& memo) {
-  ProductRecord p;
-  p.PrID = code;
-  p.PMemo = memo;
-  return p;
-}
-
 void WriteCandleBusiness() {
   SettingsRecord& s = Settings();
   s.Company = "Tallow & Wick";
@@ -164,27 +111,6 @@ void WriteCandleBusiness() {
   AppendItem(Item(1004, "CANDLE", 1, 5, "Taper candle"));
 
   AppendInvoice(Invoice(1005, 99, QDate(2026, 3, 12), 1, 0, 1));  // customer gone
-}
-
-ProductRecord StockProduct(const QString& code, const QString& desc, double price, double reorder,
-                           bool inventory, const QString& comment) {
-  ProductRecord p;
-  p.PrID = code;
-  p.PDesc = desc;
-  p.IComm = comment;
-  p.UPrice = price;
-  p.REORDER = reorder;
-  p.lInven = inventory;
-  return p;
-}
-
-PurchaseRecord Purchase(const QString& code, QDate date, double qty, double cost) {
-  PurchaseRecord r;
-  r.PURProd = code;
-  r.PURDate = DateFromQDate(date);
-  r.PURQty = qty;
-  r.PURCost = cost;
-  return r;
 }
 
 void WriteStockBusiness() {

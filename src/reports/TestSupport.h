@@ -43,15 +43,6 @@ class ReportDataTest : public IndexedFolderTest {
 // A request for the days from to to.
 ReportRequest Span(QDate from, QDate to);
 
-// Records for the tables, the fields not named left empty.
-CustomerRecord Customer(long cuno, const QString& title, const QString& first,
-                        const QString& last, const QStringList& addr, const QString& zip);
-InvoiceRecord Invoice(long ivNo, long cuNo, QDate date, double ship, double tax, double due);
-ItemRecord Item(long ivNo, const QString& code, double qty, double price, const QString& desc,
-                const QString& comment = QString());
-PaymentRecord Payment(long ivNo, QDate date, double amount);
-ProductRecord Product(const QString& code, const QString& memo);
-
 // A candle maker's letterhead (settings written to KEX1 too), three
 // customers (8 with a long last address line, 9 without invoices), two
 // products with memos, and invoices 1001 to 1005 of February and March 2026:
@@ -59,11 +50,6 @@ ProductRecord Product(const QString& code, const QString& memo);
 // credit of 2.00 with half-cent items, 1003 settled, 1004 of February, 1005
 // of a customer that no longer exists.
 void WriteCandleBusiness();
-
-// A product with the figures the stock reports print.
-ProductRecord StockProduct(const QString& code, const QString& desc, double price, double reorder,
-                           bool inventory, const QString& comment = QString());
-PurchaseRecord Purchase(const QString& code, QDate date, double qty, double cost);
 
 // A candle maker's stock, worked by hand for the stock reports (today is
 // 2026-03-15): inventory items CANDLE (three lots, the last bought 03/20),
