@@ -7,6 +7,8 @@ pkgs=(
   libgtest-dev libgmock-dev libbenchmark-dev
   python3 python3-dbf python3-dbfread libdbd-xbase-perl
   poppler-utils xvfb xauth
+  libqpdf-dev qpdf libqrencode-dev zbar-tools
+  libsaxonhe-java default-jre-headless libxml2-utils
 )
 missing=()
 for p in "${pkgs[@]}"; do
