@@ -4,7 +4,9 @@
 #ifndef EINVOICE_TESTSUPPORT_H
 #define EINVOICE_TESTSUPPORT_H
 
+#include <QList>
 #include <QString>
+#include <utility>
 #include <gtest/gtest.h>
 
 #include "einvoice/EInvoice.h"
@@ -17,6 +19,10 @@ struct Validation {
 
 // Checks file with validate.sh FILE format (cii, xrechnung, ubl, facturx).
 Validation Validate(const QString& file, const QString& format);
+// Checks each (file, format), two at a time (about three seconds each), and
+// expects nothing fatal in any (says so, and passes, where the validators
+// are absent).
+void ExpectAllValid(const QList<std::pair<QString, QString>>& files);
 // Writes bytes to a file in dir and expects the validators to find nothing
 // fatal in it (says so, and passes, where they are absent).
 void ExpectValid(const QString& dir, const QString& name, const QByteArray& bytes,

@@ -1,0 +1,36 @@
+// What an electronic invoice needs beyond the invoice's own tables: the
+// seller's details (one record of EINVSET) and each buyer's (CUSTEI, at most
+// one record per customer). Their field names are a contract with other
+// tools: EINVSET SELLNAME STREET CITY POSTCODE COUNTRY VATID TAXREG EADDR
+// EADDRSCH CONTACT PHONE EMAIL IBAN BIC CURRENCY NOTAXCAT EXEMPTTXT TERMS
+// DUEDAYS; CUSTEI CUNO COUNTRY CITY STREET VATID BUYERREF EADDR EADDRSCH.
+#ifndef DATA_EINVOICEDETAILS_H
+#define DATA_EINVOICEDETAILS_H
+
+#include <QString>
+
+struct SellerDetails {
+  QString legalName;          // SELLNAME; empty: the letterhead's company name
+  QString street, city, postcode;
+  QString country;            // ISO 3166-1 alpha-2
+  QString vatId, taxRegistration;
+  QString electronicAddress, electronicScheme;  // e.g. 0088, 0204, 9930, EM
+  QString contact, phone, email;
+  QString iban, bic;
+  QString currency = QStringLiteral("EUR");  // ISO 4217
+  QString untaxedCategory = QStringLiteral("E");  // Z, E or G: items and charges not taxed
+  QString exemptionReason;    // the reason printed for E (and G)
+  QString paymentTerms;
+  int dueDays = 0;            // the due date is the invoice date plus these days
+};
+
+struct BuyerDetails {
+  long customer = 0;          // CUNO
+  QString country, city;
+  QString street;             // empty: the customer's second address line
+  QString vatId;
+  QString buyerReference;     // BT-10, the German Leitweg-ID
+  QString electronicAddress, electronicScheme;
+};
+
+#endif  // DATA_EINVOICEDETAILS_H

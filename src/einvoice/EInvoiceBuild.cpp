@@ -1,0 +1,286 @@
+#include "einvoice/EInvoiceBuild.h"
+
+#include <cstdlib>
+
+#include "data/Settings.h"
+
+namespace {
+
+// The electronic address schemes (EAS) the EN 16931 rules accept; Peppol
+// takes the numeric ones only.
+const char kSchemes[] =
+    " 0002 0007 0009 0037 0060 0088 0096 0097 0106 0130 0135 0142 0147 0151 0154 0158 0170 0177"
+    " 0183 0184 0188 0190 0191 0192 0193 0194 0195 0196 0198 0199 0200 0201 0202 0203 0204 0205"
+    " 0208 0209 0210 0211 0212 0213 0215 0216 0217 0218 0219 0220 0221 0225 0230 0235 0240 0244"
+    " 0242 0245 0246 0248 9910 9913 9914 9915 9918 9919 9920 9922 9923 9924 9925 9926 9927 9928"
+    " 9929 9930 9931 9932 9933 9934 9935 9936 9937 9938 9939 9940 9941 9942 9943 9944 9945 9946"
+    " 9947 9948 9949 9950 9951 9952 9953 9957 9959 AN AQ AS AU EM ";
+const char kPeppolOnlyMissing[] = " 0219 0220 0244 0242 0245 0246 0248 AN AQ AS AU EM ";
+
+// A rate in hundredths of a percent as the formats write it: "19", "7.5".
+QString RateText(qint64 hundredths) {
+  QString text = AmountText(hundredths);
+  while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+  if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  return text;
+}
+
+QString FormatName(EInvoiceFormat format) {
+  switch (format) {
+    case EInvoiceFormat::FacturX: return QStringLiteral("Factur-X");
+    case EInvoiceFormat::XRechnung: return QStringLiteral("XRechnung");
+    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol");
+  }
+  return QString();
+}
+
+// The buyer as the address block names it: its company, else its title and
+// names.
+QString BuyerName(const CustomerRecord& c) {
+  const QString company = c.addr1.trimmed();
+  return company.isEmpty() ? CustomerName(c) : company;
+}
+
+class Mapping {
+ public:
+  Mapping(const InvoiceInHand& in, const SettingsRecord& settings, const SellerDetails& seller,
+          const BuyerDetails& buyer, EInvoiceFormat format)
+      : in_(in), s_(settings), seller_(seller), buyer_(buyer), format_(format) {}
+
+  EInvoiceBuilt run() {
+    checkSettings();
+    header();
+    parties();
+    lines();
+    charge();
+    breakdown();
+    totals();
+    payment();
+    return built_;
+  }
+
+ private:
+  void refuse(const QString& why) { built_.problems << why; }
+  // A detail the format requires.
+  void require(const QString& value, const QString& what) {
+    if (value.trimmed().isEmpty())
+      refuse(QStringLiteral("%1 needs %2").arg(FormatName(format_), what));
+  }
+  bool crossBorderFormat() const { return format_ != EInvoiceFormat::FacturX; }
+
+  VatCategory untaxed() const { return {seller_.untaxedCategory.at(0), QStringLiteral("0")}; }
+  VatCategory taxed() const { return {QLatin1Char('S'), RateText(rate2_)}; }
+
+  void checkSettings() {
+    if (s_.TaxRate1 != 0)
+      refuse(QStringLiteral("the first charge line is a computed tax of %1% (Tax Rate 1), which an "
+                            "e-invoice cannot carry: set Tax Rate 1 to 0")
+                 .arg(s_.TaxRate1));
+    rate2_ = std::llround(s_.TaxRate2 * 100);
+    const QString category = seller_.untaxedCategory.trimmed();
+    if (category != QLatin1String("Z") && category != QLatin1String("E") && category != QLatin1String("G"))
+      refuse(QStringLiteral("the VAT category of untaxed items must be Z, E or G, not \"%1\"").arg(category));
+    if (seller_.currency.trimmed().size() != 3)
+      refuse(QStringLiteral("the e-invoicing settings name no currency"));
+  }
+
+  void header() {
+    EInvoice& inv = built_.invoice;
+    const InvoiceRecord& h = in_.header;
+    inv.number = QString::number(h.IvNo);
+    if (h.IDate <= 0) refuse(QStringLiteral("the invoice has no date"));
+    inv.issueDate = QDateFromDate(h.IDate);
+    if (seller_.dueDays > 0 && inv.issueDate.isValid()) inv.dueDate = inv.issueDate.addDays(seller_.dueDays);
+    inv.currency = seller_.currency.trimmed().toUpper();
+    inv.buyerReference = buyer_.buyerReference.trimmed();
+    inv.note = h.REM.trimmed();
+    inv.paymentTerms = seller_.paymentTerms.trimmed();
+    if (crossBorderFormat()) require(inv.buyerReference, QStringLiteral("the buyer reference of the customer"));
+  }
+
+  void parties() {
+    EInvoice& inv = built_.invoice;
+    Party& s = inv.seller;
+    s.name = seller_.legalName.trimmed().isEmpty() ? s_.Company.trimmed() : seller_.legalName.trimmed();
+    s.street = seller_.street.trimmed();
+    s.city = seller_.city.trimmed();
+    s.postcode = seller_.postcode.trimmed();
+    s.country = seller_.country.trimmed().toUpper();
+    s.vatId = seller_.vatId.trimmed();
+    s.taxRegistration = seller_.taxRegistration.trimmed();
+    s.electronicAddress = seller_.electronicAddress.trimmed();
+    s.electronicScheme = seller_.electronicScheme.trimmed();
+    s.contact = seller_.contact.trimmed();
+    s.phone = seller_.phone.trimmed();
+    s.email = seller_.email.trimmed();
+    if (s.name.isEmpty()) refuse(QStringLiteral("the seller has no name (e-invoicing settings or letterhead)"));
+    if (s.country.size() != 2) refuse(QStringLiteral("the seller's country is not set (e-invoicing settings)"));
+
+    if (!in_.hasCustomer) {
+      refuse(QStringLiteral("the invoice's customer %1 does not exist").arg(in_.header.CuNo));
+      return;
+    }
+    const CustomerRecord& c = in_.customer;
+    Party& b = inv.buyer;
+    b.name = BuyerName(c);
+    b.street = buyer_.street.trimmed().isEmpty() ? c.addr2.trimmed() : buyer_.street.trimmed();
+    b.city = buyer_.city.trimmed();
+    b.postcode = c.zip.trimmed();
+    b.country = buyer_.country.trimmed().toUpper();
+    b.vatId = buyer_.vatId.trimmed();
+    b.electronicAddress = buyer_.electronicAddress.trimmed();
+    b.electronicScheme = buyer_.electronicScheme.trimmed();
+    if (b.country.size() != 2)
+      refuse(QStringLiteral("customer %1 has no country in its e-invoice details").arg(c.cuno));
+
+    if (crossBorderFormat()) {
+      require(s.electronicAddress, QStringLiteral("the seller's electronic address"));
+      require(b.electronicAddress, QStringLiteral("the electronic address of customer %1").arg(c.cuno));
+    }
+    for (const auto& [party, who] : {std::pair{&s, QStringLiteral("seller")}, {&b, QStringLiteral("buyer")}}) {
+      if (party->electronicAddress.isEmpty()) continue;
+      if (!SchemeAccepted(party->electronicScheme, format_))
+        refuse(QStringLiteral("%1 does not accept the %2's electronic address scheme \"%3\"")
+                   .arg(FormatName(format_), who, party->electronicScheme));
+    }
+    if (format_ == EInvoiceFormat::XRechnung) {
+      require(s.postcode, QStringLiteral("the seller's postal code"));
+      require(s.city, QStringLiteral("the seller's city"));
+      require(s.contact, QStringLiteral("the seller's contact name"));
+      require(s.phone, QStringLiteral("the seller's contact phone"));
+      require(s.email, QStringLiteral("the seller's contact e-mail"));
+      require(b.postcode, QStringLiteral("the postal code of customer %1").arg(c.cuno));
+      require(b.city, QStringLiteral("the city of customer %1").arg(c.cuno));
+      require(seller_.iban, QStringLiteral("the seller's IBAN"));
+    }
+  }
+
+  void lines() {
+    EInvoice& inv = built_.invoice;
+    if (in_.items.isEmpty()) refuse(QStringLiteral("the invoice has no items"));
+    int n = 0;
+    for (const ItemRow& item : in_.items) {
+      ++n;
+      InvoiceLine line;
+      line.id = QString::number(n);
+      line.sellerItemId = item.PrID.trimmed();
+      line.name = item.PDesc.trimmed();
+      line.note = item.IComm.trimmed();
+      if (line.name.isEmpty()) refuse(QStringLiteral("item %1 (%2) has no description").arg(n).arg(line.sellerItemId));
+      line.quantity = ToCents(StrToFloat(item.Qty));
+      line.netPrice = ToCents(StrToFloat(item.UPR));
+      // A net price may not be negative: a discount of 1 x -5.00 is -1 x 5.00.
+      if (line.netPrice < 0) {
+        line.netPrice = -line.netPrice;
+        line.quantity = -line.quantity;
+      }
+      // The line total as the invoice arithmetic and the printed invoice
+      // make it from the texts: rounded to cents, halves away from zero.
+      line.net = ToCents(RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR)));
+      const bool tax2 = item.Tax2 == QLatin1String("t");
+      line.vat = tax2 ? taxed() : untaxed();
+      if (tax2) {
+        taxedItems_ = true;
+        taxableBase_ += line.net;
+      }
+      inv.lineTotal += line.net;
+      inv.lines << line;
+    }
+    if (taxedItems_ && rate2_ == 0)
+      refuse(QStringLiteral("items carry the second tax but its rate is 0 (Tax Rate 2)"));
+  }
+
+  void charge() {
+    const InvoiceRecord& h = in_.header;
+    const Cents ship = ToCents(h.Ship);
+    if (ship == 0) return;
+    const QString reason = s_.ShipLine.trimmed();
+    if (reason.isEmpty()) refuse(QStringLiteral("the first charge line has no name (the settings' line 1 caption)"));
+    if (ship < 0) refuse(QStringLiteral("the %1 charge is negative").arg(reason));
+    const bool taxedShipping = s_.ShipTax == 2 || (s_.ShipTax == 3 && taxedItems_);
+    DocumentCharge c{ship, reason, taxedShipping ? taxed() : untaxed()};
+    if (taxedShipping) taxableBase_ += ship;
+    built_.invoice.chargeTotal += ship;
+    built_.invoice.charges << c;
+  }
+
+  void breakdown() {
+    EInvoice& inv = built_.invoice;
+    const Cents tax = ToCents(in_.header.Tax);
+    // The stored VAT must be the rate of the taxable base, to the cent.
+    if (std::llabs(tax * 10000 - taxableBase_ * rate2_) > 10000)
+      refuse(QStringLiteral("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
+                            "rate changed since)")
+                 .arg(AmountText(tax), RateText(rate2_), AmountText(taxableBase_)));
+    Cents untaxedBase = 0;
+    bool anyTaxed = false, anyUntaxed = false;
+    for (const InvoiceLine& l : inv.lines) (l.vat.code == QLatin1Char('S') ? anyTaxed : anyUntaxed) = true;
+    for (const DocumentCharge& c : inv.charges) {
+      (c.vat.code == QLatin1Char('S') ? anyTaxed : anyUntaxed) = true;
+      if (c.vat.code != QLatin1Char('S')) untaxedBase += c.amount;
+    }
+    for (const InvoiceLine& l : inv.lines)
+      if (l.vat.code != QLatin1Char('S')) untaxedBase += l.net;
+    if (anyTaxed) {
+      inv.vat << VatBreakdown{taxed(), taxableBase_, tax, QString()};
+      require(seller_.vatId, QStringLiteral("the seller's VAT identifier for taxed items"));
+    } else if (tax != 0) {
+      anyTaxed = true;  // reported above: no taxable base for the stored tax
+    }
+    if (anyUntaxed) {
+      const QChar code = untaxed().code;
+      QString reason;
+      if (code != QLatin1Char('Z')) {
+        reason = seller_.exemptionReason.trimmed();
+        if (reason.isEmpty()) refuse(QStringLiteral("untaxed items need the exemption reason text (e-invoicing settings)"));
+      }
+      inv.vat << VatBreakdown{untaxed(), untaxedBase, 0, reason};
+      if (code == QLatin1Char('E') && seller_.vatId.trimmed().isEmpty() && seller_.taxRegistration.trimmed().isEmpty())
+        refuse(QStringLiteral("exempt items need the seller's VAT identifier or tax registration"));
+      if (code != QLatin1Char('E')) require(seller_.vatId, QStringLiteral("the seller's VAT identifier"));
+    }
+    inv.taxTotal = tax;
+  }
+
+  void totals() {
+    EInvoice& inv = built_.invoice;
+    inv.taxBasis = inv.lineTotal + inv.chargeTotal;
+    inv.grandTotal = inv.taxBasis + inv.taxTotal;
+    for (const PaymentRow& p : in_.payments) inv.paid += ToCents(StrToFloat(p.PAmt));
+    inv.due = ToCents(in_.header.Due);
+    if (inv.grandTotal < 0) refuse(QStringLiteral("the invoice's total is negative (a credit note)"));
+    if (inv.due != inv.grandTotal - inv.paid)
+      refuse(QStringLiteral("the amount due %1 is not the total %2 less the payments %3")
+                 .arg(AmountText(inv.due), AmountText(inv.grandTotal), AmountText(inv.paid)));
+  }
+
+  void payment() {
+    EInvoice& inv = built_.invoice;
+    inv.iban = QString(seller_.iban).remove(QLatin1Char(' ')).toUpper();
+    inv.bic = QString(seller_.bic).remove(QLatin1Char(' ')).toUpper();
+  }
+
+  const InvoiceInHand& in_;
+  const SettingsRecord& s_;
+  const SellerDetails& seller_;
+  const BuyerDetails& buyer_;
+  EInvoiceFormat format_;
+  EInvoiceBuilt built_;
+  qint64 rate2_ = 0;  // hundredths of a percent
+  bool taxedItems_ = false;
+  Cents taxableBase_ = 0;
+};
+
+}  // namespace
+
+bool SchemeAccepted(const QString& scheme, EInvoiceFormat format) {
+  const QString padded = QLatin1Char(' ') + scheme.trimmed() + QLatin1Char(' ');
+  if (scheme.trimmed().isEmpty() || !QString::fromLatin1(kSchemes).contains(padded)) return false;
+  return format != EInvoiceFormat::Peppol || !QString::fromLatin1(kPeppolOnlyMissing).contains(padded);
+}
+
+EInvoiceBuilt BuildEInvoice(const InvoiceInHand& invoice, const SettingsRecord& settings,
+                            const SellerDetails& seller, const BuyerDetails& buyer,
+                            EInvoiceFormat format) {
+  return Mapping(invoice, settings, seller, buyer, format).run();
+}

@@ -1,0 +1,246 @@
+// From invoices as the tables hold them to e-invoices: the mapping in each
+// format, checked by the official validators, and every refusal.
+#include "einvoice/EInvoiceBuild.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "data/Settings.h"
+#include "einvoice/CiiWriter.h"
+#include "einvoice/TestSupport.h"
+#include "einvoice/UblWriter.h"
+
+namespace {
+
+ItemRow Item(const QString& code, double qty, double price, bool taxed, const QString& desc) {
+  return {code, FormatFloat("%9.2f", qty), FormatFloat("%8.2f", price), "f", taxed ? "t" : "f",
+          desc, QString(), QString(), QString()};
+}
+
+PaymentRow Paid(double amount) { return {"03/04/26", FormatFloat("%10.2f", amount)}; }
+
+class EInvoiceBuildTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    settings.Company = "Tallow & Wick";
+    settings.ShipLine = "Shipping";
+    settings.TaxLine = "VAT";
+    settings.TaxRate2 = 19;
+    settings.ShipTax = 2;
+    seller.legalName = QStringLiteral("Kerzenzieherei Weiß & Söhne GmbH");
+    seller.street = "Kerzenweg 4";
+    seller.city = QStringLiteral("Köln");
+    seller.postcode = "50667";
+    seller.country = "DE";
+    seller.vatId = "DE123456789";
+    seller.electronicAddress = "4000001000005";
+    seller.electronicScheme = "0088";
+    seller.contact = "Ada Wick";
+    seller.phone = "+49 221 555";
+    seller.email = "ada@tallow.example";
+    seller.iban = "DE02 1203 0000 0000 2020 51";
+    seller.bic = "BYLADEM1001";
+    seller.exemptionReason = "Exempt under the small business rule";
+    seller.paymentTerms = "14 days net";
+    seller.dueDays = 14;
+    buyer.country = "DE";
+    buyer.city = "Berlin";
+    buyer.buyerReference = "04011000-12345-03";
+    buyer.electronicAddress = "4000001000012";
+    buyer.electronicScheme = "0088";
+    in.hasCustomer = true;
+    in.customer.cuno = 7;
+    in.customer.title = "Ms.";
+    in.customer.first = "Ada";
+    in.customer.last = "Byron";
+    in.customer.addr1 = QStringLiteral("Crème & \"Brûlée\" <Candles>");
+    in.customer.addr2 = "12 Engine Row";
+    in.customer.zip = "10115";
+    in.header.IvNo = 1007;
+    in.header.CuNo = 7;
+    in.header.IDate = DateFromQDate(QDate(2026, 3, 2));
+  }
+  void TearDown() override { QLocale::setDefault(QLocale::system()); }
+
+  // Sets the charge lines and the amount due as the invoice arithmetic
+  // leaves them.
+  void Totals(double ship, double tax, double paid) {
+    in.header.Ship = ship;
+    in.header.Tax = tax;
+    double subtotal = 0;
+    for (const ItemRow& i : in.items) subtotal += RoundMoney(StrToFloat(i.Qty) * StrToFloat(i.UPR));
+    in.payments.clear();
+    if (paid != 0) in.payments << Paid(paid);
+    in.header.Due = RoundMoney(subtotal + ship + tax) - paid;
+  }
+  EInvoiceBuilt Build(EInvoiceFormat format) { return BuildEInvoice(in, settings, seller, buyer, format); }
+  // The problems of the build in format, one string.
+  QString Problems(EInvoiceFormat format) { return Build(format).problems.join(" / "); }
+
+  // Writes the invoice in all three formats into dir and lists them for
+  // the validators.
+  void WriteAll(const QString& name) {
+    for (EInvoiceFormat f : {EInvoiceFormat::FacturX, EInvoiceFormat::XRechnung, EInvoiceFormat::Peppol}) {
+      const EInvoiceBuilt built = Build(f);
+      ASSERT_TRUE(built.problems.isEmpty()) << name.toStdString() << ": " << built.problems.join(" / ").toStdString();
+      const QString format = f == EInvoiceFormat::Peppol ? "ubl" : f == EInvoiceFormat::XRechnung ? "xrechnung" : "cii";
+      const QString path = dir.filePath(name + "-" + format + ".xml");
+      QFile file(path);
+      ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+      file.write(f == EInvoiceFormat::Peppol ? WriteUbl(built.invoice)
+                                              : WriteCii(built.invoice, f == EInvoiceFormat::XRechnung
+                                                                            ? CiiFlavour::XRechnung
+                                                                            : CiiFlavour::FacturX));
+      written << std::pair{path, format};
+    }
+  }
+
+  QTemporaryDir dir;
+  QList<std::pair<QString, QString>> written;
+  SettingsRecord settings;
+  SellerDetails seller;
+  BuyerDetails buyer;
+  InvoiceInHand in;
+};
+
+TEST_F(EInvoiceBuildTest, TheInvoicesOfEveryKindAreValidInEveryFormat) {
+  // Taxed and exempt items, shipping taxed (ShipTax 2), partly paid; a
+  // buyer named with characters XML and Windows-1252 both care about.
+  in.items = {Item("CANDLE", 2, 12.5, true, QStringLiteral("Bienenwachs-Kerze \"groß\" & <rund>")),
+              Item("BOOK", 1, 8, false, "Candle book")};
+  Totals(4.5, 5.60, 10);  // 19% of 25.00 + 4.50 = 5.605, rounded down
+  settings.TaxRound = 3;
+  WriteAll("taxed");
+
+  // Shipping not taxed (ShipTax 1); a fractional quantity, a discount line,
+  // rounded up; paid in full; a buyer abroad.
+  in.items = {Item("TEA", 0.5, 0.25, true, "Tealight"), Item("CANDLE", 3, 12.5, true, "Candle"),
+              Item("DISC", 1, -5, true, "Discount")};
+  settings.ShipTax = 1;
+  settings.TaxRound = 2;
+  // 19% of 0.13 + 37.50 - 5.00 = 6.1997, up
+  Totals(3, 6.20, RoundMoney(32.63 + 3 + 6.20));
+  buyer.country = "FR";
+  buyer.city = "Paris";
+  buyer.vatId = "FR12345678901";
+  WriteAll("discount");
+
+  // ShipTax 3 with no taxed item: nothing taxed at all; zero-rated; 40 lines.
+  settings.ShipTax = 3;
+  seller.untaxedCategory = "Z";
+  in.items.clear();
+  for (int i = 1; i <= 40; ++i) in.items << Item(QString("W%1").arg(i), i, 0.35, false, QString("Wick %1").arg(i));
+  Totals(2, 0, 0);
+  WriteAll("untaxed");
+
+  ExpectAllValid(written);
+}
+
+TEST_F(EInvoiceBuildTest, TheStoredAmountsAreTheTruthInCents) {
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle"), Item("DISC", 1, -5, true, "Discount"),
+              Item("BOOK", 1, 8, false, "Book")};
+  Totals(4.5, 5.08, 10);  // 19% of 25.00 - 5.00 + 4.50 = 4.655: 4.66 would do as well
+  in.header.Tax = 4.66;
+  in.header.Due = 25 - 5 + 8 + 4.5 + 4.66 - 10;
+  const EInvoiceBuilt built = Build(EInvoiceFormat::FacturX);
+  ASSERT_TRUE(built.problems.isEmpty()) << built.problems.join(" / ").toStdString();
+  const EInvoice& e = built.invoice;
+  ASSERT_EQ(e.lines.size(), 3);
+  EXPECT_EQ(e.lines[1].quantity, -100) << "a negative price becomes a negative quantity";
+  EXPECT_EQ(e.lines[1].netPrice, 500);
+  EXPECT_EQ(e.lines[1].net, -500);
+  EXPECT_EQ(e.lines[2].vat.code, QChar('E'));
+  ASSERT_EQ(e.vat.size(), 2);
+  EXPECT_EQ(e.vat[0].base, 2450);
+  EXPECT_EQ(e.vat[0].tax, 466);
+  EXPECT_EQ(e.vat[0].vat.rate, "19");
+  EXPECT_EQ(e.vat[1].base, 800);
+  EXPECT_EQ(e.grandTotal, 2800 + 450 + 466);
+  EXPECT_EQ(e.due, 2800 + 450 + 466 - 1000);
+  EXPECT_EQ(e.dueDate, QDate(2026, 3, 16));
+  EXPECT_EQ(e.seller.name, QStringLiteral("Kerzenzieherei Weiß & Söhne GmbH"));
+  seller.legalName.clear();
+  EXPECT_EQ(Build(EInvoiceFormat::FacturX).invoice.seller.name, "Tallow & Wick")
+      << "the letterhead's company name stands in";
+}
+
+TEST_F(EInvoiceBuildTest, WhatAnEInvoiceCannotCarryIsRefusedNamingTheDetail) {
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle")};
+  Totals(0, 4.75, 0);
+  ASSERT_EQ(Problems(EInvoiceFormat::Peppol), "");
+
+  settings.TaxRate1 = 5;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("Tax Rate 1"));
+  settings.TaxRate1 = 0;
+
+  in.header.Tax = 4.80;
+  in.header.Due += 0.05;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the stored tax 4.80 is not 19% of the taxable 25.00"));
+  Totals(0, 4.75, 0);
+
+  settings.TaxRate2 = 0;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("Tax Rate 2"));
+  settings.TaxRate2 = 19;
+
+  in.header.Due = 1;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the amount due 1.00 is not the total 29.75"));
+  Totals(0, 4.75, 0);
+
+  in.items = {Item("CANDLE", -2, 12.5, true, "Candle")};
+  Totals(0, -4.75, 0);
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("credit note"));
+  in.items = {Item("CANDLE", 2, 12.5, true, "")};
+  Totals(0, 4.75, 0);
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("item 1 (CANDLE) has no description"));
+  in.items.clear();
+  Totals(0, 0, 0);
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the invoice has no items"));
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle")};
+  Totals(0, 4.75, 0);
+  in.header.IDate = 0;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the invoice has no date"));
+  in.header.IDate = DateFromQDate(QDate(2026, 3, 2));
+
+  settings.ShipLine = "  ";
+  Totals(3, 5.32, 0);
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the first charge line has no name"));
+  settings.ShipLine = "Shipping";
+  Totals(0, 4.75, 0);
+
+  buyer.buyerReference.clear();
+  EXPECT_EQ(Problems(EInvoiceFormat::FacturX), "") << "Factur-X does without";
+  EXPECT_TRUE(Problems(EInvoiceFormat::XRechnung).contains("XRechnung needs the buyer reference"));
+  EXPECT_TRUE(Problems(EInvoiceFormat::Peppol).contains("Peppol needs the buyer reference"));
+  buyer.buyerReference = "R1";
+
+  buyer.electronicScheme = "EM";
+  buyer.electronicAddress = "ap@lovelace.example";
+  EXPECT_EQ(Problems(EInvoiceFormat::XRechnung), "");
+  EXPECT_TRUE(Problems(EInvoiceFormat::Peppol).contains("Peppol does not accept the buyer's electronic address scheme \"EM\""));
+
+  seller.iban.clear();
+  buyer.city.clear();
+  const QString xr = Problems(EInvoiceFormat::XRechnung);
+  EXPECT_TRUE(xr.contains("the seller's IBAN")) << xr.toStdString();
+  EXPECT_TRUE(xr.contains("the city of customer 7")) << xr.toStdString();
+
+  seller.vatId.clear();
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("VAT identifier for taxed items"));
+  in.items = {Item("BOOK", 1, 8, false, "Book")};
+  Totals(0, 0, 0);
+  seller.exemptionReason.clear();
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("exemption reason"));
+  seller.exemptionReason = "Exempt";
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("VAT identifier or tax registration"));
+  seller.taxRegistration = "201/113/40209";
+  EXPECT_EQ(Problems(EInvoiceFormat::FacturX), "");
+
+  in.hasCustomer = false;
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("customer 7 does not exist"));
+}
+
+}  // namespace
