@@ -8,15 +8,11 @@
 #include "platform/PrinterChoice.h"
 
 void InvoicingTest::SetUp() {
-  PickListTest::SetUp();
+  CustomersTest::SetUp();
   ReadSettings();
   PrinterChoice::selectNone();
   previousDir = QDir::currentPath();
   QDir::setCurrent(dir.path());
-  customer = std::make_unique<TCustomer>();
-  pickCust = std::make_unique<TPickCust>();
-  pickGroup = std::make_unique<TPickGroup>();
-  groupDef = std::make_unique<TGroupDef>();
   pickProd = std::make_unique<TPickProd>();
   prodDef = std::make_unique<TProdDef>();
   pickInv = std::make_unique<TPickInv>();
@@ -25,8 +21,6 @@ void InvoicingTest::SetUp() {
   pmtDef = std::make_unique<TPmtDef>();
   pickPmt = std::make_unique<TPickPmt>();
   reportF = std::make_unique<TReportF>();
-  RegisterPickEdit(PickTable::Customer, pickCust.get(), customer.get());
-  RegisterPickEdit(PickTable::Group, pickGroup.get(), groupDef.get());
   RegisterPickEdit(PickTable::Product, pickProd.get(), prodDef.get());
   RegisterPickEdit(PickTable::Invoice, pickInv.get(), invoice.get());
   invoice->useWindows(customer.get(), itemDef.get(), pmtDef.get(), pickPmt.get());
@@ -43,12 +37,8 @@ void InvoicingTest::TearDown() {
   pickInv.reset();
   prodDef.reset();
   pickProd.reset();
-  groupDef.reset();
-  pickGroup.reset();
-  pickCust.reset();
-  customer.reset();
   QDir::setCurrent(previousDir);
-  PickListTest::TearDown();
+  CustomersTest::TearDown();
 }
 
 void InvoicingTest::editInvoices() {

@@ -1,8 +1,9 @@
-// Shared set-up of the invoicing window tests: the pick-list test folder
-// made the current directory (the batch files are written there), with the
-// invoice windows and the customer and product windows an invoice reaches
-// created and registered with the pick-and-edit routines as the program
-// does, and no printer chosen.
+// Shared set-up of the invoicing window tests: the customers' test folder
+// (with the customer and group windows) made the current directory (the
+// batch files are written there), the settings record read, the invoice
+// windows and the product windows an invoice reaches created and registered
+// with the pick-and-edit routines as the program does, and no printer
+// chosen.
 #ifndef INVOICING_TESTSUPPORT_H
 #define INVOICING_TESTSUPPORT_H
 
@@ -11,16 +12,12 @@
 #include <QTableWidget>
 #include <memory>
 
-#include "customers/CustomerU.h"
-#include "customers/GroupDefU.h"
-#include "customers/PickCustU.h"
-#include "customers/PickGroupU.h"
+#include "customers/TestSupport.h"
 #include "invoicing/InvoiceU.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickInvU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
-#include "picklists/TestSupport.h"
 #include "platform/AmountBox.h"
 #include "printing/ReportU.h"
 #include "products/PickProdU.h"
@@ -42,7 +39,7 @@ struct InvoiceTables {
   static QStringList payments();
 };
 
-class InvoicingTest : public PickListTest, protected InvoiceTables {
+class InvoicingTest : public CustomersTest, protected InvoiceTables {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -61,10 +58,6 @@ class InvoicingTest : public PickListTest, protected InvoiceTables {
   static QString shown(const AmountBox* box);
 
   QString previousDir;
-  std::unique_ptr<TCustomer> customer;
-  std::unique_ptr<TPickCust> pickCust;
-  std::unique_ptr<TPickGroup> pickGroup;
-  std::unique_ptr<TGroupDef> groupDef;
   std::unique_ptr<TPickProd> pickProd;
   std::unique_ptr<TProdDef> prodDef;
   std::unique_ptr<TPickInv> pickInv;
