@@ -233,9 +233,7 @@ void TCustomer::BtnSaveClick() {
 }
 
 void TCustomer::BtnDeleteClick() {
-  d4go(Cust5.d, CurrentCustomerRec);
-  d4delete(Cust5.d);
-  DeletionsPending = true;
+  MarkForPack(Cust5.d, CurrentCustomerRec);
   accept();
 }
 

@@ -143,10 +143,8 @@ void TGroupDef::BtnDeleteClick() {
   d4go(Groups.d, CurrentGroupRec);
   const int target = f4int(Groups.nGroup);
   MoveCustomers(ownNumber, target);
-  d4go(Groups.d, ownRecord);
-  d4delete(Groups.d);
+  MarkForPack(Groups.d, ownRecord);
   CurrentGroupRec = 0;
-  DeletionsPending = true;
   accept();
 }
 

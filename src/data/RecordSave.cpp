@@ -29,3 +29,9 @@ bool GoToOrAppend(DATA4* d, int* currentRec, bool canAppend, const QString& fail
   *currentRec = static_cast<int>(d4recNo(d));
   return true;
 }
+
+void MarkForPack(DATA4* d, int recNo) {
+  d4go(d, recNo);
+  d4delete(d);
+  DeletionsPending = true;
+}

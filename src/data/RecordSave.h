@@ -1,4 +1,5 @@
-// The record an editor's Save writes: the one in hand, or a new one.
+// The record an editor's Save writes (the one in hand, or a new one) and the
+// one its Delete marks.
 #ifndef DATA_RECORDSAVE_H
 #define DATA_RECORDSAVE_H
 
@@ -20,5 +21,9 @@ bool AppendRecord(DATA4* d);
 // returns false with *currentRec unchanged.
 bool GoToOrAppend(DATA4* d, int* currentRec, bool canAppend = true,
                   const QString& failure = QString());
+
+// An editor's Delete: record recNo of d marked deleted and DeletionsPending
+// set, so the command that opened the table packs it when its loop ends.
+void MarkForPack(DATA4* d, int recNo);
 
 #endif  // DATA_RECORDSAVE_H

@@ -1,6 +1,8 @@
 #include "data/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include "data/CodeBase.h"
@@ -10,6 +12,7 @@
 #include "data/Settings.h"
 #include "platform/Clock.h"
 #include "tbengine/engine.h"
+#include "tbengine/inspect.h"
 
 namespace {
 void CommonSetUp(Ui* ui) {
@@ -55,49 +58,84 @@ void IndexedFolderTest::SetUp() {
   RebuildIndexes(true);
 }
 
-namespace {
-// Opens a table with open, appends a blank record, fills it with write.
-void AppendRecord(bool (*open)(), DATA4* const* table, void (*write)()) {
+void AppendTestRecord(bool (*open)(), DATA4* const* table, void (*write)()) {
   ASSERT_TRUE(open());
   ASSERT_EQ(d4appendBlank(*table), 0);
   write();
   CloseAll();
 }
-}  // namespace
 
 void AppendCustomer(const CustomerRecord& rec) {
   CustBuf = rec;
-  AppendRecord(OpenCUST5, &Cust5.d, WriteCustomer);
+  AppendTestRecord(OpenCUST5, &Cust5.d, WriteCustomer);
 }
 
 void AppendGroup(const GroupRecord& rec) {
   GroupBuf = rec;
-  AppendRecord(OpenGROUPS, &Groups.d, WriteGroup);
+  AppendTestRecord(OpenGROUPS, &Groups.d, WriteGroup);
 }
 
 void AppendInvoice(const InvoiceRecord& rec) {
   CurrentInvoice = rec;
-  AppendRecord(OpenINV5, &Inv5.d, WriteInvoice);
+  AppendTestRecord(OpenINV5, &Inv5.d, WriteInvoice);
 }
 
 void AppendItem(const ItemRecord& rec) {
   ItemBuf = rec;
-  AppendRecord(OpenITM5, &Itm5.d, WriteItem);
+  AppendTestRecord(OpenITM5, &Itm5.d, WriteItem);
 }
 
 void AppendPayment(const PaymentRecord& rec) {
   PmtBuf = rec;
-  AppendRecord(OpenPMT, &Pmt.d, WritePayment);
+  AppendTestRecord(OpenPMT, &Pmt.d, WritePayment);
 }
 
 void AppendProduct(const ProductRecord& rec) {
   ProdBuf = rec;
-  AppendRecord(OpenProd5, &Prod5.d, WriteProduct);
+  AppendTestRecord(OpenProd5, &Prod5.d, WriteProduct);
 }
 
 void AppendPurchase(const PurchaseRecord& rec) {
   PurBuf = rec;
-  AppendRecord(OpenPur5, &Pur5.d, WritePurchase);
+  AppendTestRecord(OpenPur5, &Pur5.d, WritePurchase);
+}
+
+QStringList StoredLines(bool (*open)(), DATA4* const* table, const std::function<QString()>& line) {
+  EXPECT_TRUE(open());
+  DATA4* d = *table;
+  QStringList all;
+  d4tagSelect(d, nullptr);
+  for (int at = d4top(d); at == r4success; at = d4skip(d, 1))
+    all << (d4deleted(d) ? "*" : "") + line();
+  ExpectIntact(d);
+  CloseAll();
+  return all;
+}
+
+void ExpectIntact(DATA4* d) {
+  std::vector<std::string> problems;
+  EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
+}
+
+QMap<QString, FileState> FolderFiles(const QString& folder) {
+  QMap<QString, FileState> result;
+  for (const QFileInfo& info : QDir(folder).entryInfoList(QDir::Files)) {
+    QFile f(info.filePath());
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    result[info.fileName()] = {f.readAll(), info.lastModified()};
+  }
+  return result;
+}
+
+void RestoreFolderFiles(const QString& folder, const QMap<QString, FileState>& files) {
+  const QDir dir(folder);
+  for (auto it = files.begin(); it != files.end(); ++it) {
+    QFile f(dir.filePath(it.key()));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(it.value().bytes);
+  }
+  for (const QString& name : FolderFiles(folder).keys())
+    if (!files.contains(name)) QFile::remove(dir.filePath(name));
 }
 
 CustomerRecord Customer(long cuno, const QString& title, const QString& first,

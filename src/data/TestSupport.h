@@ -3,16 +3,22 @@
 #ifndef DATA_TESTSUPPORT_H
 #define DATA_TESTSUPPORT_H
 
+#include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "data/Progress.h"
 #include "platform/ScriptedUi.h"
 #include "platform/TestApplication.h"
+#include "tbengine/engine.h"
 
 // The scripted driver, also noting the kind of the last confirmation.
 class DataTestUi : public ScriptedUi {
@@ -86,6 +92,26 @@ void AppendItem(const ItemRecord& rec);
 void AppendPayment(const PaymentRecord& rec);
 void AppendProduct(const ProductRecord& rec);
 void AppendPurchase(const PurchaseRecord& rec);
+// The same for any table: write fills the buffer's record.
+void AppendTestRecord(bool (*open)(), DATA4* const* table, void (*write)());
+
+// The table that open opens read back: one line per record in record order,
+// "*" before a deleted one; then the table and its indexes checked and all
+// tables closed.
+QStringList StoredLines(bool (*open)(), DATA4* const* table, const std::function<QString()>& line);
+// The open table and its indexes checked.
+void ExpectIntact(DATA4* d);
+
+// A file as found: its bytes and modification time.
+struct FileState {
+  QByteArray bytes;
+  QDateTime modified;
+  bool operator==(const FileState&) const = default;
+};
+// Every file of the folder, by name.
+QMap<QString, FileState> FolderFiles(const QString& folder);
+// Puts every file back as it was, and removes those that were not there.
+void RestoreFolderFiles(const QString& folder, const QMap<QString, FileState>& files);
 
 // Records for the tables, the fields not named left empty.
 CustomerRecord Customer(long cuno, const QString& title, const QString& first,

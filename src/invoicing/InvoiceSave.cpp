@@ -1,144 +1,138 @@
 #include "invoicing/InvoiceSave.h"
 
-#include <functional>
 #include <stdexcept>
 
 #include "data/CodeBase.h"
-#include "data/NextNumber.h"
+#include "data/FieldFit.h"
 #include "data/RecordSave.h"
-#include "tbengine/inspect.h"
+#include "invoicing/InvoiceRecords.h"
+#include "platform/NumberText.h"
 
 namespace {
 
-// The walk that items and payments share: write(i) fills record i into the
-// current record.
-LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
-                       const std::function<void(int)>& write) {
-  LinesWritten result;
-  bool appending = !SeekNumber(d, ivField, ivNo);
-  for (int i = 0; i < count; ++i) {
-    if (appending && !AppendRecord(d)) {
-      result.appendFailed = true;
-      return result;
-    }
-    write(i);
-    // A record marked deleted by an earlier save whose pack failed would
-    // otherwise be lost with this invoice's data at the next pack.
-    if (d4deleted(d) == 1) d4recall(d);
-    if (!appending) appending = !NextOfNumber(d, ivField, ivNo);
+// The first number of the invoice that its field cannot hold, as a message;
+// empty when all fit.
+QString FirstInvoiceMisfit(const InvoiceRecord& header, const QList<ItemRecord>& items,
+                           const QList<PaymentRecord>& payments) {
+  QString misfit = FirstMisfit(Inv5, header, InvoiceFields());
+  for (ItemRecord item : items) {
+    item.IvNo = header.IvNo;
+    if (misfit.isEmpty()) misfit = FirstMisfit(Itm5, item, ItemFields());
   }
-  if (!appending) {
-    // The pointer stands on the first of the records beyond the new ones.
-    do d4delete(d);
-    while (NextOfNumber(d, ivField, ivNo));
-    result.surplusDeleted = true;
+  for (PaymentRecord payment : payments) {
+    payment.IvNo = header.IvNo;
+    if (misfit.isEmpty()) misfit = FirstMisfit(Pmt, payment, PaymentFields());
   }
-  return result;
+  return misfit;
 }
 
-bool MarkDeleted(DATA4* d, FIELD4* ivField, long ivNo) {
-  bool any = false;
-  for (bool more = SeekNumber(d, ivField, ivNo); more; more = NextOfNumber(d, ivField, ivNo)) {
-    d4delete(d);
-    any = true;
+// The number a new invoice is saved under; 0 when it cannot be given one.
+long NumberForNewInvoice(const std::function<long()>& firstNumber) {
+  long number = NextInvoiceNumber();
+  if (number == 1) {
+    const long asked = firstNumber ? firstNumber() : 1;
+    // A number the invoice field cannot hold would be stored as 0, and
+    // every later invoice would ask again: such a reply counts as no reply.
+    number = asked >= 1 && asked <= LargestInvoiceNumber() ? asked : 1;
   }
-  return any;
+  return number <= LargestInvoiceNumber() ? number : 0;
+}
+
+SaveOutcome Failed(const std::exception& e) {
+  return {SaveStatus::WriteFailed, QString::fromLocal8Bit(e.what())};
 }
 
 }  // namespace
 
-long NextInvoiceNumber() {
-  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
-  if (d4bottom(Inv5.d) != r4success) return 1;
-  return f4long(Inv5.IvNo) + 1;
-}
-
-long LargestInvoiceNumber() { return LargestNumber(Inv5.IvNo); }
-
-QList<ItemRecord> ItemRecordsOf(const QList<ItemRow>& rows) {
-  QList<ItemRecord> records;
-  for (const ItemRow& row : rows) {
-    ItemRecord r;
-    r.PrID = row.PrID;
-    r.Qty = StrToFloat(row.Qty);
-    r.UPR = StrToFloat(row.UPR);
-    r.LTax1 = row.Tax1 == QLatin1String("t");
-    r.LTax2 = row.Tax2 == QLatin1String("t");
-    r.PDesc = row.PDesc;
-    r.IComm = row.IComm;
-    records.append(r);
+SaveOutcome InvoiceSaver::save(InvoiceDraft& draft, const SaveQuestions& ask) {
+  // Every text is read before anything is written, so a date or amount
+  // that cannot be read stops the save with nothing written.
+  QList<ItemRecord> items;
+  QList<PaymentRecord> payments;
+  try {
+    items = ItemRecordsOf(draft.items);
+    payments = PaymentRecordsOf(draft.payments);
+  } catch (const ConversionError& e) {
+    return {SaveStatus::Unreadable, e.text()};
   }
-  return records;
-}
-
-QList<PaymentRecord> PaymentRecordsOf(const QList<PaymentRow>& rows) {
-  QList<PaymentRecord> records;
-  for (const PaymentRow& row : rows) {
-    PaymentRecord r;
-    r.PDate = CenturyWindow(ParseShortDate(row.PDate));
-    r.PAmt = StrToFloat(row.PAmt);
-    records.append(r);
-  }
-  return records;
-}
-
-LinesWritten WriteItems(long ivNo, const QList<ItemRecord>& items) {
-  d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
-  return Overwrite(Itm5.d, Itm5.IvNo, ivNo, int(items.size()), [&items, ivNo](int i) {
-    ItemBuf = items[i];
-    ItemBuf.IvNo = ivNo;
-    WriteItem();
-  });
-}
-
-LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments) {
-  d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
-  return Overwrite(Pmt.d, Pmt.IvNo, ivNo, int(payments.size()), [&payments, ivNo](int i) {
-    PmtBuf = payments[i];
-    PmtBuf.IvNo = ivNo;
-    WritePayment();
-  });
-}
-
-bool DeleteItems(long ivNo) {
-  d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
-  return MarkDeleted(Itm5.d, Itm5.IvNo, ivNo);
-}
-
-bool DeletePayments(long ivNo) {
-  d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
-  return MarkDeleted(Pmt.d, Pmt.IvNo, ivNo);
-}
-
-void PackNow(DATA4* d) {
-  if (d4pack(d) != 0) {
-    code4errorCode(cb, 0);
-    DeletionsPending = true;
+  // Nothing is written unless every number fits its field.
+  const QString misfit = FirstInvoiceMisfit(draft.header, items, payments);
+  if (!misfit.isEmpty()) return {SaveStatus::DoesNotFit, misfit};
+  if (ask.storeTexts && !ask.storeTexts()) return {SaveStatus::NotConfirmed, {}};
+  try {
+    return write(draft, items, payments, ask);
+  } catch (const std::runtime_error& e) {
+    return Failed(e);
   }
 }
 
-void WriteCurrentRecord(DATA4* d) {
-  const long recNo = d4recNo(d);
-  if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
-}
+SaveOutcome InvoiceSaver::write(InvoiceDraft& draft, const QList<ItemRecord>& items,
+                                const QList<PaymentRecord>& payments, const SaveQuestions& ask) {
+  code4errorCode(cb, 0);
+  if (indexesInDoubt_) RebuildInvoiceIndexes();
+  indexesInDoubt_ = true;  // until every stage is written
 
-void RebuildInvoiceIndexes() {
-  const std::pair<DATA4*, const TableDef*> tables[] = {
-      {Inv5.d, &INV5Def()}, {Itm5.d, &ITM5Def()}, {Pmt.d, &PMTDef()}};
-  for (const auto& [d, def] : tables) {
-    TAG4* selected = d4tagSelected(d);
-    const QByteArray name = selected ? QByteArray(t4name(selected)) : QByteArray();
-    RebuildTags(d, *def);
-    ThrowOnEngineError();
-    if (!name.isEmpty()) d4tagSelect(d, d4tag(d, name.constData()));
+  DATA4* inv = Inv5.d;
+  d4tagSelect(inv, d4tag(inv, "inv"));
+  if (draft.record <= 0) {
+    const long number = NumberForNewInvoice(ask.firstNumber);
+    if (number == 0 || !AppendRecord(inv)) return {SaveStatus::InvoiceNotAdded, {}};
+    draft.header.IvNo = number;
+    // The invoice has its record from here on: should a later step stop,
+    // the next save writes over this record and its items in place.
+    draft.record = int(d4recNo(inv));
+  } else {
+    d4go(inv, draft.record);
   }
+  CurrentInvoice = draft.header;
+  WriteInvoice();
+  if (d4deleted(inv) == 1) d4recall(inv);
+  WriteCurrentRecord(inv);
+  ThrowOnEngineError();
+
+  const long ivNo = draft.header.IvNo;
+  const LinesWritten itemsWritten = WriteItems(ivNo, items);
+  if (itemsWritten.appendFailed) return {SaveStatus::ItemsNotAdded, {}};
+  WriteCurrentRecord(Itm5.d);
+  ThrowOnEngineError();
+  const LinesWritten paymentsWritten = WritePayments(ivNo, payments);
+  if (paymentsWritten.appendFailed) return {SaveStatus::PaymentsNotAdded, {}};
+  WriteCurrentRecord(Pmt.d);
+  ThrowOnEngineError();
+
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+  if (d4seek(Cust5.d, NumberTagKey(draft.header.CuNo).constData()) == r4success) {
+    AssignText(Cust5.note, draft.customerNote.trimmed());
+    WriteCurrentRecord(Cust5.d);
+  }
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "cname"));
+  ThrowOnEngineError();
+
+  if (itemsWritten.surplusDeleted) PackNow(Itm5.d);
+  if (paymentsWritten.surplusDeleted) PackNow(Pmt.d);
+  indexesInDoubt_ = false;
+  return {};
 }
 
-void ThrowOnEngineError() {
-  const std::string text = code4errorText(cb);  // clearing the error clears its text
-  if (code4errorCode(cb, 0) >= 0) return;
-  // An index may have missed an update: the pack at the end of the command
-  // rebuilds them all.
-  DeletionsPending = true;
-  throw std::runtime_error(text);
+SaveOutcome InvoiceSaver::remove(long ivNo, int record) {
+  try {
+    if (indexesInDoubt_) {
+      RebuildInvoiceIndexes();
+      indexesInDoubt_ = false;
+    }
+  } catch (const std::runtime_error& e) {
+    return Failed(e);
+  }
+  DATA4* inv = Inv5.d;
+  d4tagSelect(inv, d4tag(inv, "inv"));
+  if (record > 0) {
+    const bool items = DeleteItems(ivNo);
+    const bool payments = DeletePayments(ivNo);
+    d4go(inv, record);
+    d4delete(inv);
+    if (items) PackNow(Itm5.d);
+    if (payments) PackNow(Pmt.d);
+    PackNow(inv);
+  }
+  return {};
 }

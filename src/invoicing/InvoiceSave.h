@@ -1,66 +1,82 @@
-// Writing the invoice in hand to the tables, without widgets: the next
-// invoice number, the item and payment records of one invoice overwritten in
-// place, and their removal.
+// The invoice editor's two writes, without widgets: Save, which writes the
+// invoice in hand (header, items, payments, the customer's note) in this
+// order: every number checked against its field, the texts the tables
+// cannot hold confirmed, a new invoice's number fixed and its INV5 record
+// appended, the header written, the items and then the payments written
+// over the invoice's records in place, the note, the packs; and Delete.
 //
-// Preconditions: INV5, ITM5 and PMT are open (the invoice loop opens them).
-// An invoice's items (payments) are the ITM5 (PMT) records whose IvNo is its
-// number, in the order of the tag Itm (Pmt), whose key is the number
-// right-aligned in six characters.
+// A save that stops part-way leaves the invoice's indexes in doubt (one may
+// have missed an update): the next save or delete of the same InvoiceSaver
+// writes them afresh first, so that a second Save completes the first
+// without a record twice or a record lost.
+//
+// Preconditions: the invoice loop's tables are open (CUST5, INV5, ITM5,
+// PMT) with the tags Inv, Itm and Pmt.
 #ifndef INVOICING_INVOICESAVE_H
 #define INVOICING_INVOICESAVE_H
 
 #include <QList>
+#include <QString>
+#include <functional>
 
-#include "data/RecordSave.h"
 #include "data/dbFiles.h"
-#include "data/RecordSave.h"
 
-// One above the highest invoice number in INV5 (tag Inv selected); 1 for an
-// empty table. Gaps are never reused. INV5 is left on its last record.
-long NextInvoiceNumber();
-// The largest number an invoice can have (the width of IvNo).
-long LargestInvoiceNumber();
-
-// The working lists read into records (without their invoice number), before
-// anything is written: a text that is not a number or a date throws
-// ConversionError.
-QList<ItemRecord> ItemRecordsOf(const QList<ItemRow>& rows);
-QList<PaymentRecord> PaymentRecordsOf(const QList<PaymentRow>& rows);
-
-// How writing an invoice's records went.
-struct LinesWritten {
-  bool appendFailed = false;   // a record could not be appended; the rest was not written
-  bool surplusDeleted = false; // records beyond the new ones were marked deleted
+// The invoice in hand as Save takes it.
+struct InvoiceDraft {
+  InvoiceRecord header;  // a new invoice's IvNo is given by the save
+  QList<ItemRow> items;
+  QList<PaymentRow> payments;
+  QString customerNote;  // written trimmed to the customer's note
+  int record = 0;        // its INV5 record; 0 while it has none
 };
 
-// Writes the records, numbered ivNo, over the invoice's existing ones in tag order, appends
-// those beyond them and marks the records left over deleted. A record that
-// was marked deleted and is written again is recalled. Writing the same
-// records again after an append failure neither duplicates nor loses one.
-LinesWritten WriteItems(long ivNo, const QList<ItemRecord>& items);
-LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments);
+// What Save asks of the person, each at its place in the order, before any
+// record is written.
+struct SaveQuestions {
+  // Once every number fits: true to go on (the texts can be stored, or the
+  // person chose to store them with "?"); false ends the save.
+  std::function<bool()> storeTexts;
+  // Only for a new invoice while INV5 is empty: the number to start from.
+  // One the invoice number field cannot hold (0 for no reply) counts as 1.
+  std::function<long()> firstNumber;
+};
 
-// Marks every item (payment) record of the invoice deleted; true when there was one.
-bool DeleteItems(long ivNo);
-bool DeletePayments(long ivNo);
+enum class SaveStatus {
+  Done,
+  Unreadable,        // an item or payment text is not a number or a date; nothing written
+  DoesNotFit,        // a number is wider than its field; nothing written
+  NotConfirmed,      // storeTexts said no; nothing written
+  InvoiceNotAdded,   // no INV5 record could be appended; nothing written
+  ItemsNotAdded,     // an ITM5 record could not be appended; nothing after it written
+  PaymentsNotAdded,  // a PMT record could not be appended; nothing after it written
+  WriteFailed,       // a file could not be written; nothing after it written
+};
 
-// Removes the table's deleted records. A pack that fails leaves them marked
-// and DeletionsPending set, so the command packs them when it ends.
-void PackNow(DATA4* d);
+struct SaveOutcome {
+  SaveStatus status = SaveStatus::Done;
+  // Unreadable, DoesNotFit and WriteFailed: the text to show.
+  QString message;
+};
 
-// Writes the current record of d to its file now (not at the next move of
-// the record pointer), so a failure shows at the step that caused it.
-void WriteCurrentRecord(DATA4* d);
+class InvoiceSaver {
+ public:
+  // Writes the draft. From the moment a new invoice's INV5 record is
+  // appended, draft.record and draft.header.IvNo name it, also when a later
+  // step fails: saving the same draft again writes over it in place. The
+  // header goes through CurrentInvoice, the record buffer of INV5.
+  SaveOutcome save(InvoiceDraft& draft, const SaveQuestions& ask);
 
-// Writes the index files of INV5, ITM5 and PMT afresh from their records:
-// after a save that stopped part-way, an index may have missed an update
-// that the next save relies on. Throws like ThrowOnEngineError on failure.
-void RebuildInvoiceIndexes();
+  // Marks the items, payments and INV5 record of invoice ivNo deleted and
+  // packs those tables at once. An invoice without a record (never saved)
+  // touches no table: records that carry its previewed number belong to no
+  // invoice. Done or WriteFailed.
+  SaveOutcome remove(long ivNo, int record);
 
-// Reads and clears the engine's pending error; a failure (a file that could
-// not be written) is thrown as std::runtime_error with the engine's message,
-// after setting DeletionsPending so the command's closing pack rebuilds the
-// indexes that may have missed an update.
-void ThrowOnEngineError();
+ private:
+  SaveOutcome write(InvoiceDraft& draft, const QList<ItemRecord>& items,
+                    const QList<PaymentRecord>& payments, const SaveQuestions& ask);
+
+  bool indexesInDoubt_ = false;
+};
 
 #endif  // INVOICING_INVOICESAVE_H

@@ -1,6 +1,6 @@
-// The invoice editor's window, showing and the working copy's changes; the
-// writes of Save and Delete are in InvoiceUSave.cpp, the order import and the
-// card export in InvoiceUImport.cpp.
+// The invoice editor's window, showing and the working copy's changes; Save
+// and Delete are in InvoiceUSave.cpp (their writes in InvoiceSave), the
+// order import and the card export in InvoiceUImport.cpp.
 #include "invoicing/InvoiceU.h"
 
 #include <QCheckBox>
@@ -21,7 +21,7 @@
 #include "data/dbFiles.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
-#include "invoicing/InvoiceSave.h"
+#include "invoicing/InvoiceRecords.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"

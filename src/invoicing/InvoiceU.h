@@ -17,6 +17,7 @@
 #include <QDialog>
 
 #include "invoicing/InvoiceMath.h"
+#include "invoicing/InvoiceSave.h"
 
 class AmountBox;
 class DateBox;
@@ -130,8 +131,6 @@ class TInvoice : public QDialog {
   // ConversionError (CurrentInvoice unchanged) for a date or amount that
   // cannot be read.
   void copyControlsToInvoice();
-  // The number a new invoice is saved under; 0 when it cannot be given one.
-  long numberForNewInvoice();
   // At each showing and after a save or delete: the working lists and the
   // address block emptied, the grid back to its four blank rows.
   void clearWorkingCopy();
@@ -145,9 +144,8 @@ class TInvoice : public QDialog {
   InvoiceSums sums_;
   // The invoice in hand had no INV5 record when its editing began.
   bool isNew_ = false;
-  // A save stopped part-way: an index may have missed an update, so the
-  // next save or delete first writes the invoice tables' indexes afresh.
-  bool indexesInDoubt_ = false;
+  // Writes Save and Delete; remembers a save that stopped part-way.
+  InvoiceSaver saver_;
 };
 
 #endif  // INVOICING_INVOICEU_H

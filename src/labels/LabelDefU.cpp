@@ -40,10 +40,9 @@ TLabelDef::TLabelDef(QWidget* parent) : QDialog(parent) {
   AmountBox** boxes[] = {&MaskEdit1, &MaskEdit2, &MaskEdit3, &MaskEdit4,
                          &MaskEdit5, &MaskEdit6, &MaskEdit7, &MaskEdit8};
   for (int i = 0; i < 8; ++i) {
-    auto* box = new AmountBox(kDimensionMask, kDimensionFormat, this);
-    box->setObjectName(QStringLiteral("MaskEdit%1").arg(i + 1));
-    box->setRedWhenNegative(false);
-    *boxes[i] = box;
+    *boxes[i] = MakeAmountBox(QStringLiteral("MaskEdit%1").arg(i + 1), kDimensionMask,
+                              kDimensionFormat, this);
+    (*boxes[i])->setRedWhenNegative(false);
   }
   MaskEdit9 = new CountBox(QStringLiteral("!9;1;_"), this);
   MaskEdit9->setObjectName("MaskEdit9");

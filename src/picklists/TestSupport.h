@@ -8,6 +8,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTableWidget>
+#include <deque>
+#include <functional>
 
 #include "data/TestSupport.h"
 #include "picklists/PickGrid.h"
@@ -15,10 +18,39 @@
 #include "platform/ScriptedUi.h"
 #include "platform/TestApplication.h"
 
-class PickListTest : public IndexedFolderTest {
+// Steps that window tests take in a grid pick list; fixtures derive from it
+// to use them unqualified.
+struct PickSteps {
+  // Chooses data row `row` (from 1) and presses Select.
+  template <class P>
+  static std::function<void(P*)> chooseRow(int row) {
+    return [row](P* p) {
+      p->StringGrid1->setCurrentCell(row - 1, 0);
+      p->BtnSelect->click();
+    };
+  }
+  template <class P>
+  static void pressNew(P* p) { p->BtnNew->click(); }
+  template <class P>
+  static void pressCancel(P* p) { p->BtnCancel->click(); }
+  // The trimmed text of a grid cell (data row from 1).
+  template <class P>
+  static QString cell(P* p, int row, int column) {
+    const QTableWidgetItem* item = p->StringGrid1->item(row - 1, column);
+    return item ? item->text().trimmed() : QString();
+  }
+};
+
+class PickListTest : public IndexedFolderTest, protected PickSteps {
  protected:
   void SetUp() override;
   void TearDown() override;
+
+  // Each showing of a dialog of class D runs the next of these steps.
+  template <class D>
+  void steps(std::deque<std::function<void(D*)>> list) {
+    ui.onDialogSteps<D>(std::move(list));
+  }
 
   // Opens CUST5 and GROUPS as the customer commands do.
   void openTables();

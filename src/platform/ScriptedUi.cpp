@@ -193,6 +193,10 @@ const ScriptedUi::Handler* ScriptedUi::handlerFor(QDialog* dialog) const {
   return nullptr;
 }
 
+void ScriptedUi::failShowingTooMany(const QDialog* dialog) {
+  ADD_FAILURE() << "one showing too many: " << dialog->metaObject()->className();
+}
+
 int ScriptedUi::exec(QDialog* dialog) {
   const QString name = QString::fromLatin1(dialog->metaObject()->className());
   transcript_ << "dialog: " + name;

@@ -17,7 +17,9 @@
 #include <QDialog>
 #include <QList>
 #include <QStringList>
+#include <deque>
 #include <functional>
+#include <memory>
 #include <typeindex>
 #include <vector>
 
@@ -61,6 +63,22 @@ class ScriptedUi : public Ui {
     }
     handlers_.push_back({type, [](QDialog* d) { return dynamic_cast<D*>(d) != nullptr; },
                          wrap(std::move(fill))});
+  }
+
+  // Each exec of a dialog of class D runs the next of steps; an exec with
+  // no step left fails the test.
+  template <class D>
+  void onDialogSteps(std::deque<std::function<void(D*)>> steps) {
+    auto queue = std::make_shared<std::deque<std::function<void(D*)>>>(std::move(steps));
+    onDialog<D>([queue](D* d) {
+      if (queue->empty()) {
+        failShowingTooMany(d);
+        return;
+      }
+      const auto step = queue->front();
+      queue->pop_front();
+      step(d);
+    });
   }
 
   // Fails the test for every expectation not yet met, and forgets them.
@@ -122,6 +140,7 @@ class ScriptedUi : public Ui {
     return [fill = std::move(fill)](QDialog* d) { fill(dynamic_cast<D*>(d)); };
   }
 
+  static void failShowingTooMany(const QDialog* dialog);
   // The next expectation when it is of that prompt kind; otherwise fails
   // the test (describing what came) and returns false.
   bool take(Prompt prompt, const QString& what, Expectation* out);

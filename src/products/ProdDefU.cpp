@@ -174,9 +174,7 @@ void TProdDef::BtnSaveClick() {
 }
 
 void TProdDef::BtnDeleteClick() {
-  d4go(Prod5.d, CurrentProductRec);
-  d4delete(Prod5.d);
-  DeletionsPending = true;
+  MarkForPack(Prod5.d, CurrentProductRec);
   accept();
 }
 

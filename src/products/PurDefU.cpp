@@ -147,9 +147,7 @@ void TPurDef::BtnSaveClick() {
 }
 
 void TPurDef::BtnDeleteClick() {
-  d4go(Pur5.d, CurrentPurchaseRec);
-  d4delete(Pur5.d);
-  DeletionsPending = true;
+  MarkForPack(Pur5.d, CurrentPurchaseRec);
   accept();
 }
 

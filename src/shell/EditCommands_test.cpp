@@ -127,6 +127,52 @@ TEST_F(EditCommandsTest, CustomerDeletionPacksOnlyTheCustomers) {
   EXPECT_FALSE(DeletionsPending);
 }
 
+// The memo files are left as they are.
+TEST_F(EditCommandsTest, DeletionIsPackedInTheCommandsOwnTableWhenItsLoopEnds) {
+  struct Command {
+    PickTable table;
+    QToolButton* button;
+    bool (*open)();
+    DATA4* const* d;
+    const char* name;
+    QStringList rewritten;
+  };
+  const Command commands[] = {
+      {PickTable::Customer, main()->BtnCust, OpenCUST5, &Cust5.d, "CUST5",
+       {"CUST5.dbf", "cName.ntx", "ccno.ntx", "ccomp.ntx", "czip.ntx"}},
+      {PickTable::Group, main()->BtnGroups, OpenGROUPS, &Groups.d, "GROUPS",
+       {"GROUPS.dbf", "cGroup.ntx", "nGroup.ntx"}},
+      {PickTable::Product, main()->BtnProd, OpenProd5, &Prod5.d, "Prod5", {"Prod.ntx", "Prod5.dbf"}},
+      {PickTable::Purchase, main()->BtnPurchase, OpenPur5, &Pur5.d, "Pur5", {"Pur.ntx", "Pur5.dbf"}},
+  };
+  bool deleting = false;
+  int picks = 0;
+  ui.onDialog<FakePick>([&](FakePick* p) {
+    CurrentRecordOf(table) = deleting && ++picks == 1 ? 1 : -1;
+    p->accept();
+  });
+  for (const Command& c : commands) {
+    SCOPED_TRACE(c.name);
+    for (int i = 0; i < 2; ++i) Append(c.open, c.d, [] {});
+    use(c.table);
+    edit = [&c] {
+      d4go(*c.d, 1);
+      d4delete(*c.d);
+      DeletionsPending = true;
+    };
+    ageFiles();
+    deleting = false;
+    c.button->click();
+    EXPECT_EQ(rewritten(), QStringList()) << "nothing deleted, nothing packed";
+    deleting = true;
+    picks = 0;
+    c.button->click();
+    EXPECT_EQ(rewritten(), c.rewritten);
+    EXPECT_EQ(Count(c.name), 1);
+    EXPECT_FALSE(DeletionsPending);
+  }
+}
+
 TEST_F(EditCommandsTest, InvoiceDeletionPacksEveryTable) {
   AddInvoice(1);
   AddCustomer("Gone", "", true);

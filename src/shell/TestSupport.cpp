@@ -43,7 +43,7 @@ void ShellTest::SetUp() {
   EnsureTestApplication();
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
   Clock::setFixed(kStart, 100);
-  code4setFatalHook([](int code, const std::string&) { throw ProgramEnded{code}; });
+  code4setFatalHook([](int code, const std::string& message) { throw ProgramEnded{code, message}; });
   PrinterChoice::selectNone();
   resetDataForTests();
   resetSettingsForTests();
@@ -85,16 +85,6 @@ void ShellTest::buildIndexes() {
   EndEngine();
 }
 
-QMap<QString, ShellTest::FileState> ShellTest::files() const {
-  QMap<QString, FileState> result;
-  for (const QFileInfo& info : QDir(dir.path()).entryInfoList(QDir::Files)) {
-    QFile f(info.filePath());
-    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
-    result[info.fileName()] = {f.readAll(), info.lastModified()};
-  }
-  return result;
-}
-
 void ShellTest::ageFiles() const {
   const QDateTime past = QDateTime::currentDateTime().addSecs(-3600);
   for (const QFileInfo& info : QDir(dir.path()).entryInfoList(QDir::Files)) {
@@ -115,29 +105,4 @@ QStringList ShellTest::rewritten() const {
 void CommandTest::SetUp() {
   ShellTest::SetUp();
   start();
-}
-
-void CommandTest::append(bool (*open)(), DATA4* const* table, void (*write)()) {
-  ASSERT_TRUE(open());
-  ASSERT_EQ(d4appendBlank(*table), 0);
-  write();
-  CloseAll();
-}
-
-QStringList CommandTest::records(bool (*open)(), DATA4* const* table,
-                                 const std::function<QString()>& line) {
-  EXPECT_TRUE(open());
-  DATA4* d = *table;
-  QStringList all;
-  d4tagSelect(d, nullptr);
-  for (int at = d4top(d); at == r4success; at = d4skip(d, 1))
-    all << (d4deleted(d) ? "*" : "") + line();
-  check(d);
-  CloseAll();
-  return all;
-}
-
-void CommandTest::check(DATA4* d) {
-  std::vector<std::string> problems;
-  EXPECT_EQ(d4check(d, &problems), 0) << (problems.empty() ? "" : problems.front());
 }

@@ -10,6 +10,7 @@
 
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 
 ImportFolders ReadImportFolders() {
@@ -18,15 +19,6 @@ ImportFolders ReadImportFolders() {
   return folders;
 }
 
-namespace {
-QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
-  auto* b = new QPushButton(caption, parent);
-  b->setObjectName(name);
-  b->setAutoDefault(false);
-  return b;
-}
-}  // namespace
-
 TImportdir::TImportdir(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("Importdir"));
   setWindowTitle(QStringLiteral("Import Directories"));
@@ -34,10 +26,10 @@ TImportdir::TImportdir(QWidget* parent) : QDialog(parent) {
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
-  BInfo = Button(this, "BInfo", QStringLiteral("Browse"));
-  BOrder = Button(this, "BOrder", QStringLiteral("Browse"));
-  BSave = Button(this, "BSave", QStringLiteral("Save"));
-  BCancel = Button(this, "BCancel", QStringLiteral("Cancel"));
+  BInfo = MakeFormButton("BInfo", QStringLiteral("Browse"), this);
+  BOrder = MakeFormButton("BOrder", QStringLiteral("Browse"), this);
+  BSave = MakeFormButton("BSave", QStringLiteral("Save"), this);
+  BCancel = MakeFormButton("BCancel", QStringLiteral("Cancel"), this);
 
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel(QStringLiteral("Customer Info Directory"), this), 0, 0, 1, 2);

@@ -1,49 +1,70 @@
-// "Sales Tax", "Add & Edit Products / Services" and "Add & Edit Inventory
-// Purchases" run as the user runs them: the real main window, tax window,
-// pick lists and editors, and the tables on disk checked afterwards.
+// The sales-tax window and the product and purchase loops run as the user
+// runs them: the windows driven by their controls, and the tables on disk
+// checked afterwards. The loops' closing pack is the main window's
+// (shell/EditCommands_test): here deleted records are still in their table.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QToolButton>
 #include <deque>
 #include <functional>
 
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "picklists/PickEdit.h"
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
-#include "products/DefTaxU.h"
-#include "products/PickProdU.h"
-#include "products/PickPurU.h"
-#include "products/ProdDefU.h"
-#include "products/PurDefU.h"
-#include "shell/TestSupport.h"
+#include "products/TestSupport.h"
 #include "tbengine/inspect.h"
 
 namespace {
 
-class ProductCommandsTest : public CommandTest {
+class ProductLoopTest : public ProductsTest {
  protected:
-  static void addProduct(const QString& code, double onHand = 0) {
-    ProdBuf = {};
-    ProdBuf.PrID = code;
-    ProdBuf.ONHAND = onHand;
-    ProdBuf.PMemo = "Printed below";
-    append(OpenProd5, &Prod5.d, WriteProduct);
+  // The settings record read as at start-up; the fixture's open tables
+  // closed: each loop opens its own.
+  void SetUp() override {
+    ProductsTest::SetUp();
+    CloseAll();
+    ReadSettings();
   }
-  static void addPurchase(const QString& code, const QDate& date, double quantity) {
-    PurBuf = {};
-    PurBuf.PURProd = code;
-    PurBuf.PURDate = DateFromQDate(date);
-    PurBuf.PURQty = quantity;
-    append(OpenPur5, &Pur5.d, WritePurchase);
+
+  // "Add & Edit Products / Services" up to its pack: the list on the first
+  // product, the edit loop, all tables closed.
+  static void editProducts() {
+    ASSERT_TRUE(OpenProd5());
+    CurrentProductRec = FirstRecord(Prod5.d);
+    EditLoop(PickTable::Product);
+    CloseAll();
+  }
+  // "Add & Edit Inventory Purchases" up to its pack.
+  static void editPurchases() {
+    ASSERT_TRUE(OpenPur5());
+    ASSERT_TRUE(OpenProd5());
+    CurrentPurchaseRec = FirstRecord(Pur5.d);
+    EditLoop(PickTable::Purchase);
+    CloseAll();
+  }
+
+  static void storeProduct(const QString& code, double onHand = 0) {
+    ProductRecord p;
+    p.PrID = code;
+    p.ONHAND = onHand;
+    p.PMemo = "Printed below";
+    AppendProduct(p);
+  }
+  static void storePurchase(const QString& code, const QDate& date, double quantity) {
+    PurchaseRecord p;
+    p.PURProd = code;
+    p.PURDate = DateFromQDate(date);
+    p.PURQty = quantity;
+    AppendPurchase(p);
   }
   // "code onhand inventory" per product in record order, "*" before a
   // deleted one; then the table and its index checked.
   static QStringList products() {
-    return records(OpenProd5, &Prod5.d, [] {
+    return StoredLines(OpenProd5, &Prod5.d, [] {
       ReadProduct();
       return QString("%1 %2 %3")
           .arg(ProdBuf.PrID.trimmed())
@@ -54,7 +75,7 @@ class ProductCommandsTest : public CommandTest {
   // "code yyyymmdd quantity" per purchase in record order, "*" before a
   // deleted one; then checked.
   static QStringList purchases() {
-    return records(OpenPur5, &Pur5.d, [] {
+    return StoredLines(OpenPur5, &Pur5.d, [] {
       ReadPurchase();
       return QString("%1 %2 %3")
           .arg(PurBuf.PURProd.trimmed())
@@ -64,21 +85,20 @@ class ProductCommandsTest : public CommandTest {
   }
   // The bytes of the product table's files.
   QMap<QString, FileState> productFiles() const {
-    QMap<QString, FileState> all = files();
+    QMap<QString, FileState> all = FolderFiles(dir.path());
     QMap<QString, FileState> prod;
     for (const char* name : {"Prod5.dbf", "Prod5.dbt", "Prod.ntx"}) prod[name] = all.value(name);
     return prod;
   }
 };
-
-TEST_F(ProductCommandsTest, NewTaxLabelsCaptionTheProductCheckBoxes) {
+TEST_F(ProductLoopTest, NewTaxLabelsCaptionTheProductCheckBoxes) {
   steps<TTaxDef>({[](TTaxDef* t) {
     t->Edit1->setText("Freight");
     t->Edit2->setText(" GST ");
     t->MaskEdit2->setText("-1.5");
     t->BtnSave->click();
   }});
-  main()->BtnSTax->click();
+  Ui::get().exec(taxDef.get());
   EXPECT_EQ(Settings().TaxLine, "GST");
   EXPECT_DOUBLE_EQ(Settings().TaxRate2, -1.5);
 
@@ -94,7 +114,7 @@ TEST_F(ProductCommandsTest, NewTaxLabelsCaptionTheProductCheckBoxes) {
     d->CheckBox2->setChecked(true);
     d->BtnSave->click();
   }});
-  main()->BtnProd->click();
+  editProducts();
   EXPECT_EQ(products(), QStringList({"W1 0 -"}));
   ASSERT_TRUE(OpenProd5());
   d4top(Prod5.d);
@@ -108,29 +128,23 @@ TEST_F(ProductCommandsTest, NewTaxLabelsCaptionTheProductCheckBoxes) {
   EXPECT_DOUBLE_EQ(Settings().TaxRate2, -1.5);
 }
 
-TEST_F(ProductCommandsTest, ProductLoopPacksProductsOnlyAfterADeletion) {
-  addProduct("AB1");
-  addProduct("CD2", 4);
-  ageFiles();
-  steps<TPickProd>({pressCancel<TPickProd>});
-  main()->BtnProd->click();
-  EXPECT_EQ(rewritten(), QStringList());
-
+TEST_F(ProductLoopTest, DeletedProductStaysListedUntilTheLoopEndsAndAwaitsThePack) {
+  storeProduct("AB1");
+  storeProduct("CD2", 4);
   steps<TPickProd>({chooseRow<TPickProd>(1),
                     [](TPickProd* p) {  // listed until the loop ends
                       EXPECT_EQ(cell(p, 1, 2), "<DELETED>");
                       p->BtnCancel->click();
                     }});
   steps<TProdDef>({[](TProdDef* d) { d->BtnDelete->click(); }});
-  main()->BtnProd->click();
-  EXPECT_EQ(rewritten(), QStringList({"Prod.ntx", "Prod5.dbf"}));  // the memo file stays
-  EXPECT_EQ(products(), QStringList({"CD2 4 -"}));
-  EXPECT_FALSE(DeletionsPending);
+  editProducts();
+  EXPECT_EQ(products(), QStringList({"*AB1 0 -", "CD2 4 -"}));
+  EXPECT_TRUE(DeletionsPending) << "the command packs Prod5";
 }
 
-TEST_F(ProductCommandsTest, PurchaseOfAChosenProductMakesItAnInventoryItem) {
-  addProduct("ZZ9");
-  addProduct("AB1", 5);
+TEST_F(ProductLoopTest, PurchaseOfAChosenProductMakesItAnInventoryItem) {
+  storeProduct("ZZ9");
+  storeProduct("AB1", 5);
   steps<TPickPur>({pressNew<TPickPur>,
                    [](TPickPur* p) {
                      EXPECT_EQ(cell(p, 1, 0), "AB1");
@@ -144,44 +158,45 @@ TEST_F(ProductCommandsTest, PurchaseOfAChosenProductMakesItAnInventoryItem) {
     d->MaskEdit2->setText("12");
     d->BtnSave->click();
   }});
-  main()->BtnPurchase->click();
+  editPurchases();
   EXPECT_EQ(purchases(), QStringList({"AB1 20650131 12"}));
   EXPECT_EQ(products(), QStringList({"ZZ9 0 -", "AB1 5 inventory"}));
 }
 
-TEST_F(ProductCommandsTest, SavingAPurchaseWithoutChoosingLeavesProductsUntouched) {
-  addProduct("AB1", 5);
-  addPurchase("AB1", QDate(2025, 12, 1), 3);
+TEST_F(ProductLoopTest, SavingAPurchaseWithoutChoosingLeavesProductsUntouched) {
+  storeProduct("AB1", 5);
+  storePurchase("AB1", QDate(2025, 12, 1), 3);
   const auto before = productFiles();
   steps<TPickPur>({chooseRow<TPickPur>(1), pressCancel<TPickPur>});
   steps<TPurDef>({[](TPurDef* d) {
     d->MaskEdit2->setText("4");
     d->BtnSave->click();
   }});
-  main()->BtnPurchase->click();
+  editPurchases();
   EXPECT_EQ(purchases(), QStringList({"AB1 20251201 4"}));
   EXPECT_TRUE(productFiles() == before);
 }
 
-TEST_F(ProductCommandsTest, PurchaseDeletionIsPackedWhenTheLoopEnds) {
-  addProduct("AB1");
-  addPurchase("AB1", QDate(2025, 12, 1), 3);
-  addPurchase("AB1", QDate(2026, 1, 5), 7);
+TEST_F(ProductLoopTest, DeletedPurchaseStaysListedUntilTheLoopEndsAndAwaitsThePack) {
+  storeProduct("AB1");
+  storePurchase("AB1", QDate(2025, 12, 1), 3);
+  storePurchase("AB1", QDate(2026, 1, 5), 7);
   steps<TPickPur>({chooseRow<TPickPur>(2),
                    [](TPickPur* p) {
                      EXPECT_EQ(cell(p, 2, 3), "<DELETED>");
                      p->BtnCancel->click();
                    }});
   steps<TPurDef>({[](TPurDef* d) { d->BtnDelete->click(); }});
-  main()->BtnPurchase->click();
-  EXPECT_EQ(purchases(), QStringList({"AB1 20251201 3"}));
+  editPurchases();
+  EXPECT_EQ(purchases(), QStringList({"AB1 20251201 3", "*AB1 20260105 7"}));
   EXPECT_EQ(products(), QStringList({"AB1 0 -"}));
+  EXPECT_TRUE(DeletionsPending) << "the command packs Pur5";
 }
 
-TEST_F(ProductCommandsTest, CancellingANewPurchaseEndsTheLoop) {
+TEST_F(ProductLoopTest, CancellingANewPurchaseEndsTheLoop) {
   steps<TPickPur>({pressNew<TPickPur>});
   steps<TPurDef>({[](TPurDef* d) { d->BtnCancel->click(); }});
-  main()->BtnPurchase->click();
+  editPurchases();
   EXPECT_EQ(CurrentPurchaseRec, 0);
   EXPECT_EQ(purchases(), QStringList());
 }
