@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "customers/GroupLookup.h"
 #include "data/CodeBase.h"
@@ -19,7 +18,6 @@
 #include "platform/FieldEdit.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "picklists/PickEdit.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
@@ -43,11 +41,8 @@ QString TrimRight(QString text) {
 
 }  // namespace
 
-TCustomer::TCustomer(QWidget* parent) : QDialog(parent) {
-  setObjectName("TCustomer");
-  setWindowTitle(QStringLiteral("Customer"));
-  Help::setContext(this, kHelpContext);
-
+TCustomer::TCustomer(QWidget* parent)
+    : EditorForm(parent, "TCustomer", QStringLiteral("Customer"), kHelpContext, Deletes::Yes) {
   Edit1 = MakeEdit("Edit1", 6, this);
   Edit1->setReadOnly(true);
   Edit1->setEnabled(false);
@@ -77,10 +72,6 @@ TCustomer::TCustomer(QWidget* parent) : QDialog(parent) {
   Label8 = new QLabel(QStringLiteral("Address"), this);
   Label8->setObjectName("Label8");
   BtnGroup = MakeFormButton("BtnGroup", QStringLiteral("Group"), this);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setFixedWidth(8 * m);
@@ -113,15 +104,9 @@ TCustomer::TCustomer(QWidget* parent) : QDialog(parent) {
   grid->addWidget(Edit14, row++, 1);
   grid->addWidget(Memo1, row++, 0, 1, 2);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
   Edit5->setMinimumWidth(30 * fontMetrics().horizontalAdvance(QChar('n')));
 
   QWidget* order[] = {Edit1,  Edit2,  Edit3,    Edit4,   Edit5,     Edit6,     Edit7,
@@ -129,15 +114,7 @@ TCustomer::TCustomer(QWidget* parent) : QDialog(parent) {
                       Memo1,  BtnSave, BtnDelete, BtnCancel, Edit14, BitBtn1};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnCancelClick));
   connect(BtnGroup, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnGroupClick));
-}
-
-void TCustomer::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TCustomer::FormShow() {
@@ -237,4 +214,3 @@ void TCustomer::BtnDeleteClick() {
   accept();
 }
 
-void TCustomer::BtnCancelClick() { reject(); }

@@ -7,14 +7,14 @@
 #ifndef CUSTOMERS_CUSTOMERU_H
 #define CUSTOMERS_CUSTOMERU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-class TCustomer : public QDialog {
+class TCustomer : public EditorForm {
   Q_OBJECT
 
  public:
@@ -38,20 +38,12 @@ class TCustomer : public QDialog {
   QLabel* Label3;  // "Address" or "Company"
   QLabel* Label8;  // "Address" beside address line 2, in company mode only
   QPushButton* BtnGroup;
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
+  void FormShow() override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
   void BtnGroupClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   void showBuffer();

@@ -1,11 +1,9 @@
 #include "customers/GroupDefU.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 
 #include "data/CodeBase.h"
 #include "data/KeyText.h"
@@ -14,8 +12,6 @@
 #include "data/RecordSave.h"
 #include "platform/EnterMovesFocus.h"
 #include "platform/FormParts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "picklists/PickEdit.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
@@ -29,11 +25,9 @@ const QString kAppendFailed =
 
 }  // namespace
 
-TGroupDef::TGroupDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TGroupDef");
-  setWindowTitle(QStringLiteral("Customer Group Definition"));
-  Help::setContext(this, kHelpContext);
-
+TGroupDef::TGroupDef(QWidget* parent)
+    : EditorForm(parent, "TGroupDef", QStringLiteral("Customer Group Definition"), kHelpContext,
+                 Deletes::Yes) {
   Label1 = new QLabel(QStringLiteral("Group Number:"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
@@ -47,11 +41,6 @@ TGroupDef::TGroupDef(QWidget* parent) : QDialog(parent) {
   Label2->setBuddy(Edit2);
   EnterMovesFocus::install(Edit2);
 
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
-
   auto* layout = new QVBoxLayout(this);
   auto* fields = new QGridLayout;
   fields->addWidget(Label1, 0, 0);
@@ -59,26 +48,9 @@ TGroupDef::TGroupDef(QWidget* parent) : QDialog(parent) {
   fields->addWidget(Label2, 1, 0);
   fields->addWidget(Edit2, 1, 1);
   layout->addLayout(fields);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow(false));
 
-  setTabOrder(Edit2, BtnSave);
-  setTabOrder(BtnSave, BtnDelete);
-  setTabOrder(BtnDelete, BtnCancel);
-  setTabOrder(BtnCancel, BitBtn1);
-
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TGroupDef::BtnCancelClick));
-}
-
-void TGroupDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+  SetTabOrder({Edit2, BtnSave, BtnDelete, BtnCancel, BitBtn1});
 }
 
 void TGroupDef::FormShow() {
@@ -155,4 +127,3 @@ void TGroupDef::MoveCustomers(int from, int to) {
   }
 }
 
-void TGroupDef::BtnCancelClick() { reject(); }

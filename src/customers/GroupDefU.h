@@ -6,13 +6,12 @@
 #ifndef CUSTOMERS_GROUPDEFU_H
 #define CUSTOMERS_GROUPDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
-class TGroupDef : public QDialog {
+class TGroupDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -22,19 +21,11 @@ class TGroupDef : public QDialog {
   QLineEdit* Edit1;  // group number, read-only
   QLabel* Label2;
   QLineEdit* Edit2;  // group name
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  void FormShow() override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
 
  private:
   // Gives every customer of group from the group to.

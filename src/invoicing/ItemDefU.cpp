@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/NumberText.h"
@@ -15,7 +14,6 @@
 #include "platform/Caption.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 
 int ItemDefResult = 3;
 
@@ -24,11 +22,9 @@ constexpr int kHelpContext = 1120;
 constexpr int kTextLimit = 59;  // what a text field of ITM5 holds
 }  // namespace
 
-TItemDef::TItemDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TItemDef");
-  setWindowTitle(QStringLiteral("Invoice Line Item"));
-  Help::setContext(this, kHelpContext);
-
+TItemDef::TItemDef(QWidget* parent)
+    : EditorForm(parent, "TItemDef", QStringLiteral("Invoice Line Item"), kHelpContext,
+                 Deletes::Yes) {
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::NoFocus);
@@ -42,10 +38,6 @@ TItemDef::TItemDef(QWidget* parent) : QDialog(parent) {
   CheckBox1->setObjectName("CheckBox1");
   CheckBox2 = new QCheckBox(this);
   CheckBox2->setObjectName("CheckBox2");
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
   BitBtn1->setFocusPolicy(Qt::ClickFocus);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -76,29 +68,15 @@ TItemDef::TItemDef(QWidget* parent) : QDialog(parent) {
   taxes->addStretch();
   fields->addLayout(taxes, 4, 1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({Edit2, MaskEdit1, MaskEdit2, MaskEdit3, Edit3, CheckBox1, CheckBox2, BtnSave,
                BtnDelete, BtnCancel});
 
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TItemDef::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TItemDef::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TItemDef::BtnCancelClick));
   connect(MaskEdit1, &AmountBox::exited, this, Guarded(this, &TItemDef::MaskEdit1Exit));
   connect(MaskEdit2, &AmountBox::exited, this, Guarded(this, &TItemDef::MaskEdit2Exit));
-}
-
-void TItemDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TItemDef::FormShow() {

@@ -7,17 +7,16 @@
 #ifndef INVOICING_ITEMDEFU_H
 #define INVOICING_ITEMDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 extern int ItemDefResult;
 
-class TItemDef : public QDialog {
+class TItemDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -31,24 +30,18 @@ class TItemDef : public QDialog {
   AmountBox* MaskEdit3;  // line total "%10.2f", read-only
   QCheckBox* CheckBox1;  // the item bears charge line 1's tax
   QCheckBox* CheckBox2;  // the item bears charge line 2's tax
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
+  void FormShow() override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
+  void BtnCancelClick() override;
   void MaskEdit1Exit();
   void MaskEdit2Exit();
   // Price times quantity into MaskEdit3 (a display aid; the invoice uses
   // the rounded line total).
   void UpdateTotal();
 
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 #endif  // INVOICING_ITEMDEFU_H

@@ -1,29 +1,21 @@
 #include "invoicing/PmtDefU.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/Dates.h"
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
 #include "platform/FormParts.h"
-#include "platform/HandlerGuard.h"
 
 int PmtDefResult = 3;
 
-TPmtDef::TPmtDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TPmtDef");
-  setWindowTitle(QStringLiteral("Payment"));
-
+TPmtDef::TPmtDef(QWidget* parent)
+    : EditorForm(parent, "TPmtDef", QStringLiteral("Payment"), 0, Deletes::Yes) {
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   MaskEdit1->setFixedWidth(8 * m);
@@ -34,24 +26,11 @@ TPmtDef::TPmtDef(QWidget* parent) : QDialog(parent) {
   fields->addWidget(MaskEdit1, 0, 1, Qt::AlignLeft);
   fields->addWidget(new QLabel(QStringLiteral("Amount:"), this), 1, 0);
   fields->addWidget(MaskEdit2, 1, 1, Qt::AlignLeft);
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow(false));
 
   SetTabOrder({MaskEdit1, MaskEdit2, BtnSave, BtnDelete, BtnCancel});
-
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TPmtDef::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TPmtDef::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TPmtDef::BtnCancelClick));
-}
-
-void TPmtDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TPmtDef::FormShow() {

@@ -5,15 +5,14 @@
 #ifndef INVOICING_PMTDEFU_H
 #define INVOICING_PMTDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class DateBox;
-class QPushButton;
 
 extern int PmtDefResult;
 
-class TPmtDef : public QDialog {
+class TPmtDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -21,18 +20,13 @@ class TPmtDef : public QDialog {
 
   DateBox* MaskEdit1;    // date paid
   AmountBox* MaskEdit2;  // amount "%10.2f"
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
+  void FormShow() override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
+  void BtnCancelClick() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 #endif  // INVOICING_PMTDEFU_H

@@ -2,11 +2,9 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "data/FieldFit.h"
@@ -16,8 +14,6 @@
 #include "labels/LabelGen.h"
 #include "platform/AmountBox.h"
 #include "platform/Canvas.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "platform/PrinterChoice.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
@@ -31,11 +27,9 @@ const QString kDimensionMask = QStringLiteral("!####.999;1;_");
 constexpr const char* kDimensionFormat = "%8.3f";
 }  // namespace
 
-TLabelDef::TLabelDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TLabelDef");
-  setWindowTitle(QStringLiteral("Label Definition"));
-  Help::setContext(this, kHelpContext);
-
+TLabelDef::TLabelDef(QWidget* parent)
+    : EditorForm(parent, "TLabelDef", QStringLiteral("Label Definition"), kHelpContext,
+                 Deletes::No) {
   Edit1 = MakeFormEdit("Edit1", 40, this);
   AmountBox** boxes[] = {&MaskEdit1, &MaskEdit2, &MaskEdit3, &MaskEdit4,
                          &MaskEdit5, &MaskEdit6, &MaskEdit7, &MaskEdit8};
@@ -48,8 +42,6 @@ TLabelDef::TLabelDef(QWidget* parent) : QDialog(parent) {
   MaskEdit9->setObjectName("MaskEdit9");
   CheckBox1 = new QCheckBox(QStringLiteral("Continuous Pin Feed"), this);
   CheckBox1->setObjectName("CheckBox1");
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(24 * m);
@@ -81,31 +73,19 @@ TLabelDef::TLabelDef(QWidget* parent) : QDialog(parent) {
                      "is 1/72 of an inch."),
       this);
   note->setWordWrap(true);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(note);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({Edit1, MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, MaskEdit7,
                MaskEdit8, MaskEdit9, CheckBox1, BtnSave, BtnCancel});
-
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TLabelDef::BtnSaveClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TLabelDef::BtnCancelClick));
 }
 
 AmountBox* TLabelDef::dimension(int i) const {
   AmountBox* const boxes[] = {MaskEdit1, MaskEdit2, MaskEdit3, MaskEdit4,
                               MaskEdit5, MaskEdit6, MaskEdit7, MaskEdit8};
   return boxes[i - 1];
-}
-
-void TLabelDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TLabelDef::FormShow() {
@@ -159,4 +139,3 @@ void TLabelDef::WarnWhenUnprintable() {
     Ui::get().warning(problem + QStringLiteral(" It is saved, but labels cannot be printed on it."));
 }
 
-void TLabelDef::BtnCancelClick() { reject(); }

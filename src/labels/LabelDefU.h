@@ -5,15 +5,14 @@
 #ifndef LABELS_LABELDEFU_H
 #define LABELS_LABELDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class CountBox;
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
-class TLabelDef : public QDialog {
+class TLabelDef : public EditorForm {
   Q_OBJECT
  public:
   explicit TLabelDef(QWidget* parent = nullptr);
@@ -25,16 +24,10 @@ class TLabelDef : public QDialog {
       *MaskEdit7, *MaskEdit8;
   CountBox* MaskEdit9;  // labels across
   QCheckBox* CheckBox1;
-  QPushButton* BtnSave;
-  QPushButton* BtnCancel;
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  void FormShow() override;
+  void BtnSaveClick() override;
 
  private:
   AmountBox* dimension(int i) const;

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/FieldEdit.h"
@@ -17,7 +16,6 @@
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
 #include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
 #include "data/StorableText.h"
@@ -35,11 +33,9 @@ const QString kPictureFilter = QStringLiteral(
 bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 }  // namespace
 
-TStationary::TStationary(QWidget* parent) : QDialog(parent) {
-  setObjectName("TStationary");
-  setWindowTitle(QStringLiteral("Stationery Setup"));
-  Help::setContext(this, kHelpContext);
-
+TStationary::TStationary(QWidget* parent)
+    : EditorForm(parent, "TStationary", QStringLiteral("Stationery Setup"), kHelpContext,
+                 Deletes::No) {
   BtnLogo = MakeFormButton("BtnLogo", QStringLiteral("Logo File"), this);
   Edit1 = MakeFormEdit("Edit1", 35, this);
   Edit1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
@@ -66,9 +62,6 @@ TStationary::TStationary(QWidget* parent) : QDialog(parent) {
   RadioButton2->setObjectName("RadioButton2");
   RadioButton3 = new QRadioButton(QStringLiteral("Right"), justification);
   RadioButton3->setObjectName("RadioButton3");
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8})
@@ -102,27 +95,15 @@ TStationary::TStationary(QWidget* parent) : QDialog(parent) {
   radios->addWidget(RadioButton1);
   radios->addWidget(RadioButton2);
   radios->addWidget(RadioButton3);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addWidget(justification);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({BtnLogo, MaskEdit1, MaskEdit2, MaskEdit3, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7,
                Edit8, RadioButton1, RadioButton2, RadioButton3, BtnSave, BtnCancel, BitBtn1});
 
   connect(BtnLogo, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnLogoClick));
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnSaveClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TStationary::BtnCancelClick));
-}
-
-void TStationary::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TStationary::FormShow() {
@@ -185,4 +166,3 @@ void TStationary::BtnSaveClick() {
   accept();
 }
 
-void TStationary::BtnCancelClick() { reject(); }

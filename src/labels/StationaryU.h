@@ -6,14 +6,14 @@
 #ifndef LABELS_STATIONARYU_H
 #define LABELS_STATIONARYU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class TStationary : public QDialog {
+class TStationary : public EditorForm {
   Q_OBJECT
  public:
   explicit TStationary(QWidget* parent = nullptr);
@@ -23,18 +23,12 @@ class TStationary : public QDialog {
   AmountBox *MaskEdit1, *MaskEdit2, *MaskEdit3;  // top margin, logo height and width
   QLineEdit *Edit2, *Edit3, *Edit4, *Edit5, *Edit6, *Edit7, *Edit8;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3;
-  QPushButton* BtnSave;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BtnLogoClick();
-  void BtnSaveClick();
-  void BtnCancelClick();
+  void BtnSaveClick() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 #endif  // LABELS_STATIONARYU_H

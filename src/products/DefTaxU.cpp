@@ -5,15 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "data/Settings.h"
 #include "platform/AmountBox.h"
 #include "platform/EnterMovesFocus.h"
 #include "platform/FormParts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
 #include "products/RadioGroup.h"
@@ -24,11 +21,8 @@ const QString kPercentMask = QStringLiteral("!##.99;1;_");
 constexpr const char* kPercentFormat = "%5.2f";
 }  // namespace
 
-TTaxDef::TTaxDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TTaxDef");
-  setWindowTitle(QStringLiteral("Tax Definition"));
-  Help::setContext(this, kHelpContext);
-
+TTaxDef::TTaxDef(QWidget* parent)
+    : EditorForm(parent, "TTaxDef", QStringLiteral("Tax Definition"), kHelpContext, Deletes::No) {
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit2 = new QLineEdit(this);
@@ -41,9 +35,6 @@ TTaxDef::TTaxDef(QWidget* parent) : QDialog(parent) {
                                {"No", "Yes", "When Tax on Items"}, this);
   RadioGroup2 = new RadioGroup("RadioGroup2", QStringLiteral(" Round Computed Tax "),
                                {"Normal", "Up", "Down"}, this);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(16 * m);
@@ -63,26 +54,13 @@ TTaxDef::TTaxDef(QWidget* parent) : QDialog(parent) {
   auto* groups = new QHBoxLayout;
   groups->addWidget(RadioGroup1);
   groups->addWidget(RadioGroup2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(lines);
   layout->addLayout(groups);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({Edit1, MaskEdit1, Edit2, MaskEdit2, RadioGroup1, RadioGroup2, BtnSave, BtnCancel,
                BitBtn1});
-
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TTaxDef::BtnSaveClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TTaxDef::BtnCancelClick));
-}
-
-void TTaxDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TTaxDef::FormShow() {
@@ -113,4 +91,3 @@ void TTaxDef::BtnSaveClick() {
   accept();
 }
 
-void TTaxDef::BtnCancelClick() { reject(); }

@@ -6,14 +6,13 @@
 #ifndef PRODUCTS_DEFTAXU_H
 #define PRODUCTS_DEFTAXU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class QLineEdit;
-class QPushButton;
 class RadioGroup;
 
-class TTaxDef : public QDialog {
+class TTaxDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -25,17 +24,11 @@ class TTaxDef : public QDialog {
   AmountBox* MaskEdit2;   // its percentage
   RadioGroup* RadioGroup1;  // tax 2 charged on tax 1: No, Yes, When Tax on Items
   RadioGroup* RadioGroup2;  // rounding: Normal, Up, Down
-  QPushButton* BtnSave;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnCancelClick();
+  void FormShow() override;
+  void BtnSaveClick() override;
 
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 #endif  // PRODUCTS_DEFTAXU_H

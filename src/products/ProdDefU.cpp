@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
@@ -19,8 +18,6 @@
 #include "platform/Caption.h"
 #include "platform/FieldEdit.h"
 #include "platform/FormParts.h"
-#include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
 #include "platform/Ui.h"
@@ -30,11 +27,9 @@ namespace {
 constexpr int kHelpContext = 430;
 }  // namespace
 
-TProdDef::TProdDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TProdDef");
-  setWindowTitle(QStringLiteral("Product Definition"));
-  Help::setContext(this, kHelpContext);
-
+TProdDef::TProdDef(QWidget* parent)
+    : EditorForm(parent, "TProdDef", QStringLiteral("Product Definition"), kHelpContext,
+                 Deletes::Yes) {
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit2 = MakeFormEdit("Edit2", 27, this);
   Edit3 = MakeFormEdit("Edit3", 27, this);
@@ -50,10 +45,6 @@ TProdDef::TProdDef(QWidget* parent) : QDialog(parent) {
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
   Memo1->setTabChangesFocus(true);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setFixedWidth(11 * m);
@@ -81,29 +72,14 @@ TProdDef::TProdDef(QWidget* parent) : QDialog(parent) {
   fields->addWidget(new QLabel(QStringLiteral("Reorder Level:"), this), 7, 0);
   fields->addWidget(MaskEdit2, 7, 1, Qt::AlignLeft);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
   layout->addWidget(new QLabel(QStringLiteral("Product Text (Printed at the Bottom of Invoices)"), this));
   layout->addWidget(Memo1);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({Edit1, Edit2, MaskEdit1, Edit3, CheckBox1, CheckBox2, Edit4, CheckBox3, MaskEdit2,
                Memo1, BtnSave, BtnDelete, BtnCancel, BitBtn1});
-
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TProdDef::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TProdDef::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TProdDef::BtnCancelClick));
-}
-
-void TProdDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TProdDef::FormShow() {
@@ -178,4 +154,3 @@ void TProdDef::BtnDeleteClick() {
   accept();
 }
 
-void TProdDef::BtnCancelClick() { reject(); }

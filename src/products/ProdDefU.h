@@ -9,15 +9,14 @@
 #ifndef PRODUCTS_PRODDEFU_H
 #define PRODUCTS_PRODDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
-class TProdDef : public QDialog {
+class TProdDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -33,19 +32,11 @@ class TProdDef : public QDialog {
   QCheckBox* CheckBox2;  // subject to computed tax 2, captioned by its line label
   QCheckBox* CheckBox3;  // inventory item
   QPlainTextEdit* Memo1;  // product text printed at the bottom of invoices
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
  public slots:
-  void FormShow();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  void FormShow() override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
 
  private:
   void showBuffer();

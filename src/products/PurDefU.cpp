@@ -1,11 +1,9 @@
 #include "products/PurDefU.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "data/CodeBase.h"
@@ -17,7 +15,6 @@
 #include "platform/DateBox.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
-#include "platform/Help.h"
 #include "picklists/PickEdit.h"
 #include "data/StorableText.h"
 #include "platform/EntryTexts.h"
@@ -28,11 +25,9 @@ namespace {
 constexpr int kHelpContext = 450;
 }  // namespace
 
-TPurDef::TPurDef(QWidget* parent) : QDialog(parent) {
-  setObjectName("TPurDef");
-  setWindowTitle(QStringLiteral("Inventory Purchase Definition"));
-  Help::setContext(this, kHelpContext);
-
+TPurDef::TPurDef(QWidget* parent)
+    : EditorForm(parent, "TPurDef", QStringLiteral("Inventory Purchase Definition"), kHelpContext,
+                 Deletes::Yes) {
   BtnProd = MakeFormButton("BtnProd", QStringLiteral("Product"), this);
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit1->setReadOnly(true);
@@ -40,10 +35,6 @@ TPurDef::TPurDef(QWidget* parent) : QDialog(parent) {
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
   MaskEdit3 = MakeAmountBox("MaskEdit3", "!#########.99;1;_", "%12.2f", this);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setFixedWidth(11 * m);
@@ -60,27 +51,13 @@ TPurDef::TPurDef(QWidget* parent) : QDialog(parent) {
   fields->addWidget(MaskEdit2, 2, 1, Qt::AlignLeft);
   fields->addWidget(new QLabel(QStringLiteral("Total Cost"), this), 3, 0);
   fields->addWidget(MaskEdit3, 3, 1, Qt::AlignLeft);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSave);
-  buttons->addWidget(BtnDelete);
-  buttons->addWidget(BtnCancel);
-  buttons->addWidget(BitBtn1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow());
 
   SetTabOrder({BtnProd, MaskEdit1, MaskEdit2, MaskEdit3, BtnSave, BtnDelete, BtnCancel, BitBtn1});
 
   connect(BtnProd, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnProdClick));
-  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnSaveClick));
-  connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnDeleteClick));
-  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TPurDef::BtnCancelClick));
-}
-
-void TPurDef::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TPurDef::FormShow() {
@@ -151,4 +128,3 @@ void TPurDef::BtnDeleteClick() {
   accept();
 }
 
-void TPurDef::BtnCancelClick() { reject(); }

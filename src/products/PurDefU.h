@@ -9,14 +9,14 @@
 #ifndef PRODUCTS_PURDEFU_H
 #define PRODUCTS_PURDEFU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class AmountBox;
 class DateBox;
 class QLineEdit;
 class QPushButton;
 
-class TPurDef : public QDialog {
+class TPurDef : public EditorForm {
   Q_OBJECT
 
  public:
@@ -27,23 +27,15 @@ class TPurDef : public QDialog {
   DateBox* MaskEdit1;    // date acquired
   AmountBox* MaskEdit2;  // quantity
   AmountBox* MaskEdit3;  // total cost
-  QPushButton* BtnSave;
-  QPushButton* BtnDelete;
-  QPushButton* BtnCancel;
-  QPushButton* BitBtn1;  // help
 
   // The product record chosen with "Product" during this showing; 0 for none.
   int chosenProduct() const { return chosenProduct_; }
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BtnProdClick();
-  void BtnSaveClick();
-  void BtnDeleteClick();
-  void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
+  void BtnSaveClick() override;
+  void BtnDeleteClick() override;
 
  private:
   int chosenProduct_ = 0;

@@ -1,0 +1,39 @@
+#include "platform/FormDialog.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QShowEvent>
+
+#include "platform/FormParts.h"
+#include "platform/HandlerGuard.h"
+#include "platform/Help.h"
+
+void FormDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
+}
+
+EditorForm::EditorForm(QWidget* parent, const char* name, const QString& caption, int helpContext,
+                       Deletes deletes)
+    : FormDialog(parent) {
+  setObjectName(QString::fromLatin1(name));
+  setWindowTitle(caption);
+  if (helpContext != 0) Help::setContext(this, helpContext);
+  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
+  if (deletes == Deletes::Yes) BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  if (helpContext != 0) BitBtn1 = Help::makeButton(this, helpContext, "BitBtn1");
+  connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnSaveClick));
+  if (BtnDelete) connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnDeleteClick));
+  connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnCancelClick));
+}
+
+void EditorForm::BtnCancelClick() { reject(); }
+
+QHBoxLayout* EditorForm::ButtonRow(bool stretched) {
+  auto* row = new QHBoxLayout;
+  if (stretched) row->addStretch();
+  for (QPushButton* b : {BtnSave, BtnDelete, BtnCancel, BitBtn1})
+    if (b) row->addWidget(b);
+  return row;
+}
