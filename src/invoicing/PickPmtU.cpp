@@ -21,7 +21,7 @@ constexpr int kRowsWithoutScrollBar = 11;
 constexpr int kScrollBarRoom = 16;
 }  // namespace
 
-TPickPmt::TPickPmt(QWidget* parent) : QDialog(parent) {
+TPickPmt::TPickPmt(QWidget* parent) : FormDialog(parent) {
   setObjectName("TPickPmt");
   setWindowTitle(QStringLiteral("Select Payment"));
 
@@ -41,23 +41,14 @@ TPickPmt::TPickPmt(QWidget* parent) : QDialog(parent) {
   BtnSelect = MakeFormButton("BtnSelect", QStringLiteral("Select"), this);
   BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnSelect);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(StringGrid1);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnSelect, BtnCancel}));
 
   connect(BtnSelect, &QPushButton::clicked, this, Guarded(this, &TPickPmt::BtnSelectClick));
   connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TPickPmt::BtnCancelClick));
   connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
           Guarded(this, &TPickPmt::StringGrid1DblClick));
-}
-
-void TPickPmt::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TPickPmt::FormShow() {

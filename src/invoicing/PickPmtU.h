@@ -6,13 +6,13 @@
 #ifndef INVOICING_PICKPMTU_H
 #define INVOICING_PICKPMTU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class QPushButton;
 class QTableWidget;
 class TPmtDef;
 
-class TPickPmt : public QDialog {
+class TPickPmt : public FormDialog {
   Q_OBJECT
 
  public:
@@ -26,15 +26,12 @@ class TPickPmt : public QDialog {
   QPushButton* BtnCancel;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BtnSelectClick();
   void BtnCancelClick();
   void StringGrid1DblClick();
   // Edits or removes the payment on the grid's current row, then closes.
   void EditPayment();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   TPmtDef* pmtDef_ = nullptr;

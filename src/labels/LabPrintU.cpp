@@ -32,7 +32,7 @@ QToolButton* MakeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent) {
 }
 }  // namespace
 
-TLabPrint::TLabPrint(QWidget* parent) : QDialog(parent) {
+TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   setObjectName("TLabPrint");
   setWindowTitle(QStringLiteral("Print Labels"));
   ComboBox1 = new QComboBox(this);
@@ -73,13 +73,9 @@ TLabPrint::TLabPrint(QWidget* parent) : QDialog(parent) {
   rowBox->addLayout(arrows);
   rowBox->addStretch();
   grid->addLayout(rowBox, 1, 3);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
   SetTabOrder({ComboBox1, MaskEdit1, MaskEdit2, BtnOK, BtnCancel});
 
   connect(ComboBox1, &QComboBox::activated, this, Guarded(this, &TLabPrint::ComboBox1Change));
@@ -96,11 +92,6 @@ TLabPrint::TLabPrint(QWidget* parent) : QDialog(parent) {
 
 TLabPrint::~TLabPrint() {
   if (LabPrint == this) LabPrint = nullptr;
-}
-
-void TLabPrint::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TLabPrint::FormShow() {

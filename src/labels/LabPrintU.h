@@ -5,8 +5,9 @@
 #ifndef LABELS_LABPRINTU_H
 #define LABELS_LABPRINTU_H
 
-#include <QDialog>
 #include <QList>
+
+#include "platform/FormDialog.h"
 
 class Canvas;
 class CountBox;
@@ -14,7 +15,7 @@ class QComboBox;
 class QPushButton;
 class QToolButton;
 
-class TLabPrint : public QDialog {
+class TLabPrint : public FormDialog {
   Q_OBJECT
  public:
   explicit TLabPrint(QWidget* parent = nullptr);
@@ -41,7 +42,7 @@ class TLabPrint : public QDialog {
   QPushButton* BtnCancel;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void ComboBox1Change();
   // next: the right (column) or down (row) arrow; otherwise left or up.
   void UpDown1Click(bool next);
@@ -50,9 +51,6 @@ class TLabPrint : public QDialog {
   void MaskEdit2Exit();
   void BtnOKClick();
   void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   // LabelBuf := the stock of the combo box's line; false when none.

@@ -1,6 +1,5 @@
 #include "platform/FormDialog.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QShowEvent>
 
@@ -31,9 +30,5 @@ EditorForm::EditorForm(QWidget* parent, const char* name, const QString& caption
 void EditorForm::BtnCancelClick() { reject(); }
 
 QHBoxLayout* EditorForm::ButtonRow(bool stretched) {
-  auto* row = new QHBoxLayout;
-  if (stretched) row->addStretch();
-  for (QPushButton* b : {BtnSave, BtnDelete, BtnCancel, BitBtn1})
-    if (b) row->addWidget(b);
-  return row;
+  return ::ButtonRow({BtnSave, BtnDelete, BtnCancel, BitBtn1}, stretched);
 }

@@ -1,5 +1,7 @@
 #include "platform/FormParts.h"
 
+#include <QHBoxLayout>
+
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -42,4 +44,12 @@ void SetTabOrder(std::initializer_list<QWidget*> order) {
     if (previous) QWidget::setTabOrder(previous, w);
     previous = w;
   }
+}
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool stretched) {
+  auto* row = new QHBoxLayout;
+  if (stretched) row->addStretch();
+  for (QPushButton* b : buttons)
+    if (b) row->addWidget(b);
+  return row;
 }

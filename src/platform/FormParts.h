@@ -7,6 +7,7 @@
 
 class AmountBox;
 class DateBox;
+class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -22,5 +23,8 @@ AmountBox* MakeAmountBox(const QString& name, const QString& editMask, const cha
 DateBox* MakeDateBox(const QString& name, QWidget* parent);
 // Tab order through the widgets as listed.
 void SetTabOrder(std::initializer_list<QWidget*> order);
+// A window's buttons in a row at its foot, after a stretch when stretched
+// (the row then stands at the right); null entries are left out.
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool stretched = true);
 
 #endif  // PLATFORM_FORMPARTS_H

@@ -29,7 +29,7 @@ QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-TDateSpan::TDateSpan(QWidget* parent) : QDialog(parent) {
+TDateSpan::TDateSpan(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("DateSpan"));
   setWindowTitle(QStringLiteral("DateSpan"));
 
@@ -47,13 +47,9 @@ TDateSpan::TDateSpan(QWidget* parent) : QDialog(parent) {
   grid->addWidget(MaskEdit1, 0, 1);
   grid->addWidget(Label2, 1, 0);
   grid->addWidget(MaskEdit2, 1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
   setTabOrder(MaskEdit1, MaskEdit2);
   setTabOrder(MaskEdit2, BtnOK);
   setTabOrder(BtnOK, BtnCancel);
@@ -72,11 +68,6 @@ void TDateSpan::setSingleDate(bool on, const QString& caption) {
   Label2->setHidden(on);
   MaskEdit2->setHidden(on);
   Label1->setText(on ? caption : kBeginningCaption);
-}
-
-void TDateSpan::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  RunGuarded([this] { FormShow(); });
 }
 
 void TDateSpan::FormShow() {

@@ -4,7 +4,7 @@
 #ifndef PRINTING_DATESPANU_H
 #define PRINTING_DATESPANU_H
 
-#include <QDialog>
+#include "platform/FormDialog.h"
 
 class DateBox;
 class QLabel;
@@ -12,7 +12,7 @@ class QPushButton;
 
 extern bool SpanCancelled;
 
-class TDateSpan : public QDialog {
+class TDateSpan : public FormDialog {
   Q_OBJECT
  public:
   explicit TDateSpan(QWidget* parent = nullptr);
@@ -23,12 +23,9 @@ class TDateSpan : public QDialog {
   void setSingleDate(bool on, const QString& caption = QString());
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BtnOKClick();
   void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   QLabel* Label1;

@@ -7,13 +7,14 @@
 #include <stdexcept>
 
 #include "data/dbFiles.h"
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
 
 QList<int> ChosenGroups;
 TMultGroup* MultGroup = nullptr;
 
-TMultGroup::TMultGroup(QWidget* parent) : QDialog(parent) {
+TMultGroup::TMultGroup(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("MultGroup"));
   setWindowTitle(QStringLiteral("Select One or More Groups"));
 
@@ -27,13 +28,9 @@ TMultGroup::TMultGroup(QWidget* parent) : QDialog(parent) {
   BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(BtnRun);
-  buttons->addWidget(BtnAll);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(ListBox1);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnRun, BtnAll, BtnCancel}, false));
 
   connect(BtnRun, &QPushButton::clicked, this, Guarded(this, &TMultGroup::BtnRunClick));
   connect(BtnAll, &QPushButton::clicked, this, Guarded(this, &TMultGroup::BtnAllClick));
@@ -43,11 +40,6 @@ TMultGroup::TMultGroup(QWidget* parent) : QDialog(parent) {
 
 TMultGroup::~TMultGroup() {
   if (MultGroup == this) MultGroup = nullptr;
-}
-
-void TMultGroup::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  RunGuarded([this] { FormShow(); });
 }
 
 void TMultGroup::FormShow() {

@@ -4,29 +4,27 @@
 #ifndef PRINTING_MULTGROUPU_H
 #define PRINTING_MULTGROUPU_H
 
-#include <QDialog>
 #include <QList>
 #include <QString>
+
+#include "platform/FormDialog.h"
 
 class QListWidget;
 class QPushButton;
 
 extern QList<int> ChosenGroups;
 
-class TMultGroup : public QDialog {
+class TMultGroup : public FormDialog {
   Q_OBJECT
  public:
   explicit TMultGroup(QWidget* parent = nullptr);
   ~TMultGroup() override;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BtnRunClick();
   void BtnAllClick();
   void BtnCancelClick();
-
- protected:
-  void showEvent(QShowEvent* event) override;
 
  private:
   QListWidget* ListBox1;

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "platform/FormParts.h"
 #include "platform/Ui.h"
 
 TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
@@ -39,10 +40,6 @@ TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
   auto* folderRow = new QHBoxLayout;
   folderRow->addWidget(Edit1, 1);
   folderRow->addWidget(BtnBrowse);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label1);
   layout->addSpacing(6);
@@ -52,7 +49,7 @@ TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
   layout->addWidget(new QLabel("Folder:", this));
   layout->addLayout(folderRow);
   layout->addSpacing(6);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
   setMinimumWidth(fontMetrics().averageCharWidth() * 64);
 
   connect(BtnBrowse, &QPushButton::clicked, this, &TDataFolder::BtnBrowseClick);

@@ -10,6 +10,7 @@
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
+#include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
 
@@ -45,13 +46,9 @@ TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
   left->addWidget(DriveComboBox1);
   lists->addLayout(left, 3);
   lists->addWidget(FileListBox1, 2);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BtnOK);
-  buttons->addWidget(BtnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(lists);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
   resize(520, 340);
 
   FillDrives();

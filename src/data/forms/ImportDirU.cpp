@@ -19,7 +19,7 @@ ImportFolders ReadImportFolders() {
   return folders;
 }
 
-TImportdir::TImportdir(QWidget* parent) : QDialog(parent) {
+TImportdir::TImportdir(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("Importdir"));
   setWindowTitle(QStringLiteral("Import Directories"));
   Edit1 = new QLineEdit(this);
@@ -38,24 +38,15 @@ TImportdir::TImportdir(QWidget* parent) : QDialog(parent) {
   grid->addWidget(new QLabel(QStringLiteral("Order File Directory"), this), 2, 0, 1, 2);
   grid->addWidget(Edit2, 3, 0);
   grid->addWidget(BOrder, 3, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(BSave);
-  buttons->addWidget(BCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(buttons);
+  layout->addLayout(ButtonRow({BSave, BCancel}));
   resize(460, 170);
 
   connect(BInfo, &QPushButton::clicked, this, Guarded(this, &TImportdir::BInfoClick));
   connect(BOrder, &QPushButton::clicked, this, Guarded(this, &TImportdir::BOrderClick));
   connect(BSave, &QPushButton::clicked, this, Guarded(this, &TImportdir::BSaveClick));
   connect(BCancel, &QPushButton::clicked, this, Guarded(this, &TImportdir::BCancelClick));
-}
-
-void TImportdir::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  if (!event->spontaneous()) RunGuarded([this] { FormShow(); });
 }
 
 void TImportdir::FormShow() {

@@ -5,8 +5,9 @@
 #ifndef DATA_FORMS_IMPORTDIRU_H
 #define DATA_FORMS_IMPORTDIRU_H
 
-#include <QDialog>
 #include <QString>
+
+#include "platform/FormDialog.h"
 
 class QLineEdit;
 class QPushButton;
@@ -20,7 +21,7 @@ struct ImportFolders {
 // Impdirs table ends the program with "Unable to open file ImpDirs.DBF".
 ImportFolders ReadImportFolders();
 
-class TImportdir : public QDialog {
+class TImportdir : public FormDialog {
   Q_OBJECT
  public:
   explicit TImportdir(QWidget* parent = nullptr);
@@ -33,14 +34,12 @@ class TImportdir : public QDialog {
   QPushButton* BCancel;
 
  public slots:
-  void FormShow();
+  void FormShow() override;
   void BInfoClick();
   void BOrderClick();
   void BSaveClick();
   void BCancelClick();
 
- protected:
-  void showEvent(QShowEvent* event) override;
 };
 
 #endif  // DATA_FORMS_IMPORTDIRU_H
