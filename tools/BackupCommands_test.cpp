@@ -223,7 +223,12 @@ TEST_F(BackupCommandsTest, CommandsOnOneTableFinishARestoreCutShortBeforeTheyOpe
   ASSERT_EQ(Tool("init " + Q(data)).rc, 0);
   ASSERT_EQ(Tool("reindex " + Q(data)).rc, 0);
   const std::string customers = Tool("dump " + Q(backup / "CUST5.dbf")).text;
-  ASSERT_NE(customers.find("\"comments\": \""), std::string::npos);
+  const auto count = [&](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = customers.find(what); at != std::string::npos; at = customers.find(what, at + 1)) ++n;
+    return n;
+  };
+  ASSERT_GT(count("\"COMMENTS\": \""), count("\"COMMENTS\": \"\"")) << "some customers have memos";
   const fs::path pristine = root / "pristine";
   fs::copy(data, pristine);
 

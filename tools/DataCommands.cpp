@@ -189,6 +189,8 @@ static QStringList FoldersWorkedIn(const std::vector<std::string>& args) {
   const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
   const auto folderOf = [](const QString& file) { return QFileInfo(file).absolutePath(); };
   const std::string& name = args.empty() ? std::string() : args[0];
+  for (size_t i = 1; i < args.size(); ++i)
+    if (args[i].rfind("--", 0) == 0 && name != "init") return {};  // --help and the like
   if ((name == "dump" || name == "keys" || name == "pack" || name == "repair") && args.size() == 2)
     return {folderOf(arg(1))};
   if ((name == "index" || name == "seek") && args.size() == 4) return {folderOf(arg(1)), folderOf(arg(2))};

@@ -66,8 +66,23 @@ struct CopyRun {
   FolderHold folderHold;          // the backup folder: exclusively for a backup
   BackupManifest manifest;        // backup: written on each disk before its first file
   bool manifestOnDisk = false;
+  QStringList onDisk;             // backup: the copies on the disk now in the drive
   QList<QByteArray> listsSeen;    // restore: the backup's list beside each file copied
 };
+
+// The copies on the backup disk reach it before the disk is taken out or
+// the backup says it is done.
+bool SyncDisk(CopyRun& run) {
+  for (const QString& copy : run.onDisk) {
+    if (!FileCopy::sync(copy)) {
+      Ui::get().information("Unable to write " + copy + "\r\n" + QString::fromLocal8Bit(std::strerror(errno)));
+      return false;
+    }
+  }
+  run.onDisk.clear();
+  FileCopy::sync(run.folder);  // not every file system can sync a folder
+  return true;
+}
 
 // Holds the backup folder for the run (exclusively for a backup: nobody
 // restores from it or writes into it meanwhile), after removing what copies
@@ -88,6 +103,7 @@ bool HoldBackupFolder(CopyRun& run, QString* error) {
 // Asks for another disk; the backup folder is let go meanwhile, so that the
 // disk can be taken out.
 bool AskForDisk(CopyRun& run, const QString& text) {
+  if (run.toBackup && !SyncDisk(run)) return false;
   run.folderHold.release();
   if (!Ui::get().confirm(Ui::Kind::Information, Ui::Buttons::OkCancel, text)) return false;
   run.manifestOnDisk = false;
@@ -139,7 +155,8 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
     QString detail;
     const FileCopy::Result r = PutOne(run, source, target, &detail);
     if (r == FileCopy::Result::Ok) {
-      if (!run.toBackup) run.listsSeen << BackupManifest::TextIn(run.folder);
+      if (run.toBackup) run.onDisk << target;
+      else run.listsSeen << BackupManifest::TextIn(run.folder);
       return true;
     }
     if (run.toBackup && removable && r == FileCopy::Result::DiskFull) {
@@ -177,19 +194,6 @@ bool EverySourcePresent() {
       return false;
     }
   }
-  return true;
-}
-
-// The copies of a finished backup reach the disk before it says so.
-bool SyncBackup(const QString& folder) {
-  for (const DataFileStep& f : DataFilesToCopy()) {
-    const QString copy = QDir(folder).filePath(ExistingName(folder, QString::fromLatin1(f.name)));
-    if (!FileCopy::sync(copy)) {
-      Ui::get().information("Unable to write " + copy + "\r\n" + QString::fromLocal8Bit(std::strerror(errno)));
-      return false;
-    }
-  }
-  FileCopy::sync(folder);  // not every file system can sync a folder
   return true;
 }
 
@@ -355,7 +359,7 @@ bool BackupDataFiles(const QString& folder) {
       Ui::get().information(error);
     else if (EverySourcePresent() &&
              BackupManifest::Describe(DataDirectory(), CopiedNames(), &run.manifest, &error))
-      ok = CopyDataFiles(run) && SyncBackup(folder);
+      ok = CopyDataFiles(run) && SyncDisk(run);
     else if (!error.isEmpty())
       Ui::get().information(error);
   }

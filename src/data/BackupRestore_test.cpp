@@ -387,4 +387,61 @@ TEST_F(BackupRestoreTest, RestoreRefusedWhileAnotherProgramUsesTheTablesSaysNoth
   EXPECT_EQ(Customers(), 3);
 }
 
+// Taking one disk out and putting the other in: the drive's folder and the
+// disk kept aside exchange their files.
+void ExchangeFiles(const QString& drive, const QString& aside) {
+  QTemporaryDir between;
+  for (const auto& [from, to] : {std::pair{drive, between.path()}, {aside, drive}, {between.path(), aside}}) {
+    for (const QString& f : QDir(from).entryList(QDir::Files))
+      ASSERT_TRUE(QFile::rename(QDir(from).filePath(f), QDir(to).filePath(f)));
+  }
+}
+
+TEST_F(BackupRestoreTest, BackupSpanningTwoDisksCarriesItsListOnEachAndRestoresFromThem) {
+  FileCopy::setRemovable([](const QString&) { return true; });
+  int inv5Memo = 0;
+  FileCopy::setFault([&](const QString& from, const QString&) {
+    return from.endsWith("INV5.dbt") && inv5Memo++ == 0 ? FileCopy::Result::DiskFull : FileCopy::Result::Ok;
+  });
+  QTemporaryDir firstDisk;  // where the full disk is kept once it is taken out
+  DiskSwappingUi swapping;
+  swapping.onPrompt = [&] { ExchangeFiles(other.path(), firstDisk.path()); };
+  swapping.expectConfirm("Disk Full. Insert another disk.INV5.dbt", true);
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  swapping.verifyDone();
+  EXPECT_TRUE(QFile::exists(firstDisk.filePath("INV5.dbf")));
+  EXPECT_TRUE(QFile::exists(backup("INV5.dbt")));
+  EXPECT_EQ(BackupManifest::TextIn(firstDisk.path()), BackupManifest::TextIn(other.path()))
+      << "each disk carries the whole list";
+
+  FileCopy::setFault({});
+  AddCustomer(3, "Cy", "Third memo");
+  swapping.expectConfirm("Insert disk containing CUST5.dbf", true);
+  swapping.expectConfirm("Insert disk containing INV5.dbt", true);
+  EXPECT_TRUE(RestoreDataFiles(other.path()));
+  swapping.verifyDone();
+  EXPECT_EQ(Customers(), 2);
+
+  // A second disk of another backup is refused.
+  QTemporaryDir otherBackup;
+  Ui::install(&ui);
+  AddCustomer(4, "Di", "Fourth memo");
+  ASSERT_TRUE(BackupDataFiles(otherBackup.path()));
+  for (const QString& f : QDir(other.path()).entryList(QDir::Files)) {
+    ASSERT_TRUE(QFile::remove(backup(f)));
+    ASSERT_TRUE(QFile::copy(otherBackup.filePath(f), backup(f)));
+  }
+  const auto before = DataFiles();
+  Ui::install(&swapping);
+  swapping.expectConfirm("Insert disk containing CUST5.dbf", true);
+  swapping.expectConfirm("Insert disk containing INV5.dbt", true);
+  swapping.expectMessage(Ui::Kind::Information, "Unable to restore " + other.path() +
+                                                    "\r\nIts files come from different backups." + kNotDone);
+  swapping.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  swapping.verifyDone();
+  Ui::install(&ui);
+  EXPECT_EQ(DataFiles(), before);
+}
+
 }  // namespace
