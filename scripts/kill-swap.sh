@@ -18,6 +18,7 @@ program="$(realpath "${TALLOWBY:-build/src/shell/tallowby}")"
 stride="${1:-1}"
 tables="CUST5 GROUPS INV5 ITM5 LABELS PMT Pur5 Prod5"
 export QT_QPA_PLATFORM=offscreen
+export XDG_CONFIG_HOME="$work/config"  # the printer remembered by other runs stays out
 
 # live DIR: every table's live records, memos included, one file per table
 # in $work/live.
@@ -25,11 +26,15 @@ live() {
   rm -rf "$work/live" && mkdir "$work/live"
   for t in $tables; do contents "$1/$t.dbf" | grep -F '"_deleted": false' >"$work/live/$t" || true; done
 }
-# What the two batch commands print from DIR, as text.
-report() { "$program" report invoices --data "$1" --from 1900-01-01 --to 2099-12-31 --out "$work/r.txt" >/dev/null 2>&1 && cat "$work/r.txt"; }
+# What the two batch commands print from DIR, as text (what they say on
+# failure in $work/batch.err).
+report() {
+  "$program" report invoices --data "$1" --from 1900-01-01 --to 2099-12-31 --out "$work/r.txt" \
+    >/dev/null 2>"$work/batch.err" && cat "$work/r.txt"
+}
 labels() {
-  "$program" labels groups --groups all --stock "$stock" --data "$1" --out "$work/l.pdf" >/dev/null 2>&1 &&
-    pdftotext "$work/l.pdf" - | grep -v '^$'
+  "$program" labels groups --groups all --stock "$stock" --data "$1" --out "$work/l.pdf" \
+    >/dev/null 2>"$work/batch.err" && pdftotext "$work/l.pdf" - | grep -v '^$'
 }
 # remember DIR NAME: the live tables and the batch outputs of a set.
 remember() {
@@ -124,7 +129,7 @@ next_commands() {  # new label
         # What it printed is the old or the new set's; after a conversion
         # killed before its closing pack, what the folder prints once put
         # in order (records marked deleted still show).
-        out="$($next "$work/run")" || fail "$label, $next failed"
+        out="$($next "$work/run")" || fail "$label, $next failed: $(cat "$work/batch.err")"
         if [[ "$out" != "$(cat "$work/old.$next")" && "$out" != "$(cat "$work/$new.$next")" ]]; then
           [[ $new == converted && "$out" == "$($next "$work/run")" ]] || fail "$label, $next printed from a mix"
         fi ;;
@@ -159,7 +164,9 @@ attack() {
 fresh_data() { rm -rf "$work/target" && cp -a "$work/demo" "$work/target"; }
 after=next_commands
 attack restored restore fresh_data "$tool" restore "$work/target" "$work/backup"
+echo "restore: $kills kill(s)"
 attack converted convert fresh_data "$tool" convert "$work/target" "$work/earlier"
+echo "restore and convert: $kills kill(s)"
 
 # A killed backup: restoring from its folder gives the older backup or the
 # newer one wholly, or is refused and changes nothing; the next backup

@@ -1,5 +1,6 @@
 // Data tool commands that need the data layer: init, reindex, backup,
-// restore, convert; the folder lock of the commands that write.
+// restore, convert; the folder put in order before every command, and the
+// folder lock of the commands that write.
 #ifndef TOOLS_DATACOMMANDS_H
 #define TOOLS_DATACOMMANDS_H
 

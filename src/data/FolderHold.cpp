@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -35,7 +36,10 @@ int OpenFolder(const QString& canonical) {
   return ::open(QFile::encodeName(canonical).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
 
-bool Lock(int fd, int how) { return ::flock(fd, how | LOCK_NB) == 0; }
+// False only when another holder excludes it: a file system that cannot
+// lock (no lock manager) counts as free, as no other program's hold could
+// be seen there either.
+bool Lock(int fd, int how) { return ::flock(fd, how | LOCK_NB) == 0 || errno != EWOULDBLOCK; }
 
 }  // namespace
 
@@ -61,14 +65,16 @@ bool FolderHold::take(const QString& dir, Mode mode) {
   if (canonical.isEmpty()) return false;
   QHash<QString, Held>& registry = Registry();
   Held& h = registry[canonical];
-  if (h.fd < 0) {
+  if (h.shared == 0 && h.exclusive == 0) {
+    // A folder that cannot be opened is held in name only: what the
+    // command then tries to open says what is wrong.
     h.fd = OpenFolder(canonical);
-    if (h.fd < 0 || !Lock(h.fd, mode == Mode::Exclusive ? LOCK_EX : LOCK_SH)) {
-      if (h.fd >= 0) ::close(h.fd);
+    if (h.fd >= 0 && !Lock(h.fd, mode == Mode::Exclusive ? LOCK_EX : LOCK_SH)) {
+      ::close(h.fd);
       registry.remove(canonical);
       return false;
     }
-  } else if (mode == Mode::Exclusive && h.exclusive == 0) {
+  } else if (mode == Mode::Exclusive && h.exclusive == 0 && h.fd >= 0) {
     // Raising a shared hold: on a conflict the system may have dropped the
     // shared lock, so it is taken again.
     if (!Lock(h.fd, LOCK_EX)) {
@@ -91,9 +97,9 @@ void FolderHold::release() {
   Held& h = it.value();
   (mode_ == Mode::Exclusive ? h.exclusive : h.shared) -= 1;
   if (h.exclusive == 0 && h.shared == 0) {
-    ::close(h.fd);  // closing drops the lock
+    if (h.fd >= 0) ::close(h.fd);  // closing drops the lock
     registry.erase(it);
-  } else if (mode_ == Mode::Exclusive && h.exclusive == 0) {
+  } else if (mode_ == Mode::Exclusive && h.exclusive == 0 && h.fd >= 0) {
     ::flock(h.fd, LOCK_SH);  // nobody else can hold it now: this never waits
   }
 }

@@ -10,6 +10,8 @@
 // hold of a folder shares one descriptor, so a program that holds its data
 // folder shared can still restore into it (the hold is raised to exclusive
 // and lowered again). Nothing waits: a hold that cannot be had now fails.
+// A file system that cannot lock at all gives every hold (as the program's
+// lock file counts a folder where none can be made as free).
 #ifndef DATA_FOLDERHOLD_H
 #define DATA_FOLDERHOLD_H
 
