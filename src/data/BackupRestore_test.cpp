@@ -9,6 +9,7 @@
 #include "data/BackupManifest.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
+#include "data/OtherProgram_test.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/FileCopy.h"

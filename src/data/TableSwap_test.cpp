@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "data/Leftovers.h"
+#include "data/OtherProgram_test.h"
 #include "data/TableSwap.h"
-#include "data/TestSupport.h"
 
 namespace {
 

@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QLocale>
-#include <QProcess>
-#include <QThread>
-#include <signal.h>
 
 #include "data/CodeBase.h"
 #include "data/Progress.h"
@@ -101,24 +98,4 @@ void AppendProduct(const ProductRecord& rec) {
 void AppendPurchase(const PurchaseRecord& rec) {
   PurBuf = rec;
   AppendRecord(OpenPur5, &Pur5.d, WritePurchase);
-}
-
-OtherProgramHolding::OtherProgramHolding(const QString& dir, bool exclusive) : dir_(dir) {
-  EXPECT_TRUE(QProcess::startDetached(QStringLiteral("flock"),
-                                      {"--no-fork", exclusive ? "--exclusive" : "--shared", dir, "sleep", "600"},
-                                      QString(), &pid_));
-  // Held once another program asking for it exclusively is refused.
-  for (int i = 0; i < 500 && OtherProgramAsks(dir, true) == 0; ++i) QThread::msleep(10);
-}
-
-OtherProgramHolding::~OtherProgramHolding() {
-  if (pid_ <= 0) return;
-  ::kill(pid_t(pid_), SIGKILL);
-  // Let go once another program asking for it exclusively gets it.
-  for (int i = 0; i < 500 && OtherProgramAsks(dir_, true) != 0; ++i) QThread::msleep(10);
-}
-
-int OtherProgramAsks(const QString& dir, bool exclusive) {
-  return QProcess::execute(QStringLiteral("flock"),
-                           {"--nonblock", exclusive ? "--exclusive" : "--shared", dir, "true"});
 }

@@ -86,22 +86,4 @@ void AppendPayment(const PaymentRecord& rec);
 void AppendProduct(const ProductRecord& rec);
 void AppendPurchase(const PurchaseRecord& rec);
 
-// Another program holding a folder as a restore (exclusive) or a reading
-// command (shared) does: the system's flock tool, ended with the object.
-class OtherProgramHolding {
- public:
-  OtherProgramHolding(const QString& dir, bool exclusive);
-  ~OtherProgramHolding();
-  OtherProgramHolding(const OtherProgramHolding&) = delete;
-  OtherProgramHolding& operator=(const OtherProgramHolding&) = delete;
-
- private:
-  QString dir_;
-  qint64 pid_ = 0;
-};
-
-// What another program gets when it asks for dir now, without waiting: 0
-// when granted, 1 when refused (the system's flock tool).
-int OtherProgramAsks(const QString& dir, bool exclusive);
-
 #endif  // DATA_TESTSUPPORT_H
