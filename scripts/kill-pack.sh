@@ -44,8 +44,10 @@ for table in INV5 ITM5 CUST5; do
   for call in rename fsync; do
     for n in $(seq 1 12); do
       fresh "$table"
+      # (A subshell of its own that says nothing of the kill.)
       if (strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2,fsync,fdatasync \
-            -e inject="$call:signal=KILL:when=$n" "$tool" pack "$work/run/$table.dbf" >/dev/null 2>&1) 2>/dev/null; then
+            -e inject="$call:signal=KILL:when=$n" "$tool" pack "$work/run/$table.dbf" >/dev/null 2>&1
+          exit $?) 2>/dev/null; then
         break  # the pack made fewer such calls: it ran to its end
       fi
       kills=$((kills + 1))
