@@ -7,29 +7,15 @@
 #   scripts/full-disk-pack.sh
 # Needs root (it mounts a 4 MB tmpfs under a temporary folder) and a build
 # (build/tools/tallowby-db, or TALLOWBY_DB).
-set -euo pipefail
-cd "$(dirname "$0")/.."
-tool="$(realpath "${TALLOWBY_DB:-build/tools/tallowby-db}")"
-work="$(mktemp -d)"
+source "$(dirname "$0")/demo-folder.sh"
 mnt="$work/disk"
 mkdir -p "$mnt"
 if ! mount -t tmpfs -o size=4m tmpfs "$mnt" 2>/dev/null; then
   echo "cannot mount a tmpfs here (needs root); skipped" >&2
-  rm -rf "$work"
   exit 0
 fi
-trap 'umount "$mnt"; rm -rf "$work"' EXIT
-"$tool" init --demo "$work/demo" >/dev/null
-"$tool" reindex "$work/demo"
-python3 - "$work/demo/INV5.dbf" <<'PY'
-import struct, sys
-p = sys.argv[1]
-b = bytearray(open(p, "rb").read())
-count, header, length = struct.unpack_from("<IHH", b, 4)
-for r in range(0, count, 5):
-    b[header + r * length] = ord("*")
-open(p, "wb").write(bytes(b))
-PY
+at_exit 'umount "$mnt"'
+mark_deleted "$work/demo/INV5.dbf" 5
 files="INV5.dbf INV5.dbt INV5.cgp inv.ntx invc.ntx invd.ntx"
 runs=0 refused=0 failures=0
 for free_kb in $(seq 0 4 160); do
@@ -51,7 +37,7 @@ for free_kb in $(seq 0 4 160); do
       echo "FAIL with $free_kb KB free: a failed pack changed files ($out)"; failures=$((failures + 1))
     fi
   fi
-  if ls "$mnt/data" | grep -qE '\.(tbpack|tbmemo|tmp|tbnew)$'; then
+  if ls -A "$mnt/data" | grep -qE "$leftover_pattern"; then
     echo "FAIL with $free_kb KB free: left behind: $(ls "$mnt/data" | tr '\n' ' ')"; failures=$((failures + 1))
   fi
 done

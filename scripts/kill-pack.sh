@@ -8,30 +8,8 @@
 # is left.
 #   scripts/kill-pack.sh [RANDOM_KILLS_PER_TABLE]      (default 20)
 # Needs a build (build/tools/tallowby-db, or TALLOWBY_DB) and strace.
-set -euo pipefail
-cd "$(dirname "$0")/.."
-tool="$(realpath "${TALLOWBY_DB:-build/tools/tallowby-db}")"
+source "$(dirname "$0")/demo-folder.sh"
 randoms="${1:-20}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
-"$tool" init --demo "$work/demo" >/dev/null
-"$tool" reindex "$work/demo"
-
-# Marks every seventh record of TABLE deleted (straight into the file).
-mark_deleted() {
-  python3 - "$1" <<'PY'
-import struct, sys
-p = sys.argv[1]
-b = bytearray(open(p, "rb").read())
-count, header, length = struct.unpack_from("<IHH", b, 4)
-for r in range(0, count, 7):
-    b[header + r * length] = ord("*")
-open(p, "wb").write(bytes(b))
-PY
-}
-
-# The records of a table as the data tool dumps them, without their numbers.
-contents() { "$tool" dump "$1" | sed 's/^{"_recno": [0-9]*, /{/' | sort; }
 
 kills=0 failures=0
 check_after_kill() {  # dir table label
@@ -43,8 +21,8 @@ check_after_kill() {  # dir table label
   if ! "$tool" check "$dir" >"$work/check.out" 2>&1; then
     echo "FAIL $label: check:"; head -5 "$work/check.out"; failures=$((failures + 1)); return
   fi
-  if ls "$dir" | grep -qE '\.(tbpack|tbmemo|tmp|tbnew)$'; then
-    echo "FAIL $label: left behind: $(ls "$dir" | grep -E '\.(tbpack|tbmemo|tmp|tbnew)$' | tr '\n' ' ')"
+  if ls -A "$dir" | grep -qE "$leftover_pattern"; then
+    echo "FAIL $label: left behind: $(ls -A "$dir" | grep -E "$leftover_pattern" | tr '\n' ' ')"
     failures=$((failures + 1))
   fi
 }
@@ -52,7 +30,7 @@ check_after_kill() {  # dir table label
 fresh() {  # table -> a new folder with the table's records marked
   rm -rf "$work/run"
   cp -a "$work/demo" "$work/run"
-  mark_deleted "$work/run/$1.dbf"
+  mark_deleted "$work/run/$1.dbf" 7
 }
 
 for table in INV5 ITM5 CUST5; do
@@ -66,8 +44,10 @@ for table in INV5 ITM5 CUST5; do
   for call in rename fsync; do
     for n in $(seq 1 12); do
       fresh "$table"
+      # (A subshell of its own that says nothing of the kill.)
       if (strace -f -qq -o /dev/null -e trace=rename,renameat,renameat2,fsync,fdatasync \
-            -e inject="$call:signal=KILL:when=$n" "$tool" pack "$work/run/$table.dbf" >/dev/null 2>&1) 2>/dev/null; then
+            -e inject="$call:signal=KILL:when=$n" "$tool" pack "$work/run/$table.dbf" >/dev/null 2>&1
+          exit $?) 2>/dev/null; then
         break  # the pack made fewer such calls: it ran to its end
       fi
       kills=$((kills + 1))

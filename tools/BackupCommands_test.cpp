@@ -1,6 +1,8 @@
 // The data tool's backup, restore and convert commands, run as a script
-// would; and restores killed at random points, after which the next command
-// on the folder leaves it wholly as it was or wholly restored.
+// would; restores killed at random points, after which the next command on
+// the folder leaves it wholly as it was or wholly restored; and every
+// command on a folder or one of its tables putting the folder in order
+// first, or keeping off while another program restores there.
 #include <gtest/gtest.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -17,6 +19,7 @@
 #include <sstream>
 #include <string>
 
+#include "data/FolderHold.h"
 #include "peers/PeerHarness.h"
 
 namespace fs = std::filesystem;
@@ -194,6 +197,130 @@ TEST_F(BackupCommandsTest, RestoreKilledAtRandomPointsLeavesNoMix) {
   EXPECT_GT(asRestored, 0) << "some came after it";
   std::printf("killed restores: %d left as they were, %d finished (%d after the commit point)\n",
               asBefore, asRestored, killedAfterCommit);
+}
+
+// A restore killed after its commit point, with CUST5.dbf in place and its
+// memo file, index files and tag group still staged: the new customers'
+// memo pointers beside the old memo file.
+void CutShortAfterCommit(const fs::path& data, const fs::path& backup) {
+  const fs::path staging = data / ".tbswap";
+  fs::create_directories(staging);
+  std::string journal = "tallowby swap 1\nput\tCUST5.dbf\tCUST5.dbf\n";
+  for (const char* f : {"CUST5.dbt", "cName.ntx", "ccno.ntx", "czip.ntx", "ccomp.ntx", "CUST5.cgp"}) {
+    fs::copy_file(backup / f, staging / f);
+    journal += std::string("put\t") + f + "\t" + f + "\n";
+  }
+  fs::copy_file(backup / "CUST5.dbf", data / "CUST5.dbf", fs::copy_options::overwrite_existing);
+  std::ofstream(staging / "journal") << journal;
+}
+
+TEST_F(BackupCommandsTest, CommandsOnOneTableFinishARestoreCutShortBeforeTheyOpenIt) {
+  // The data folder holds the empty supplied tables; the backup the demo business.
+  const fs::path backup = root / "backup";
+  fs::copy(data, backup);
+  ASSERT_EQ(Tool("reindex " + Q(backup)).rc, 0);
+  fs::remove_all(data);
+  ASSERT_EQ(Tool("init " + Q(data)).rc, 0);
+  ASSERT_EQ(Tool("reindex " + Q(data)).rc, 0);
+  const std::string customers = Tool("dump " + Q(backup / "CUST5.dbf")).text;
+  const auto count = [&](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = customers.find(what); at != std::string::npos; at = customers.find(what, at + 1)) ++n;
+    return n;
+  };
+  ASSERT_GT(count("\"COMMENTS\": \""), count("\"COMMENTS\": \"\"")) << "some customers have memos";
+  const fs::path pristine = root / "pristine";
+  fs::copy(data, pristine);
+
+  const std::string table = Q(data / "CUST5.dbf");
+  for (const std::string& command :
+       {"dump " + table, "pack " + table, "repair " + table, "keys " + Q(data / "cName.ntx"),
+        "seek " + table + " " + Q(data / "cName.ntx") + " X", "index " + table + " " + Q(data / "x.ntx") + " ZIP",
+        "check " + Q(data)}) {
+    SCOPED_TRACE(command);
+    fs::remove_all(data);
+    fs::copy(pristine, data);
+    CutShortAfterCommit(data, backup);
+    const peers::Output out = Tool(command);
+    EXPECT_LT(out.rc, 2) << out.text;
+    EXPECT_FALSE(fs::exists(data / ".tbswap"));
+    EXPECT_EQ(Tool("dump " + table).text, customers) << "every customer with its own memo";
+    EXPECT_EQ(Tool("check " + Q(data)).rc, 0);
+  }
+}
+
+TEST_F(BackupCommandsTest, NextCommandRemovesWhatKilledWorkLeft) {
+  const std::string before = Tool("dump " + Q(data / "CUST5.dbf")).text;
+  for (const char* f : {"cName.ntx.tmp", "fresh.ntx.tmp", "CUST5.cgp.tbnew"}) std::ofstream(data / f) << "half";
+  std::ofstream(data / "CUST5.dbf.tbpack") << "a pack cut short before its commit";
+  const peers::Output out = Tool("dump " + Q(data / "GROUPS.dbf"));
+  EXPECT_EQ(out.rc, 0) << out.text;
+  for (const auto& e : fs::directory_iterator(data)) {
+    const std::string name = e.path().filename().string();
+    EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+    EXPECT_EQ(name.find(".tb"), std::string::npos) << name;
+  }
+  EXPECT_EQ(Tool("dump " + Q(data / "CUST5.dbf")).text, before);
+
+  const fs::path saved = root / "saved";
+  fs::create_directories(saved);
+  std::ofstream(saved / "CUST5.dbt.tbcopy") << "half a copy";
+  fs::permissions(saved / "CUST5.dbt.tbcopy", fs::perms::owner_write);
+  ASSERT_EQ(Tool("backup " + Q(data) + " " + Q(saved)).rc, 0);
+  EXPECT_FALSE(fs::exists(saved / "CUST5.dbt.tbcopy"));
+}
+
+// The test process holds the folder as another program would.
+TEST_F(BackupCommandsTest, CommandsKeepOffWhileAnotherProgramRestoresAndRestoreWhileOneReads) {
+  const fs::path saved = root / "saved";
+  ASSERT_EQ(Tool("backup " + Q(data) + " " + Q(saved)).rc, 0);
+  const auto before = Copied(data);
+  {
+    FolderHold restoring;
+    ASSERT_TRUE(restoring.take(QString::fromStdString(data.string()), FolderHold::Mode::Exclusive));
+    for (const std::string& command : {"dump " + Q(data / "CUST5.dbf"), "check " + Q(data),
+                                       "pack " + Q(data / "CUST5.dbf")}) {
+      SCOPED_TRACE(command);
+      const peers::Output out = Tool(command);
+      EXPECT_EQ(out.rc, 1);
+      EXPECT_EQ(out.text, "tallowby-db: " + data.string() +
+                              ": another program is restoring or converting its data files; nothing was done\n");
+    }
+  }
+  {
+    FolderHold reading;
+    ASSERT_TRUE(reading.take(QString::fromStdString(data.string()), FolderHold::Mode::Shared));
+    const peers::Output out = Tool("restore " + Q(data) + " " + Q(saved));
+    EXPECT_EQ(out.rc, 1);
+    EXPECT_EQ(out.text, "tallowby-db: restore failed: The data files in " + data.string() +
+                            " are in use by another program. The restore did not happen; nothing was changed.\n");
+  }
+  EXPECT_EQ(Copied(data), before);
+  const peers::Output out = Tool("restore " + Q(data) + " " + Q(saved));
+  EXPECT_EQ(out.rc, 0) << out.text;
+}
+
+TEST_F(BackupCommandsTest, RestoreRefusesABackupCutShortOverAnOlderOne) {
+  const fs::path saved = root / "saved";
+  ASSERT_EQ(Tool("backup " + Q(data) + " " + Q(saved)).rc, 0);
+  EXPECT_TRUE(fs::exists(saved / "backup-manifest.txt"));
+  const fs::path empty = root / "empty";
+  ASSERT_EQ(Tool("init " + Q(empty)).rc, 0);
+  ASSERT_EQ(Tool("backup " + Q(empty) + " " + Q(root / "newer")).rc, 0);
+  // What a backup of the empty tables killed at its fifth file leaves.
+  fs::copy_file(root / "newer" / "backup-manifest.txt", saved / "backup-manifest.txt",
+                fs::copy_options::overwrite_existing);
+  for (const char* f : {"CUST5.dbf", "CUST5.dbt", "GROUPS.dbf", "INV5.dbf"})
+    fs::copy_file(root / "newer" / f, saved / f, fs::copy_options::overwrite_existing);
+  const auto before = Copied(data);
+  const peers::Output out = Tool("restore " + Q(data) + " " + Q(saved));
+  EXPECT_EQ(out.rc, 1);
+  EXPECT_EQ(out.text.rfind("tallowby-db: restore failed: Unable to restore " + saved.string(), 0), 0u) << out.text;
+  EXPECT_NE(out.text.find(" is not the file the backup wrote: the backup was cut short, or holds files of "
+                          "two backups. The restore did not happen; nothing was changed.\n"),
+            std::string::npos)
+      << out.text;
+  EXPECT_EQ(Copied(data), before);
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 #ifdef TB_HAVE_DATA
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "DemoBusiness.h"
-#include "FolderWriteCheck.h"
 #include "platform/UnattendedUi.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
@@ -17,6 +17,7 @@
 #include "data/FolderLock.h"
 #include "data/SupplyTables.h"
 #include "data/TableSwap.h"
+#include "data/FolderHold.h"
 #include "data/dbFiles.h"
 
 namespace {
@@ -52,20 +53,24 @@ int Reindex(const std::vector<std::string>& args) {
   return 0;
 }
 
-// The data folder's interrupted restore or conversion finished or undone.
-// False (after the error line) when that cannot be done.
+// Before a command opens anything in dir: a restore or conversion cut short
+// there is finished or undone, what other cut-short work left is removed,
+// and dir is held shared until the tool ends, so no restore or conversion
+// changes the tables under the command. False (after the error line) when
+// the folder cannot be put in order or another program is restoring there.
 bool PutInOrder(const QString& dir) {
-  if (!QFileInfo(QDir(dir).filePath(".tbswap")).exists()) return true;
+  static std::vector<std::unique_ptr<FolderHold>> heldForTheRun;
+  auto hold = std::make_unique<FolderHold>();
   QString reason;
-  if (!MayWriteDataFolder(dir, &reason)) return true;  // the program holding it does it
-  switch (FinishInterruptedSwap(dir, &reason)) {
+  switch (FinishInterruptedSwap(dir, &reason, hold.get())) {
     case SwapRecovery::Busy:
-      Fail(dir + ": another program is restoring or converting its data files");
+      Fail(dir + ": another program is restoring or converting its data files; nothing was done");
       return false;
     case SwapRecovery::Failed:
       Fail(dir + ": an interrupted restore or conversion cannot be completed: " + reason);
       return false;
     default:
+      heldForTheRun.push_back(std::move(hold));
       return true;
   }
 }
@@ -112,11 +117,10 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
 }
 
 // The data folder ready for a command: its tables present, an interrupted
-// swap put right, and (for a writing command) not held by the program.
-bool ReadyDataFolder(const QString& dir, bool writes) {
+// swap put right, held for the run (a writing command also holds the
+// program's lock, from main).
+bool ReadyDataFolder(const QString& dir) {
   if (!QFileInfo(dir).isDir()) return Fail(dir + ": no such folder"), false;
-  QString reason;
-  if (writes && !MayWriteDataFolder(dir, &reason)) return Fail(reason), false;
   if (!PutInOrder(dir)) return false;
   StartEngine(dir);
   if (!DataFilesPresent()) {
@@ -139,7 +143,7 @@ int Backup(const std::vector<std::string>& args) {
   FolderArgs f;
   if (const int rc = ParseFolders(args, "TARGETDIR", "Copies the tables of DATADIR into TARGETDIR.", &f))
     return rc < 0 ? 0 : rc;
-  if (!ReadyDataFolder(f.data, false)) return 1;
+  if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   if (!QDir().mkpath(f.other)) {
     EndEngine();
     return Fail(f.other + ": cannot create the folder");
@@ -153,7 +157,7 @@ int Restore(const std::vector<std::string>& args) {
   FolderArgs f;
   if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f))
     return rc < 0 ? 0 : rc;
-  if (!ReadyDataFolder(f.data, true)) return 1;
+  if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
   return Outcome(RestoreDataFiles(f.other), ui, "restore failed");
 }
@@ -164,7 +168,7 @@ int Convert(const std::vector<std::string>& args) {
   FolderArgs f;
   if (const int rc = ParseFolders(args, "OLDDIR", "Replaces the business data of DATADIR by the earlier generation's tables in OLDDIR.", &f))
     return rc < 0 ? 0 : rc;
-  if (!ReadyDataFolder(f.data, true)) return 1;
+  if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
   ui.answerOk("Warning: All previously entered data will be overwritten");
   const bool finished = ConvertEarlierData(f.other);
@@ -178,11 +182,31 @@ int Convert(const std::vector<std::string>& args) {
 
 }  // namespace
 
+// The folders a command on tables or index files works in: that of each
+// file it names, or the folder it names. Backup, restore and convert put
+// theirs in order themselves, once their options are read.
+static QStringList FoldersWorkedIn(const std::vector<std::string>& args) {
+  const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
+  const auto folderOf = [](const QString& file) { return QFileInfo(file).absolutePath(); };
+  const std::string& name = args.empty() ? std::string() : args[0];
+  for (size_t i = 1; i < args.size(); ++i)
+    if (args[i].rfind("--", 0) == 0 && name != "init") return {};  // --help and the like
+  if ((name == "dump" || name == "keys" || name == "pack" || name == "repair") && args.size() == 2)
+    return {folderOf(arg(1))};
+  if ((name == "index" || name == "seek") && args.size() == 4) return {folderOf(arg(1)), folderOf(arg(2))};
+  if ((name == "check" || name == "reindex") && args.size() == 2) return {arg(1)};
+  if (name == "init" && args.size() >= 2) return {arg(args.size() - 1)};
+  return {};
+}
+
 bool PrepareDataCommand(const std::vector<std::string>& args, int* rc) {
-  if (args.size() != 2 || (args[0] != "check" && args[0] != "reindex")) return true;
-  if (PutInOrder(QString::fromStdString(args[1]))) return true;
-  *rc = 1;
-  return false;
+  for (const QString& folder : FoldersWorkedIn(args)) {
+    if (!PutInOrder(folder)) {
+      *rc = 1;
+      return false;
+    }
+  }
+  return true;
 }
 
 bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
@@ -209,9 +233,11 @@ bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
 static QString FolderWritten(const std::vector<std::string>& args) {
   const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
   const std::string& name = args.empty() ? std::string() : args[0];
-  if (name == "pack" && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
+  if ((name == "pack" || name == "repair") && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
   if (name == "index" && args.size() == 4) return QFileInfo(arg(2)).absolutePath();
   if ((name == "init" || name == "reindex") && args.size() >= 2) return arg(args.size() - 1);
+  if ((name == "restore" || name == "convert") && args.size() == 3 && args[1].rfind("-", 0) != 0)
+    return QDir(arg(1)).absolutePath();
   return QString();
 }
 

@@ -1,5 +1,6 @@
 // Data tool commands that need the data layer: init, reindex, backup,
-// restore, convert; the folder lock of the commands that write.
+// restore, convert; the folder put in order before every command, and the
+// folder lock of the commands that write.
 #ifndef TOOLS_DATACOMMANDS_H
 #define TOOLS_DATACOMMANDS_H
 
@@ -10,15 +11,18 @@
 // As RunEngineCommand.
 bool RunDataCommand(const std::vector<std::string>& args, int* rc);
 
-// Before any command on a data folder (check, reindex): a restore or
-// conversion cut short there is finished or undone. False, *rc set, when the
-// folder cannot be put in order.
+// Before any command on a folder or on a table or index file (its folder):
+// a restore or conversion cut short there is finished or undone, what other
+// cut-short work left is removed, and the folder is held shared until the
+// tool ends. False, *rc set, when the folder cannot be put in order or
+// another program is restoring there.
 bool PrepareDataCommand(const std::vector<std::string>& args, int* rc);
 
-// A command that writes (pack, index, init, reindex) holds the folder it
-// writes into for its run, in *hold, as the program does; false, with one
-// line on stderr, while the program or another command holds it. Commands
-// that only read hold nothing and always go ahead.
+// A command that writes (pack, repair, index, init, reindex, restore,
+// convert) holds the folder it writes into for its run, in *hold, as the
+// program does; false, with one line on stderr, while the program or
+// another command holds it. Commands that only read hold nothing of this
+// and go ahead.
 bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<void>* hold);
 
 #endif

@@ -3,7 +3,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
 
+#include "data/BackupManifest.h"
 #include "data/CodeBase.h"
 #include "data/Progress.h"
 #include "data/Schema.h"
@@ -41,60 +44,187 @@ bool SameContents(const QString& a, const QString& b, QString* detail) {
   return true;
 }
 
-// Copies one file: for a backup from the data folder into folder, for a
-// restore from folder into staging. On removable media a missing source asks
-// for its disk (restore) and a full or write-protected disk for another
-// (backup). Every other failure is shown naming the file and the reason.
-bool CopyOneFile(bool toBackup, const QString& folder, const QString& name,
-                 const QString& staging) {
-  Ui& ui = Ui::get();
-  const bool removable = FileCopy::onRemovableVolume(folder);
+QStringList CopiedNames() {
+  QStringList names;
+  for (const DataFileStep& f : DataFilesToCopy()) names << QString::fromLatin1(f.name);
+  return names;
+}
+
+QStringList IndexFilesOfCopiedTables() {
+  QStringList files;
+  for (const TableDef* t : CopiedTables()) files << t->indexFiles();
+  return files;
+}
+
+// What is said after a refusal that left the data folder as it was.
+const QString kRestoreNotDone = QStringLiteral("\r\nThe restore did not happen; nothing was changed.");
+
+// One run of copies between the data folder and a backup folder.
+struct CopyRun {
+  bool toBackup = false;
+  QString folder, staging;
+  FolderHold folderHold;          // the backup folder: exclusively for a backup
+  BackupManifest manifest;        // backup: written on each disk before its first file
+  bool manifestOnDisk = false;
+  QStringList onDisk;             // backup: the copies on the disk now in the drive
+  QList<QByteArray> listsSeen;    // restore: the backup's list beside each file copied
+};
+
+// The copies on the backup disk reach it before the disk is taken out or
+// the backup says it is done.
+bool SyncDisk(CopyRun& run) {
+  for (const QString& copy : run.onDisk) {
+    if (!FileCopy::sync(copy)) {
+      Ui::get().information("Unable to write " + copy + "\r\n" + QString::fromLocal8Bit(std::strerror(errno)));
+      return false;
+    }
+  }
+  run.onDisk.clear();
+  FileCopy::sync(run.folder);  // not every file system can sync a folder
+  return true;
+}
+
+// Holds the backup folder for the run (exclusively for a backup: nobody
+// restores from it or writes into it meanwhile), after removing what copies
+// cut short left there. False, *error set, when another program works there.
+bool HoldBackupFolder(CopyRun& run, QString* error) {
+  const FolderHold::Mode mode = run.toBackup ? FolderHold::Mode::Exclusive : FolderHold::Mode::Shared;
+  switch (FinishInterruptedSwap(run.folder, error, &run.folderHold, mode)) {
+    case SwapRecovery::Busy:
+      *error = FolderBusyReason(run.folder);
+      return false;
+    case SwapRecovery::Failed:
+      return false;
+    default:
+      return true;
+  }
+}
+
+// Asks for another disk; the backup folder is let go meanwhile, so that the
+// disk can be taken out.
+bool AskForDisk(CopyRun& run, const QString& text) {
+  if (run.toBackup && !SyncDisk(run)) return false;
+  run.folderHold.release();
+  if (!Ui::get().confirm(Ui::Kind::Information, Ui::Buttons::OkCancel, text)) return false;
+  run.manifestOnDisk = false;
+  QString error;
+  if (HoldBackupFolder(run, &error)) return true;
+  Ui::get().information(error);
+  return false;
+}
+
+// Puts one file on the backup disk (after the backup's list, on a disk that
+// lacks it) or in the staging folder, and reads it back.
+FileCopy::Result PutOne(CopyRun& run, const QString& source, const QString& target, QString* detail) {
+  if (run.toBackup && !run.manifestOnDisk) {
+    const FileCopy::Result r = run.manifest.writeInto(run.folder, detail);
+    if (r != FileCopy::Result::Ok) {
+      *detail = QString::fromLatin1(kManifestName) + ": " + *detail;
+      return r;
+    }
+    run.manifestOnDisk = true;
+  }
+  FileCopy::Result r = FileCopy::copy(source, target, detail);
+  if (r == FileCopy::Result::Ok && !SameContents(source, target, detail)) r = FileCopy::Result::Failed;
+  return r;
+}
+
+// Copies one file: for a backup from the data folder into the backup
+// folder, for a restore from it into staging. On removable media a missing
+// source asks for its disk (restore) and a full or write-protected disk for
+// another (backup). Every other failure is shown naming the file and the
+// reason.
+bool CopyOneFile(CopyRun& run, const QString& name) {
+  const bool removable = FileCopy::onRemovableVolume(run.folder);
   const QString data = DataDirectory();
   QString source;
   for (;;) {
-    source = toBackup ? QDir(data).filePath(ExistingName(data, name))
-                      : QDir(folder).filePath(ExistingName(folder, name));
+    source = run.toBackup ? QDir(data).filePath(ExistingName(data, name))
+                          : QDir(run.folder).filePath(ExistingName(run.folder, name));
     if (QFileInfo(source).isFile()) break;
-    if (!toBackup && removable) {
-      if (!ui.confirm(Ui::Kind::Information, Ui::Buttons::OkCancel,
-                      "Insert disk containing " + name))
-        return false;
+    if (!run.toBackup && removable) {
+      if (!AskForDisk(run, "Insert disk containing " + name)) return false;
       continue;
     }
-    ui.information("Unable to find " + source + "\r\nFunction Aborted");
+    Ui::get().information("Unable to find " + source + "\r\nFunction Aborted");
     return false;
   }
   for (;;) {
-    const QString target = toBackup ? QDir(folder).filePath(ExistingName(folder, name))
-                                    : QDir(staging).filePath(name);
+    const QString target = run.toBackup ? QDir(run.folder).filePath(ExistingName(run.folder, name))
+                                        : QDir(run.staging).filePath(name);
     QString detail;
-    FileCopy::Result r = FileCopy::copy(source, target, &detail);
-    if (r == FileCopy::Result::Ok && !SameContents(source, target, &detail))
-      r = FileCopy::Result::Failed;
-    if (r == FileCopy::Result::Ok) return true;
-    if (toBackup && removable && r == FileCopy::Result::DiskFull) {
-      if (ui.confirm(Ui::Kind::Information, Ui::Buttons::OkCancel,
-                     "Disk Full. Insert another disk." + name))
-        continue;
+    const FileCopy::Result r = PutOne(run, source, target, &detail);
+    if (r == FileCopy::Result::Ok) {
+      if (run.toBackup) run.onDisk << target;
+      else run.listsSeen << BackupManifest::TextIn(run.folder);
+      return true;
+    }
+    if (run.toBackup && removable && r == FileCopy::Result::DiskFull) {
+      if (AskForDisk(run, "Disk Full. Insert another disk." + name)) continue;
       return false;
     }
-    if (toBackup && removable && r == FileCopy::Result::WriteProtected) {
-      if (ui.confirm(Ui::Kind::Information, Ui::Buttons::OkCancel, "Disk is Write Protected"))
-        continue;
+    if (run.toBackup && removable && r == FileCopy::Result::WriteProtected) {
+      if (AskForDisk(run, QStringLiteral("Disk is Write Protected"))) continue;
       return false;
     }
-    ui.information("Unable to copy " + source + " to " + target + "\r\n" + detail);
+    Ui::get().information("Unable to copy " + source + " to " + target + "\r\n" + detail);
     return false;
   }
 }
 
 // Every file in order with the progress box; stops at the first failure.
-bool CopyDataFiles(bool toBackup, const QString& folder, const QString& staging) {
+bool CopyDataFiles(CopyRun& run) {
   ShowProgress(true, QStringLiteral("Copying Data Files"));
   SetProgress(10);
   for (const DataFileStep& f : DataFilesToCopy()) {
-    if (!CopyOneFile(toBackup, folder, QString::fromLatin1(f.name), staging)) return false;
+    if (!CopyOneFile(run, QString::fromLatin1(f.name))) return false;
     SetProgress(f.progress);
+  }
+  return true;
+}
+
+// A backup copies nothing unless every file is there to copy, so a backup
+// that cannot be made leaves the older one in the folder as it was.
+bool EverySourcePresent() {
+  const QString data = DataDirectory();
+  for (const DataFileStep& f : DataFilesToCopy()) {
+    const QString source = QDir(data).filePath(ExistingName(data, QString::fromLatin1(f.name)));
+    if (!QFileInfo(source).isFile()) {
+      Ui::get().information("Unable to find " + source + "\r\nFunction Aborted");
+      return false;
+    }
+  }
+  return true;
+}
+
+// The staged copies are the files the backup wrote: every one matches the
+// backup's list, and every disk held the same list. A backup without a list
+// was made by an earlier version and is taken as it is.
+bool StagedFilesAreTheBackup(const CopyRun& run) {
+  const QString list = QDir(run.folder).filePath(QString::fromLatin1(kManifestName));
+  const auto refuse = [&](const QString& file, const QString& why) {
+    Ui::get().information("Unable to restore " + file + "\r\n" + why + kRestoreNotDone);
+    return false;
+  };
+  const QList<QByteArray>& seen = run.listsSeen;
+  if (seen.isEmpty() || seen.count(seen.first()) != seen.size())
+    return refuse(run.folder, QStringLiteral("Its files come from different backups."));
+  if (seen.first().isEmpty()) return true;
+  BackupManifest manifest;
+  QString why;
+  if (!BackupManifest::Parse(seen.first(), &manifest, &why)) return refuse(list, why);
+  QStringList listed = manifest.names(), expected = CopiedNames();
+  for (QStringList* l : {&listed, &expected}) {
+    for (QString& n : *l) n = n.toLower();
+    l->sort();
+  }
+  if (listed != expected)
+    return refuse(list, QStringLiteral("It lists other files than a backup of these tables."));
+  for (const QString& name : CopiedNames()) {
+    why = manifest.mismatch(name, QDir(run.staging).filePath(name));
+    if (!why.isEmpty())
+      return refuse(QDir(run.folder).filePath(ExistingName(run.folder, name)),
+                    why + QStringLiteral(": the backup was cut short, or holds files of two backups."));
   }
   return true;
 }
@@ -111,18 +241,6 @@ bool StagedTablesUsable(const QString& staging, const QString& folder) {
     }
   }
   return true;
-}
-
-QStringList CopiedNames() {
-  QStringList names;
-  for (const DataFileStep& f : DataFilesToCopy()) names << QString::fromLatin1(f.name);
-  return names;
-}
-
-QStringList IndexFilesOfCopiedTables() {
-  QStringList files;
-  for (const TableDef* t : CopiedTables()) files << t->indexFiles();
-  return files;
 }
 
 }  // namespace
@@ -204,6 +322,24 @@ void HeldTables::release() {
   held_.clear();
 }
 
+bool BuildIndexesIn(const QString& dir, const std::vector<const TableDef*>& tables, QString* error) {
+  EngineFolder there(dir);
+  const int autoOpen = code4autoOpen(cb, 0);
+  const int mode = code4accessMode(cb, OPEN4DENY_WRITE);
+  bool ok = true;
+  for (const TableDef* t : tables) {
+    DATA4* d = d4open(cb, t->openName);
+    ok = d != nullptr && RebuildTags(d, *t);
+    if (!ok) *error = QString::fromLocal8Bit(code4errorText(cb));
+    code4errorCode(cb, 0);
+    CloseAll();
+    if (!ok) break;
+  }
+  code4accessMode(cb, mode);
+  code4autoOpen(cb, autoOpen);
+  return ok;
+}
+
 bool BackupDataFiles(const QString& folder) {
   if (SameFolder(folder, DataDirectory())) {
     Ui::get().information("Backup must be to a different drive and/or directory");
@@ -211,12 +347,21 @@ bool BackupDataFiles(const QString& folder) {
   }
   bool ok = false;
   {
+    FolderHold dataHold;
+    CopyRun run;
+    run.toBackup = true;
+    run.folder = folder;
     HeldTables held;
     QString error;
-    if (!held.hold(&error))
+    if (FinishInterruptedSwap(DataDirectory(), &error, &dataHold) == SwapRecovery::Busy)
+      error = FolderBusyReason(DataDirectory());
+    if (!dataHold.held() || !HoldBackupFolder(run, &error) || !held.hold(&error))
       Ui::get().information(error);
-    else
-      ok = CopyDataFiles(true, folder, QString());
+    else if (EverySourcePresent() &&
+             BackupManifest::Describe(DataDirectory(), CopiedNames(), &run.manifest, &error))
+      ok = CopyDataFiles(run) && SyncDisk(run);
+    else if (!error.isEmpty())
+      Ui::get().information(error);
   }
   if (!ok) Ui::get().information("Backup Failed . . Check that disk is not write protected");
   ShowProgress(false);
@@ -229,20 +374,38 @@ bool RestoreDataFiles(const QString& folder) {
     return false;
   }
   bool ok = false;
-  {
+  bool tablesInUse = false;  // by a program that does not hold the folder: no rebuild either
+  // Exclusively for the whole restore, the index rebuild included.
+  FolderHold dataHold;
+  QString error;
+  const SwapRecovery before =
+      FinishInterruptedSwap(DataDirectory(), &error, &dataHold, FolderHold::Mode::Exclusive);
+  if (before == SwapRecovery::Busy) {
+    Ui::get().information(FolderBusyReason(DataDirectory()) + kRestoreNotDone);
+  } else if (before == SwapRecovery::Failed) {
+    Ui::get().information(error + kRestoreNotDone);
+  } else {
+    CopyRun run;
+    run.folder = folder;
     TableSwap swap(DataDirectory());
-    QString error;
-    if (!swap.begin(&error)) {
-      Ui::get().information(error);
-    } else if (CopyDataFiles(false, folder, swap.stagingDir()) &&
-               StagedTablesUsable(swap.stagingDir(), folder)) {
-      HeldTables held;
-      ok = held.hold(&error) && swap.commit(CopiedNames(), IndexFilesOfCopiedTables(), &error);
-      if (!ok) Ui::get().information(error);
+    if (!HoldBackupFolder(run, &error) || !swap.begin(&error)) {
+      Ui::get().information(error + kRestoreNotDone);
+    } else {
+      run.staging = swap.stagingDir();
+      if (CopyDataFiles(run) && StagedFilesAreTheBackup(run) &&
+          StagedTablesUsable(swap.stagingDir(), folder)) {
+        HeldTables held;
+        if (!BuildIndexesIn(swap.stagingDir(), CopiedTables(), &error))
+          Ui::get().information(error + kRestoreNotDone);
+        else if ((tablesInUse = !held.hold(&error)))
+          Ui::get().information(error + kRestoreNotDone);
+        else if (!(ok = swap.commit(CopiedNames() + IndexFilesOfCopiedTables(), {}, &error)))
+          Ui::get().information(error);
+      }
     }
   }
   if (!ok) Ui::get().information("Restore Failed . . Check that your disk is not full.");
   ShowProgress(false);
-  RebuildIndexes(false);
+  if (dataHold.held() && !tablesInUse) RebuildIndexes(false);
   return ok;
 }

@@ -3,12 +3,18 @@
 // A backup copies each table and memo file (the settings, the import folders
 // and the index files stay) while holding every table as a pack does, so
 // the copy is consistent even when another program has the folder open; each
-// copy is read back and compared before it counts. On removable media a full
-// disk asks for another one and the copy goes on with the file that did not
-// fit. A restore copies the files into the staging folder of a TableSwap,
-// checks that each is a table of the expected layout, and only then puts
-// them in place together, so the data folder is never left holding a mix;
-// the indexes are rebuilt afterwards.
+// copy is read back and compared before it counts. It writes the list of its
+// files with their sizes and checksums (BackupManifest) on each disk before
+// the first file, and holds the backup folder exclusively meanwhile. On
+// removable media a full disk asks for another one and the copy goes on with
+// the file that did not fit.
+//
+// A restore holds the data folder exclusively, copies the files into the
+// staging folder of a TableSwap, checks that they are the files the backup
+// wrote (against its list; a backup without one is from an earlier version)
+// and tables of the expected layout, builds their indexes there, and only
+// then puts tables and indexes in place together, so the data folder is
+// never left holding a mix; the indexes are rebuilt afterwards as designed.
 //
 // Every failure is shown (through the Ui driver) naming the file and the
 // reason, followed by "Backup Failed . . Check that disk is not write
@@ -33,8 +39,10 @@ const std::vector<DataFileStep>& DataFilesToCopy();
 // itself. True when every file was copied and verified.
 bool BackupDataFiles(const QString& folder);
 // "Restore Data Files" once the folder is chosen. Refuses the data folder
-// itself. True when every file was restored; on false the data folder holds
-// its earlier files. The indexes are rebuilt either way (not after a refusal).
+// itself, a backup cut short or mixed, and a data folder another program
+// uses. True when every file was restored; on false the data folder holds
+// its earlier files. The indexes are rebuilt either way (not after a refusal
+// of the folder itself or of a folder in use).
 bool RestoreDataFiles(const QString& folder);
 
 // True when a and b name the same folder (symbolic links and a trailing "/"
@@ -48,6 +56,10 @@ bool CopyVerified(const QString& from, const QString& to, QString* error);
 // True when dir holds def's table (matched without regard to case) and it
 // opens with every field of def, of def's kinds; otherwise *error says why.
 bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error);
+
+// Writes the index files of tables in dir afresh (the engine looks in dir
+// meanwhile); false, *error set, when one cannot be built.
+bool BuildIndexesIn(const QString& dir, const std::vector<const TableDef*>& tables, QString* error);
 
 // Holds the tables of the data folder as a pack does (deny-write, so no other
 // program writes them) until it goes out of scope; tables the folder lacks

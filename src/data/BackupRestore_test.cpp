@@ -6,8 +6,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "data/BackupManifest.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
+#include "data/OtherProgram_test.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/FileCopy.h"
@@ -17,6 +19,7 @@ namespace {
 
 const QString kBackupFailed = "Backup Failed . . Check that disk is not write protected";
 const QString kRestoreFailed = "Restore Failed . . Check that your disk is not full.";
+const QString kNotDone = "\r\nThe restore did not happen; nothing was changed.";
 
 QByteArray Read(const QString& file) {
   QFile f(file);
@@ -235,6 +238,211 @@ TEST_F(BackupRestoreTest, BackupWaitsForNoProgramWritingTheTables) {
   code4initUndoP(program);
   EXPECT_TRUE(BackupDataFiles(other.path())) << "the tables are let go after a backup";
   EXPECT_TRUE(BackupDataFiles(other.path())) << "a second backup replaces the first";
+}
+
+// ---- A backup is complete or recognisably not -------------------------------
+
+void WriteFile(const QString& file, const QByteArray& bytes) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+TEST_F(BackupRestoreTest, RestoreRefusesABackupHoldingAFileOfAnotherBackup) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  EXPECT_TRUE(QFile::exists(backup(kManifestName)));
+  QTemporaryDir later;
+  AddCustomer(3, "Cy", "Third memo");
+  ASSERT_TRUE(BackupDataFiles(later.path()));
+  ASSERT_TRUE(QFile::remove(backup("CUST5.dbt")));
+  ASSERT_TRUE(QFile::copy(later.filePath("CUST5.dbt"), backup("CUST5.dbt")));
+  const auto before = DataFiles();
+
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + backup("CUST5.dbt") +
+                       "\r\nCUST5.dbt is not the file the backup wrote: the backup was cut short, "
+                       "or holds files of two backups." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), before);
+  EXPECT_EQ(Customers(), 3);
+  EXPECT_FALSE(exists(".tbswap"));
+}
+
+TEST_F(BackupRestoreTest, BackupCutShortOverAnOlderOneIsRefusedAndAFinishedOneRestores) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(3, "Cy", "Third memo");
+  InvoiceRecord inv;
+  inv.IvNo = 1001;
+  inv.CuNo = 3;
+  inv.REM = "a longer note that the memo file keeps";
+  AppendInvoice(inv);
+  // The second backup stops at the invoices' memo file: the customers and
+  // the invoice table are the new ones, everything after it the old.
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("INV5.dbt") ? FileCopy::Result::Failed : FileCopy::Result::Ok;
+  });
+  {
+    MessageLog log;
+    EXPECT_FALSE(BackupDataFiles(other.path()));
+  }
+  FileCopy::setFault({});
+  const auto before = DataFiles();
+  {
+    MessageLog log;
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+    ASSERT_EQ(log.messages.size(), 2);
+    EXPECT_TRUE(log.messages[0].startsWith("Unable to restore " + backup("INV5.dbt") + "\r\n"))
+        << log.messages[0].toStdString();
+    EXPECT_TRUE(log.messages[0].endsWith(kNotDone));
+  }
+  Ui::install(&ui);
+  EXPECT_EQ(DataFiles(), before);
+
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(4, "Di", "Fourth memo");
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(Customers(), 3);
+}
+
+TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestored) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  ASSERT_TRUE(QFile::remove(backup(kManifestName)));
+  AddCustomer(3, "Cy", "Third memo");
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), BackupFiles());
+  EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, UnreadableOrForeignListIsRefused) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  const auto before = DataFiles();
+  for (const QByteArray& list :
+       {QByteArray("something else\n"),
+        QByteArray("tallowby backup 1\nfile\tCUST5.dbf\tbig\tabc\n"),
+        BackupManifest::TextIn(other.path()).replace("CUST5.dbt", "OTHER.dbt")}) {
+    WriteFile(backup(kManifestName), list);
+    MessageLog log;
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+    ASSERT_FALSE(log.messages.isEmpty());
+    EXPECT_TRUE(log.messages[0].startsWith("Unable to restore " + backup(kManifestName) + "\r\n"))
+        << log.messages[0].toStdString();
+    Ui::install(&ui);
+    EXPECT_EQ(DataFiles(), before);
+  }
+}
+
+TEST_F(BackupRestoreTest, BackupLackingADataFileLeavesTheOlderBackupAsItWas) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  const auto older = BackupFiles();
+  const QByteArray list = BackupManifest::TextIn(other.path());
+  AddCustomer(3, "Cy", "Third memo");
+  ASSERT_TRUE(QFile::remove(path("Pur5.dbf")));
+  ui.expectMessage(Ui::Kind::Information, "Unable to find " + path("Pur5.dbf") + "\r\nFunction Aborted");
+  ui.expectMessage(Ui::Kind::Information, kBackupFailed);
+  EXPECT_FALSE(BackupDataFiles(other.path()));
+  EXPECT_EQ(BackupFiles(), older);
+  EXPECT_EQ(BackupManifest::TextIn(other.path()), list);
+}
+
+TEST_F(BackupRestoreTest, CopiesCutShortInTheBackupFolderGoAtTheNextBackupOrRestore) {
+  const QString leftover = backup("CUST5.dbt.tbcopy");
+  WriteFile(leftover, "half a copy");
+  QFile(leftover).setPermissions(QFileDevice::WriteOwner);
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  EXPECT_FALSE(QFile::exists(leftover));
+  WriteFile(backup("INV5.dbf.tbcopy"), "half a copy");
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_FALSE(QFile::exists(backup("INV5.dbf.tbcopy")));
+}
+
+TEST_F(BackupRestoreTest, RestoreRefusedWhileAnotherProgramUsesTheTablesSaysNothingChanged) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(3, "Cy", "Third memo");
+  const auto before = DataFiles();
+  {
+    OtherProgramHolding reading(dir.path(), false);
+    progress.calls.clear();
+    ui.expectMessage(Ui::Kind::Information, "The data files in " + dir.path() +
+                                                " are in use by another program." + kNotDone);
+    ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+    EXPECT_FALSE(progress.calls.contains("show:Rebuilding Indexes"))
+        << "nothing is rebuilt under the other program";
+  }
+  // A program that holds a table but not the folder (another tool).
+  CODE4* program = code4initP();
+  code4setDirectory(program, QFile::encodeName(dir.path()).toStdString());
+  ASSERT_NE(d4open(program, "CUST5"), nullptr);
+  {
+    MessageLog log;
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+    ASSERT_EQ(log.messages.size(), 2);
+    EXPECT_TRUE(log.messages[0].contains("CUST5.dbf is in use by another program"))
+        << log.messages[0].toStdString();
+    EXPECT_TRUE(log.messages[0].endsWith(kNotDone));
+  }
+  Ui::install(&ui);
+  code4initUndoP(program);
+  EXPECT_EQ(DataFiles(), before);
+  EXPECT_EQ(Customers(), 3);
+}
+
+// Taking one disk out and putting the other in: the drive's folder and the
+// disk kept aside exchange their files.
+void ExchangeFiles(const QString& drive, const QString& aside) {
+  QTemporaryDir between;
+  for (const auto& [from, to] : {std::pair{drive, between.path()}, {aside, drive}, {between.path(), aside}}) {
+    for (const QString& f : QDir(from).entryList(QDir::Files))
+      ASSERT_TRUE(QFile::rename(QDir(from).filePath(f), QDir(to).filePath(f)));
+  }
+}
+
+TEST_F(BackupRestoreTest, BackupSpanningTwoDisksCarriesItsListOnEachAndRestoresFromThem) {
+  FileCopy::setRemovable([](const QString&) { return true; });
+  int inv5Memo = 0;
+  FileCopy::setFault([&](const QString& from, const QString&) {
+    return from.endsWith("INV5.dbt") && inv5Memo++ == 0 ? FileCopy::Result::DiskFull : FileCopy::Result::Ok;
+  });
+  QTemporaryDir firstDisk;  // where the full disk is kept once it is taken out
+  DiskSwappingUi swapping;
+  swapping.onPrompt = [&] { ExchangeFiles(other.path(), firstDisk.path()); };
+  swapping.expectConfirm("Disk Full. Insert another disk.INV5.dbt", true);
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  swapping.verifyDone();
+  EXPECT_TRUE(QFile::exists(firstDisk.filePath("INV5.dbf")));
+  EXPECT_TRUE(QFile::exists(backup("INV5.dbt")));
+  EXPECT_EQ(BackupManifest::TextIn(firstDisk.path()), BackupManifest::TextIn(other.path()))
+      << "each disk carries the whole list";
+
+  FileCopy::setFault({});
+  AddCustomer(3, "Cy", "Third memo");
+  swapping.expectConfirm("Insert disk containing CUST5.dbf", true);
+  swapping.expectConfirm("Insert disk containing INV5.dbt", true);
+  EXPECT_TRUE(RestoreDataFiles(other.path()));
+  swapping.verifyDone();
+  EXPECT_EQ(Customers(), 2);
+
+  // A second disk of another backup is refused.
+  QTemporaryDir otherBackup;
+  Ui::install(&ui);
+  AddCustomer(4, "Di", "Fourth memo");
+  ASSERT_TRUE(BackupDataFiles(otherBackup.path()));
+  for (const QString& f : QDir(other.path()).entryList(QDir::Files)) {
+    ASSERT_TRUE(QFile::remove(backup(f)));
+    ASSERT_TRUE(QFile::copy(otherBackup.filePath(f), backup(f)));
+  }
+  const auto before = DataFiles();
+  Ui::install(&swapping);
+  swapping.expectConfirm("Insert disk containing CUST5.dbf", true);
+  swapping.expectConfirm("Insert disk containing INV5.dbt", true);
+  swapping.expectMessage(Ui::Kind::Information, "Unable to restore " + other.path() +
+                                                    "\r\nIts files come from different backups." + kNotDone);
+  swapping.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  swapping.verifyDone();
+  Ui::install(&ui);
+  EXPECT_EQ(DataFiles(), before);
 }
 
 }  // namespace

@@ -223,7 +223,7 @@ bool ConvertInto(const QString& folder, QString* error) {
   TableSwap swap(data);
   if (!swap.begin(error)) return false;
   const QString staging = swap.stagingDir();
-  QStringList files, remove;
+  QStringList files;
 
   const std::tuple<const char*, const TableDef*, int> copied[] = {
       {"Groups.dbf", &GROUPSDef(), 10}, {"labels.dbf", &LABELSDef(), 15}, {"pmt.dbf", &PMTDef(), 20}};
@@ -232,17 +232,15 @@ bool ConvertInto(const QString& folder, QString* error) {
                       QDir(staging).filePath(def->fileName), error) ||
         !IsTableOfLayout(staging, *def, error))
       return false;
-    files << def->fileName;
-    remove << def->indexFiles();
+    files << def->fileName << def->indexFiles();
     SetProgress(progress);
   }
   SetProgress(25);
 
   for (const Conversion& c : Conversions()) {
     if (!CopyTableFiles(*c.def, data, staging, error)) return false;
-    files << c.def->fileName;
+    files << c.def->fileName << c.def->indexFiles();
     if (c.def->hasMemo()) files << QFileInfo(c.def->fileName).completeBaseName() + ".dbt";
-    remove << c.def->indexFiles();
   }
   {
     EngineFolder inStaging(staging);
@@ -256,8 +254,11 @@ bool ConvertInto(const QString& folder, QString* error) {
     code4accessMode(cb, mode);
     if (!ok) return false;
   }
+  // The copied tables' indexes too, so that every table goes in place with
+  // its own.
+  if (!BuildIndexesIn(staging, {&GROUPSDef(), &LABELSDef(), &PMTDef()}, error)) return false;
   HeldTables held;
-  return held.hold(error) && swap.commit(files, remove, error);
+  return held.hold(error) && swap.commit(files, {}, error);
 }
 
 }  // namespace
@@ -288,14 +289,25 @@ bool ConvertEarlierData(const QString& folder) {
   if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel,
                                     "Warning: All previously entered data will be overwritten"))
     return true;
+  const auto refuse = [&](const QString& why) {
+    Ui::get().information("Unable to convert the data files in " + folder + "\r\n" + why +
+                          "\r\nNo data was changed.");
+  };
+  // Exclusively for the whole conversion, the index rebuild included.
+  FolderHold hold;
+  QString error;
+  const SwapRecovery before =
+      FinishInterruptedSwap(DataDirectory(), &error, &hold, FolderHold::Mode::Exclusive);
+  if (before == SwapRecovery::Busy || before == SwapRecovery::Failed) {
+    refuse(before == SwapRecovery::Busy ? FolderBusyReason(DataDirectory()) : error);
+    return true;  // nothing was started
+  }
   ShowProgress(true, QStringLiteral("Converting Data Files"));
   SetProgress(5);
-  QString error;
   if (!ConvertInto(folder, &error)) {
     CloseAll();
     ShowProgress(false);
-    Ui::get().information("Unable to convert the data files in " + folder + "\r\n" + error +
-                          "\r\nNo data was changed.");
+    refuse(error);
     return false;
   }
   RebuildIndexes(false);

@@ -7,7 +7,8 @@
 //
 // The converted tables are built in the staging folder of a TableSwap from
 // copies of the current ones and put in place together only when every
-// table converted: a failure leaves all earlier data as it was. Records the
+// table converted: a failure leaves all earlier data as it was. The data
+// folder is held exclusively (FolderHold) for the whole conversion. Records the
 // old tables hold marked deleted stay marked, so the pack that follows a
 // conversion removes them.
 #ifndef DATA_EARLIERDATA_H
@@ -27,7 +28,7 @@ QString EarlierDataPreset(const QStringList& roots);
 // All previously entered data will be overwritten", with the progress box,
 // and rebuilds the indexes. True when finished, also when nothing was started
 // (files missing: "Data files not found in " + folder; the warning
-// cancelled). False when the conversion failed; the message says why and the
+// cancelled; the data folder in use by another program, which is said). False when the conversion failed; the message says why and the
 // data folder is as it was.
 bool ConvertEarlierData(const QString& folder);
 

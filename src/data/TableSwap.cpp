@@ -1,49 +1,27 @@
 #include "data/TableSwap.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
+
+#include "data/Leftovers.h"
+#include "platform/FileCopy.h"
 
 namespace {
 
 const QString kStaging = QStringLiteral(".tbswap");
 const QString kJournal = QStringLiteral("journal");
-const QString kJournalTemp = QStringLiteral("journal.tmp");
 const QByteArray kJournalHead = "tallowby swap 1";
 
 QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 QByteArray Native(const QString& path) { return QFile::encodeName(path); }
-
-// Flushes a file or folder to the disk; false on failure.
-bool Sync(const QString& path, bool folder) {
-  const int fd = ::open(Native(path).constData(), folder ? O_RDONLY | O_DIRECTORY : O_RDONLY);
-  if (fd < 0) return false;
-  const bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
-
-// Opens the folder and takes its exclusive lock without waiting: the file
-// descriptor, -1 when it is missing, -2 when another process holds the lock.
-int LockFolder(const QString& path) {
-  const int fd = ::open(Native(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return -1;
-  if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-    ::close(fd);
-    return -2;
-  }
-  return fd;
-}
-
-void Unlock(int fd) {
-  if (fd >= 0) ::close(fd);  // closing drops the lock
-}
 
 struct JournalEntry {
   bool put;  // else remove
@@ -102,7 +80,7 @@ bool RunJournal(const QString& dataDir, const QString& staging, QString* error) 
       return false;
     }
   }
-  if (!Sync(dataDir, true)) {
+  if (!FileCopy::sync(dataDir)) {
     *error = dataDir + ": " + SystemError();
     return false;
   }
@@ -124,7 +102,7 @@ QString ExistingName(const QString& dir, const QString& fileName) {
 TableSwap::TableSwap(const QString& dataDir) : dataDir_(QDir(dataDir).absolutePath()) {}
 
 TableSwap::~TableSwap() {
-  if (lockFd_ >= 0) discard();
+  if (hold_.held()) discard();
 }
 
 QString TableSwap::stagingDir() const { return QDir(dataDir_).filePath(kStaging); }
@@ -134,29 +112,28 @@ QString TableSwap::stagedPath(const QString& fileName) const {
 }
 
 bool TableSwap::begin(QString* error) {
-  const SwapRecovery before = FinishInterruptedSwap(dataDir_, error);
-  if (before == SwapRecovery::Busy) {
-    *error = dataDir_ + ": another program is restoring or converting its data files";
-    return false;
+  switch (FinishInterruptedSwap(dataDir_, error, &hold_, FolderHold::Mode::Exclusive)) {
+    case SwapRecovery::Busy:
+      *error = FolderBusyReason(dataDir_);
+      return false;
+    case SwapRecovery::Failed:
+      return false;
+    default:
+      break;
   }
-  if (before == SwapRecovery::Failed) return false;
   if (!QDir(dataDir_).mkdir(kStaging)) {
     *error = stagingDir() + ": cannot create the folder";
+    hold_.release();
     return false;
   }
-  lockFd_ = LockFolder(stagingDir());
-  if (lockFd_ < 0) {
-    lockFd_ = -1;
-    *error = dataDir_ + ": another program is restoring or converting its data files";
-    return false;
-  }
+  FolderHold::SetSwapRunning(dataDir_, true);
   return true;
 }
 
 bool TableSwap::commit(const QStringList& files, const QStringList& remove, QString* error) {
   QByteArray journal = kJournalHead + "\n";
   for (const QString& f : files) {
-    if (!Sync(stagedPath(f), false)) {
+    if (!FileCopy::sync(stagedPath(f))) {
       *error = stagedPath(f) + ": " + SystemError();
       return false;
     }
@@ -166,23 +143,17 @@ bool TableSwap::commit(const QStringList& files, const QStringList& remove, QStr
     if (QFile::exists(QDir(dataDir_).filePath(ExistingName(dataDir_, f))))
       journal += "remove\t" + Native(ExistingName(dataDir_, f)) + "\n";
   }
-  const QString temp = stagedPath(kJournalTemp);
-  QFile file(temp);
-  if (!file.open(QIODevice::WriteOnly) || file.write(journal) != journal.size() || !file.flush() ||
-      ::fsync(file.handle()) != 0) {
-    *error = temp + ": " + file.errorString();
-    return false;
-  }
-  file.close();
-  // The commit point: from here on the swap is finished, now or after a crash.
-  if (::rename(Native(temp).constData(), Native(stagedPath(kJournal)).constData()) != 0 ||
-      !Sync(stagingDir(), true)) {
-    *error = stagedPath(kJournal) + ": " + SystemError();
+  // The commit point: once the journal is in place the swap is finished,
+  // now or after a crash.
+  QString detail;
+  if (FileCopy::write(stagedPath(kJournal), journal, &detail) != FileCopy::Result::Ok) {
+    *error = stagedPath(kJournal) + ": " + detail;
     return false;
   }
   if (!RunJournal(dataDir_, stagingDir(), error)) {
-    Unlock(lockFd_);  // the journal stays for the next FinishInterruptedSwap
-    lockFd_ = -1;
+    // The journal stays for the next FinishInterruptedSwap.
+    FolderHold::SetSwapRunning(dataDir_, false);
+    hold_.release();
     return false;
   }
   discard();
@@ -191,26 +162,86 @@ bool TableSwap::commit(const QStringList& files, const QStringList& remove, QStr
 
 void TableSwap::discard() {
   RemoveStaging(stagingDir());
-  Unlock(lockFd_);
-  lockFd_ = -1;
+  FolderHold::SetSwapRunning(dataDir_, false);
+  hold_.release();
 }
 
-SwapRecovery FinishInterruptedSwap(const QString& dataDir, QString* error) {
-  QString ignored;
-  if (!error) error = &ignored;
-  const QString staging = QDir(dataDir).filePath(kStaging);
+namespace {
+
+// Finishes (journal written) or undoes (not) the swap whose staging folder
+// lies in dir; the caller holds dir exclusively.
+SwapRecovery RecoverSwap(const QString& dir, QString* error) {
+  const QString staging = QDir(dir).filePath(kStaging);
   if (!QFileInfo(staging).isDir()) return SwapRecovery::None;
-  const int fd = LockFolder(staging);
-  if (fd == -2) return SwapRecovery::Busy;
-  if (fd == -1) return QFileInfo(staging).isDir() ? SwapRecovery::Failed : SwapRecovery::None;
   SwapRecovery result = SwapRecovery::Undone;
   if (QFile::exists(QDir(staging).filePath(kJournal))) {
-    result = RunJournal(dataDir, staging, error) ? SwapRecovery::Finished : SwapRecovery::Failed;
+    if (!RunJournal(dir, staging, error)) return SwapRecovery::Failed;
+    result = SwapRecovery::Finished;
   }
-  if (result != SwapRecovery::Failed && !RemoveStaging(staging)) {
+  if (!RemoveStaging(staging)) {
     *error = staging + ": cannot remove the folder";
-    result = SwapRecovery::Failed;
+    return SwapRecovery::Failed;
   }
-  Unlock(fd);
   return result;
+}
+
+bool SwapLeftIn(const QString& dir) { return QFileInfo(QDir(dir).filePath(kStaging)).isDir(); }
+
+// How long a command waits for another one's recovery (a few renames) to
+// end before it says the folder is busy.
+constexpr int kPatienceMs = 2000;
+
+}  // namespace
+
+SwapRecovery FinishInterruptedSwap(const QString& dir, QString* error, FolderHold* hold,
+                                   FolderHold::Mode mode) {
+  QString ignored;
+  if (!error) error = &ignored;
+  if (!QFileInfo(dir).isDir()) return SwapRecovery::None;  // the open says what is missing
+  if (FolderHold::SwapRunningHere(dir)) return SwapRecovery::Busy;
+  QElapsedTimer waited;
+  waited.start();
+  for (;;) {
+    // Exclusively when there is work, or the caller asks for it; a folder
+    // with half-written files that others are reading is held shared and
+    // cleaned by a later command.
+    const bool swapLeft = SwapLeftIn(dir);
+    const bool untidy = !swapLeft && !LeftoversIn(dir).isEmpty();
+    const bool exclusive = mode == FolderHold::Mode::Exclusive || swapLeft;
+    FolderHold h;
+    bool held = h.take(dir, exclusive || untidy ? FolderHold::Mode::Exclusive : FolderHold::Mode::Shared);
+    const bool cleaning = held && (exclusive || untidy);
+    if (!held && !exclusive) held = h.take(dir, FolderHold::Mode::Shared);
+    if (!held) {
+      if (waited.elapsed() >= kPatienceMs) return SwapRecovery::Busy;
+      QThread::msleep(20);
+      continue;
+    }
+    if (!cleaning && SwapLeftIn(dir)) continue;  // cut short since we looked
+    SwapRecovery result = SwapRecovery::None;
+    if (cleaning) {
+      result = RecoverSwap(dir, error);
+      if (result == SwapRecovery::Failed) return result;
+      RemoveLeftovers(dir);
+      if (mode == FolderHold::Mode::Shared) {
+        FolderHold shared;
+        shared.take(dir, FolderHold::Mode::Shared);  // within this process: always granted
+        h = std::move(shared);                       // the exclusive hold is lowered
+      }
+    }
+    if (hold) *hold = std::move(h);
+    return result;
+  }
+}
+
+bool SwapUnderWay(const QString& dir) {
+  return (SwapLeftIn(dir) && !FolderHold::SwapRunningHere(dir)) ||
+         FolderHold::HeldExclusivelyElsewhere(dir);
+}
+
+QString FolderBusyReason(const QString& dir) {
+  const QString shown = QDir::toNativeSeparators(QDir(dir).absolutePath());
+  if (FolderHold::HeldExclusivelyElsewhere(dir))
+    return "Another program is restoring, converting or backing up the data files in " + shown + ".";
+  return "The data files in " + shown + " are in use by another program.";
 }

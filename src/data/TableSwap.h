@@ -7,16 +7,21 @@
 // the old one, removes the files that no longer match (index files), and
 // removes the staging folder. A swap that stops before the journal is written
 // is undone (the staging folder goes, the data folder is as it was); one that
-// stops after it is finished. FinishInterruptedSwap does either; the program
-// runs it at start and the data tool before every command on a folder.
+// stops after it is finished. FinishInterruptedSwap does either, and every
+// program and command runs it before it opens a table: the program at start,
+// each batch command, each data tool command on a folder or a table.
 //
-// The staging folder is locked (flock) while a swap works in it, so a second
-// process never finishes or undoes a swap that is still running.
+// A swap holds the data folder exclusively (FolderHold) from begin() to its
+// end, and every command holds it shared while it works, so no command ever
+// reads a folder halfway through a swap, and no second process finishes or
+// undoes a swap that is still running.
 #ifndef DATA_TABLESWAP_H
 #define DATA_TABLESWAP_H
 
 #include <QString>
 #include <QStringList>
+
+#include "data/FolderHold.h"
 
 class TableSwap {
  public:
@@ -25,8 +30,9 @@ class TableSwap {
   TableSwap(const TableSwap&) = delete;
   TableSwap& operator=(const TableSwap&) = delete;
 
-  // Creates and locks an empty staging folder (after finishing or undoing a
-  // swap found interrupted). False, *error set, when that cannot be done.
+  // Holds the data folder exclusively and creates an empty staging folder
+  // (after finishing or undoing a swap found interrupted). False, *error
+  // set, when that cannot be done: nothing changed.
   bool begin(QString* error);
   QString stagingDir() const;
   // Where the new version of fileName is prepared.
@@ -43,7 +49,7 @@ class TableSwap {
 
  private:
   QString dataDir_;
-  int lockFd_ = -1;
+  FolderHold hold_;
 };
 
 enum class SwapRecovery {
@@ -54,8 +60,26 @@ enum class SwapRecovery {
   Failed,    // the folder could not be put right (*error says why)
 };
 
-// Finishes or undoes a swap interrupted in dataDir.
-SwapRecovery FinishInterruptedSwap(const QString& dataDir, QString* error = nullptr);
+// Before anything opens a table of dir: finishes or undoes a swap cut short
+// there and removes what other cut-short work left (Leftovers.h); then, when
+// hold is given, holds dir in mode until *hold lets go. Busy when another
+// process is swapping there (nothing was done; for Exclusive also when
+// another process reads there), waiting at most a moment for a recovery of
+// another command to end. Half-written files are removed only when nobody
+// else works in dir; otherwise they wait for a later command.
+SwapRecovery FinishInterruptedSwap(const QString& dir, QString* error = nullptr,
+                                   FolderHold* hold = nullptr,
+                                   FolderHold::Mode mode = FolderHold::Mode::Shared);
+
+// True when a swap of another process is working in dir, or one was cut
+// short there and is not finished yet: its tables may be missing or
+// between two sets.
+bool SwapUnderWay(const QString& dir);
+
+// Why dir cannot be held exclusively now, as one sentence for a message:
+// another program is restoring, converting or backing up there, or has its
+// tables in use.
+QString FolderBusyReason(const QString& dir);
 
 // The name under which dir holds fileName (matched without regard to case),
 // or fileName itself when dir does not hold it.

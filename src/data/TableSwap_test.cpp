@@ -1,10 +1,13 @@
-// Putting staged files in place all together, and finishing or undoing a
-// swap that was cut short, on real folders.
+// Putting staged files in place all together, finishing or undoing a swap
+// that was cut short, removing what other cut-short work left, and holding
+// the folder against other programs, on real folders.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "data/Leftovers.h"
+#include "data/OtherProgram_test.h"
 #include "data/TableSwap.h"
 
 namespace {
@@ -111,6 +114,72 @@ TEST_F(TableSwapTest, SwapStillRunningIsLeftAlone) {
   EXPECT_FALSE(second.begin(&error)) << "one swap at a time";
   EXPECT_TRUE(QFile::exists(running.stagedPath("A.dbf")))
       << "the second swap does not discard the running one's work";
+  EXPECT_EQ(OtherProgramAsks(dir.path(), false), 1) << "nobody reads while the swap works";
+}
+
+TEST_F(TableSwapTest, NoCommandReadsWhileAnotherProgramSwapsAndNoSwapStartsWhileOneReads) {
+  Write(path("A.dbf"), "old a");
+  {
+    OtherProgramHolding restoring(dir.path(), true);
+    FolderHold hold;
+    EXPECT_EQ(FinishInterruptedSwap(dir.path(), nullptr, &hold), SwapRecovery::Busy);
+    EXPECT_FALSE(hold.held());
+    EXPECT_TRUE(SwapUnderWay(dir.path()));
+    EXPECT_TRUE(FolderBusyReason(dir.path()).startsWith("Another program is restoring"));
+  }
+  EXPECT_FALSE(SwapUnderWay(dir.path()));
+  {
+    OtherProgramHolding reading(dir.path(), false);
+    FolderHold hold;
+    EXPECT_EQ(FinishInterruptedSwap(dir.path(), nullptr, &hold), SwapRecovery::None)
+        << "readers share the folder";
+    EXPECT_TRUE(hold.held());
+    TableSwap swap(dir.path());
+    QString error;
+    EXPECT_FALSE(swap.begin(&error));
+    EXPECT_TRUE(error.endsWith("are in use by another program.")) << error.toStdString();
+    EXPECT_FALSE(QFile::exists(staging()));
+  }
+}
+
+TEST_F(TableSwapTest, SwapOfAProgramThatReadsTheFolderRaisesItsHoldAndLowersItAfter) {
+  Write(path("A.dbf"), "old a");
+  FolderHold reading;
+  ASSERT_EQ(FinishInterruptedSwap(dir.path(), nullptr, &reading), SwapRecovery::None);
+  EXPECT_EQ(OtherProgramAsks(dir.path(), false), 0);
+  {
+    TableSwap swap(dir.path());
+    QString error;
+    ASSERT_TRUE(swap.begin(&error)) << error.toStdString();
+    EXPECT_EQ(OtherProgramAsks(dir.path(), false), 1);
+    Write(swap.stagedPath("A.dbf"), "new a");
+    ASSERT_TRUE(swap.commit({"A.dbf"}, {}, &error)) << error.toStdString();
+  }
+  EXPECT_EQ(Read(path("A.dbf")), "new a");
+  EXPECT_EQ(OtherProgramAsks(dir.path(), false), 0) << "others read again";
+  EXPECT_EQ(OtherProgramAsks(dir.path(), true), 1) << "while this program still reads";
+}
+
+TEST_F(TableSwapTest, WhatKilledWorkLeftGoesAtTheNextCommandUnlessAnotherIsAtWork) {
+  Write(path("A.dbf"), "table");
+  const QStringList leftovers{"cName.ntx.tmp", "inv.ntx.tbpack.tmp", "A.cgp.tbnew",
+                              "A.dbf.tbcopy", "backup-manifest.txt.tbcopy"};
+  for (const QString& f : leftovers) Write(path(f), "half written");
+  Write(path("notes.tmp"), "not ours");
+  {
+    OtherProgramHolding reading(dir.path(), false);
+    FolderHold hold;
+    EXPECT_EQ(FinishInterruptedSwap(dir.path(), nullptr, &hold), SwapRecovery::None);
+    EXPECT_TRUE(hold.held());
+    EXPECT_EQ(LeftoversIn(dir.path()).size(), leftovers.size())
+        << "a file may be the other program's work in progress";
+  }
+  FolderHold hold;
+  EXPECT_EQ(FinishInterruptedSwap(dir.path(), nullptr, &hold), SwapRecovery::None);
+  EXPECT_TRUE(LeftoversIn(dir.path()).isEmpty());
+  EXPECT_EQ(Read(path("A.dbf")), "table");
+  EXPECT_TRUE(QFile::exists(path("notes.tmp")));
+  EXPECT_EQ(OtherProgramAsks(dir.path(), true), 1) << "held shared after the clean-up";
 }
 
 TEST_F(TableSwapTest, UnreadableJournalStopsRecoveryAndKeepsEverything) {

@@ -4,6 +4,7 @@
 
 #include "data/CodeBase.h"
 #include "data/Cp1252.h"
+#include "data/TableSwap.h"
 #include "platform/Ui.h"
 
 Cust5Table Cust5;
@@ -18,8 +19,9 @@ Pur5Table Pur5;
 namespace {
 
 // The cause shown under "Unable to open file ...": "in use by another
-// program", "permission denied", "file not found", or else the engine's
-// own text (a check's finding naming the file).
+// program", "permission denied", "file not found", "no such tag in the
+// table's tag group", or else the engine's own text (a check's finding
+// naming the file).
 QString OpenFailureCause(const QString& engineText) {
   if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
   if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
@@ -32,7 +34,12 @@ QString OpenFailureCause(const QString& engineText) {
 // and ends the program through the engine (the fatal hook may return, or
 // throw in tests).
 void Terminate(const char* fileName) {
-  const QString cause = OpenFailureCause(QString::fromLocal8Bit(code4errorText(cb)));
+  // A table missing or its index unopenable halfway through a restore is
+  // no damage: say what is going on instead.
+  const QString cause =
+      SwapUnderWay(DataDirectory())
+          ? QStringLiteral("the data folder is being restored or converted; nothing is damaged")
+          : OpenFailureCause(QString::fromLocal8Bit(code4errorText(cb)));
   Ui::get().information(QStringLiteral("Unable to open file ") + QString::fromLatin1(fileName) +
                         QStringLiteral("\r\nProgram will now terminate.") +
                         (cause.isEmpty() ? QString() : QStringLiteral("\r\n") + cause));

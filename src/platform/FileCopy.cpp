@@ -2,6 +2,8 @@
 
 #include <QFileInfo>
 #include <cerrno>
+#include <QFile>
+#include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
 
@@ -74,6 +76,39 @@ Result copy(const QString& from, const QString& to, QString* detail) {
     return fail(error, detail);
   }
   return Result::Ok;
+}
+
+Result write(const QString& path, const QByteArray& bytes, QString* detail) {
+  const QString temporary = path + QStringLiteral(".tbcopy");
+  const QByteArray native = QFile::encodeName(temporary);
+  const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  bool ok = fd >= 0;
+  for (qsizetype done = 0; ok && done < bytes.size();) {
+    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+    ok = n > 0;
+    done += ok ? n : 0;
+  }
+  ok = ok && ::fsync(fd) == 0;
+  std::error_code error(ok ? 0 : errno, std::generic_category());
+  if (fd >= 0) ::close(fd);
+  if (ok && ::rename(native.constData(), QFile::encodeName(path).constData()) != 0)
+    error.assign(errno, std::generic_category());
+  if (!error && !sync(QFileInfo(path).absolutePath())) error.assign(errno, std::generic_category());
+  if (error) {
+    ::unlink(native.constData());
+    return fail(error, detail);
+  }
+  return Result::Ok;
+}
+
+bool sync(const QString& path) {
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  const bool ok = ::fsync(fd) == 0;
+  const int saved = errno;
+  ::close(fd);
+  errno = saved;
+  return ok;
 }
 
 bool onRemovableVolume(const QString& path) {

@@ -22,6 +22,15 @@ enum class Result {
 // the system's description of a failure.
 Result copy(const QString& from, const QString& to, QString* detail = nullptr);
 
+// Writes bytes to path the same way: beside it, synced, renamed over it, and
+// the folder synced, so path holds the old bytes or the new ones, also
+// across a crash.
+Result write(const QString& path, const QByteArray& bytes, QString* detail = nullptr);
+
+// Flushes a file, or a folder's list of names, to the disk; false, with
+// errno set, on failure.
+bool sync(const QString& path);
+
 // The result that a system error stands for.
 Result resultOf(const std::error_code& error);
 

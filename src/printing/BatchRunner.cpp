@@ -116,7 +116,8 @@ QString HelpText(const BatchCommand& command, const QCommandLineParser& parser) 
 int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& output,
           const std::function<void(const QString&)>& say, const std::function<bool()>& said) {
   QString why;
-  switch (FinishInterruptedSwap(dataDir, &why)) {
+  FolderHold hold;  // no restore or conversion starts while the command reads
+  switch (FinishInterruptedSwap(dataDir, &why, &hold)) {
     case SwapRecovery::Busy:
       say(QStringLiteral("the data folder is being restored or converted by another program; "
                          "try again when it has finished"));

@@ -1,13 +1,16 @@
 // Backup, restore, the conversion's folder picker, the import folders and
 // the mail merge file, run through the main window's controls; and the
-// start-up finishing a restore that was cut short.
+// start-up finishing a restore that was cut short, removing what killed
+// work left, and keeping off a folder another program is restoring.
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QToolButton>
 
 #include "data/CodeBase.h"
@@ -258,6 +261,42 @@ TEST_F(InterruptedRestoreTest, StartFinishesACommittedRestoreAndRebuildsItsIndex
   ASSERT_TRUE(OpenCUST5()) << "the start-up rebuilt the removed indexes";
   EXPECT_EQ(d4seek(Cust5.d, "RESTORED"), 0);
   CloseAll();
+}
+
+// What another program gets when it asks for the folder now: 0 granted, 1 refused.
+int OtherProgramAsks(const QString& folder, const char* how) {
+  return QProcess::execute("flock", {"--nonblock", how, folder, "true"});
+}
+
+TEST_F(InterruptedRestoreTest, StartRemovesWhatKilledWorkLeftAndHoldsTheFolderWhileItRuns) {
+  buildIndexes();
+  for (const char* f : {"cName.ntx.tmp", "CUST5.dbt.tbcopy"}) {
+    QFile half(dir.filePath(f));
+    ASSERT_TRUE(half.open(QIODevice::WriteOnly));
+  }
+  start();
+  EXPECT_FALSE(main()->ended());
+  EXPECT_FALSE(QFile::exists(dir.filePath("cName.ntx.tmp")));
+  EXPECT_FALSE(QFile::exists(dir.filePath("CUST5.dbt.tbcopy")));
+  EXPECT_EQ(OtherProgramAsks(dir.path(), "--shared"), 0) << "others may read";
+  EXPECT_EQ(OtherProgramAsks(dir.path(), "--exclusive"), 1) << "but not restore";
+}
+
+TEST_F(InterruptedRestoreTest, StartWhileAnotherProgramRestoresSaysSoAndTouchesNothing) {
+  buildIndexes();
+  QProcess restoring;  // holds the folder as a restore does
+  restoring.start("flock", {"--no-fork", "--exclusive", dir.path(), "sleep", "600"});
+  ASSERT_TRUE(restoring.waitForStarted());
+  for (int i = 0; i < 500 && OtherProgramAsks(dir.path(), "--shared") == 0; ++i) QThread::msleep(10);
+  const auto before = files();
+  ui.expectMessage(Ui::Kind::Information, "Another program is restoring or converting the data files in " +
+                                              DataDirectory() + "\r\nProgram will now terminate.");
+  start();
+  EXPECT_TRUE(main()->ended());
+  EXPECT_EQ(main()->exitCode(), 1);
+  EXPECT_EQ(files(), before);
+  restoring.kill();
+  restoring.waitForFinished();
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "data/FolderHold.h"
 #include "data/FolderLock.h"
 #include "data/Progress.h"
 
@@ -122,8 +123,9 @@ class TMain : public QMainWindow, public ProgressSink {
   void command(QAbstractButton* button, std::function<void()> action);
   void command(QAction* item, std::function<void()> action);
   void FocusMoved(QWidget* from, QWidget* to);
-  // Finishes or undoes a restore or conversion that was cut short; false
-  // (after a message) when the data folder could not be put in order.
+  // Finishes or undoes a restore or conversion that was cut short, and
+  // holds the data folder shared for the run; false (after a message) when
+  // the data folder could not be put in order.
   bool DataFilesInOrder();
   // Ends the program from the start-up sequence.
   void EndProgram(int code);
@@ -137,6 +139,9 @@ class TMain : public QMainWindow, public ProgressSink {
   bool started_ = false;
   // The data folder is ours from the start-up check to the end of the run.
   std::unique_ptr<FolderLock> folderLock_;
+  // No other program swaps the tables while this one runs (its own restore
+  // raises the hold).
+  FolderHold dataHold_;
   bool closed_ = false;
   bool ended_ = false;
   int exitCode_ = 0;

@@ -17,7 +17,7 @@
 
 bool TMain::DataFilesInOrder() {
   QString error;
-  switch (FinishInterruptedSwap(DataDirectory(), &error)) {
+  switch (FinishInterruptedSwap(DataDirectory(), &error, &dataHold_)) {
     case SwapRecovery::None:
     case SwapRecovery::Finished:
     case SwapRecovery::Undone:
