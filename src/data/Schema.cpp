@@ -224,7 +224,54 @@ const TableDef& ImpdirsDef() {
                               {"InfoDir", 'C', 126, 0},
                               {"OrderDir", 'C', 126, 0},
                           },
-                          {}};
+                          {},
+                          false};
+  return t;
+}
+
+// The e-invoice tables' names and fields are a contract with other tools.
+const TableDef& EINVSETDef() {
+  static const TableDef t{"EINVSET", "EINVSET.DBF", "EINVSET.DBF", nullptr, nullptr,
+                          {
+                              {"SELLNAME", 'C', 59, 0},
+                              {"STREET", 'C', 59, 0},
+                              {"CITY", 'C', 40, 0},
+                              {"POSTCODE", 'C', 10, 0},
+                              {"COUNTRY", 'C', 2, 0},
+                              {"VATID", 'C', 20, 0},
+                              {"TAXREG", 'C', 20, 0},
+                              {"EADDR", 'C', 59, 0},
+                              {"EADDRSCH", 'C', 4, 0},
+                              {"CONTACT", 'C', 59, 0},
+                              {"PHONE", 'C', 30, 0},
+                              {"EMAIL", 'C', 59, 0},
+                              {"IBAN", 'C', 34, 0},
+                              {"BIC", 'C', 11, 0},
+                              {"CURRENCY", 'C', 3, 0},
+                              {"NOTAXCAT", 'C', 1, 0},
+                              {"EXEMPTTXT", 'C', 59, 0},
+                              {"TERMS", 'C', 59, 0},
+                              {"DUEDAYS", 'N', 3, 0},
+                          },
+                          {},
+                          false};
+  return t;
+}
+
+const TableDef& CUSTEIDef() {
+  static const TableDef t{"CUSTEI", "CUSTEI.DBF", "CUSTEI.DBF", "CUSTEI", "CUSTEI.NTX",
+                          {
+                              {"CUNO", 'N', 6, 0},
+                              {"COUNTRY", 'C', 2, 0},
+                              {"CITY", 'C', 40, 0},
+                              {"STREET", 'C', 59, 0},
+                              {"VATID", 'C', 20, 0},
+                              {"BUYERREF", 'C', 59, 0},
+                              {"EADDR", 'C', 59, 0},
+                              {"EADDRSCH", 'C', 4, 0},
+                          },
+                          {{"CUSTEI", "Str(CuNo,6)"}},
+                          false};
   return t;
 }
 
@@ -232,12 +279,14 @@ const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
+      &EINVSETDef(), &CUSTEIDef(),
   };
   return all;
 }
 
 std::vector<const TableDef*> RequiredTables() {
-  std::vector<const TableDef*> t = AllTables();
-  t.pop_back();
+  std::vector<const TableDef*> t;
+  for (const TableDef* def : AllTables())
+    if (def->required) t.push_back(def);
   return t;
 }

@@ -29,6 +29,9 @@ struct TableDef {
   const char* tagFileName;  // the index file named when the default tag is missing
   std::vector<FieldDef> fields;
   std::vector<TagDef> tags;
+  // Must be in the folder for the program to start; the others (the import
+  // folders and the e-invoice details) the program makes when missing.
+  bool required = true;
 
   bool hasMemo() const;
   const FieldDef* field(const char* name) const;  // without regard to case
@@ -52,10 +55,14 @@ const TableDef& PMTDef();
 const TableDef& Prod5Def();
 const TableDef& Pur5Def();
 const TableDef& ImpdirsDef();
+// The e-invoice details: the seller's (one record) and each buyer's.
+const TableDef& EINVSETDef();
+const TableDef& CUSTEIDef();
 
-// Every table, settings first and Impdirs last.
+// Every table: settings first, the nine tables of the business, Impdirs,
+// then the tables added since.
 const std::vector<const TableDef*>& AllTables();
-// The nine tables that must be present when the program starts (all but Impdirs).
+// The nine tables that must be present when the program starts.
 std::vector<const TableDef*> RequiredTables();
 
 #endif  // DATA_SCHEMA_H

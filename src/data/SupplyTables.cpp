@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "data/Cp1252.h"
+#include "data/CodeBase.h"
 #include "data/Schema.h"
+#include "data/dbFiles.h"
 #include "tbengine/engine.h"
 
 namespace {
@@ -52,6 +54,14 @@ void WriteFirstSettings(DATA4* d) {
   Assign(d, "fifo", "T");
 }
 
+// The e-invoice settings before the seller fills them in: euro, and items
+// without the second tax exempt.
+void WriteFirstEInvoiceSettings(DATA4* d) {
+  Assign(d, "CURRENCY", "EUR");
+  Assign(d, "NOTAXCAT", "E");
+  f4assignInt(d4field(d, "DUEDAYS"), 0);
+}
+
 // Appends the table's one record, filled by fill.
 bool AppendOne(CODE4* cb, const TableDef& def, void (*fill)(DATA4*), QString* error) {
   code4autoOpen(cb, 0);
@@ -88,5 +98,16 @@ bool WriteSuppliedTables(const QString& dir, QString* error) {
     if (!Create(engine.cb, *t, error)) return false;
   }
   return AppendOne(engine.cb, KEX1Def(), WriteFirstSettings, error) &&
-         AppendOne(engine.cb, ImpdirsDef(), [](DATA4*) {}, error);
+         AppendOne(engine.cb, ImpdirsDef(), [](DATA4*) {}, error) &&
+         AppendOne(engine.cb, EINVSETDef(), WriteFirstEInvoiceSettings, error);
+}
+
+bool MakeMissingTables(QString* error) {
+  if (!DataFileExists(EINVSETDef().fileName)) {
+    if (!Create(cb, EINVSETDef(), error) ||
+        !AppendOne(cb, EINVSETDef(), WriteFirstEInvoiceSettings, error))
+      return false;
+  }
+  if (!DataFileExists(CUSTEIDef().fileName) && !Create(cb, CUSTEIDef(), error)) return false;
+  return true;
 }

@@ -1,7 +1,9 @@
 // The tables the program is supplied with: every table of the schema, empty
-// but for the one settings record (first-start values) and the one
-// import-folders record; no index files. The program itself never creates a
-// table; the data tool and the tests do, through this.
+// but for the one settings record (first-start values), the one
+// import-folders record and the one e-invoice settings record; no index
+// files. The program itself creates only the tables added since the
+// supplied ones (MakeMissingTables); the data tool and the tests write all
+// of them through WriteSuppliedTables.
 #ifndef DATA_SUPPLYTABLES_H
 #define DATA_SUPPLYTABLES_H
 
@@ -11,5 +13,11 @@
 // when dir already holds one of them, so no data is ever overwritten; also
 // false when a file cannot be written.
 bool WriteSuppliedTables(const QString& dir, QString* error);
+
+// With the engine started on its data folder: makes the tables the program
+// added beyond the supplied ones (the e-invoice details) where they are
+// missing, as WriteSuppliedTables writes them. False, *error set, when one
+// cannot be written.
+bool MakeMissingTables(QString* error);
 
 #endif  // DATA_SUPPLYTABLES_H

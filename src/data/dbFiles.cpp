@@ -194,6 +194,10 @@ DATA4* OpenKEX1() { return OpenWithoutIndex(KEX1Def()); }
 
 DATA4* OpenImpdirs() { return OpenWithoutIndex(ImpdirsDef()); }
 
+DATA4* OpenEINVSET() { return OpenWithoutIndex(EINVSETDef()); }
+
+DATA4* OpenCUSTEI() { return OpenTable(CUSTEIDef()); }
+
 void CloseAll() {
   code4close(cb);
   Cust5 = {};

@@ -86,6 +86,9 @@ bool OpenPur5();
 // on the first record. nullptr (after the same message) on failure.
 DATA4* OpenKEX1();
 DATA4* OpenImpdirs();
+DATA4* OpenEINVSET();
+// The buyers' e-invoice details, on their tag (customer number).
+DATA4* OpenCUSTEI();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // Held by a command that opens tables: CloseAll when it goes out of scope,
@@ -267,6 +270,11 @@ extern bool DeletionsPending;
 // Rebuilds the index files of every table (startupMode: only of the tables
 // with a missing index or tag group file, without the progress box). An
 // engine error ends the program.
+// What the program's start does before it reads a table, and every command
+// on a folder that holds the nine tables: the tables added since the
+// supplied ones made where missing (a failure is said, and the start goes
+// on), then RebuildIndexes(true).
+void PrepareTables();
 void RebuildIndexes(bool startupMode);
 // Removes the table's deleted records (and, with compressMemo, compacts its
 // memo file). A table that cannot be opened is skipped. The engine's result.

@@ -1,6 +1,7 @@
 // Index rebuild, pack and erase over all tables.
 #include "data/CodeBase.h"
 #include "data/Progress.h"
+#include "data/SupplyTables.h"
 #include "data/dbFiles.h"
 #include "platform/Ui.h"
 #include "tbengine/inspect.h"
@@ -77,6 +78,13 @@ void EraseTable(bool (*open)(), DATA4* const* table, bool memo, int between) {
 // rebuilt, without the progress box; the other tables' indexes get the
 // quick check, and those that fail it are rebuilt with the progress box and
 // one message naming them.
+void PrepareTables() {
+  QString error;
+  if (!MakeMissingTables(&error))
+    Ui::get().information(QStringLiteral("Unable to make the e-invoice tables\r\n") + error);
+  RebuildIndexes(true);
+}
+
 void RebuildIndexes(bool startupMode) {
   code4autoOpen(cb, 0);
   code4safety(cb, 0);
@@ -88,6 +96,7 @@ void RebuildIndexes(bool startupMode) {
   const std::pair<const TableDef*, int> order[] = {
       {&CUST5Def(), 25}, {&GROUPSDef(), 30}, {&Prod5Def(), 35}, {&Pur5Def(), 40},
       {&INV5Def(), 60},  {&ITM5Def(), 80},   {&PMTDef(), 100},  {&LABELSDef(), 100},
+      {&CUSTEIDef(), 100},
   };
   std::vector<const TableDef*> damaged;
   QStringList findings;

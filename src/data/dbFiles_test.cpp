@@ -19,7 +19,7 @@ QByteArray Raw(FIELD4* f) { return QByteArray(f4str(f)); }
 
 class SuppliedTablesTest : public DataFolderTest {};
 
-TEST_F(SuppliedTablesTest, EveryTableIsEmptyButTheSettingsAndImportFoldersRecords) {
+TEST_F(SuppliedTablesTest, EveryTableIsEmptyButTheSettingsImportFoldersAndEInvoiceSettingsRecords) {
   for (const TableDef* t : AllTables()) {
     QFile f(path(t->fileName));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << t->fileName;
@@ -28,7 +28,7 @@ TEST_F(SuppliedTablesTest, EveryTableIsEmptyButTheSettingsAndImportFoldersRecord
     EXPECT_EQ(quint8(header[0]), t->hasMemo() ? 0x83 : 0x03) << t->fileName;
     EXPECT_EQ(exists(QString(t->openName) + ".dbt"), t->hasMemo()) << t->fileName;
     const quint32 count = quint8(header[4]) | quint8(header[5]) << 8;
-    const bool oneRecord = t == &KEX1Def() || t == &ImpdirsDef();
+    const bool oneRecord = t == &KEX1Def() || t == &ImpdirsDef() || t == &EINVSETDef();
     EXPECT_EQ(count, oneRecord ? 1u : 0u) << t->fileName;
   }
   EXPECT_TRUE(QDir(dir.path()).entryList({"*.ntx", "*.cgp"}).isEmpty()) << "no index files";

@@ -129,7 +129,7 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
   }
   try {
     StartEngine(dataDir);
-    if (DataFilesPresent()) RebuildIndexes(true);
+    if (DataFilesPresent()) PrepareTables();
     ReadSettings();
     SetReportFontFromSettings(QApplication::font());
     const BatchResult result = command.build(output);

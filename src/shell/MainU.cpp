@@ -202,7 +202,7 @@ void TMain::FormShow() {
 
   StartEngine();
   started_ = true;
-  RebuildIndexes(true);
+  PrepareTables();
   ReadSettings();
 
   DeletionsPending = false;

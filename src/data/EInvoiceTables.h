@@ -1,0 +1,18 @@
+// Reading and writing the e-invoice details (EINVSET, CUSTEI; see
+// EInvoiceDetails.h). Each call opens its table and closes it again; the
+// tables exist once the program has started (MakeMissingTables).
+#ifndef DATA_EINVOICETABLES_H
+#define DATA_EINVOICETABLES_H
+
+#include "data/EInvoiceDetails.h"
+
+SellerDetails ReadSellerDetails();
+// Writes the one record (appending it when the table has lost it).
+void WriteSellerDetails(const SellerDetails& seller);
+
+// The details of customer cuno; empty ones (customer set) when it has none.
+BuyerDetails ReadBuyerDetails(long cuno);
+// Writes the customer's record, appending it when there is none.
+void WriteBuyerDetails(const BuyerDetails& buyer);
+
+#endif  // DATA_EINVOICETABLES_H
