@@ -423,20 +423,12 @@ int d4appendBlank(DATA4* d) {
   Status s = FlushAndAppend(d, blank.data(), &recno);
   if (recno == 0) return Fail(d, s);  // nothing appended
   Status first = s;  // a tag of the previous record out of step: reported, the append stands
+  SetRecord(d, recno);  // forgets the memo texts of the record before
   d->record = blank;
   d->original = blank;
   d->loaded = true;
-  d->recno = recno;
-  d->eof = d->bof = false;
-  d->changed = false;
-  d->cursorSynced = false;
-  if (d->dbt != nullptr) {  // only memo fields keep text
-    for (auto& f : d->fields) {
-      f->memoLoaded = f->desc.type == 'M';  // a new record has no memo
-      f->memoPending = false;
-      f->memo.clear();
-    }
-  }
+  if (d->dbt != nullptr)
+    for (auto& f : d->fields) f->memoLoaded = f->desc.type == 'M';  // a new record has no memo
   for (auto& t : d->tags) {
     Status ts = t->ntx->Insert(t->expr.Evaluate(blank.data()), recno);
     if (!ts.ok() && first.ok()) first = ts;

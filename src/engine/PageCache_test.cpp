@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <functional>
 
 namespace tbengine {
 namespace {
@@ -22,6 +21,21 @@ class PageCacheTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(dir_); }
 
+  // A new, empty file at path_.
+  std::unique_ptr<File> NewFile() {
+    std::unique_ptr<File> file;
+    EXPECT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+    return file;
+  }
+  // Six leaves written through cache, the i-th (from 0) first naming record 10 i + 1.
+  std::vector<uint32_t> WriteSix(PageCache* cache) {
+    std::vector<uint32_t> offsets;
+    for (uint32_t i = 0; i < 6; ++i) {
+      offsets.push_back(cache->Allocate());
+      EXPECT_TRUE(cache->Put(Leaf(offsets.back(), 10 * i + 1)).ok());
+    }
+    return offsets;
+  }
   NtxPage Leaf(uint32_t offset, uint32_t firstRecno) {
     NtxPage p;
     p.offset = offset;
@@ -38,8 +52,7 @@ class PageCacheTest : public ::testing::Test {
 };
 
 TEST_F(PageCacheTest, PagesDroppedFromMemoryAreReadBackFromTheFile) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache cache(file.get(), geometry_, 0, 2);
   std::vector<uint32_t> offsets;
   for (uint32_t i = 0; i < 6; ++i) {
@@ -64,8 +77,7 @@ TEST_F(PageCacheTest, PagesDroppedFromMemoryAreReadBackFromTheFile) {
 }
 
 TEST_F(PageCacheTest, ReleasedPagesAreHandedOutAgain) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache cache(file.get(), geometry_, 0, 8);
   uint32_t a = cache.Allocate();
   ASSERT_TRUE(cache.Put(Leaf(a, 1)).ok());
@@ -77,8 +89,7 @@ TEST_F(PageCacheTest, ReleasedPagesAreHandedOutAgain) {
 }
 
 TEST_F(PageCacheTest, OffsetsOutsideTheFileAreCorruption) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache cache(file.get(), geometry_, 0, 8);
   ASSERT_TRUE(cache.Put(Leaf(cache.Allocate(), 1)).ok());
   std::shared_ptr<const NtxPage> page;
@@ -99,23 +110,12 @@ TEST_F(PageCacheTest, FailedWriteLeavesNoStaleCopyInMemory) {
   EXPECT_EQ(page->recno[0], 1u);  // what the file holds
 }
 
-// Six leaves written through a cache that keeps none of them in memory.
-std::vector<uint32_t> WriteSix(PageCache* cache, const std::function<NtxPage(uint32_t, uint32_t)>& leaf) {
-  std::vector<uint32_t> offsets;
-  for (uint32_t i = 0; i < 6; ++i) {
-    offsets.push_back(cache->Allocate());
-    EXPECT_TRUE(cache->Put(leaf(offsets.back(), 10 * i + 1)).ok());
-  }
-  return offsets;
-}
-
 // A walk's page that is not in memory comes with the pages after (or, going
 // back, before) it in one read call; a page asked for alone is read alone.
 TEST_F(PageCacheTest, AWalkReadsItsNextPagesInOneCall) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache writer(file.get(), geometry_, 0, 0);
-  const std::vector<uint32_t> offsets = WriteSix(&writer, [this](uint32_t o, uint32_t r) { return Leaf(o, r); });
+  const std::vector<uint32_t> offsets = WriteSix(&writer);
   for (PageAccess access : {PageAccess::kForward, PageAccess::kBackward, PageAccess::kAlone}) {
     PageCache cache(file.get(), geometry_, writer.fileSize(), 2);
     for (int step = 0; step < 6; ++step) {
@@ -131,10 +131,9 @@ TEST_F(PageCacheTest, AWalkReadsItsNextPagesInOneCall) {
 // Pages read ahead are the file's bytes of that moment: a page written
 // since is read again, not taken from them.
 TEST_F(PageCacheTest, PagesReadAheadNeverOutliveAWrite) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache cache(file.get(), geometry_, 0, 1);
-  const std::vector<uint32_t> offsets = WriteSix(&cache, [this](uint32_t o, uint32_t r) { return Leaf(o, r); });
+  const std::vector<uint32_t> offsets = WriteSix(&cache);
   std::shared_ptr<const NtxPage> page;
   ASSERT_TRUE(cache.Get(offsets[0], &page, PageAccess::kForward).ok());  // reads pages 1-6 ahead
   ASSERT_TRUE(cache.Put(Leaf(offsets[2], 77)).ok());
@@ -146,10 +145,9 @@ TEST_F(PageCacheTest, PagesReadAheadNeverOutliveAWrite) {
 // A page dropped from memory lends its buffers to the next page read, but
 // only when nobody holds it any more.
 TEST_F(PageCacheTest, PagesStillHeldAreNotReusedForTheNextRead) {
-  std::unique_ptr<File> file;
-  ASSERT_TRUE(Env::Default()->Open(path_, OpenMode::kCreateTruncate, &file).ok());
+  std::unique_ptr<File> file = NewFile();
   PageCache cache(file.get(), geometry_, 0, 1);
-  const std::vector<uint32_t> offsets = WriteSix(&cache, [this](uint32_t o, uint32_t r) { return Leaf(o, r); });
+  const std::vector<uint32_t> offsets = WriteSix(&cache);
   std::vector<std::shared_ptr<const NtxPage>> held(6);
   for (int round = 0; round < 3; ++round)
     for (int i = 0; i < 6; ++i) {
