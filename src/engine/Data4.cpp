@@ -318,29 +318,11 @@ int d4go(DATA4* d, long recNo) {
   return r4success;
 }
 
-int d4skip(DATA4* d, long n) {
-  if (d == nullptr) return NullHandle("d4skip");
-  Status s = FlushRecord(d);
-  if (!s.ok()) return Fail(d, s);
-  const long count = static_cast<long>(d->dbf->recordCount());
-  if (count == 0) {
-    SetEndOfFile(d);
-    d->bof = true;
-    return n < 0 ? r4bof : r4eof;
-  }
-  if (d->selected == nullptr) {
-    const long target = d->recno + n;
-    if (target > count) {
-      SetEndOfFile(d);
-      return r4eof;
-    }
-    SetRecord(d, static_cast<uint32_t>(std::max(target, 1L)));
-    d->bof = target < 1;
-    return d->bof ? r4bof : r4success;
-  }
-
+// d4skip in the selected tag's order, on a table of count > 0 records.
+static int SkipInTag(DATA4* d, long n, long count) {
   NtxFile* ntx = d->selected->ntx.get();
   long want = n;
+  Status s;
   if (d->eof) {
     if (n >= 0) return r4eof;
     s = ntx->Last();  // the step from end of file onto the last entry
@@ -369,6 +351,29 @@ int d4skip(DATA4* d, long n) {
   }
   s = LoadFromCursor(d);
   return s.ok() ? r4success : Fail(d, s);
+}
+
+int d4skip(DATA4* d, long n) {
+  if (d == nullptr) return NullHandle("d4skip");
+  if (d->changed) {  // tested here too, so an unchanged record costs no status
+    Status s = FlushRecord(d);
+    if (!s.ok()) return Fail(d, s);
+  }
+  const long count = static_cast<long>(d->dbf->recordCount());
+  if (count == 0) {
+    SetEndOfFile(d);
+    d->bof = true;
+    return n < 0 ? r4bof : r4eof;
+  }
+  if (d->selected != nullptr) return SkipInTag(d, n, count);
+  const long target = d->recno + n;
+  if (target > count) {
+    SetEndOfFile(d);
+    return r4eof;
+  }
+  SetRecord(d, static_cast<uint32_t>(std::max(target, 1L)));
+  d->bof = target < 1;
+  return d->bof ? r4bof : r4success;
 }
 
 int d4seek(DATA4* d, const char* key) {
