@@ -2,12 +2,24 @@
 // 50-byte customer table (CUNO N(6), LAST C(20), FIRST C(15), ZIP C(8)):
 // append, the two index builds (Str(CuNo,6) and Upper(Last+First), whose
 // keys tie on their first bytes as real names do), random seek, skip by one
-// without reading a field (in name order and in record order), go to a
-// random record and read one field, position, delete and pack.
+// without reading a field (in name order, number order and record order),
+// skip by one in name order reading a field, go to a random record and read
+// one field, position, delete and pack.
 // Ends with the figures per operation beside those a mature engine of the
 // same formats gave at 10^6 records on this class of machine, with the ratio
 // (ours / reference, below 1 is faster), and the cost at 10^6 / at 10^3.
-//   engine_bench [--sizes=1000,1000000] [benchmark flags]
+//   engine_bench [--sizes=1000,1000000] [--baseline=PROGRAM [--rounds=3]]
+//                [--figures=FILE] [benchmark flags]
+// --baseline compares with PROGRAM, this bench built against another engine
+// (an earlier commit's). PROGRAM and this program run in turn, each in a
+// process of its own, --rounds times (each first in every other round); the
+// tables show the median of each figure of both, and ours / its:
+//   git archive COMMIT | tar -x -C /tmp/base   (then build its tb_engine)
+//   g++ -std=c++20 -O2 bench/engine_bench.cpp -I/tmp/base/src/engine/include
+//       /tmp/base/build/src/engine/libtb_engine.a -lbenchmark -o /tmp/base_bench
+//   engine_bench --baseline=/tmp/base_bench
+// --figures writes the figures to FILE, one "operation|size|wall|cpu" line
+// each (seconds per operation), which is how --baseline collects them.
 // Tables are written under $TMPDIR (default /tmp) and removed afterwards.
 #include <benchmark/benchmark.h>
 
@@ -21,6 +33,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <memory>
 #include <random>
@@ -45,10 +58,13 @@ const TAG4INFO kBothTags[] = {{"BNUM", "Str(CuNo,6)", nullptr, 0, 0},
 // The reference engine's figures at 10^6 records, µs per operation (per
 // record for append, builds, delete and pack). Seek was level; no figure.
 const std::map<std::string, double> kReference = {
-    {"append", 1.42},       {"build Str(CuNo)", 0.20}, {"build Upper(name)", 0.46}, {"skip 1 name", 0.12},
-    {"skip 1 recno", 0.10}, {"go + field", 0.87},      {"position", 0.15},          {"delete", 2.50},
-    {"pack", 1.57},
+    {"append", 1.42},         {"build Str(CuNo)", 0.20}, {"build Upper(name)", 0.46}, {"skip 1 name", 0.12},
+    {"skip 1 number", 0.10},  {"skip 1 recno", 0.10},    {"skip + field", 1.10},      {"go + field", 0.87},
+    {"position", 0.15},       {"delete", 2.50},          {"pack", 1.57},
 };
+const char* const kOrder[] = {"append",      "build Str(CuNo)", "build Upper(name)", "seek",
+                              "skip 1 name", "skip 1 number",   "skip 1 recno",      "skip + field",
+                              "go + field",  "position",        "delete",            "pack"};
 
 // Wall time, and the process's CPU time (user and system), which the load
 // of other programs on a shared machine disturbs much less.
@@ -217,24 +233,27 @@ void BM_Seek(benchmark::State& state, long size) {
   Record(state, "seek", size, total, ops);
 }
 
-// Skip by one, no field read, in the name tag's order or (no tag) in
-// record order.
-void BM_Skip(benchmark::State& state, long size, bool byName) {
+// Skip by one in a tag's order (or, tag nullptr, in record order), with no
+// field read or, given a field, reading it after each skip.
+void BM_Skip(benchmark::State& state, long size, const char* tag, const char* field, const char* what) {
   Table& t = *g_tables.at(size);
-  d4tagSelect(t.d, byName ? d4tag(t.d, "BNAME") : nullptr);
+  d4tagSelect(t.d, tag != nullptr ? d4tag(t.d, tag) : nullptr);
+  FIELD4* f = field != nullptr ? d4field(t.d, field) : nullptr;
   d4top(t.d);
   long ops = 0;
   Lap total;
   for (auto _ : state) {
     Stopwatch watch;
-    for (int j = 0; j < 256; ++j, ++ops)
+    for (int j = 0; j < 256; ++j, ++ops) {
       if (d4skip(t.d, 1) == r4eof) d4top(t.d);
+      if (f != nullptr) benchmark::DoNotOptimize(f4str(f));
+    }
     Lap lap = watch.Stop();
     total += lap;
     state.SetIterationTime(lap.wall);
   }
   d4tagSelect(t.d, d4tag(t.d, "BNAME"));
-  Record(state, byName ? "skip 1 name" : "skip 1 recno", size, total, ops);
+  Record(state, what, size, total, ops);
 }
 
 // d4go to a random record and one field read (a go is only useful with one).
@@ -313,58 +332,163 @@ void BM_DeleteAndPack(benchmark::State& state, long size) {
   g_tables.erase(size);
 }
 
-std::vector<long> Sizes(int* argc, char** argv) {
-  std::vector<long> sizes = {1000, 1000000};
+// Takes --name=value out of argv; "" when absent.
+std::string TakeOption(int* argc, char** argv, const std::string& name) {
+  const std::string prefix = "--" + name + "=";
   for (int i = 1; i < *argc; ++i) {
     std::string a = argv[i];
-    if (a.rfind("--sizes=", 0) != 0) continue;
-    sizes.clear();
-    for (size_t p = 8; p < a.size();) {
-      size_t comma = a.find(',', p);
-      sizes.push_back(std::stol(a.substr(p, comma - p)));
-      p = comma == std::string::npos ? a.size() : comma + 1;
-    }
+    if (a.rfind(prefix, 0) != 0) continue;
     for (int j = i; j + 1 < *argc; ++j) argv[j] = argv[j + 1];
     --*argc;
-    break;
+    return a.substr(prefix.size());
+  }
+  return "";
+}
+
+// "1000,1000000" as numbers; those two when empty.
+std::vector<long> Sizes(const std::string& list) {
+  if (list.empty()) return {1000, 1000000};
+  std::vector<long> sizes;
+  for (size_t p = 0; p < list.size();) {
+    size_t comma = list.find(',', p);
+    sizes.push_back(std::stol(list.substr(p, comma - p)));
+    p = comma == std::string::npos ? list.size() : comma + 1;
   }
   return sizes;
 }
 
-void PrintTable(const std::vector<long>& sizes, bool cpu) {
+// Figures by operation and size, as kept in g_perOp.
+using Figures = std::map<std::string, std::map<long, Lap>>;
+
+void WriteFigures(const std::string& path) {
+  std::ofstream out(path);
+  for (const auto& [what, bySize] : g_perOp)
+    for (const auto& [size, lap] : bySize) out << what << '|' << size << '|' << lap.wall << '|' << lap.cpu << '\n';
+}
+
+bool ReadFigures(const std::string& path, Figures* figures) {
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    size_t a = line.find('|'), b = line.find('|', a + 1), c = line.find('|', b + 1);
+    if (c == std::string::npos) return false;
+    (*figures)[line.substr(0, a)][std::stol(line.substr(a + 1, b - a - 1))] = {
+        std::stod(line.substr(b + 1, c - b - 1)), std::stod(line.substr(c + 1))};
+  }
+  return !figures->empty();
+}
+
+// Runs program with the given sizes; its figures, or none.
+Figures RunChild(const std::string& program, const std::vector<long>& sizes) {
+  const char* tmp = std::getenv("TMPDIR");
+  const fs::path file = fs::path(tmp && *tmp ? tmp : "/tmp") / ("tb_bench_figures_" + std::to_string(::getpid()));
+  std::string command = "'" + program + "' --sizes=";
+  for (size_t i = 0; i < sizes.size(); ++i) command.append(i > 0 ? "," : "").append(std::to_string(sizes[i]));
+  command.append(" --figures='").append(file.string()).append("' >/dev/null");
+  Figures figures;
+  if (std::system(command.c_str()) != 0 || !ReadFigures(file.string(), &figures))
+    std::fprintf(stderr, "engine_bench: %s gave no figures\n", program.c_str());
+  fs::remove(file);
+  return figures;
+}
+
+// The median of each figure over the runs that have it.
+Figures Median(const std::vector<Figures>& runs) {
+  std::map<std::string, std::map<long, std::vector<Lap>>> all;
+  for (const Figures& run : runs)
+    for (const auto& [what, bySize] : run)
+      for (const auto& [size, lap] : bySize) all[what][size].push_back(lap);
+  Figures median;
+  for (auto& [what, bySize] : all)
+    for (auto& [size, laps] : bySize) {
+      std::vector<double> wall, cpu;
+      for (const Lap& l : laps) {
+        wall.push_back(l.wall);
+        cpu.push_back(l.cpu);
+      }
+      std::sort(wall.begin(), wall.end());
+      std::sort(cpu.begin(), cpu.end());
+      median[what][size] = {wall[wall.size() / 2], cpu[cpu.size() / 2]};
+    }
+  return median;
+}
+
+const Lap* Find(const Figures& f, const std::string& what, long size) {
+  auto op = f.find(what);
+  if (op == f.end()) return nullptr;
+  auto it = op->second.find(size);
+  return it == op->second.end() ? nullptr : &it->second;
+}
+
+void PrintCell(const Lap* lap, bool cpu) {
+  if (lap == nullptr)
+    std::printf("%9s", "-");
+  else
+    std::printf("%9.3f", (cpu ? lap->cpu : lap->wall) * 1e6);
+}
+
+void PrintRatio(const Lap* ours, const Lap* theirs, bool cpu) {
+  if (ours == nullptr || theirs == nullptr || (cpu ? theirs->cpu : theirs->wall) <= 0)
+    std::printf("%7s", "-");
+  else
+    std::printf("%7.2f", cpu ? ours->cpu / theirs->cpu : ours->wall / theirs->wall);
+}
+
+// Per size: ours (and, with a baseline, its figure and ours / its); then
+// the reference figure and ours at the largest size / reference.
+void PrintTable(const std::vector<long>& sizes, const Figures& base, bool cpu) {
   const long large = sizes.back();
-  std::printf("\n%s microseconds per operation (per record for append, builds, delete, pack);\n"
-              "reference: the mature engine at 10^6 records; ratio = ours at %ld / reference:\n%-18s",
-              cpu ? "CPU" : "Wall", large, "");
-  for (long n : sizes) std::printf("%11ld", n);
-  std::printf("%11s%8s\n", "reference", "ratio");
-  static const char* const kOrder[] = {"append",     "build Str(CuNo)", "build Upper(name)", "seek", "skip 1 name",
-                                       "skip 1 recno", "go + field",    "position",          "delete", "pack"};
+  const bool withBase = !base.empty();
+  std::printf("\n%s microseconds per operation (per record for append, builds, delete, pack)%s;\n"
+              "reference: the mature engine at 10^6 records; ref ratio = ours at %ld / reference:\n%-18s",
+              cpu ? "CPU" : "Wall", withBase ? "; ratio = ours / baseline" : "", large, "");
+  for (long n : sizes) {
+    if (withBase)
+      std::printf("%9s%9ld%7s", "baseline", n, "ratio");
+    else
+      std::printf("%9ld", n);
+  }
+  std::printf("%10s%7s\n", "reference", "ratio");
   for (const char* what : kOrder) {
-    const auto& bySize = g_perOp[what];
     std::printf("%-18s", what);
     for (long n : sizes) {
-      auto it = bySize.find(n);
-      if (it == bySize.end())
-        std::printf("%11s", "-");
-      else
-        std::printf("%11.3f", (cpu ? it->second.cpu : it->second.wall) * 1e6);
+      const Lap* ours = Find(g_perOp, what, n);
+      if (withBase) PrintCell(Find(base, what, n), cpu);
+      PrintCell(ours, cpu);
+      if (withBase) PrintRatio(ours, Find(base, what, n), cpu);
     }
     auto ref = kReference.find(what);
-    auto ours = bySize.find(large);
-    if (ref == kReference.end() || ours == bySize.end()) {
-      std::printf("%11s%8s\n", "-", "-");
+    const Lap* ours = Find(g_perOp, what, large);
+    if (ref == kReference.end() || ours == nullptr) {
+      std::printf("%10s%7s\n", "-", "-");
       continue;
     }
-    const double us = (cpu ? ours->second.cpu : ours->second.wall) * 1e6;
-    std::printf("%11.2f%8.2f\n", ref->second, us / ref->second);
+    std::printf("%10.2f%7.2f\n", ref->second, (cpu ? ours->cpu : ours->wall) * 1e6 / ref->second);
   }
 }
 
-}  // namespace
+void PrintGrowth(const std::vector<long>& sizes, const Figures& base) {
+  const long small = sizes.front(), large = sizes.back();
+  std::printf("\nCost per operation at %ld records / at %ld (log n grows %.1fx between them):\n", large, small,
+              std::log2(static_cast<double>(large)) / std::log2(static_cast<double>(small)));
+  std::printf("  %-14s %8s %8s%s\n", "", "wall", "cpu", base.empty() ? "" : "   baseline wall   cpu");
+  for (const char* what : {"seek", "skip 1 name", "skip 1 number", "skip 1 recno", "skip + field", "go + field",
+                           "position"}) {
+    std::printf("  %-14s", what);
+    for (const Figures* f : {static_cast<const Figures*>(&g_perOp), &base}) {
+      if (f->empty()) continue;
+      const Lap* s = Find(*f, what, small);
+      const Lap* l = Find(*f, what, large);
+      if (s == nullptr || l == nullptr)
+        std::printf(" %8s %8s", "-", "-");
+      else
+        std::printf(" %8.2f %8.2f", l->wall / s->wall, l->cpu / s->cpu);
+    }
+    std::printf("\n");
+  }
+}
 
-int main(int argc, char** argv) {
-  const std::vector<long> sizes = Sizes(&argc, argv);
+void RunBenchmarks(const std::vector<long>& sizes, int* argc, char** argv) {
   for (long n : sizes) {
     std::string s = "/";
     s += std::to_string(n);  // not "/" + ...: a false -Wrestrict at -O3 with GCC 12
@@ -380,27 +504,48 @@ int main(int argc, char** argv) {
     once(benchmark::RegisterBenchmark(("build_name" + s).c_str(), BM_IndexBuild, n, kNameTag,
                                       "build Upper(name)"));
     timed(benchmark::RegisterBenchmark(("seek" + s).c_str(), BM_Seek, n));
-    timed(benchmark::RegisterBenchmark(("skip1_name" + s).c_str(), BM_Skip, n, true));
-    timed(benchmark::RegisterBenchmark(("skip1_recno" + s).c_str(), BM_Skip, n, false));
+    timed(benchmark::RegisterBenchmark(("skip1_name" + s).c_str(), BM_Skip, n, "BNAME", nullptr, "skip 1 name"));
+    timed(benchmark::RegisterBenchmark(("skip1_number" + s).c_str(), BM_Skip, n, "BNUM", nullptr,
+                                       "skip 1 number"));
+    timed(benchmark::RegisterBenchmark(("skip1_recno" + s).c_str(), BM_Skip, n, nullptr, nullptr, "skip 1 recno"));
+    timed(benchmark::RegisterBenchmark(("skip_field" + s).c_str(), BM_Skip, n, "BNAME", "LAST", "skip + field"));
     timed(benchmark::RegisterBenchmark(("go_field" + s).c_str(), BM_Go, n));
     timed(benchmark::RegisterBenchmark(("position" + s).c_str(), BM_Position, n));
     once(benchmark::RegisterBenchmark(("delete_pack" + s).c_str(), BM_DeleteAndPack, n));
   }
-  benchmark::Initialize(&argc, argv);
+  benchmark::Initialize(argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+}
 
-  PrintTable(sizes, false);
-  PrintTable(sizes, true);
-  const long small = sizes.front(), large = sizes.back();
-  std::printf("\nCost per operation at %ld records / at %ld (log n grows %.1fx between them):\n", large, small,
-              std::log2(static_cast<double>(large)) / std::log2(static_cast<double>(small)));
-  std::printf("  %-12s %8s %8s\n", "", "wall", "cpu");
-  for (const char* what : {"seek", "skip 1 name", "skip 1 recno", "go + field", "position"}) {
-    const auto& bySize = g_perOp[what];
-    if (bySize.count(small) && bySize.count(large))
-      std::printf("  %-12s %8.2f %8.2f\n", what, bySize.at(large).wall / bySize.at(small).wall,
-                  bySize.at(large).cpu / bySize.at(small).cpu);
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<long> sizes = Sizes(TakeOption(&argc, argv, "sizes"));
+  const std::string baseline = TakeOption(&argc, argv, "baseline");
+  const std::string rounds = TakeOption(&argc, argv, "rounds");
+  const std::string figures = TakeOption(&argc, argv, "figures");
+  Figures base;
+  if (!baseline.empty()) {
+    const std::string self = fs::read_symlink("/proc/self/exe").string();
+    std::vector<Figures> theirs, ours;
+    for (int r = 0, n = rounds.empty() ? 3 : std::stoi(rounds); r < n; ++r) {
+      // Each goes first in every other round, so neither always meets
+      // what the other left behind.
+      std::printf("Round %d of %d (%s first)\n", r + 1, n, r % 2 == 0 ? "baseline" : "this program");
+      std::fflush(stdout);
+      if (r % 2 == 0) theirs.push_back(RunChild(baseline, sizes));
+      ours.push_back(RunChild(self, sizes));
+      if (r % 2 == 1) theirs.push_back(RunChild(baseline, sizes));
+    }
+    base = Median(theirs);
+    g_perOp = Median(ours);
+  } else {
+    RunBenchmarks(sizes, &argc, argv);
+    if (!figures.empty()) WriteFigures(figures);
   }
+  PrintTable(sizes, base, false);
+  PrintTable(sizes, base, true);
+  PrintGrowth(sizes, base);
   return 0;
 }

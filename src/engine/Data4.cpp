@@ -72,17 +72,16 @@ Status LoadRecord(DATA4* d, uint32_t recno) {
   if (recno < 1 || recno > d->dbf->recordCount())
     return Status::Error(e4entry, "Record " + std::to_string(recno) + " is not in " + d->dbfPath + " (" +
                                       std::to_string(d->dbf->recordCount()) + " records)");
-  d->recno = recno;
-  d->loaded = false;
-  d->eof = d->bof = false;
-  d->changed = false;
-  d->cursorSynced = false;
+  SetRecord(d, recno);
+  return Status::Ok();
+}
+
+void ForgetMemos(DATA4* d) {
   for (auto& f : d->fields) {
     if (!f->memoLoaded && !f->memoPending) continue;
     f->memoLoaded = f->memoPending = false;
     f->memo.clear();
   }
-  return Status::Ok();
 }
 
 Status EnsureRecord(DATA4* d) {
@@ -112,8 +111,6 @@ void SetEndOfFile(DATA4* d) {
     f->memo.clear();
   }
 }
-
-Status FlushRecord(DATA4* d) { return FlushAndAppend(d, nullptr, nullptr); }
 
 Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno) {
   if (!d->changed || d->recno < 1 || d->recno > static_cast<long>(d->dbf->recordCount())) {
@@ -317,43 +314,20 @@ int d4go(DATA4* d, long recNo) {
                                  std::to_string(d->dbf->recordCount()) + " records)");
     return r4entry;
   }
-  s = LoadRecord(d, static_cast<uint32_t>(recNo));
-  return s.ok() ? r4success : Fail(d, s);
+  SetRecord(d, static_cast<uint32_t>(recNo));
+  return r4success;
 }
 
-int d4skip(DATA4* d, long n) {
-  if (d == nullptr) return NullHandle("d4skip");
-  Status s = FlushRecord(d);
-  if (!s.ok()) return Fail(d, s);
-  const long count = static_cast<long>(d->dbf->recordCount());
-  if (count == 0) {
-    SetEndOfFile(d);
-    d->bof = true;
-    return n < 0 ? r4bof : r4eof;
-  }
-  if (d->selected == nullptr) {
-    const long target = d->recno + n;
-    if (target > count) {
-      SetEndOfFile(d);
-      return r4eof;
-    }
-    if (target < 1) {
-      s = LoadRecord(d, 1);
-      if (!s.ok()) return Fail(d, s);
-      d->bof = true;
-      return r4bof;
-    }
-    s = LoadRecord(d, static_cast<uint32_t>(target));
-    return s.ok() ? r4success : Fail(d, s);
-  }
-
+// d4skip in the selected tag's order, on a table of count > 0 records.
+static int SkipInTag(DATA4* d, long n, long count) {
   NtxFile* ntx = d->selected->ntx.get();
   long want = n;
+  Status s;
   if (d->eof) {
     if (n >= 0) return r4eof;
     s = ntx->Last();  // the step from end of file onto the last entry
     ++want;
-  } else {
+  } else if (!d->cursorSynced) {
     s = SyncCursor(d);
   }
   long moved = 0;
@@ -377,6 +351,29 @@ int d4skip(DATA4* d, long n) {
   }
   s = LoadFromCursor(d);
   return s.ok() ? r4success : Fail(d, s);
+}
+
+int d4skip(DATA4* d, long n) {
+  if (d == nullptr) return NullHandle("d4skip");
+  if (d->changed) {  // tested here too, so an unchanged record costs no status
+    Status s = FlushRecord(d);
+    if (!s.ok()) return Fail(d, s);
+  }
+  const long count = static_cast<long>(d->dbf->recordCount());
+  if (count == 0) {
+    SetEndOfFile(d);
+    d->bof = true;
+    return n < 0 ? r4bof : r4eof;
+  }
+  if (d->selected != nullptr) return SkipInTag(d, n, count);
+  const long target = d->recno + n;
+  if (target > count) {
+    SetEndOfFile(d);
+    return r4eof;
+  }
+  SetRecord(d, static_cast<uint32_t>(std::max(target, 1L)));
+  d->bof = target < 1;
+  return d->bof ? r4bof : r4success;
 }
 
 int d4seek(DATA4* d, const char* key) {
@@ -431,18 +428,12 @@ int d4appendBlank(DATA4* d) {
   Status s = FlushAndAppend(d, blank.data(), &recno);
   if (recno == 0) return Fail(d, s);  // nothing appended
   Status first = s;  // a tag of the previous record out of step: reported, the append stands
+  SetRecord(d, recno);  // forgets the memo texts of the record before
   d->record = blank;
   d->original = blank;
   d->loaded = true;
-  d->recno = recno;
-  d->eof = d->bof = false;
-  d->changed = false;
-  d->cursorSynced = false;
-  for (auto& f : d->fields) {
-    f->memoLoaded = true;  // a new record has no memo
-    f->memoPending = false;
-    f->memo.clear();
-  }
+  if (d->dbt != nullptr)
+    for (auto& f : d->fields) f->memoLoaded = f->desc.type == 'M';  // a new record has no memo
   for (auto& t : d->tags) {
     Status ts = t->ntx->Insert(t->expr.Evaluate(blank.data()), recno);
     if (!ts.ok() && first.ok()) first = ts;

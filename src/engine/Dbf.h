@@ -66,7 +66,8 @@ class DbfFile {
   std::string BlankRecord() const { return std::string(recordLength_, ' '); }
   File* file() { return file_.get(); }
 
-  // recno 1..count; buf holds recordLength bytes.
+  // recno 1..count; buf holds recordLength bytes. Read through a mapping of
+  // the file where the Env has one (no system call), else with a read call.
   Status Read(uint32_t recno, char* buf);
   // Reads n consecutive records from first into buf (n × recordLength bytes).
   Status ReadMany(uint32_t first, uint32_t n, char* buf);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -201,6 +202,65 @@ TEST_F(DbfTest, FlippedBytesNeverLeadToReadsPastTheEnd) {
       for (uint32_t r = 1; r <= dbf->recordCount(); ++r) EXPECT_TRUE(dbf->Read(r, rec.data()).ok()) << "offset " << i;
     }
   }
+}
+
+// ---- Reading through the mapping ------------------------------------------
+
+// A record's bytes as AppendN-like writers leave them: NAME holds text.
+std::string Row(const DbfFile& dbf, const std::string& name) {
+  std::string rec = dbf.BlankRecord();
+  std::memcpy(rec.data() + 1, name.data(), std::min<size_t>(name.size(), 10));
+  return rec;
+}
+
+// Mapped reads give what a read call would: records appended after the
+// mapping was made (also past the size it was first made with), bytes
+// another program changed in place, and a record that ends in a NUL, as
+// some writers leave their fields.
+TEST_F(DbfTest, MappedReadsFollowAppendsAndOtherWriters) {
+  auto dbf = Open();
+  uint32_t recno = 0;
+  ASSERT_TRUE(dbf->Append(Row(*dbf, "first").data(), &recno).ok());
+  std::string rec(dbf->recordLength(), ' ');
+  ASSERT_TRUE(dbf->Read(1, rec.data()).ok());
+  EXPECT_EQ(rec, Row(*dbf, "first"));
+  const uint32_t many = (2u << 20) / static_cast<uint32_t>(dbf->recordLength());  // twice the first mapping
+  for (uint32_t i = 2; i <= many; ++i) {
+    const std::string name = std::to_string(i);
+    ASSERT_TRUE(dbf->Append(Row(*dbf, name).data(), &recno).ok());
+    if (i % 9973 != 0 && i != many) continue;
+    ASSERT_TRUE(dbf->Read(i, rec.data()).ok()) << i;
+    EXPECT_EQ(rec, Row(*dbf, name));
+  }
+
+  std::string bytes = ReadBytes(path_);
+  const size_t at = static_cast<size_t>(dbf->headerLength()) + 4 * dbf->recordLength();  // record 5
+  bytes.replace(at + 1, 5, "other");
+  bytes[at + dbf->recordLength() - 1] = '\0';
+  WriteBytes(path_, bytes);
+  ASSERT_TRUE(dbf->Read(5, rec.data()).ok());
+  EXPECT_EQ(rec, bytes.substr(at, dbf->recordLength()));
+}
+
+// A file cut short behind our back, by part of its last page or by many
+// pages, gives the error of a read call (e4data naming the file), not a
+// fault; once whole again it reads as before.
+TEST_F(DbfTest, RecordsCutOffBehindOurBackAreReportedNotFatal) {
+  AppendN(40000);
+  auto dbf = Open();
+  const std::string whole = ReadBytes(path_);
+  std::string rec(dbf->recordLength(), ' ');
+  ASSERT_TRUE(dbf->Read(39000, rec.data()).ok());
+  WriteBytes(path_, whole.substr(0, dbf->headerLength() + 10 * static_cast<size_t>(dbf->recordLength())));
+  for (uint32_t r : {39000u, 11u}) {
+    Status s = dbf->Read(r, rec.data());
+    EXPECT_EQ(s.code(), e4data) << r;
+    EXPECT_NE(s.message().find(path_), std::string::npos) << s.message();
+  }
+  EXPECT_TRUE(dbf->Read(10, rec.data()).ok());
+  WriteBytes(path_, whole);
+  ASSERT_TRUE(dbf->Read(39000, rec.data()).ok());
+  EXPECT_EQ(rec, whole.substr(dbf->headerLength() + 38999 * static_cast<size_t>(dbf->recordLength()), rec.size()));
 }
 
 TEST_F(DbfTest, SecondExclusiveHolderIsToldTheTableIsInUse) {

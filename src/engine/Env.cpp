@@ -8,9 +8,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+
+#include "MappedCopy.h"
 
 namespace tbengine {
 namespace {
@@ -42,6 +45,7 @@ class PosixFile : public File {
   PosixFile(int fd, std::string path, bool writable) : fd_(fd), path_(std::move(path)), writable_(writable) {}
   ~PosixFile() override {
     if (head_ != nullptr) ::munmap(head_, headSize_);
+    if (view_ != nullptr) ::munmap(view_, viewSize_);
     ::close(fd_);  // also releases the flock
   }
 
@@ -103,6 +107,24 @@ class PosixFile : public File {
     return static_cast<char*>(head_);
   }
 
+  bool ReadMapped(uint64_t offset, void* buf, size_t n) override {
+    if (offset + n > viewSize_) {
+      if (cannotMap_) return false;
+      // Mapped past the end with room to spare, so a growing file is not
+      // mapped anew for each record added; only pages in the file are read.
+      const uint64_t page = static_cast<uint64_t>(::sysconf(_SC_PAGESIZE));
+      const uint64_t want = std::max<uint64_t>({offset + n, 2 * uint64_t{viewSize_}, kMinView});
+      const size_t size = static_cast<size_t>((want + page - 1) / page * page);
+      void* p = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd_, 0);
+      cannotMap_ = p == MAP_FAILED;  // then read calls only, without asking again
+      if (cannotMap_) return false;
+      if (view_ != nullptr) ::munmap(view_, viewSize_);
+      view_ = p;
+      viewSize_ = size;
+    }
+    return CopyFromMapping(buf, static_cast<const char*>(view_) + offset, n);
+  }
+
   IoStatus Lock(bool exclusive) override {
     int op = (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB;
     while (::flock(fd_, op) != 0) {
@@ -143,6 +165,10 @@ class PosixFile : public File {
   bool writable_;
   void* head_ = nullptr;
   size_t headSize_ = 0;
+  static constexpr uint64_t kMinView = 1 << 20;
+  void* view_ = nullptr;  // read-only mapping for ReadMapped
+  size_t viewSize_ = 0;
+  bool cannotMap_ = false;
 };
 
 class PosixEnv : public Env {

@@ -95,14 +95,27 @@ int SetError(CODE4* cb, int code, const std::string& message);
 // For operations on a null handle.
 int NullHandle(const char* operation);
 
+// Writes the current record when it changed, then appends a new record (in
+// one write when the current record is the last one). On failure *newRecno
+// is not set.
+Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno);
 // Writes the current record when it changed: memos first, then the record,
 // then the tags (old key out, new key in).
-Status FlushRecord(DATA4* d);
-// The same, then appends a new record (in one write when the current record
-// is the last one). On failure *newRecno is not set.
-Status FlushAndAppend(DATA4* d, const char* append, uint32_t* newRecno);
-// Makes recno current (1..count); its bytes are read by EnsureRecord.
+inline Status FlushRecord(DATA4* d) { return d->changed ? FlushAndAppend(d, nullptr, nullptr) : Status::Ok(); }
+// Makes recno current (1..count; e4entry otherwise); its bytes are read by
+// EnsureRecord.
 Status LoadRecord(DATA4* d, uint32_t recno);
+// Drops the memo texts kept for the current record.
+void ForgetMemos(DATA4* d);
+// LoadRecord for a recno the caller knows to be 1..count.
+inline void SetRecord(DATA4* d, uint32_t recno) {
+  d->recno = recno;
+  d->loaded = false;
+  d->eof = d->bof = false;
+  d->changed = false;
+  d->cursorSynced = false;
+  if (d->dbt != nullptr) ForgetMemos(d);  // only memo fields keep text
+}
 // Reads the current record when a move left it unread. On failure the
 // buffers hold blanks (never the previous record's values) and the next
 // access tries again; the status names the file.

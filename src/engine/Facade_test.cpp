@@ -211,6 +211,34 @@ TEST_F(FacadeTest, RewrittenMemoIsAppendedAndReadBack) {
   tbtest::ExpectConsistent(d);
 }
 
+// Memo text belongs to one record: every kind of move forgets the text
+// read or assigned before, and a new record has none.
+TEST_F(FacadeTest, MemoTextIsForgottenOnEveryMove) {
+  DATA4* d = OpenWith(3);
+  FIELD4* notes = d4field(d, "NOTES");
+  auto memo = [](long r) { return std::string("memo ").append(std::to_string(r)); };
+  for (long r = 1; r <= 3; ++r) {
+    ASSERT_EQ(d4go(d, r), 0);
+    ASSERT_EQ(f4memoAssign(notes, memo(r).c_str()), 0);
+  }
+  ASSERT_EQ(d4top(d), 0);
+  for (long r = 1; r <= 3; ++r) {
+    EXPECT_EQ(f4memoStr(notes), memo(r));
+    d4skip(d, 1);
+  }
+  ASSERT_EQ(d4bottom(d), 0);
+  EXPECT_EQ(f4memoStr(notes), memo(3));
+  ASSERT_EQ(d4skip(d, -1), 0);
+  EXPECT_EQ(f4memoStr(notes), memo(2));
+  EXPECT_EQ(d4skip(d, -5), r4bof);
+  EXPECT_EQ(f4memoStr(notes), memo(1));
+  ASSERT_EQ(d4appendBlank(d), 0);
+  EXPECT_STREQ(f4memoStr(notes), "");
+  ASSERT_EQ(d4go(d, 3), 0);
+  EXPECT_EQ(f4memoStr(notes), memo(3));
+  tbtest::ExpectConsistent(d);
+}
+
 TEST_F(FacadeTest, CorruptMemoReferenceIsAnErrorNotACrash) {
   DATA4* d = OpenWith(1);
   ASSERT_EQ(d4close(d), 0);

@@ -88,37 +88,36 @@ int NtxFile::keyLength() const { return impl_->K(); }
 int NtxFile::keyDecimals() const { return impl_->header.keyDecimals; }
 bool NtxFile::valid() const { return impl_->valid; }
 uint32_t NtxFile::recno() const { return impl_->curRecno; }
-const std::string& NtxFile::key() const { return impl_->curKey; }
+std::string_view NtxFile::key() const { return impl_->curKey(); }
 
 // ---- Paths ----------------------------------------------------------------
 
-Status NtxFile::Impl::Push(NtxPath* p, uint32_t page, int idx, PageRef* out,
-                           std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::Push(NtxPath* p, uint32_t page, int idx, PageRef* out, PageSet* seen, PageAccess access) {
   if (p->size() >= kNtxMaxDepth)
     return Corrupt("tree deeper than " + std::to_string(kNtxMaxDepth) + " levels at " + At(page));
   for (const NtxFrame& f : *p)
     if (f.page == page) return Corrupt(At(page) + " lies below itself");
-  if (seen && !seen->insert(page).second) return Corrupt(At(page) + " is reached twice");
-  TB_RETURN_IF_ERROR(Load(page, out));
+  TB_RETURN_IF_ERROR(Load(page, out, access));  // first: only a page of the file is marked seen
+  if (seen && !seen->Insert(page)) return Corrupt(At(page) + " is reached twice");
   if ((*out)->n == 0 && (!p->empty() || !(*out)->leaf()))
     return Corrupt("empty " + At(page) + " inside the tree");
   p->push_back({page, idx});
   return Status::Ok();
 }
 
-Status NtxFile::Impl::DescendFirst(NtxPath* p, uint32_t page, std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::DescendFirst(NtxPath* p, uint32_t page, PageSet* seen, PageAccess access) {
   for (;;) {
     PageRef node;
-    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen));
+    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen, access));
     if (node->leaf()) return Status::Ok();
     page = node->child[0];
   }
 }
 
-Status NtxFile::Impl::DescendLast(NtxPath* p, uint32_t page, std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::DescendLast(NtxPath* p, uint32_t page, PageSet* seen, PageAccess access) {
   for (;;) {
     PageRef node;
-    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen));
+    TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen, access));
     if (node->leaf()) {
       p->back().idx = node->n - 1;
       return Status::Ok();
@@ -142,22 +141,22 @@ Status NtxFile::Impl::Settle(NtxPath* p, bool* onEntry) {
   return Status::Ok();
 }
 
-Status NtxFile::Impl::Next(NtxPath* p, bool* moved, std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::Next(NtxPath* p, bool* moved, PageSet* seen) {
   PageRef node;
   TB_RETURN_IF_ERROR(Load(p->back().page, &node));
   int idx = ++p->back().idx;
   if (!node->leaf()) {
     *moved = true;
-    return DescendFirst(p, node->child[idx], seen);
+    return DescendFirst(p, node->child[idx], seen, PageAccess::kForward);
   }
   return Settle(p, moved);
 }
 
-Status NtxFile::Impl::Prev(NtxPath* p, bool* moved, std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::Prev(NtxPath* p, bool* moved, PageSet* seen) {
   PageRef node;
   TB_RETURN_IF_ERROR(Load(p->back().page, &node));
   *moved = true;
-  if (!node->leaf()) return DescendLast(p, node->child[p->back().idx], seen);
+  if (!node->leaf()) return DescendLast(p, node->child[p->back().idx], seen, PageAccess::kBackward);
   if (p->back().idx > 0) {
     --p->back().idx;
     return Status::Ok();
@@ -188,8 +187,17 @@ Status NtxFile::Impl::SetCursor(NtxPath p) {
     return Status::Ok();
   }
   cursor = std::move(p);
-  Status s = EntryAt(cursor, &curKey, &curRecno);
+  return Stand();
+}
+
+Status NtxFile::Impl::Stand() {
+  PageRef page;
+  Status s = Load(cursor.back().page, &page);
   valid = s.ok();
+  if (!valid) return s;
+  curPage = std::move(page);
+  curIdx = cursor.back().idx;
+  curRecno = curPage->recno[curIdx];
   return s;
 }
 
@@ -286,22 +294,20 @@ Status NtxFile::First() {
   Impl& m = *impl_;
   m.Invalidate();
   m.EndWalk();
-  NtxPath p;
   bool on = false;
-  TB_RETURN_IF_ERROR(m.DescendFirst(&p, m.header.root));
-  TB_RETURN_IF_ERROR(m.Settle(&p, &on));
-  return m.SetCursor(on ? std::move(p) : NtxPath());
+  Status s = m.DescendFirst(&m.cursor, m.header.root);
+  if (s.ok()) s = m.Settle(&m.cursor, &on);
+  return m.Place(s, on);
 }
 
 Status NtxFile::Last() {
   Impl& m = *impl_;
   m.Invalidate();
   m.EndWalk();
-  NtxPath p;
   bool on = false;
-  TB_RETURN_IF_ERROR(m.DescendLast(&p, m.header.root));
-  TB_RETURN_IF_ERROR(m.Settle(&p, &on));
-  return m.SetCursor(on ? std::move(p) : NtxPath());
+  Status s = m.DescendLast(&m.cursor, m.header.root);
+  if (s.ok()) s = m.Settle(&m.cursor, &on);
+  return m.Place(s, on);
 }
 
 Status NtxFile::Skip(long n, long* moved) {
@@ -319,7 +325,7 @@ Status NtxFile::Skip(long n, long* moved) {
   if (m.walkDirection != direction) {
     m.EndWalk();
     m.walkDirection = direction;
-    for (const NtxFrame& f : m.cursor) m.walkSeen.insert(f.page);
+    for (const NtxFrame& f : m.cursor) m.walkSeen.Insert(f.page);
   }
   if (n > kStepLimit || n < -kStepLimit) {
     // Counts are needed only for the pages before the target, so a first
@@ -347,28 +353,41 @@ Status NtxFile::Skip(long n, long* moved) {
       m.Invalidate();
       return m.Corrupt("a walk passed more entries than the table's " + std::to_string(m.walkLimit) + " records");
     }
-    m.walkSeen.clear();  // the walk goes on from the new path
-    for (const NtxFrame& f : p) m.walkSeen.insert(f.page);
+    m.walkSeen.Clear();  // the walk goes on from the new path
+    for (const NtxFrame& f : p) m.walkSeen.Insert(f.page);
     return m.SetCursor(std::move(p));
   }
-  std::string before;
+  const int k = m.K();
   for (long left = n > 0 ? n : -n; left > 0; --left) {
-    before = m.curKey;
-    bool stepped = false;
-    Status s = n > 0 ? m.Next(&m.cursor, &stepped, &m.walkSeen) : m.Prev(&m.cursor, &stepped, &m.walkSeen);
-    if (s.ok() && stepped && ++m.walkSteps > m.walkLimit)
-      s = m.Corrupt("a walk passed more entries than the table's " + std::to_string(m.walkLimit) + " records");
-    if (!s.ok()) {
-      m.Invalidate();
-      return s;
+    // The entry stepped from: its page is held until the step is done.
+    PageRef from;
+    const int fromIdx = m.curIdx;
+    const int to = fromIdx + direction;
+    if (m.curPage->leaf() && to >= 0 && to < m.curPage->n) {
+      // Within the leaf the cursor stands on: no page to find.
+      m.cursor.back().idx = m.curIdx = to;
+      m.curRecno = m.curPage->recno[to];
+    } else {
+      from = m.curPage;
+      bool stepped = false;
+      Status s = n > 0 ? m.Next(&m.cursor, &stepped, &m.walkSeen) : m.Prev(&m.cursor, &stepped, &m.walkSeen);
+      if (s.ok() && stepped) s = m.Stand();
+      if (!s.ok()) {
+        m.Invalidate();
+        return s;
+      }
+      if (!stepped) {
+        if (n < 0) return First();  // stays on the first entry
+        m.Invalidate();
+        return Status::Ok();
+      }
     }
-    if (!stepped) {
-      if (n < 0) return First();  // stays on the first entry
+    if (++m.walkSteps > m.walkLimit) {
       m.Invalidate();
-      return Status::Ok();
+      return m.Corrupt("a walk passed more entries than the table's " + std::to_string(m.walkLimit) + " records");
     }
-    TB_RETURN_IF_ERROR(m.SetCursor(std::move(m.cursor)));
-    int c = std::memcmp(m.curKey.data(), before.data(), m.K());
+    const char* before = (from ? *from : *m.curPage).key(fromIdx, k);
+    const int c = std::memcmp(m.curPage->key(m.curIdx, k), before, k);
     if (n > 0 ? c < 0 : c > 0) {
       uint32_t page = m.cursor.back().page;
       m.Invalidate();
@@ -379,8 +398,7 @@ Status NtxFile::Skip(long n, long* moved) {
   return Status::Ok();
 }
 
-Status NtxFile::Impl::SeekPath(const std::string& text, NtxPath* p, bool* onEntry,
-                               std::unordered_set<uint32_t>* seen) {
+Status NtxFile::Impl::SeekPath(std::string_view text, NtxPath* p, bool* onEntry, PageSet* seen) {
   const int len = std::min<int>(static_cast<int>(text.size()), K());
   uint32_t page = header.root;
   for (;;) {
@@ -388,26 +406,30 @@ Status NtxFile::Impl::SeekPath(const std::string& text, NtxPath* p, bool* onEntr
     TB_RETURN_IF_ERROR(Push(p, page, 0, &node, seen));
     int i = LowerBoundPrefix(*node, text.data(), len, K());
     p->back().idx = i;
-    if (node->leaf()) break;
-    page = node->child[i];
+    if (!node->leaf()) {
+      page = node->child[i];
+    } else if (i < node->n) {
+      *onEntry = true;  // on a key of the leaf: no page to look at again
+      return Status::Ok();
+    } else {
+      return Settle(p, onEntry);
+    }
   }
-  return Settle(p, onEntry);
 }
 
-Status NtxFile::Seek(const std::string& text, int* result) {
+Status NtxFile::Seek(std::string_view text, int* result) {
   Impl& m = *impl_;
   m.Invalidate();
   m.EndWalk();
-  NtxPath p;
   bool on = false;
-  TB_RETURN_IF_ERROR(m.SeekPath(text, &p, &on));
+  Status s = m.SeekPath(text, &m.cursor, &on);
+  TB_RETURN_IF_ERROR(m.Place(s, on));
   if (!on) {
     *result = r4eof;
     return Status::Ok();
   }
-  TB_RETURN_IF_ERROR(m.SetCursor(std::move(p)));
   const size_t len = std::min<size_t>(text.size(), m.K());
-  *result = std::memcmp(m.curKey.data(), text.data(), len) == 0 ? r4success : r4after;
+  *result = std::memcmp(m.curKey().data(), text.data(), len) == 0 ? r4success : r4after;
   return Status::Ok();
 }
 
@@ -432,7 +454,7 @@ Status NtxFile::Impl::FindPath(const std::string& key, uint32_t rec, NtxPath* p,
   // children cannot make it run through the same keys again and again.
   p->clear();
   bool on = false;
-  std::unordered_set<uint32_t> seen;
+  PageSet seen;
   TB_RETURN_IF_ERROR(SeekPath(key, p, &on, &seen));
   std::string k;
   uint32_t r = 0;
@@ -455,15 +477,14 @@ Status NtxFile::Find(const std::string& key, uint32_t recno, bool* found) {
   // Back on the entry the walk stands on, the walk goes on (a damaged tree
   // may hold it twice: the walk must not start afresh there); elsewhere it
   // starts anew.
-  if (key != m.curKey || recno != m.curRecno) m.EndWalk();
+  if (key != m.curKey() || recno != m.curRecno) m.EndWalk();
   m.Invalidate();
   *found = false;
   if (static_cast<int>(key.size()) != m.K())
     return Status::Error(e4parm, "Index file " + m.path + ": key of " + std::to_string(key.size()) +
                                      " bytes for keys of " + std::to_string(m.K()));
-  NtxPath p;
-  TB_RETURN_IF_ERROR(m.FindPath(key, recno, &p, found));
-  return m.SetCursor(*found ? std::move(p) : NtxPath());
+  Status s = m.FindPath(key, recno, &m.cursor, found);
+  return m.Place(s, *found);
 }
 
 Status NtxFile::Position(double* pos) {
@@ -501,7 +522,7 @@ Status NtxFile::Position(double* pos) {
 Status NtxFile::ForEach(const std::function<void(const std::string& key, uint32_t recno)>& fn) {
   Impl& m = *impl_;
   NtxPath p;
-  std::unordered_set<uint32_t> seen;
+  PageSet seen;
   bool on = false;
   TB_RETURN_IF_ERROR(m.DescendFirst(&p, m.header.root, &seen));
   TB_RETURN_IF_ERROR(m.Settle(&p, &on));

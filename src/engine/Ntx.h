@@ -101,12 +101,13 @@ class NtxFile {
   // Partial-key seek: compares text with the first min(len, keyLength)
   // bytes of each key. *result: 0 found, 2 on the next greater key, 3 past
   // the end (cursor invalid).
-  Status Seek(const std::string& text, int* result);
+  Status Seek(std::string_view text, int* result);
   // Positions on the exact entry; *found false when it is not in the index.
   Status Find(const std::string& key, uint32_t recno, bool* found);
   bool valid() const;
   uint32_t recno() const;
-  const std::string& key() const;
+  // The cursor's key, valid until the next call that moves or changes.
+  std::string_view key() const;
   // Fractional position of the cursor's entry, 0.0-1.0: exact, (k - 1) / N
   // for the k-th of N entries, in small indexes; estimated from the tree path
   // alone in larger ones (strictly increasing in index order, may err either

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "Ntx.h"
@@ -32,6 +32,29 @@ struct NtxFrame {
 using NtxPath = std::vector<NtxFrame>;
 using PageRef = std::shared_ptr<const NtxPage>;
 
+// Pages entered by one walk. Starting a new walk only moves a mark on, so a
+// walk of many pages costs nothing to forget.
+class PageSet {
+ public:
+  // false when page was entered before in this walk.
+  bool Insert(uint32_t page) {
+    const size_t i = page / kNtxPageSize;
+    if (i >= marks_.size()) marks_.resize(i + 1, 0);
+    if (marks_[i] == mark_) return false;
+    marks_[i] = mark_;
+    return true;
+  }
+  void Clear() {
+    if (++mark_ != 0) return;
+    marks_.assign(marks_.size(), 0);  // the mark wrapped round
+    mark_ = 1;
+  }
+
+ private:
+  std::vector<uint32_t> marks_;  // by page number
+  uint32_t mark_ = 1;
+};
+
 struct NtxFile::Impl {
   Env* env = nullptr;
   std::string path;
@@ -39,24 +62,30 @@ struct NtxFile::Impl {
   NtxHeader header;
   std::unique_ptr<PageCache> cache;
 
-  // Cursor.
+  // Cursor. curPage is the page of the entry it stands on, or stood on
+  // last when it became invalid (whose key then still tells where a walk
+  // stopped); it is held, so stepping inside it asks the cache nothing.
   NtxPath cursor;
   bool valid = false;
-  std::string curKey;
+  PageRef curPage;
+  int curIdx = 0;
   uint32_t curRecno = 0;
+  std::string_view curKey() const {
+    return curPage ? std::string_view(curPage->key(curIdx, K()), K()) : std::string_view();
+  }
 
   // The walk the cursor is on: the pages it entered going one way since it
   // was last placed, and how many entries it passed. A sound tree enters no
   // page twice and passes no more entries than the table has records; a
   // damaged one whose pages share a child would otherwise loop for ever.
-  std::unordered_set<uint32_t> walkSeen;
+  PageSet walkSeen;
   int walkDirection = 0;  // 0: not walking
   uint64_t walkSteps = 0;
   uint64_t walkLimit = UINT64_MAX;
   void EndWalk() {
     walkDirection = 0;
     walkSteps = 0;
-    walkSeen.clear();
+    walkSeen.Clear();
   }
 
   // Entries under each page, computed when a long skip or a count needs them
@@ -68,23 +97,36 @@ struct NtxFile::Impl {
   int MinKeys() const { return M() / 2; }
   Status Corrupt(const std::string& what) const { return Status::CorruptIndex(path, what); }
 
-  Status Load(uint32_t page, PageRef* out) { return cache->Get(page, out); }
+  Status Load(uint32_t page, PageRef* out, PageAccess access = PageAccess::kAlone) {
+    return cache->Get(page, out, access);
+  }
   // Appends a frame, refusing loops (a page twice on one path, or a path
   // deeper than any real tree) and empty pages below the root. When seen is
   // given, a page met before in the same walk is refused too.
-  Status Push(NtxPath* path, uint32_t page, int idx, PageRef* out,
-              std::unordered_set<uint32_t>* seen = nullptr);
-  Status DescendFirst(NtxPath* path, uint32_t page, std::unordered_set<uint32_t>* seen = nullptr);
-  Status DescendLast(NtxPath* path, uint32_t page, std::unordered_set<uint32_t>* seen = nullptr);
+  Status Push(NtxPath* path, uint32_t page, int idx, PageRef* out, PageSet* seen = nullptr,
+              PageAccess access = PageAccess::kAlone);
+  Status DescendFirst(NtxPath* path, uint32_t page, PageSet* seen = nullptr,
+                      PageAccess access = PageAccess::kAlone);
+  Status DescendLast(NtxPath* path, uint32_t page, PageSet* seen = nullptr,
+                     PageAccess access = PageAccess::kAlone);
   // Moves a path to the next / previous entry; *moved false at the end
   // (the path is then spent).
-  Status Next(NtxPath* path, bool* moved, std::unordered_set<uint32_t>* seen = nullptr);
-  Status Prev(NtxPath* path, bool* moved, std::unordered_set<uint32_t>* seen = nullptr);
+  Status Next(NtxPath* path, bool* moved, PageSet* seen = nullptr);
+  Status Prev(NtxPath* path, bool* moved, PageSet* seen = nullptr);
   // Drops frames that stand past the last entry of their page; false when
   // nothing is left (past the end of the index).
   Status Settle(NtxPath* path, bool* onEntry);
   Status EntryAt(const NtxPath& path, std::string* key, uint32_t* recno);
   Status SetCursor(NtxPath path);  // empty path = invalid cursor
+  // Takes the page, entry and record number of the cursor's last frame.
+  Status Stand();
+  // After a search that built its path in cursor: the cursor on the entry
+  // when s is ok and on is set, else invalid; returns s or Stand's status.
+  Status Place(const Status& s, bool on) {
+    if (s.ok() && on) return Stand();
+    Invalidate();
+    return s;
+  }
   void Invalidate() {
     valid = false;
     cursor.clear();
@@ -107,8 +149,8 @@ struct NtxFile::Impl {
   }
 
   Status FindPath(const std::string& key, uint32_t recno, NtxPath* path, bool* found);
-  Status SeekPath(const std::string& text, NtxPath* path, bool* onEntry,
-                  std::unordered_set<uint32_t>* seen = nullptr);
+  Status SeekPath(std::string_view text, NtxPath* path, bool* onEntry,
+                  PageSet* seen = nullptr);
   Status Rebalance(NtxPath path, NtxPage node);
   Status Write(const NtxPage& page);  // through the cache; forgets its count
   Status SetRoot(uint32_t root);

@@ -567,6 +567,54 @@ TEST(NtxTest, LongSkipCountsOnlyThePagesItPasses) {
   EXPECT_EQ(f->recno(), 1001u);
 }
 
+// A walk by one reads its pages in runs (a build writes the leaves in key
+// order), not one read call per page, going either way; the index has more
+// pages than are kept in memory.
+TEST(NtxTest, WalksReadTheirPagesInRuns) {
+  TempDir dir;
+  std::set<Entry> model;
+  for (int i = 0; i < 60000; ++i) model.insert({NumKey(i, 7), static_cast<uint32_t>(i + 1)});
+  BuildAndOpen(dir.File("walk.ntx"), model, 7, 4);  // about 17 000 pages
+  const long pages = static_cast<long>(fs::file_size(dir.File("walk.ntx")) / 1024);
+  for (int direction : {1, -1}) {
+    CountingEnv counting(Env::Default());
+    std::unique_ptr<NtxFile> f;
+    ASSERT_TRUE(NtxFile::Open(&counting, dir.File("walk.ntx"), &f).ok());
+    ASSERT_TRUE((direction > 0 ? f->First() : f->Last()).ok());
+    long moved = 0, steps = 0;
+    while (f->valid() && Good(f->Skip(direction, &moved)) && moved == 1) ++steps;
+    EXPECT_EQ(steps, 59999);
+    EXPECT_LT(counting.reads, pages / 8) << "direction " << direction;
+  }
+}
+
+// Two keys out of order inside one page end a walk with an index error,
+// going either way, as keys out of order across pages do.
+TEST(NtxTest, KeysOutOfOrderInsideAPageEndTheWalk) {
+  TempDir dir;
+  std::set<Entry> model;
+  for (int i = 1; i <= 100; ++i) model.insert({NumKey(i, 4), static_cast<uint32_t>(i)});
+  const std::string path = dir.File("order.ntx");
+  BuildAndOpen(path, model, 4, 4);
+  std::string b = ReadBytes(path);
+  const size_t leaf = 1024;  // a build writes the first leaf first
+  const size_t key0 = leaf + U16(b, leaf + 2) + 8, key1 = leaf + U16(b, leaf + 4) + 8;
+  std::swap_ranges(b.begin() + key0, b.begin() + key0 + 4, b.begin() + key1);
+  WriteBytes(path, b);
+  std::unique_ptr<NtxFile> f;
+  ASSERT_TRUE(NtxFile::Open(Env::Default(), path, &f).ok());
+  long moved = 0;
+  ASSERT_TRUE(f->First().ok());
+  Status s = f->Skip(1, &moved);
+  EXPECT_EQ(s.code(), e4index);
+  EXPECT_NE(s.message().find("keys out of order"), std::string::npos) << s.message();
+  ASSERT_TRUE(f->Last().ok());
+  do s = f->Skip(-1, &moved);
+  while (s.ok() && moved == 1);
+  EXPECT_EQ(s.code(), e4index);
+  EXPECT_NE(s.message().find("keys out of order"), std::string::npos) << s.message();
+}
+
 // ---- Files from other writers ---------------------------------------------------
 
 // Other writers keep equal keys in insertion order and permute the offset

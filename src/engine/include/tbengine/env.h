@@ -59,6 +59,16 @@ class File {
     (void)n;
     return nullptr;
   }
+  // Copies n bytes at offset out of a read-only shared mapping of the file
+  // (made, or made longer, as needed), which shows what a read would, without
+  // a system call. false when there is no mapping or the bytes are no longer
+  // in the file (cut short behind our back): read them with ReadAt then.
+  // Bytes past the end of the file in its last page come out as zeros, so
+  // only bytes known to be in the file should be asked for this way.
+  virtual bool ReadMapped(uint64_t offset, void* buf, size_t n) {
+    (void)offset, (void)buf, (void)n;
+    return false;
+  }
   // Advisory lock for the life of the handle: shared or exclusive, not waiting.
   virtual IoStatus Lock(bool exclusive) = 0;
   virtual const std::string& path() const = 0;
