@@ -20,6 +20,7 @@
 #include "platform/HandlerGuard.h"
 #include "picklists/PickEdit.h"
 #include "data/StorableText.h"
+#include "einvoice/CustEInvoiceU.h"
 #include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 
@@ -106,15 +107,20 @@ TCustomer::TCustomer(QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
-  layout->addLayout(ButtonRow());
+  QHBoxLayout* buttons = ButtonRow();
+  BtnEInvoice = MakeFormButton("BtnEInvoice", QStringLiteral("E-Invoice..."), this);
+  BtnEInvoice->setToolTip(QStringLiteral("The customer's details for electronic invoices"));
+  buttons->insertWidget(0, BtnEInvoice);
+  layout->addLayout(buttons);
   Edit5->setMinimumWidth(30 * fontMetrics().horizontalAdvance(QChar('n')));
 
   QWidget* order[] = {Edit1,  Edit2,  Edit3,    Edit4,   Edit5,     Edit6,     Edit7,
                       Edit8,  Edit9,  Edit10,   Edit11,  Edit12,    Edit13,    BtnGroup,
-                      Memo1,  BtnSave, BtnDelete, BtnCancel, Edit14, BitBtn1};
+                      Memo1,  BtnEInvoice, BtnSave, BtnDelete, BtnCancel, Edit14, BitBtn1};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(BtnGroup, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnGroupClick));
+  connect(BtnEInvoice, &QPushButton::clicked, this, Guarded(this, &TCustomer::BtnEInvoiceClick));
 }
 
 void TCustomer::FormShow() {
@@ -207,6 +213,18 @@ void TCustomer::BtnSaveClick() {
   CurrentCustomerRec = static_cast<int>(d4recNo(d));
   if (d4deleted(d)) d4recall(d);
   accept();
+}
+
+// The details belong to a customer number, so a customer not yet saved
+// has none to edit.
+void TCustomer::BtnEInvoiceClick() {
+  if (CurrentCustomerRec <= 0 || CustBuf.cuno == 0) {
+    Ui::get().information(QStringLiteral("Save the customer before entering e-invoice details."));
+    return;
+  }
+  TCustEInvoice details(this);
+  details.customer = CustBuf.cuno;
+  Ui::get().exec(&details);
 }
 
 void TCustomer::BtnDeleteClick() {

@@ -38,12 +38,14 @@ class TCustomer : public EditorForm {
   QLabel* Label3;  // "Address" or "Company"
   QLabel* Label8;  // "Address" beside address line 2, in company mode only
   QPushButton* BtnGroup;
+  QPushButton* BtnEInvoice;  // the customer's e-invoice details
 
  public slots:
   void FormShow() override;
   void BtnSaveClick() override;
   void BtnDeleteClick() override;
   void BtnGroupClick();
+  void BtnEInvoiceClick();
 
  private:
   void showBuffer();

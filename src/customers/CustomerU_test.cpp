@@ -9,7 +9,9 @@
 #include <QTest>
 
 #include "customers/TestSupport.h"
+#include "data/EInvoiceTables.h"
 #include "data/Settings.h"
+#include "einvoice/CustEInvoiceU.h"
 #include "data/dbFiles.h"
 #include "tbengine/inspect.h"
 
@@ -177,6 +179,25 @@ TEST_F(CustomerTest, ExistingCustomerIsShownTrimmedAndSavedInPlace) {
   EXPECT_EQ(CustomerAt(rec).cuno, 12);
   EXPECT_EQ(CustomerAt(rec).note.trimmed(), "new note");
   EXPECT_EQ(CurrentCustomerRec, rec);
+}
+
+TEST_F(CustomerTest, EInvoiceDetailsAreTheSavedCustomersOwn) {
+  show(0);
+  ui.expectMessage(Ui::Kind::Information, "Save the customer before entering e-invoice details.");
+  customer->BtnEInvoice->click();
+  customer->hide();
+
+  show(addCustomer(12, "Baker", "Ann", 1, "note"));
+  long shownFor = 0;
+  ui.onDialog<TCustEInvoice>([&](TCustEInvoice* d) {
+    shownFor = d->customer;
+    d->Edit1->setText("FR");
+    d->BtnSave->click();
+  });
+  customer->BtnEInvoice->click();
+  EXPECT_EQ(shownFor, 12);
+  EXPECT_EQ(ReadBuyerDetails(12).country, "FR");
+  EXPECT_TRUE(customer->isVisible()) << "the customer editor stays open";
 }
 
 TEST_F(CustomerTest, CustomerOfARemovedGroupMustChooseAGroupAgain) {

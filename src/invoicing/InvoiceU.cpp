@@ -21,6 +21,7 @@
 #include "data/dbFiles.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
+#include "invoicing/EInvoiceActions.h"
 #include "invoicing/InvoiceRecords.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickPmtU.h"
@@ -193,9 +194,14 @@ void TInvoice::buildForm() {
   BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
   BtnImport = MakeFormButton("BtnImport", QStringLiteral("IMPORT"), this);
   BtnBatchLab = MakeFormButton("BtnBatchLab", QStringLiteral("Batch Label"), this);
+  BtnEInvoice = MakeFormButton("BtnEInvoice", QStringLiteral("E-Invoice"), this);
+  BtnEInvoice->setToolTip(QStringLiteral("Save the invoice as an electronic invoice"));
+  BtnEMail = MakeFormButton("BtnEMail", QStringLiteral("E-Mail..."), this);
+  BtnEMail->setToolTip(QStringLiteral("Send the e-invoice with the mail program"));
   BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
   // Only the controls of the tab order are reached with Tab.
-  for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab, BitBtn1})
+  for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab,
+                                                    BtnEInvoice, BtnEMail, BitBtn1})
     w->setFocusPolicy(Qt::ClickFocus);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -255,6 +261,8 @@ void TInvoice::buildForm() {
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnImport);
   buttons->addWidget(BtnBatchLab);
+  buttons->addWidget(BtnEInvoice);
+  buttons->addWidget(BtnEMail);
   buttons->addStretch();
   buttons->addWidget(BtnSave);
   buttons->addWidget(BtnPrint);
@@ -280,7 +288,8 @@ void TInvoice::connectHandlers() {
       {BtnSave, &TInvoice::BtnSaveClick},       {BtnDelete, &TInvoice::BtnDeleteClick},
       {BtnPrint, &TInvoice::BtnPrintClick},     {BtnCancel, &TInvoice::BtnCancelClick},
       {BtnImport, &TInvoice::BtnImportClick},   {BtnExport, &TInvoice::BtnExportClick},
-      {BtnBatchLab, &TInvoice::BtnBatchLabClick}};
+      {BtnBatchLab, &TInvoice::BtnBatchLabClick}, {BtnEInvoice, &TInvoice::BtnEInvoiceClick},
+      {BtnEMail, &TInvoice::BtnEMailClick}};
   for (const auto& [button, handler] : buttons)
     connect(button, &QPushButton::clicked, this, Guarded(this, handler));
   connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
@@ -583,6 +592,21 @@ void TInvoice::BtnPrintClick() {
   }
   copyControlsToInvoice();
   PrintWorkingInvoice();
+}
+
+// An e-invoice is made from the tables, so the invoice must have been saved.
+bool TInvoice::savedInvoiceShown() const {
+  if (CurrentInvoiceRec > 0) return true;
+  Ui::get().information(QStringLiteral("Save the invoice before sending it as an e-invoice."));
+  return false;
+}
+
+void TInvoice::BtnEInvoiceClick() {
+  if (savedInvoiceShown()) SaveEInvoiceOfRecord(this, CurrentInvoiceRec);
+}
+
+void TInvoice::BtnEMailClick() {
+  if (savedInvoiceShown()) MailEInvoiceOfRecord(this, CurrentInvoiceRec);
 }
 
 void TInvoice::BtnCancelClick() { reject(); }

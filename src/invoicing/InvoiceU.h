@@ -83,6 +83,8 @@ class TInvoice : public QDialog {
   QPushButton* BtnCancel;
   QPushButton* BtnImport;
   QPushButton* BtnBatchLab;
+  QPushButton* BtnEInvoice;
+  QPushButton* BtnEMail;
   QPushButton* BitBtn1;  // help
 
  public slots:
@@ -111,6 +113,8 @@ class TInvoice : public QDialog {
   void BtnImportClick();
   void BtnExportClick();
   void BtnBatchLabClick();
+  void BtnEInvoiceClick();
+  void BtnEMailClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -135,6 +139,8 @@ class TInvoice : public QDialog {
   // address block emptied, the grid back to its four blank rows.
   void clearWorkingCopy();
   void setItemRows(int rows);
+  // True when the invoice shown has been saved; else says so.
+  bool savedInvoiceShown() const;
 
   QDialog* customerEditor_ = nullptr;
   TItemDef* itemDef_ = nullptr;

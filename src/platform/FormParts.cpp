@@ -1,6 +1,8 @@
 #include "platform/FormParts.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
+#include <QGridLayout>
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,4 +54,14 @@ QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons, bool stretch
   for (QPushButton* b : buttons)
     if (b) row->addWidget(b);
   return row;
+}
+
+QLineEdit* AddFormField(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                        int maxLength, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  QLineEdit* edit = MakeFormEdit(name, maxLength, parent);
+  label->setBuddy(edit);
+  grid->addWidget(label, row, 0);
+  grid->addWidget(edit, row, 1);
+  return edit;
 }

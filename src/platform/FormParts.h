@@ -7,6 +7,7 @@
 
 class AmountBox;
 class DateBox;
+class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
@@ -21,6 +22,10 @@ QLineEdit* MakeFormEdit(const QString& name, int maxLength, QWidget* parent);
 AmountBox* MakeAmountBox(const QString& name, const QString& editMask, const char* format,
                          QWidget* parent);
 DateBox* MakeDateBox(const QString& name, QWidget* parent);
+// A field of a form: its caption (the field's buddy, so a screen reader
+// names the field) and a MakeFormEdit box, in row of grid.
+QLineEdit* AddFormField(QGridLayout* grid, int row, const QString& caption, const QString& name,
+                        int maxLength, QWidget* parent);
 // Tab order through the widgets as listed.
 void SetTabOrder(std::initializer_list<QWidget*> order);
 // A window's buttons in a row at its foot, after a stretch when stretched

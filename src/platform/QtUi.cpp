@@ -78,6 +78,10 @@ QString QtUi::saveFileName(QWidget* parent, const QString& title, const QString&
   return dialog.selectedFiles().first();
 }
 
+QString QtUi::folderName(QWidget* parent, const QString& title, const QString& dir) {
+  return QFileDialog::getExistingDirectory(parent ? parent : activeWindow(), title, dir);
+}
+
 QAction* QtUi::popup(QMenu* menu, const QPoint& pos) { return menu->exec(pos); }
 
 int QtUi::exec(QDialog* dialog) { return dialog->exec(); }

@@ -15,6 +15,7 @@ class QtUi : public Ui {
                        const QString& filter) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                        const QString& filter, const QString& defaultSuffix) override;
+  QString folderName(QWidget* parent, const QString& title, const QString& dir) override;
   QAction* popup(QMenu* menu, const QPoint& pos) override;
   int exec(QDialog* dialog) override;
 };

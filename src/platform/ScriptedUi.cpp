@@ -44,6 +44,7 @@ QString ScriptedUi::describe(const Expectation& e) {
     case Prompt::Input: return "input: " + e.text;
     case Prompt::SaveFile: return "save file: " + e.text;
     case Prompt::OpenFile: return "open file: " + e.text;
+    case Prompt::Folder: return "folder: " + e.text;
     case Prompt::Popup: return "popup: " + e.text;
   }
   return "?";
@@ -83,6 +84,8 @@ void ScriptedUi::expectInputCancel(const QString& title) { expect(Prompt::Input,
 void ScriptedUi::expectSaveFile(const QString& name) { expect(Prompt::SaveFile, name); }
 
 void ScriptedUi::expectOpenFile(const QString& name) { expect(Prompt::OpenFile, name); }
+
+void ScriptedUi::expectFolder(const QString& folder) { expect(Prompt::Folder, folder); }
 
 void ScriptedUi::expectPopup(const QString& actionObjectName) {
   expect(Prompt::Popup, actionObjectName);
@@ -167,6 +170,12 @@ QString ScriptedUi::saveFileName(QWidget*, const QString& title, const QString& 
   lastFile_ = {title, dir, filter, defaultSuffix};
   Expectation e;
   if (!take(Prompt::SaveFile, "save file: " + title, &e)) return QString();
+  return e.text;
+}
+
+QString ScriptedUi::folderName(QWidget*, const QString& title, const QString&) {
+  Expectation e;
+  if (!take(Prompt::Folder, "folder: " + title, &e)) return QString();
   return e.text;
 }
 

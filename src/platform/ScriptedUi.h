@@ -46,6 +46,8 @@ class ScriptedUi : public Ui {
   // A save / open file dialog answered with name ("" = cancelled).
   void expectSaveFile(const QString& name);
   void expectOpenFile(const QString& name);
+  // A folder dialog answered with folder ("" = cancelled).
+  void expectFolder(const QString& folder);
   // A pop-up menu in which the action with that objectName is chosen (and
   // triggered); "" = the menu is dismissed.
   void expectPopup(const QString& actionObjectName);
@@ -111,13 +113,14 @@ class ScriptedUi : public Ui {
                        const QString& filter) override;
   QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                        const QString& filter, const QString& defaultSuffix) override;
+  QString folderName(QWidget* parent, const QString& title, const QString& dir) override;
   QAction* popup(QMenu* menu, const QPoint& pos) override;
   int exec(QDialog* dialog) override;
 
   static QString kindName(Kind kind);
 
  private:
-  enum class Prompt { Message, Confirm, Input, SaveFile, OpenFile, Popup };
+  enum class Prompt { Message, Confirm, Input, SaveFile, OpenFile, Folder, Popup };
   struct Expectation {
     Prompt prompt;
     Kind kind = Kind::Information;

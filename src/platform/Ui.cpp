@@ -24,6 +24,7 @@ class QuietUi : public Ui {
                        const QString&) override {
     return QString();
   }
+  QString folderName(QWidget*, const QString&, const QString&) override { return QString(); }
   QAction* popup(QMenu*, const QPoint&) override { return nullptr; }
   int exec(QDialog*) override { return 0; }
 };

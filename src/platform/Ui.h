@@ -52,6 +52,8 @@ class Ui {
                                const QString& filter) = 0;
   virtual QString saveFileName(QWidget* parent, const QString& title, const QString& dir,
                                const QString& filter, const QString& defaultSuffix) = 0;
+  // A folder dialog (a folder to write into); empty means cancelled.
+  virtual QString folderName(QWidget* parent, const QString& title, const QString& dir) = 0;
   // Pops up menu at pos; the action chosen (it is also triggered, as
   // QMenu::exec does), or nullptr.
   virtual QAction* popup(QMenu* menu, const QPoint& pos) = 0;

@@ -36,6 +36,8 @@ QString UnattendedUi::saveFileName(QWidget*, const QString&, const QString&, con
   return QString();
 }
 
+QString UnattendedUi::folderName(QWidget*, const QString&, const QString&) { return QString(); }
+
 QAction* UnattendedUi::popup(QMenu*, const QPoint&) { return nullptr; }
 
 int UnattendedUi::exec(QDialog* dialog) {

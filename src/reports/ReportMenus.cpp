@@ -4,6 +4,8 @@
 
 #include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
+#include "invoicing/EInvoiceActions.h"
+#include "invoicing/EInvoiceFiles.h"
 #include "picklists/PickEdit.h"
 #include "platform/Clock.h"
 #include "platform/Ui.h"
@@ -74,6 +76,25 @@ QList<long> PickCustomers() {
   return customers;
 }
 
+
+// Invoices picked one by one from the invoice pick list until it is
+// cancelled, into request; false when there is no invoice to pick.
+bool PickInvoices(ReportRequest* request) {
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return false;
+  if (d4recCountDo(Inv5.d) == 0) {
+    Ui::get().information(QStringLiteral("No invoices to select."));
+    return false;
+  }
+  // The pick list starts on the newest invoice, then on the last one picked.
+  CurrentInvoiceRec = LastRecord(Inv5.d);
+  while (PickInvoice(false).chosen) {
+    d4go(Inv5.d, CurrentInvoiceRec);
+    request->invoices.append(f4long(Inv5.IvNo));
+  }
+  return true;
+}
+
 }  // namespace
 
 void PrintInvoiceSelection(bool byDates, bool asInvoice) {
@@ -86,21 +107,23 @@ void PrintInvoiceSelection(bool byDates, bool asInvoice) {
     BuildAndShow([&](ReportLineSink& sink) { return BuildInvoicesOfSpan(request, asInvoice, sink); });
     return;
   }
-  {
-    TablesClosedAtEnd tables;
-    if (!OpenInvoiceTables()) return;
-    if (d4recCountDo(Inv5.d) == 0) {
-      Ui::get().information(QStringLiteral("No invoices to select."));
-      return;
-    }
-    // The pick list starts on the newest invoice, then on the last one picked.
-    CurrentInvoiceRec = LastRecord(Inv5.d);
-    while (PickInvoice(false).chosen) {
-      d4go(Inv5.d, CurrentInvoiceRec);
-      request.invoices.append(f4long(Inv5.IvNo));
-    }
+  if (PickInvoices(&request))
+    BuildAndShow([&](ReportLineSink& sink) { return BuildInvoicesOf(request, asInvoice, sink); });
+}
+
+void SaveEInvoiceSelection(bool byDates) {
+  ReportRequest request;
+  if (byDates) {
+    ReportFrom = Today();
+    ReportTo = ReportFrom;
+    if (!AskSpan(&request)) return;
+  } else if (!PickInvoices(&request)) {
+    return;
   }
-  BuildAndShow([&](ReportLineSink& sink) { return BuildInvoicesOf(request, asInvoice, sink); });
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return;
+  if (byDates) request.invoices = InvoicesOfSpan(request.from, request.to);
+  SaveEInvoicesIntoFolder(request.invoices);
 }
 
 void PrintStatements(bool withBalances) {

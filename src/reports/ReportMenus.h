@@ -10,6 +10,9 @@
 // proposed for invoices, the current month for bills), otherwise invoices
 // picked one by one.
 void PrintInvoiceSelection(bool byDates, bool asInvoice);
+// The same invoices (of a date span, today proposed, or picked one by one)
+// saved as e-invoices into a folder, one file each.
+void SaveEInvoiceSelection(bool byDates);
 // Account statements: withBalances, of every customer with unsettled
 // invoices of a date span; otherwise of customers picked one by one.
 void PrintStatements(bool withBalances);

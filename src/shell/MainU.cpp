@@ -21,6 +21,7 @@
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "einvoice/EInvoicingU.h"
 #include "labels/LabelGen.h"
 #include "labels/LabelMenus.h"
 #include "labels/StationaryU.h"
@@ -110,6 +111,12 @@ void TMain::ConnectCommands() {
   command(SelectedInvoices1, [] { PrintInvoiceSelection(false, true); });
   command(WithBalancesDue2, [] { PrintInvoiceSelection(true, false); });
   command(SelectedBills2, [] { PrintInvoiceSelection(false, false); });
+  command(EInvoiceDates1, [] { SaveEInvoiceSelection(true); });
+  command(EInvoiceSelected1, [] { SaveEInvoiceSelection(false); });
+  command(BtnEInvoicing, [this] {
+    TEInvoicing details(this);
+    Ui::get().exec(&details);
+  });
   command(WithBalances2, [] { PrintStatements(true); });
   command(SelectedCustomers4, [] { PrintStatements(false); });
   command(ReceivableIncome1, [] { PrintReceivables(); });

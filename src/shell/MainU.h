@@ -56,7 +56,8 @@ class TMain : public QMainWindow, public ProgressSink {
   // Report Generation
   QToolButton *BtnRInv, *BtnRProf, *BtnRSales, *BtnRLabels, *BtnMMerge, *BtnInvRpts;
   // Preferences
-  QPushButton *BtnStationary, *BtnSTax, *BtnLabForms, *BtnFont, *BtnPSetup, *BtnDirectories;
+  QPushButton *BtnStationary, *BtnSTax, *BtnLabForms, *BtnFont, *BtnPSetup, *BtnDirectories,
+      *BtnEInvoicing;
   QLineEdit *Edit1, *Edit2;
   QGroupBox *GroupBox1, *GroupBox2;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
@@ -70,7 +71,7 @@ class TMain : public QMainWindow, public ProgressSink {
   // Pop-up menus of the Report Generation tab.
   QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
   QAction *SelectedDates2, *SelectedInvoices1, *WithBalancesDue2, *SelectedBills2,
-      *WithBalances2, *SelectedCustomers4;                                  // PopupMenu1
+      *WithBalances2, *SelectedCustomers4, *EInvoiceDates1, *EInvoiceSelected1;  // PopupMenu1
   QAction *SalesSummary1, *ProductSummary1, *ProductBuyers1, *IncomeSummary1,
       *ReceivableIncome1, *TaxSummary1;                                     // PopupMenu2
   QAction *Inventory1, *CostofGoodsSold1, *StockOnHand1;                    // PopupMenu3

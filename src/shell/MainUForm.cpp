@@ -208,6 +208,7 @@ void TMain::BuildForm() {
   BtnSTax = CaptionButton(TabSheet5, "BtnSTax", "Sales Tax");
   BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", "Label Forms");
   BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", "Import Dir's");
+  BtnEInvoicing = CaptionButton(TabSheet5, "BtnEInvoicing", "E-Invoicing");
   FontDialog1 = new QFontDialog(this);
   FontDialog1->setObjectName("FontDialog1");
   {
@@ -225,7 +226,8 @@ void TMain::BuildForm() {
     top->addSpacing(8);
     top->addLayout(printing, 6);
     auto* bottom = new QHBoxLayout;
-    for (QPushButton* b : {BtnStationary, BtnSTax, BtnLabForms, BtnDirectories}) bottom->addWidget(b);
+    for (QPushButton* b : {BtnStationary, BtnSTax, BtnLabForms, BtnDirectories, BtnEInvoicing})
+      bottom->addWidget(b);
     bottom->addStretch();
     bottom->addWidget(Help::makeButton(TabSheet5, 600, "BitBtn4"));
     auto* layout = new QVBoxLayout(TabSheet5);
@@ -283,6 +285,9 @@ void TMain::BuildMenus() {
   QMenu* statements = Submenu(PopupMenu1, "Statements1", "&Statements");
   WithBalances2 = Item(statements, "WithBalances2", "With &Balances");
   SelectedCustomers4 = Item(statements, "SelectedCustomers4", "Selected &Customers");
+  QMenu* einvoices = Submenu(PopupMenu1, "EInvoices1", "&E-Invoices");
+  EInvoiceDates1 = Item(einvoices, "EInvoiceDates1", "Selected &Date(s)");
+  EInvoiceSelected1 = Item(einvoices, "EInvoiceSelected1", "Selected &Invoices");
 
   PopupMenu4 = Popup(this, "PopupMenu4");
   SelectedCustomers2 = Item(PopupMenu4, "SelectedCustomers2", "Selected &Customers");

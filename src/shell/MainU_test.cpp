@@ -124,7 +124,8 @@ TEST_F(StartUpTest, EveryCommandIsThereUnderItsNameWithItsHint) {
        "Profile|BtnRSales:Print Sales & Tax Reports|BtnRLabels:Print Address "
        "Labels|BtnMMerge:Generate a Mail Merge File|BtnInvRpts:Print Inventory Reports"},
       {"Preferences", "BtnStationary:Stationery|BtnSTax:Sales Tax|BtnLabForms:Label "
-                      "Forms|BtnFont:Report Font|BtnPSetup:Printer Setup|BtnDirectories:Import Dir's"},
+                      "Forms|BtnFont:Report Font|BtnPSetup:Printer Setup|BtnDirectories:Import "
+                      "Dir's|BtnEInvoicing:E-Invoicing"},
       {"File Maintenance",
        "BtnBackup:Backup Data Files|BtnRestore:Restore Data Files|BtnIndex:Reindex Data "
        "Files|BtnPack:Pack Data Files|BtnUpgrade:Import Data from Moorhen version 4 or "

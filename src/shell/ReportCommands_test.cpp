@@ -5,6 +5,7 @@
 #include <QToolButton>
 
 #include "data/dbFiles.h"
+#include "einvoice/EInvoicingU.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
 #include "printing/DateSpanU.h"
@@ -31,16 +32,31 @@ TEST_F(ReportCommandsTest, PrintButtonAndMenuItemsAskForTheirSpanOrPick) {
   main()->SelectedDates2->trigger();
   main()->WithBalancesDue2->trigger();
   main()->WithBalances2->trigger();
-  EXPECT_EQ(proposed, QStringList({today + "-" + today, today + "-" + today, month, month}));
+  main()->EInvoiceDates1->trigger();
+  EXPECT_EQ(proposed,
+            QStringList({today + "-" + today, today + "-" + today, month, month, today + "-" + today}));
 
   // Picking from empty tables: the pick lists say so.
   ui.expectMessage(Ui::Kind::Information, "No invoices to select.");
   main()->SelectedInvoices1->trigger();
   ui.expectMessage(Ui::Kind::Information, "No invoices to select.");
   main()->SelectedBills2->trigger();
+  ui.expectMessage(Ui::Kind::Information, "No invoices to select.");
+  main()->EInvoiceSelected1->trigger();
   ui.expectMessage(Ui::Kind::Information, "Customer Database is Empty");
   main()->SelectedCustomers4->trigger();
   EXPECT_EQ(Inv5.d, nullptr);  // every command closed its tables
+}
+
+TEST_F(ReportCommandsTest, EInvoicingOpensTheSellersDetails) {
+  start();
+  QString shown;
+  ui.onDialog<TEInvoicing>([&](TEInvoicing* d) {
+    shown = d->windowTitle();
+    d->BtnCancel->click();
+  });
+  main()->BtnEInvoicing->click();
+  EXPECT_EQ(shown, "E-Invoicing");
 }
 
 }  // namespace

@@ -1,0 +1,70 @@
+#include "einvoice/CustEInvoiceU.h"
+
+#include <QGridLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/EInvoiceTables.h"
+#include "data/StorableText.h"
+#include "einvoice/DetailChecks.h"
+#include "platform/EntryTexts.h"
+#include "platform/FieldEdit.h"
+#include "platform/FormParts.h"
+#include "platform/Ui.h"
+
+namespace {
+constexpr int kHelpContext = 415;
+}  // namespace
+
+TCustEInvoice::TCustEInvoice(QWidget* parent)
+    : EditorForm(parent, "TCustEInvoice", QStringLiteral("Customer E-Invoice Details"), kHelpContext,
+                 Deletes::No) {
+  auto* grid = new QGridLayout;
+  int r = 0;
+  Edit1 = AddFormField(grid, r++, QStringLiteral("Country (e.g. FR):"), "Edit1", 2, this);
+  Edit2 = AddFormField(grid, r++, QStringLiteral("City:"), "Edit2", 40, this);
+  Edit3 = AddFormField(grid, r++, QStringLiteral("Street:"), "Edit3", 59, this);
+  Edit4 = AddFormField(grid, r++, QStringLiteral("VAT Identifier:"), "Edit4", 20, this);
+  Edit5 = AddFormField(grid, r++, QStringLiteral("Buyer Reference:"), "Edit5", 59, this);
+  Edit6 = AddFormField(grid, r++, QStringLiteral("Electronic Address:"), "Edit6", 59, this);
+  Edit7 = AddFormField(grid, r++, QStringLiteral("Address Scheme (e.g. 0088, EM):"), "Edit7", 4, this);
+  Edit3->setPlaceholderText(QStringLiteral("the second address line"));
+  Edit3->setMinimumWidth(26 * fontMetrics().horizontalAdvance(QChar('M')));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(ButtonRow());
+  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, BtnSave, BtnCancel, BitBtn1});
+}
+
+void TCustEInvoice::FormShow() {
+  const BuyerDetails b = ReadBuyerDetails(customer);
+  setWindowTitle(QStringLiteral("Customer E-Invoice Details - Customer %1").arg(customer));
+  const std::pair<QLineEdit*, QString> fields[] = {
+      {Edit1, b.country}, {Edit2, b.city},  {Edit3, b.street}, {Edit4, b.vatId},
+      {Edit5, b.buyerReference}, {Edit6, b.electronicAddress}, {Edit7, b.electronicScheme},
+  };
+  for (const auto& [edit, text] : fields) ShowText(edit, text);
+  Edit1->setFocus();
+}
+
+void TCustEInvoice::BtnSaveClick() {
+  BuyerDetails b;
+  b.customer = customer;
+  b.country = Edit1->text().trimmed().toUpper();
+  b.city = Edit2->text().trimmed();
+  b.street = Edit3->text().trimmed();
+  b.vatId = Edit4->text().trimmed().toUpper().remove(QLatin1Char(' '));
+  b.buyerReference = Edit5->text().trimmed();
+  b.electronicAddress = Edit6->text().trimmed();
+  b.electronicScheme = Edit7->text().trimmed().toUpper();
+  const QStringList wrong = CheckBuyerDetails(b);
+  if (!wrong.isEmpty()) {
+    Ui::get().information(wrong.join(QStringLiteral("\r\n")));
+    return;
+  }
+  if (!ConfirmStorable(EntryTexts(this))) return;
+  WriteBuyerDetails(b);
+  accept();
+}

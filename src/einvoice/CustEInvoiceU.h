@@ -1,0 +1,34 @@
+// TCustEInvoice, "Customer E-Invoice Details": what an e-invoice needs of
+// one customer beyond the customer's record (CUSTEI): country, city, street
+// when the address lines do not give it plainly, VAT identifier, the buyer
+// reference (the German Leitweg-ID) and the electronic address.
+//
+// Input: customer, the customer's number (set before showing).
+#ifndef EINVOICE_CUSTEINVOICEU_H
+#define EINVOICE_CUSTEINVOICEU_H
+
+#include "platform/FormDialog.h"
+
+class QLineEdit;
+
+class TCustEInvoice : public EditorForm {
+  Q_OBJECT
+ public:
+  explicit TCustEInvoice(QWidget* parent = nullptr);
+
+  long customer = 0;
+
+  QLineEdit* Edit1;  // country
+  QLineEdit* Edit2;  // city
+  QLineEdit* Edit3;  // street (empty: the second address line)
+  QLineEdit* Edit4;  // VAT identifier
+  QLineEdit* Edit5;  // buyer reference
+  QLineEdit* Edit6;  // electronic address
+  QLineEdit* Edit7;  // its scheme
+
+ public slots:
+  void FormShow() override;
+  void BtnSaveClick() override;
+};
+
+#endif  // EINVOICE_CUSTEINVOICEU_H

@@ -1,0 +1,44 @@
+#include "einvoice/DetailChecks.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(DetailChecks, IbanCheckDigitsCountryAndCurrencyCodes) {
+  EXPECT_TRUE(IbanValid("DE02 1203 0000 0000 2020 51"));
+  EXPECT_TRUE(IbanValid("be71 0961 2345 6769"));
+  EXPECT_TRUE(IbanValid("FR76 3000 6000 0112 3456 7890 189"));
+  EXPECT_FALSE(IbanValid("DE03 1203 0000 0000 2020 51")) << "a check digit off";
+  EXPECT_FALSE(IbanValid("DE02 1203 0000 0000 2020 5"));
+  EXPECT_FALSE(IbanValid("02DE12030000000020205100"));
+  EXPECT_TRUE(CountryCodeValid("DE"));
+  EXPECT_FALSE(CountryCodeValid("de"));
+  EXPECT_FALSE(CountryCodeValid("ZZ"));
+  EXPECT_TRUE(CurrencyCodeValid("EUR"));
+  EXPECT_TRUE(CurrencyCodeValid("CHF"));
+  EXPECT_FALSE(CurrencyCodeValid("EURO"));
+  EXPECT_FALSE(CurrencyCodeValid("XYZ"));
+  EXPECT_TRUE(VatIdHasCountryPrefix("DE123456789"));
+  EXPECT_TRUE(VatIdHasCountryPrefix("EL123456789")) << "Greece";
+  EXPECT_FALSE(VatIdHasCountryPrefix("123456789"));
+}
+
+TEST(DetailChecks, OneMessagePerWrongFieldAndNoneForEmptyOnes) {
+  SellerDetails s;
+  s.exemptionReason = "Exempt";
+  EXPECT_TRUE(CheckSellerDetails(s).isEmpty());
+  s.country = "Germany";
+  s.currency = "EURO";
+  s.vatId = "123";
+  s.iban = "DE03120300000000202051";
+  s.untaxedCategory = "K";
+  const QStringList wrong = CheckSellerDetails(s);
+  ASSERT_EQ(wrong.size(), 5) << wrong.join('\n').toStdString();
+  EXPECT_TRUE(wrong[0].startsWith("Country:"));
+  EXPECT_TRUE(wrong[3].startsWith("IBAN:"));
+  BuyerDetails b;
+  b.country = "fr";
+  EXPECT_EQ(CheckBuyerDetails(b).size(), 1);
+}
+
+}  // namespace

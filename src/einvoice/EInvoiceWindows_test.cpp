@@ -1,0 +1,84 @@
+// The windows of the e-invoice details: what they show is what the tables
+// hold, Save writes what was typed, and a detail that is plainly wrong is
+// said and nothing is written.
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+#include "data/EInvoiceTables.h"
+#include "data/TestSupport.h"
+#include "einvoice/CustEInvoiceU.h"
+#include "einvoice/EInvoicingU.h"
+#include "einvoice/TestSupport.h"
+
+namespace {
+
+class EInvoiceWindowsTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    EnsureTestApplication();
+  }
+};
+
+TEST_F(EInvoiceWindowsTest, SellerDetailsShownChangedAndCheckedBeforeSaving) {
+  WriteSellerDetails(GermanSeller());
+  TEInvoicing window;
+  ui.onDialogSteps<TEInvoicing>({
+      [this](TEInvoicing* w) {
+        EXPECT_EQ(w->Edit1->text(), QStringLiteral("Kerzenzieherei Weiß GmbH"));
+        EXPECT_EQ(w->Edit13->text(), "DE02120300000000202051");
+        EXPECT_EQ(w->Edit18->text(), "14");
+        EXPECT_EQ(w->ComboBox1->currentIndex(), 1) << "E, exempt";
+        w->Edit13->setText("DE02 1203 0000 0000 2020 52");  // one digit wrong
+        w->Edit15->setText("EUO");
+        ui.expectMessage(Ui::Kind::Information,
+                         "Currency: \"EUO\" is not a currency code (three letters, e.g. EUR)\r\n"
+                         "IBAN: \"DE02120300000000202052\" is not a valid IBAN (its check digits do "
+                         "not match)");
+        w->BtnSave->click();
+        EXPECT_TRUE(w->isVisible()) << "the window stays open to mend them";
+        w->Edit13->setText("de02 1203 0000 0000 2020 51");
+        w->Edit15->setText("eur");
+        w->ComboBox1->setCurrentIndex(0);
+        w->Edit18->setText("30");
+        w->BtnSave->click();
+      },
+  });
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  const SellerDetails s = ReadSellerDetails();
+  EXPECT_EQ(s.iban, "DE02120300000000202051");
+  EXPECT_EQ(s.currency, "EUR");
+  EXPECT_EQ(s.untaxedCategory, "Z");
+  EXPECT_EQ(s.dueDays, 30);
+  EXPECT_EQ(s.legalName, QStringLiteral("Kerzenzieherei Weiß GmbH"));
+}
+
+TEST_F(EInvoiceWindowsTest, BuyerDetailsBelongToTheirCustomerAndCancelWritesNothing) {
+  WriteBuyerDetails(GermanBuyer(7));
+  TCustEInvoice window;
+  ui.onDialogSteps<TCustEInvoice>({
+      [](TCustEInvoice* w) {
+        EXPECT_EQ(w->Edit5->text(), "04011000-12345-03");
+        w->Edit5->setText("changed");
+        w->BtnCancel->click();
+      },
+      [](TCustEInvoice* w) {
+        EXPECT_TRUE(w->Edit5->text().isEmpty()) << "customer 8 has no details yet";
+        w->Edit1->setText("fr");
+        w->Edit4->setText("FR 40303265045");
+        w->BtnSave->click();
+      },
+  });
+  window.customer = 7;
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Rejected);
+  window.customer = 8;
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  EXPECT_EQ(ReadBuyerDetails(7).buyerReference, "04011000-12345-03");
+  const BuyerDetails b = ReadBuyerDetails(8);
+  EXPECT_EQ(b.country, "FR");
+  EXPECT_EQ(b.vatId, "FR40303265045");
+}
+
+}  // namespace

@@ -1,0 +1,113 @@
+#include "einvoice/EInvoicingU.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "data/EInvoiceTables.h"
+#include "data/StorableText.h"
+#include "einvoice/DetailChecks.h"
+#include "platform/EntryTexts.h"
+#include "platform/FieldEdit.h"
+#include "platform/FormParts.h"
+#include "platform/Ui.h"
+
+namespace {
+constexpr int kHelpContext = 640;
+const char* const kCategories[] = {"Z", "E", "G"};
+}  // namespace
+
+TEInvoicing::TEInvoicing(QWidget* parent)
+    : EditorForm(parent, "TEInvoicing", QStringLiteral("E-Invoicing"), kHelpContext, Deletes::No) {
+  auto* grid = new QGridLayout;
+  int r = 0;
+  Edit1 = AddFormField(grid, r++, QStringLiteral("Legal Name:"), "Edit1", 59, this);
+  Edit2 = AddFormField(grid, r++, QStringLiteral("Street:"), "Edit2", 59, this);
+  Edit3 = AddFormField(grid, r++, QStringLiteral("City:"), "Edit3", 40, this);
+  Edit4 = AddFormField(grid, r++, QStringLiteral("Postal Code:"), "Edit4", 10, this);
+  Edit5 = AddFormField(grid, r++, QStringLiteral("Country (e.g. DE):"), "Edit5", 2, this);
+  Edit6 = AddFormField(grid, r++, QStringLiteral("VAT Identifier:"), "Edit6", 20, this);
+  Edit7 = AddFormField(grid, r++, QStringLiteral("Tax Registration:"), "Edit7", 20, this);
+  Edit8 = AddFormField(grid, r++, QStringLiteral("Electronic Address:"), "Edit8", 59, this);
+  Edit9 = AddFormField(grid, r++, QStringLiteral("Address Scheme (e.g. 0088, EM):"), "Edit9", 4, this);
+  Edit10 = AddFormField(grid, r++, QStringLiteral("Contact:"), "Edit10", 59, this);
+  Edit11 = AddFormField(grid, r++, QStringLiteral("Phone:"), "Edit11", 30, this);
+  Edit12 = AddFormField(grid, r++, QStringLiteral("E-Mail:"), "Edit12", 59, this);
+  Edit13 = AddFormField(grid, r++, QStringLiteral("IBAN:"), "Edit13", 34, this);
+  Edit14 = AddFormField(grid, r++, QStringLiteral("BIC:"), "Edit14", 11, this);
+  Edit15 = AddFormField(grid, r++, QStringLiteral("Currency (e.g. EUR):"), "Edit15", 3, this);
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->setObjectName("ComboBox1");
+  ComboBox1->addItems({QStringLiteral("Z - zero rated"), QStringLiteral("E - exempt"),
+                       QStringLiteral("G - export outside the EU")});
+  auto* untaxed = new QLabel(QStringLiteral("Items Not Taxed:"), this);
+  untaxed->setBuddy(ComboBox1);
+  grid->addWidget(untaxed, r, 0);
+  grid->addWidget(ComboBox1, r++, 1);
+  Edit16 = AddFormField(grid, r++, QStringLiteral("Exemption Reason:"), "Edit16", 59, this);
+  Edit17 = AddFormField(grid, r++, QStringLiteral("Payment Terms:"), "Edit17", 59, this);
+  Edit18 = AddFormField(grid, r++, QStringLiteral("Days to Pay:"), "Edit18", 3, this);
+  Edit18->setValidator(new QIntValidator(0, 999, Edit18));
+  const int m = fontMetrics().horizontalAdvance(QChar('M'));
+  Edit1->setMinimumWidth(26 * m);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addLayout(ButtonRow());
+  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
+               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, BtnSave, BtnCancel, BitBtn1});
+}
+
+void TEInvoicing::FormShow() {
+  const SellerDetails s = ReadSellerDetails();
+  const std::pair<QLineEdit*, QString> fields[] = {
+      {Edit1, s.legalName}, {Edit2, s.street},   {Edit3, s.city},
+      {Edit4, s.postcode},  {Edit5, s.country},  {Edit6, s.vatId},
+      {Edit7, s.taxRegistration}, {Edit8, s.electronicAddress}, {Edit9, s.electronicScheme},
+      {Edit10, s.contact},  {Edit11, s.phone},   {Edit12, s.email},
+      {Edit13, s.iban},     {Edit14, s.bic},     {Edit15, s.currency},
+      {Edit16, s.exemptionReason}, {Edit17, s.paymentTerms},
+  };
+  for (const auto& [edit, text] : fields) ShowText(edit, text);
+  Edit18->setText(QString::number(s.dueDays));
+  int category = 1;
+  for (int i = 0; i < 3; ++i)
+    if (s.untaxedCategory == QLatin1String(kCategories[i])) category = i;
+  ComboBox1->setCurrentIndex(category);
+  Edit1->setFocus();
+}
+
+void TEInvoicing::BtnSaveClick() {
+  SellerDetails s;
+  s.legalName = Edit1->text().trimmed();
+  s.street = Edit2->text().trimmed();
+  s.city = Edit3->text().trimmed();
+  s.postcode = Edit4->text().trimmed();
+  s.country = Edit5->text().trimmed().toUpper();
+  s.vatId = Edit6->text().trimmed().toUpper().remove(QLatin1Char(' '));
+  s.taxRegistration = Edit7->text().trimmed();
+  s.electronicAddress = Edit8->text().trimmed();
+  s.electronicScheme = Edit9->text().trimmed().toUpper();
+  s.contact = Edit10->text().trimmed();
+  s.phone = Edit11->text().trimmed();
+  s.email = Edit12->text().trimmed();
+  s.iban = Edit13->text().toUpper().remove(QLatin1Char(' '));
+  s.bic = Edit14->text().toUpper().remove(QLatin1Char(' '));
+  s.currency = Edit15->text().trimmed().toUpper();
+  s.untaxedCategory = QLatin1String(kCategories[qBound(0, ComboBox1->currentIndex(), 2)]);
+  s.exemptionReason = Edit16->text().trimmed();
+  s.paymentTerms = Edit17->text().trimmed();
+  s.dueDays = Edit18->text().toInt();
+  const QStringList wrong = CheckSellerDetails(s);
+  if (!wrong.isEmpty()) {
+    Ui::get().information(wrong.join(QStringLiteral("\r\n")));
+    return;
+  }
+  if (!ConfirmStorable(EntryTexts(this))) return;
+  WriteSellerDetails(s);
+  accept();
+}

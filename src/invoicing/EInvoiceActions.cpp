@@ -1,0 +1,174 @@
+#include "invoicing/EInvoiceActions.h"
+
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include "data/Progress.h"
+#include "data/dbFiles.h"
+#include "invoicing/EInvoiceFiles.h"
+#include "platform/MailProgram.h"
+#include "platform/Ui.h"
+
+namespace {
+
+const char kFormatKey[] = "EInvoice/Format";
+
+QSettings Remembered() { return QSettings(QStringLiteral("Tallowby"), QStringLiteral("Tallowby")); }
+
+// The editor's working copy, put back as it was when the e-invoice has been
+// made from the tables.
+class WorkingCopyKept {
+ public:
+  WorkingCopyKept()
+      : invoice_(CurrentInvoice), items_(ItemList), payments_(PaymentList),
+        address_(CustomerAddress), customer_(CustBuf), customerRec_(CurrentCustomerRec) {}
+  ~WorkingCopyKept() {
+    CurrentInvoice = invoice_;
+    ItemList = items_;
+    PaymentList = payments_;
+    CustomerAddress = address_;
+    CustBuf = customer_;
+    CurrentCustomerRec = customerRec_;
+  }
+  WorkingCopyKept(const WorkingCopyKept&) = delete;
+  WorkingCopyKept& operator=(const WorkingCopyKept&) = delete;
+
+ private:
+  InvoiceRecord invoice_;
+  QList<ItemRow> items_;
+  QList<PaymentRow> payments_;
+  QStringList address_;
+  CustomerRecord customer_;
+  int customerRec_;
+};
+
+QString FormatCaption(EInvoiceFormat format) {
+  switch (format) {
+    case EInvoiceFormat::FacturX: return QStringLiteral("Factur-X / ZUGFeRD (PDF)");
+    case EInvoiceFormat::XRechnung: return QStringLiteral("XRechnung (XML)");
+    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol BIS Billing (UBL XML)");
+  }
+  return QString();
+}
+
+QString FileFilter(EInvoiceFormat format) {
+  return format == EInvoiceFormat::FacturX ? QStringLiteral("PDF files (*.pdf)")
+                                           : QStringLiteral("XML files (*.xml)");
+}
+
+// An invoice chosen as an e-invoice: its format, its mapping, its number
+// and its customer's e-mail address.
+struct Chosen {
+  EInvoiceFormat format = EInvoiceFormat::FacturX;
+  EInvoiceBuilt built;
+  long number = 0;
+  QString email;
+};
+
+// The format asked and the invoice on record rec built for it (into the
+// working copy); false when the menu was dismissed or the invoice cannot be
+// an e-invoice (which is said).
+bool ChooseAndBuild(QWidget* parent, int rec, Chosen* chosen) {
+  if (!AskEInvoiceFormat(parent, &chosen->format)) return false;
+  d4go(Inv5.d, rec);
+  chosen->built = EInvoiceOfRecord(chosen->format);
+  chosen->number = CurrentInvoice.IvNo;
+  chosen->email = CustBuf.email.trimmed();
+  if (chosen->built.problems.isEmpty()) return true;
+  Ui::get().information(QStringLiteral("Invoice %1 cannot be saved as an e-invoice:\r\n").arg(chosen->number) +
+                        chosen->built.problems.join(QStringLiteral("\r\n")));
+  return false;
+}
+
+QString FileName(const Chosen& chosen) {
+  return QString::number(chosen.number) + QLatin1Char('.') + FileSuffix(chosen.format);
+}
+
+bool Written(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path) {
+  QString why;
+  if (WriteEInvoice(built, format, path, &why)) return true;
+  Ui::get().information(QStringLiteral("The e-invoice was not saved: ") + why);
+  return false;
+}
+
+}  // namespace
+
+bool AskEInvoiceFormat(QWidget* parent, EInvoiceFormat* format) {
+  EInvoiceFormat last = EInvoiceFormat::FacturX;
+  FormatOfWord(Remembered().value(kFormatKey).toString(), &last);
+  QMenu menu(parent);
+  menu.setObjectName(QStringLiteral("EInvoiceFormats"));
+  const std::pair<EInvoiceFormat, const char*> formats[] = {
+      {EInvoiceFormat::FacturX, "FacturX1"},
+      {EInvoiceFormat::XRechnung, "XRechnung1"},
+      {EInvoiceFormat::Peppol, "Peppol1"}};
+  for (const auto& [f, name] : formats) {
+    QAction* action = menu.addAction(FormatCaption(f));
+    action->setObjectName(QLatin1String(name));
+    action->setData(FormatWord(f));
+    if (f == last) menu.setActiveAction(action);
+  }
+  QAction* chosen = Ui::get().popup(&menu, QCursor::pos());
+  if (!chosen || !FormatOfWord(chosen->data().toString(), format)) return false;
+  Remembered().setValue(kFormatKey, FormatWord(*format));
+  return true;
+}
+
+void SaveEInvoiceOfRecord(QWidget* parent, int rec) {
+  const WorkingCopyKept kept;
+  Chosen chosen;
+  if (!ChooseAndBuild(parent, rec, &chosen)) return;
+  const QString path =
+      Ui::get().saveFileName(parent, QStringLiteral("Save E-Invoice"), QDir::home().filePath(FileName(chosen)),
+                             FileFilter(chosen.format), FileSuffix(chosen.format));
+  if (!path.isEmpty()) Written(chosen.built, chosen.format, path);
+}
+
+void MailEInvoiceOfRecord(QWidget* parent, int rec) {
+  const WorkingCopyKept kept;
+  Chosen chosen;
+  if (!ChooseAndBuild(parent, rec, &chosen)) return;
+  // The folder stays: the mail program reads the file after we return.
+  QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("tallowby-mail-XXXXXX")));
+  folder.setAutoRemove(false);
+  if (!folder.isValid()) {
+    Ui::get().information(QStringLiteral("The e-invoice was not saved: ") + folder.errorString());
+    return;
+  }
+  const QString path = folder.filePath(FileName(chosen));
+  if (!Written(chosen.built, chosen.format, path)) return;
+  MailDraft draft;
+  draft.to = chosen.email;
+  draft.subject = QStringLiteral("Invoice %1").arg(chosen.number);
+  draft.attachment = path;
+  QString why;
+  if (!OpenMailProgram(draft, &why))
+    Ui::get().information(QStringLiteral("The e-invoice was saved as %1, but %2.").arg(path, why));
+}
+
+void SaveEInvoicesIntoFolder(const QList<long>& invoices) {
+  if (invoices.isEmpty()) {
+    Ui::get().information(QStringLiteral("No invoices to save."));
+    return;
+  }
+  EInvoiceFormat format;
+  if (!AskEInvoiceFormat(nullptr, &format)) return;
+  const QString folder = Ui::get().folderName(nullptr, QStringLiteral("Save E-Invoices into Folder"),
+                                              QDir::homePath());
+  if (folder.isEmpty()) return;
+  QStringList refused;
+  {
+    ProgressShown progress(QStringLiteral("Saving e-invoices..."));
+    refused = SaveEInvoices(invoices, format, folder,
+                            [&](int done, int total) { progress.recordDone(done - 1, total); });
+  }
+  const int written = int(invoices.size() - refused.size());
+  QString text = QStringLiteral("%1 of %2 e-invoices saved in %3.")
+                     .arg(written).arg(invoices.size()).arg(QDir::toNativeSeparators(folder));
+  if (!refused.isEmpty()) text += QStringLiteral("\r\nNot saved:\r\n") + refused.join(QStringLiteral("\r\n"));
+  Ui::get().information(text);
+}
