@@ -13,6 +13,7 @@
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "einvoice/TestSupport.h"
+#include "printing/TestSupport.h"
 
 namespace {
 
@@ -42,6 +43,18 @@ class EInvoiceCommandTest : public IndexedFolderTest {
     StartEngine(dir.path());
     IndexedFolderTest::TearDown();
   }
+  // The candles carry the invoice's tax: marked so in the tables.
+  void markCandlesTaxed() {
+    StartEngine(dir.path());
+    ASSERT_TRUE(OpenITM5());
+    for (int rc = d4top(Itm5.d); rc == 0; rc = d4skip(Itm5.d, 1)) {
+      ReadItem();
+      ItemBuf.LTax2 = ItemBuf.PrID.trimmed() == "CANDLE";
+      WriteItem();
+    }
+    CloseAll();
+    EndEngine();
+  }
   int Run(QStringList args) {
     args << "--data" << dir.path();
     errors.clear();
@@ -56,16 +69,7 @@ class EInvoiceCommandTest : public IndexedFolderTest {
 };
 
 TEST_F(EInvoiceCommandTest, EachFormatIsValidAndRefusalsAreNamed) {
-  // The invoices' items are taxed: mark them so in the tables.
-  StartEngine(dir.path());
-  ASSERT_TRUE(OpenITM5());
-  for (int rc = d4top(Itm5.d); rc == 0; rc = d4skip(Itm5.d, 1)) {
-    ReadItem();
-    ItemBuf.LTax2 = ItemBuf.PrID.trimmed() == "CANDLE";
-    WriteItem();
-  }
-  CloseAll();
-  EndEngine();
+  markCandlesTaxed();
 
   EXPECT_EQ(Run({"--invoice", "1001", "--format", "xrechnung", "--out", out.filePath("1001.xml")}), 0)
       << errors.toStdString();
@@ -88,6 +92,35 @@ TEST_F(EInvoiceCommandTest, EachFormatIsValidAndRefusalsAreNamed) {
   const QByteArray text = xml.readAll();
   EXPECT_TRUE(text.contains("<ram:DuePayableAmount>20.11</ram:DuePayableAmount>"));
   EXPECT_TRUE(text.contains("Crème &amp; &lt;Brûlée&gt;"));
+}
+
+// A restore cut short after its first file: the command finishes it before
+// it reads, so the e-invoice names the restored customer.
+TEST_F(EInvoiceCommandTest, ARestoreCutShortIsFinishedFirst) {
+  const auto renameCustomer = [this](const QString& company) {
+    StartEngine(dir.path());
+    ASSERT_TRUE(OpenCUST5());
+    d4top(Cust5.d);
+    ReadCustomer();
+    CustBuf.addr1 = company;
+    WriteCustomer();
+    CloseAll();
+    EndEngine();
+  };
+  markCandlesTaxed();
+  QTemporaryDir backup;
+  renameCustomer("Restored GmbH");
+  for (const char* f : {"CUST5.dbf", "CUST5.dbt"})
+    ASSERT_TRUE(QFile::copy(QDir(dir.path()).filePath(f), backup.filePath(f)));
+  renameCustomer("Current GmbH");
+  LeaveCutShortRestore(dir.path(), backup.path(), {"CUST5.dbf", "CUST5.dbt"}, 1);
+
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "ubl", "--out", out.filePath("1001.xml")}), 0)
+      << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath(".tbswap")));
+  QFile xml(out.filePath("1001.xml"));
+  ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(xml.readAll().contains("<cbc:RegistrationName>Restored GmbH</cbc:RegistrationName>"));
 }
 
 TEST_F(EInvoiceCommandTest, ArgumentsThatCannotBeUsedAndEmptySpans) {
