@@ -76,7 +76,6 @@ QList<long> PickCustomers() {
   return customers;
 }
 
-
 // Invoices picked one by one from the invoice pick list until it is
 // cancelled, into request; false when there is no invoice to pick.
 bool PickInvoices(ReportRequest* request) {
