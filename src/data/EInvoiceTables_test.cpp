@@ -35,26 +35,15 @@ TEST_F(EInvoiceTables, AFolderWithoutThemGetsThemAndStillStartsWithoutThem) {
 }
 
 TEST_F(EInvoiceTables, SellerAndBuyerDetailsKeepEveryField) {
-  SellerDetails s;
+  SellerDetails s = GermanSeller();
   s.legalName = QStringLiteral("Kerzenzieherei Weiß & Söhne GmbH");
-  s.street = "Kerzenweg 4";
-  s.city = QStringLiteral("Köln");
-  s.postcode = "50667";
-  s.country = "DE";
-  s.vatId = "DE123456789";
   s.taxRegistration = "201/113/40209";
   s.electronicAddress = "billing@tallow.example";
   s.electronicScheme = "EM";
-  s.contact = "Ada Wick";
-  s.phone = "+49 221 555";
-  s.email = "ada@tallow.example";
-  s.iban = "DE02120300000000202051";
   s.bic = "BYLADEM1001";
-  s.currency = "EUR";
   s.untaxedCategory = "Z";
   s.exemptionReason = "Zero rated";
   s.paymentTerms = "14 days net";
-  s.dueDays = 14;
   WriteSellerDetails(s);
   const SellerDetails r = ReadSellerDetails();
   EXPECT_EQ(r.legalName, s.legalName);
@@ -65,13 +54,9 @@ TEST_F(EInvoiceTables, SellerAndBuyerDetailsKeepEveryField) {
   EXPECT_EQ(r.paymentTerms, s.paymentTerms);
   EXPECT_EQ(r.dueDays, 14);
 
-  BuyerDetails b;
-  b.customer = 7;
+  BuyerDetails b = GermanBuyer(7);
   b.country = "FR";
   b.city = "Paris";
-  b.buyerReference = "04011000-12345-03";
-  b.electronicAddress = "4000001000012";
-  b.electronicScheme = "0088";
   WriteBuyerDetails(b);
   BuyerDetails other;
   other.customer = 12;

@@ -218,3 +218,33 @@ GroupRecord Group(int n, const QString& name) {
   g.cGroup = name;
   return g;
 }
+
+SellerDetails GermanSeller() {
+  SellerDetails s;
+  s.legalName = QStringLiteral("Kerzenzieherei Weiß GmbH");
+  s.street = QStringLiteral("Kerzenweg 4");
+  s.city = QStringLiteral("Köln");
+  s.postcode = QStringLiteral("50667");
+  s.country = QStringLiteral("DE");
+  s.vatId = QStringLiteral("DE123456789");
+  s.electronicAddress = QStringLiteral("4000001000005");
+  s.electronicScheme = QStringLiteral("0088");
+  s.contact = QStringLiteral("Ada Wick");
+  s.phone = QStringLiteral("+49 221 555");
+  s.email = QStringLiteral("ada@tallow.example");
+  s.iban = QStringLiteral("DE02120300000000202051");
+  s.exemptionReason = QStringLiteral("Exempt");
+  s.dueDays = 14;
+  return s;
+}
+
+BuyerDetails GermanBuyer(long cuno) {
+  BuyerDetails b;
+  b.customer = cuno;
+  b.country = QStringLiteral("DE");
+  b.city = QStringLiteral("Berlin");
+  b.buyerReference = QStringLiteral("04011000-12345-03");
+  b.electronicAddress = QStringLiteral("4000001000012");
+  b.electronicScheme = QStringLiteral("0088");
+  return b;
+}

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "data/Progress.h"
+#include "data/EInvoiceDetails.h"
 #include "platform/ScriptedUi.h"
 #include "platform/TestApplication.h"
 #include "tbengine/engine.h"
@@ -121,6 +122,11 @@ ItemRecord Item(long ivNo, const QString& code, double qty, double price, const 
                 const QString& comment = QString());
 PaymentRecord Payment(long ivNo, QDate date, double amount);
 ProductRecord Product(const QString& code, const QString& memo);
+// A German seller with every detail the e-invoice formats ask for (IBAN,
+// VAT identifier, electronic address, contact), 14 days to pay.
+SellerDetails GermanSeller();
+// Customer cuno in Berlin with a Leitweg-ID and an electronic address.
+BuyerDetails GermanBuyer(long cuno);
 GroupRecord Group(int n, const QString& name);
 
 // A product with the figures the stock reports print.

@@ -10,6 +10,7 @@
 
 #include "data/Settings.h"
 #include "einvoice/CiiWriter.h"
+#include "data/TestSupport.h"
 #include "einvoice/TestSupport.h"
 #include "einvoice/UblWriter.h"
 
@@ -31,27 +32,13 @@ class EInvoiceBuildTest : public ::testing::Test {
     settings.TaxLine = "VAT";
     settings.TaxRate2 = 19;
     settings.ShipTax = 2;
+    seller = GermanSeller();
     seller.legalName = QStringLiteral("Kerzenzieherei Weiß & Söhne GmbH");
-    seller.street = "Kerzenweg 4";
-    seller.city = QStringLiteral("Köln");
-    seller.postcode = "50667";
-    seller.country = "DE";
-    seller.vatId = "DE123456789";
-    seller.electronicAddress = "4000001000005";
-    seller.electronicScheme = "0088";
-    seller.contact = "Ada Wick";
-    seller.phone = "+49 221 555";
-    seller.email = "ada@tallow.example";
     seller.iban = "DE02 1203 0000 0000 2020 51";
     seller.bic = "BYLADEM1001";
     seller.exemptionReason = "Exempt under the small business rule";
     seller.paymentTerms = "14 days net";
-    seller.dueDays = 14;
-    buyer.country = "DE";
-    buyer.city = "Berlin";
-    buyer.buyerReference = "04011000-12345-03";
-    buyer.electronicAddress = "4000001000012";
-    buyer.electronicScheme = "0088";
+    buyer = GermanBuyer(7);
     in.hasCustomer = true;
     in.customer.cuno = 7;
     in.customer.title = "Ms.";

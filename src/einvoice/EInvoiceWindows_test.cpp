@@ -10,7 +10,6 @@
 #include "data/TestSupport.h"
 #include "einvoice/CustEInvoiceU.h"
 #include "einvoice/EInvoicingU.h"
-#include "einvoice/TestSupport.h"
 
 namespace {
 

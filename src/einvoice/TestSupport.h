@@ -9,7 +9,6 @@
 #include <utility>
 #include <gtest/gtest.h>
 
-#include "data/EInvoiceDetails.h"
 #include "einvoice/EInvoice.h"
 
 struct Validation {
@@ -32,11 +31,5 @@ void ExpectValid(const QString& dir, const QString& name, const QByteArray& byte
 // A German seller and buyer, two lines at 19%, a shipping charge at 19%,
 // partly paid; every detail XRechnung and Peppol ask for is set.
 EInvoice SampleInvoice();
-
-// A German seller with every detail the three formats ask for (IBAN, VAT
-// identifier, electronic address, contact), 14 days to pay.
-SellerDetails GermanSeller();
-// Customer cuno in Berlin with a Leitweg-ID and an electronic address.
-BuyerDetails GermanBuyer(long cuno);
 
 #endif  // EINVOICE_TESTSUPPORT_H
