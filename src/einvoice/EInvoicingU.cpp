@@ -54,6 +54,7 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   Edit18->setValidator(new QIntValidator(0, 999, Edit18));
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(26 * m);
+  Edit1->setPlaceholderText(QStringLiteral("the letterhead's company name"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

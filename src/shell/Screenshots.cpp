@@ -1,13 +1,14 @@
 // tallowby-screenshots DATA-DIR OUT-DIR: starts the program's windows on a
 // data folder, as tallowby does, and saves pictures of the main window (one
-// per tab), of the About box and of the company folder dialog of the first
-// start into OUT-DIR. Used by scripts/screenshots.sh
-// under a virtual X display.
+// per tab), of the About box, of the E-Invoicing window and of the company
+// folder dialog of the first start into OUT-DIR. Used by
+// scripts/screenshots.sh under a virtual X display.
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <cstdio>
 
+#include "einvoice/EInvoicingU.h"
 #include "platform/UserLocale.h"
 #include "shell/About.h"
 #include "shell/DataFolderU.h"
@@ -63,6 +64,11 @@ int main(int argc, char* argv[]) {
   about->show();
   ok = Save(about, out + "/about.png") && ok;
   about->close();
+
+  TEInvoicing seller;
+  seller.show();
+  ok = Save(&seller, out + "/einvoicing.png") && ok;
+  seller.close();
 
   TDataFolder folder;
   folder.show();
