@@ -1,5 +1,6 @@
 #include "invoicing/InvoiceDocument.h"
 
+#include "data/CardText.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
@@ -96,7 +97,7 @@ void PrintInvoice(bool asInvoice) {
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);
   PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
-  Cell(0) = QStringLiteral("L01") + WithoutTrailingBlanks(inv.IMemo);
+  Cell(0) = QStringLiteral("L01") + MaskedCardText(WithoutTrailingBlanks(inv.IMemo));
   PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
   PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
   PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);

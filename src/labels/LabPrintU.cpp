@@ -141,14 +141,38 @@ void TLabPrint::UpDown1Click(bool next) {
 
 void TLabPrint::UpDown2Click(bool next) {
   int r = row();
-  if (next) ++r;
+  if (next && r < lastRow()) ++r;
   if (!next && r > 1) --r;
-  MaskEdit2->setNumber(qMin(r, 99));
+  MaskEdit2->setNumber(r);
 }
 
-void TLabPrint::MaskEdit1Exit() { MaskEdit1->setNumber(qBound(1, column(), qMax(1, LabelBuf.NAcross))); }
+int TLabPrint::lastRow() const {
+  constexpr int kLargestRow = 99;  // the row box's two digits
+  if (!check_ || LabelBuf.Continuous) return kLargestRow;
+  return qBound(1, PageGeometry(LabelBuf, *check_).rowsPerPage, kLargestRow);
+}
 
-void TLabPrint::MaskEdit2Exit() { MaskEdit2->setNumber(qMax(1, row())); }
+// A place beyond the stock would print off the sheet or leave a page blank:
+// it is held to the last column or row, and the person told so.
+void TLabPrint::MaskEdit1Exit() {
+  const int across = qMax(1, LabelBuf.NAcross);
+  if (column() > across)
+    Ui::get().information(QStringLiteral("Label stock %1 has %2 labels across; the first label "
+                                         "goes in column %2.")
+                              .arg(LabelBuf.Name.trimmed())
+                              .arg(across));
+  MaskEdit1->setNumber(qBound(1, column(), across));
+}
+
+void TLabPrint::MaskEdit2Exit() {
+  const int last = lastRow();
+  if (row() > last)
+    Ui::get().information(QStringLiteral("Label stock %1 has %2 rows on a page; the first label "
+                                         "goes in row %2.")
+                              .arg(LabelBuf.Name.trimmed())
+                              .arg(last));
+  MaskEdit2->setNumber(qBound(1, row(), last));
+}
 
 void TLabPrint::BtnOKClick() {
   if (!LoadChosenStock()) {

@@ -153,6 +153,30 @@ TEST_F(LabelCommandTest, MessagesAndBadArgumentsGiveTheirStatus) {
   EXPECT_TRUE(output.contains("--stock <NAME>"));
 }
 
+TEST_F(LabelCommandTest, AnUnknownCustomerIsAnUnusableArgumentAsInTheReportCommand) {
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1,999", "--out", out("c.pdf")}), 2);
+  EXPECT_TRUE(errors.contains("--customers: there is no customer 999")) << errors.toStdString();
+  EXPECT_FALSE(errors.contains("nothing to label"));
+  EXPECT_FALSE(QFile::exists(out("c.pdf")));
+}
+
+TEST_F(LabelCommandTest, AFirstLabelOffTheStockIsRefusedForTheColumnAndTheRowAlike) {
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--column", "4", "--out",
+                 out("p.pdf")}),
+            2);
+  EXPECT_TRUE(errors.contains("--column 4: label stock Sheet has 3 labels across"))
+      << errors.toStdString();
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--row", "40", "--out",
+                 out("p.pdf")}),
+            2);
+  EXPECT_TRUE(errors.contains("--row 40: label stock Sheet has ")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(out("p.pdf"))) << "no blank first page";
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--column", "3", "--row",
+                 "2", "--out", out("p.pdf")}),
+            0)
+      << errors.toStdString();
+}
+
 TEST_F(LabelCommandTest, GroupsAndBatchPrintTheirCustomers) {
   EXPECT_EQ(run({"groups", "--stock", "Sheet", "--groups", "1", "--out", out("g.pdf")}), 1)
       << "group 1 is not in GROUPS";
