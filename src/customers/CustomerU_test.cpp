@@ -279,7 +279,7 @@ TEST_F(CustomerTest, EnterMovesOnInTheBoxesButNotInTheComments) {
   QTest::keyClicks(customer->Memo1, "b");
   EXPECT_EQ(customer->Memo1->toPlainText(), "a\nb");
   customer->BitBtn1->click();
-  EXPECT_EQ(helpAsked, QList<int>({410}));
+  EXPECT_EQ(helpAsked, QStringList({"context-410"}));
 }
 
 }  // namespace

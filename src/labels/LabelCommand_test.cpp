@@ -53,6 +53,7 @@ class LabelCommandTest : public LabelsTest {
     LabelRecord s = SheetStock("Sheet");
     s.TopM = 45;
     s.LeftM = 13.5;
+    s.Width = 180;  // three across fit an A4 page between the margins
     s.VGap = 9;
     addStock(s);
     for (int i = 1; i <= 40; ++i)
@@ -92,7 +93,7 @@ TEST_F(LabelCommandTest, EveryFirstLineLandsWhereTheStockSaysOnThePdfPage) {
   int page = 0, column = 2, row = 3, found = 0;
   for (int i = 1; i <= 40; ++i) {
     const QString first = QStringLiteral("F%1").arg(i);
-    const double x = (column - 1) * (189 + 9) + 13.5;
+    const double x = (column - 1) * (180 + 9) + 13.5;
     const double y = (row - 1) * (72 + 9) + 45;
     bool here = false;
     for (int p = 0; p < pages.size() && !here; ++p) {

@@ -16,6 +16,7 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 QString ChosenDir;
 TDriveDir* DriveDir = nullptr;
@@ -27,6 +28,7 @@ constexpr int kPathRole = Qt::UserRole;
 
 TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("DriveDir"));
+  Help::setSection(this, QStringLiteral("folder-picker"));
   DriveComboBox1 = new QComboBox(this);
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
   DirLabel = new QLabel(QStringLiteral("&Folder:"), this);
