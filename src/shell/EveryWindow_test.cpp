@@ -103,6 +103,7 @@ TEST_F(EveryWindowTest, F1InEveryWindowOpensTheHelpAtItsSection) {
     EXPECT_EQ(f1In(w), section) << name.toStdString();
     EXPECT_TRUE(html.contains("name=\"" + section + "\"")) << section.toStdString();
   }
+  seen.removeDuplicates();
   EXPECT_EQ(seen.size(), Sections().size()) << "every window class is pressed";
 }
 
@@ -140,11 +141,14 @@ TEST_F(EveryWindowTest, HelpOverAModalEditorCanBeReadAndOutlivesIt) {
 TEST_F(EveryWindowTest, EveryFieldHasANameForScreenReaders) {
   QStringList unnamed;
   for (QWidget* w : windows()) {
+    if (QString(w->metaObject()->className()).startsWith('Q')) continue;  // the toolkit's own
     for (QWidget* field : w->findChildren<QWidget*>()) {
       const bool entry = qobject_cast<QLineEdit*>(field) || qobject_cast<QComboBox*>(field) ||
                          qobject_cast<QPlainTextEdit*>(field) ||
                          qobject_cast<QAbstractSpinBox*>(field) || qobject_cast<QToolButton*>(field);
-      if (!entry || field->isHidden() || qobject_cast<QComboBox*>(field->parentWidget())) continue;
+      if (!entry || field->isHidden() || field->window() != w ||
+          qobject_cast<QComboBox*>(field->parentWidget()))
+        continue;
       const QString name = field->accessibleName().isEmpty() && qobject_cast<QToolButton*>(field)
                                ? field->property("text").toString()
                                : field->accessibleName();

@@ -70,6 +70,7 @@ void CreateWindows() {
   RegisterPickEdit(PickTable::Label, w.PickLab, w.LabelDef);
   w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
   w.PickPmt->usePaymentDialog(w.PmtDef);
+  NameFieldsByLabels(w.Main);
   for (QDialog* window : w.Main->findChildren<QDialog*>()) NameFieldsByLabels(window);
 }
 
