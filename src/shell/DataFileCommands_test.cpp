@@ -225,7 +225,9 @@ TEST_F(DataFileCommandsTest, EnterOrADoubleClickOpensAFolderAndOnlyTheButtonChoo
     EXPECT_EQ(d->PathEdit->text(), other.filePath("sub10"));
 
     d->setDirectory(other.path());
+    list->scrollToItem(list->item(rowOf(list, "sub11")));
     const QRect cell = list->visualItemRect(list->item(rowOf(list, "sub11")));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(d->directory(), other.filePath("sub11")) << "a double click opens it too";
 
