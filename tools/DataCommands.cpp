@@ -75,16 +75,22 @@ bool PutInOrder(const QString& dir) {
   }
 }
 
-// The arguments of backup, restore and convert: two folders.
+// The arguments of backup, restore and convert: two folders (restore:
+// --settings too).
 struct FolderArgs {
   QString data, other;
+  bool settings = false;
 };
 
 // Parses "COMMAND DATADIR OTHERDIR" with --help and --version; 0 to go on,
 // else the exit code (the usage or version printed).
 int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
-                 const QString& description, FolderArgs* out) {
+                 const QString& description, FolderArgs* out, bool takesSettings = false) {
   QCommandLineParser parser;
+  const QCommandLineOption settings(
+      "settings", "Restore the settings too (letterhead, sales tax, report font, import folders, "
+                  "e-invoice details).");
+  if (takesSettings) parser.addOption(settings);
   parser.setApplicationDescription(description);
   parser.addPositionalArgument("DATADIR", "the data folder");
   parser.addPositionalArgument(otherName, "the other folder");
@@ -113,6 +119,7 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   }
   out->data = QDir(positional[0]).absolutePath();
   out->other = QDir(positional[1]).absolutePath();
+  out->settings = takesSettings && parser.isSet(settings);
   return 0;
 }
 
@@ -152,14 +159,15 @@ int Backup(const std::vector<std::string>& args) {
   return Outcome(BackupDataFiles(f.other), ui, "backup failed");
 }
 
-// restore DATADIR SOURCEDIR: "Restore Data Files" from SOURCEDIR, all or nothing.
+// restore DATADIR SOURCEDIR [--settings]: "Restore Data Files" from
+// SOURCEDIR, all or nothing; the settings only with --settings.
 int Restore(const std::vector<std::string>& args) {
   FolderArgs f;
-  if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f))
+  if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f, true))
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
-  return Outcome(RestoreDataFiles(f.other), ui, "restore failed");
+  return Outcome(RestoreDataFiles(f.other, f.settings), ui, "restore failed");
 }
 
 // convert DATADIR OLDDIR: "Import Data from Moorhen version 4 or 5" without

@@ -24,6 +24,7 @@ static void Usage(std::FILE* to) {
       "  reindex DIR                        rebuild every index file and tag group\n"
       "  backup DATADIR TARGETDIR           copy the tables into TARGETDIR (verified)\n"
       "  restore DATADIR SOURCEDIR          replace the tables by a backup, all or nothing\n"
+      "          [--settings]               (the settings too)\n"
       "  convert DATADIR OLDDIR             replace the business data by the earlier generation's\n",
       to);
 }

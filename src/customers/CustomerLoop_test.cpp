@@ -127,6 +127,36 @@ TEST_F(CustomerLoopTest, DeletedCustomerStaysListedUntilTheLoopEndsAndAwaitsTheP
   EXPECT_TRUE(DeletionsPending) << "the command packs CUST5";
 }
 
+TEST_F(CustomerLoopTest, DeletingACustomerWithInvoicesAsksFirstWithCancelTheDefault) {
+  addGroup(1, "Retail");
+  for (long n : {1, 2}) addCustomer(n, QString("C%1").arg(n), 1);
+  for (long invoice : {101, 102, 103}) AppendInvoice(Invoice(invoice, invoice == 102 ? 1 : 2, {}, 0, 0, 0));
+  const QString question =
+      QStringLiteral("Customer 2 has 2 invoices; they will show no customer. Delete anyway?");
+  steps<TPickCust>({chooseRow(2), chooseRow(2), chooseRow(1), pressCancel});
+  steps<TCustomer>({
+      [&](TCustomer* c) {
+        ui.expectConfirm(question, false);
+        c->BtnDelete->click();
+        EXPECT_TRUE(c->isVisible()) << "Cancel keeps the editor open";
+        c->BtnCancel->click();
+      },
+      [&](TCustomer* c) {
+        ui.expectConfirm(question, true);
+        c->BtnDelete->click();
+      },
+      [&](TCustomer* c) {
+        ui.expectConfirm(
+            QStringLiteral("Customer 1 has 1 invoices; they will show no customer. Delete anyway?"),
+            true);
+        c->BtnDelete->click();
+      },
+  });
+  editCustomers();
+  EXPECT_EQ(ui.destructiveConfirmations().size(), 3) << "Cancel is the default";
+  EXPECT_EQ(customers(), QStringList({"*1 C1 1", "*2 C2 1"}));
+}
+
 TEST_F(CustomerLoopTest, SavingADeletedCustomerInTheSameLoopRecallsIt) {
   addGroup(1, "Retail");
   for (long n : {1, 2}) addCustomer(n, QString("C%1").arg(n), 1);

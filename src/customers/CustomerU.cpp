@@ -9,6 +9,7 @@
 
 #include "customers/GroupLookup.h"
 #include "data/CodeBase.h"
+#include "data/CustomerInvoices.h"
 #include "data/KeyText.h"
 #include "data/dbFiles.h"
 #include "data/NextNumber.h"
@@ -228,6 +229,15 @@ void TCustomer::BtnEInvoiceClick() {
 }
 
 void TCustomer::BtnDeleteClick() {
+  // Invoices keep the number of a deleted customer and show no one.
+  const long invoices = InvoiceCountOfCustomer(CustBuf.cuno);
+  if (invoices > 0 &&
+      !Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
+                                    QStringLiteral("Customer %1 has %2 invoices; they will show no "
+                                                   "customer. Delete anyway?")
+                                        .arg(CustBuf.cuno)
+                                        .arg(invoices)))
+    return;
   MarkForPack(Cust5.d, CurrentCustomerRec);
   accept();
 }

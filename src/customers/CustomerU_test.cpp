@@ -223,6 +223,24 @@ TEST_F(CustomerTest, DeleteMarksAndSavingRecallsIt) {
   EXPECT_EQ(d4deleted(Cust5.d), 0);
 }
 
+TEST_F(CustomerTest, TheInvoiceCountLeavesTheInvoicesOfAnOpenInvoiceEditorWhereTheyWere) {
+  CloseAll();
+  for (long invoice : {101, 102, 103}) AppendInvoice(Invoice(invoice, invoice == 103 ? 5 : 1, {}, 0, 0, 0));
+  openTables();
+  const long rec = addCustomer(1, "Baker", "Ann", 1);
+  ASSERT_TRUE(OpenINV5());  // as the invoice editor has it
+  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+  d4go(Inv5.d, 3);
+  show(rec);
+  ui.expectConfirm(
+      QStringLiteral("Customer 1 has 2 invoices; they will show no customer. Delete anyway?"),
+      false);
+  customer->BtnDelete->click();
+  EXPECT_EQ(d4deleted(Cust5.d), 0);
+  EXPECT_EQ(d4recNo(Inv5.d), 3);
+  EXPECT_STREQ(t4name(d4tagSelected(Inv5.d)), "inv");
+}
+
 TEST_F(CustomerTest, CancelLeavesNewAtMinusOneAndExistingUnchanged) {
   const long rec = addCustomer(1, "Baker", "Ann", 1);
   show(0);
@@ -282,7 +300,7 @@ TEST_F(CustomerTest, EnterMovesOnInTheBoxesButNotInTheComments) {
   QTest::keyClicks(customer->Memo1, "b");
   EXPECT_EQ(customer->Memo1->toPlainText(), "a\nb");
   customer->BitBtn1->click();
-  EXPECT_EQ(helpAsked, QList<int>({410}));
+  EXPECT_EQ(helpAsked, QStringList({"context-410"}));
 }
 
 }  // namespace

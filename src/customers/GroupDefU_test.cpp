@@ -179,7 +179,7 @@ TEST_F(GroupDefTest, EnterInTheNameMovesOnAndHelpShowsItsSection) {
   EXPECT_TRUE(groupDef->isVisible());  // Enter pressed no button
   EXPECT_EQ(QApplication::focusWidget(), groupDef->BtnSave);
   groupDef->BitBtn1->click();
-  EXPECT_EQ(helpAsked, QList<int>({420}));
+  EXPECT_EQ(helpAsked, QStringList({"context-420"}));
 }
 
 }  // namespace

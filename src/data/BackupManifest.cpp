@@ -86,6 +86,8 @@ QStringList BackupManifest::names() const {
   return names;
 }
 
+QDateTime BackupManifest::made() const { return QDateTime::fromString(made_, Qt::ISODate); }
+
 FileCopy::Result BackupManifest::writeInto(const QString& dir, QString* detail) const {
   return FileCopy::write(QDir(dir).filePath(ExistingName(dir, QString::fromLatin1(kManifestName))),
                          text(), detail);

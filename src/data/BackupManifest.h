@@ -13,6 +13,7 @@
 #define DATA_BACKUPMANIFEST_H
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -35,6 +36,8 @@ class BackupManifest {
 
   QByteArray text() const;
   QStringList names() const;
+  // When the backup was made (invalid when the list does not say).
+  QDateTime made() const;
   // Writes the list into dir (beside, synced, renamed over the old one).
   FileCopy::Result writeInto(const QString& dir, QString* detail) const;
   // "" when file, a copy of the listed name, matches the list; else why not.

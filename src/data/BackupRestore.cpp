@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -17,10 +18,69 @@
 
 namespace {
 
-// The tables whose files are copied (the settings and import folders stay).
-std::vector<const TableDef*> CopiedTables() {
+// The business tables of the designed backup, whose files are always
+// copied and always restored.
+std::vector<const TableDef*> BusinessTables() {
   return {&CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
           &LABELSDef(), &PMTDef(),   &Pur5Def(), &Prod5Def()};
+}
+
+// The settings: the backup copies them, a restore brings them back only
+// when asked to.
+bool IsSettingsTable(const TableDef* t) {
+  return t == &KEX1Def() || t == &ImpdirsDef() || t == &EINVSETDef();
+}
+
+// Every table of the program that is not one of the designed business
+// tables (the settings, and the tables added since, such as the buyers'
+// e-invoice details, which are restored with the business data).
+std::vector<const TableDef*> AddedTables() {
+  const std::vector<const TableDef*> business = BusinessTables();
+  std::vector<const TableDef*> added;
+  for (const TableDef* t : AllTables())
+    if (std::find(business.begin(), business.end(), t) == business.end()) added.push_back(t);
+  return added;
+}
+
+// A table's files: the table and, where it has one, its memo file.
+QStringList FilesOf(const TableDef& t) {
+  const QString table = QString::fromLatin1(t.fileName);
+  if (!t.hasMemo()) return {table};
+  QString memo = table;
+  memo.replace(memo.size() - 1, 1, table.endsWith('F') ? QLatin1Char('T') : QLatin1Char('t'));
+  return {table, memo};
+}
+
+QStringList FilesOf(const std::vector<const TableDef*>& tables) {
+  QStringList files;
+  for (const TableDef* t : tables) files << FilesOf(*t);
+  return files;
+}
+
+// The designed files, in the designed order with the progress after each.
+const std::vector<DataFileStep>& DesignedFiles() {
+  static const std::vector<DataFileStep> files{
+      {"CUST5.dbf", 20}, {"CUST5.dbt", 30}, {"GROUPS.dbf", 35}, {"INV5.dbf", 45},
+      {"INV5.dbt", 55},  {"ITM5.dbf", 70},  {"LABELS.dbf", 75}, {"PMT.dbf", 85},
+      {"Pur5.dbf", 95},  {"Prod5.dbf", 100}, {"Prod5.dbt", 100},
+  };
+  return files;
+}
+
+QStringList NamesOf(const std::vector<DataFileStep>& files) {
+  QStringList names;
+  for (const DataFileStep& f : files) names << f.name;
+  return names;
+}
+
+QStringList IndexFilesOf(const std::vector<const TableDef*>& tables) {
+  QStringList files;
+  for (const TableDef* t : tables) files << t->indexFiles();
+  return files;
+}
+
+bool Contains(const QStringList& names, const QString& name) {
+  return names.contains(name, Qt::CaseInsensitive);
 }
 
 // True when both files hold the same bytes; otherwise *detail says so.
@@ -44,18 +104,6 @@ bool SameContents(const QString& a, const QString& b, QString* detail) {
   return true;
 }
 
-QStringList CopiedNames() {
-  QStringList names;
-  for (const DataFileStep& f : DataFilesToCopy()) names << QString::fromLatin1(f.name);
-  return names;
-}
-
-QStringList IndexFilesOfCopiedTables() {
-  QStringList files;
-  for (const TableDef* t : CopiedTables()) files << t->indexFiles();
-  return files;
-}
-
 // What is said after a refusal that left the data folder as it was.
 const QString kRestoreNotDone = QStringLiteral("\r\nThe restore did not happen; nothing was changed.");
 
@@ -63,6 +111,8 @@ const QString kRestoreNotDone = QStringLiteral("\r\nThe restore did not happen; 
 struct CopyRun {
   bool toBackup = false;
   QString folder, staging;
+  std::vector<const TableDef*> tables;  // whose files are copied
+  std::vector<DataFileStep> files;      // in order
   FolderHold folderHold;          // the backup folder: exclusively for a backup
   BackupManifest manifest;        // backup: written on each disk before its first file
   bool manifestOnDisk = false;
@@ -176,19 +226,53 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
 bool CopyDataFiles(CopyRun& run) {
   ShowProgress(true, QStringLiteral("Copying Data Files"));
   SetProgress(10);
-  for (const DataFileStep& f : DataFilesToCopy()) {
-    if (!CopyOneFile(run, QString::fromLatin1(f.name))) return false;
+  for (const DataFileStep& f : run.files) {
+    if (!CopyOneFile(run, f.name)) return false;
     SetProgress(f.progress);
   }
   return true;
 }
 
+// The designed files in their order, then those of the added tables.
+std::vector<DataFileStep> StepsOf(const std::vector<const TableDef*>& added) {
+  std::vector<DataFileStep> steps = DesignedFiles();
+  for (const QString& name : FilesOf(added)) steps.push_back({name, 100});
+  return steps;
+}
+
+// What a backup copies: the business tables and every added table the data
+// folder holds (an earlier folder may lack those the program makes itself).
+void PlanBackup(CopyRun& run) {
+  std::vector<const TableDef*> added;
+  for (const TableDef* t : AddedTables())
+    if (t->required || DataFileExists(t->fileName)) added.push_back(t);
+  run.tables = BusinessTables();
+  run.tables.insert(run.tables.end(), added.begin(), added.end());
+  run.files = StepsOf(added);
+}
+
+// What a restore copies: the business tables, and the added tables the
+// backup's list names (a backup of an earlier version holds none), the
+// settings only when asked for.
+void PlanRestore(CopyRun& run, const BackupManifest& list, bool withSettings) {
+  std::vector<const TableDef*> added;
+  for (const TableDef* t : AddedTables()) {
+    if (IsSettingsTable(t) && !withSettings) continue;
+    bool listed = true;
+    for (const QString& f : FilesOf(*t)) listed = listed && Contains(list.names(), f);
+    if (listed) added.push_back(t);
+  }
+  run.tables = BusinessTables();
+  run.tables.insert(run.tables.end(), added.begin(), added.end());
+  run.files = StepsOf(added);
+}
+
 // A backup copies nothing unless every file is there to copy, so a backup
 // that cannot be made leaves the older one in the folder as it was.
-bool EverySourcePresent() {
+bool EverySourcePresent(const CopyRun& run) {
   const QString data = DataDirectory();
-  for (const DataFileStep& f : DataFilesToCopy()) {
-    const QString source = QDir(data).filePath(ExistingName(data, QString::fromLatin1(f.name)));
+  for (const DataFileStep& f : run.files) {
+    const QString source = QDir(data).filePath(ExistingName(data, f.name));
     if (!QFileInfo(source).isFile()) {
       Ui::get().information("Unable to find " + source + "\r\nFunction Aborted");
       return false;
@@ -213,14 +297,12 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
   BackupManifest manifest;
   QString why;
   if (!BackupManifest::Parse(seen.first(), &manifest, &why)) return refuse(list, why);
-  QStringList listed = manifest.names(), expected = CopiedNames();
-  for (QStringList* l : {&listed, &expected}) {
-    for (QString& n : *l) n = n.toLower();
-    l->sort();
+  const QStringList known = NamesOf(StepsOf(AddedTables()));
+  for (const QString& name : NamesOf(DesignedFiles()) + manifest.names()) {
+    if (!Contains(known, name) || !Contains(manifest.names(), name))
+      return refuse(list, QStringLiteral("It lists other files than a backup of these tables."));
   }
-  if (listed != expected)
-    return refuse(list, QStringLiteral("It lists other files than a backup of these tables."));
-  for (const QString& name : CopiedNames()) {
+  for (const QString& name : NamesOf(run.files)) {
     why = manifest.mismatch(name, QDir(run.staging).filePath(name));
     if (!why.isEmpty())
       return refuse(QDir(run.folder).filePath(ExistingName(run.folder, name)),
@@ -229,9 +311,29 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
   return true;
 }
 
+// The backup's list in folder (an empty one when it has none: a backup of
+// an earlier version). False, *error set, when it cannot be read.
+bool ReadBackupList(const QString& folder, BackupManifest* list, QString* error) {
+  const QByteArray text = BackupManifest::TextIn(folder);
+  if (text.isEmpty()) return true;
+  if (BackupManifest::Parse(text, list, error)) return true;
+  *error = "Unable to restore " + QDir(folder).filePath(QString::fromLatin1(kManifestName)) +
+           "\r\n" + *error;
+  return false;
+}
+
+std::vector<const TableDef*> TablesWithTags(const std::vector<const TableDef*>& tables) {
+  std::vector<const TableDef*> tagged;
+  for (const TableDef* t : tables)
+    if (!t->tags.empty()) tagged.push_back(t);
+  return tagged;
+}
+
 // Each restored table must open with the fields the program reads.
-bool StagedTablesUsable(const QString& staging, const QString& folder) {
-  for (const TableDef* t : CopiedTables()) {
+bool StagedTablesUsable(const CopyRun& run) {
+  const QString& staging = run.staging;
+  const QString& folder = run.folder;
+  for (const TableDef* t : run.tables) {
     QString error;
     if (!IsTableOfLayout(staging, *t, &error)) {
       Ui::get().information("Unable to restore " +
@@ -245,14 +347,7 @@ bool StagedTablesUsable(const QString& staging, const QString& folder) {
 
 }  // namespace
 
-const std::vector<DataFileStep>& DataFilesToCopy() {
-  static const std::vector<DataFileStep> files{
-      {"CUST5.dbf", 20}, {"CUST5.dbt", 30}, {"GROUPS.dbf", 35}, {"INV5.dbf", 45},
-      {"INV5.dbt", 55},  {"ITM5.dbf", 70},  {"LABELS.dbf", 75}, {"PMT.dbf", 85},
-      {"Pur5.dbf", 95},  {"Prod5.dbf", 100}, {"Prod5.dbt", 100},
-  };
-  return files;
-}
+std::vector<DataFileStep> DataFilesToCopy() { return StepsOf(AddedTables()); }
 
 bool CopyVerified(const QString& from, const QString& to, QString* error) {
   QString detail;
@@ -296,11 +391,13 @@ bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error) {
 
 HeldTables::~HeldTables() { release(); }
 
-bool HeldTables::hold(QString* error) {
+bool HeldTables::hold(QString* error) { return hold(BusinessTables(), error); }
+
+bool HeldTables::hold(const std::vector<const TableDef*>& tables, QString* error) {
   const int mode = code4accessMode(cb, OPEN4DENY_WRITE);
   const int autoOpen = code4autoOpen(cb, 0);
   bool ok = true;
-  for (const TableDef* t : CopiedTables()) {
+  for (const TableDef* t : tables) {
     if (!DataFileExists(t->fileName)) continue;
     DATA4* d = d4open(cb, t->openName);
     if (!d) {
@@ -340,7 +437,7 @@ bool BuildIndexesIn(const QString& dir, const std::vector<const TableDef*>& tabl
   return ok;
 }
 
-bool BackupDataFiles(const QString& folder) {
+bool BackupDataFiles(const QString& folder, int* copied) {
   if (SameFolder(folder, DataDirectory())) {
     Ui::get().information("Backup must be to a different drive and/or directory");
     return false;
@@ -355,20 +452,22 @@ bool BackupDataFiles(const QString& folder) {
     QString error;
     if (FinishInterruptedSwap(DataDirectory(), &error, &dataHold) == SwapRecovery::Busy)
       error = FolderBusyReason(DataDirectory());
-    if (!dataHold.held() || !HoldBackupFolder(run, &error) || !held.hold(&error))
+    if (dataHold.held()) PlanBackup(run);
+    if (!dataHold.held() || !HoldBackupFolder(run, &error) || !held.hold(run.tables, &error))
       Ui::get().information(error);
-    else if (EverySourcePresent() &&
-             BackupManifest::Describe(DataDirectory(), CopiedNames(), &run.manifest, &error))
+    else if (EverySourcePresent(run) &&
+             BackupManifest::Describe(DataDirectory(), NamesOf(run.files), &run.manifest, &error))
       ok = CopyDataFiles(run) && SyncDisk(run);
     else if (!error.isEmpty())
       Ui::get().information(error);
+    if (ok && copied) *copied = int(run.files.size());
   }
   if (!ok) Ui::get().information("Backup Failed . . Check that disk is not write protected");
   ShowProgress(false);
   return ok;
 }
 
-bool RestoreDataFiles(const QString& folder) {
+bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
   if (SameFolder(folder, DataDirectory())) {
     Ui::get().information("Restore must be from a different drive and/or directory");
     return false;
@@ -388,20 +487,23 @@ bool RestoreDataFiles(const QString& folder) {
     CopyRun run;
     run.folder = folder;
     TableSwap swap(DataDirectory());
-    if (!HoldBackupFolder(run, &error) || !swap.begin(&error)) {
+    BackupManifest list;
+    if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, &list, &error) ||
+        !swap.begin(&error)) {
       Ui::get().information(error + kRestoreNotDone);
     } else {
+      PlanRestore(run, list, withSettings);
       run.staging = swap.stagingDir();
-      if (CopyDataFiles(run) && StagedFilesAreTheBackup(run) &&
-          StagedTablesUsable(swap.stagingDir(), folder)) {
+      if (CopyDataFiles(run) && StagedFilesAreTheBackup(run) && StagedTablesUsable(run)) {
         HeldTables held;
-        if (!BuildIndexesIn(swap.stagingDir(), CopiedTables(), &error))
+        if (!BuildIndexesIn(swap.stagingDir(), TablesWithTags(run.tables), &error))
           Ui::get().information(error + kRestoreNotDone);
-        else if ((tablesInUse = !held.hold(&error)))
+        else if ((tablesInUse = !held.hold(run.tables, &error)))
           Ui::get().information(error + kRestoreNotDone);
-        else if (!(ok = swap.commit(CopiedNames() + IndexFilesOfCopiedTables(), {}, &error)))
+        else if (!(ok = swap.commit(NamesOf(run.files) + IndexFilesOf(run.tables), {}, &error)))
           Ui::get().information(error);
       }
+      if (ok && restored) *restored = int(run.files.size());
     }
   }
   if (!ok) Ui::get().information("Restore Failed . . Check that your disk is not full.");

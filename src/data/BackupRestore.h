@@ -1,7 +1,8 @@
 // Backup of the data files to another folder and restore from it.
 //
-// A backup copies each table and memo file (the settings, the import folders
-// and the index files stay) while holding every table as a pack does, so
+// A backup copies each table and memo file (the business data, then the
+// settings, the import folders and the tables added since; the index files
+// stay) while holding every table as a pack does, so
 // the copy is consistent even when another program has the folder open; each
 // copy is read back and compared before it counts. It writes the list of its
 // files with their sizes and checksums (BackupManifest) on each disk before
@@ -15,6 +16,9 @@
 // and tables of the expected layout, builds their indexes there, and only
 // then puts tables and indexes in place together, so the data folder is
 // never left holding a mix; the indexes are rebuilt afterwards as designed.
+// It restores the business data and the tables added since that the backup
+// holds; the settings (KEX1, the import folders, the seller's e-invoice
+// details) only when asked to.
 //
 // Every failure is shown (through the Ui driver) naming the file and the
 // reason, followed by "Backup Failed . . Check that disk is not write
@@ -29,21 +33,26 @@ struct TableDef;
 
 // A file that backup and restore copy, with the progress value after it.
 struct DataFileStep {
-  const char* name;
+  QString name;
   int progress;
 };
-// In the order they are copied.
-const std::vector<DataFileStep>& DataFilesToCopy();
+// Every file a backup copies from a folder that holds all the program's
+// tables, in order: the designed eleven with their progress values, then
+// the files of the other tables at 100.
+std::vector<DataFileStep> DataFilesToCopy();
 
 // "Backup Data Files" once the folder is chosen. Refuses the data folder
-// itself. True when every file was copied and verified.
-bool BackupDataFiles(const QString& folder);
+// itself. True when every file was copied and verified (*copied: how many;
+// tables the program makes itself are left out where the folder lacks them).
+bool BackupDataFiles(const QString& folder, int* copied = nullptr);
 // "Restore Data Files" once the folder is chosen. Refuses the data folder
 // itself, a backup cut short or mixed, and a data folder another program
-// uses. True when every file was restored; on false the data folder holds
-// its earlier files. The indexes are rebuilt either way (not after a refusal
-// of the folder itself or of a folder in use).
-bool RestoreDataFiles(const QString& folder);
+// uses. True when every file was restored (*restored: how many); on false
+// the data folder holds its earlier files. The settings are restored only
+// withSettings, and only from a backup that holds them. The indexes are
+// rebuilt either way (not after a refusal of the folder itself or of a
+// folder in use).
+bool RestoreDataFiles(const QString& folder, bool withSettings = false, int* restored = nullptr);
 
 // True when a and b name the same folder (symbolic links and a trailing "/"
 // included).
@@ -71,8 +80,10 @@ class HeldTables {
   HeldTables(const HeldTables&) = delete;
   HeldTables& operator=(const HeldTables&) = delete;
   // False, *error set (the table is in use by another program), when one
-  // cannot be held; those held so far are let go.
+  // cannot be held; those held so far are let go. Without tables: the
+  // business tables.
   bool hold(QString* error);
+  bool hold(const std::vector<const TableDef*>& tables, QString* error);
 
  private:
   void release();

@@ -9,7 +9,10 @@
 #include "data/BackupManifest.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
 #include "data/OtherProgram_test.h"
+#include "data/Settings.h"
+#include "data/TableSwap.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/FileCopy.h"
@@ -24,6 +27,12 @@ const QString kNotDone = "\r\nThe restore did not happen; nothing was changed.";
 QByteArray Read(const QString& file) {
   QFile f(file);
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void WriteFile(const QString& file, const QByteArray& bytes) {
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
 }
 
 // Keeps every message instead of checking it against a script (the engine's
@@ -92,11 +101,15 @@ class BackupRestoreTest : public IndexedFolderTest {
 };
 
 TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) {
-  ASSERT_TRUE(BackupDataFiles(other.path()));
-  EXPECT_EQ(progress.calls, QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45",
-                                         "55", "70", "75", "85", "95", "100", "100", "hide"}));
+  int copied = 0;
+  ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
+  EXPECT_EQ(progress.calls,
+            QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45", "55", "70", "75",
+                         "85", "95", "100", "100", "100", "100", "100", "100", "hide"}));
+  EXPECT_EQ(copied, 15);
   EXPECT_EQ(BackupFiles(), DataFiles());
-  EXPECT_FALSE(QFile::exists(backup("KEX1.DBF"))) << "the settings stay";
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF"})
+    EXPECT_TRUE(QFile::exists(backup(name))) << name << ": the settings and the tables added since";
   EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
 
   AddCustomer(3, "Cy", "Third memo");
@@ -108,6 +121,98 @@ TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) 
   EXPECT_EQ(Customers(), 2) << "the indexes were rebuilt for the restored table";
   EXPECT_TRUE(progress.calls.contains("show:Rebuilding Indexes"));
   EXPECT_FALSE(exists(".tbswap"));
+}
+
+// The letterhead and a buyer's e-invoice details as they were at a backup,
+// and changed afterwards.
+class SettingsBackupTest : public BackupRestoreTest {
+ protected:
+  void SetUp() override {
+    BackupRestoreTest::SetUp();
+    SetCompany("Backed-up Candles");
+    WriteBuyerDetails({1, "DE", "Berlin", "", "DE123", "", "", ""});
+  }
+  static void SetCompany(const QString& name) {
+    Settings().Company = name;
+    WriteSettings();
+  }
+  static QString StoredCompany() {
+    resetSettingsForTests();
+    ReadSettings();
+    return Settings().Company.trimmed();
+  }
+};
+
+TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBackTheBuyersDetails) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  EXPECT_TRUE(BackupManifest::TextIn(other.path()).contains("file\tKEX1.DBF\t"));
+  EXPECT_TRUE(BackupManifest::TextIn(other.path()).contains("file\tCUSTEI.DBF\t"));
+  SetCompany("Renamed Candles");
+  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", ""});
+  WriteImportDirs("/srv/info", "/srv/orders");
+
+  int restored = 0;
+  ASSERT_TRUE(RestoreDataFiles(other.path(), false, &restored));
+  EXPECT_EQ(restored, 12) << "the business data and the buyers' details";
+  EXPECT_EQ(StoredCompany(), "Renamed Candles") << "No keeps the settings in use";
+  EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Berlin") << "customer data goes with the customers";
+
+  ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
+  EXPECT_EQ(restored, 15);
+  EXPECT_EQ(StoredCompany(), "Backed-up Candles");
+  QString info, orders;
+  ReadImportDirs(&info, &orders);
+  EXPECT_EQ(info, "") << "the import folders as they were at the backup";
+  EXPECT_FALSE(exists(".tbswap"));
+}
+
+TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillRestores) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  // What an earlier version wrote: the eleven files and their list.
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF"})
+    ASSERT_TRUE(QFile::remove(backup(name)));
+  QByteArray list;
+  for (const QByteArray& line : BackupManifest::TextIn(other.path()).split('\n'))
+    if (!line.contains(".DBF")) list += line + "\n";
+  WriteFile(backup(kManifestName), list.trimmed() + "\n");
+  SetCompany("Renamed Candles");
+  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", ""});
+  AddCustomer(3, "Cy", "Third memo");
+
+  int restored = 0;
+  ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
+  EXPECT_EQ(restored, 11);
+  EXPECT_EQ(Customers(), 2);
+  EXPECT_EQ(StoredCompany(), "Renamed Candles") << "the backup holds no settings";
+  EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Lyon");
+}
+
+TEST_F(SettingsBackupTest, AFolderLackingTheTablesTheProgramMakesIsBackedUpWithoutThem) {
+  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF"})
+    ASSERT_TRUE(QFile::remove(path(ExistingName(dir.path(), name))));
+  int copied = 0;
+  ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
+  EXPECT_EQ(copied, 13) << "the eleven, the settings and the import folders";
+  EXPECT_FALSE(QFile::exists(backup("CUSTEI.DBF")));
+  EXPECT_FALSE(BackupManifest::TextIn(other.path()).contains("CUSTEI"));
+}
+
+TEST_F(SettingsBackupTest, ASettingsFileOfAnotherBackupIsRefused) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  QTemporaryDir later;
+  SetCompany("Renamed Candles");
+  ASSERT_TRUE(BackupDataFiles(later.path()));
+  ASSERT_TRUE(QFile::remove(backup("KEX1.DBF")));
+  ASSERT_TRUE(QFile::copy(later.filePath("KEX1.DBF"), backup("KEX1.DBF")));
+  SetCompany("Third Candles");
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + backup("KEX1.DBF") +
+                       "\r\nKEX1.DBF is not the file the backup wrote: the backup was cut short, "
+                       "or holds files of two backups." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path(), true));
+  EXPECT_EQ(StoredCompany(), "Third Candles");
+  EXPECT_TRUE(RestoreDataFiles(other.path(), false)) << "the business data alone is whole";
 }
 
 TEST_F(BackupRestoreTest, DataFolderItselfIsRefusedAsTargetAndSource) {
@@ -241,12 +346,6 @@ TEST_F(BackupRestoreTest, BackupWaitsForNoProgramWritingTheTables) {
 }
 
 // ---- A backup is complete or recognisably not -------------------------------
-
-void WriteFile(const QString& file, const QByteArray& bytes) {
-  QFile f(file);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(bytes);
-}
 
 TEST_F(BackupRestoreTest, RestoreRefusesABackupHoldingAFileOfAnotherBackup) {
   ASSERT_TRUE(BackupDataFiles(other.path()));

@@ -36,3 +36,13 @@ bool WriteBatchLine(const QString& path, const QByteArray& line, bool append, bo
   }
   return true;
 }
+
+bool BatchFileHolds(const QString& path, const QByteArray& line) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return false;
+  for (QByteArray held : file.readAll().split('\n')) {
+    if (held.endsWith('\r')) held.chop(1);
+    if (held == line) return true;
+  }
+  return false;
+}

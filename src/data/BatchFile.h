@@ -15,4 +15,8 @@
 bool WriteBatchLine(const QString& path, const QByteArray& line, bool append, bool ownerOnly,
                     QString* error);
 
+// True when the file at path holds line (without its line end) as one of
+// its lines; false also when it cannot be read.
+bool BatchFileHolds(const QString& path, const QByteArray& line);
+
 #endif  // DATA_BATCHFILE_H

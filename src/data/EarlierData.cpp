@@ -279,7 +279,8 @@ QString EarlierDataPreset(const QStringList& roots) {
   return QString();
 }
 
-bool ConvertEarlierData(const QString& folder) {
+bool ConvertEarlierData(const QString& folder, bool* converted) {
+  if (converted) *converted = false;
   for (const QString& f : EarlierDataFiles()) {
     if (!DataFileExists(f, folder)) {
       Ui::get().information("Data files not found in " + folder);
@@ -311,5 +312,6 @@ bool ConvertEarlierData(const QString& folder) {
     return false;
   }
   RebuildIndexes(false);
+  if (converted) *converted = true;
   return true;
 }

@@ -29,7 +29,7 @@ QString EarlierDataPreset(const QStringList& roots);
 // and rebuilds the indexes. True when finished, also when nothing was started
 // (files missing: "Data files not found in " + folder; the warning
 // cancelled; the data folder in use by another program, which is said). False when the conversion failed; the message says why and the
-// data folder is as it was.
-bool ConvertEarlierData(const QString& folder);
+// data folder is as it was. *converted: whether the tables were converted.
+bool ConvertEarlierData(const QString& folder, bool* converted = nullptr);
 
 #endif  // DATA_EARLIERDATA_H

@@ -10,6 +10,7 @@
 #include "einvoice/DetailChecks.h"
 #include "platform/EntryTexts.h"
 #include "platform/FieldEdit.h"
+#include "platform/FieldNames.h"
 #include "platform/FormParts.h"
 #include "platform/Ui.h"
 
@@ -35,6 +36,7 @@ TCustEInvoice::TCustEInvoice(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(ButtonRow());
+  NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, BtnSave, BtnCancel, BitBtn1});
 }
 

@@ -13,6 +13,7 @@
 #include "einvoice/DetailChecks.h"
 #include "platform/EntryTexts.h"
 #include "platform/FieldEdit.h"
+#include "platform/FieldNames.h"
 #include "platform/FormParts.h"
 #include "platform/Ui.h"
 
@@ -59,6 +60,7 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(ButtonRow());
+  NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
                Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, BtnSave, BtnCancel, BitBtn1});
 }

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "data/CardText.h"
 #include "data/CodeBase.h"
 #include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
@@ -149,7 +150,7 @@ void PrintInvoice(bool asInvoice) {
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);
   PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
-  Cell(0) = QStringLiteral("L01") + WithoutTrailingBlanks(inv.IMemo);
+  Cell(0) = QStringLiteral("L01") + MaskedCardText(WithoutTrailingBlanks(inv.IMemo));
   PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
   PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
   PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);

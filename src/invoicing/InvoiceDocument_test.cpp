@@ -70,6 +70,17 @@ TEST_F(InvoiceDocument, EditorPrintShowsTheWorkingCopyOnceAndReleasesIt) {
   EXPECT_EQ(Report().lineCount(), 0);
 }
 
+TEST_F(InvoiceDocument, ACardNumberIsPrintedWithOnlyItsLastFourDigits) {
+  CurrentInvoice.IMemo = "4111111111111111 x9/28";
+  StartInvoices(KeptLines());
+  PrintInvoice(false);
+  FinishReport();
+  EXPECT_EQ(Lines().filter("4111").join("\n"), "") << "no digit of the number but the last four";
+  EXPECT_EQ(Lines().filter("************1111 x9/28").size(), 1) << Lines().join("\n").toStdString();
+  EXPECT_EQ(CurrentInvoice.IMemo, "4111111111111111 x9/28") << "the working copy keeps it";
+  EndReport();
+}
+
 // A data folder whose seller has an IBAN and invoices in euro.
 class PaymentCode : public IndexedFolderTest {
  protected:

@@ -1,5 +1,6 @@
 #include "invoicing/InvoiceRows.h"
 
+#include "data/CardText.h"
 #include "data/dbFiles.h"
 
 namespace {
@@ -10,7 +11,7 @@ QStringList InvoiceRowTexts() {
   ReadInvoice();
   const bool deleted = d4deleted(Inv5.d) == 1;
   return {PadLeft(CurrentInvoice.IvNo, kNumberWidth), FormatShortDate(CurrentInvoice.IDate),
-          deleted ? QStringLiteral("< DELETED >") : CurrentInvoice.IMemo};
+          deleted ? QStringLiteral("< DELETED >") : MaskedCardText(CurrentInvoice.IMemo)};
 }
 
 QString InvoiceCustomerName(long recNo) {

@@ -121,6 +121,7 @@ void TInvoice::buildForm() {
   Memo1->setObjectName("Memo1");
   Memo1->setReadOnly(true);
   Memo1->setFocusPolicy(Qt::ClickFocus);
+  Memo1->setAccessibleName(QStringLiteral("Customer address"));  // no label of its own
   Label12 = MakeLabel("Label12", QStringLiteral("Note"), this);
   Edit4 = MakeFormEdit("Edit4", 34, this);
   Label1 = MakeLabel("Label1", QStringLiteral("Invoice:"), this);

@@ -148,6 +148,12 @@ void TInvoice::BtnExportClick() {
     Ui::get().information(QStringLiteral("Improperly Formatted Credit Card Information"));
     return;
   }
+  // The card batch program would charge the card once for each record.
+  if (append && BatchFileHolds(name, record.toLatin1()) &&
+      !Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
+                                    name + QStringLiteral(" already holds this charge; the card "
+                                                          "would be charged twice. Add it again?")))
+    return;
   QString error;
   if (!WriteBatchLine(name, record.toLatin1(), append, true, &error))
     Ui::get().information("Unable to save to: " + name);

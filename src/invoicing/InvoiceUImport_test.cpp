@@ -165,6 +165,7 @@ TEST_F(OrderImportTest, CardExportAppendsOrRewritesBatchin) {
                      EXPECT_FALSE(QFile::exists("Batchin.dat"));
                      inv->Edit3->setText("1234 x9/04");
                      inv->BtnExport->click();
+                     inv->Edit3->setText("1234 x9/05");
                      ui.expectConfirm("APPEND RECORD TO FILE? Batchin.dat", true);
                      inv->BtnExport->click();
                      inv->BtnCancel->click();
@@ -182,6 +183,32 @@ TEST_F(OrderImportTest, CardExportAppendsOrRewritesBatchin) {
   EXPECT_EQ(QString(batch.readAll()), "\"C1\",\"\",\"\",\"55\",\"2712\",\"0.00\"" + empty16 + "\r\n");
   EXPECT_EQ(batch.permissions() & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0)
       << "card numbers: only the owner may read the file";
+}
+
+TEST_F(OrderImportTest, TheSameChargeExportedAgainIsAddedOnlyWhenConfirmed) {
+  addZipCustomer(7, "Ann", "12345");
+  const QString twice = QStringLiteral(
+      "Batchin.dat already holds this charge; the card would be charged twice. Add it again?");
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TInvoice>({[&](TInvoice* inv) {
+    inv->Edit3->setText("4111111111111111 x9/28");
+    inv->BtnExport->click();
+    ui.expectConfirm("APPEND RECORD TO FILE? Batchin.dat", true);
+    ui.expectConfirm(twice, false);
+    inv->BtnExport->click();
+    ui.expectConfirm("APPEND RECORD TO FILE? Batchin.dat", true);
+    ui.expectConfirm(twice, true);
+    inv->BtnExport->click();
+    inv->BtnCancel->click();
+  }});
+  editInvoices();
+  EXPECT_EQ(ui.destructiveConfirmations(), QStringList({twice, twice})) << "No is the default";
+  QFile batch("Batchin.dat");
+  ASSERT_TRUE(batch.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = batch.readAll().split('\n');
+  ASSERT_EQ(lines.size(), 3) << "two records and the end";
+  EXPECT_EQ(lines[0], lines[1]);
+  EXPECT_TRUE(lines[0].contains("\"4111111111111111\"")) << "the export keeps the whole number";
 }
 
 }  // namespace

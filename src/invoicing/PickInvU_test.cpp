@@ -56,6 +56,18 @@ TEST_F(PickInvTest, ElevenInvoicesOpenOnTheSecondWithTheNewestHighlighted) {
   EXPECT_EQ(CurrentInvoiceRec, -1);
 }
 
+TEST_F(PickInvTest, CardNumbersShowOnlyTheirLastFourDigits) {
+  addCustomer(7, "Abel", "Ann");
+  addInvoice(1, 7, "4111111111111111 x9/28");
+  addInvoice(2, 7, "Check 1523");
+  steps<TPickInv>({[](TPickInv* p) {
+    EXPECT_EQ(gridColumn(p->StringGrid1, 2).mid(0, 2),
+              QStringList({"************1111 x9/28", "Check 1523"}));
+    p->BtnCancel->click();
+  }});
+  editInvoices();
+}
+
 TEST_F(PickInvTest, SeekingANumberBetweenInvoicesSelectsTheNextHigher) {
   addCustomer(7, "Abel");
   for (long n : {3, 7, 9}) addInvoice(n, 7, "paid");

@@ -14,6 +14,7 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 namespace {
 constexpr int kRowHeight = 18;
@@ -24,6 +25,7 @@ constexpr int kScrollBarRoom = 16;
 TPickPmt::TPickPmt(QWidget* parent) : FormDialog(parent) {
   setObjectName("TPickPmt");
   setWindowTitle(QStringLiteral("Select Payment"));
+  Help::setSection(this, QStringLiteral("payment"));
 
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName("StringGrid1");

@@ -9,11 +9,13 @@
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
 #include "platform/FormParts.h"
+#include "platform/Help.h"
 
 int PmtDefResult = 3;
 
 TPmtDef::TPmtDef(QWidget* parent)
     : EditorForm(parent, "TPmtDef", QStringLiteral("Payment"), 0, Deletes::Yes) {
+  Help::setSection(this, QStringLiteral("payment"));
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
 

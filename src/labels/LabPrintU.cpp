@@ -19,6 +19,7 @@
 #include "platform/Ui.h"
 #include "platform/FormParts.h"
 #include "printing/RptUtil.h"
+#include "platform/Help.h"
 
 TLabPrint* LabPrint = nullptr;
 
@@ -34,6 +35,7 @@ QToolButton* MakeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent) {
 
 TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   setObjectName("TLabPrint");
+  Help::setSection(this, QStringLiteral("print-labels"));
   setWindowTitle(QStringLiteral("Print Labels"));
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName("ComboBox1");
@@ -45,6 +47,11 @@ TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   UpDown1Next = MakeArrow("UpDown1Next", Qt::RightArrow, this);
   UpDown2Prev = MakeArrow("UpDown2Prev", Qt::UpArrow, this);
   UpDown2Next = MakeArrow("UpDown2Next", Qt::DownArrow, this);
+  // Arrows show no text: a screen reader needs their names.
+  UpDown1Prev->setAccessibleName(QStringLiteral("Previous column"));
+  UpDown1Next->setAccessibleName(QStringLiteral("Next column"));
+  UpDown2Prev->setAccessibleName(QStringLiteral("Previous row"));
+  UpDown2Next->setAccessibleName(QStringLiteral("Next row"));
   BtnOK = MakeFormButton("BtnOK", QStringLiteral("OK"), this);
   BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
 
@@ -141,14 +148,39 @@ void TLabPrint::UpDown1Click(bool next) {
 
 void TLabPrint::UpDown2Click(bool next) {
   int r = row();
-  if (next) ++r;
+  if (next && r < lastRow()) ++r;
   if (!next && r > 1) --r;
-  MaskEdit2->setNumber(qMin(r, 99));
+  MaskEdit2->setNumber(r);
 }
 
-void TLabPrint::MaskEdit1Exit() { MaskEdit1->setNumber(qBound(1, column(), qMax(1, LabelBuf.NAcross))); }
+int TLabPrint::lastRow() const {
+  constexpr int kLargestRow = 99;  // the row box's two digits
+  if (!check_ || LabelBuf.Continuous) return kLargestRow;
+  return qBound(1, PageGeometry(LabelBuf, *check_).rowsPerPage, kLargestRow);
+}
 
-void TLabPrint::MaskEdit2Exit() { MaskEdit2->setNumber(qMax(1, row())); }
+namespace {
+
+// A place beyond the stock would print off the sheet or leave a page blank:
+// it is held to the last column or row (what: "%2 labels across; the first
+// label goes in column %2"), and the person told so.
+void HoldToStock(CountBox* box, int value, int last, const char* what) {
+  if (value > last)
+    Ui::get().information(QStringLiteral("Label stock %1 has ").arg(LabelBuf.Name.trimmed()) +
+                          QString::fromLatin1(what).arg(last) + QLatin1Char('.'));
+  box->setNumber(qBound(1, value, last));
+}
+
+}  // namespace
+
+void TLabPrint::MaskEdit1Exit() {
+  HoldToStock(MaskEdit1, column(), qMax(1, LabelBuf.NAcross),
+              "%1 labels across; the first label goes in column %1");
+}
+
+void TLabPrint::MaskEdit2Exit() {
+  HoldToStock(MaskEdit2, row(), lastRow(), "%1 rows on a page; the first label goes in row %1");
+}
 
 void TLabPrint::BtnOKClick() {
   if (!LoadChosenStock()) {

@@ -55,6 +55,9 @@ class TLabPrint : public FormDialog {
  private:
   // LabelBuf := the stock of the combo box's line; false when none.
   bool LoadChosenStock();
+  // The last row the first label may go in: the rows on a page of the stock
+  // on the check canvas (sheets only), at most 99.
+  int lastRow() const;
 
   QList<long> records_;  // the record number of each line of ComboBox1
   Canvas* check_ = nullptr;

@@ -23,10 +23,11 @@ class LabPrintTest : public LabelsTest {
     ASSERT_TRUE(OpenLABELS());
   }
   // Shows the dialog and runs steps in it; the dialog's result.
-  bool run(const std::function<void(TLabPrint*)>& steps, int* c = nullptr, int* r = nullptr) {
+  bool run(const std::function<void(TLabPrint*)>& steps, int* c = nullptr, int* r = nullptr,
+           Canvas* check = nullptr) {
     ui.onDialog<TLabPrint>(steps);
     int cc = 0, rr = 0;
-    const bool ok = RunLabPrint(nullptr, &cc, &rr);
+    const bool ok = RunLabPrint(check, &cc, &rr);
     if (c) *c = cc;
     if (r) *r = rr;
     return ok;
@@ -77,8 +78,10 @@ TEST_F(LabPrintTest, ArrowsKeepTheColumnWithinTheStockAndTheRowAboveZero) {
 TEST_F(LabPrintTest, LeavingTheBoxesClampsThemAndOkLimitsTheColumnToTheChosenStock) {
   int c = 0, r = 0;
   EXPECT_TRUE(run(
-      [](TLabPrint* p) {
+      [this](TLabPrint* p) {
         p->MaskEdit1->setNumber(9);
+        ui.expectMessage(Ui::Kind::Information,
+                         "Label stock Sheet has 3 labels across; the first label goes in column 3.");
         p->MaskEdit1->leave();
         EXPECT_EQ(p->column(), 3);
         p->MaskEdit1->setText("");
@@ -92,11 +95,44 @@ TEST_F(LabPrintTest, LeavingTheBoxesClampsThemAndOkLimitsTheColumnToTheChosenSto
         EXPECT_EQ(p->row(), 1);
         p->MaskEdit1->setNumber(3);
         p->ComboBox1->setCurrentIndex(p->ComboBox1->findText("Two"));
+        ui.expectMessage(Ui::Kind::Information,
+                         "Label stock Two has 2 labels across; the first label goes in column 2.");
         p->BtnOK->click();
       },
       &c, &r));
   EXPECT_EQ(c, 2);  // "Two" has two labels across
   EXPECT_EQ(LabelBuf.Name.trimmed(), "Two");
+}
+
+TEST_F(LabPrintTest, ARowPastTheLastOfTheSheetIsHeldToItAsAColumnIsWithAMessage) {
+  int c = 0, r = 0;
+  EXPECT_TRUE(run(
+      [this](TLabPrint* p) {
+        p->MaskEdit2->setNumber(13);
+        p->UpDown2Next->click();
+        p->UpDown2Next->click();  // 14 rows on the page
+        EXPECT_EQ(p->row(), 14);
+        p->MaskEdit2->setNumber(20);
+        ui.expectMessage(Ui::Kind::Information,
+                         "Label stock Sheet has 14 rows on a page; the first label goes in row 14.");
+        p->BtnOK->click();
+      },
+      &c, &r, &canvas));
+  EXPECT_EQ(r, 14) << "no blank first sheet";
+  LabelRecord continuous = SheetStock("Roll");
+  continuous.Continuous = true;
+  CloseAll();
+  addStock(continuous);
+  ASSERT_TRUE(OpenLABELS());
+  EXPECT_TRUE(run(
+      [](TLabPrint* p) {
+        p->ComboBox1->setCurrentIndex(p->ComboBox1->findText("Roll"));
+        p->ComboBox1Change();
+        p->MaskEdit2->setNumber(20);
+        p->BtnOK->click();
+      },
+      &c, &r, &canvas));
+  EXPECT_EQ(r, 20) << "a continuous form has no last row";
 }
 
 TEST_F(LabPrintTest, LabIdIsWrittenOnlyWhenTheStockChanges) {

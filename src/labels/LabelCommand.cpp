@@ -6,6 +6,7 @@
 #include "labels/BatchLabel.h"
 #include "labels/LabelGen.h"
 #include "labels/LabelStock.h"
+#include "platform/Canvas.h"
 #include "platform/Clock.h"
 #include "platform/PainterCanvas.h"
 #include "printing/BatchRunner.h"
@@ -29,6 +30,12 @@ class LabelJob {
   // The groups given (all: every group the picker lists); "" when they all
   // exist.
   QString chooseGroups();
+  // "" when every customer given is on file; else the first that is not, as
+  // the report command says it.
+  QString missingCustomer() const;
+  // "" when the first label's column and row are on the stock (the row on a
+  // sheet of the page canvas measures); else which is not.
+  QString placeOffTheStock(Canvas& canvas) const;
 
   LabelRequest request_;
   QString stock_;
@@ -113,7 +120,32 @@ QString LabelJob::chooseStock() {
     return QStringLiteral("Label Stock has not been defined. Choose Setup - Labels to define label stock.");
   if (!FindStock(stock_)) return QStringLiteral("no label stock named ") + stock_;
   request_.stock = LabelBuf;
-  request_.column = qBound(1, request_.column, qMax(1, LabelBuf.NAcross));
+  return QString();
+}
+
+QString LabelJob::missingCustomer() const {
+  TablesClosedAtEnd tables;
+  if (!OpenCUST5()) return QString();
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "ccno"));
+  for (long cuno : request_.customers)
+    if (!SeekNumber(Cust5.d, Cust5.cuno, cuno))
+      return QStringLiteral("--customers: there is no customer %1").arg(cuno);
+  return QString();
+}
+
+QString LabelJob::placeOffTheStock(Canvas& canvas) const {
+  const LabelRecord& stock = request_.stock;
+  if (request_.column > stock.NAcross)
+    return QStringLiteral("--column %1: label stock %2 has %3 labels across")
+        .arg(request_.column)
+        .arg(stock_)
+        .arg(stock.NAcross);
+  const int rows = PageGeometry(stock, canvas).rowsPerPage;
+  if (!stock.Continuous && request_.row > rows)
+    return QStringLiteral("--row %1: label stock %2 has %3 rows on a page")
+        .arg(request_.row)
+        .arg(stock_)
+        .arg(rows);
   return QString();
 }
 
@@ -138,6 +170,10 @@ BatchResult LabelJob::build(BatchOutput& output) {
             QStringLiteral("Ending Date must be greater than or equal to Starting Date.")};
   if (request_.kind == kBatchLabels && BatchLabelPath().isEmpty())
     return {BatchResult::Kind::Failed, QStringLiteral("Unable to save to: ") + kBatchLabelFile};
+  if (request_.kind == kSelectedCustomers) {
+    const QString missing = missingCustomer();
+    if (!missing.isEmpty()) return {BatchResult::Kind::Unusable, missing};
+  }
   QString why = chooseStock();
   if (why.isEmpty() && request_.kind == kCustomerGroups) why = chooseGroups();
   if (!why.isEmpty()) return {BatchResult::Kind::Failed, why};
@@ -147,6 +183,8 @@ BatchResult LabelJob::build(BatchOutput& output) {
   PainterCanvas canvas(output.printer());
   why = StockProblem(request_.stock, canvas, ReportFont());
   if (!why.isEmpty()) return {BatchResult::Kind::Failed, why};
+  why = placeOffTheStock(canvas);
+  if (!why.isEmpty()) return {BatchResult::Kind::Unusable, why};
   RememberStock(stock_);  // as the print dialog's OK does
   if (!BuildLabels(request_, canvas, ReportFont()))
     return {BatchResult::Kind::Nothing, QStringLiteral("nothing to label; %1 was not written").arg(out_)};

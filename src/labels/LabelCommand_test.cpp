@@ -53,6 +53,7 @@ class LabelCommandTest : public LabelsTest {
     LabelRecord s = SheetStock("Sheet");
     s.TopM = 45;
     s.LeftM = 13.5;
+    s.Width = 180;  // three across fit an A4 page between the margins
     s.VGap = 9;
     addStock(s);
     for (int i = 1; i <= 40; ++i)
@@ -92,7 +93,7 @@ TEST_F(LabelCommandTest, EveryFirstLineLandsWhereTheStockSaysOnThePdfPage) {
   int page = 0, column = 2, row = 3, found = 0;
   for (int i = 1; i <= 40; ++i) {
     const QString first = QStringLiteral("F%1").arg(i);
-    const double x = (column - 1) * (189 + 9) + 13.5;
+    const double x = (column - 1) * (180 + 9) + 13.5;
     const double y = (row - 1) * (72 + 9) + 45;
     bool here = false;
     for (int p = 0; p < pages.size() && !here; ++p) {
@@ -151,6 +152,30 @@ TEST_F(LabelCommandTest, MessagesAndBadArgumentsGiveTheirStatus) {
   EXPECT_TRUE(output.contains("Usage: tallowby labels [options] KIND --stock NAME --out FILE.pdf"));
   EXPECT_TRUE(output.contains("past-due (of those with an amount due)"));
   EXPECT_TRUE(output.contains("--stock <NAME>"));
+}
+
+TEST_F(LabelCommandTest, AnUnknownCustomerIsAnUnusableArgumentAsInTheReportCommand) {
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1,999", "--out", out("c.pdf")}), 2);
+  EXPECT_TRUE(errors.contains("--customers: there is no customer 999")) << errors.toStdString();
+  EXPECT_FALSE(errors.contains("nothing to label"));
+  EXPECT_FALSE(QFile::exists(out("c.pdf")));
+}
+
+TEST_F(LabelCommandTest, AFirstLabelOffTheStockIsRefusedForTheColumnAndTheRowAlike) {
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--column", "4", "--out",
+                 out("p.pdf")}),
+            2);
+  EXPECT_TRUE(errors.contains("--column 4: label stock Sheet has 3 labels across"))
+      << errors.toStdString();
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--row", "40", "--out",
+                 out("p.pdf")}),
+            2);
+  EXPECT_TRUE(errors.contains("--row 40: label stock Sheet has ")) << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(out("p.pdf"))) << "no blank first page";
+  EXPECT_EQ(run({"customers", "--stock", "Sheet", "--customers", "1", "--column", "3", "--row",
+                 "2", "--out", out("p.pdf")}),
+            0)
+      << errors.toStdString();
 }
 
 TEST_F(LabelCommandTest, GroupsAndBatchPrintTheirCustomers) {

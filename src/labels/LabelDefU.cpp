@@ -12,6 +12,7 @@
 #include "data/dbFiles.h"
 #include "labels/CountBox.h"
 #include "labels/LabelGen.h"
+#include "labels/LabelStock.h"
 #include "platform/AmountBox.h"
 #include "platform/Canvas.h"
 #include "platform/PrinterChoice.h"
@@ -109,6 +110,15 @@ void TLabelDef::BtnSaveClick() {
   if (name.isEmpty()) {
     Ui::get().information(QStringLiteral("Please fill in label name."));
     return;
+  }
+  // Two stocks of one name could not be told apart when printing.
+  for (const StockLine& line : StockLines()) {
+    if (line.name == name && line.record != CurrentLabelRec) {
+      Ui::get().information(QStringLiteral("There is a label stock named %1 already; give this "
+                                           "one another name.")
+                                .arg(name));
+      return;
+    }
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
   LabelRecord s;

@@ -102,7 +102,39 @@ TEST_F(LabelDefTest, NewStockStartsEmptyIsSavedAndThenChosenInTheList) {
   EXPECT_TRUE(s.Continuous);
 }
 
-TEST_F(LabelDefTest, SameNameTwiceIsKeptTwiceAndAChangeOverwritesItsOwnRecord) {
+TEST_F(LabelDefTest, ANameAnotherStockHasIsRefusedAndAChangeOverwritesItsOwnRecord) {
+  addStock(SheetStock("Same"));
+  addStock(SheetStock("Other"));
+  const QString taken =
+      "There is a label stock named Same already; give this one another name.";
+  loop({[](TPickLab* p) {
+          p->ListBox1->setCurrentRow(0);  // "Other", in name order
+          p->BtnSelect->click();
+        },
+        [](TPickLab* p) {
+          p->ListBox1->setCurrentRow(1);  // "Same"
+          p->BtnSelect->click();
+        },
+        [](TPickLab* p) { p->BtnCancel->click(); }},
+       {[&](TLabelDef* d) {
+          d->Edit1->setText("Same ");
+          ui.expectMessage(Ui::Kind::Information, taken);
+          d->BtnSave->click();
+          EXPECT_TRUE(d->isVisible()) << "the editor stays open for another name";
+          d->Edit1->setText("Other");
+          d->MaskEdit5->setText("200.5");
+          d->BtnSave->click();
+        },
+        [](TLabelDef* d) {
+          d->MaskEdit5->setText("100");
+          d->BtnSave->click();  // its own name is no duplicate
+        }});
+  EXPECT_EQ(stored(1).Width, 100);
+  EXPECT_EQ(stored(2).Name.trimmed(), "Other");
+  EXPECT_EQ(stored(2).Width, 200.5);
+}
+
+TEST_F(LabelDefTest, TwoStocksOfOneNameFromAnOlderTableMustBeToldApartBeforeSaving) {
   addStock(SheetStock("Same"));
   addStock(SheetStock("Same"));
   loop({[](TPickLab* p) {
@@ -111,13 +143,15 @@ TEST_F(LabelDefTest, SameNameTwiceIsKeptTwiceAndAChangeOverwritesItsOwnRecord) {
           p->BtnSelect->click();
         },
         [](TPickLab* p) { p->BtnCancel->click(); }},
-       {[](TLabelDef* d) {
-         EXPECT_EQ(d->MaskEdit5->text().trimmed(), "189.000");
-         d->MaskEdit5->setText("200.5");
+       {[this](TLabelDef* d) {
+         ui.expectMessage(Ui::Kind::Information,
+                          "There is a label stock named Same already; give this one another name.");
+         d->BtnSave->click();
+         d->Edit1->setText("Same 2");
          d->BtnSave->click();
        }});
-  EXPECT_EQ(stored(1).Width, 189);
-  EXPECT_EQ(stored(2).Width, 200.5);
+  EXPECT_EQ(stored(1).Name.trimmed(), "Same");
+  EXPECT_EQ(stored(2).Name.trimmed(), "Same 2");
 }
 
 TEST_F(LabelDefTest, NameTheTableCannotHoldIsAskedAboutBeforeSaving) {

@@ -88,6 +88,13 @@ QString StockProblem(const LabelRecord& stock, Canvas& canvas, const QFont& font
         .arg(name);
   if (!stock.Continuous && g.rowsPerPage < 1)
     return QStringLiteral("No row of label stock %1 fits on a page between its margins.").arg(name);
+  // The last label needs no gap after it.
+  const int across = stock.NAcross * g.width + (stock.NAcross - 1) * g.hgap;
+  if (g.left + across > canvas.pageSize().width() - g.right)
+    return QStringLiteral("The %1 labels across of label stock %2 do not fit on a page between its "
+                          "margins.")
+        .arg(stock.NAcross)
+        .arg(name);
   return QString();
 }
 

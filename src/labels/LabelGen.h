@@ -42,7 +42,8 @@ bool FitLabelFont(Canvas& canvas, const QFont& font, int labelWidth, int labelHe
                   QFont* fitted);
 
 // Why the stock cannot be printed on canvas with font (labels across below
-// 1, no font size that fits a label, no row on a sheet); "" when it can.
+// 1, no font size that fits a label, no row on a sheet, labels across wider
+// than the page between its margins); "" when it can.
 QString StockProblem(const LabelRecord& stock, Canvas& canvas, const QFont& font);
 
 // One print job of labels. The job begins with the first row printed, so a

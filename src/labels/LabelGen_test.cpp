@@ -118,6 +118,28 @@ TEST(LabelGeometryTest, StocksThatCannotPrintAreNamed) {
   EXPECT_EQ(StockProblem(s, canvas, font), "");
 }
 
+TEST(LabelGeometryTest, LabelsAcrossWiderThanThePageAreRefusedLikeRowsThatDoNotFit) {
+  EnsureTestApplication();
+  RecordingCanvas canvas;  // 2000 px wide at 200 dpi
+  QFont font;
+  font.setPointSize(10);
+  // Three labels of 525 px after a 50-px margin reach 1625 px.
+  LabelRecord s = Stock(36, 72, 0, 36);
+  s.RightM = 133;  // 369 px: 1631 px left for labels
+  EXPECT_EQ(StockProblem(s, canvas, font), "");
+  s.RightM = 150;  // 416 px: 1584 px
+  const QString tooWide =
+      "The 3 labels across of label stock Test do not fit on a page between its margins.";
+  EXPECT_EQ(StockProblem(s, canvas, font), tooWide);
+  s.Continuous = true;  // pin-feed forms are no wider
+  EXPECT_EQ(StockProblem(s, canvas, font), tooWide);
+  s = Stock(36, 72, 0, 36);
+  s.NAcross = 4;
+  s.HGap = 9;  // 50 + 4 x 525 + 3 x 25 = 2225 px
+  EXPECT_EQ(StockProblem(s, canvas, font),
+            "The 4 labels across of label stock Test do not fit on a page between its margins.");
+}
+
 TEST(LabelGeometryTest, FontShrinksUntilFiveLinesOfAbcdeFit) {
   EnsureTestApplication();
   RecordingCanvas canvas;

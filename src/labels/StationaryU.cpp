@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -130,6 +131,12 @@ void TStationary::BtnLogoClick() {
   if (chosen.isEmpty()) chosen = current;  // cancelled: the dialog still names the current logo
   if (!IsFile(chosen)) {
     Edit1->clear();
+    return;
+  }
+  // A file the letterhead cannot draw would leave a blank gap on every invoice.
+  if (chosen != current && !QImageReader(chosen).canRead()) {
+    Ui::get().information(chosen + QStringLiteral(" is not a picture Tallowby can read; choose a "
+                                                  "bitmap, PNG or JPEG file."));
     return;
   }
   // A path the settings record cannot hold whole would name another file.

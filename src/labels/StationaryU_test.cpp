@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,11 +47,12 @@ class StationaryTest : public IndexedFolderTest {
     Ui::install(&ui);
     IndexedFolderTest::TearDown();
   }
+  // A small picture in the format its suffix names.
   QString picture(const QString& name) {
     const QString p = pictures.filePath(name);
-    QFile f(p);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("BM");
+    QImage image(4, 2, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    EXPECT_TRUE(image.save(p));
     return p;
   }
   void run(const std::function<void(TStationary*)>& steps) {
@@ -117,6 +119,26 @@ TEST_F(StationaryTest, CancelledDialogKeepsAnExistingLogoAndDropsAMissingOne) {
     w->BtnCancel->click();
   });
   EXPECT_EQ(Settings().LogoFile, logo);  // Cancel changes nothing
+}
+
+TEST_F(StationaryTest, AFileThatIsNotAPictureIsRefusedWhenChosen) {
+  const QString logo = picture("logo.png");
+  Settings().LogoFile = logo;
+  const QString notes = pictures.filePath("notes.png");
+  QFile f(notes);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("shopping list, not a picture");
+  f.close();
+  run([&](TStationary* w) {
+    wandering.expectOpenFile(notes);
+    wandering.expectMessage(Ui::Kind::Information,
+                            notes + " is not a picture Tallowby can read; choose a bitmap, PNG or "
+                                    "JPEG file.");
+    w->BtnLogo->click();
+    EXPECT_EQ(w->Edit1->text(), logo) << "the logo chosen before stays";
+    w->BtnSave->click();
+  });
+  EXPECT_EQ(stored().LogoFile.trimmed(), logo);
 }
 
 TEST_F(StationaryTest, LogoDeletedSinceItWasChosenIsDroppedAtSave) {

@@ -16,6 +16,7 @@
 #include <cstdlib>
 
 #include "platform/HandlerGuard.h"
+#include "platform/Help.h"
 
 namespace {
 
@@ -41,6 +42,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
 PickGridForm::PickGridForm(const Shape& shape, QWidget* parent)
     : QDialog(parent), shape_(shape) {
   setWindowTitle(shape.caption);
+  Help::setSection(this, QStringLiteral("pick-lists"));
 
   gridArea_ = new QWidget(this);
   StringGrid1 = new QTableWidget(gridArea_);

@@ -8,6 +8,7 @@
 
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 namespace {
 const QString kDeleted = QStringLiteral("<DELETED>");
@@ -27,6 +28,7 @@ QPushButton* MakeButton(const QString& name, const QString& caption, QWidget* pa
 
 PickListForm::PickListForm(const QString& caption, QWidget* parent) : QDialog(parent) {
   setWindowTitle(caption);
+  Help::setSection(this, QStringLiteral("pick-lists"));
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName("ListBox1");
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);

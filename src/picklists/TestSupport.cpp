@@ -11,7 +11,7 @@
 void PickListTest::SetUp() {
   EnsureTestApplication();
   IndexedFolderTest::SetUp();
-  Help::setRecorder([this](int context) { helpAsked.append(context); });
+  Help::setRecorder([this](const QString& anchor) { helpAsked.append(anchor); });
 }
 
 void PickListTest::TearDown() {

@@ -70,7 +70,7 @@ class PickListTest : public IndexedFolderTest, protected PickSteps {
   static QList<long> records(const PickGridForm& grid);
   static QStringList lines(const PickListForm& list);
 
-  QList<int> helpAsked;
+  QStringList helpAsked;  // the help sections asked for
 };
 
 // The customer with that record number as stored (CUST5 open).

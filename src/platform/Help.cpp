@@ -1,5 +1,6 @@
 #include "platform/Help.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -12,81 +13,116 @@
 namespace {
 
 const char* const kContextProperty = "helpContext";
+const char* const kSectionProperty = "helpSection";
 const char* const kHelpFile = "qrc:/help/tallowby.html";
 
-std::function<void(int)>& recorder() {
-  static std::function<void(int)> r;
+std::function<void(const QString&)>& recorder() {
+  static std::function<void(const QString&)> r;
   return r;
 }
 
-QString anchorOf(int context) {
-  return context == Help::kContents ? QStringLiteral("contents")
-                                    : QStringLiteral("context-%1").arg(context);
-}
-
-QDialog* helpWindow() {
+QPointer<QDialog>& helpWindow() {
   static QPointer<QDialog> window;
-  if (!window) {
-    window = new QDialog(nullptr, Qt::Window);
-    window->setObjectName("HelpWindow");
-    window->setWindowTitle("Tallowby Help");
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    auto* browser = new QTextBrowser(window);
-    browser->setObjectName("HelpBrowser");
-    browser->setOpenLinks(true);
-    auto* layout = new QVBoxLayout(window);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(browser);
-    window->resize(560, 480);
-  }
   return window;
 }
 
-// F1 pressed in a widget with a help context, or in one of its children.
+QDialog* makeHelpWindow() {
+  auto* window = new QDialog(nullptr, Qt::Window);
+  window->setObjectName("HelpWindow");
+  window->setWindowTitle("Tallowby Help");
+  window->setAttribute(Qt::WA_DeleteOnClose, false);
+  auto* browser = new QTextBrowser(window);
+  browser->setObjectName("HelpBrowser");
+  browser->setOpenLinks(true);
+  auto* layout = new QVBoxLayout(window);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(browser);
+  window->resize(560, 480);
+  return window;
+}
+
+// A modal window blocks every window but itself and its own child windows:
+// the help window becomes a child window of the modal window in front (and
+// a window of its own again when none is), keeping its place on the screen.
+void placeHelpWindow(QDialog* help) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == help || help->parentWidget() == modal) return;
+  const bool shown = help->isVisible();
+  const QRect geometry = help->geometry();
+  help->setParent(modal, Qt::Window);
+  help->setGeometry(geometry);
+  if (shown) help->show();
+}
+
+// F1 pressed in any widget of the application; and the modal window that
+// holds the help window going away.
 class F1Filter : public QObject {
  public:
   using QObject::QObject;
   bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Hide) {
+      QDialog* help = helpWindow();
+      if (help && watched == help->parentWidget()) placeHelpWindow(help);
+      return false;
+    }
     if (event->type() != QEvent::KeyPress) return false;
-    if (static_cast<QKeyEvent*>(event)->key() != Qt::Key_F1) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier) return false;
+    // The window system hands the key to the window first, then to the
+    // focus widget: act on the widget.
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget) return false;
-    Help::showContext(Help::contextOf(widget));
+    Help::showSection(Help::sectionOf(widget));
     return true;
   }
 };
-
-F1Filter* f1Filter() {
-  static F1Filter filter;
-  return &filter;
-}
 
 }  // namespace
 
 namespace Help {
 
-void showContext(int context) {
+QString anchorOf(int context) {
+  return context == kContents ? QString::fromLatin1(kContentsAnchor)
+                              : QStringLiteral("context-%1").arg(context);
+}
+
+void showSection(const QString& anchor) {
   if (recorder()) {
-    recorder()(context);
+    recorder()(anchor);
     return;
   }
-  QDialog* window = helpWindow();
-  window->show();
-  window->raise();
-  window->activateWindow();
+  if (!helpWindow()) helpWindow() = makeHelpWindow();
+  QDialog* help = helpWindow();
+  placeHelpWindow(help);
+  help->show();
+  help->raise();
+  help->activateWindow();
   QUrl url(kHelpFile);
-  url.setFragment(anchorOf(context));
-  window->findChild<QTextBrowser*>("HelpBrowser")->setSource(url);
+  url.setFragment(anchor);
+  help->findChild<QTextBrowser*>("HelpBrowser")->setSource(url);
 }
+
+void showContext(int context) { showSection(anchorOf(context)); }
 
 void showContents() { showContext(kContents); }
 
-void setRecorder(std::function<void(int)> r) { recorder() = std::move(r); }
+void setRecorder(std::function<void(const QString&)> r) { recorder() = std::move(r); }
+
+void enableF1() {
+  static QPointer<F1Filter> filter;
+  if (filter || !qApp) return;
+  filter = new F1Filter(qApp);
+  qApp->installEventFilter(filter);
+}
 
 void setContext(QWidget* widget, int context) {
   widget->setProperty(kContextProperty, context);
-  widget->removeEventFilter(f1Filter());
-  widget->installEventFilter(f1Filter());
+  setSection(widget, anchorOf(context));
+}
+
+void setSection(QWidget* widget, const QString& anchor) {
+  widget->setProperty(kSectionProperty, anchor);
+  enableF1();
 }
 
 int contextOf(const QWidget* widget) {
@@ -97,14 +133,24 @@ int contextOf(const QWidget* widget) {
   return kContents;
 }
 
+QString sectionOf(const QWidget* widget) {
+  for (const QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget()) {
+    QVariant v = w->property(kSectionProperty);
+    if (v.isValid()) return v.toString();
+  }
+  return QString::fromLatin1(kContentsAnchor);
+}
+
 QPushButton* makeButton(QWidget* parent, int context, const QString& objectName) {
   auto* button = new QPushButton(QStringLiteral("&Help"), parent);
   button->setObjectName(objectName);
   button->setIcon(button->style()->standardIcon(QStyle::SP_DialogHelpButton));
   button->setAutoDefault(false);
-  button->setProperty(kContextProperty, context);
+  setContext(button, context);
   QObject::connect(button, &QPushButton::clicked, button, [context] { showContext(context); });
   return button;
 }
+
+QWidget* window() { return helpWindow(); }
 
 }  // namespace Help

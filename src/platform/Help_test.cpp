@@ -17,10 +17,10 @@ class HelpTest : public ::testing::Test {
  protected:
   void SetUp() override {
     EnsureTestApplication();
-    Help::setRecorder([this](int context) { asked.append(context); });
+    Help::setRecorder([this](const QString& anchor) { asked.append(anchor); });
   }
   void TearDown() override { Help::setRecorder(nullptr); }
-  QList<int> asked;
+  QStringList asked;
 };
 
 TEST_F(HelpTest, HelpFileHasASectionForEveryContextTheProgramUses) {
@@ -42,7 +42,7 @@ TEST_F(HelpTest, F1ShowsTheNearestContext) {
   QTest::keyClick(inTab, Qt::Key_F1);
   QTest::keyClick(outside, Qt::Key_F1);
   QTest::keyClick(inTab, Qt::Key_A);
-  EXPECT_EQ(asked, QList<int>({300, 10}));
+  EXPECT_EQ(asked, QStringList({"context-300", "context-10"}));
   EXPECT_EQ(inTab->text(), "a");
 }
 
@@ -52,7 +52,7 @@ TEST_F(HelpTest, HelpButtonShowsItsContext) {
   ASSERT_EQ(dialog.findChild<QPushButton*>("BitBtn1"), button);
   button->click();
   Help::showContents();
-  EXPECT_EQ(asked, QList<int>({410, Help::kContents}));
+  EXPECT_EQ(asked, QStringList({"context-410", "contents"}));
 }
 
 TEST_F(HelpTest, HelpWindowOpensAtTheSection) {

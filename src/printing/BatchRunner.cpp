@@ -1,6 +1,5 @@
 #include "printing/BatchRunner.h"
 
-#include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -15,6 +14,7 @@
 #include "data/dbFiles.h"
 #include "platform/BatchApplication.h"
 #include "platform/PdfBeside.h"
+#include "platform/WindowFont.h"
 #include "platform/PrinterChoice.h"
 #include "platform/UnattendedUi.h"
 #include "printing/RptUtil.h"
@@ -132,7 +132,7 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
     StartEngine(dataDir);
     if (DataFilesPresent()) PrepareTables();
     ReadSettings();
-    SetReportFontFromSettings(QApplication::font());
+    SetReportFontFromSettings(WindowFont());
     const BatchResult result = command.build(output);
     EndEngine();
     const bool failed = said();

@@ -11,6 +11,7 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
 #include "printing/RptUtil.h"
+#include "platform/Help.h"
 
 bool SpanCancelled = true;
 TDateSpan* DateSpan = nullptr;
@@ -32,6 +33,7 @@ QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
 TDateSpan::TDateSpan(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("DateSpan"));
   setWindowTitle(QStringLiteral("DateSpan"));
+  Help::setSection(this, QStringLiteral("date-span"));
 
   Label1 = BoldLabel(QStringLiteral("Label1"), kBeginningCaption, this);
   Label2 = BoldLabel(QStringLiteral("Label2"), QStringLiteral("Ending:"), this);

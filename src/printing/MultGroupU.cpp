@@ -10,6 +10,7 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 QList<int> ChosenGroups;
 TMultGroup* MultGroup = nullptr;
@@ -17,6 +18,7 @@ TMultGroup* MultGroup = nullptr;
 TMultGroup::TMultGroup(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("MultGroup"));
   setWindowTitle(QStringLiteral("Select One or More Groups"));
+  Help::setSection(this, QStringLiteral("groups"));
 
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));

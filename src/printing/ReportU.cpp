@@ -19,6 +19,7 @@
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "printing/ReportView.h"
+#include "platform/Help.h"
 
 TReportF* ReportF = nullptr;
 
@@ -52,6 +53,7 @@ class ReportPage : public QWidget {
 TReportF::TReportF(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ReportF"));
   setWindowTitle(QStringLiteral("Report"));
+  Help::setSection(this, QStringLiteral("report-window"));
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
@@ -163,6 +165,8 @@ void TReportF::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Down: action = QAbstractSlider::SliderSingleStepAdd; break;
     case Qt::Key_Home: action = QAbstractSlider::SliderToMinimum; break;
     case Qt::Key_End: action = QAbstractSlider::SliderToMaximum; break;
+    // Escape closes the window as Exit does, as in every other window.
+    case Qt::Key_Escape: mExitClick(); return;
     default: return QDialog::keyPressEvent(event);
   }
   if (ScrollBar1->isEnabled()) ScrollBar1->triggerAction(action);

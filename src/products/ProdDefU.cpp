@@ -33,6 +33,7 @@ TProdDef::TProdDef(QWidget* parent)
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit2 = MakeFormEdit("Edit2", 27, this);
   Edit3 = MakeFormEdit("Edit3", 27, this);
+  Edit3->setAccessibleName(QStringLiteral("Description, second line"));  // no label of its own
   Edit4 = MakeFormEdit("Edit4", 10, this);
   MaskEdit1 = MakeAmountBox("MaskEdit1", "!#####.99;1;_", "%8.2f", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!######.99;1;_", "%9.2f", this);

@@ -221,7 +221,7 @@ TEST_F(ProdDefTest, FieldsKeepTheirLimitsAndTabOrder) {
   show(0);
   ui.onDialog<QDialog>([](QDialog*) {});
   prodDef->BitBtn1->click();
-  EXPECT_EQ(helpAsked, QList<int>({430}));
+  EXPECT_EQ(helpAsked, QStringList({"context-430"}));
 }
 
 }  // namespace

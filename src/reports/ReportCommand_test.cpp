@@ -1,11 +1,13 @@
 #include "reports/ReportCommand.h"
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
+#include "printing/RptUtil.h"
 #include "reports/ReportCatalog.h"
 #include "reports/TestSupport.h"
 
@@ -76,6 +78,18 @@ TEST_F(ReportCommand, PdfOutputIsAPrintedFile) {
       << errors.toStdString();
   const QByteArray pdf = Contents(Out("i.pdf"));
   EXPECT_EQ(pdf.count("/Type /Page\n"), 4) << "one page for each of the four invoices of March";
+}
+
+TEST_F(ReportCommand, PdfIsPrintedInTheReportFontOfTheWindows) {
+  // The settings name no font: the window's, the application's at 8 points,
+  // so the command's pages break where the window's do.
+  ReportFont() = QFont();
+  ASSERT_EQ(Run({"statements", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "pdf",
+                 "--out", Out("s.pdf")}),
+            0)
+      << errors.toStdString();
+  EXPECT_EQ(ReportFont().pointSize(), 8);
+  EXPECT_EQ(ReportFont().family(), QGuiApplication::font().family());
 }
 
 TEST_F(ReportCommand, BadDateIsRefusedBeforeAnythingIsRead) {

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <vector>
 
+#include "data/CardText.h"
 #include "data/Progress.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
@@ -75,7 +76,9 @@ ReportOutcome BuildReceivables(const ReportRequest&, ReportLineSink& sink) {
     PutRules();
     PutColumn(1, QString::number(f4long(Inv5.IvNo)));
     PutColumn(3, name);
-    PutColumn(5, QString::number(today - FieldDate(Inv5.IDate)));
+    // An invoice without a date has no age.
+    const TDate dated = FieldDate(Inv5.IDate);
+    PutColumn(5, dated > 0 ? QString::number(today - dated) : QString());
     PutColumn(7, Money("%10.2f", due));
     total += due;
   }
@@ -175,7 +178,8 @@ ReportOutcome BuildDailyIncome(const ReportRequest& request, ReportLineSink& sin
     PutRules();
     if (day == 0) PutColumn(1, FormatShortDate(paid));
     PutColumn(3, QString::number(ivNo));
-    if (SeekNumber(inv, Inv5.IvNo, ivNo)) PutColumn(5, WithoutTrailingBlanks(FieldText(Inv5.IMemo)));
+    if (SeekNumber(inv, Inv5.IvNo, ivNo))
+      PutColumn(5, MaskedCardText(WithoutTrailingBlanks(FieldText(Inv5.IMemo))));
     PutColumn(7, Money("%10.2f", amount));
     day += amount;
     if (++walked % 64 == 0) progress.set(walk.done());

@@ -65,6 +65,14 @@ TEST_F(SalesReports, ReceivablesListCreditsFutureAndUnknownCustomersByInvoiceNum
   EXPECT_EQ(Report().lineCount(), 0);
 }
 
+TEST_F(SalesReports, ReceivablesLeaveTheDaysOfAnInvoiceWithoutADateEmpty) {
+  AppendInvoice(Invoice(1008, 7, QDate(), 0, 0, 2.5));
+  Build(BuildReceivables, request);
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(lines[12], "V00|R071008|V08|L10Ms.  Ada Byron|V50|R55|V57|R69      2.50|V71|U")
+      << Joined(lines).toStdString();
+}
+
 TEST_F(SalesReports, ReceivablesNameCompaniesWhenCustomersAreListedByCompany) {
   Settings().ByCust = false;
   Build(BuildReceivables, request);
@@ -177,6 +185,18 @@ TEST_F(SalesReports, DailyIncomeGroupsPaymentsByDayWithTheDateAndTotalOnce) {
       "V00|L01Total Payments|||||||V59|R71       42.44|V72|U",
   })) << Joined(lines).toStdString();
   ExpectGolden("daily_income.txt", shown[0]);
+}
+
+TEST_F(SalesReports, DailyIncomeShowsOnlyTheLastFourDigitsOfACardNumber) {
+  AppendInvoice(InvoiceWithMemo(1010, 7, QDate(2026, 3, 9), "4111111111111111 x9/28"));
+  AppendPayment(Payment(1010, QDate(2026, 3, 12), 2));
+  request = Span(QDate(2026, 3, 12), QDate(2026, 3, 12));
+  Build(BuildDailyIncome, request);
+  ASSERT_EQ(shown.size(), 1);
+  EXPECT_EQ(Body(8).first(),
+            "V00|L0103/12/26|V10|R161010|V17|L18************1111 x9/28|V48|R58      2.00|V59|R71"
+            "        2.00|V72|U");
+  EXPECT_FALSE(shown[0].contains("41111111")) << "nor in the text export";
 }
 
 TEST_F(SalesReports, DailyIncomeWithoutPaymentsInTheSpanSaysSo) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Version.h"
+#include "platform/Help.h"
 
 bool Starting = false;
 
@@ -21,6 +22,7 @@ QIcon TallowbyIcon() {
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutForm");
   setWindowTitle("About Tallowby " TALLOWBY_VERSION);
+  Help::setSection(this, QStringLiteral("about"));
 
   ProgramIcon = new QLabel(this);
   ProgramIcon->setObjectName("ProgramIcon");

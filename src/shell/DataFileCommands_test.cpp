@@ -8,12 +8,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QStatusBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QToolButton>
 
 #include "data/CodeBase.h"
+#include "data/RestoreQuestions.h"
+#include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
 #include "data/forms/ImportDirU.h"
@@ -86,6 +91,19 @@ class DataFileCommandsTest : public ShellTest {
     });
   }
 
+  // The two questions of a restore from other, answered.
+  void expectRestoreQuestions(bool replace, bool settings) {
+    ui.expectConfirm("Replace the data in " + dir.path() + " by the backup in " + other.path() +
+                         ", made " + BackupMadeText(other.path()) + "?",
+                     replace);
+    if (!replace) return;
+    ui.expectConfirm(QStringLiteral("The backup also holds the settings: the letterhead, sales "
+                                    "tax, report font, import folders and e-invoice details. "
+                                    "Restore them as well?"),
+                     settings);
+  }
+  QString statusLine() const { return main()->StatusBar1->currentMessage(); }
+
   QTemporaryDir other;
 };
 
@@ -98,17 +116,51 @@ TEST_F(DataFileCommandsTest, BackupAndRestoreThroughThePicker) {
   EXPECT_EQ(Read(other.filePath("CUST5.dbf")), Read(dir.filePath("CUST5.dbf")));
   EXPECT_EQ(QDir::currentPath(), dir.path()) << "the data folder stays the current one";
 
+  EXPECT_EQ(statusLine(), "Backup: 15 files copied to " + other.path() + ".");
+
   AddCustomer(3, 1, "Gamma", "50000");
   pick(other.path(), &caption, &ok);
+  expectRestoreQuestions(true, false);
   find<QToolButton>("BtnRestore")->click();
   EXPECT_EQ(caption, "Choose Drive & Directory Containing BACKUP");
   EXPECT_EQ(ok, "Restore");
   EXPECT_EQ(Customers(), 2);
   EXPECT_TRUE(progress.contains("show:Rebuilding Indexes"));
+  EXPECT_EQ(statusLine(), "Restore: 12 files restored from " + other.path() + ".");
 
   pick(dir.path());
   ui.expectMessage(Ui::Kind::Information, "Backup must be to a different drive and/or directory");
   find<QToolButton>("BtnBackup")->click();
+  EXPECT_EQ(statusLine(), "Backup: failed; see the message shown.");
+}
+
+TEST_F(DataFileCommandsTest, RestoreAsksBeforeReplacingTheDataAndCancelChangesNothing) {
+  pick(other.path());
+  find<QToolButton>("BtnBackup")->click();
+  AddCustomer(3, 1, "Gamma", "50000");
+  progress.clear();
+  pick(other.path());
+  expectRestoreQuestions(false, false);
+  find<QToolButton>("BtnRestore")->click();
+  EXPECT_EQ(Customers(), 3);
+  EXPECT_TRUE(progress.isEmpty()) << "nothing copied, nothing rebuilt";
+  EXPECT_EQ(ui.destructiveConfirmations().size(), 1) << "Cancel is the default";
+}
+
+TEST_F(DataFileCommandsTest, RestoringTheSettingsPutsTheirReportFontInUseAtOnce) {
+  Settings().FontSize = 14;
+  WriteSettings();
+  pick(other.path());
+  find<QToolButton>("BtnBackup")->click();
+  Settings().FontSize = 11;
+  WriteSettings();
+  pick(other.path());
+  expectRestoreQuestions(true, true);
+  find<QToolButton>("BtnRestore")->click();
+  EXPECT_EQ(Settings().FontSize, 14);
+  EXPECT_TRUE(find<QLineEdit>("Edit1")->text().endsWith("@14")) << find<QLineEdit>("Edit1")->text().toStdString();
+  EXPECT_EQ(statusLine(),
+            "Restore: 15 files restored from " + other.path() + ", the settings with them.");
 }
 
 TEST_F(DataFileCommandsTest, CancelledPickerDoesNothing) {
@@ -149,12 +201,72 @@ TEST_F(DataFileCommandsTest, PickerListsTheFolderAndItsFilesAndRefusesAnUnreadab
   EXPECT_EQ(picker->windowTitle(), "Pick");
 }
 
+TEST_F(DataFileCommandsTest, EnterOrADoubleClickOpensAFolderAndOnlyTheButtonChooses) {
+  for (int i = 10; i < 50; ++i) QDir(other.path()).mkdir(QString("sub%1").arg(i));
+  const auto rowOf = [](QListWidget* list, const QString& name) {
+    for (int r = 0; r < list->count(); ++r)
+      if (list->item(r)->text().trimmed() == name) return r;
+    return -1;
+  };
+  ui.onDialog<TDriveDir>([&](TDriveDir* d) {
+    d->setDirectory(other.path());
+    QListWidget* list = d->DirectoryListBox1;
+    EXPECT_EQ(d->focusWidget(), list) << "the focus starts in the list";
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(list->currentItem()->text().trimmed(), "sub49");
+    EXPECT_GT(list->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(list->verticalScrollBar()->value(), list->verticalScrollBar()->maximum())
+        << "the list scrolls to the last folder";
+
+    list->setCurrentRow(rowOf(list, "sub10"));
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(d->directory(), other.filePath("sub10")) << "Enter opens the folder";
+    EXPECT_TRUE(d->isVisible()) << "and runs nothing";
+    EXPECT_EQ(d->PathEdit->text(), other.filePath("sub10"));
+
+    d->setDirectory(other.path());
+    list->scrollToItem(list->item(rowOf(list, "sub11")));
+    const QRect cell = list->visualItemRect(list->item(rowOf(list, "sub11")));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+    EXPECT_EQ(d->directory(), other.filePath("sub11")) << "a double click opens it too";
+
+    d->PathEdit->setText(other.filePath("sub12"));
+    QTest::keyClick(d->PathEdit, Qt::Key_Return);
+    EXPECT_EQ(d->directory(), other.filePath("sub12"));
+    d->PathEdit->setText(other.filePath("none"));
+    ui.expectMessage(Ui::Kind::Information, "No such folder: " + other.filePath("none"));
+    QTest::keyClick(d->PathEdit, Qt::Key_Return);
+    EXPECT_EQ(d->directory(), other.filePath("sub12"));
+    EXPECT_TRUE(d->isVisible());
+
+    ui.expectInput("New Folder", "Monday");
+    d->BtnNewFolder->click();
+    EXPECT_EQ(d->directory(), other.filePath("sub12/Monday"));
+    EXPECT_TRUE(QDir(other.filePath("sub12/Monday")).exists());
+    d->BtnOK->click();
+  });
+  EXPECT_EQ(RunDriveDir("Pick", "OK"), other.filePath("sub12/Monday"));
+}
+
 TEST_F(DataFileCommandsTest, ConversionPickerStartsFromTheChosenFolderAndPacksAfterwards) {
   pick(other.path());
   ui.expectMessage(Ui::Kind::Information, "Data files not found in " + other.path());
   find<QToolButton>("BtnUpgrade")->click();
   EXPECT_EQ(Customers(), 2) << "nothing converted";
   EXPECT_TRUE(progress.contains("show:Packing Data Files")) << "packed whatever the outcome";
+}
+
+TEST_F(DataFileCommandsTest, AConversionSaysInTheStatusBarThatItIsDone) {
+  QProcess python;
+  python.start("python3", {qEnvironmentVariable("TB_SOURCE_DIR") + "/src/data/testdata/earlier_tables.py",
+                           other.path()});
+  if (!python.waitForFinished(60000) || python.exitCode() != 0)
+    GTEST_SKIP() << "python3 with the dbf module is not installed";
+  pick(other.path());
+  ui.expectConfirm("Warning: All previously entered data will be overwritten", true);
+  find<QToolButton>("BtnUpgrade")->click();
+  EXPECT_EQ(statusLine(), "Conversion: the data in " + other.path() + " was imported.");
 }
 
 TEST_F(DataFileCommandsTest, ImportFoldersAreReadAndSavedAndBrowsingCanEmptyThem) {
@@ -217,6 +329,7 @@ TEST_F(DataFileCommandsTest, MailMergeWritesTheChosenGroupsInPostalCodeOrder) {
       << "group 3 left out, the existing file replaced";
   EXPECT_EQ(progress.join(","), "0,show:Exporting Mail Merge File,25,50,75,100,0,hide")
       << "every customer counted, chosen or not";
+  EXPECT_EQ(statusLine(), "Mail merge: 3 customers written to " + file + ".");
   EXPECT_EQ(QDir::currentPath(), dir.path());
 }
 

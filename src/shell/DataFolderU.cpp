@@ -11,10 +11,12 @@
 
 #include "platform/FormParts.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
   setObjectName("DataFolder");
   setWindowTitle("Tallowby - Company Folder");
+  Help::setSection(this, QStringLiteral("company-folder"));
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");

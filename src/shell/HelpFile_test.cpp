@@ -65,4 +65,19 @@ TEST_F(HelpFileTest, TableSectionsAndLinksAgree) {
     EXPECT_TRUE(anchors.contains(link)) << "a link to #" << link.toStdString() << " leads nowhere";
 }
 
+// Sentences the help once said and the program does not do: no question
+// before deleting a customer without invoices, a product or a purchase; no
+// quantity-on-hand field; a printer remembered, not chosen per session; a
+// conversion that keeps purchases, payments and groups; All only marks.
+TEST_F(HelpFileTest, SaysNothingTheProgramDoesNot) {
+  const QString html = HelpFile();
+  for (const char* stale : {"removes the customer (after asking you)", "removes it after asking",
+                            "quantity on hand", "for this session", "replaces all data with",
+                            "press <b>All</b> for every group", "Nothing is written to the\nfiles"})
+    EXPECT_FALSE(html.contains(QString::fromLatin1(stale)))
+        << "the help still says: " << stale;
+  EXPECT_TRUE(html.contains("purchases, payments and groups stay as they are"));
+  EXPECT_TRUE(html.contains("it is remembered for the next start"));
+}
+
 }  // namespace

@@ -24,7 +24,7 @@ QByteArray CustomerLine() {
 }
 }  // namespace
 
-bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups) {
+bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups, long* customers) {
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) return false;
   DATA4* d = Cust5.d;
@@ -39,6 +39,7 @@ bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups) {
     if (!d4deleted(d) && IndexInList(&groups, f4int(Cust5.ngroup)) >= 0) {
       ReadCustomer();
       file.write(CustomerLine());
+      if (customers) ++*customers;
     }
     ++i;
     SetProgress(int(i * 100 / n));
@@ -48,11 +49,11 @@ bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups) {
   return written;
 }
 
-void MailMergeExport(QWidget* parent) {
+QString MailMergeExport(QWidget* parent) {
   TablesClosedAtEnd closeAll;
-  if (!OpenCUST5() || !OpenGROUPS()) return;
+  if (!OpenCUST5() || !OpenGROUPS()) return QString();
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "CZip"));
-  if (!RunMultGroup()) return;
+  if (!RunMultGroup()) return QString();
   // The file dialog may change the current folder; the tables live there.
   const QString folder = QDir::currentPath();
   const QString name = Ui::get().saveFileName(
@@ -60,7 +61,11 @@ void MailMergeExport(QWidget* parent) {
       QStringLiteral("Delimited files (*.doc)|*.doc|Text files (*.txt)|*.txt"),
       QStringLiteral("doc"));
   QDir::setCurrent(folder);
-  if (name.isEmpty()) return;
-  if (!WriteMailMergeFile(name, ChosenGroups))
+  if (name.isEmpty()) return QString();
+  long written = 0;
+  if (!WriteMailMergeFile(name, ChosenGroups, &written)) {
     Ui::get().information(QStringLiteral("Unable to save to: ") + name);
+    return QStringLiteral("Mail merge: nothing was written.");
+  }
+  return QStringLiteral("Mail merge: %1 customers written to %2.").arg(written).arg(name);
 }

@@ -16,11 +16,13 @@ extern const char* const kMailMergeHeader[8];
 
 // Writes the customers of CUST5 (open, in its selected order) whose group is
 // in groups to fileName, with the progress box. False (nothing written over
-// fileName) when the file cannot be written.
-bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups);
+// fileName) when the file cannot be written. *customers counts those written.
+bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups,
+                        long* customers = nullptr);
 
 // The command: opens CUST5 and GROUPS, asks for the groups (TMultGroup) and
-// the file name, writes the file, closes all tables.
-void MailMergeExport(QWidget* parent);
+// the file name, writes the file, closes all tables. What was done, as a
+// line for the status bar ("" when the person cancelled).
+QString MailMergeExport(QWidget* parent);
 
 #endif  // SHELL_MAILMERGE_H

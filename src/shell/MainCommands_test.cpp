@@ -6,6 +6,7 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -68,6 +69,8 @@ TEST_F(MaintenanceTest, ReindexRewritesEveryIndexFileAndShowsItsProgress) {
   got.sort(Qt::CaseInsensitive);
   EXPECT_EQ(got, indexFiles) << "tables untouched, every tag file written";
   EXPECT_EQ(progress.join(","), "0,show:Rebuilding Indexes,5,25,30,35,40,60,80,100,0,hide");
+  EXPECT_EQ(main()->StatusBar1->currentMessage(),
+            "Reindex: the index files of every table were rebuilt.");
 }
 
 TEST_F(MaintenanceTest, PackRemovesDeletedRecordsOfEveryTable) {
@@ -80,6 +83,8 @@ TEST_F(MaintenanceTest, PackRemovesDeletedRecordsOfEveryTable) {
   EXPECT_EQ(Count("PMT"), 0);
   EXPECT_FALSE(DeletionsPending);
   EXPECT_EQ(progress.join(","), "0,show:Packing Data Files,10,30,35,50,70,75,85,100,0,hide");
+  EXPECT_EQ(main()->StatusBar1->currentMessage(),
+            "Pack: the deleted records of every table were removed.");
 }
 
 TEST_F(MaintenanceTest, EraseKeepsLabelStockAndSettingsAndCancelKeepsAll) {

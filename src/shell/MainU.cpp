@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStatusBar>
 #include <QThread>
 #include <QToolButton>
 
@@ -31,6 +32,7 @@
 #include "platform/Help.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
+#include "platform/WindowFont.h"
 #include "products/DefTaxU.h"
 #include "reports/ReportMenus.h"
 #include "printing/RptUtil.h"
@@ -213,12 +215,8 @@ void TMain::FormShow() {
   ReadSettings();
 
   DeletionsPending = false;
-  const SettingsRecord& s = Settings();
-  SetReportFontFromSettings(font());
-  Edit1->setText(FontText(ReportFont()));
+  ShowSettings();
   if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
-  (s.ByCust ? RadioButton1 : RadioButton2)->setChecked(true);
-  (s.fifo ? RadioButton3 : RadioButton4)->setChecked(true);
 
   const QDateTime until = t0.addMSecs(kSplashMs);
   while (Clock::now() < until) {
@@ -228,6 +226,16 @@ void TMain::FormShow() {
   if (splash) splash->close();
   Starting = false;
 }
+
+void TMain::ShowSettings() {
+  const SettingsRecord& s = Settings();
+  SetReportFontFromSettings(WindowFont());
+  Edit1->setText(FontText(ReportFont()));
+  (s.ByCust ? RadioButton1 : RadioButton2)->setChecked(true);
+  (s.fifo ? RadioButton3 : RadioButton4)->setChecked(true);
+}
+
+void TMain::Say(const QString& line) { StatusBar1->showMessage(line); }
 
 void TMain::EndProgram(int code) {
   ended_ = true;
@@ -271,8 +279,15 @@ void TMain::BtnRSalesClick() { Ui::get().popup(PopupMenu2, QCursor::pos()); }
 void TMain::BtnRLabelsClick() { Ui::get().popup(PopupMenu5, QCursor::pos()); }
 void TMain::BtnInvRptsClick() { Ui::get().popup(PopupMenu3, QCursor::pos()); }
 
-void TMain::BtnIndexClick() { RebuildIndexes(false); }
-void TMain::BtnPackClick() { PackAll(); }
+void TMain::BtnIndexClick() {
+  RebuildIndexes(false);
+  Say(QStringLiteral("Reindex: the index files of every table were rebuilt."));
+}
+
+void TMain::BtnPackClick() {
+  PackAll();
+  Say(QStringLiteral("Pack: the deleted records of every table were removed."));
+}
 void TMain::BtnEraseClick() { EraseAll(); }
 
 void TMain::Exit1Click() { close(); }

@@ -26,6 +26,7 @@ class QMenu;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
+class QStatusBar;
 class QTabWidget;
 class QToolButton;
 
@@ -67,6 +68,9 @@ class TMain : public QMainWindow, public ProgressSink {
 
   QGroupBox* ProgressBox;
   QProgressBar* ProgressBar1;
+  // The line each maintenance command ends with ("Backup: 15 files copied
+  // to FOLDER.").
+  QStatusBar* StatusBar1;
 
   // Pop-up menus of the Report Generation tab.
   QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
@@ -130,6 +134,10 @@ class TMain : public QMainWindow, public ProgressSink {
   bool DataFilesInOrder();
   // Ends the program from the start-up sequence.
   void EndProgram(int code);
+  // The report font and the preferences shown as the settings record says.
+  void ShowSettings();
+  // Says in the status bar what a command did.
+  void Say(const QString& line);
 
   void showProgress(bool visible, const QString& caption) override {
     ShowProgress(visible, caption);

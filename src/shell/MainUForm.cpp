@@ -11,11 +11,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include "platform/Help.h"
+#include "platform/WindowFont.h"
 #include "shell/MainU.h"
 
 namespace {
@@ -133,11 +135,7 @@ QMenu* Submenu(QMenu* menu, const char* name, const QString& caption) {
 void TMain::BuildForm() {
   setObjectName("Main");
   setWindowTitle("Tallowby");
-  // The window's font is the default font at 8 points, the size the window
-  // is laid out for (and the report font's starting size).
-  QFont small = font();
-  small.setPointSize(8);
-  setFont(small);
+  setFont(WindowFont());
   Help::setContext(this, 10);
 
   auto* client = new QWidget(this);
@@ -247,6 +245,11 @@ void TMain::BuildForm() {
                          QColor(0x9b, 0x2c, 0x2c));
   LayOutCommands(TabSheet6, {BtnBackup, BtnRestore, BtnIndex, BtnPack, BtnUpgrade, BtnErase},
                  "BitBtn5", 700);
+
+  // What the maintenance commands did is said here, not in another box.
+  StatusBar1 = statusBar();
+  StatusBar1->setObjectName("StatusBar1");
+  StatusBar1->setSizeGripEnabled(false);
 
   ProgressBox = new QGroupBox(client);
   ProgressBox->setObjectName("ProgressBox");

@@ -6,6 +6,8 @@
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
 #include "data/EarlierData.h"
+#include "data/RestoreQuestions.h"
+#include "data/Settings.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
@@ -39,7 +41,10 @@ void TMain::BtnBackupClick() {
                                      QStringLiteral("Backup"));
   repaint();
   if (chosen.isEmpty()) return;
-  BackupDataFiles(chosen);
+  int copied = 0;
+  Say(BackupDataFiles(chosen, &copied)
+          ? QStringLiteral("Backup: %1 files copied to %2.").arg(copied).arg(chosen)
+          : QStringLiteral("Backup: failed; see the message shown."));
 }
 
 void TMain::BtnRestoreClick() {
@@ -47,7 +52,20 @@ void TMain::BtnRestoreClick() {
                                      QStringLiteral("Restore"));
   if (chosen.isEmpty()) return;
   repaint();
-  RestoreDataFiles(chosen);
+  bool withSettings = false;
+  if (!ConfirmRestore(chosen, &withSettings)) return;
+  int restored = 0;
+  if (!RestoreDataFiles(chosen, withSettings, &restored)) {
+    Say(QStringLiteral("Restore: failed; the data files are as they were."));
+    return;
+  }
+  if (withSettings) {
+    ReadSettings();
+    ShowSettings();
+  }
+  Say(QStringLiteral("Restore: %1 files restored from %2%3.")
+          .arg(restored)
+          .arg(chosen, withSettings ? QStringLiteral(", the settings with them") : QString()));
 }
 
 void TMain::BtnUpgradeClick() {
@@ -59,13 +77,17 @@ void TMain::BtnUpgradeClick() {
   QDir::setCurrent(remembered);
   if (chosen.isEmpty()) return;
   repaint();
-  if (!ConvertEarlierData(chosen)) {
+  bool converted = false;
+  const bool failed = !ConvertEarlierData(chosen, &converted);
+  if (failed) {
     CloseAll();
     RebuildIndexes(false);
   }
   code4autoOpen(cb, 1);
   code4accessMode(cb, OPEN4DENY_NONE);
   PackAll();
+  if (failed) Say(QStringLiteral("Conversion: failed; the data files are as they were."));
+  if (converted) Say(QStringLiteral("Conversion: the data in %1 was imported.").arg(chosen));
 }
 
 void TMain::BtnDirectoriesClick() {
@@ -75,4 +97,7 @@ void TMain::BtnDirectoriesClick() {
   }
 }
 
-void TMain::BtnMMergeClick() { MailMergeExport(this); }
+void TMain::BtnMMergeClick() {
+  const QString done = MailMergeExport(this);
+  if (!done.isEmpty()) Say(done);
+}

@@ -163,14 +163,15 @@ TEST_F(StartUpTest, EveryCommandIsThereUnderItsNameWithItsHint) {
 }
 
 TEST_F(StartUpTest, HelpButtonsAndMenuOpenTheirSections) {
-  QList<int> asked;
-  Help::setRecorder([&](int context) { asked << context; });
+  QStringList asked;
+  Help::setRecorder([&](const QString& anchor) { asked << anchor; });
   start();
   for (const char* name : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4", "BitBtn5"})
     find<QPushButton>(name)->click();
   main()->HelpContents1->trigger();
   Help::setRecorder(nullptr);
-  EXPECT_EQ(asked, QList<int>({300, 400, 500, 600, 700, Help::kContents}));
+  EXPECT_EQ(asked, QStringList({"context-300", "context-400", "context-500", "context-600",
+                                 "context-700", "contents"}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "shell/Windows.h"
 
+#include <QDialog>
+
 #include "customers/CustomerU.h"
 #include "data/forms/DriveDirU.h"
 #include "data/forms/ImportDirU.h"
@@ -16,6 +18,7 @@
 #include "labels/PickLabelU.h"
 #include "labels/StationaryU.h"
 #include "picklists/PickEdit.h"
+#include "platform/FieldNames.h"
 #include "products/DefTaxU.h"
 #include "products/PickProdU.h"
 #include "products/PickPurU.h"
@@ -67,6 +70,8 @@ void CreateWindows() {
   RegisterPickEdit(PickTable::Label, w.PickLab, w.LabelDef);
   w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
   w.PickPmt->usePaymentDialog(w.PmtDef);
+  NameFieldsByLabels(w.Main);
+  for (QDialog* window : w.Main->findChildren<QDialog*>()) NameFieldsByLabels(window);
 }
 
 void DestroyWindows() {

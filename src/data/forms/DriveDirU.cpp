@@ -1,6 +1,9 @@
 #include "data/forms/DriveDirU.h"
 
 #include <QComboBox>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +16,7 @@
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Ui.h"
+#include "platform/Help.h"
 
 QString ChosenDir;
 TDriveDir* DriveDir = nullptr;
@@ -24,38 +28,47 @@ constexpr int kPathRole = Qt::UserRole;
 
 TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("DriveDir"));
+  Help::setSection(this, QStringLiteral("folder-picker"));
   DriveComboBox1 = new QComboBox(this);
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-  DirLabel = new QLabel(this);
+  DirLabel = new QLabel(QStringLiteral("&Folder:"), this);
   DirLabel->setObjectName(QStringLiteral("DirLabel"));
   DirectoryListBox1 = new QListWidget(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
   FileListBox1 = new QListWidget(this);
   FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
   FileListBox1->setSelectionMode(QAbstractItemView::NoSelection);
-  BtnOK = new QPushButton(QStringLiteral("OK"), this);
-  BtnOK->setObjectName(QStringLiteral("BtnOK"));
-  BtnOK->setDefault(true);
-  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
-  BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+  DirectoryListBox1->installEventFilter(this);
+  PathEdit = new QLineEdit(this);
+  PathEdit->setObjectName(QStringLiteral("PathEdit"));
+  DirLabel->setBuddy(PathEdit);
+  // No default button: Enter never runs the command.
+  BtnNewFolder = MakeFormButton(QStringLiteral("BtnNewFolder"), QStringLiteral("New Folder"), this);
+  BtnOK = MakeFormButton(QStringLiteral("BtnOK"), QStringLiteral("OK"), this);
+  BtnCancel = MakeFormButton(QStringLiteral("BtnCancel"), QStringLiteral("Cancel"), this);
 
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
   left->addWidget(DirLabel);
+  left->addWidget(PathEdit);
   left->addWidget(DirectoryListBox1);
   left->addWidget(DriveComboBox1);
   lists->addLayout(left, 3);
   lists->addWidget(FileListBox1, 2);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(lists);
-  layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
-  resize(520, 340);
+  auto* buttons = ButtonRow({BtnOK, BtnCancel});
+  buttons->insertWidget(0, BtnNewFolder);
+  layout->addLayout(buttons);
+  resize(520, 380);
 
   FillDrives();
   connect(DriveComboBox1, &QComboBox::activated, this,
           Guarded(this, &TDriveDir::DriveComboBox1Change));
   connect(DirectoryListBox1, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { RunGuarded([=, this] { DirectoryListBox1Change(item); }); });
+  connect(PathEdit, &QLineEdit::returnPressed, this, Guarded(this, &TDriveDir::PathEditEnter));
+  connect(BtnNewFolder, &QPushButton::clicked, this, Guarded(this, &TDriveDir::BtnNewFolderClick));
   connect(BtnOK, &QPushButton::clicked, this, Guarded(this, &TDriveDir::BtnOKClick));
   connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &TDriveDir::BtnCancelClick));
   DriveDir = this;
@@ -98,7 +111,7 @@ void TDriveDir::setDirectory(const QString& path) {
 }
 
 void TDriveDir::FillLists() {
-  DirLabel->setText(directory_);
+  PathEdit->setText(directory_);
   DirectoryListBox1->clear();
   FileListBox1->clear();
   const QString root = DriveComboBox1->currentData().toString();
@@ -137,6 +150,18 @@ void TDriveDir::FormShow() {
   rememberedDir_ = QDir::currentPath();
   FillDrives();
   setDirectory(directory_.isEmpty() ? rememberedDir_ : directory_);
+  DirectoryListBox1->setFocus();
+}
+
+bool TDriveDir::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == DirectoryListBox1 && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      RunGuarded([this] { DirectoryListBox1Change(DirectoryListBox1->currentItem()); });
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 void TDriveDir::FormActivate() { rememberedDrive_ = DriveComboBox1->currentData().toString(); }
@@ -155,7 +180,35 @@ void TDriveDir::DriveComboBox1Change() {
 }
 
 void TDriveDir::DirectoryListBox1Change(QListWidgetItem* item) {
-  if (item) setDirectory(item->data(kPathRole).toString());
+  if (!item) return;
+  setDirectory(item->data(kPathRole).toString());
+  DirectoryListBox1->setFocus();
+}
+
+void TDriveDir::PathEditEnter() {
+  const QString typed = QDir::cleanPath(QDir(directory_).absoluteFilePath(PathEdit->text().trimmed()));
+  if (!QFileInfo(typed).isDir()) {
+    Ui::get().information("No such folder: " + typed);
+    PathEdit->setText(directory_);
+    return;
+  }
+  setDirectory(typed);
+  DirectoryListBox1->setFocus();
+}
+
+void TDriveDir::BtnNewFolderClick() {
+  QString name;
+  if (!Ui::get().input(QStringLiteral("New Folder"), "A new folder in " + directory_ + ":", &name))
+    return;
+  name = name.trimmed();
+  if (name.isEmpty()) return;
+  const QString made = QDir(directory_).filePath(name);
+  if (name.contains('/') || !QDir(directory_).mkdir(name)) {
+    Ui::get().information("Unable to create the folder " + made);
+    return;
+  }
+  setDirectory(made);
+  DirectoryListBox1->setFocus();
 }
 
 void TDriveDir::BtnOKClick() {

@@ -5,6 +5,10 @@
 // the caption of BtnOK and shows it modally; ChosenDir then holds the folder,
 // or is empty when the window was cancelled. The list keeps its folder from
 // one showing to the next; the first showing starts in the current directory.
+//
+// Enter or a double click on a folder of the list opens it, as in every file
+// dialog; only BtnOK runs the command. A folder may be typed into PathEdit
+// (Enter goes there) or made with BtnNewFolder. The focus starts in the list.
 #ifndef DATA_FORMS_DRIVEDIRU_H
 #define DATA_FORMS_DRIVEDIRU_H
 
@@ -13,6 +17,7 @@
 
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
@@ -34,6 +39,8 @@ class TDriveDir : public QDialog {
   QListWidget* DirectoryListBox1;
   QListWidget* FileListBox1;
   QLabel* DirLabel;
+  QLineEdit* PathEdit;
+  QPushButton* BtnNewFolder;
   QPushButton* BtnOK;
   QPushButton* BtnCancel;
 
@@ -42,11 +49,16 @@ class TDriveDir : public QDialog {
   void FormActivate();
   void DriveComboBox1Change();
   void DirectoryListBox1Change(QListWidgetItem* item);
+  void PathEditEnter();
+  void BtnNewFolderClick();
   void BtnOKClick();
   void BtnCancelClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  // Enter in the directory list opens the folder instead of reaching the
+  // dialog's buttons.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void FillDrives();

@@ -12,6 +12,7 @@
 #include "data/forms/DriveDirU.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
+#include "platform/Help.h"
 
 ImportFolders ReadImportFolders() {
   ImportFolders folders;
@@ -22,6 +23,7 @@ ImportFolders ReadImportFolders() {
 TImportdir::TImportdir(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("Importdir"));
   setWindowTitle(QStringLiteral("Import Directories"));
+  Help::setSection(this, QStringLiteral("import-folders"));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2 = new QLineEdit(this);

@@ -1,0 +1,75 @@
+// The questions before a restore replaces the data: what they name, which
+// are asked, and that Enter alone never agrees.
+#include "data/RestoreQuestions.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "data/BackupManifest.h"
+#include "data/BackupRestore.h"
+#include "data/TestSupport.h"
+
+namespace {
+
+const QString kSettingsQuestion = QStringLiteral(
+    "The backup also holds the settings: the letterhead, sales tax, report font, import folders "
+    "and e-invoice details. Restore them as well?");
+
+class RestoreQuestionsTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    ASSERT_TRUE(BackupDataFiles(other.path()));
+  }
+  QString replaceQuestion(const QString& made) const {
+    return "Replace the data in " + dir.path() + " by the backup in " + other.path() + ", made " +
+           made + "?";
+  }
+  QTemporaryDir other;
+};
+
+TEST_F(RestoreQuestionsTest, AskToReplaceTheDataThenWhetherToRestoreTheSettingsNoTheDefault) {
+  bool withSettings = true;
+  ui.expectConfirm(Ui::Buttons::OkCancel, replaceQuestion("03/15/26 10:00"), true);
+  ui.expectConfirm(Ui::Buttons::YesNo, kSettingsQuestion, false);
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_FALSE(withSettings);
+  ui.expectConfirm(replaceQuestion("03/15/26 10:00"), true);
+  ui.expectConfirm(kSettingsQuestion, true);
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_TRUE(withSettings);
+  EXPECT_EQ(ui.destructiveConfirmations().size(), 4) << "Cancel and No are the defaults";
+}
+
+TEST_F(RestoreQuestionsTest, CancelReplacesNothingAndAsksNoMore) {
+  bool withSettings = true;
+  ui.expectConfirm(replaceQuestion("03/15/26 10:00"), false);
+  EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_FALSE(withSettings);
+}
+
+TEST_F(RestoreQuestionsTest, ABackupWithoutSettingsOrListIsDatedByItsCustomerTable) {
+  ASSERT_TRUE(QFile::remove(other.filePath(kManifestName)));
+  QFile customers(other.filePath("CUST5.dbf"));
+  ASSERT_TRUE(customers.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(customers.setFileTime(QDateTime(QDate(2025, 12, 24), QTime(17, 5)),
+                                    QFileDevice::FileModificationTime));
+  customers.close();
+  bool withSettings = true;
+  ui.expectConfirm(replaceQuestion("12/24/25 17:05"), true);  // and no question on the settings
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_FALSE(withSettings);
+
+  QTemporaryDir empty;
+  EXPECT_EQ(BackupMadeText(empty.path()), "(date unknown)");
+}
+
+TEST_F(RestoreQuestionsTest, TheDataFolderItselfIsLeftToTheRestoreToRefuse) {
+  bool withSettings = true;
+  EXPECT_TRUE(ConfirmRestore(dir.path() + "/.", &withSettings));
+  EXPECT_FALSE(withSettings);
+  EXPECT_TRUE(ui.transcript().isEmpty());
+}
+
+}  // namespace
