@@ -20,12 +20,12 @@
 #include "data/FolderHold.h"
 #include "data/dbFiles.h"
 
-namespace {
-
 int Fail(const QString& message) {
   std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message));
   return 1;
 }
+
+namespace {
 
 // init [--demo] DIR
 int Init(const std::vector<std::string>& args) {
@@ -116,9 +116,9 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   return 0;
 }
 
-// The data folder ready for a command: its tables present, an interrupted
-// swap put right, held for the run (a writing command also holds the
-// program's lock, from main).
+}  // namespace
+
+// A writing command also holds the program's lock, from main.
 bool ReadyDataFolder(const QString& dir) {
   if (!QFileInfo(dir).isDir()) return Fail(dir + ": no such folder"), false;
   if (!PutInOrder(dir)) return false;
@@ -129,6 +129,8 @@ bool ReadyDataFolder(const QString& dir) {
   }
   return true;
 }
+
+namespace {
 
 // The result of a command that showed its messages to ui: 0, or 1 with
 // the first message as the error line.

@@ -296,11 +296,13 @@ bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error) {
 
 HeldTables::~HeldTables() { release(); }
 
-bool HeldTables::hold(QString* error) {
+bool HeldTables::hold(QString* error) { return hold(CopiedTables(), error); }
+
+bool HeldTables::hold(const std::vector<const TableDef*>& tables, QString* error) {
   const int mode = code4accessMode(cb, OPEN4DENY_WRITE);
   const int autoOpen = code4autoOpen(cb, 0);
   bool ok = true;
-  for (const TableDef* t : CopiedTables()) {
+  for (const TableDef* t : tables) {
     if (!DataFileExists(t->fileName)) continue;
     DATA4* d = d4open(cb, t->openName);
     if (!d) {
@@ -309,7 +311,7 @@ bool HeldTables::hold(QString* error) {
       ok = false;
       break;
     }
-    held_.push_back(d);
+    held_.emplace_back(t, d);
   }
   code4accessMode(cb, mode);
   code4autoOpen(cb, autoOpen);
@@ -317,8 +319,14 @@ bool HeldTables::hold(QString* error) {
   return ok;
 }
 
+DATA4* HeldTables::table(const TableDef& def) const {
+  for (const auto& [t, d] : held_)
+    if (t == &def) return d;
+  return nullptr;
+}
+
 void HeldTables::release() {
-  for (DATA4* d : held_) d4close(d);
+  for (const auto& held : held_) d4close(held.second);
   held_.clear();
 }
 

@@ -1,7 +1,10 @@
 // The main window's data-file commands: backup, restore, conversion of the
-// earlier generation's data, the import folders, the mail merge file; and
-// the start-up's check for a restore or conversion that was cut short.
+// earlier generation's data, the import folders, the mail merge file, the
+// export of the tables; and the start-up's check for a restore or
+// conversion that was cut short.
+#include <QCursor>
 #include <QDir>
+#include <QFileDialog>
 
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
@@ -10,6 +13,7 @@
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
 #include "data/forms/ImportDirU.h"
+#include "export/DataExport.h"
 #include "platform/Ui.h"
 #include "shell/MailMerge.h"
 #include "shell/MainU.h"
@@ -76,3 +80,35 @@ void TMain::BtnDirectoriesClick() {
 }
 
 void TMain::BtnMMergeClick() { MailMergeExport(this); }
+
+void TMain::BtnExportClick() { Ui::get().popup(PopupMenu6, QCursor::pos()); }
+
+void TMain::ExportDataAs(ExportFormat format) {
+  // The file dialogs may change the current folder; the tables live there.
+  const QString folder = QDir::currentPath();
+  QString target;
+  if (format == ExportFormat::Csv) {
+    QFileDialog dialog(this, QStringLiteral("Export Data to CSV Files"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (Ui::get().exec(&dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+      target = dialog.selectedFiles().first();
+  } else if (format == ExportFormat::Sqlite) {
+    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a SQLite Database"),
+                                    QString(), QStringLiteral("SQLite databases (*.db)|*.db"),
+                                    QStringLiteral("db"));
+  } else {
+    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a PostgreSQL Script"),
+                                    QString(), QStringLiteral("SQL scripts (*.sql)|*.sql"),
+                                    QStringLiteral("sql"));
+  }
+  QDir::setCurrent(folder);
+  if (target.isEmpty()) return;
+  repaint();
+  const ExportOutcome outcome = ExportData({format, QDir(target).absolutePath()});
+  QString text = outcome.done ? "The data were exported to " + target + "."
+                              : "Unable to export to: " + target + "\r\n" + outcome.error;
+  if (!outcome.findings.isEmpty())
+    text += "\r\n\r\nFound in the data:\r\n" + outcome.findings.join("\r\n");
+  Ui::get().information(text);
+}
