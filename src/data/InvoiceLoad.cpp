@@ -19,6 +19,10 @@ void LookUpProduct(const QString& code, ItemRow* row) {
 
 }  // namespace
 
+bool OpenInvoiceTables() {
+  return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
+}
+
 void LoadInvoice() {
   ReadInvoice();
   LoadInvoiceItems(CurrentInvoice.IvNo);

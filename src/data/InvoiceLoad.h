@@ -7,6 +7,10 @@
 #ifndef DATA_INVOICELOAD_H
 #define DATA_INVOICELOAD_H
 
+// Opens the tables an invoice lives in: CUST5, GROUPS, INV5, ITM5, PMT and
+// Prod5. False (after the data layer's message) when one cannot be opened.
+bool OpenInvoiceTables();
+
 // The current INV5 record into CurrentInvoice, then its items, payments and
 // customer as below. The INV5 record pointer stays where it was.
 void LoadInvoice();

@@ -1,12 +1,62 @@
 #include "invoicing/InvoiceDocument.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+
+#include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "einvoice/EpcQr.h"
 #include "printing/ReportU.h"
 #include "printing/RptUtil.h"
 
 namespace {
+
+// The seller's account for the payment code, read when a document begins;
+// none where the folder has no e-invoice settings (or no engine runs).
+SellerDetails& PaymentAccount() {
+  static SellerDetails account;
+  return account;
+}
+
+// The payment code's picture, a file the report's picture cell can name
+// (at most 60 characters): one per payload, kept for the run.
+QString PaymentCodeFile(const QByteArray& payload) {
+  static const QString folder = [] {
+    QString dir = QDir::tempPath() + QStringLiteral("/tallowby-qr");
+    if (dir.size() > 40) dir = QStringLiteral("/tmp/tallowby-qr");
+    QDir().mkpath(dir);
+    return dir;
+  }();
+  const QString name = QString::fromLatin1(
+      QCryptographicHash::hash(payload, QCryptographicHash::Sha1).toHex().left(16));
+  const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+  if (QFile::exists(path)) return path;
+  const QImage code = QrCodeImage(payload);
+  // Four pixels a module: the report window draws a picture at its size.
+  if (code.isNull() || !code.scaled(code.size() * 4).save(path)) return QString();
+  return path;
+}
+
+// The EPC payment code of the amount due, left under the totals, when the
+// seller has an IBAN and invoices in euro.
+void PutPaymentCode(const InvoiceRecord& inv) {
+  const SellerDetails& s = PaymentAccount();
+  if (s.iban.isEmpty() || s.currency.compare(QLatin1String("EUR"), Qt::CaseInsensitive) != 0) return;
+  const QString name = s.legalName.isEmpty() ? Settings().Company.trimmed() : s.legalName;
+  const QByteArray payload = EpcPayload({name, s.iban, s.bic, ToCents(inv.Due),
+                                         QStringLiteral("Invoice %1").arg(inv.IvNo)});
+  if (payload.isEmpty()) return;
+  const QString file = PaymentCodeFile(payload);
+  if (file.isEmpty()) return;
+  constexpr double kInches = 1.1;  // 28 mm: EPC's code at its size for phones
+  CheckPage(Report().LinesOnPage + PictureLines(kInches) + 2, false);
+  NewLine();
+  PutPicture(QStringLiteral("L01"), file, kInches, kInches);
+}
 
 // A blank line and the text wrapped to the report width, one line per piece;
 // nothing for a blank text.
@@ -45,6 +95,9 @@ QString ChargeCaption(const QString& settingsLine) {
 }  // namespace
 
 void StartInvoices(ReportLineSink& sink) {
+  PaymentAccount() = cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName))
+                         ? ReadSellerDetails()
+                         : SellerDetails();
   BeginReport(sink, 73, 12, {QString()},
               {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"});
   SetHeadings({"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"});
@@ -104,6 +157,7 @@ void PrintInvoice(bool asInvoice) {
   PutTotalLine(QStringLiteral("Balance Due:"), inv.Due);
   NewLine();
   Cell(10) = QStringLiteral("H6073");
+  PutPaymentCode(inv);
 
   if (!asInvoice) return;
   for (const ItemRow& item : ItemList) PutMemo(item.PMemo);

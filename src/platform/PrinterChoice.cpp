@@ -96,14 +96,25 @@ void selectSystemDefault() {
   current() = systemDefault();
 }
 
-void selectPdf(const QString& path) {
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path) {
   auto p = std::make_unique<QPrinter>(QPrinter::HighResolution);
   p->setOutputFormat(QPrinter::PdfFormat);
   p->setOutputFileName(path);
   p->setPageSize(QPageSize(localePaper()));
-  releaseAtExit();
-  current() = std::move(p);
+  return p;
 }
+
+void selectPdf(const QString& path) {
+  releaseAtExit();
+  current() = pdfPrinter(path);
+}
+
+StandIn::StandIn(std::unique_ptr<QPrinter> printer) : chosen_(std::move(current())) {
+  releaseAtExit();
+  current() = std::move(printer);
+}
+
+StandIn::~StandIn() { current() = std::move(chosen_); }
 
 void selectNone() { current().reset(); }
 

@@ -31,6 +31,23 @@ void selectPdf(const QString& path);
 QPageSize::PageSizeId localePaper();
 // No printer.
 void selectNone();
+// A printer into the PDF file path, on the paper of the user's locale.
+std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
+
+// For its lifetime, printer is the current printer: a document made for a
+// file (an e-invoice) is laid out and printed on that file's pages,
+// whatever the person chose in Printer Setup, which is current again
+// afterwards.
+class StandIn {
+ public:
+  explicit StandIn(std::unique_ptr<QPrinter> printer);
+  ~StandIn();
+  StandIn(const StandIn&) = delete;
+  StandIn& operator=(const StandIn&) = delete;
+
+ private:
+  std::unique_ptr<QPrinter> chosen_;
+};
 // "name-Portrait" or "name-Landscape"; "" when there is no printer.
 QString description();
 // A canvas on the current printer for measuring only (no job is started);

@@ -32,7 +32,7 @@ BatchOutput::BatchOutput(const QString& target, Kind kind)
     PrinterChoice::selectNone();  // text is paginated as without a printer
     impl_->file.emplace(target);
     impl_->file->open(QIODevice::WriteOnly);
-  } else {
+  } else if (kind == Kind::Pdf) {
     PrinterChoice::selectPdf(target);
     impl_->pdf.emplace(PrinterChoice::printer());
   }
@@ -58,7 +58,8 @@ bool BatchOutput::commit(QString* why) {
     *why = file.errorString();
     return false;
   }
-  return impl_->pdf->finish(why) != PdfBeside::Result::Failed;
+  if (impl_->pdf) return impl_->pdf->finish(why) != PdfBeside::Result::Failed;
+  return true;  // the command put its files in place itself
 }
 
 // ---- Options ----------------------------------------------------------------
@@ -135,7 +136,7 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
     const BatchResult result = command.build(output);
     EndEngine();
     const bool failed = said();
-    if (!result.message.isEmpty()) say(result.message);
+    for (const QString& line : result.message.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) say(line);
     switch (result.kind) {
       case BatchResult::Kind::Done:
       case BatchResult::Kind::Nothing: return failed ? 1 : 0;
@@ -201,7 +202,9 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
     return 1;
   }
   const QString target = QFileInfo(out_).absoluteFilePath();
-  if (!CanWriteFile(target)) {
+  const QFileInfo place(target);
+  const bool folder = command.outputKind() == BatchOutput::Kind::Files && place.isDir();
+  if (!(folder ? place.isWritable() : CanWriteFile(target))) {
     say(QStringLiteral("Unable to save to: ") + out_);
     return 1;
   }

@@ -28,10 +28,12 @@ class QCommandLineParser;
 class QIODevice;
 class QPrinter;
 
-// Where a command writes: a text file or a PDF print job, beside the target.
+// Where a command writes: a text file or a PDF print job, beside the
+// target; or files the command writes itself (each beside its name and
+// renamed into place), into the target or into the folder it names.
 class BatchOutput {
  public:
-  enum class Kind { Text, Pdf };
+  enum class Kind { Text, Pdf, Files };
   BatchOutput(const QString& target, Kind kind);
   ~BatchOutput();
   BatchOutput(const BatchOutput&) = delete;

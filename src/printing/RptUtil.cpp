@@ -285,11 +285,7 @@ void PutLetterhead() {
       (s.Company + s.Addr1 + s.Addr2 + s.Addr3 + s.Addr4).trimmed().isEmpty();
   const QString logo = s.LogoFile.trimmed();
   if (!logo.isEmpty()) {
-    NewLine();
-    Cell(0) = QStringLiteral("I") + prefix + logo;
-    StyleCell() = QStringLiteral("S") + FixedText(5, 2, s.LogoHeight) + FixedText(5, 2, s.LogoWidth);
-    const int k = int(std::trunc(metrics.resolution * s.LogoHeight / metrics.lineHeight));
-    for (int i = 0; i < k; ++i) NewLine();
+    const int k = PutPicture(prefix, logo, s.LogoHeight, s.LogoWidth);
     if (k > 1 && noAddress) StyleCell() = QStringLiteral("U");
   }
 
@@ -306,6 +302,20 @@ void PutLetterhead() {
   NewLine();
   Cell(0) = QStringLiteral("R") + ColumnText(d.LineWidth) + TodayText();
   NewLine();
+}
+
+int PictureLines(double heightInches) {
+  const LineMetrics metrics = PrinterLineMetrics();
+  return int(std::trunc(metrics.resolution * heightInches / metrics.lineHeight));
+}
+
+int PutPicture(const QString& prefix, const QString& file, double heightInches, double widthInches) {
+  const int k = PictureLines(heightInches);
+  NewLine();
+  Cell(0) = QStringLiteral("I") + prefix + file;
+  StyleCell() = QStringLiteral("S") + FixedText(5, 2, heightInches) + FixedText(5, 2, widthInches);
+  for (int i = 0; i < k; ++i) NewLine();
+  return k;
 }
 
 void BeginLetterheadPage() {

@@ -158,6 +158,14 @@ void PutRules();
 // record: top margin, logo, company and address lines, and the date.
 // Sets PageNo to 1 and LinesOnPage to 0 first.
 void PutLetterhead();
+// A picture line: file drawn from the column with its top on the line,
+// printed heightInches high and widthInches wide ("L", "C" or "R" and the
+// column as the letterhead places its logo: prefix is the alignment letter
+// and the column, e.g. "L01"), followed by the blank lines its height takes
+// on the printer. The number of those lines.
+int PutPicture(const QString& prefix, const QString& file, double heightInches, double widthInches);
+// The blank lines a picture heightInches high takes on the printer.
+int PictureLines(double heightInches);
 // The start of one printed invoice, bill or statement: a page break when the
 // document already has lines, then page 1 with the letterhead, the titles
 // and a blank line.

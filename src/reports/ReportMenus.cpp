@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "picklists/PickEdit.h"
 #include "platform/Clock.h"
@@ -57,10 +58,6 @@ bool AskMonth(ReportRequest* request) {
 void MonthReport(RequestBuilder build) {
   ReportRequest request;
   if (AskMonth(&request)) BuildAndShow(build, request);
-}
-
-bool OpenInvoiceTables() {
-  return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
 }
 
 // Customers picked one by one from the customer pick list (by name, the

@@ -12,10 +12,6 @@
 
 namespace {
 
-bool OpenInvoiceTables() {
-  return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
-}
-
 // Seeks invoice number n on the Inv tag; false when there is none.
 bool FindInvoice(long n) {
   d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));

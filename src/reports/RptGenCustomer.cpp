@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
@@ -11,10 +12,6 @@
 namespace {
 
 // ---- Customer profile -----------------------------------------------------------
-
-bool OpenProfileTables() {
-  return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();
-}
 
 void StartProfiles(ReportLineSink& sink) {
   BeginReport(sink, 72, 12, {QStringLiteral("Customer Profile")},
@@ -112,7 +109,7 @@ bool FindProduct(const QString& code) {
 
 ReportOutcome BuildProfiles(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
-  if (!OpenProfileTables()) return ReportOutcome::built();
+  if (!OpenInvoiceTables()) return ReportOutcome::built();
   DATA4* cust = Cust5.d;
   QList<long> records;
   for (long cuno : request.customers) {

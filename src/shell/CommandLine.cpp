@@ -13,7 +13,8 @@ const char* const kDescription =
     "\n"
     "Commands that need no display:\n"
     "  tallowby report NAME ...   a report into a file (tallowby report --help)\n"
-    "  tallowby labels KIND ...   address labels into a PDF file (tallowby labels --help)";
+    "  tallowby labels KIND ...   address labels into a PDF file (tallowby labels --help)\n"
+    "  tallowby einvoice ...      invoices as e-invoices (tallowby einvoice --help)";
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "platform/UserLocale.h"
+#include "invoicing/EInvoiceCommand.h"
 #include "labels/LabelCommand.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
@@ -31,6 +32,7 @@ struct Subcommand {
 const Subcommand kSubcommands[] = {
     {"report", [](int argc, char* argv[]) { return RunReportCommand(argc, argv); }},
     {"labels", [](int argc, char* argv[]) { return RunLabelCommand(argc, argv); }},
+    {"einvoice", [](int argc, char* argv[]) { return RunEInvoiceCommand(argc, argv); }},
 };
 
 }  // namespace

@@ -1,0 +1,130 @@
+// `tallowby einvoice` over real tables: every file it writes passes the
+// official validators and says what the tables say; refused invoices are
+// named, the others written.
+#include "invoicing/EInvoiceCommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "data/EInvoiceTables.h"
+#include "data/Settings.h"
+#include "data/TestSupport.h"
+#include "data/dbFiles.h"
+#include "einvoice/TestSupport.h"
+
+namespace {
+
+class EInvoiceCommandTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    EnsureTestApplication();
+    Settings().Company = "Tallow & Wick";
+    Settings().ShipLine = "Shipping";
+    Settings().TaxRate2 = 19;
+    Settings().ShipTax = 2;
+    WriteSettings();
+    SellerDetails s = ReadSellerDetails();
+    s.legalName = QStringLiteral("Kerzenzieherei Weiß GmbH");
+    s.street = "Kerzenweg 4";
+    s.city = QStringLiteral("Köln");
+    s.postcode = "50667";
+    s.country = "DE";
+    s.vatId = "DE123456789";
+    s.electronicAddress = "4000001000005";
+    s.electronicScheme = "0088";
+    s.contact = "Ada Wick";
+    s.phone = "+49 221 555";
+    s.email = "ada@tallow.example";
+    s.iban = "DE02120300000000202051";
+    s.exemptionReason = "Exempt";
+    s.dueDays = 14;
+    WriteSellerDetails(s);
+    AppendCustomer(Customer(7, "Ms.", "Ada", "Byron", {QStringLiteral("Crème & <Brûlée>"), "12 Engine Row"}, "10115"));
+    BuyerDetails b;
+    b.customer = 7;
+    b.country = "DE";
+    b.city = "Berlin";
+    b.buyerReference = "04011000-12345-03";
+    b.electronicAddress = "4000001000012";
+    b.electronicScheme = "0088";
+    WriteBuyerDetails(b);
+    // 1001: taxed candles and shipping, partly paid.
+    AppendInvoice(Invoice(1001, 7, QDate(2026, 3, 2), 4.5, 5.61, 20.11));
+    AppendItem(Item(1001, "CANDLE", 2, 12.5, "Beeswax candle"));
+    AppendPayment(Payment(1001, QDate(2026, 3, 4), 15));
+    // 1002: a customer that does not exist.
+    AppendInvoice(Invoice(1002, 99, QDate(2026, 3, 3), 0, 0, 8));
+    AppendItem(Item(1002, "BOOK", 1, 8, "Book"));
+    EndEngine();
+  }
+  void TearDown() override {
+    StartEngine(dir.path());
+    IndexedFolderTest::TearDown();
+  }
+  int Run(QStringList args) {
+    args << "--data" << dir.path();
+    errors.clear();
+    QString ignored;
+    QTextStream out(&ignored), err(&errors);
+    const int status = RunEInvoiceCommand(args, out, err);
+    err.flush();
+    return status;
+  }
+  QTemporaryDir out;
+  QString errors;
+};
+
+TEST_F(EInvoiceCommandTest, EachFormatIsValidAndRefusalsAreNamed) {
+  // The invoices' items are taxed: mark them so in the tables.
+  StartEngine(dir.path());
+  ASSERT_TRUE(OpenITM5());
+  for (int rc = d4top(Itm5.d); rc == 0; rc = d4skip(Itm5.d, 1)) {
+    ReadItem();
+    ItemBuf.LTax2 = ItemBuf.PrID.trimmed() == "CANDLE";
+    WriteItem();
+  }
+  CloseAll();
+  EndEngine();
+
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "xrechnung", "--out", out.filePath("1001.xml")}), 0)
+      << errors.toStdString();
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "ubl", "--out", out.filePath("1001-ubl.xml")}), 0)
+      << errors.toStdString();
+  // A month as Factur-X into a folder: 1002 is refused, 1001 written.
+  EXPECT_EQ(Run({"--from", "2026-03-01", "--to", "2026-03-31", "--format", "facturx", "--out",
+                 out.filePath("march")}),
+            1);
+  EXPECT_EQ(errors, "tallowby einvoice: invoice 1002: the invoice's customer 99 does not exist\n");
+  EXPECT_TRUE(QFile::exists(out.filePath("march/1001.pdf")));
+  EXPECT_FALSE(QFile::exists(out.filePath("march/1002.pdf")));
+  EXPECT_EQ(QDir(out.filePath("march")).entryList(QDir::Files), QStringList{"1001.pdf"})
+      << "nothing of the work left beside";
+  ExpectAllValid({{out.filePath("1001.xml"), "xrechnung"},
+                  {out.filePath("1001-ubl.xml"), "ubl"},
+                  {out.filePath("march/1001.pdf"), "facturx"}});
+  QFile xml(out.filePath("1001.xml"));
+  ASSERT_TRUE(xml.open(QIODevice::ReadOnly));
+  const QByteArray text = xml.readAll();
+  EXPECT_TRUE(text.contains("<ram:DuePayableAmount>20.11</ram:DuePayableAmount>"));
+  EXPECT_TRUE(text.contains("Crème &amp; &lt;Brûlée&gt;"));
+}
+
+TEST_F(EInvoiceCommandTest, ArgumentsThatCannotBeUsedAndEmptySpans) {
+  EXPECT_EQ(Run({"--format", "facturx", "--out", out.filePath("x.pdf")}), 2);
+  EXPECT_EQ(Run({"--invoice", "1001", "--from", "2026-03-01", "--to", "2026-03-31", "--format", "ubl",
+                 "--out", out.filePath("x")}),
+            2);
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "pdf", "--out", out.filePath("x.pdf")}), 2);
+  EXPECT_EQ(Run({"--invoice", "4242", "--format", "ubl", "--out", out.filePath("x.xml")}), 2);
+  EXPECT_TRUE(errors.contains("there is no invoice 4242")) << errors.toStdString();
+  EXPECT_EQ(Run({"--from", "2026-06-01", "--to", "2026-06-30", "--format", "ubl", "--out",
+                 out.filePath("june")}),
+            0);
+  EXPECT_TRUE(errors.contains("No Invoices within selected dates."));
+  EXPECT_FALSE(QFile::exists(out.filePath("x.xml")));
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+#include "invoicing/EInvoiceFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPrinter>
+#include <QSaveFile>
+
+#include "data/EInvoiceTables.h"
+#include "data/InvoiceLoad.h"
+#include "data/Settings.h"
+#include "einvoice/CiiWriter.h"
+#include "einvoice/FacturX.h"
+#include "einvoice/UblWriter.h"
+#include "invoicing/InvoiceDocument.h"
+#include "platform/PainterCanvas.h"
+#include "platform/PrinterChoice.h"
+#include "printing/ReportRender.h"
+#include "printing/RptUtil.h"
+
+namespace {
+
+QByteArray XmlOf(const EInvoice& invoice, EInvoiceFormat format) {
+  switch (format) {
+    case EInvoiceFormat::XRechnung: return WriteCii(invoice, CiiFlavour::XRechnung);
+    case EInvoiceFormat::Peppol: return WriteUbl(invoice);
+    case EInvoiceFormat::FacturX: return WriteCii(invoice, CiiFlavour::FacturX);
+  }
+  return {};
+}
+
+bool WriteXml(const QByteArray& xml, const QString& path, QString* why) {
+  QSaveFile file(path);
+  if (file.open(QIODevice::WriteOnly) && file.write(xml) == xml.size() && file.commit()) return true;
+  *why = file.errorString();
+  return false;
+}
+
+// The invoice in the working copy printed as PDF/A-1b into path, on the
+// paper of the user's locale, whatever printer the person chose.
+bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
+  std::unique_ptr<QPrinter> printer = PrinterChoice::pdfPrinter(path);
+  printer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
+  printer->setDocName(QStringLiteral("Invoice ") + invoice.number);
+  printer->setCreator(QStringLiteral("Tallowby"));
+  const PrinterChoice::StandIn standIn(std::move(printer));
+  DocumentInHand document;
+  StartInvoices(KeptLines());
+  PrintInvoice(true);
+  FinishReport();
+  PainterCanvas canvas(PrinterChoice::printer());
+  PrintDocument(canvas);
+  canvas.end();
+  if (QFile::exists(path)) return true;
+  *why = QStringLiteral("the invoice could not be printed into ") + path;
+  return false;
+}
+
+bool WriteFacturX(const EInvoiceBuilt& built, const QString& path, QString* why) {
+  const QString printed = path + QStringLiteral(".tbprint");
+  const QString beside = path + QStringLiteral(".tbfx");
+  const bool ok = PrintPdfA(built.invoice, printed, why) &&
+                  MakeFacturX(printed, XmlOf(built.invoice, EInvoiceFormat::FacturX), beside, why);
+  QFile::remove(printed);
+  if (ok && std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path).constData()) == 0)
+    return true;
+  if (ok) *why = QStringLiteral("cannot put the file in place of ") + path;
+  QFile::remove(beside);
+  return false;
+}
+
+}  // namespace
+
+QString FormatWord(EInvoiceFormat format) {
+  switch (format) {
+    case EInvoiceFormat::FacturX: return QStringLiteral("facturx");
+    case EInvoiceFormat::XRechnung: return QStringLiteral("xrechnung");
+    case EInvoiceFormat::Peppol: return QStringLiteral("ubl");
+  }
+  return QString();
+}
+
+bool FormatOfWord(const QString& word, EInvoiceFormat* format) {
+  for (EInvoiceFormat f : {EInvoiceFormat::FacturX, EInvoiceFormat::XRechnung, EInvoiceFormat::Peppol}) {
+    if (FormatWord(f) != word) continue;
+    *format = f;
+    return true;
+  }
+  return false;
+}
+
+QString FileSuffix(EInvoiceFormat format) {
+  return format == EInvoiceFormat::FacturX ? QStringLiteral("pdf") : QStringLiteral("xml");
+}
+
+EInvoiceBuilt EInvoiceOfRecord(EInvoiceFormat format) {
+  LoadInvoice();
+  InvoiceInHand in;
+  in.header = CurrentInvoice;
+  in.items = ItemList;
+  in.payments = PaymentList;
+  in.hasCustomer = CurrentInvoice.CuNo != 0 && LoadInvoiceCustomer(CurrentInvoice.CuNo);
+  in.customer = CustBuf;
+  const BuyerDetails buyer = in.hasCustomer ? ReadBuyerDetails(CustBuf.cuno) : BuyerDetails();
+  return BuildEInvoice(in, Settings(), ReadSellerDetails(), buyer, format);
+}
+
+bool WriteEInvoice(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path,
+                   QString* why) {
+  if (format == EInvoiceFormat::FacturX) return WriteFacturX(built, path, why);
+  return WriteXml(XmlOf(built.invoice, format), path, why);
+}
+
+QStringList SaveEInvoices(const QList<long>& invoices, EInvoiceFormat format, const QString& folder,
+                          const std::function<void(int, int)>& progress) {
+  QStringList refused;
+  int done = 0;
+  for (long n : invoices) {
+    const QString name = QStringLiteral("invoice %1: ").arg(n);
+    d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+    if (!SeekNumber(Inv5.d, Inv5.IvNo, n)) {
+      refused << name + QStringLiteral("there is no such invoice");
+    } else {
+      const EInvoiceBuilt built = EInvoiceOfRecord(format);
+      QString why;
+      if (!built.problems.isEmpty())
+        refused << name + built.problems.join(QStringLiteral("; "));
+      else if (!WriteEInvoice(built, format,
+                              QDir(folder).filePath(QString::number(n) + QLatin1Char('.') + FileSuffix(format)),
+                              &why))
+        refused << name + why;
+    }
+    if (progress) progress(++done, int(invoices.size()));
+  }
+  return refused;
+}
+
+QList<long> InvoicesOfSpan(TDate from, TDate to) {
+  QList<long> numbers;
+  DATA4* inv = Inv5.d;
+  d4tagSelect(inv, d4tag(inv, "InvD"));
+  for (int rc = d4seek(inv, DateKey(from).constData()); rc == r4success || rc == r4after;
+       rc = d4skip(inv, 1)) {
+    if (FieldDate(Inv5.IDate) > to) break;
+    numbers << f4long(Inv5.IvNo);
+  }
+  return numbers;
+}
