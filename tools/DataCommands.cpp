@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DemoBusiness.h"
+#include "Version.h"
 #include "platform/UnattendedUi.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
@@ -88,24 +89,7 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   parser.setApplicationDescription(description);
   parser.addPositionalArgument("DATADIR", "the data folder");
   parser.addPositionalArgument(otherName, "the other folder");
-  const QCommandLineOption help({"h", "help"}, "Show this help.");
-  const QCommandLineOption version("version", "Show the version.");
-  parser.addOption(help);
-  parser.addOption(version);
-  QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
-  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
-  if (!parser.parse(arguments)) {
-    Fail(parser.errorText());
-    return 2;
-  }
-  if (parser.isSet(help)) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return -1;
-  }
-  if (parser.isSet(version)) {
-    std::puts("tallowby-db 1.22");
-    return -1;
-  }
+  if (const int rc = ParseCommand(&parser, args)) return rc;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
     Fail("usage: tallowby-db " + QString::fromStdString(args[0]) + " DATADIR " + otherName);
@@ -117,6 +101,28 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
 }
 
 }  // namespace
+
+int ParseCommand(QCommandLineParser* parser, const std::vector<std::string>& args) {
+  const QCommandLineOption help({"h", "help"}, "Show this help.");
+  const QCommandLineOption version("version", "Show the version.");
+  parser->addOption(help);
+  parser->addOption(version);
+  QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
+  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
+  if (!parser->parse(arguments)) {
+    Fail(parser->errorText());
+    return 2;
+  }
+  if (parser->isSet(help)) {
+    std::fputs(qPrintable(parser->helpText()), stdout);
+    return -1;
+  }
+  if (parser->isSet(version)) {
+    std::puts("tallowby-db " TALLOWBY_VERSION);
+    return -1;
+  }
+  return 0;
+}
 
 // A writing command also holds the program's lock, from main.
 bool ReadyDataFolder(const QString& dir) {

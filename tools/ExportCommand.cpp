@@ -7,7 +7,6 @@
 #include <cstdio>
 
 #include "DataCommands.h"
-#include "Version.h"
 #include "data/CodeBase.h"
 #include "export/DataExport.h"
 
@@ -23,23 +22,8 @@ int ParseExport(const std::vector<std::string>& args, QString* dataDir, ExportRe
   const QCommandLineOption sqlite("sqlite", "Write a SQLite database.", "FILE.db");
   const QCommandLineOption postgres("postgres", "Write a script for psql.", "FILE.sql");
   const QCommandLineOption csv("csv", "Write one CSV file per table into the folder.", "DIR");
-  const QCommandLineOption help({"h", "help"}, "Show this help.");
-  const QCommandLineOption version("version", "Show the version.");
-  parser.addOptions({sqlite, postgres, csv, help, version});
-  QStringList arguments{"tallowby-db export"};
-  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
-  if (!parser.parse(arguments)) {
-    Fail(parser.errorText());
-    return 2;
-  }
-  if (parser.isSet(help)) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return -1;
-  }
-  if (parser.isSet(version)) {
-    std::puts("tallowby-db " TALLOWBY_VERSION);
-    return -1;
-  }
+  parser.addOptions({sqlite, postgres, csv});
+  if (const int rc = ParseCommand(&parser, args)) return rc;
   const QString usage = "usage: tallowby-db export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR";
   int chosen = 0;
   for (const auto& [option, format] : {std::pair{&sqlite, ExportFormat::Sqlite},
@@ -65,8 +49,11 @@ int Export(const std::vector<std::string>& args) {
   if (!ReadyDataFolder(dataDir)) return 1;
   const ExportOutcome outcome = ExportData(request);
   EndEngine();
+  // A failure is one line; the breaks in the data are told only with a
+  // complete export.
+  if (!outcome.done) return Fail("export failed: " + outcome.error);
   for (const QString& finding : outcome.findings) Fail("export: " + finding);
-  return outcome.done ? 0 : Fail("export failed: " + outcome.error);
+  return 0;
 }
 
 }  // namespace

@@ -53,6 +53,15 @@ void MakeUnique(std::vector<ExportColumn>* columns) {
   }
 }
 
+// A field of the schema as the schema spells it (the file holds the name
+// in capitals), so source_columns reads as the program's sources do; a
+// field the schema lacks as the file spells it.
+QString SchemaSpelling(const TableDef& def, const QString& field) {
+  for (const FieldDef& f : def.fields)
+    if (field.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0) return QString::fromLatin1(f.name);
+  return field;
+}
+
 // The columns of the held file d, in its field order.
 bool FileColumns(const TableDef& def, DATA4* d, const QString& file, DecimalColumns decimals,
                  std::vector<ExportColumn>* columns, QString* error) {
@@ -66,8 +75,8 @@ bool FileColumns(const TableDef& def, DATA4* d, const QString& file, DecimalColu
   }
   for (int j = 1; j <= d4numFields(d); ++j) {
     FIELD4* field = d4fieldJ(d, j);
-    ExportColumn c = Column(def, QString::fromLatin1(f4name(field)), f4type(field), f4len(field),
-                            f4decimals(field), decimals);
+    ExportColumn c = Column(def, SchemaSpelling(def, QString::fromLatin1(f4name(field))),
+                            f4type(field), f4len(field), f4decimals(field), decimals);
     c.handle = field;
     columns->push_back(c);
   }

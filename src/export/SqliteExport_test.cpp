@@ -166,7 +166,7 @@ TEST_F(SqliteExportTest, ViewsAgreeWithTheStoredAmountsDue) {
             "0")
       << "subtotal + charges - payments is the amount due, as the invoice editor computed it";
   EXPECT_EQ(q("SELECT subtotal, charge1, charge2, total, paid, due FROM invoice_totals WHERE invoice_no = 1000"),
-            "4.92|0.1|0.2|5.22|1.0|4.22");
+            "4.93|0.1|0.2|5.23|1.0|4.23");
   EXPECT_EQ(q("SELECT quote(invoice_date), subtotal, total, paid, due FROM invoice_totals WHERE invoice_no = 2002"),
             "'2024-06-15'|0.0|0.0|0.01|99.99");
   EXPECT_EQ(q("SELECT CAST(ROUND(SUM(open_amount) * 100) AS INTEGER) FROM customer_balances"),
@@ -175,8 +175,8 @@ TEST_F(SqliteExportTest, ViewsAgreeWithTheStoredAmountsDue) {
             "NULL|0.0\n99|99.99");
   EXPECT_EQ(q("SELECT product_code, month, quantity, amount FROM product_sales ORDER BY product_code, month"),
             QString::fromUtf8("CANDLE|2025-01|200.0|20.0\nGONE|2025-01|2.0|2.5\n"
-                              "SOAP|2025-01|600.0|420.0\n€-GIFT|2025-01|300.0|44.0"))
-      << "1.5 x 0.15 is 0.22 on every printed invoice";
+                              "SOAP|2025-01|600.0|420.0\n€-GIFT|2025-01|300.0|46.0"))
+      << "1.5 x 0.15 is 0.23 on every printed invoice";
 }
 
 TEST_F(SqliteExportTest, SourceColumnsNameTheFieldBehindEveryColumn) {

@@ -9,6 +9,7 @@
 
 #include "data/CodeBase.h"
 #include "data/Cp1252.h"
+#include "platform/NumberText.h"
 #include "tbengine/engine.h"
 
 namespace {
@@ -34,10 +35,11 @@ DATA4* Open(const char* name) {
 }
 
 // The cents an invoice of the main run is worth: 0.10 + 3 x 0.70 + the
-// half-cent line 1.5 x 0.15 (0.22 as the editor rounds it), charges 0.10
-// and 0.20, 1.00 paid on every even invoice; invoice 1000 also holds 2 x
-// 1.25 of product GONE.
-constexpr qint64 kSubtotal = 10 + 210 + 22;
+// half-cent line 1.5 x 0.15 as the invoice editor rounds it (0.23: the
+// product lies just under 0.225 in binary, the half cent added lifts it
+// to 0.23), charges 0.10 and 0.20, 1.00 paid on every even invoice;
+// invoice 1000 also holds 2 x 1.25 of product GONE.
+qint64 Subtotal() { return 10 + 210 + qRound64(RoundMoney(1.5 * 0.15) * 100); }
 
 qint64 PaidCents(int invoice) { return invoice % 2 == 0 ? 100 : 0; }
 
@@ -129,7 +131,7 @@ qint64 books::DueCentsOf(int invoice) {
   for (const auto& [n, due] : kOddInvoices)
     if (n == invoice) return due;
   const qint64 gone = invoice == kFirstInvoice ? 250 : 0;
-  return kSubtotal + gone + 10 + 20 - PaidCents(invoice);
+  return Subtotal() + gone + 10 + 20 - PaidCents(invoice);
 }
 
 qint64 books::DueCents() {
@@ -177,8 +179,9 @@ const QStringList& SameAnswerQueries() {
       "SELECT ROUND(SUM(amount), 2), ROUND(SUM(quantity), 2) FROM product_sales",
       "SELECT product_code, description, charge1_applies, invoice_text FROM products "
       "ORDER BY product_code",
-      "SELECT sql_table, sql_column, dbf_table, dbf_field FROM source_columns "
-      "WHERE sql_column NOT LIKE '%_x1%' ORDER BY sql_table, sql_column",
+      // SQLite names a column of hundredths <name>_x100.
+      "SELECT sql_table, replace(replace(sql_column, '_x1000', ''), '_x100', ''), dbf_table, "
+      "dbf_field FROM source_columns ORDER BY 1, 2",
   };
   return queries;
 }

@@ -248,7 +248,10 @@ TEST_F(DataFileCommandsTest, ExportDataToSqliteThroughItsMenuWithTheProgressBox)
   const QString file = other.filePath("books.db");
   ui.expectPopup("ExportSQLite1");
   ui.expectSaveFile(file);
-  ui.expectMessage(Ui::Kind::Information, "The data were exported to " + file + ".");
+  ui.expectMessage(Ui::Kind::Information,
+                   "The data were exported to " + file + ".\r\n\r\nFound in the data:\r\n"
+                   "customers.group_no -> customer_groups.group_no: no foreign key; "
+                   "rows naming a missing customer_groups row: 2");
   find<QToolButton>("BtnExport")->click();
   ui.verifyDone();
   EXPECT_EQ(ui.lastFilePrompt().defaultSuffix, "db");
@@ -274,6 +277,8 @@ TEST_F(DataFileCommandsTest, ExportDataToCsvFilesInAChosenFolderSaysWhatItFound)
   ui.expectMessage(Ui::Kind::Information,
                    "The data were exported to " + folder + ".\r\n\r\nFound in the data:\r\n"
                    "customers.customer_no: not declared a primary key; rows that share a value: 2\r\n"
+                   "customers.group_no -> customer_groups.group_no: no foreign key; "
+                   "rows naming a missing customer_groups row: 3\r\n"
                    "invoices.customer_no -> customers.customer_no: no foreign key; "
                    "customers.customer_no is not a primary key\r\n"
                    "customer_einvoice.customer_no -> customers.customer_no: no foreign key; "

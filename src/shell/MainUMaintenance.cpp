@@ -108,7 +108,8 @@ void TMain::ExportDataAs(ExportFormat format) {
   const ExportOutcome outcome = ExportData({format, QDir(target).absolutePath()});
   QString text = outcome.done ? "The data were exported to " + target + "."
                               : "Unable to export to: " + target + "\r\n" + outcome.error;
-  if (!outcome.findings.isEmpty())
+  // The breaks in the data are told with a complete export only.
+  if (outcome.done && !outcome.findings.isEmpty())
     text += "\r\n\r\nFound in the data:\r\n" + outcome.findings.join("\r\n");
   Ui::get().information(text);
 }
