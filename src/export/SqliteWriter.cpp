@@ -40,7 +40,7 @@ bool SqliteWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan& 
   // The file is new and is renamed into place only once complete: nothing
   // needs a journal, and one sync before the rename is enough.
   if (!exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
-            "PRAGMA locking_mode = EXCLUSIVE; PRAGMA cache_size = -8192; BEGIN"))
+            "PRAGMA locking_mode = EXCLUSIVE; PRAGMA cache_size = -2048; BEGIN"))
     return false;
   for (const ExportTable& t : tables)
     if (!exec(CreateTable(SqlDialect::Sqlite, t, &keys))) return false;
