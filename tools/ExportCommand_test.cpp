@@ -13,45 +13,25 @@
 #include <sstream>
 #include <string>
 
-#include "peers/PeerHarness.h"
+#include "peers/DemoFolderTest.h"
 #include "tbengine/engine.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string Read(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return in ? s.str() : std::string("<missing>");
-}
+using peers::Read;
 
 long Lines(const std::string& text) { return std::count(text.begin(), text.end(), '\n'); }
 
-class ExportCommandTest : public ::testing::Test {
+class ExportCommandTest : public peers::DemoFolderTest {
  protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "tbexportXXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    root = tmpl;
-    data = root / "data";
-    ASSERT_EQ(Tool("init --demo " + Q(data)).rc, 0);
-  }
-  void TearDown() override { fs::remove_all(root); }
-
-  static std::string Q(const fs::path& p) { return peers::Quote(p.string()); }
-  static peers::Output Tool(const std::string& args) {
-    return peers::Shell(peers::Quote(TB_DATA_TOOL) + " " + args);
-  }
   // check-export.py on the data folder and an export of it.
   static peers::Output Check(const fs::path& dataDir, const fs::path& exported) {
     return peers::Shell(peers::Python() + " " +
                         peers::Quote(std::string(TB_SOURCE_DIR) + "/scripts/check-export.py") + " " +
                         Q(dataDir) + " " + Q(exported));
   }
-
-  fs::path root, data;
 };
 
 TEST_F(ExportCommandTest, UnusableArgumentsExitWithStatus2AndOneLine) {
