@@ -9,6 +9,7 @@ pkgs=(
   poppler-utils xvfb xauth
   libqpdf-dev qpdf libqrencode-dev zbar-tools
   libsaxonhe-java default-jre-headless libxml2-utils
+  libsqlite3-dev sqlite3 postgresql
 )
 missing=()
 for p in "${pkgs[@]}"; do

@@ -20,7 +20,7 @@
 #include <string>
 
 #include "data/FolderHold.h"
-#include "peers/PeerHarness.h"
+#include "peers/DemoFolderTest.h"
 
 namespace fs = std::filesystem;
 
@@ -30,12 +30,7 @@ const char* const kCopied[] = {"CUST5.dbf", "CUST5.dbt", "GROUPS.dbf", "INV5.dbf
                                "INV5.dbt",  "ITM5.dbf",  "LABELS.dbf", "PMT.dbf",
                                "Pur5.dbf",  "Prod5.dbf", "Prod5.dbt"};
 
-std::string Read(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return in ? s.str() : std::string("<missing>");
-}
+using peers::Read;
 
 std::map<std::string, std::string> Copied(const fs::path& dir) {
   std::map<std::string, std::string> files;
@@ -43,24 +38,7 @@ std::map<std::string, std::string> Copied(const fs::path& dir) {
   return files;
 }
 
-class BackupCommandsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string tmpl = (fs::temp_directory_path() / "tbbackupXXXXXX").string();
-    ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-    root = tmpl;
-    data = root / "data";
-    ASSERT_EQ(Tool("init --demo " + Q(data)).rc, 0);
-  }
-  void TearDown() override { fs::remove_all(root); }
-
-  static std::string Q(const fs::path& p) { return peers::Quote(p.string()); }
-  static peers::Output Tool(const std::string& args) {
-    return peers::Shell(peers::Quote(TB_DATA_TOOL) + " " + args);
-  }
-
-  fs::path root, data;
-};
+class BackupCommandsTest : public peers::DemoFolderTest {};
 
 TEST_F(BackupCommandsTest, BackupAndRestoreRoundTripWithExitCodes) {
   const fs::path saved = root / "nightly" / "monday";

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DemoBusiness.h"
+#include "Version.h"
 #include "platform/UnattendedUi.h"
 #include "data/BackupRestore.h"
 #include "data/CodeBase.h"
@@ -20,12 +21,12 @@
 #include "data/FolderHold.h"
 #include "data/dbFiles.h"
 
-namespace {
-
 int Fail(const QString& message) {
   std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message));
   return 1;
 }
+
+namespace {
 
 // init [--demo] DIR
 int Init(const std::vector<std::string>& args) {
@@ -94,24 +95,7 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   parser.setApplicationDescription(description);
   parser.addPositionalArgument("DATADIR", "the data folder");
   parser.addPositionalArgument(otherName, "the other folder");
-  const QCommandLineOption help({"h", "help"}, "Show this help.");
-  const QCommandLineOption version("version", "Show the version.");
-  parser.addOption(help);
-  parser.addOption(version);
-  QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
-  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
-  if (!parser.parse(arguments)) {
-    Fail(parser.errorText());
-    return 2;
-  }
-  if (parser.isSet(help)) {
-    std::fputs(qPrintable(parser.helpText()), stdout);
-    return -1;
-  }
-  if (parser.isSet(version)) {
-    std::puts("tallowby-db 1.22");
-    return -1;
-  }
+  if (const int rc = ParseCommand(&parser, args)) return rc;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
     Fail("usage: tallowby-db " + QString::fromStdString(args[0]) + " DATADIR " + otherName);
@@ -123,9 +107,31 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   return 0;
 }
 
-// The data folder ready for a command: its tables present, an interrupted
-// swap put right, held for the run (a writing command also holds the
-// program's lock, from main).
+}  // namespace
+
+int ParseCommand(QCommandLineParser* parser, const std::vector<std::string>& args) {
+  const QCommandLineOption help({"h", "help"}, "Show this help.");
+  const QCommandLineOption version("version", "Show the version.");
+  parser->addOption(help);
+  parser->addOption(version);
+  QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
+  for (size_t i = 1; i < args.size(); ++i) arguments << QString::fromStdString(args[i]);
+  if (!parser->parse(arguments)) {
+    Fail(parser->errorText());
+    return 2;
+  }
+  if (parser->isSet(help)) {
+    std::fputs(qPrintable(parser->helpText()), stdout);
+    return -1;
+  }
+  if (parser->isSet(version)) {
+    std::puts("tallowby-db " TALLOWBY_VERSION);
+    return -1;
+  }
+  return 0;
+}
+
+// A writing command also holds the program's lock, from main.
 bool ReadyDataFolder(const QString& dir) {
   if (!QFileInfo(dir).isDir()) return Fail(dir + ": no such folder"), false;
   if (!PutInOrder(dir)) return false;
@@ -136,6 +142,8 @@ bool ReadyDataFolder(const QString& dir) {
   }
   return true;
 }
+
+namespace {
 
 // The result of a command that showed its messages to ui: 0, or 1 with
 // the first message as the error line.

@@ -25,4 +25,19 @@ bool PrepareDataCommand(const std::vector<std::string>& args, int* rc);
 // and go ahead.
 bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<void>* hold);
 
+#ifdef TB_HAVE_DATA
+#include <QString>
+
+// "tallowby-db: message" on stderr; returns 1.
+int Fail(const QString& message);
+// Parses args (args[0] the command) with parser, --help and --version
+// added: 0 to go on, -1 when the help or version was printed, 2 for
+// unusable arguments (the line printed).
+int ParseCommand(class QCommandLineParser* parser, const std::vector<std::string>& args);
+// The data folder ready for a command: its tables present, an interrupted
+// swap put right, held for the run, the engine started on it. False after
+// the error line otherwise.
+bool ReadyDataFolder(const QString& dir);
+#endif
+
 #endif

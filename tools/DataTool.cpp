@@ -7,6 +7,7 @@
 
 #include "DataCommands.h"
 #include "EngineCommands.h"
+#include "ExportCommand.h"
 #include "Version.h"
 
 static void Usage(std::FILE* to) {
@@ -25,7 +26,9 @@ static void Usage(std::FILE* to) {
       "  backup DATADIR TARGETDIR           copy the tables into TARGETDIR (verified)\n"
       "  restore DATADIR SOURCEDIR          replace the tables by a backup, all or nothing\n"
       "          [--settings]               (the settings too)\n"
-      "  convert DATADIR OLDDIR             replace the business data by the earlier generation's\n",
+      "  convert DATADIR OLDDIR             replace the business data by the earlier generation's\n"
+      "  export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR\n"
+      "                                     every table into SQLite, a PostgreSQL script or CSV files\n",
       to);
 }
 
@@ -50,6 +53,7 @@ int main(int argc, char** argv) {
   if (!HoldFolderWritten(args, &hold)) return 1;
   if (RunEngineCommand(args, &rc)) return rc;
   if (RunDataCommand(args, &rc)) return rc;
+  if (RunExportCommand(args, &rc)) return rc;
   Usage(stderr);
   return 2;
 }

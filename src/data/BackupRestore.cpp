@@ -406,7 +406,7 @@ bool HeldTables::hold(const std::vector<const TableDef*>& tables, QString* error
       ok = false;
       break;
     }
-    held_.push_back(d);
+    held_.emplace_back(t, d);
   }
   code4accessMode(cb, mode);
   code4autoOpen(cb, autoOpen);
@@ -414,8 +414,14 @@ bool HeldTables::hold(const std::vector<const TableDef*>& tables, QString* error
   return ok;
 }
 
+DATA4* HeldTables::table(const TableDef& def) const {
+  for (const auto& [t, d] : held_)
+    if (t == &def) return d;
+  return nullptr;
+}
+
 void HeldTables::release() {
-  for (DATA4* d : held_) d4close(d);
+  for (const auto& held : held_) d4close(held.second);
   held_.clear();
 }
 

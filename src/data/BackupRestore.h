@@ -27,6 +27,7 @@
 #define DATA_BACKUPRESTORE_H
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 struct TableDef;
@@ -72,22 +73,24 @@ bool BuildIndexesIn(const QString& dir, const std::vector<const TableDef*>& tabl
 
 // Holds the tables of the data folder as a pack does (deny-write, so no other
 // program writes them) until it goes out of scope; tables the folder lacks
-// are skipped.
+// are skipped. The tables are open without their indexes, on no tag.
 class HeldTables {
  public:
   HeldTables() = default;
   ~HeldTables();
   HeldTables(const HeldTables&) = delete;
   HeldTables& operator=(const HeldTables&) = delete;
-  // False, *error set (the table is in use by another program), when one
-  // cannot be held; those held so far are let go. Without tables: the
-  // business tables.
+  // The business tables. False, *error set (the table is in use by another
+  // program), when one cannot be held; those held so far are let go.
   bool hold(QString* error);
+  // The same for the tables given.
   bool hold(const std::vector<const TableDef*>& tables, QString* error);
+  // The held table of def; nullptr when the folder lacks it.
+  struct DATA4* table(const TableDef& def) const;
 
  private:
   void release();
-  std::vector<struct DATA4*> held_;
+  std::vector<std::pair<const TableDef*, struct DATA4*>> held_;
 };
 
 #endif  // DATA_BACKUPRESTORE_H

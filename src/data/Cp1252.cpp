@@ -53,6 +53,23 @@ QString FromCp1252(const QByteArray& bytes) {
   return out;
 }
 
+void AppendUtf8FromCp1252(const char* bytes, qsizetype n, QByteArray* out) {
+  for (qsizetype i = 0; i < n; ++i) {
+    const unsigned char u = static_cast<unsigned char>(bytes[i]);
+    const char16_t c = u >= 0x80 && u < 0xA0 ? kHigh[u - 0x80] : u;
+    if (c < 0x80) {
+      out->append(char(c));
+    } else if (c < 0x800) {
+      out->append(char(0xC0 | (c >> 6)));
+      out->append(char(0x80 | (c & 0x3F)));
+    } else {
+      out->append(char(0xE0 | (c >> 12)));
+      out->append(char(0x80 | ((c >> 6) & 0x3F)));
+      out->append(char(0x80 | (c & 0x3F)));
+    }
+  }
+}
+
 QString FromCp1252(const char* bytes) {
   return bytes ? FromCp1252(QByteArray(bytes, int(std::strlen(bytes)))) : QString();
 }

@@ -14,5 +14,8 @@ QByteArray ToCp1252(const QString& text);
 QString Unstorable(const QStringList& texts);
 QString FromCp1252(const char* bytes);
 QString FromCp1252(const QByteArray& bytes);
+// Appends the n bytes as UTF-8 to *out, without a QString between (the
+// export converts every text of every record).
+void AppendUtf8FromCp1252(const char* bytes, qsizetype n, QByteArray* out);
 
 #endif  // DATA_CP1252_H

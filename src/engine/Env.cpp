@@ -122,7 +122,18 @@ class PosixFile : public File {
       view_ = p;
       viewSize_ = size;
     }
-    return CopyFromMapping(buf, static_cast<const char*>(view_) + offset, n);
+    if (!CopyFromMapping(buf, static_cast<const char*>(view_) + offset, n)) return false;
+    // A scan through a large table would keep every page it passed
+    // resident in this process (the kernel may reclaim them, yet they count
+    // as its memory): the pages are let go after every kReleaseAfter bytes
+    // read, so a scan's memory stays flat in the table's size. A page read
+    // again comes back from the page cache.
+    readSinceRelease_ += n;
+    if (readSinceRelease_ >= kReleaseAfter) {
+      ::madvise(view_, viewSize_, MADV_DONTNEED);
+      readSinceRelease_ = 0;
+    }
+    return true;
   }
 
   IoStatus Lock(bool exclusive) override {
@@ -166,6 +177,8 @@ class PosixFile : public File {
   void* head_ = nullptr;
   size_t headSize_ = 0;
   static constexpr uint64_t kMinView = 1 << 20;
+  static constexpr size_t kReleaseAfter = 4 << 20;
+  size_t readSinceRelease_ = 0;
   void* view_ = nullptr;  // read-only mapping for ReadMapped
   size_t viewSize_ = 0;
   bool cannotMap_ = false;

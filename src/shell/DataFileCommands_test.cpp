@@ -1,5 +1,5 @@
-// Backup, restore, the conversion's folder picker, the import folders and
-// the mail merge file, run through the main window's controls; and the
+// Backup, restore, the conversion's folder picker, the import folders, the
+// mail merge file and the export, run through the main window's controls; and the
 // start-up finishing a restore that was cut short, removing what killed
 // work left, and keeping off a folder another program is restoring.
 #include <QComboBox>
@@ -345,6 +345,73 @@ TEST_F(DataFileCommandsTest, MailMergeWithoutGroupsOrFileNameWritesNothing) {
   ui.expectMessage(Ui::Kind::Information, "Unable to save to: " + other.filePath("no/such/folder/merge.doc"));
   find<QToolButton>("BtnMMerge")->click();
   EXPECT_EQ(Cust5.d, nullptr) << "every table closed";
+}
+
+// The rows of a query on a SQLite file, by Debian's sqlite3 shell.
+QString SqliteAnswer(const QString& db, const QString& query) {
+  QProcess shell;
+  shell.start("sqlite3", {"-batch", db, query});
+  EXPECT_TRUE(shell.waitForFinished(60000) && shell.exitCode() == 0)
+      << shell.readAllStandardError().toStdString();
+  return QString::fromUtf8(shell.readAllStandardOutput()).trimmed();
+}
+
+TEST_F(DataFileCommandsTest, ExportDataToSqliteThroughItsMenuWithTheProgressBox) {
+  const QString file = other.filePath("books.db");
+  ui.expectPopup("ExportSQLite1");
+  ui.expectSaveFile(file);
+  ui.expectMessage(Ui::Kind::Information,
+                   "The data were exported to " + file + ".\r\n\r\nFound in the data:\r\n"
+                   "customers.group_no -> customer_groups.group_no: no foreign key; "
+                   "rows naming a missing customer_groups row: 2");
+  find<QToolButton>("BtnExport")->click();
+  ui.verifyDone();
+  EXPECT_EQ(ui.lastFilePrompt().defaultSuffix, "db");
+  EXPECT_EQ(SqliteAnswer(file, "SELECT customer_no, last_name FROM customers ORDER BY customer_no"),
+            "1|Zeta\n2|Alpha");
+  EXPECT_EQ(progress.first(), "0");
+  EXPECT_TRUE(progress.contains("show:Exporting Data"));
+  EXPECT_EQ(progress.mid(progress.size() - 3).join(","), "100,0,hide");
+  EXPECT_EQ(Cust5.d, nullptr) << "every table closed";
+  EXPECT_EQ(QDir::currentPath(), dir.path());
+}
+
+TEST_F(DataFileCommandsTest, ExportDataToCsvFilesInAChosenFolderSaysWhatItFound) {
+  AddCustomer(2, 1, "Twin", "10002");
+  const QString folder = other.filePath("books");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  ui.expectPopup("ExportCSV1");
+  ui.expectFolder(folder);
+  ui.expectMessage(Ui::Kind::Information,
+                   "The data were exported to " + folder + ".\r\n\r\nFound in the data:\r\n"
+                   "customers.customer_no: not declared a primary key; rows that share a value: 2\r\n"
+                   "customers.group_no -> customer_groups.group_no: no foreign key; "
+                   "rows naming a missing customer_groups row: 3\r\n"
+                   "invoices.customer_no -> customers.customer_no: no foreign key; "
+                   "customers.customer_no is not a primary key\r\n"
+                   "customer_einvoice.customer_no -> customers.customer_no: no foreign key; "
+                   "customers.customer_no is not a primary key");
+  find<QToolButton>("BtnExport")->click();
+  ui.verifyDone();
+  EXPECT_EQ(Read(folder + "/customer_groups.csv"), "group_no,name\r\n");
+  EXPECT_TRUE(Read(folder + "/customers.csv").contains("\r\n2,Mr.,  Al,Twin,Shop of Twin,1 Road,"));
+}
+
+TEST_F(DataFileCommandsTest, ExportDataThatFailsOrIsCancelledSaysSoAndWritesNothing) {
+  const QString file = other.filePath("no/such/folder/books.sql");
+  ui.expectPopup("ExportPostgreSQL1");
+  ui.expectSaveFile(file);
+  ui.expectMessage(Ui::Kind::Information, "Unable to export to: " + file + "\r\n" +
+                                              other.filePath("no/such/folder") + ": no such folder");
+  find<QToolButton>("BtnExport")->click();
+  ui.expectPopup("ExportSQLite1");
+  ui.expectSaveFile("");
+  find<QToolButton>("BtnExport")->click();
+  ui.expectPopup("");
+  find<QToolButton>("BtnExport")->click();
+  ui.verifyDone();
+  EXPECT_TRUE(QDir(other.path()).isEmpty());
+  EXPECT_EQ(QDir::currentPath(), dir.path());
 }
 
 class InterruptedRestoreTest : public ShellTest {};

@@ -23,6 +23,7 @@
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "einvoice/EInvoicingU.h"
+#include "export/ExportWriter.h"
 #include "labels/LabelGen.h"
 #include "labels/LabelMenus.h"
 #include "labels/StationaryU.h"
@@ -105,6 +106,10 @@ void TMain::ConnectCommands() {
   command(BtnUpgrade, [this] { BtnUpgradeClick(); });
   command(BtnDirectories, [this] { BtnDirectoriesClick(); });
   command(BtnMMerge, [this] { BtnMMergeClick(); });
+  command(BtnExport, [this] { BtnExportClick(); });
+  command(ExportSQLite1, [this] { ExportDataAs(ExportFormat::Sqlite); });
+  command(ExportPostgreSQL1, [this] { ExportDataAs(ExportFormat::Postgres); });
+  command(ExportCSV1, [this] { ExportDataAs(ExportFormat::Csv); });
   command(Exit1, [this] { Exit1Click(); });
   command(About1, [this] { About1Click(); });
   command(HelpContents1, [this] { HelpContents1Click(); });

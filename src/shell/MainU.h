@@ -29,6 +29,7 @@ class QRadioButton;
 class QStatusBar;
 class QTabWidget;
 class QToolButton;
+enum class ExportFormat;
 
 class TMain : public QMainWindow, public ProgressSink {
   Q_OBJECT
@@ -64,7 +65,7 @@ class TMain : public QMainWindow, public ProgressSink {
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
   QFontDialog* FontDialog1;
   // File Maintenance
-  QToolButton *BtnBackup, *BtnRestore, *BtnIndex, *BtnPack, *BtnUpgrade, *BtnErase;
+  QToolButton *BtnBackup, *BtnRestore, *BtnIndex, *BtnPack, *BtnUpgrade, *BtnErase, *BtnExport;
 
   QGroupBox* ProgressBox;
   QProgressBar* ProgressBar1;
@@ -73,7 +74,7 @@ class TMain : public QMainWindow, public ProgressSink {
   QStatusBar* StatusBar1;
 
   // Pop-up menus of the Report Generation tab.
-  QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5;
+  QMenu *PopupMenu1, *PopupMenu2, *PopupMenu3, *PopupMenu4, *PopupMenu5, *PopupMenu6;
   QAction *SelectedDates2, *SelectedInvoices1, *WithBalancesDue2, *SelectedBills2,
       *WithBalances2, *SelectedCustomers4, *EInvoiceDates1, *EInvoiceSelected1;  // PopupMenu1
   QAction *SalesSummary1, *ProductSummary1, *ProductBuyers1, *IncomeSummary1,
@@ -82,6 +83,7 @@ class TMain : public QMainWindow, public ProgressSink {
   QAction *SelectedCustomers2, *SelectedGroups1;                            // PopupMenu4
   QAction *SelectedCustomers3, *InvoicesDated1, *PastDueBilling1, *BalanceDueStatement1,
       *CustomerGroups1;                                                     // PopupMenu5
+  QAction *ExportSQLite1, *ExportPostgreSQL1, *ExportCSV1;                  // PopupMenu6
   // Main menu.
   QAction *Exit1, *About1, *HelpContents1;
 
@@ -111,6 +113,7 @@ class TMain : public QMainWindow, public ProgressSink {
   void BtnUpgradeClick();
   void BtnDirectoriesClick();
   void BtnMMergeClick();
+  void BtnExportClick();
   void Exit1Click();
   void About1Click();
   void HelpContents1Click();
@@ -128,6 +131,9 @@ class TMain : public QMainWindow, public ProgressSink {
   void command(QAbstractButton* button, std::function<void()> action);
   void command(QAction* item, std::function<void()> action);
   void FocusMoved(QWidget* from, QWidget* to);
+  // "Export Data…" once the format is chosen: asks for the file (for CSV
+  // the folder), exports with the progress box and says how it went.
+  void ExportDataAs(ExportFormat format);
   // Finishes or undoes a restore or conversion that was cut short, and
   // holds the data folder shared for the run; false (after a message) when
   // the data folder could not be put in order.

@@ -243,7 +243,9 @@ void TMain::BuildForm() {
                            u'\u21EA');
   BtnErase = ImageButton(TabSheet6, "BtnErase", "Erase all data and start over", u'\u2716',
                          QColor(0x9b, 0x2c, 0x2c));
-  LayOutCommands(TabSheet6, {BtnBackup, BtnRestore, BtnIndex, BtnPack, BtnUpgrade, BtnErase},
+  BtnExport = ImageButton(TabSheet6, "BtnExport", QStringLiteral("Export Data\u2026"), u'\u2197');
+  LayOutCommands(TabSheet6,
+                 {BtnBackup, BtnRestore, BtnIndex, BtnPack, BtnUpgrade, BtnErase, BtnExport},
                  "BitBtn5", 700);
 
   // What the maintenance commands did is said here, not in another box.
@@ -317,4 +319,9 @@ void TMain::BuildMenus() {
   Inventory1 = Item(PopupMenu3, "Inventory1", "&Inventory");
   CostofGoodsSold1 = Item(PopupMenu3, "CostofGoodsSold1", "&Cost of Goods Sold");
   StockOnHand1 = Item(PopupMenu3, "StockOnHand1", "&Stock On-Hand");
+
+  PopupMenu6 = Popup(this, "PopupMenu6");
+  ExportSQLite1 = Item(PopupMenu6, "ExportSQLite1", QStringLiteral("&SQLite Database\u2026"));
+  ExportPostgreSQL1 = Item(PopupMenu6, "ExportPostgreSQL1", QStringLiteral("&PostgreSQL Script\u2026"));
+  ExportCSV1 = Item(PopupMenu6, "ExportCSV1", QStringLiteral("&CSV Files\u2026"));
 }

@@ -1,6 +1,8 @@
 // The main window's data-file commands: backup, restore, conversion of the
-// earlier generation's data, the import folders, the mail merge file; and
-// the start-up's check for a restore or conversion that was cut short.
+// earlier generation's data, the import folders, the mail merge file, the
+// export of the tables; and the start-up's check for a restore or
+// conversion that was cut short.
+#include <QCursor>
 #include <QDir>
 
 #include "data/BackupRestore.h"
@@ -12,6 +14,7 @@
 #include "data/dbFiles.h"
 #include "data/forms/DriveDirU.h"
 #include "data/forms/ImportDirU.h"
+#include "export/DataExport.h"
 #include "platform/Ui.h"
 #include "shell/MailMerge.h"
 #include "shell/MainU.h"
@@ -100,4 +103,33 @@ void TMain::BtnDirectoriesClick() {
 void TMain::BtnMMergeClick() {
   const QString done = MailMergeExport(this);
   if (!done.isEmpty()) Say(done);
+}
+
+void TMain::BtnExportClick() { Ui::get().popup(PopupMenu6, QCursor::pos()); }
+
+void TMain::ExportDataAs(ExportFormat format) {
+  // The file dialogs may change the current folder; the tables live there.
+  const QString folder = QDir::currentPath();
+  QString target;
+  if (format == ExportFormat::Csv) {
+    target = Ui::get().folderName(this, QStringLiteral("Export Data to CSV Files"), QString());
+  } else if (format == ExportFormat::Sqlite) {
+    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a SQLite Database"),
+                                    QString(), QStringLiteral("SQLite databases (*.db)|*.db"),
+                                    QStringLiteral("db"));
+  } else {
+    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a PostgreSQL Script"),
+                                    QString(), QStringLiteral("SQL scripts (*.sql)|*.sql"),
+                                    QStringLiteral("sql"));
+  }
+  QDir::setCurrent(folder);
+  if (target.isEmpty()) return;
+  repaint();
+  const ExportOutcome outcome = ExportData({format, QDir(target).absolutePath()});
+  QString text = outcome.done ? "The data were exported to " + target + "."
+                              : "Unable to export to: " + target + "\r\n" + outcome.error;
+  // The breaks in the data are told with a complete export only.
+  if (outcome.done && !outcome.findings.isEmpty())
+    text += "\r\n\r\nFound in the data:\r\n" + outcome.findings.join("\r\n");
+  Ui::get().information(text);
 }
