@@ -11,17 +11,13 @@
 // it counts what the process it was forked from held.
 #include <QDate>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
+#include "ChildRun.h"
 #include "data/CodeBase.h"
 #include "data/EInvoiceTables.h"
 #include "data/Settings.h"
@@ -132,35 +128,6 @@ void WriteBooks(const QString& dir, long n) {
   EndEngine();
 }
 
-struct Run {
-  double wall = 0, cpu = 0, peakMb = 0;
-};
-
-Run RunProgram(const QStringList& args) {
-  std::vector<QByteArray> words{QByteArray(TALLOWBY_PROGRAM), "einvoice"};
-  for (const QString& a : args) words.push_back(a.toLocal8Bit());
-  std::vector<char*> argv;
-  for (QByteArray& w : words) argv.push_back(w.data());
-  argv.push_back(nullptr);
-  QElapsedTimer timer;
-  timer.start();
-  const pid_t pid = fork();
-  if (pid == 0) {
-    execv(TALLOWBY_PROGRAM, argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (pid < 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    Fail("tallowby einvoice " + args.join(' ') + " failed");
-  Run run;
-  run.wall = timer.nsecsElapsed() / 1e9;
-  run.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-            usage.ru_stime.tv_usec / 1e6;
-  run.peakMb = usage.ru_maxrss / 1024.0;  // kilobytes on Linux
-  return run;
-}
-
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -175,26 +142,23 @@ int main(int argc, char* argv[]) {
     const QString dir = QStringLiteral("%1/invoices-%2").arg(root).arg(n);
     if (QDir(dir).exists("INV5.dbf")) continue;
     QDir().mkpath(dir);
-    const pid_t pid = fork();
-    if (pid == 0) {
-      WriteBooks(dir, n);
-      _exit(0);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid || status != 0) Fail("cannot write the books");
+    if (!bench::RunApart([&] { WriteBooks(dir, n); }).ok) Fail("cannot write the books");
   }
 
   std::printf("%-10s %8s %9s %9s %12s %9s\n", "format", "invoices", "wall s", "cpu s", "ms/invoice",
               "peak MB");
   for (const char* format : {"facturx", "xrechnung"}) {
-    Run runs[2];
+    bench::ChildRun runs[2];
     for (int k = 0; k < 2; ++k) {
       const long n = kSizes[k];
       const QString out = QStringLiteral("%1/out-%2-%3").arg(root, format).arg(n);
       QDir(out).removeRecursively();
-      runs[k] = RunProgram({"--data", QStringLiteral("%1/invoices-%2").arg(root).arg(n), "--from",
-                            kFirstDay.toString(Qt::ISODate), "--to", DateOf(n - 1).toString(Qt::ISODate),
-                            "--format", format, "--out", out});
+      const QString data = QStringLiteral("%1/invoices-%2").arg(root).arg(n);
+      runs[k] = bench::RunProgram(TALLOWBY_PROGRAM,
+                                  {"einvoice", "--data", data, "--from", kFirstDay.toString(Qt::ISODate),
+                                   "--to", DateOf(n - 1).toString(Qt::ISODate), "--format", format,
+                                   "--out", out});
+      if (!runs[k].ok) Fail(QStringLiteral("tallowby einvoice failed for %1 invoices").arg(n));
       const qsizetype written = QDir(out).entryList(QDir::Files).size();
       if (written != n) Fail(QStringLiteral("%1 files written, not %2").arg(written).arg(n));
       std::printf("%-10s %8ld %9.2f %9.2f %12.2f %9.1f\n", format, n, runs[k].wall, runs[k].cpu,

@@ -28,6 +28,7 @@
 #include <vector>
 
 #include "BenchBooks.h"
+#include "ChildRun.h"
 #include "reports/ReportCommand.h"
 
 namespace {
@@ -185,23 +186,11 @@ class Launcher {
       if (!ReadAll(in, &size, sizeof size)) _exit(0);
       std::vector<char> words(size);
       if (!ReadAll(in, words.data(), size)) _exit(0);
-      std::vector<char*> argv = {const_cast<char*>(TALLOWBY_PROGRAM), const_cast<char*>("report")};
-      for (size_t i = 0; i < size; i += std::strlen(words.data() + i) + 1) argv.push_back(words.data() + i);
-      argv.push_back(nullptr);
-      Result result{0, 0, -1};
-      const pid_t pid = fork();
-      if (pid == 0) {
-        execv(TALLOWBY_PROGRAM, argv.data());
-        _exit(127);
-      }
-      int status = 0;
-      rusage usage{};
-      if (pid > 0 && wait4(pid, &status, 0, &usage) == pid) {
-        result.cpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                     usage.ru_stime.tv_usec / 1e6;
-        result.peakKb = usage.ru_maxrss;  // kilobytes on Linux
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-      }
+      QStringList args{"report"};
+      for (size_t i = 0; i < size; i += std::strlen(words.data() + i) + 1)
+        args << QString::fromLocal8Bit(words.data() + i);
+      const bench::ChildRun run = bench::RunProgram(TALLOWBY_PROGRAM, args);
+      const Result result{run.cpu, long(run.peakMb * 1024), run.ok ? 0 : 1};
       if (write(out, &result, sizeof result) != sizeof result) _exit(1);
     }
   }

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "EngineFolderTest.h"
 #include "tbengine/engine.h"
 
 namespace fs = std::filesystem;
@@ -23,20 +24,9 @@ struct ToolRun {
   std::string out;
 };
 
-class ToolTest : public ::testing::Test {
+class ToolTest : public EngineFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tbtool-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    cb_ = code4initP();
-    code4setDirectory(cb_, dir_.string());
-  }
-  void TearDown() override {
-    code4initUndoP(cb_);
-    fs::remove_all(dir_);
-  }
+  ToolTest() : EngineFolderTest("tbtool-") {}
   // Runs the tool in the temporary folder; stdout only.
   ToolRun Tool(const std::string& args) {
     std::string cmd = "cd '" + dir_.string() + "' && '" TB_DATA_TOOL "' " + args + " 2>/dev/null";
@@ -75,8 +65,6 @@ class ToolTest : public ::testing::Test {
     std::ifstream in(dir_ / name, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
-  fs::path dir_;
-  CODE4* cb_ = nullptr;
 };
 
 TEST_F(ToolTest, DumpPrintsEveryRecordAsOneJsonLineInUtf8) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "peers/PeerHarness.h"
+#include "EngineFolderTest.h"
 #include "tbengine/engine.h"
 
 namespace fs = std::filesystem;
@@ -19,20 +20,9 @@ using peers::Output;
 using peers::Quote;
 using peers::Shell;
 
-class PeerTest : public ::testing::Test {
+class PeerTest : public EngineFolderTest {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tbpeer-" + std::to_string(::getpid()) + "-" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-    cb_ = code4initP();
-    code4setDirectory(cb_, dir_.string());
-  }
-  void TearDown() override {
-    code4initUndoP(cb_);
-    fs::remove_all(dir_);
-  }
+  PeerTest() : EngineFolderTest("tbpeer-") {}
   std::string File(const std::string& name) const { return (dir_ / name).string(); }
   // Our reading of a table, as the data tool prints it.
   std::string Dump(const std::string& table) {
@@ -82,8 +72,6 @@ class PeerTest : public ::testing::Test {
     }
     ASSERT_EQ(code4close(cb_), 0);
   }
-  fs::path dir_;
-  CODE4* cb_ = nullptr;
 };
 
 TEST_F(PeerTest, TablesWrittenByPythonDbfAreReadFieldForField) {

@@ -198,8 +198,7 @@ DATA4* OpenEINVSET() { return OpenWithoutIndex(EINVSETDef()); }
 
 DATA4* OpenCUSTEI() { return OpenTable(CUSTEIDef()); }
 
-void CloseAll() {
-  code4close(cb);
+void ForgetTableHandles() {
   Cust5 = {};
   Groups = {};
   Inv5 = {};
@@ -208,6 +207,11 @@ void CloseAll() {
   Pmt = {};
   Prod5 = {};
   Pur5 = {};
+}
+
+void CloseAll() {
+  code4close(cb);
+  ForgetTableHandles();
 }
 
 bool DataFileExists(const QString& fileName, const QString& dir) {

@@ -91,6 +91,9 @@ DATA4* OpenEINVSET();
 DATA4* OpenCUSTEI();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
+// The handles above cleared, the tables left as they are (after the engine
+// itself has let them go).
+void ForgetTableHandles();
 // Held by a command that opens tables: CloseAll when it goes out of scope,
 // so no table stays open after the command, even one abandoned by an error.
 struct TablesClosedAtEnd {

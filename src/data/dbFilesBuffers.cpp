@@ -198,14 +198,7 @@ void BuildCustomerAddress() {
 void ClearCustomerAddress() { CustomerAddress = QStringList{QString()}; }
 
 void resetDataForTests() {
-  Cust5 = {};
-  Groups = {};
-  Inv5 = {};
-  Itm5 = {};
-  Labels = {};
-  Pmt = {};
-  Prod5 = {};
-  Pur5 = {};
+  ForgetTableHandles();
   CustBuf = {};
   GroupBuf = {};
   CurrentInvoice = {};
