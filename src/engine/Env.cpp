@@ -123,17 +123,26 @@ class PosixFile : public File {
       viewSize_ = size;
     }
     if (!CopyFromMapping(buf, static_cast<const char*>(view_) + offset, n)) return false;
-    // A scan through a large table would keep every page it passed
-    // resident in this process (the kernel may reclaim them, yet they count
-    // as its memory): the pages are let go after every kReleaseAfter bytes
-    // read, so a scan's memory stays flat in the table's size. A page read
-    // again comes back from the page cache.
-    readSinceRelease_ += n;
-    if (readSinceRelease_ >= kReleaseAfter) {
-      ::madvise(view_, viewSize_, MADV_DONTNEED);
-      readSinceRelease_ = 0;
-    }
+    ReleasePassedPages(offset, n);
     return true;
+  }
+
+  // A scan through a large table would keep every page it passed resident
+  // in this process (the kernel may reclaim them, yet they count as its
+  // memory). While reads move forward through the file, the pages behind
+  // them are let go every kReleaseAfter bytes, so a scan's memory stays flat
+  // in the table's size; a page read again comes back from the page cache.
+  // Reads that jump about (a walk in index order, a go to a record) let go
+  // of nothing: they would only fault their pages in again.
+  void ReleasePassedPages(uint64_t offset, size_t n) {
+    const bool forward = offset >= scanEnd_ && offset <= scanEnd_ + kForwardGap;
+    if (!forward) scanStart_ = offset;
+    scanEnd_ = offset + n;
+    if (offset - scanStart_ < kReleaseAfter) return;
+    const uint64_t page = static_cast<uint64_t>(::sysconf(_SC_PAGESIZE));
+    const uint64_t from = (scanStart_ + page - 1) / page * page, to = offset / page * page;
+    if (to > from) ::madvise(static_cast<char*>(view_) + from, to - from, MADV_DONTNEED);
+    scanStart_ = to;
   }
 
   IoStatus Lock(bool exclusive) override {
@@ -177,8 +186,9 @@ class PosixFile : public File {
   void* head_ = nullptr;
   size_t headSize_ = 0;
   static constexpr uint64_t kMinView = 1 << 20;
-  static constexpr size_t kReleaseAfter = 4 << 20;
-  size_t readSinceRelease_ = 0;
+  static constexpr uint64_t kReleaseAfter = 4 << 20;
+  static constexpr uint64_t kForwardGap = 64 << 10;  // skipped records still count as a scan
+  uint64_t scanStart_ = 0, scanEnd_ = 0;  // the forward run of reads so far
   void* view_ = nullptr;  // read-only mapping for ReadMapped
   size_t viewSize_ = 0;
   bool cannotMap_ = false;
