@@ -1,6 +1,6 @@
 // The UN/CEFACT Cross Industry Invoice (D16B) of an e-invoice: the XML that
 // a Factur-X PDF carries as factur-x.xml (profile EN 16931) and that an
-// XRechnung is (the same syntax, declaring the XRechnung 3.0 specification).
+// XRechnung is (the same syntax, declaring XRechnung 3.0 as its rules).
 #ifndef EINVOICE_CIIWRITER_H
 #define EINVOICE_CIIWRITER_H
 

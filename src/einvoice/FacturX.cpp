@@ -106,12 +106,12 @@ bool MakeFacturX(const QString& printed, const QByteArray& xml, const QString& o
     const std::string now = PdfDate(QDateTime::currentDateTimeUtc());
     QPDFEFStreamObjectHelper stream = QPDFEFStreamObjectHelper::createEFStream(pdf, xml.toStdString());
     stream.setSubtype("text/xml").setCreationDate(now).setModDate(now);
-    QPDFFileSpecObjectHelper spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, kFileName, stream);
-    spec.setDescription("Factur-X invoice");
-    QPDFObjectHandle specObject = spec.getObjectHandle();
-    specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Data"));
-    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kFileName, spec);
-    root.replaceKey("/AF", QPDFObjectHandle::newArray({specObject}));
+    QPDFFileSpecObjectHelper attachment = QPDFFileSpecObjectHelper::createFileSpec(pdf, kFileName, stream);
+    attachment.setDescription("Factur-X invoice");
+    QPDFObjectHandle attached = attachment.getObjectHandle();
+    attached.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Data"));
+    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kFileName, attachment);
+    root.replaceKey("/AF", QPDFObjectHandle::newArray({attached}));
 
     QPDFWriter writer(pdf, QFile::encodeName(out).constData());
     // Streams as they are: PDF/A wants the metadata uncompressed.
