@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFileInfo>
 
-#include "platform/UserLocale.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -18,18 +18,27 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 
 }  // namespace
 
-BatchApplication::BatchApplication() : previous_(qInstallMessageHandler(QuietHandler)) {
+BatchApplication::BatchApplication(const QString& language)
+    : previous_(qInstallMessageHandler(QuietHandler)) {
   Previous() = previous_;
-  if (QCoreApplication::instance()) return;
+  if (QCoreApplication::instance()) {
+    // A command run inside a program (or a test) speaks the language asked
+    // for until it ends.
+    if (!language.isEmpty()) language_ = std::make_unique<DocumentLanguage>(language);
+    return;
+  }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   static int argc = 1;
   static char name[] = "tallowby";
   static char* argv[] = {name, nullptr};
   app_ = std::make_unique<QApplication>(argc, argv);
-  UseUserLocale();
+  QCoreApplication::setOrganizationName(QStringLiteral("Tallowby"));
+  QCoreApplication::setApplicationName(QStringLiteral("Tallowby"));
+  UseLanguage(ChooseLanguage(language));
 }
 
 BatchApplication::~BatchApplication() {
+  language_.reset();
   app_.reset();
   qInstallMessageHandler(previous_);
 }

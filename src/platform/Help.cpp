@@ -10,11 +10,12 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "platform/Language.h"
+
 namespace {
 
 const char* const kContextProperty = "helpContext";
 const char* const kSectionProperty = "helpSection";
-const char* const kHelpFile = "qrc:/help/tallowby.html";
 
 std::function<void(const QString&)>& recorder() {
   static std::function<void(const QString&)> r;
@@ -97,7 +98,10 @@ void showSection(const QString& anchor) {
   help->show();
   help->raise();
   help->activateWindow();
-  QUrl url(kHelpFile);
+  // The help page of the windows' language.
+  const QString language = CurrentLanguage();
+  QUrl url(language == "en" ? QStringLiteral("qrc:/help/tallowby.html")
+                            : "qrc:/help/tallowby." + language + ".html");
   url.setFragment(anchor);
   help->findChild<QTextBrowser*>("HelpBrowser")->setSource(url);
 }

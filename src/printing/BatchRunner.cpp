@@ -13,6 +13,7 @@
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
 #include "platform/BatchApplication.h"
+#include "platform/Language.h"
 #include "platform/PdfBeside.h"
 #include "platform/WindowFont.h"
 #include "platform/PrinterChoice.h"
@@ -177,6 +178,8 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
   parser.addOption(version);
   parser.addPositionalArgument(command.positional, command.positionalHelp);
   parser.addOption({"data", QStringLiteral("Data folder (default: the current folder)."), "DIR"});
+  parser.addOption({"language", QStringLiteral("Language of the document and the messages: de, fr or en."),
+                    "LANG"});
   for (const QCommandLineOption& o : command.options) parser.addOption(o);
   parser.addOption({"out", QStringLiteral("Output file (required)."), "FILE"});
 
@@ -190,6 +193,9 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
     out << "tallowby " << TALLOWBY_VERSION << Qt::endl;
     return 0;
   }
+  if (parser.isSet("language") && !IsLanguageCode(parser.value("language")))
+    return unusable(QStringLiteral("unknown language ") + parser.value("language") +
+                    QStringLiteral(" (de, fr or en)"));
   QString error;
   if (!command.read(parser, &error)) return unusable(error);
   const QString out_ = parser.value("out");
@@ -211,7 +217,7 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
 
   int status = 1;
   {
-    BatchApplication application;
+    BatchApplication application(parser.value("language"));
     UnattendedUi ui;
     code4setFatalHook([](int, const std::string& message) { throw CommandEnded{message}; });
     {

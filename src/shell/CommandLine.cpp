@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include "Version.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -28,8 +29,12 @@ StartOptions ParseCommandLine(const QStringList& args, QTextStream& out, QTextSt
       "remembered",
       "Work in the company folder chosen at an earlier start; the first time, ask for one "
       "(a new, empty company or an existing folder). The desktop menu starts Tallowby so.");
+  const QCommandLineOption language(
+      "language", "Show the windows and documents in LANG: de, fr or en (by default the "
+                  "language chosen in the preferences, else the desktop's).", "LANG");
   parser.addOption(data);
   parser.addOption(remembered);
+  parser.addOption(language);
 
   StartOptions o;
   const QString name = args.isEmpty() ? QStringLiteral("tallowby") : QFileInfo(args[0]).fileName();
@@ -54,6 +59,8 @@ StartOptions ParseCommandLine(const QStringList& args, QTextStream& out, QTextSt
   }
   if (!parser.positionalArguments().isEmpty())
     return refuse("unknown command " + parser.positionalArguments().first());
+  if (parser.isSet(language) && !IsLanguageCode(parser.value(language)))
+    return refuse("unknown language " + parser.value(language) + " (de, fr or en)");
   if (parser.isSet(data) && parser.isSet(remembered))
     return refuse("--data and --remembered exclude each other");
   o.dataDir = parser.value(data);

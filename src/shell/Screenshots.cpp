@@ -9,7 +9,7 @@
 #include <cstdio>
 
 #include "einvoice/EInvoicingU.h"
-#include "platform/UserLocale.h"
+#include "platform/Language.h"
 #include "shell/About.h"
 #include "shell/DataFolderU.h"
 #include "shell/MainU.h"
@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Tallowby");
   QApplication::setWindowIcon(TallowbyIcon());
-  UseUserLocale();
+  UseLanguage(ChooseLanguage(QString()));
   if (argc != 3) {
     std::fprintf(stderr, "usage: tallowby-screenshots DATA-DIR OUT-DIR\n");
     return 2;

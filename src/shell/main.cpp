@@ -8,9 +8,10 @@
 #include <cstring>
 
 #include "Version.h"
-#include "platform/UserLocale.h"
 #include "invoicing/EInvoiceCommand.h"
 #include "labels/LabelCommand.h"
+#include "platform/BatchApplication.h"
+#include "platform/Language.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -38,14 +39,27 @@ const Subcommand kSubcommands[] = {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // The language first: the commands' help is in it.
+  const QString language = LanguageOption(argc, argv);
   for (const Subcommand& command : kSubcommands) {
-    if (argc > 1 && std::strcmp(argv[1], command.name) == 0) return command.run(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], command.name) == 0) {
+      BatchApplication application(language);
+      return command.run(argc, argv);
+    }
   }
 
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   QTextStream out(stdout), err(stderr);
-  const StartOptions options = ParseCommandLine(args, out, err);
+  StartOptions options;
+  {
+    // Parsed without a display (--help works anywhere), in the user's language.
+    QCoreApplication parsing(argc, argv);
+    QCoreApplication::setOrganizationName("Tallowby");
+    QCoreApplication::setApplicationName("Tallowby");
+    UseLanguage(ChooseLanguage(language));
+    options = ParseCommandLine(args, out, err);
+  }
   if (!options.start) return options.exitCode;
   if (!options.dataDir.isEmpty() && !QDir::setCurrent(options.dataDir)) {
     err << "tallowby: no such data folder: " << options.dataDir << Qt::endl;
@@ -62,7 +76,7 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationVersion(TALLOWBY_VERSION);
   QApplication::setDesktopFileName("org.tallowby.Tallowby");
   QApplication::setWindowIcon(TallowbyIcon());
-  UseUserLocale();
+  UseLanguage(ChooseLanguage(language));
   Ui::useRealDriver();
 
   if (options.remembered) {

@@ -10,14 +10,14 @@
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
-#include "platform/UserLocale.h"
+#include "platform/Language.h"
 #include "printing/ReportU.h"
 #include "printing/RptUtil.h"
 #include "reports/RptGen.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  UseUserLocale();  // dates as the program shows them
+  UseLanguage(ChooseLanguage(QString()));  // dates as the program shows them
   if (argc != 5) {
     std::fprintf(stderr, "usage: tallowby-report-screenshot DATA-DIR OUT.png FROM TO\n");
     return 2;
