@@ -275,11 +275,24 @@ const TableDef& CUSTEIDef() {
   return t;
 }
 
+// Beside CUSTEI rather than in it: the language is not an e-invoice detail,
+// and CUSTEI's fields are a contract with other tools.
+const TableDef& CUSTLANGDef() {
+  static const TableDef t{"CUSTLANG", "CUSTLANG.DBF", "CUSTLANG.DBF", "CUSTLANG", "CUSTLANG.NTX",
+                          {
+                              {"CUNO", 'N', 6, 0},
+                              {"LANG", 'C', 2, 0},
+                          },
+                          {{"CUSTLANG", "Str(CuNo,6)"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
-      &EINVSETDef(), &CUSTEIDef(),
+      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(),
   };
   return all;
 }

@@ -58,6 +58,8 @@ const TableDef& ImpdirsDef();
 // The e-invoice details: the seller's (one record) and each buyer's.
 const TableDef& EINVSETDef();
 const TableDef& CUSTEIDef();
+// The language of each customer's documents.
+const TableDef& CUSTLANGDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

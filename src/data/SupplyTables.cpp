@@ -109,5 +109,6 @@ bool MakeMissingTables(QString* error) {
       return false;
   }
   if (!DataFileExists(CUSTEIDef().fileName) && !Create(cb, CUSTEIDef(), error)) return false;
+  if (!DataFileExists(CUSTLANGDef().fileName) && !Create(cb, CUSTLANGDef(), error)) return false;
   return true;
 }

@@ -15,9 +15,9 @@
 bool WriteSuppliedTables(const QString& dir, QString* error);
 
 // With the engine started on its data folder: makes the tables the program
-// added beyond the supplied ones (the e-invoice details) where they are
-// missing, as WriteSuppliedTables writes them. False, *error set, when one
-// cannot be written.
+// added beyond the supplied ones (the e-invoice details, the customers'
+// languages) where they are missing, as WriteSuppliedTables writes them.
+// False, *error set, when one cannot be written.
 bool MakeMissingTables(QString* error);
 
 #endif  // DATA_SUPPLYTABLES_H

@@ -198,6 +198,8 @@ DATA4* OpenEINVSET() { return OpenWithoutIndex(EINVSETDef()); }
 
 DATA4* OpenCUSTEI() { return OpenTable(CUSTEIDef()); }
 
+DATA4* OpenCUSTLANG() { return OpenTable(CUSTLANGDef()); }
+
 void ForgetTableHandles() {
   Cust5 = {};
   Groups = {};

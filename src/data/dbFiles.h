@@ -89,6 +89,8 @@ DATA4* OpenImpdirs();
 DATA4* OpenEINVSET();
 // The buyers' e-invoice details, on their tag (customer number).
 DATA4* OpenCUSTEI();
+// The customers' document languages, on their tag (customer number).
+DATA4* OpenCUSTLANG();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

@@ -172,6 +172,7 @@ const std::vector<KeyField>& KeyFields() {
   static const std::vector<KeyField> keys = {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
+      {"CUSTLANG", "CUNO"},
   };
   return keys;
 }
@@ -181,7 +182,7 @@ const std::vector<RelationField>& RelationFields() {
       {"CUST5", "ngroup", "GROUPS", true},  {"INV5", "CuNo", "CUST5", true},
       {"ITM5", "IvNo", "INV5", false},      {"ITM5", "PrID", "Prod5", true},
       {"PMT", "IvNo", "INV5", false},       {"Pur5", "PURProd", "Prod5", true},
-      {"CUSTEI", "CUNO", "CUST5", false},
+      {"CUSTEI", "CUNO", "CUST5", false},   {"CUSTLANG", "CUNO", "CUST5", false},
   };
   return relations;
 }

@@ -1,0 +1,70 @@
+#include "data/CustomerLanguage.h"
+
+#include <QCoreApplication>
+
+#include "data/CodeBase.h"
+#include "data/dbFiles.h"
+#include "platform/Language.h"
+
+namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(CustomerLanguage)
+};
+
+// Closes the table when the call ends, also after an error (other tables of
+// the command may be open).
+struct Closed {
+  DATA4* d;
+  ~Closed() {
+    if (d) d4close(d);
+  }
+};
+
+bool SeekCustomer(DATA4* d, long cuno) {
+  return d4seek(d, NumberTagKey(cuno).constData()) == r4success &&
+         f4long(d4field(d, "CUNO")) == cuno;
+}
+
+}  // namespace
+
+QString CustomerLanguage(long customerNumber) {
+  Closed table{OpenCUSTLANG()};
+  DATA4* d = table.d;
+  if (!d || !SeekCustomer(d, customerNumber)) return QString();
+  const QString code = FieldText(d4field(d, "LANG")).trimmed().toLower();
+  // A code another tool wrote that the program does not speak: the user's.
+  return IsLanguageCode(code) ? code : QString();
+}
+
+bool SetCustomerLanguage(long customerNumber, const QString& code, QString* error) {
+  if (!code.isEmpty() && !IsLanguageCode(code)) {
+    *error = Tr::tr("%1 is not a language of the program.").arg(code);
+    return false;
+  }
+  const QString failed = Tr::tr("Unable to save the document language of customer %1.").arg(customerNumber);
+  Closed table{OpenCUSTLANG()};
+  DATA4* d = table.d;
+  if (!d) {
+    *error = failed;
+    return false;
+  }
+  // A blank language is left as a blank record rather than deleted: the
+  // record would only wait for the next pack.
+  if (!SeekCustomer(d, customerNumber)) {
+    if (code.isEmpty()) return true;
+    if (d4appendBlank(d) != r4success) {
+      *error = failed;
+      return false;
+    }
+    f4assignLong(d4field(d, "CUNO"), customerNumber);
+  }
+  AssignText(d4field(d, "LANG"), code, 2);
+  const int rc = d4close(d);
+  table.d = nullptr;
+  if (rc != r4success) {
+    *error = failed;
+    return false;
+  }
+  return true;
+}
