@@ -44,7 +44,7 @@ QString TrimRight(QString text) {
 }  // namespace
 
 TCustomer::TCustomer(QWidget* parent)
-    : EditorForm(parent, "TCustomer", QStringLiteral("Customer"), kHelpContext, Deletes::Yes) {
+    : EditorForm(parent, "TCustomer", tr("Customer"), kHelpContext, Deletes::Yes) {
   Edit1 = MakeEdit("Edit1", 6, this);
   Edit1->setReadOnly(true);
   Edit1->setEnabled(false);
@@ -69,11 +69,11 @@ TCustomer::TCustomer(QWidget* parent)
   Memo1->setTabChangesFocus(true);
   EnterMovesFocus::installOnLineEdits(this);
 
-  Label3 = new QLabel(QStringLiteral("Address"), this);
+  Label3 = new QLabel(tr("Address"), this);
   Label3->setObjectName("Label3");
-  Label8 = new QLabel(QStringLiteral("Address"), this);
+  Label8 = new QLabel(tr("Address"), this);
   Label8->setObjectName("Label8");
-  BtnGroup = MakeFormButton("BtnGroup", QStringLiteral("Group"), this);
+  BtnGroup = MakeFormButton("BtnGroup", tr("Group"), this);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setFixedWidth(8 * m);
@@ -81,9 +81,9 @@ TCustomer::TCustomer(QWidget* parent)
 
   auto* grid = new QGridLayout;
   int row = 0;
-  grid->addWidget(new QLabel(QStringLiteral("Customer No."), this), row, 0);
+  grid->addWidget(new QLabel(tr("Customer No."), this), row, 0);
   grid->addWidget(Edit1, row++, 1, Qt::AlignLeft);
-  grid->addWidget(new QLabel(QStringLiteral("Name"), this), row, 0);
+  grid->addWidget(new QLabel(tr("Name"), this), row, 0);
   auto* name = new QHBoxLayout;
   name->addWidget(Edit2);
   name->addWidget(Edit3, 13);
@@ -96,10 +96,11 @@ TCustomer::TCustomer(QWidget* parent)
   grid->addWidget(Edit7, row++, 1);
   grid->addWidget(Edit8, row++, 1);
   const std::pair<const char*, QLineEdit*> labelled[] = {
-      {"Postal Code", Edit9}, {"Phone", Edit10}, {"Fax", Edit11}, {"Email", Edit12},
-      {"Note", Edit13}};
+      {QT_TR_NOOP("Postal Code"), Edit9}, {QT_TR_NOOP("Phone"), Edit10},
+      {QT_TR_NOOP("Fax"), Edit11},         {QT_TR_NOOP("Email"), Edit12},
+      {QT_TR_NOOP("Note"), Edit13}};
   for (const auto& [caption, edit] : labelled) {
-    grid->addWidget(new QLabel(QString::fromLatin1(caption), this), row, 0);
+    grid->addWidget(new QLabel(tr(caption), this), row, 0);
     grid->addWidget(edit, row++, 1);
   }
   grid->addWidget(BtnGroup, row, 0);
@@ -109,8 +110,8 @@ TCustomer::TCustomer(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   QHBoxLayout* buttons = ButtonRow();
-  BtnEInvoice = MakeFormButton("BtnEInvoice", QStringLiteral("E-Invoice..."), this);
-  BtnEInvoice->setToolTip(QStringLiteral("The customer's details for electronic invoices"));
+  BtnEInvoice = MakeFormButton("BtnEInvoice", tr("E-Invoice..."), this);
+  BtnEInvoice->setToolTip(tr("The customer's details for electronic invoices"));
   buttons->insertWidget(0, BtnEInvoice);
   layout->addLayout(buttons);
   Edit5->setMinimumWidth(30 * fontMetrics().horizontalAdvance(QChar('n')));
@@ -126,7 +127,7 @@ TCustomer::TCustomer(QWidget* parent)
 
 void TCustomer::FormShow() {
   const bool byName = Settings().ByCust;
-  Label3->setText(byName ? QStringLiteral("Address") : QStringLiteral("Company"));
+  Label3->setText(byName ? tr("Address") : tr("Company"));
   Label8->setVisible(!byName);
 
   if (CurrentCustomerRec > 0) {
@@ -196,7 +197,7 @@ void TCustomer::copyControlsToBuffer() {
 
 void TCustomer::BtnSaveClick() {
   if (CustBuf.ngroup == 0) {
-    Ui::get().information(QStringLiteral("Please Select Customer Group"));
+    Ui::get().information(tr("Please Select Customer Group"));
     return;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
@@ -220,7 +221,7 @@ void TCustomer::BtnSaveClick() {
 // has none to edit.
 void TCustomer::BtnEInvoiceClick() {
   if (CurrentCustomerRec <= 0 || CustBuf.cuno == 0) {
-    Ui::get().information(QStringLiteral("Save the customer before entering e-invoice details."));
+    Ui::get().information(tr("Save the customer before entering e-invoice details."));
     return;
   }
   TCustEInvoice details(this);
@@ -233,8 +234,8 @@ void TCustomer::BtnDeleteClick() {
   const long invoices = InvoiceCountOfCustomer(CustBuf.cuno);
   if (invoices > 0 &&
       !Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                                    QStringLiteral("Customer %1 has %2 invoices; they will show no "
-                                                   "customer. Delete anyway?")
+                                    tr("Customer %1 has %2 invoices; they will show no "
+                                       "customer. Delete anyway?")
                                         .arg(CustBuf.cuno)
                                         .arg(invoices)))
     return;

@@ -20,21 +20,19 @@
 namespace {
 
 constexpr int kHelpContext = 420;
-const QString kAppendFailed =
-    QStringLiteral("Unable to add record at this time. Please try later.");
 
 }  // namespace
 
 TGroupDef::TGroupDef(QWidget* parent)
-    : EditorForm(parent, "TGroupDef", QStringLiteral("Customer Group Definition"), kHelpContext,
+    : EditorForm(parent, "TGroupDef", tr("Customer Group Definition"), kHelpContext,
                  Deletes::Yes) {
-  Label1 = new QLabel(QStringLiteral("Group Number:"), this);
+  Label1 = new QLabel(tr("Group Number:"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::NoFocus);
   Edit1->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-  Label2 = new QLabel(QStringLiteral("Customer Group:"), this);
+  Label2 = new QLabel(tr("Customer Group:"), this);
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName("Edit2");
   Edit2->setMinimumWidth(fontMetrics().horizontalAdvance(QChar('M')) * 22);
@@ -72,7 +70,7 @@ void TGroupDef::FormShow() {
 
 void TGroupDef::BtnSaveClick() {
   if (Edit2->text().trimmed().isEmpty()) {
-    Ui::get().information(QStringLiteral("Can't Save Blank Name"));
+    Ui::get().information(tr("Can't Save Blank Name"));
     return;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
@@ -82,7 +80,8 @@ void TGroupDef::BtnSaveClick() {
     const long number = NextFreeNumber(d, "nGroup", Groups.nGroup);
     // Group numbers are two digits wide: a 100th group cannot be numbered.
     int appended = 0;
-    if (!GoToOrAppend(d, &appended, number <= LargestNumber(Groups.nGroup), kAppendFailed)) return;
+    if (!GoToOrAppend(d, &appended, number <= LargestNumber(Groups.nGroup),
+                      tr("Unable to add record at this time. Please try later."))) return;
     GroupBuf.nGroup = static_cast<int>(number);
     CurrentGroupRec = appended;
   }
@@ -95,7 +94,7 @@ void TGroupDef::BtnSaveClick() {
 void TGroupDef::BtnDeleteClick() {
   const QString name = GroupBuf.cGroup.trimmed();
   if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                         "Move Customers in " + name + " to a selected group")) {
+                         tr("Move Customers in %1 to a selected group").arg(name))) {
     return;
   }
   // The pick list reads every group into the buffer: keep this group's own.

@@ -10,9 +10,9 @@
 #include "data/dbFiles.h"
 
 TPickCust::TPickCust(QWidget* parent)
-    : PickGridForm({QStringLiteral("Select Customer"), QChar('B'), 67, 16, true}, parent) {
+    : PickGridForm({tr("Select Customer"), QChar('B'), 67, 16, true}, parent) {
   setObjectName("TPickCust");
-  GroupLabel = new QLabel(QStringLiteral("Group:"), this);
+  GroupLabel = new QLabel(tr("Group:"), this);
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName("Edit2");
   Edit2->setReadOnly(true);
@@ -33,8 +33,9 @@ void TPickCust::selectTag() {
 }
 
 QList<PickGridForm::Column> TPickCust::columns() const {
-  if (Settings().ByCust) return {{"Last", 20}, {"First", 13}, {"Note", 34}};
-  return {{"Company", 34}, {"Last", 13}, {"First", 20}};
+  //: Column headings: the customer's last name, first name, note, company
+  if (Settings().ByCust) return {{tr("Last"), 20}, {tr("First"), 13}, {tr("Note"), 34}};
+  return {{tr("Company"), 34}, {tr("Last"), 13}, {tr("First"), 20}};
 }
 
 QStringList TPickCust::rowTexts() { return CustomerRowTexts(Settings().ByCust); }

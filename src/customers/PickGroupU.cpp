@@ -10,9 +10,11 @@
 #include "data/dbFiles.h"
 #include "platform/HandlerGuard.h"
 
-TPickGroup::TPickGroup(QWidget* parent) : PickListForm(QStringLiteral("PickGroup"), parent) {
+TPickGroup::TPickGroup(QWidget* parent)
+    //: The title of the customer group pick list
+    : PickListForm(tr("PickGroup"), parent) {
   setObjectName("TPickGroup");
-  SeekLabel = new QLabel(QStringLiteral("Seek:"), this);
+  SeekLabel = new QLabel(tr("Seek:"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit1->setMaxLength(20);

@@ -1,5 +1,6 @@
 #include "labels/BatchLabel.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <stdexcept>
@@ -8,6 +9,12 @@
 #include "data/CodeBase.h"
 #include "data/KeyText.h"
 #include "platform/Ui.h"
+
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BatchLabel)
+};
+}  // namespace
 
 const QString kBatchLabelFile = QStringLiteral("BatchLab.dat");
 
@@ -21,20 +28,21 @@ QString BatchLabelPath() {
 
 void AddBatchLabel(long customerNumber) {
   if (customerNumber == 0) {
-    Ui::get().information(QStringLiteral("Customer Not Selected"));
+    Ui::get().information(Tr::tr("Customer Not Selected"));
     return;
   }
   QString path = BatchLabelPath();
   bool append = false;
   if (!path.isEmpty()) {
     append = Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-                               QStringLiteral("APPEND ADDRESS TO FILE? ") + kBatchLabelFile);
+                               //: %1 is the file's name (BatchLab.dat)
+                               Tr::tr("APPEND ADDRESS TO FILE? %1").arg(kBatchLabelFile));
   } else {
     path = QDir(DataDirectory()).filePath(kBatchLabelFile);
   }
   QString error;
   if (!WriteBatchLine(path, PadLeft(customerNumber, 6).toLatin1(), append, false, &error))
-    Ui::get().information(QStringLiteral("Unable to save to: ") + kBatchLabelFile);
+    Ui::get().information(Tr::tr("Unable to save to: %1").arg(kBatchLabelFile));
 }
 
 QStringList ReadBatchLabels() {
@@ -42,7 +50,7 @@ QStringList ReadBatchLabels() {
   if (path.isEmpty()) return {};
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw std::runtime_error(("Unable to read " + path).toStdString());
+    throw std::runtime_error(Tr::tr("Unable to read %1").arg(path).toStdString());
   QStringList lines;
   while (!file.atEnd()) {
     QByteArray line = file.readLine();

@@ -36,7 +36,7 @@ QToolButton* MakeArrow(const char* name, Qt::ArrowType arrow, QWidget* parent) {
 TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   setObjectName("TLabPrint");
   Help::setSection(this, QStringLiteral("print-labels"));
-  setWindowTitle(QStringLiteral("Print Labels"));
+  setWindowTitle(tr("Print Labels"));
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName("ComboBox1");
   MaskEdit1 = new CountBox(QStringLiteral("!0;1;_"), this);
@@ -48,12 +48,12 @@ TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   UpDown2Prev = MakeArrow("UpDown2Prev", Qt::UpArrow, this);
   UpDown2Next = MakeArrow("UpDown2Next", Qt::DownArrow, this);
   // Arrows show no text: a screen reader needs their names.
-  UpDown1Prev->setAccessibleName(QStringLiteral("Previous column"));
-  UpDown1Next->setAccessibleName(QStringLiteral("Next column"));
-  UpDown2Prev->setAccessibleName(QStringLiteral("Previous row"));
-  UpDown2Next->setAccessibleName(QStringLiteral("Next row"));
-  BtnOK = MakeFormButton("BtnOK", QStringLiteral("OK"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  UpDown1Prev->setAccessibleName(tr("Previous column"));
+  UpDown1Next->setAccessibleName(tr("Next column"));
+  UpDown2Prev->setAccessibleName(tr("Previous row"));
+  UpDown2Next->setAccessibleName(tr("Next row"));
+  BtnOK = MakeFormButton("BtnOK", tr("OK"), this);
+  BtnCancel = MakeFormButton("BtnCancel", tr("Cancel"), this);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   ComboBox1->setMinimumWidth(20 * m);
@@ -61,16 +61,16 @@ TLabPrint::TLabPrint(QWidget* parent) : FormDialog(parent) {
   MaskEdit2->setFixedWidth(3 * m);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Label Stock:"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Label Stock:"), this), 0, 0);
   grid->addWidget(ComboBox1, 0, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Starting Column:"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("Starting Column:"), this), 1, 0);
   auto* columnBox = new QHBoxLayout;
   columnBox->addWidget(MaskEdit1);
   columnBox->addWidget(UpDown1Prev);
   columnBox->addWidget(UpDown1Next);
   columnBox->addStretch();
   grid->addLayout(columnBox, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Row:"), this), 1, 2);
+  grid->addWidget(new QLabel(tr("Row:"), this), 1, 2);
   auto* rowBox = new QHBoxLayout;
   rowBox->addWidget(MaskEdit2);
   auto* arrows = new QVBoxLayout;
@@ -162,24 +162,28 @@ int TLabPrint::lastRow() const {
 namespace {
 
 // A place beyond the stock would print off the sheet or leave a page blank:
-// it is held to the last column or row (what: "%2 labels across; the first
-// label goes in column %2"), and the person told so.
-void HoldToStock(CountBox* box, int value, int last, const char* what) {
-  if (value > last)
-    Ui::get().information(QStringLiteral("Label stock %1 has ").arg(LabelBuf.Name.trimmed()) +
-                          QString::fromLatin1(what).arg(last) + QLatin1Char('.'));
+// it is held to the last column or row, and the person told so.
+void HoldToStock(CountBox* box, int value, int last, const QString& told) {
+  if (value > last) Ui::get().information(told);
   box->setNumber(qBound(1, value, last));
 }
 
 }  // namespace
 
 void TLabPrint::MaskEdit1Exit() {
-  HoldToStock(MaskEdit1, column(), qMax(1, LabelBuf.NAcross),
-              "%1 labels across; the first label goes in column %1");
+  const int last = qMax(1, LabelBuf.NAcross);
+  //: %1 is the label stock's name, %2 its number of labels across
+  HoldToStock(MaskEdit1, column(), last,
+              tr("Label stock %1 has %2 labels across; the first label goes in column %2.")
+                  .arg(LabelBuf.Name.trimmed(), QString::number(last)));
 }
 
 void TLabPrint::MaskEdit2Exit() {
-  HoldToStock(MaskEdit2, row(), lastRow(), "%1 rows on a page; the first label goes in row %1");
+  const int last = lastRow();
+  //: %1 is the label stock's name, %2 its number of rows on a page
+  HoldToStock(MaskEdit2, row(), last,
+              tr("Label stock %1 has %2 rows on a page; the first label goes in row %2.")
+                  .arg(LabelBuf.Name.trimmed(), QString::number(last)));
 }
 
 void TLabPrint::BtnOKClick() {

@@ -1,6 +1,7 @@
 #include "labels/LabelCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include "data/dbFiles.h"
 #include "labels/BatchLabel.h"
@@ -15,6 +16,11 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(LabelCommand)
+};
+
+// The words typed on the command line; they stay English.
 const QStringList kKinds = {"customers", "invoices", "past-due", "statements", "groups", "batch"};
 
 // What the command line asks for.
@@ -50,27 +56,29 @@ bool ParseNumber(const QString& option, const QString& text, int low, int high, 
   bool ok = false;
   *n = text.toInt(&ok);
   if (ok && *n >= low && *n <= high) return true;
-  *error = QStringLiteral("--%1 %2: a number from %3 to %4 is needed").arg(option, text).arg(low).arg(high);
+  //: %1 is an option's name, %2 the value typed
+  *error = Tr::tr("--%1 %2: a number from %3 to %4 is needed")
+               .arg(option, text, QString::number(low), QString::number(high));
   return false;
 }
 
 bool LabelJob::read(const QCommandLineParser& parser, QString* error) {
   const QStringList words = parser.positionalArguments();
   if (words.size() != 1) {
-    *error = words.isEmpty() ? QStringLiteral("which labels?")
-                             : QStringLiteral("one kind of labels only: ") + words.join(' ');
+    *error = words.isEmpty() ? Tr::tr("which labels?")
+                             : Tr::tr("one kind of labels only: %1").arg(words.join(' '));
     return false;
   }
   request_.kind = int(kKinds.indexOf(words[0])) + 1;
   if (request_.kind == 0) {
-    *error = QStringLiteral("unknown kind of labels: ") + words[0];
+    *error = Tr::tr("unknown kind of labels: %1").arg(words[0]);
     return false;
   }
   const int kind = request_.kind;
   stock_ = parser.value("stock").trimmed();
   out_ = parser.value("out");
   if (stock_.isEmpty()) {
-    *error = QStringLiteral("--stock NAME is required");
+    *error = Tr::tr("--stock NAME is required");
     return false;
   }
   if (parser.isSet("column") &&
@@ -85,14 +93,16 @@ bool LabelJob::read(const QCommandLineParser& parser, QString* error) {
   for (auto [option, date] : {std::pair{"from", &request_.from}, {"to", &request_.to}}) {
     if (!parser.isSet(option)) continue;
     if (!dated) {
-      *error = QStringLiteral("--%1 is for invoices, past-due and statements only").arg(option);
+      //: invoices, past-due and statements are the kinds as typed on the command line
+      *error = Tr::tr("--%1 is for invoices, past-due and statements only").arg(option);
       return false;
     }
     if (!ParseDateOption(option, parser.value(option), date, error)) return false;
   }
   if (parser.isSet("groups") != (kind == kCustomerGroups)) {
-    *error = kind == kCustomerGroups ? QStringLiteral("--groups N,N,...|all is required")
-                                     : QStringLiteral("--groups is for groups only");
+    //: the second "groups" is the kind as typed on the command line
+    *error = kind == kCustomerGroups ? Tr::tr("--groups N,N,...|all is required")
+                                     : Tr::tr("--groups is for groups only");
     return false;
   }
   if (kind == kCustomerGroups) {
@@ -105,8 +115,9 @@ bool LabelJob::read(const QCommandLineParser& parser, QString* error) {
     }
   }
   if (parser.isSet("customers") != (kind == kSelectedCustomers)) {
-    *error = kind == kSelectedCustomers ? QStringLiteral("--customers N,N,... is required")
-                                        : QStringLiteral("--customers is for customers only");
+    //: the second "customers" is the kind as typed on the command line
+    *error = kind == kSelectedCustomers ? Tr::tr("--customers N,N,... is required")
+                                        : Tr::tr("--customers is for customers only");
     return false;
   }
   return kind != kSelectedCustomers ||
@@ -117,8 +128,8 @@ QString LabelJob::chooseStock() {
   TablesClosedAtEnd tables;
   if (!OpenLABELS()) return QString();  // the engine has ended the command
   if (d4recCountDo(Labels.d) == 0)
-    return QStringLiteral("Label Stock has not been defined. Choose Setup - Labels to define label stock.");
-  if (!FindStock(stock_)) return QStringLiteral("no label stock named ") + stock_;
+    return Tr::tr("Label Stock has not been defined. Choose Setup - Labels to define label stock.");
+  if (!FindStock(stock_)) return Tr::tr("no label stock named %1").arg(stock_);
   request_.stock = LabelBuf;
   return QString();
 }
@@ -129,23 +140,19 @@ QString LabelJob::missingCustomer() const {
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "ccno"));
   for (long cuno : request_.customers)
     if (!SeekNumber(Cust5.d, Cust5.cuno, cuno))
-      return QStringLiteral("--customers: there is no customer %1").arg(cuno);
+      return Tr::tr("--customers: there is no customer %1").arg(cuno);
   return QString();
 }
 
 QString LabelJob::placeOffTheStock(Canvas& canvas) const {
   const LabelRecord& stock = request_.stock;
   if (request_.column > stock.NAcross)
-    return QStringLiteral("--column %1: label stock %2 has %3 labels across")
-        .arg(request_.column)
-        .arg(stock_)
-        .arg(stock.NAcross);
+    return Tr::tr("--column %1: label stock %2 has %3 labels across")
+        .arg(QString::number(request_.column), stock_, QString::number(stock.NAcross));
   const int rows = PageGeometry(stock, canvas).rowsPerPage;
   if (!stock.Continuous && request_.row > rows)
-    return QStringLiteral("--row %1: label stock %2 has %3 rows on a page")
-        .arg(request_.row)
-        .arg(stock_)
-        .arg(rows);
+    return Tr::tr("--row %1: label stock %2 has %3 rows on a page")
+        .arg(QString::number(request_.row), stock_, QString::number(rows));
   return QString();
 }
 
@@ -159,7 +166,7 @@ QString LabelJob::chooseGroups() {
     if (allGroups_ || groups_.contains(g.number)) request_.groups << g.number;
   }
   QStringList why;
-  for (int n : missing) why << QStringLiteral("no customer group %1").arg(n);
+  for (int n : missing) why << Tr::tr("no customer group %1").arg(n);
   return why.join(QLatin1Char('\n'));
 }
 
@@ -167,9 +174,9 @@ BatchResult LabelJob::build(BatchOutput& output) {
   // What the date span picker says to such a span.
   if (request_.from > request_.to)
     return {BatchResult::Kind::Failed,
-            QStringLiteral("Ending Date must be greater than or equal to Starting Date.")};
+            Tr::tr("Ending Date must be greater than or equal to Starting Date.")};
   if (request_.kind == kBatchLabels && BatchLabelPath().isEmpty())
-    return {BatchResult::Kind::Failed, QStringLiteral("Unable to save to: ") + kBatchLabelFile};
+    return {BatchResult::Kind::Failed, Tr::tr("Unable to save to: %1").arg(kBatchLabelFile)};
   if (request_.kind == kSelectedCustomers) {
     const QString missing = missingCustomer();
     if (!missing.isEmpty()) return {BatchResult::Kind::Unusable, missing};
@@ -187,7 +194,7 @@ BatchResult LabelJob::build(BatchOutput& output) {
   if (!why.isEmpty()) return {BatchResult::Kind::Unusable, why};
   RememberStock(stock_);  // as the print dialog's OK does
   if (!BuildLabels(request_, canvas, ReportFont()))
-    return {BatchResult::Kind::Nothing, QStringLiteral("nothing to label; %1 was not written").arg(out_)};
+    return {BatchResult::Kind::Nothing, Tr::tr("nothing to label; %1 was not written").arg(out_)};
   canvas.end();
   return {};
 }
@@ -195,21 +202,24 @@ BatchResult LabelJob::build(BatchOutput& output) {
 BatchCommand LabelCommand(LabelJob& job) {
   BatchCommand c;
   c.name = QStringLiteral("labels");
-  c.usage = QStringLiteral("tallowby labels [options] KIND --stock NAME --out FILE.pdf");
-  c.description = QStringLiteral("Prints address labels of the data folder into a PDF file.");
+  //: Keep the words in capitals and the option names
+  c.usage = Tr::tr("tallowby labels [options] KIND --stock NAME --out FILE.pdf");
+  c.description = Tr::tr("Prints address labels of the data folder into a PDF file.");
   c.positional = QStringLiteral("KIND");
-  c.positionalHelp = QStringLiteral(
+  //: The kinds (customers, invoices, past-due, statements, groups, batch) stay as typed
+  c.positionalHelp = Tr::tr(
       "customers (those of --customers, in that order), invoices (the customers of the span's "
       "invoices), past-due (of those with an amount due), statements (each customer with such an "
       "invoice once), groups (the members of --groups) or batch (those of BatchLab.dat).");
   c.options = {
-      {"stock", QStringLiteral("The label stock to print on, by name."), "NAME"},
-      {"column", QStringLiteral("The column of the first label (default 1)."), "C"},
-      {"row", QStringLiteral("The row of the first label (default 1)."), "R"},
-      {"from", QStringLiteral("First invoice date (default today)."), "YYYY-MM-DD"},
-      {"to", QStringLiteral("Last invoice date (default today)."), "YYYY-MM-DD"},
-      {"groups", QStringLiteral("The customer groups, or all."), "N,N,...|all"},
-      {"customers", QStringLiteral("The customers by number, in label order."), "N,N,..."},
+      {"stock", Tr::tr("The label stock to print on, by name."), "NAME"},
+      {"column", Tr::tr("The column of the first label (default 1)."), "C"},
+      {"row", Tr::tr("The row of the first label (default 1)."), "R"},
+      {"from", Tr::tr("First invoice date (default today)."), "YYYY-MM-DD"},
+      {"to", Tr::tr("Last invoice date (default today)."), "YYYY-MM-DD"},
+      //: "all" stays as typed
+      {"groups", Tr::tr("The customer groups, or all."), "N,N,...|all"},
+      {"customers", Tr::tr("The customers by number, in label order."), "N,N,..."},
   };
   c.read = [&job](const QCommandLineParser& parser, QString* error) { return job.read(parser, error); };
   c.outputKind = [] { return BatchOutput::Kind::Pdf; };

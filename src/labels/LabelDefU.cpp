@@ -29,7 +29,7 @@ constexpr const char* kDimensionFormat = "%8.3f";
 }  // namespace
 
 TLabelDef::TLabelDef(QWidget* parent)
-    : EditorForm(parent, "TLabelDef", QStringLiteral("Label Definition"), kHelpContext,
+    : EditorForm(parent, "TLabelDef", tr("Label Definition"), kHelpContext,
                  Deletes::No) {
   Edit1 = MakeFormEdit("Edit1", 40, this);
   AmountBox** boxes[] = {&MaskEdit1, &MaskEdit2, &MaskEdit3, &MaskEdit4,
@@ -41,7 +41,7 @@ TLabelDef::TLabelDef(QWidget* parent)
   }
   MaskEdit9 = new CountBox(QStringLiteral("!9;1;_"), this);
   MaskEdit9->setObjectName("MaskEdit9");
-  CheckBox1 = new QCheckBox(QStringLiteral("Continuous Pin Feed"), this);
+  CheckBox1 = new QCheckBox(tr("Continuous Pin Feed"), this);
   CheckBox1->setObjectName("CheckBox1");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -50,7 +50,7 @@ TLabelDef::TLabelDef(QWidget* parent)
   MaskEdit9->setFixedWidth(3 * m);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Label Name"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Label Name"), this), 0, 0);
   grid->addWidget(Edit1, 0, 1, 1, 3);
   // Left column: top and bottom margin, width, horizontal gap; right column:
   // left and right margin, height, vertical gap.
@@ -58,20 +58,24 @@ TLabelDef::TLabelDef(QWidget* parent)
     AmountBox* box;
     const char* caption;
     int row, column;
-  } places[] = {{MaskEdit1, "Top Margin", 1, 0},     {MaskEdit2, "Left Margin", 1, 2},
-                {MaskEdit3, "Bottom Margin", 2, 0},  {MaskEdit4, "Right Margin", 2, 2},
-                {MaskEdit5, "Width", 3, 0},          {MaskEdit6, "Height", 3, 2},
-                {MaskEdit7, "Horizontal Gap", 4, 0}, {MaskEdit8, "Vertical Gap", 4, 2}};
+  } places[] = {{MaskEdit1, QT_TR_NOOP("Top Margin"), 1, 0},
+                {MaskEdit2, QT_TR_NOOP("Left Margin"), 1, 2},
+                {MaskEdit3, QT_TR_NOOP("Bottom Margin"), 2, 0},
+                {MaskEdit4, QT_TR_NOOP("Right Margin"), 2, 2},
+                {MaskEdit5, QT_TR_NOOP("Width"), 3, 0},
+                {MaskEdit6, QT_TR_NOOP("Height"), 3, 2},
+                {MaskEdit7, QT_TR_NOOP("Horizontal Gap"), 4, 0},
+                {MaskEdit8, QT_TR_NOOP("Vertical Gap"), 4, 2}};
   for (const auto& p : places) {
-    grid->addWidget(new QLabel(QString::fromLatin1(p.caption), this), p.row, p.column);
+    grid->addWidget(new QLabel(tr(p.caption), this), p.row, p.column);
     grid->addWidget(p.box, p.row, p.column + 1);
   }
-  grid->addWidget(new QLabel(QStringLiteral("No. Labels Across"), this), 5, 0);
+  grid->addWidget(new QLabel(tr("No. Labels Across"), this), 5, 0);
   grid->addWidget(MaskEdit9, 5, 1);
   grid->addWidget(CheckBox1, 5, 2, 1, 2);
   auto* note = new QLabel(
-      QStringLiteral("Label Dimensions are defined in printer points where each printer point "
-                     "is 1/72 of an inch."),
+      tr("Label Dimensions are defined in printer points where each printer point "
+         "is 1/72 of an inch."),
       this);
   note->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
@@ -108,14 +112,14 @@ void TLabelDef::FormShow() {
 void TLabelDef::BtnSaveClick() {
   const QString name = Edit1->text().trimmed();
   if (name.isEmpty()) {
-    Ui::get().information(QStringLiteral("Please fill in label name."));
+    Ui::get().information(tr("Please fill in label name."));
     return;
   }
   // Two stocks of one name could not be told apart when printing.
   for (const StockLine& line : StockLines()) {
     if (line.name == name && line.record != CurrentLabelRec) {
-      Ui::get().information(QStringLiteral("There is a label stock named %1 already; give this "
-                                           "one another name.")
+      Ui::get().information(tr("There is a label stock named %1 already; give this "
+                               "one another name.")
                                 .arg(name));
       return;
     }
@@ -140,12 +144,12 @@ void TLabelDef::BtnSaveClick() {
 void TLabelDef::WarnWhenUnprintable() {
   QString problem;
   if (LabelBuf.NAcross < 1) {
-    problem = QStringLiteral("Label stock %1 has no labels across; at least 1 is needed.")
-                  .arg(LabelBuf.Name);
+    problem = tr("Label stock %1 has no labels across; at least 1 is needed.").arg(LabelBuf.Name);
   } else if (const std::unique_ptr<Canvas> canvas = PrinterChoice::measuringCanvas()) {
     problem = StockProblem(LabelBuf, *canvas, ReportFont());
   }
   if (!problem.isEmpty())
-    Ui::get().warning(problem + QStringLiteral(" It is saved, but labels cannot be printed on it."));
+    //: %1 says why labels cannot be printed on the label stock
+    Ui::get().warning(tr("%1 It is saved, but labels cannot be printed on it.").arg(problem));
 }
 

@@ -1,11 +1,16 @@
 #include "labels/LabelGen.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <cmath>
 
 #include "platform/Canvas.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(LabelGen)
+};
 
 constexpr double kPointsPerInch = 72.0;
 
@@ -77,24 +82,22 @@ bool FitLabelFont(Canvas& canvas, const QFont& font, int labelWidth, int labelHe
 QString StockProblem(const LabelRecord& stock, Canvas& canvas, const QFont& font) {
   const QString name = stock.Name.trimmed();
   if (stock.NAcross < 1)
-    return QStringLiteral("Label stock %1 has no labels across; at least 1 is needed.").arg(name);
+    return Tr::tr("Label stock %1 has no labels across; at least 1 is needed.").arg(name);
   const LabelGeometry g = PageGeometry(stock, canvas);
   const QFont before = canvas.font();
   QFont fitted;
   const bool fits = FitLabelFont(canvas, font, g.width, g.height, &fitted);
   canvas.setFont(before);
   if (!fits)
-    return QStringLiteral("The labels of label stock %1 are too small for five lines of text.")
-        .arg(name);
+    return Tr::tr("The labels of label stock %1 are too small for five lines of text.").arg(name);
   if (!stock.Continuous && g.rowsPerPage < 1)
-    return QStringLiteral("No row of label stock %1 fits on a page between its margins.").arg(name);
+    return Tr::tr("No row of label stock %1 fits on a page between its margins.").arg(name);
   // The last label needs no gap after it.
   const int across = stock.NAcross * g.width + (stock.NAcross - 1) * g.hgap;
   if (g.left + across > canvas.pageSize().width() - g.right)
-    return QStringLiteral("The %1 labels across of label stock %2 do not fit on a page between its "
-                          "margins.")
-        .arg(stock.NAcross)
-        .arg(name);
+    return Tr::tr("The %1 labels across of label stock %2 do not fit on a page between its "
+                  "margins.")
+        .arg(QString::number(stock.NAcross), name);
   return QString();
 }
 

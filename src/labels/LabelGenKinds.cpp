@@ -1,4 +1,5 @@
 // The six ways of selecting the customers to label.
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "data/Progress.h"
@@ -6,6 +7,10 @@
 #include "labels/LabelGen.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(LabelGenKinds)
+};
 
 // Labels the current CUST5 record.
 void Visit(LabelSheet& sheet) {
@@ -47,7 +52,7 @@ void InvoicesDated(const LabelRequest& r, LabelSheet& sheet) {
   if (!OpenINV5() || !OpenCUST5()) return;
   SelectTag(Cust5.d, "CCNO");
   SelectTag(Inv5.d, "InvD");
-  ProgressShown progress(QStringLiteral("Processing Invoice Labels"));
+  ProgressShown progress(Tr::tr("Processing Invoice Labels"));
   const int days = r.to - r.from + 1;
   DATA4* inv = Inv5.d;
   for (int rc = d4seek(inv, DateKey(r.from).constData()); rc == r4success || rc == r4after;
@@ -65,7 +70,7 @@ void PastDueBilling(const LabelRequest& r, LabelSheet& sheet) {
   SelectTag(Cust5.d, "CCNO");
   SelectTag(Inv5.d, "InvD");
   DATA4* inv = Inv5.d;
-  CountedProgress progress(QStringLiteral("Processing Billing Labels"), d4recCountDo(inv));
+  CountedProgress progress(Tr::tr("Processing Billing Labels"), d4recCountDo(inv));
   for (int rc = d4top(inv); rc == r4success; rc = d4skip(inv, 1)) {
     const TDate date = FieldDate(Inv5.IDate);
     if (date > r.to) break;
@@ -91,7 +96,7 @@ void BalanceDueStatement(const LabelRequest& r, LabelSheet& sheet) {
   SelectTag(Cust5.d, "CZip");
   SelectTag(Inv5.d, "InvC");
   DATA4* cust = Cust5.d;
-  CountedProgress progress(QStringLiteral("Processing Statement Labels"), d4recCountDo(cust));
+  CountedProgress progress(Tr::tr("Processing Statement Labels"), d4recCountDo(cust));
   for (int rc = d4top(cust); rc == r4success; rc = d4skip(cust, 1)) {
     if (HasBalanceInSpan(f4long(Cust5.cuno), r.from, r.to)) Visit(sheet);
     progress.recordDone();
@@ -102,7 +107,7 @@ void CustomerGroups(const LabelRequest& r, LabelSheet& sheet) {
   if (r.groups.isEmpty() || !OpenCUST5() || !OpenGROUPS()) return;
   SelectTag(Cust5.d, "CZip");
   DATA4* cust = Cust5.d;
-  CountedProgress progress(QStringLiteral("Processing Customers"), d4recCountDo(cust));
+  CountedProgress progress(Tr::tr("Processing Customers"), d4recCountDo(cust));
   for (int rc = d4top(cust); rc == r4success; rc = d4skip(cust, 1)) {
     CurrentCustomerRec = int(d4recNo(cust));
     if (r.groups.contains(int(f4long(Cust5.ngroup)))) Visit(sheet);

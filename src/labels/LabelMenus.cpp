@@ -1,5 +1,6 @@
 #include "labels/LabelMenus.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "data/Settings.h"
@@ -19,6 +20,10 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(LabelMenus)
+};
+
 // The print dialog on LABELS, checking the stock against canvas: the stock
 // and the starting place into request; false when there is no stock or the
 // dialog was cancelled.
@@ -27,8 +32,8 @@ bool ChooseStock(Canvas& canvas, LabelRequest* request) {
   if (!OpenLABELS()) return false;
   if (d4recCountDo(Labels.d) == 0) {
     CloseAll();
-    Ui::get().information(QStringLiteral(
-        "Label Stock has not been defined. Choose Setup - Labels to define label stock."));
+    Ui::get().information(
+        Tr::tr("Label Stock has not been defined. Choose Setup - Labels to define label stock."));
     return false;
   }
   if (!RunLabPrint(&canvas, &request->column, &request->row)) return false;
@@ -87,7 +92,8 @@ bool PrintLabels(int kind, Canvas& canvas) {
 
 bool PrintLabels(int kind) {
   QPrinter* printer = PrinterChoice::printer();
-  if (!printer) throw PrinterError("No printer is selected. Choose one with Printer Setup.");
+  if (!printer) throw PrinterError(
+        Tr::tr("No printer is selected. Choose one with Printer Setup.").toStdString());
   WholeSheetOfPdf whole(printer);
   PdfBeside pdf(printer);
   {
@@ -98,13 +104,13 @@ bool PrintLabels(int kind) {
   }
   QString why;
   if (pdf.finish(&why) != PdfBeside::Result::Failed) return true;
-  Ui::get().information(QStringLiteral("Unable to save to: ") + pdf.target() + " (" + why + ")");
+  Ui::get().information(Tr::tr("Unable to save to: %1 (%2)").arg(pdf.target(), why));
   return false;
 }
 
 bool PrintBatchLabels() {
   if (BatchLabelPath().isEmpty()) {
-    Ui::get().information(QStringLiteral("Unable to save to: ") + kBatchLabelFile);
+    Ui::get().information(Tr::tr("Unable to save to: %1").arg(kBatchLabelFile));
     return false;
   }
   return PrintLabels(kBatchLabels);

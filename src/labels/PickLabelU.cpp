@@ -2,7 +2,9 @@
 
 #include "data/dbFiles.h"
 
-TPickLab::TPickLab(QWidget* parent) : PickListForm(QStringLiteral("PickLab"), parent) {
+TPickLab::TPickLab(QWidget* parent)
+    //: The title of the label stock pick list
+    : PickListForm(tr("PickLab"), parent) {
   setObjectName("TPickLab");
 }
 

@@ -26,18 +26,13 @@ namespace {
 constexpr int kHelpContext = 610;
 const QString kInchMask = QStringLiteral("!##.99;1;_");
 constexpr const char* kInchFormat = "%5.2f";
-// Any picture the letterhead can draw; bitmaps first, as the files of the
-// earlier versions are.
-const QString kPictureFilter = QStringLiteral(
-    "Bitmap Files (*.BMP)|*.BMP|Picture Files (*.BMP;*.PNG;*.JPG;*.JPEG)|*.BMP;*.PNG;*.JPG;*.JPEG");
-
 bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 }  // namespace
 
 TStationary::TStationary(QWidget* parent)
-    : EditorForm(parent, "TStationary", QStringLiteral("Stationery Setup"), kHelpContext,
+    : EditorForm(parent, "TStationary", tr("Stationery Setup"), kHelpContext,
                  Deletes::No) {
-  BtnLogo = MakeFormButton("BtnLogo", QStringLiteral("Logo File"), this);
+  BtnLogo = MakeFormButton("BtnLogo", tr("Logo File"), this);
   Edit1 = MakeFormEdit("Edit1", 35, this);
   Edit1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   MaskEdit1 = new AmountBox(kInchMask, kInchFormat, this);
@@ -55,13 +50,13 @@ TStationary::TStationary(QWidget* parent)
   Edit6 = MakeFormEdit("Edit6", 25, this);
   Edit7 = MakeFormEdit("Edit7", 25, this);
   Edit8 = MakeFormEdit("Edit8", 32767, this);
-  auto* justification = new QGroupBox(QStringLiteral(" Justification "), this);
+  auto* justification = new QGroupBox(tr(" Justification "), this);
   justification->setObjectName("GroupBox1");
-  RadioButton1 = new QRadioButton(QStringLiteral("Left"), justification);
+  RadioButton1 = new QRadioButton(tr("Left"), justification);
   RadioButton1->setObjectName("RadioButton1");
-  RadioButton2 = new QRadioButton(QStringLiteral("Center"), justification);
+  RadioButton2 = new QRadioButton(tr("Center"), justification);
   RadioButton2->setObjectName("RadioButton2");
-  RadioButton3 = new QRadioButton(QStringLiteral("Right"), justification);
+  RadioButton3 = new QRadioButton(tr("Right"), justification);
   RadioButton3->setObjectName("RadioButton3");
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -73,24 +68,24 @@ TStationary::TStationary(QWidget* parent)
   int r = 0;
   grid->addWidget(BtnLogo, r, 0);
   grid->addWidget(Edit1, r++, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Top Margin:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Top Margin:"), this), r, 0);
   grid->addWidget(MaskEdit1, r, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Inches"), this), r++, 2);
-  grid->addWidget(new QLabel(QStringLiteral("Logo Height:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Inches"), this), r++, 2);
+  grid->addWidget(new QLabel(tr("Logo Height:"), this), r, 0);
   grid->addWidget(MaskEdit2, r, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Inches"), this), r, 2);
+  grid->addWidget(new QLabel(tr("Inches"), this), r, 2);
   auto* widthBox = new QHBoxLayout;
-  widthBox->addWidget(new QLabel(QStringLiteral("Width:"), this));
+  widthBox->addWidget(new QLabel(tr("Width:"), this));
   widthBox->addWidget(MaskEdit3);
   widthBox->addStretch();
   grid->addLayout(widthBox, r++, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Company Name:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Company Name:"), this), r, 0);
   grid->addWidget(Edit2, r++, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Address:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Address:"), this), r, 0);
   for (QLineEdit* e : {Edit3, Edit4, Edit5, Edit6}) grid->addWidget(e, r++, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Closing Line:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Closing Line:"), this), r, 0);
   grid->addWidget(Edit7, r++, 1, 1, 3);
-  grid->addWidget(new QLabel(QStringLiteral("Signature Line:"), this), r, 0);
+  grid->addWidget(new QLabel(tr("Signature Line:"), this), r, 0);
   grid->addWidget(Edit8, r++, 1, 1, 3);
   auto* radios = new QHBoxLayout(justification);
   radios->addWidget(RadioButton1);
@@ -126,7 +121,12 @@ void TStationary::BtnLogoClick() {
   // The file dialog may change the current folder; the tables live there.
   const QString folder = QDir::currentPath();
   const QString current = Edit1->text().trimmed();
-  QString chosen = Ui::get().openFileName(this, QStringLiteral("Logo File"), current, kPictureFilter);
+  // Any picture the letterhead can draw; bitmaps first, as the files of the
+  // earlier versions are.
+  //: File dialog filters: "name (patterns)|patterns", keep the patterns and the |
+  const QString filter = tr("Bitmap Files (*.BMP)|*.BMP|Picture Files (*.BMP;*.PNG;*.JPG;*.JPEG)|"
+                            "*.BMP;*.PNG;*.JPG;*.JPEG");
+  QString chosen = Ui::get().openFileName(this, tr("Logo File"), current, filter);
   QDir::setCurrent(folder);
   if (chosen.isEmpty()) chosen = current;  // cancelled: the dialog still names the current logo
   if (!IsFile(chosen)) {
@@ -135,15 +135,16 @@ void TStationary::BtnLogoClick() {
   }
   // A file the letterhead cannot draw would leave a blank gap on every invoice.
   if (chosen != current && !QImageReader(chosen).canRead()) {
-    Ui::get().information(chosen + QStringLiteral(" is not a picture Tallowby can read; choose a "
-                                                  "bitmap, PNG or JPEG file."));
+    Ui::get().information(tr("%1 is not a picture Tallowby can read; choose a "
+                             "bitmap, PNG or JPEG file.")
+                              .arg(chosen));
     return;
   }
   // A path the settings record cannot hold whole would name another file.
   if (chosen.size() > kTextLength) {
     Ui::get().information(
-        QStringLiteral("The logo file's path is longer than %1 characters; "
-                       "choose a picture in a folder with a shorter path.")
+        tr("The logo file's path is longer than %1 characters; "
+           "choose a picture in a folder with a shorter path.")
             .arg(kTextLength));
     return;
   }

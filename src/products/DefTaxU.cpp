@@ -22,7 +22,7 @@ constexpr const char* kPercentFormat = "%5.2f";
 }  // namespace
 
 TTaxDef::TTaxDef(QWidget* parent)
-    : EditorForm(parent, "TTaxDef", QStringLiteral("Tax Definition"), kHelpContext, Deletes::No) {
+    : EditorForm(parent, "TTaxDef", tr("Tax Definition"), kHelpContext, Deletes::No) {
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   Edit2 = new QLineEdit(this);
@@ -31,10 +31,12 @@ TTaxDef::TTaxDef(QWidget* parent)
   EnterMovesFocus::install(Edit2);
   MaskEdit1 = MakeAmountBox("MaskEdit1", kPercentMask, kPercentFormat, this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", kPercentMask, kPercentFormat, this);
-  RadioGroup1 = new RadioGroup("RadioGroup1", QStringLiteral("Tax 2 charged on Tax 1"),
-                               {"No", "Yes", "When Tax on Items"}, this);
-  RadioGroup2 = new RadioGroup("RadioGroup2", QStringLiteral(" Round Computed Tax "),
-                               {"Normal", "Up", "Down"}, this);
+  //: The second charge line computed on the first (the shipping line) too
+  RadioGroup1 = new RadioGroup("RadioGroup1", tr("Tax 2 charged on Tax 1"),
+                               {tr("No"), tr("Yes"), tr("When Tax on Items")}, this);
+  //: Rounding of the computed tax: normally, up or down
+  RadioGroup2 = new RadioGroup("RadioGroup2", tr(" Round Computed Tax "),
+                               {tr("Normal"), tr("Up"), tr("Down")}, this);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(16 * m);
@@ -43,12 +45,12 @@ TTaxDef::TTaxDef(QWidget* parent)
   MaskEdit2->setFixedWidth(5 * m);
 
   auto* lines = new QGridLayout;
-  lines->addWidget(new QLabel(QStringLiteral("Line Label"), this), 0, 1);
-  lines->addWidget(new QLabel(QStringLiteral("Percentage"), this), 0, 2);
-  lines->addWidget(new QLabel(QStringLiteral("Computed 1"), this), 1, 0);
+  lines->addWidget(new QLabel(tr("Line Label"), this), 0, 1);
+  lines->addWidget(new QLabel(tr("Percentage"), this), 0, 2);
+  lines->addWidget(new QLabel(tr("Computed 1"), this), 1, 0);
   lines->addWidget(Edit1, 1, 1);
   lines->addWidget(MaskEdit1, 1, 2);
-  lines->addWidget(new QLabel(QStringLiteral("Computed 2"), this), 2, 0);
+  lines->addWidget(new QLabel(tr("Computed 2"), this), 2, 0);
   lines->addWidget(Edit2, 2, 1);
   lines->addWidget(MaskEdit2, 2, 2);
   auto* groups = new QHBoxLayout;

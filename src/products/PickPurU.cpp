@@ -3,7 +3,8 @@
 #include "data/dbFiles.h"
 
 TPickPur::TPickPur(QWidget* parent)
-    : PickGridForm({QStringLiteral("PickPur"), QChar('B'), 40, 10, false}, parent) {
+    //: The title of the inventory purchase pick list
+    : PickGridForm({tr("PickPur"), QChar('B'), 40, 10, false}, parent) {
   setObjectName("TPickPur");
 }
 
@@ -12,12 +13,12 @@ DATA4* TPickPur::table() const { return Pur5.d; }
 int& TPickPur::currentRecord() const { return CurrentPurchaseRec; }
 
 QList<PickGridForm::Column> TPickPur::columns() const {
-  return {{"Product ID", 10}, {"Date", 8}, {"Quantity", 10}, {"Total Cost", 12}};
+  return {{tr("Product ID"), 10}, {tr("Date"), 8}, {tr("Quantity"), 10}, {tr("Total Cost"), 12}};
 }
 
 QStringList TPickPur::rowTexts() {
   ReadPurchase();
   const bool deleted = d4deleted(Pur5.d) == 1;
   return {PurBuf.PURProd, FormatShortDate(PurBuf.PURDate), FormatFloat("%10.2f", PurBuf.PURQty),
-          deleted ? QStringLiteral("<DELETED>") : FormatFloat("%12.2f", PurBuf.PURCost)};
+          deleted ? tr("<DELETED>") : FormatFloat("%12.2f", PurBuf.PURCost)};
 }

@@ -28,12 +28,12 @@ constexpr int kHelpContext = 430;
 }  // namespace
 
 TProdDef::TProdDef(QWidget* parent)
-    : EditorForm(parent, "TProdDef", QStringLiteral("Product Definition"), kHelpContext,
+    : EditorForm(parent, "TProdDef", tr("Product Definition"), kHelpContext,
                  Deletes::Yes) {
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit2 = MakeFormEdit("Edit2", 27, this);
   Edit3 = MakeFormEdit("Edit3", 27, this);
-  Edit3->setAccessibleName(QStringLiteral("Description, second line"));  // no label of its own
+  Edit3->setAccessibleName(tr("Description, second line"));  // no label of its own
   Edit4 = MakeFormEdit("Edit4", 10, this);
   MaskEdit1 = MakeAmountBox("MaskEdit1", "!#####.99;1;_", "%8.2f", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!######.99;1;_", "%9.2f", this);
@@ -41,7 +41,7 @@ TProdDef::TProdDef(QWidget* parent)
   CheckBox1->setObjectName("CheckBox1");
   CheckBox2 = new QCheckBox(this);
   CheckBox2->setObjectName("CheckBox2");
-  CheckBox3 = new QCheckBox(QStringLiteral("Inventory Item"), this);
+  CheckBox3 = new QCheckBox(tr("Inventory Item"), this);
   CheckBox3->setObjectName("CheckBox3");
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
@@ -55,27 +55,27 @@ TProdDef::TProdDef(QWidget* parent)
   MaskEdit2->setFixedWidth(9 * m);
 
   auto* fields = new QGridLayout;
-  fields->addWidget(new QLabel(QStringLiteral("Product ID"), this), 0, 0);
+  fields->addWidget(new QLabel(tr("Product ID"), this), 0, 0);
   fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Description"), this), 1, 0);
+  fields->addWidget(new QLabel(tr("Description"), this), 1, 0);
   fields->addWidget(Edit2, 1, 1);
   fields->addWidget(Edit3, 2, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Unit Price"), this), 3, 0);
+  fields->addWidget(new QLabel(tr("Unit Price"), this), 3, 0);
   fields->addWidget(MaskEdit1, 3, 1, Qt::AlignLeft);
   auto* taxes = new QHBoxLayout;
   taxes->addWidget(CheckBox1);
   taxes->addWidget(CheckBox2);
   taxes->addStretch();
   fields->addLayout(taxes, 4, 1);
-  fields->addWidget(new QLabel(QStringLiteral("License Code:"), this), 5, 0);
+  fields->addWidget(new QLabel(tr("License Code:"), this), 5, 0);
   fields->addWidget(Edit4, 5, 1, Qt::AlignLeft);
   fields->addWidget(CheckBox3, 6, 1);
-  fields->addWidget(new QLabel(QStringLiteral("Reorder Level:"), this), 7, 0);
+  fields->addWidget(new QLabel(tr("Reorder Level:"), this), 7, 0);
   fields->addWidget(MaskEdit2, 7, 1, Qt::AlignLeft);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
-  layout->addWidget(new QLabel(QStringLiteral("Product Text (Printed at the Bottom of Invoices)"), this));
+  layout->addWidget(new QLabel(tr("Product Text (Printed at the Bottom of Invoices)"), this));
   layout->addWidget(Memo1);
   layout->addLayout(ButtonRow());
 
@@ -115,12 +115,12 @@ void TProdDef::showBuffer() {
 
 void TProdDef::BtnSaveClick() {
   if (Edit1->text().trimmed().isEmpty()) {
-    Ui::get().information(QStringLiteral("Blank Product ID not allowed"));
+    Ui::get().information(tr("Blank Product ID not allowed"));
     return;
   }
   const QString code = ProductCode(Edit1->text());
   if (code != ProdBuf.PrID.trimmed() && ProductCodeTaken(code, CurrentProductRec)) {
-    Ui::get().information(QStringLiteral("Duplicate Product ID's are not allowed"));
+    Ui::get().information(tr("Duplicate Product ID's are not allowed"));
     return;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;

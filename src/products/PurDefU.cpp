@@ -26,9 +26,9 @@ constexpr int kHelpContext = 450;
 }  // namespace
 
 TPurDef::TPurDef(QWidget* parent)
-    : EditorForm(parent, "TPurDef", QStringLiteral("Inventory Purchase Definition"), kHelpContext,
+    : EditorForm(parent, "TPurDef", tr("Inventory Purchase Definition"), kHelpContext,
                  Deletes::Yes) {
-  BtnProd = MakeFormButton("BtnProd", QStringLiteral("Product"), this);
+  BtnProd = MakeFormButton("BtnProd", tr("Product"), this);
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::NoFocus);
@@ -45,11 +45,11 @@ TPurDef::TPurDef(QWidget* parent)
   auto* fields = new QGridLayout;
   fields->addWidget(BtnProd, 0, 0);
   fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Date Acquired"), this), 1, 0);
+  fields->addWidget(new QLabel(tr("Date Acquired"), this), 1, 0);
   fields->addWidget(MaskEdit1, 1, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Quantity"), this), 2, 0);
+  fields->addWidget(new QLabel(tr("Quantity"), this), 2, 0);
   fields->addWidget(MaskEdit2, 2, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Total Cost"), this), 3, 0);
+  fields->addWidget(new QLabel(tr("Total Cost"), this), 3, 0);
   fields->addWidget(MaskEdit3, 3, 1, Qt::AlignLeft);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
@@ -92,7 +92,7 @@ void TPurDef::BtnProdClick() {
 
 void TPurDef::BtnSaveClick() {
   if (Edit1->text().trimmed().isEmpty()) {
-    Ui::get().information(QStringLiteral("Product Selection Required."));
+    Ui::get().information(tr("Product Selection Required."));
     return;
   }
   // Everything is read before anything is written.

@@ -16,8 +16,10 @@ struct ReportEntry {
   // What a report proposes when the command line names no dates.
   enum class Proposed { Today, Month };
 
-  QString name;          // the word after "report"
-  QString description;   // one line for --help
+  QString name;  // the word after "report"; stays English
+  // One line for --help: English, marked for translation in the context
+  // ReportCatalog (ReportDescription() gives it translated).
+  const char* description = nullptr;
   QStringList options;   // the selection options it takes ("from", "to", "customers", ...)
   // Options of which exactly one must be given (empty: none required).
   QStringList oneOf;
@@ -29,5 +31,7 @@ struct ReportEntry {
 const QList<ReportEntry>& ReportCatalog();
 // The entry named name, nullptr when there is none.
 const ReportEntry* FindReport(const QString& name);
+// The entry's description in the language of the messages.
+QString ReportDescription(const ReportEntry& entry);
 
 #endif  // REPORTS_REPORTCATALOG_H

@@ -1,6 +1,7 @@
 #include "reports/ReportCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 
@@ -14,28 +15,39 @@
 
 namespace {
 
-// The selection options; each report names those it takes.
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ReportCommand)
+};
+
+// The selection options; each report names those it takes. The names and
+// value names stay English; the descriptions are translated where shown.
 struct SelectionOption {
-  QString name, valueName, description;
+  QString name, valueName;
+  const char* description;
 };
 const QList<SelectionOption>& SelectionOptions() {
   static const QList<SelectionOption> options = {
-      {"from", "YYYY-MM-DD", "First day of the report's span."},
-      {"to", "YYYY-MM-DD", "Last day of the report's span."},
-      {"customers", "N,N,...", "Customer numbers, in the order they would be picked."},
-      {"groups", "N,N,...|all", "Customer group numbers, or all groups."},
-      {"product", "CODE", "Product code, exactly as stored."},
-      {"asof", "YYYY-MM-DD", "The day the stock is valued as of (default today)."},
+      {"from", "YYYY-MM-DD", QT_TRANSLATE_NOOP("ReportCommand", "First day of the report's span.")},
+      {"to", "YYYY-MM-DD", QT_TRANSLATE_NOOP("ReportCommand", "Last day of the report's span.")},
+      {"customers", "N,N,...",
+       QT_TRANSLATE_NOOP("ReportCommand", "Customer numbers, in the order they would be picked.")},
+      //: "all" stays as typed
+      {"groups", "N,N,...|all",
+       QT_TRANSLATE_NOOP("ReportCommand", "Customer group numbers, or all groups.")},
+      {"product", "CODE", QT_TRANSLATE_NOOP("ReportCommand", "Product code, exactly as stored.")},
+      {"asof", "YYYY-MM-DD",
+       QT_TRANSLATE_NOOP("ReportCommand", "The day the stock is valued as of (default today).")},
       {"method", "fifo|lifo",
-       "Stock valued first-in first-out or last-in first-out for this run only (default: the "
-       "stored setting, which stays as it is)."},
+       QT_TRANSLATE_NOOP("ReportCommand",
+                         "Stock valued first-in first-out or last-in first-out for this run only "
+                         "(default: the stored setting, which stays as it is).")},
   };
   return options;
 }
 
 // The reports and the options each takes, for --help.
 QString ReportList() {
-  QString text = QStringLiteral("Reports:\n");
+  QString text = Tr::tr("Reports:") + QStringLiteral("\n");
   for (const ReportEntry& e : ReportCatalog()) {
     QStringList taken;
     for (const QString& o : e.options) {
@@ -46,11 +58,14 @@ QString ReportList() {
       }
     }
     QString line = QStringLiteral("  ") + e.name;
-    if (!e.oneOf.isEmpty()) line += QStringLiteral("  (one of --") + e.oneOf.join(", --") + ")";
-    text += line + QStringLiteral("\n      ") + e.description + QStringLiteral("\n");
+    //: %1 lists options, as in "(one of --customers, --groups)"
+    if (!e.oneOf.isEmpty())
+      line += QStringLiteral("  ") + Tr::tr("(one of %1)").arg("--" + e.oneOf.join(", --"));
+    text += line + QStringLiteral("\n      ") + ReportDescription(e) + QStringLiteral("\n");
     if (!taken.isEmpty()) text += QStringLiteral("      ") + taken.join(' ') + QStringLiteral("\n");
   }
-  text += QStringLiteral("\nEvery report takes --data, --format and --out.\n");
+  text += QStringLiteral("\n") + Tr::tr("Every report takes --data, --format and --out.") +
+          QStringLiteral("\n");
   return text;
 }
 
@@ -84,21 +99,22 @@ class ReportJob {
 bool ReportJob::read(const QCommandLineParser& parser, QString* error) {
   const QStringList names = parser.positionalArguments();
   if (names.isEmpty()) {
-    *error = QStringLiteral("which report?");
+    *error = Tr::tr("which report?");
     return false;
   }
   if (names.size() > 1) {
-    *error = QStringLiteral("one report at a time: ") + names.join(' ');
+    *error = Tr::tr("one report at a time: %1").arg(names.join(' '));
     return false;
   }
   report_ = FindReport(names[0]);
   if (!report_) {
-    *error = QStringLiteral("unknown report: ") + names[0];
+    *error = Tr::tr("unknown report: %1").arg(names[0]);
     return false;
   }
   for (const SelectionOption& s : SelectionOptions()) {
     if (parser.isSet(s.name) && !report_->options.contains(s.name)) {
-      *error = QStringLiteral("%1 takes no --%2").arg(report_->name, s.name);
+      //: %1 is the report's name as typed, %2 an option's
+      *error = Tr::tr("%1 takes no --%2").arg(report_->name, s.name);
       return false;
     }
   }
@@ -106,7 +122,8 @@ bool ReportJob::read(const QCommandLineParser& parser, QString* error) {
     int given = 0;
     for (const QString& name : report_->oneOf) given += parser.isSet(name) ? 1 : 0;
     if (given != 1) {
-      *error = QStringLiteral("%1 needs one of --%2").arg(report_->name, report_->oneOf.join(", --"));
+      //: %1 is the report's name as typed, %2 lists options
+      *error = Tr::tr("%1 needs one of --%2").arg(report_->name, report_->oneOf.join(", --"));
       return false;
     }
   }
@@ -117,7 +134,8 @@ bool ReportJob::read(const QCommandLineParser& parser, QString* error) {
   if (parser.isSet("method")) {
     const QString method = parser.value("method");
     if (method != "fifo" && method != "lifo") {
-      *error = QStringLiteral("--method is fifo or lifo, not ") + method;
+      //: fifo and lifo stay as typed
+      *error = Tr::tr("--method is fifo or lifo, not %1").arg(method);
       return false;
     }
     request_.fifo = method == "fifo";
@@ -138,7 +156,7 @@ bool ReportJob::read(const QCommandLineParser& parser, QString* error) {
   if (parser.isSet("product")) {
     request_.product = parser.value("product");
     if (request_.product.trimmed().isEmpty()) {
-      *error = QStringLiteral("--product needs a product code");
+      *error = Tr::tr("--product needs a product code");
       return false;
     }
   }
@@ -150,7 +168,7 @@ bool ReportJob::read(const QCommandLineParser& parser, QString* error) {
   } else if (format == "pdf") {
     format_ = Format::Pdf;
   } else {
-    *error = QStringLiteral("unknown format: ") + format;
+    *error = Tr::tr("unknown format: %1").arg(format);
     return false;
   }
   return true;
@@ -181,7 +199,7 @@ bool ReportJob::fillGroups(QString* error) {
   for (int n : groups_) {
     auto at = std::find_if(listed.begin(), listed.end(), [n](const ListedGroup& g) { return g.number == n; });
     if (at == listed.end()) {
-      *error = QStringLiteral("--groups: there is no group %1").arg(n);
+      *error = Tr::tr("--groups: there is no group %1").arg(n);
       return false;
     }
   }
@@ -193,11 +211,11 @@ bool ReportJob::fillGroups(QString* error) {
 }
 
 QString ReportJob::nothingToReport() const {
-  const QString span = report_->options.contains("from")
-                           ? QStringLiteral(" for %1 - %2").arg(FormatShortDate(request_.from),
-                                                                FormatShortDate(request_.to))
-                           : QString();
-  return QStringLiteral("nothing to report%1; %2 was not written").arg(span, out_);
+  if (!report_->options.contains("from"))
+    return Tr::tr("nothing to report; %1 was not written").arg(out_);
+  //: %1 and %2 are the first and the last day, %3 the file
+  return Tr::tr("nothing to report for %1 - %2; %3 was not written")
+      .arg(FormatShortDate(request_.from), FormatShortDate(request_.to), out_);
 }
 
 BatchResult ReportJob::build(BatchOutput& output) {
@@ -205,7 +223,7 @@ BatchResult ReportJob::build(BatchOutput& output) {
   // What the date span picker says to such a span.
   if (request_.from > request_.to && report_->options.contains("to"))
     return {BatchResult::Kind::Failed,
-            QStringLiteral("Ending Date must be greater than or equal to Starting Date.")};
+            Tr::tr("Ending Date must be greater than or equal to Starting Date.")};
   QString error;
   if (!fillGroups(&error)) return {BatchResult::Kind::Unusable, error};
 
@@ -227,21 +245,25 @@ BatchResult ReportJob::build(BatchOutput& output) {
     case ReportOutcome::Kind::Built: break;
   }
   if (Report().lineCount() == 0) return {BatchResult::Kind::Nothing, nothingToReport()};
-  if (!complete) return {BatchResult::Kind::Failed, QStringLiteral("Unable to save to: ") + out_};
+  if (!complete) return {BatchResult::Kind::Failed, Tr::tr("Unable to save to: %1").arg(out_)};
   return {};
 }
 
 BatchCommand ReportCommand(ReportJob& job) {
   BatchCommand c;
   c.name = QStringLiteral("report");
-  c.usage = QStringLiteral("tallowby report [options] NAME --out FILE");
-  c.description = QStringLiteral(
+  //: Keep the words in capitals and the option names
+  c.usage = Tr::tr("tallowby report [options] NAME --out FILE");
+  //: text, tab and pdf are the formats as typed
+  c.description = Tr::tr(
       "Builds one report of the data folder without windows and writes it to a file: what the "
       "report window exports (text, tab) or prints (pdf).");
   c.positional = QStringLiteral("NAME");
-  c.positionalHelp = QStringLiteral("The report to build (listed below).");
-  for (const SelectionOption& o : SelectionOptions()) c.options.append({o.name, o.description, o.valueName});
-  c.options.append({"format", QStringLiteral("Output: text (default), tab or pdf."), "text|tab|pdf"});
+  c.positionalHelp = Tr::tr("The report to build (listed below).");
+  for (const SelectionOption& o : SelectionOptions())
+    c.options.append({o.name, QCoreApplication::translate("ReportCommand", o.description), o.valueName});
+  //: text, tab and pdf are the formats as typed
+  c.options.append({"format", Tr::tr("Output: text (default), tab or pdf."), "text|tab|pdf"});
   c.moreHelp = ReportList();
   c.read = [&job](const QCommandLineParser& parser, QString* error) { return job.read(parser, error); };
   c.outputKind = [&job] { return job.outputKind(); };

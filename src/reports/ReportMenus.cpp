@@ -1,5 +1,6 @@
 #include "reports/ReportMenus.h"
 
+#include <QCoreApplication>
 #include <functional>
 
 #include "data/InvoiceLoad.h"
@@ -19,6 +20,10 @@
 #include "reports/RptGenStock.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ReportMenus)
+};
 
 using Builder = std::function<ReportOutcome(ReportLineSink&)>;
 
@@ -82,7 +87,7 @@ bool PickInvoices(ReportRequest* request) {
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return false;
   if (d4recCountDo(Inv5.d) == 0) {
-    Ui::get().information(QStringLiteral("No invoices to select."));
+    Ui::get().information(Tr::tr("No invoices to select."));
     return false;
   }
   // The pick list starts on the newest invoice, then on the last one picked.
@@ -155,7 +160,7 @@ void PrintStockOnHand() {
 
 void PrintInventory() {
   ReportFrom = Today();
-  if (!RunSingleDate(QStringLiteral("Inventory as Of:"))) return;
+  if (!RunSingleDate(Tr::tr("Inventory as Of:"))) return;
   ReportRequest request;
   request.from = ReportFrom;
   BuildAndShow(BuildInventory, request);

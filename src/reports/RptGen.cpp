@@ -1,5 +1,6 @@
 #include "reports/RptGen.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -11,6 +12,10 @@
 #include "reports/RptGenParts.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RptGen)
+};
 
 // Seeks invoice number n on the Inv tag; false when there is none.
 bool FindInvoice(long n) {
@@ -24,10 +29,19 @@ struct StatementRow {
   QString invoice, date, charges, payments, due;
 };
 
+// The statement's title and column headings in the language of the moment:
+// set again for each customer's page, which may be in another language.
+void SetStatementHeadings() {
+  Report().TitleLines = {Tr::tr("Account Statement")};
+  //: Column headings: the invoice's number and date, its charges, the payments, what is due
+  SetHeadings({"", Tr::tr("Invoice"), "", Tr::tr("Date"), "", Tr::tr("Charges"), "",
+               Tr::tr("Payments"), "", Tr::tr("Amount Due")});
+}
+
 void StartStatements(ReportLineSink& sink) {
-  BeginReport(sink, 59, 12, {QStringLiteral("Account Statement")},
+  BeginReport(sink, 59, 12, {},
               {"V00", "R07", "V09", "R18", "V20", "R31", "V33", "R44", "V46", "R57", "V59"});
-  SetHeadings({"", "Invoice", "", "Date", "", "Charges", "", "Payments", "", "Amount Due"});
+  SetStatementHeadings();
 }
 
 // The statement row of the invoice in CurrentInvoice: charges from the item
@@ -92,7 +106,8 @@ std::vector<CustomerWithBalances> CustomersWithBalances(TDate from, TDate to) {
 void PutStatementPage(const QList<StatementRow>& rows) {
   BeginLetterheadPage();
   NewLine();
-  Cell(0) = QStringLiteral("L00To:");
+  //: Before the customer's address on a statement
+  Cell(0) = QStringLiteral("L00") + Tr::tr("To:");
   Cell(1) = QStringLiteral("L10") + CustomerAddress.value(0);
   for (int i = 1; i < CustomerAddress.size(); ++i) {
     NewLine();
@@ -121,7 +136,7 @@ void PutStatementPage(const QList<StatementRow>& rows) {
   PutRules();
   Cell(0) = QString();  // the totals line is boxed from column 20 on
   Cell(2) = QString();
-  Cell(1) = QStringLiteral("R18Totals");
+  Cell(1) = QStringLiteral("R18") + Tr::tr("Totals");
   PutColumn(5, FormatFloat("%11.2f", charges));
   PutColumn(7, FormatFloat("%11.2f", payments));
   PutColumn(9, FormatFloat("%11.2f", due));
@@ -151,7 +166,7 @@ ReportOutcome BuildInvoicesOf(const ReportRequest& request, bool asInvoice, Repo
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return ReportOutcome::built();
   for (long n : request.invoices) {
-    if (!FindInvoice(n)) return ReportOutcome::unusable(QStringLiteral("invoices"), QStringLiteral("there is no invoice %1").arg(n));
+    if (!FindInvoice(n)) return ReportOutcome::unusable(QStringLiteral("invoices"), Tr::tr("there is no invoice %1").arg(n));
   }
   StartInvoices(sink);
   for (long n : request.invoices) {
@@ -187,7 +202,7 @@ ReportOutcome BuildStatementsOf(const ReportRequest& request, ReportLineSink& si
   QList<long> records;
   for (long cuno : request.customers) {
     if (!FindCustomer(cuno))
-      return ReportOutcome::unusable(QStringLiteral("customers"), QStringLiteral("there is no customer %1").arg(cuno));
+      return ReportOutcome::unusable(QStringLiteral("customers"), Tr::tr("there is no customer %1").arg(cuno));
     records.append(d4recNo(Cust5.d));
   }
   StartStatements(sink);

@@ -1,5 +1,6 @@
 #include "reports/RptGenCustomer.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -11,12 +12,18 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RptGenCustomer)
+};
+
 // ---- Customer profile -----------------------------------------------------------
 
 void StartProfiles(ReportLineSink& sink) {
-  BeginReport(sink, 72, 12, {QStringLiteral("Customer Profile")},
+  BeginReport(sink, 72, 12, {Tr::tr("Customer Profile")},
               {"V00", "L01", "V35", "R43", "V45", "L46", "V57", "R61", "V63", "R71", "V72"});
-  SetHeadings({"", "Customer", "", "Date", "", "Product", "", "Qty", "", "U-Price"});
+  //: Column headings: the customer, the date of the invoice, the product, quantity, unit price
+  SetHeadings({"", Tr::tr("Customer"), "", Tr::tr("Date"), "", Tr::tr("Product"), "", Tr::tr("Qty"),
+               "", Tr::tr("U-Price")});
 }
 
 // The left column of a profile: the address block of the customer in
@@ -29,8 +36,8 @@ QStringList ProfileAddress() {
   if (!lines.last().trimmed().isEmpty()) lines.append(QString());
   QString group;
   FindGroupName(CustBuf.ngroup, &group);
-  lines.last() = QStringLiteral("Cust#: ") + QString::number(CustBuf.cuno) +
-                 QStringLiteral("  Group: ") + group.trimmed();
+  //: %1 is the customer's number, %2 the name of the customer's group
+  lines.last() = Tr::tr("Cust#: %1  Group: %2").arg(QString::number(CustBuf.cuno), group.trimmed());
   return lines;
 }
 
@@ -114,7 +121,7 @@ ReportOutcome BuildProfiles(const ReportRequest& request, ReportLineSink& sink) 
   QList<long> records;
   for (long cuno : request.customers) {
     if (!FindCustomer(cuno))
-      return ReportOutcome::unusable(QStringLiteral("customers"), QStringLiteral("there is no customer %1").arg(cuno));
+      return ReportOutcome::unusable(QStringLiteral("customers"), Tr::tr("there is no customer %1").arg(cuno));
     records.append(d4recNo(cust));
   }
   StartProfiles(sink);
@@ -138,15 +145,20 @@ ReportOutcome BuildBuyers(const ReportRequest& request, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
   if (!OpenBuyersTables()) return ReportOutcome::built();
   if (!FindProduct(request.product))
-    return ReportOutcome::unusable(QStringLiteral("product"), QStringLiteral("there is no product ") + request.product);
+    return ReportOutcome::unusable(QStringLiteral("product"), Tr::tr("there is no product %1").arg(request.product));
   SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
-  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
+  if (!walk.inSpan()) return NothingInSpan(kNoInvoices);
+  //: %1 is the product code, %2 its description
   BeginReport(sink, 77, 10,
-              {QStringLiteral("Buyers of ") + ProdBuf.PrID.trimmed() + QStringLiteral("-") +
-                   ProdBuf.PDesc.trimmed(),
-               SpanTitle(QStringLiteral("from "), request.from, request.to)},
+              {Tr::tr("Buyers of %1-%2").arg(ProdBuf.PrID.trimmed(), ProdBuf.PDesc.trimmed()),
+               //: The second title line of the buyers of a product: %1 and %2 are the first and the last day
+               SpanTitle(Tr::tr("from %1 through %2"), request.from, request.to)},
               {"V00", "L01", "V36", "L37", "V57", "R66", "V67", "R76", "V77"});
-  SetHeadings({"", "Customer", "", "MailGroup", "", "Date", "", "U-Price"});
+  //: Column headings: the customer, the customer's group, the invoice's date, the unit price
+  SetHeadings({"", Tr::tr("Customer"), "", Tr::tr("MailGroup"), "", Tr::tr("Date"), "",
+               Tr::tr("U-Price")});
+  //: A customer or group that is no longer on file
+  const QString unknown = Tr::tr("UNKNOWN");
 
   // Item codes are compared as stored: same field width, so equal padding.
   const QString code = WithoutTrailingBlanks(ProdBuf.PrID);
@@ -157,7 +169,7 @@ ReportOutcome BuildBuyers(const ReportRequest& request, ReportLineSink& sink) {
     for (bool more = SeekNumber(itm, Itm5.IvNo, ivNo); more;
          more = NextOfNumber(itm, Itm5.IvNo, ivNo)) {
       if (WithoutTrailingBlanks(FieldText(Itm5.PrID)) != code) continue;
-      QString name = QStringLiteral("UNKNOWN"), group = QStringLiteral("UNKNOWN");
+      QString name = unknown, group = unknown;
       if (FindCustomer(f4long(Inv5.CuNo))) {
         name = ReportCustomerName();
         FindGroupName(CustBuf.ngroup, &group);

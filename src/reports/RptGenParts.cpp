@@ -31,8 +31,8 @@ double SpanWalk::done() const {
   return (d4position(d_) - start_) / (end_ - start_);
 }
 
-QString SpanTitle(const QString& caption, TDate from, TDate to) {
-  return caption + FormatShortDate(from) + QStringLiteral(" through ") + FormatShortDate(to);
+QString SpanTitle(const QString& title, TDate from, TDate to) {
+  return title.arg(FormatShortDate(from), FormatShortDate(to));
 }
 
 bool FindCustomer(long cuno) {

@@ -31,8 +31,9 @@ class SpanWalk {
   double start_ = 0, end_ = 1;
 };
 
-// caption + from + " through " + to, the dates in the short date format.
-QString SpanTitle(const QString& caption, TDate from, TDate to);
+// title (a translated text with %1 for from and %2 for to) with the dates
+// in the short date format.
+QString SpanTitle(const QString& title, TDate from, TDate to);
 
 // The customer with number cuno into CustBuf, by the ccno tag (which this
 // selects). False when there is none.

@@ -1,5 +1,6 @@
 #include "reports/RptGenSales.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <vector>
 
@@ -11,10 +12,18 @@
 #include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
 
-const QString kNoInvoices = QStringLiteral("No Invoices within selected dates.");
-const QString kNoPayments = QStringLiteral("No Payments within selected dates.");
+const char* const kNoInvoices = QT_TRANSLATE_NOOP("RptGenSales", "No Invoices within selected dates.");
+const char* const kNoPayments = QT_TRANSLATE_NOOP("RptGenSales", "No Payments within selected dates.");
+
+ReportOutcome NothingInSpan(const char* text) {
+  return ReportOutcome::nothing(QCoreApplication::translate("RptGenSales", text));
+}
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RptGenSales)
+};
 
 QString Money(const char* format, double x) { return FormatFloat(format, x); }
 
@@ -55,11 +64,15 @@ ReportOutcome BuildReceivables(const ReportRequest&, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
   if (!OpenINV5() || !OpenCUST5()) return ReportOutcome::built();
   DATA4* inv = Inv5.d;
-  if (d4recCountDo(inv) == 0) return ReportOutcome::nothing(kNoInvoices);
-  ProgressShown progress(QStringLiteral("Processing Receivables"));
-  BeginReport(sink, 71, 10, {QStringLiteral("RECEIVABLES")},
+  if (d4recCountDo(inv) == 0) return NothingInSpan(kNoInvoices);
+  ProgressShown progress(Tr::tr("Processing Receivables"));
+  BeginReport(sink, 71, 10, {Tr::tr("RECEIVABLES")},
               {"V00", "R07", "V08", "L10", "V50", "R55", "V57", "R69", "V71"});
-  SetHeadings({"", "Inv. No", "", "Customer", "", "Days", "", "Amount"});
+  //: Column headings: invoice number, customer, age in days, amount due
+  SetHeadings({"", Tr::tr("Inv. No"), "", Tr::tr("Customer"), "", Tr::tr("Days"), "",
+               Tr::tr("Amount")});
+  //: A customer that is no longer on file
+  const QString unknown = Tr::tr("UNKNOWN");
 
   const TDate today = DateFromQDate(Clock::today());
   double total = 0;
@@ -70,7 +83,7 @@ ReportOutcome BuildReceivables(const ReportRequest&, ReportLineSink& sink) {
     const double due = f4double(Inv5.Due);
     if (due == 0) continue;
     const long cuno = f4long(Inv5.CuNo);
-    const QString name = FindCustomer(cuno) ? ReportCustomerName() : QStringLiteral("UNKNOWN");
+    const QString name = FindCustomer(cuno) ? ReportCustomerName() : unknown;
     CheckPage(Report().LinesOnPage + 1, true);
     NewLine();
     PutRules();
@@ -85,7 +98,7 @@ ReportOutcome BuildReceivables(const ReportRequest&, ReportLineSink& sink) {
   if (Report().CurrentLine >= 0) {
     StyleCell() = QStringLiteral("U");
     CheckPage(Report().LinesOnPage + 1, true);
-    PutTotalLine(QStringLiteral("L01Total Receivables"), 7, Money("%10.2f", total));
+    PutTotalLine(QStringLiteral("L01") + Tr::tr("Total Receivables"), 7, Money("%10.2f", total));
   }
   return ReportOutcome::built();
 }
@@ -96,9 +109,10 @@ ReportOutcome BuildTaxReport(const ReportRequest& request, ReportLineSink& sink)
   TablesClosedAtEnd tables;
   if (!OpenSalesTables()) return ReportOutcome::built();
   SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
-  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
-  ProgressShown progress(QStringLiteral("Processing Sales"));
-  BeginReport(sink, 50, 4, {SpanTitle(QStringLiteral("Tax report for "), request.from, request.to)},
+  if (!walk.inSpan()) return NothingInSpan(kNoInvoices);
+  ProgressShown progress(Tr::tr("Processing Sales"));
+  //: %1 and %2 are the first and the last day
+  BeginReport(sink, 50, 4, {SpanTitle(Tr::tr("Tax report for %1 through %2"), request.from, request.to)},
               {"L00", "R38", "R50"});
 
   const SettingsRecord& s = Settings();
@@ -129,15 +143,17 @@ ReportOutcome BuildTaxReport(const ReportRequest& request, ReportLineSink& sink)
   CheckPage(Report().LinesOnPage + 2, false);
   NewLine();
   StyleCell() = QStringLiteral("U");
-  put(QStringLiteral("Net Item Sales"), 2, net, "");
+  put(Tr::tr("Net Item Sales"), 2, net, "");
   if (s.TaxRate1 > 0) {
     StyleCell() = QStringLiteral("U");
-    put(QStringLiteral("Sales subject to ") + shipLine, 1, subject1, "");
+    //: %1 is the name of a charge line of the invoices (as typed in the settings)
+    put(Tr::tr("Sales subject to %1").arg(shipLine), 1, subject1, "");
   }
-  put(shipLine + QStringLiteral(" Charged"), 2, charge1, "U");
-  put(QStringLiteral("Sales subject to ") + taxLine, 1, subject2, "");
-  put(taxLine + QStringLiteral(" Charged"), 2, charge2, "U");
-  put(QStringLiteral("Total"), 2, net + charge1 + charge2, "U");
+  //: %1 is the name of a charge line of the invoices (as typed in the settings)
+  put(Tr::tr("%1 Charged").arg(shipLine), 2, charge1, "U");
+  put(Tr::tr("Sales subject to %1").arg(taxLine), 1, subject2, "");
+  put(Tr::tr("%1 Charged").arg(taxLine), 2, charge2, "U");
+  put(Tr::tr("Total"), 2, net + charge1 + charge2, "U");
   return ReportOutcome::built();
 }
 
@@ -147,12 +163,14 @@ ReportOutcome BuildDailyIncome(const ReportRequest& request, ReportLineSink& sin
   TablesClosedAtEnd tables;
   if (!OpenINV5() || !OpenPMT()) return ReportOutcome::built();
   SpanWalk walk(Pmt.d, "PmtD", Pmt.PDate, request.from, request.to);
-  if (!walk.inSpan()) return ReportOutcome::nothing(kNoPayments);
-  ProgressShown progress(QStringLiteral("Processing Payments"));
-  BeginReport(sink, 72, 12, {SpanTitle(QStringLiteral("Daily Income from "), request.from, request.to)},
+  if (!walk.inSpan()) return NothingInSpan(kNoPayments);
+  ProgressShown progress(Tr::tr("Processing Payments"));
+  BeginReport(sink, 72, 12,
+              {SpanTitle(Tr::tr("Daily Income from %1 through %2"), request.from, request.to)},
               {"V00", "L01", "V10", "R16", "V17", "L18", "V48", "R58", "V59", "R71", "V72"});
-  SetHeadings({"", "Pmt Date", "", "Inv No.", "", "Check - Credit Card No.", "", "Amount", "",
-               "Daily Total"});
+  //: Column headings: payment date, invoice number, the check or credit card number, ...
+  SetHeadings({"", Tr::tr("Pmt Date"), "", Tr::tr("Inv No."), "", Tr::tr("Check - Credit Card No."),
+               "", Tr::tr("Amount"), "", Tr::tr("Daily Total")});
 
   DATA4* inv = Inv5.d;
   d4tagSelect(inv, d4tag(inv, "inv"));
@@ -185,7 +203,7 @@ ReportOutcome BuildDailyIncome(const ReportRequest& request, ReportLineSink& sin
     if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   endDay();
-  PutTotalLine(QStringLiteral("L01Total Payments"), 9, Money("%12.2f", total));
+  PutTotalLine(QStringLiteral("L01") + Tr::tr("Total Payments"), 9, Money("%12.2f", total));
   return ReportOutcome::built();
 }
 
@@ -217,8 +235,8 @@ ReportOutcome BuildSalesByProduct(const ReportRequest& request, ReportLineSink& 
   TablesClosedAtEnd tables;
   if (!OpenSalesTables()) return ReportOutcome::built();
   SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
-  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
-  ProgressShown progress(QStringLiteral("Processing Sales"));
+  if (!walk.inSpan()) return NothingInSpan(kNoInvoices);
+  ProgressShown progress(Tr::tr("Processing Sales"));
   std::vector<ProductSales> rows;  // in the order the products were first sold
   QHash<QString, size_t> rowOfCode;
   long walked = 0;
@@ -241,11 +259,13 @@ ReportOutcome BuildSalesByProduct(const ReportRequest& request, ReportLineSink& 
     if (++walked % 64 == 0) progress.set(walk.done());
   } while (walk.next());
   progress.hide();
-  if (rows.empty()) return ReportOutcome::nothing(kNoInvoices);
+  if (rows.empty()) return NothingInSpan(kNoInvoices);
 
-  BeginReport(sink, 65, 10, {SpanTitle(QStringLiteral("Sales by Product from "), request.from, request.to)},
+  BeginReport(sink, 65, 10,
+              {SpanTitle(Tr::tr("Sales by Product from %1 through %2"), request.from, request.to)},
               {"V00", "L02", "V13", "L15", "V43", "R49", "V51", "R63", "V65"});
-  SetHeadings({"", "Item Code", "", "Description", "", "Qty.", "", "Sale Total"});
+  SetHeadings({"", Tr::tr("Item Code"), "", Tr::tr("Description"), "", Tr::tr("Qty."), "",
+               Tr::tr("Sale Total")});
   double total = 0;
   DATA4* prod = Prod5.d;
   d4tagSelect(prod, d4tag(prod, "Prod"));
@@ -260,11 +280,11 @@ ReportOutcome BuildSalesByProduct(const ReportRequest& request, ReportLineSink& 
   }
   for (const ProductSales& row : rows) {
     if (row.printed) continue;
-    PutProductLine(row.code, QStringLiteral("Unknown Product"), row);
+    PutProductLine(row.code, Tr::tr("Unknown Product"), row);
     total += StrToFloat(row.amount);
   }
   StyleCell() = QStringLiteral("U");
-  PutTotalLine(QStringLiteral("L02Total Sales"), 7, Money("%10.2f", total));
+  PutTotalLine(QStringLiteral("L02") + Tr::tr("Total Sales"), 7, Money("%10.2f", total));
   return ReportOutcome::built();
 }
 
@@ -274,13 +294,15 @@ ReportOutcome BuildSalesSummary(const ReportRequest& request, ReportLineSink& si
   TablesClosedAtEnd tables;
   if (!OpenSalesTables()) return ReportOutcome::built();
   SpanWalk walk(Inv5.d, "invd", Inv5.IDate, request.from, request.to);
-  if (!walk.inSpan()) return ReportOutcome::nothing(kNoInvoices);
-  ProgressShown progress(QStringLiteral("Processing Sales"));
+  if (!walk.inSpan()) return NothingInSpan(kNoInvoices);
+  ProgressShown progress(Tr::tr("Processing Sales"));
   const SettingsRecord& s = Settings();
-  BeginReport(sink, 64, 14, {SpanTitle(QStringLiteral("Sales Summary for "), request.from, request.to)},
+  BeginReport(sink, 64, 14,
+              {SpanTitle(Tr::tr("Sales Summary for %1 through %2"), request.from, request.to)},
               {"V00", "R07", "V08", "R17", "V18", "R28", "V29", "R40", "V41", "R52", "V53", "R63", "V64"});
-  SetHeadings({"", "Inv. No", "", "Date", "", "Items", "", s.ShipLine.trimmed(), "",
-               s.TaxLine.trimmed(), "", "Total"});
+  //: Column headings: invoice number, date, the items' amount, then the two charge lines
+  SetHeadings({"", Tr::tr("Inv. No"), "", Tr::tr("Date"), "", Tr::tr("Items"), "",
+               s.ShipLine.trimmed(), "", s.TaxLine.trimmed(), "", Tr::tr("Total")});
 
   // The four amounts of a line, from cell 5 on.
   auto putAmounts = [](double items, double ship, double tax, double total) {
@@ -315,7 +337,7 @@ ReportOutcome BuildSalesSummary(const ReportRequest& request, ReportLineSink& si
   NewLine();
   PutRules();
   Cell(2) = QString();  // the totals line is boxed from column 18 on
-  Cell(3) = QStringLiteral("R17Totals");
+  Cell(3) = QStringLiteral("R17") + Tr::tr("Totals");
   putAmounts(sumItems, sumShip, sumTax, sumTotal);
   StyleCell() = QStringLiteral("U");
   return ReportOutcome::built();

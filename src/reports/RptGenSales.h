@@ -12,8 +12,12 @@
 
 class ReportLineSink;
 
-extern const QString kNoInvoices;  // "No Invoices within selected dates."
-extern const QString kNoPayments;  // "No Payments within selected dates."
+// The English texts (marked for translation in the context RptGenSales);
+// the outcomes carry them translated.
+extern const char* const kNoInvoices;  // "No Invoices within selected dates."
+extern const char* const kNoPayments;  // "No Payments within selected dates."
+// kNoInvoices or kNoPayments in the language of the report.
+ReportOutcome NothingInSpan(const char* text);
 
 ReportOutcome BuildReceivables(const ReportRequest& request, ReportLineSink& sink);
 ReportOutcome BuildTaxReport(const ReportRequest& request, ReportLineSink& sink);

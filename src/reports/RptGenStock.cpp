@@ -1,5 +1,7 @@
 #include "reports/RptGenStock.h"
 
+#include <QCoreApplication>
+
 #include "data/Progress.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
@@ -9,6 +11,10 @@
 #include "reports/ValueStock.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RptGenStock)
+};
 
 // The progress box over a walk of total records, advanced after each.
 class WalkProgress {
@@ -39,7 +45,8 @@ QString DescriptionOf(const QString& code) {
   if (d4seek(Prod5.d, SeekKey(upper).constData()) == r4success &&
       WithoutTrailingBlanks(FieldText(Prod5.PrID)).toUpper() == upper)
     return WithoutTrailingBlanks(FieldText(Prod5.PDesc));
-  return QStringLiteral("Not Found");
+  //: In place of the description of a product that is not on file
+  return Tr::tr("Not Found");
 }
 
 void PutCodeAndDescription(const ProductRecord& p) {
@@ -94,9 +101,12 @@ ReportOutcome BuildPurchasingReport(const ReportRequest& request, ReportLineSink
   TablesClosedAtEnd tables;
   if (!(OpenProd5() && OpenPur5())) return ReportOutcome::built();
 
-  BeginReport(sink, 71, 6, {SpanTitle(QStringLiteral("Purchasing Report for "), request.from, request.to)},
+  //: %1 and %2 are the first and the last day
+  BeginReport(sink, 71, 6,
+              {SpanTitle(Tr::tr("Purchasing Report for %1 through %2"), request.from, request.to)},
               {"L00", "L12", "R47", "R58", "R71"});
-  SetHeadings({"Product", "Description", "Date", "Quantity", "Cost"});
+  SetHeadings(
+      {Tr::tr("Product"), Tr::tr("Description"), Tr::tr("Date"), Tr::tr("Quantity"), Tr::tr("Cost")});
 
   ReportDocument& d = Report();
   double total = 0;
@@ -104,7 +114,7 @@ ReportOutcome BuildPurchasingReport(const ReportRequest& request, ReportLineSink
   bool first = true;
   {
     DATA4* pur = Pur5.d;
-    WalkProgress progress(QStringLiteral("Processing Purchasing Report"), d4recCountDo(pur));
+    WalkProgress progress(Tr::tr("Processing Purchasing Report"), d4recCountDo(pur));
     for (int rc = d4top(pur); rc == r4success; rc = d4skip(pur, 1)) {
       ReadPurchase();
       progress.recordDone();
@@ -127,7 +137,7 @@ ReportOutcome BuildPurchasingReport(const ReportRequest& request, ReportLineSink
   if (d.CurrentLine >= 0) {
     StyleCell() = QStringLiteral("U");
     NewLine();
-    Cell(0) = QStringLiteral("L00Total");
+    Cell(0) = QStringLiteral("L00") + Tr::tr("Total");
     Cell(4) = QStringLiteral("R71") + FormatFloat("%13.2f", total);
   }
   return ReportOutcome::built();
@@ -137,13 +147,14 @@ ReportOutcome BuildProductListing(const ReportRequest&, ReportLineSink& sink) {
   TablesClosedAtEnd tables;
   if (!OpenProd5()) return ReportOutcome::built();
 
-  BeginReport(sink, 64, 5, {QStringLiteral("Product Listing")}, {"L00", "L12", "R51", "R64"});
-  SetHeadings({"Product", "Description", "Unit Price", "Reorder"});
+  BeginReport(sink, 64, 5, {Tr::tr("Product Listing")}, {"L00", "L12", "R51", "R64"});
+  //: Column headings; Reorder: the reorder level
+  SetHeadings({Tr::tr("Product"), Tr::tr("Description"), Tr::tr("Unit Price"), Tr::tr("Reorder")});
 
   ReportDocument& d = Report();
   {
     DATA4* prod = Prod5.d;
-    WalkProgress progress(QStringLiteral("Processing Product Listing"), d4recCountDo(prod));
+    WalkProgress progress(Tr::tr("Processing Product Listing"), d4recCountDo(prod));
     for (int rc = d4top(prod); rc == r4success; rc = d4skip(prod, 1)) {
       ReadProduct();
       CheckPage(d.LinesOnPage + 1, true);
@@ -168,14 +179,22 @@ ReportOutcome BuildStockOnHand(const ReportRequest& request, ReportLineSink& sin
   if (!OpenStockTables()) return ReportOutcome::built();
   const TDate today = DateFromQDate(Clock::today());
 
-  BeginReport(sink, 85, 7, {QStringLiteral("Stock On-Hand as of ") + FormatShortDate(today)},
+  //: %1 is the day
+  BeginReport(sink, 85, 7, {Tr::tr("Stock On-Hand as of %1").arg(FormatShortDate(today))},
               {"L00", "L12", "R52", "R65", "R78", "R85"});
-  SetHeadings({"", "", "Quantity", "Quantity", "Reorder", "Need"},
-              {"Product", "Description", "On-Hand", "On-Order", "Level", "Stock"});
+  //: Column headings of two lines: "Quantity On-Hand", "Quantity On-Order", "Reorder Level",
+  //: "Need Stock"; each word of the upper line stands over the word of the lower
+  SetHeadings({"", "", Tr::tr("Quantity"), Tr::tr("Quantity"), Tr::tr("Reorder", "upper line"),
+               Tr::tr("Need")},
+              {Tr::tr("Product"), Tr::tr("Description"), Tr::tr("On-Hand"), Tr::tr("On-Order"),
+               Tr::tr("Level"), Tr::tr("Stock")});
+  //: Whether stock must be ordered: no (OK) or yes
+  const QString enough = QStringLiteral("R85") + Tr::tr("OK");
+  const QString needed = QStringLiteral("R85") + Tr::tr("YES");
 
   ReportDocument& d = Report();
   {
-    WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
+    WalkProgress progress(Tr::tr("Processing Inventory"), d4recCountDo(Prod5.d));
     ForEachValuedItem(today, Fifo(request), progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
@@ -187,9 +206,9 @@ ReportOutcome BuildStockOnHand(const ReportRequest& request, ReportLineSink& sin
       // Compared as printed, to the cent: quantities summed in binary must
       // not make 9.90 fall short of a reorder level of 9.90.
       if (RoundMoney(onHand + f.onOrderQuantity) >= RoundMoney(ProdBuf.REORDER)) {
-        Cell(5) = QStringLiteral("R85OK");
+        Cell(5) = enough;
       } else {
-        Cell(5) = QStringLiteral("R85YES");
+        Cell(5) = needed;
         StyleCell() = QStringLiteral("B");
       }
     });
@@ -203,14 +222,15 @@ ReportOutcome BuildInventory(const ReportRequest& request, ReportLineSink& sink)
   if (!OpenStockTables()) return ReportOutcome::built();
   const TDate asOf = request.from;
 
-  BeginReport(sink, 67, 5, {QStringLiteral("Inventory as of ") + FormatShortDate(asOf)},
+  //: %1 is the day
+  BeginReport(sink, 67, 5, {Tr::tr("Inventory as of %1").arg(FormatShortDate(asOf))},
               {"L00", "L12", "R52", "R67"});
-  SetHeadings({"Product", "Description", "Quantity", "Cost"});
+  SetHeadings({Tr::tr("Product"), Tr::tr("Description"), Tr::tr("Quantity"), Tr::tr("Cost")});
 
   ReportDocument& d = Report();
   double total = 0;
   {
-    WalkProgress progress(QStringLiteral("Processing Inventory"), d4recCountDo(Prod5.d));
+    WalkProgress progress(Tr::tr("Processing Inventory"), d4recCountDo(Prod5.d));
     ForEachValuedItem(asOf, Fifo(request), progress, [&](const StockFigures& f) {
       CheckPage(d.LinesOnPage + 2, true);
       NewLine();
@@ -223,7 +243,7 @@ ReportOutcome BuildInventory(const ReportRequest& request, ReportLineSink& sink)
   if (d.CurrentLine >= 0) {
     StyleCell() = QStringLiteral("U");
     NewLine();
-    Cell(2) = QStringLiteral("R52Total");
+    Cell(2) = QStringLiteral("R52") + Tr::tr("Total");
     Cell(3) = QStringLiteral("R67") + FormatFloat("%12.2f", total);
   }
   return ReportOutcome::built();
@@ -233,16 +253,18 @@ ReportOutcome BuildCostOfGoodsSold(const ReportRequest& request, ReportLineSink&
   TablesClosedAtEnd tables;
   if (!OpenStockTables()) return ReportOutcome::built();
 
-  BeginReport(sink, 50, 3, {SpanTitle(QStringLiteral("Cost of Goods Sold from "), request.from, request.to)},
+  //: %1 and %2 are the first and the last day
+  BeginReport(sink, 50, 3,
+              {SpanTitle(Tr::tr("Cost of Goods Sold from %1 through %2"), request.from, request.to)},
               {"L00", "R50"});
-  SetHeadings({"Description", "Amount"});
+  SetHeadings({Tr::tr("Description"), Tr::tr("Amount")});
 
   // Each product's history is read once and valued at both ends of the
   // span; the box counts the products twice, as two walks would.
   double beginning = 0, purchases = 0, ending = 0;
   {
     const long products = d4recCountDo(Prod5.d);
-    WalkProgress progress(QStringLiteral("Processing Cost of Goods"),
+    WalkProgress progress(Tr::tr("Processing Cost of Goods"),
                           2 * products + d4recCountDo(Pur5.d));
     const bool fifo = Fifo(request);
     ForEachInventoryItem(
@@ -255,10 +277,10 @@ ReportOutcome BuildCostOfGoodsSold(const ReportRequest& request, ReportLineSink&
     purchases = PurchasesOfSpan(request.from, request.to, progress);
   }
   CheckPage(Report().LinesOnPage + 6, true);
-  PutAmountLine(QStringLiteral("Beginning Inventory"), beginning);
-  PutAmountLine(QStringLiteral("Inventory Purchases"), purchases, QStringLiteral("U"));
-  PutAmountLine(QStringLiteral("Total"), beginning + purchases);
-  PutAmountLine(QStringLiteral("Ending Inventory"), ending, QStringLiteral("U"));
-  PutAmountLine(QStringLiteral("Cost of Goods Sold"), beginning + purchases - ending);
+  PutAmountLine(Tr::tr("Beginning Inventory"), beginning);
+  PutAmountLine(Tr::tr("Inventory Purchases"), purchases, QStringLiteral("U"));
+  PutAmountLine(Tr::tr("Total"), beginning + purchases);
+  PutAmountLine(Tr::tr("Ending Inventory"), ending, QStringLiteral("U"));
+  PutAmountLine(Tr::tr("Cost of Goods Sold"), beginning + purchases - ending);
   return ReportOutcome::built();
 }
