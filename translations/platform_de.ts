@@ -1,4 +1,139 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>Dates</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date.</source>
+        <translation>&apos;%1&apos; ist kein gültiges Datum.</translation>
+    </message>
+    <message>
+        <source>Invalid Date Entered</source>
+        <translation>Ungültiges Datum eingegeben</translation>
+    </message>
+</context>
+<context>
+    <name>EditorForm</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Tallowby Help</source>
+        <translation>Tallowby-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>MailProgram</name>
+    <message>
+        <source>no mail program can be opened: xdg-email is not installed (package xdg-utils)</source>
+        <translation>kein E-Mail-Programm kann geöffnet werden: xdg-email ist nicht installiert (Paket xdg-utils)</translation>
+    </message>
+    <message>
+        <source>the mail program could not be started (xdg-email)</source>
+        <translation>das E-Mail-Programm konnte nicht gestartet werden (xdg-email)</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value.</source>
+        <translation>&apos;%1&apos; ist keine gültige Zahl.</translation>
+    </message>
+</context>
+<context>
+    <name>PainterCanvas</name>
+    <message>
+        <source>The printer could not start the print job.</source>
+        <translation>Der Drucker konnte den Druckauftrag nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>Unable to draw on the window.</source>
+        <translation>Im Fenster kann nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>Der Druckauftrag konnte nicht abgeschlossen werden.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>Der Drucker konnte keine neue Seite beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfBeside</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChoice</name>
+    <message>
+        <source>%1-Landscape</source>
+        <extracomment>%1 is the printer&apos;s (or PDF file&apos;s) name.</extracomment>
+        <translation>%1-Querformat</translation>
+    </message>
+    <message>
+        <source>%1-Portrait</source>
+        <translation>%1-Hochformat</translation>
+    </message>
+    <message>
+        <source>Print to PDF File</source>
+        <translation>In PDF-Datei drucken</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Druckereinrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>UnattendedUi</name>
+    <message>
+        <source>unexpected window: %1</source>
+        <translation>unerwartetes Fenster: %1</translation>
+    </message>
+</context>
 </TS>

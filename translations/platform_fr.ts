@@ -1,4 +1,139 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>Dates</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid date.</source>
+        <translation>&apos;%1&apos; n&apos;est pas une date valide.</translation>
+    </message>
+    <message>
+        <source>Invalid Date Entered</source>
+        <translation>Date saisie non valide</translation>
+    </message>
+</context>
+<context>
+    <name>EditorForm</name>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Tallowby Help</source>
+        <translation>Aide de Tallowby</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+</context>
+<context>
+    <name>MailProgram</name>
+    <message>
+        <source>no mail program can be opened: xdg-email is not installed (package xdg-utils)</source>
+        <translation>aucun programme de messagerie ne peut être ouvert : xdg-email n&apos;est pas installé (paquet xdg-utils)</translation>
+    </message>
+    <message>
+        <source>the mail program could not be started (xdg-email)</source>
+        <translation>le programme de messagerie n&apos;a pas pu être démarré (xdg-email)</translation>
+    </message>
+</context>
+<context>
+    <name>NumberText</name>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value.</source>
+        <translation>&apos;%1&apos; n&apos;est pas un nombre valide.</translation>
+    </message>
+</context>
+<context>
+    <name>PainterCanvas</name>
+    <message>
+        <source>The printer could not start the print job.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu démarrer l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Unable to draw on the window.</source>
+        <translation>Impossible de dessiner dans la fenêtre.</translation>
+    </message>
+    <message>
+        <source>The print job could not be completed.</source>
+        <translation>L&apos;impression n&apos;a pas pu être achevée.</translation>
+    </message>
+    <message>
+        <source>The printer could not start a new page.</source>
+        <translation>L&apos;imprimante n&apos;a pas pu commencer une nouvelle page.</translation>
+    </message>
+</context>
+<context>
+    <name>PdfBeside</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>le disque est plein</translation>
+    </message>
+    <message>
+        <source>the file could not be written in full</source>
+        <translation>le fichier n&apos;a pas pu être écrit entièrement</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChoice</name>
+    <message>
+        <source>%1-Landscape</source>
+        <extracomment>%1 is the printer&apos;s (or PDF file&apos;s) name.</extracomment>
+        <translation>%1-Paysage</translation>
+    </message>
+    <message>
+        <source>%1-Portrait</source>
+        <translation>%1-Portrait</translation>
+    </message>
+    <message>
+        <source>Print to PDF File</source>
+        <translation>Imprimer dans un fichier PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Printer Setup</source>
+        <translation>Configuration de l&apos;imprimante</translation>
+    </message>
+</context>
+<context>
+    <name>QtUi</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>UnattendedUi</name>
+    <message>
+        <source>unexpected window: %1</source>
+        <translation>fenêtre inattendue : %1</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 #include "picklists/PickEdit.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPointer>
 
@@ -12,7 +13,7 @@ namespace {
 struct TableInfo {
   int* value;
   DATA4* const* handle;
-  const char* emptyMessage;
+  const char* emptyMessage;  // translated in the context "PickEdit"
   // After a new record's editor: customers, products, invoices and purchases
   // count any value but 0 as a record made; groups and label stock only a
   // record number.
@@ -21,12 +22,18 @@ struct TableInfo {
 
 const TableInfo& Info(PickTable table) {
   static const TableInfo infos[] = {
-      {&CurrentCustomerRec, &Cust5.d, "Customer Database is Empty", true},
-      {&CurrentGroupRec, &Groups.d, "Group Database is Empty", false},
-      {&CurrentProductRec, &Prod5.d, "Product Database is Empty", true},
-      {&CurrentInvoiceRec, &Inv5.d, "Invoice Database is Empty", true},
-      {&CurrentPurchaseRec, &Pur5.d, "Purchase Database is Empty", true},
-      {&CurrentLabelRec, &Labels.d, "Label Database is Empty", false},
+      {&CurrentCustomerRec, &Cust5.d, QT_TRANSLATE_NOOP("PickEdit", "Customer Database is Empty"),
+       true},
+      {&CurrentGroupRec, &Groups.d, QT_TRANSLATE_NOOP("PickEdit", "Group Database is Empty"),
+       false},
+      {&CurrentProductRec, &Prod5.d, QT_TRANSLATE_NOOP("PickEdit", "Product Database is Empty"),
+       true},
+      {&CurrentInvoiceRec, &Inv5.d, QT_TRANSLATE_NOOP("PickEdit", "Invoice Database is Empty"),
+       true},
+      {&CurrentPurchaseRec, &Pur5.d, QT_TRANSLATE_NOOP("PickEdit", "Purchase Database is Empty"),
+       true},
+      {&CurrentLabelRec, &Labels.d, QT_TRANSLATE_NOOP("PickEdit", "Label Database is Empty"),
+       false},
   };
   return infos[static_cast<int>(table)];
 }
@@ -65,7 +72,7 @@ PickResult PickRecord(PickTable table, bool allowNew) {
   if (table == PickTable::Customer) d4tagSelect(d, d4tag(d, "cname"));
   if (d4recCountDo(d) == 0) {
     if (!allowNew) {
-      Ui::get().information(QString::fromLatin1(info.emptyMessage));
+      Ui::get().information(QCoreApplication::translate("PickEdit", info.emptyMessage));
       value = -1;
       return result;
     }

@@ -68,14 +68,14 @@ PickGridForm::PickGridForm(const Shape& shape, QWidget* parent)
   ScrollBar1->setSingleStep(1);
   ScrollBar1->installEventFilter(this);
 
-  SeekLabel = new QLabel(QStringLiteral("Seek:"), this);
+  SeekLabel = new QLabel(tr("Seek:"), this);
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
   SeekLabel->setBuddy(Edit1);
 
-  BtnSelect = MakeButton("BtnSelect", QStringLiteral("Select"), this);
-  BtnNew = MakeButton("BtnNew", QStringLiteral("New"), this);
-  BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnSelect = MakeButton("BtnSelect", tr("Select"), this);
+  BtnNew = MakeButton("BtnNew", tr("New"), this);
+  BtnCancel = MakeButton("BtnCancel", tr("Cancel"), this);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, shape.rightMargin, 8);
@@ -127,7 +127,8 @@ void PickGridForm::layOut() {
     headers << visible[c].header;
     StringGrid1->setColumnWidth(c, visible[c].width * unit);
   }
-  headers << QStringLiteral("RecNo");
+  //: Column heading: the record's number in its table.
+  headers << tr("RecNo");
   StringGrid1->setColumnWidth(visible.size(), kRecNoWidth * unit);
   StringGrid1->setHorizontalHeaderLabels(headers);
 

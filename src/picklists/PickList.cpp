@@ -11,8 +11,6 @@
 #include "platform/Help.h"
 
 namespace {
-const QString kDeleted = QStringLiteral("<DELETED>");
-
 QString WithoutPadding(QString name) {
   while (name.endsWith(' ')) name.chop(1);
   return name;
@@ -34,9 +32,9 @@ PickListForm::PickListForm(const QString& caption, QWidget* parent) : QDialog(pa
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   // Names keep their field's padding: no sideways scrolling for blanks.
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  BtnSelect = MakeButton("BtnSelect", QStringLiteral("Select"), this);
-  BtnNew = MakeButton("BtnNew", QStringLiteral("New"), this);
-  BtnCancel = MakeButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnSelect = MakeButton("BtnSelect", tr("Select"), this);
+  BtnNew = MakeButton("BtnNew", tr("New"), this);
+  BtnCancel = MakeButton("BtnCancel", tr("Cancel"), this);
 
   auto* layout = new QHBoxLayout(this);
   auto* left = new QVBoxLayout;
@@ -79,7 +77,7 @@ void PickListForm::FormShow() {
     names << name;
     // The marker right after the name, not past the field's padding where
     // the list cannot show it.
-    ListBox1->addItem(deleted ? WithoutPadding(name) + ' ' + kDeleted : name);
+    ListBox1->addItem(deleted ? WithoutPadding(name) + ' ' + tr("<DELETED>") : name);
   }
   linesLoaded(names);
   if (ListBox1->count() > 0) ListBox1->setCurrentRow(chosenLine);
@@ -93,7 +91,7 @@ void PickListForm::focusAfterShow() { ListBox1->setFocus(); }
 void PickListForm::BtnSelectClick() {
   const int line = ListBox1->currentRow();
   if (line < 0 || !ListBox1->currentItem()->isSelected()) {
-    Ui::get().information(QStringLiteral("Item Not Selected"));
+    Ui::get().information(tr("Item Not Selected"));
     return;
   }
   DATA4* d = table();

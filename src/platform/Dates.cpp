@@ -1,5 +1,6 @@
 #include "platform/Dates.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <algorithm>
@@ -9,6 +10,10 @@
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(Dates)
+};
 
 const QDate kEpoch(1899, 12, 30);
 
@@ -25,7 +30,7 @@ QDate ClampedDate(int year, int month, int day) {
 }
 
 QString InvalidDate(const QString& text) {
-  return QStringLiteral("'%1' is not a valid date.").arg(text);
+  return Tr::tr("'%1' is not a valid date.").arg(text);
 }
 
 // The order of day ('d'), month ('M') and year ('y') in the locale's short
@@ -126,7 +131,7 @@ bool ValidateDateText(QString& text) {
   try {
     d = ParseShortDate(text);
   } catch (const ConversionError&) {
-    Ui::get().warning(QStringLiteral("Invalid Date Entered"));
+    Ui::get().warning(Tr::tr("Invalid Date Entered"));
     return false;
   }
   text = FormatShortDate(d);

@@ -18,9 +18,9 @@ EditorForm::EditorForm(QWidget* parent, const char* name, const QString& caption
   setObjectName(QString::fromLatin1(name));
   setWindowTitle(caption);
   if (helpContext != 0) Help::setContext(this, helpContext);
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  if (deletes == Deletes::Yes) BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnSave = MakeFormButton("BtnSave", tr("Save"), this);
+  if (deletes == Deletes::Yes) BtnDelete = MakeFormButton("BtnDelete", tr("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", tr("Cancel"), this);
   if (helpContext != 0) BitBtn1 = Help::makeButton(this, helpContext, "BitBtn1");
   connect(BtnSave, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnSaveClick));
   if (BtnDelete) connect(BtnDelete, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnDeleteClick));

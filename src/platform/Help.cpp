@@ -1,6 +1,7 @@
 #include "platform/Help.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QEvent>
 #include <QKeyEvent>
@@ -13,6 +14,10 @@
 #include "platform/Language.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(Help)
+};
 
 const char* const kContextProperty = "helpContext";
 const char* const kSectionProperty = "helpSection";
@@ -30,7 +35,7 @@ QPointer<QDialog>& helpWindow() {
 QDialog* makeHelpWindow() {
   auto* window = new QDialog(nullptr, Qt::Window);
   window->setObjectName("HelpWindow");
-  window->setWindowTitle("Tallowby Help");
+  window->setWindowTitle(Tr::tr("Tallowby Help"));
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   auto* browser = new QTextBrowser(window);
   browser->setObjectName("HelpBrowser");
@@ -146,7 +151,7 @@ QString sectionOf(const QWidget* widget) {
 }
 
 QPushButton* makeButton(QWidget* parent, int context, const QString& objectName) {
-  auto* button = new QPushButton(QStringLiteral("&Help"), parent);
+  auto* button = new QPushButton(Tr::tr("&Help"), parent);
   button->setObjectName(objectName);
   button->setIcon(button->style()->standardIcon(QStyle::SP_DialogHelpButton));
   button->setAutoDefault(false);

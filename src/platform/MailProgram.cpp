@@ -1,9 +1,14 @@
 #include "platform/MailProgram.h"
 
+#include <QCoreApplication>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(MailProgram)
+};
 
 std::function<bool(const MailDraft&, QString*)>& Replacement() {
   static std::function<bool(const MailDraft&, QString*)> program;
@@ -13,7 +18,7 @@ std::function<bool(const MailDraft&, QString*)>& Replacement() {
 bool StartXdgEmail(const MailDraft& draft, QString* why) {
   const QString program = QStandardPaths::findExecutable(QStringLiteral("xdg-email"));
   if (program.isEmpty()) {
-    *why = QStringLiteral("no mail program can be opened: xdg-email is not installed (package xdg-utils)");
+    *why = Tr::tr("no mail program can be opened: xdg-email is not installed (package xdg-utils)");
     return false;
   }
   QStringList arguments{QStringLiteral("--utf8"), QStringLiteral("--subject"), draft.subject,
@@ -21,7 +26,7 @@ bool StartXdgEmail(const MailDraft& draft, QString* why) {
   if (!draft.to.isEmpty()) arguments << draft.to;
   // Detached: the mail program outlives the question that opened it.
   if (QProcess::startDetached(program, arguments)) return true;
-  *why = QStringLiteral("the mail program could not be started (xdg-email)");
+  *why = Tr::tr("the mail program could not be started (xdg-email)");
   return false;
 }
 

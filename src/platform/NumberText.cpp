@@ -1,6 +1,7 @@
 #include "platform/NumberText.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 #include <cstdio>
@@ -8,8 +9,12 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(NumberText)
+};
+
 QString InvalidFloat(const QString& text) {
-  return QStringLiteral("'%1' is not a valid floating point value.").arg(text);
+  return Tr::tr("'%1' is not a valid floating point value.").arg(text);
 }
 
 QString Formatted(const char* format, double value) {

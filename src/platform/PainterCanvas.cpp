@@ -1,8 +1,17 @@
 #include "platform/PainterCanvas.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPageLayout>
 #include <QPrinter>
+
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(PainterCanvas)
+};
+
+PrinterError Failure(const QString& why) { return PrinterError(why.toLocal8Bit().toStdString()); }
+}  // namespace
 
 PainterCanvas::PainterCanvas(QPaintDevice* device) : device_(device) {}
 
@@ -16,8 +25,8 @@ QPainter& PainterCanvas::painter() {
   if (!painter_) {
     auto p = std::make_unique<QPainter>();
     if (!p->begin(device_)) {
-      throw PrinterError(printer_ ? "The printer could not start the print job."
-                                  : "Unable to draw on the window.");
+      throw Failure(printer_ ? Tr::tr("The printer could not start the print job.")
+                             : Tr::tr("Unable to draw on the window."));
     }
     p->setFont(font_);
     p->setPen(QPen(Qt::black, 0));
@@ -31,7 +40,7 @@ void PainterCanvas::end() {
   if (!painter_) return;
   bool ok = painter_->end();
   painter_.reset();
-  if (!ok) throw PrinterError("The print job could not be completed.");
+  if (!ok) throw Failure(Tr::tr("The print job could not be completed."));
 }
 
 void PainterCanvas::setFont(const QFont& font) {
@@ -72,7 +81,7 @@ void PainterCanvas::drawPicture(const QRect& r, const QImage& picture) {
 void PainterCanvas::newPage() {
   if (!printer_) return;
   painter();  // a page break before anything was drawn still gives a blank sheet
-  if (!printer_->newPage()) throw PrinterError("The printer could not start a new page.");
+  if (!printer_->newPage()) throw Failure(Tr::tr("The printer could not start a new page."));
 }
 
 QSize PainterCanvas::pageSize() const {

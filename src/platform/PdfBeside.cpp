@@ -1,5 +1,6 @@
 #include "platform/PdfBeside.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -8,6 +9,10 @@
 #include <cstdio>
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(PdfBeside)
+};
 
 // The print job finished the file: it ends with the end-of-file mark.
 bool Complete(const QString& path) {
@@ -20,8 +25,8 @@ bool Complete(const QString& path) {
 // Why a PDF could not be written, as far as the folder tells.
 QString Failure(const QString& path) {
   const QStorageInfo disk(QFileInfo(path).absolutePath());
-  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return QStringLiteral("the disk is full");
-  return QStringLiteral("the file could not be written in full");
+  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return Tr::tr("the disk is full");
+  return Tr::tr("the file could not be written in full");
 }
 
 }  // namespace

@@ -15,6 +15,10 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(PrinterChoice)
+};
+
 std::unique_ptr<QPrinter>& current() {
   static std::unique_ptr<QPrinter> printer;
   return printer;
@@ -124,7 +128,8 @@ QString description() {
   QString name = p->outputFormat() == QPrinter::PdfFormat ? QFileInfo(p->outputFileName()).fileName()
                                                           : p->printerName();
   bool landscape = p->pageLayout().orientation() == QPageLayout::Landscape;
-  return name + (landscape ? "-Landscape" : "-Portrait");
+  //: %1 is the printer's (or PDF file's) name.
+  return (landscape ? Tr::tr("%1-Landscape") : Tr::tr("%1-Portrait")).arg(name);
 }
 
 std::unique_ptr<Canvas> measuringCanvas() {
@@ -137,7 +142,8 @@ bool setupDialog(QWidget* parent) {
   if (QPrinterInfo::availablePrinters().isEmpty() &&
       (!printer() || printer()->outputFormat() == QPrinter::PdfFormat)) {
     QString start = printer() ? printer()->outputFileName() : QString();
-    QString path = Ui::get().saveFileName(parent, "Print to PDF File", start, "PDF files (*.pdf)", "pdf");
+    QString path = Ui::get().saveFileName(parent, Tr::tr("Print to PDF File"), start,
+                                          Tr::tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty()) return false;
     selectPdf(path);
     remember(*printer());
@@ -151,7 +157,7 @@ bool setupDialog(QWidget* parent) {
     p = fresh.get();
   }
   QPrintDialog dialog(p, parent);
-  dialog.setWindowTitle("Printer Setup");
+  dialog.setWindowTitle(Tr::tr("Printer Setup"));
   if (Ui::get().exec(&dialog) != QDialog::Accepted) return false;
   if (fresh) {
     releaseAtExit();

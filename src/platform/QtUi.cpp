@@ -1,13 +1,19 @@
 #include "platform/QtUi.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(QtUi)
+};
 
 QWidget* activeWindow() { return QApplication::activeWindow(); }
 
@@ -21,6 +27,19 @@ QMessageBox::Icon iconOf(Ui::Kind kind) {
   return QMessageBox::NoIcon;
 }
 
+// The buttons' captions in the windows' language, whether or not Qt's own
+// translations are installed.
+void NameButtons(QMessageBox& box) {
+  const std::pair<QMessageBox::StandardButton, QString> captions[] = {
+      {QMessageBox::Ok, Tr::tr("OK")},
+      {QMessageBox::Cancel, Tr::tr("Cancel")},
+      {QMessageBox::Yes, Tr::tr("&Yes")},
+      {QMessageBox::No, Tr::tr("&No")},
+  };
+  for (const auto& [which, caption] : captions)
+    if (QAbstractButton* b = box.button(which)) b->setText(caption);
+}
+
 }  // namespace
 
 void Ui::useRealDriver() {
@@ -30,6 +49,7 @@ void Ui::useRealDriver() {
 
 void QtUi::message(Kind kind, const QString& text) {
   QMessageBox box(iconOf(kind), kApplicationTitle, text, QMessageBox::Ok, activeWindow());
+  NameButtons(box);
   box.exec();
 }
 
@@ -40,6 +60,7 @@ bool ask(Ui::Kind kind, Ui::Buttons buttons, const QString& text, bool refuseByD
   const QMessageBox::StandardButton agree = yesNo ? QMessageBox::Yes : QMessageBox::Ok;
   const QMessageBox::StandardButton refuse = yesNo ? QMessageBox::No : QMessageBox::Cancel;
   QMessageBox box(iconOf(kind), kApplicationTitle, text, agree | refuse, activeWindow());
+  NameButtons(box);
   box.setDefaultButton(refuseByDefault ? refuse : agree);
   return box.exec() == agree;
 }

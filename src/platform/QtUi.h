@@ -20,8 +20,8 @@ class QtUi : public Ui {
   int exec(QDialog* dialog) override;
 };
 
-// The title of every message box.
-inline constexpr const char* kApplicationTitle = "Tallowby";
+// The title of every message box: the program's name, in every language.
+inline constexpr const char* kApplicationTitle = "Tallowby";  // untranslated
 
 // A file dialog filter in Qt's form. Accepts Qt's form as it is, or pairs of
 // "description|patterns" separated by "|" ("Text files (*.txt)|*.TXT"),

@@ -1,8 +1,13 @@
 #include "platform/UnattendedUi.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(UnattendedUi)
+};
+
 QString OneLine(const QString& text) {
   return text.simplified();  // CR LF between the parts of a message become blanks
 }
@@ -41,6 +46,6 @@ QString UnattendedUi::folderName(QWidget*, const QString&, const QString&) { ret
 QAction* UnattendedUi::popup(QMenu*, const QPoint&) { return nullptr; }
 
 int UnattendedUi::exec(QDialog* dialog) {
-  messages_ << QStringLiteral("unexpected window: ") + dialog->windowTitle();
+  messages_ << Tr::tr("unexpected window: %1").arg(dialog->windowTitle());
   return 0;
 }

@@ -1,6 +1,7 @@
 #include "printing/BatchRunner.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
@@ -19,6 +20,12 @@
 #include "platform/PrinterChoice.h"
 #include "platform/UnattendedUi.h"
 #include "printing/RptUtil.h"
+
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BatchRunner)
+};
+}  // namespace
 
 // ---- The output -------------------------------------------------------------
 
@@ -68,11 +75,11 @@ bool BatchOutput::commit(QString* why) {
 bool ParseDateOption(const QString& option, const QString& text, TDate* date, QString* error) {
   const QDate d = QDate::fromString(text, Qt::ISODate);
   if (!d.isValid()) {
-    *error = QStringLiteral("--%1 %2 is not a date of the form YYYY-MM-DD").arg(option, text);
+    *error = Tr::tr("--%1 %2 is not a date of the form YYYY-MM-DD").arg(option, text);
     return false;
   }
   if (d.year() < 1900 || d.year() > 9999) {
-    *error = QStringLiteral("--%1 %2: dates must lie in the years 1900 to 9999").arg(option, text);
+    *error = Tr::tr("--%1 %2: dates must lie in the years 1900 to 9999").arg(option, text);
     return false;
   }
   *date = DateFromQDate(d);
@@ -85,7 +92,7 @@ bool ParseNumberList(const QString& option, const QString& text, long max, QList
     bool ok = false;
     const long n = part.trimmed().toLong(&ok);
     if (!ok || n < 1 || n > max) {
-      *error = QStringLiteral("--%1: \"%2\" is not a number from 1 to %3")
+      *error = Tr::tr("--%1: \"%2\" is not a number from 1 to %3")
                    .arg(option, part.trimmed())
                    .arg(max);
       return false;
@@ -108,7 +115,8 @@ QString HelpText(const BatchCommand& command, const QCommandLineParser& parser) 
   // The parser names the program after the running application; the
   // command runs before there is one.
   QString text = parser.helpText();
-  text.replace(0, text.indexOf(QLatin1Char('\n')), QStringLiteral("Usage: ") + command.usage);
+  //: %1 is the command with its arguments.
+  text.replace(0, text.indexOf(QLatin1Char('\n')), Tr::tr("Usage: %1").arg(command.usage));
   if (!command.moreHelp.isEmpty()) text += QLatin1Char('\n') + command.moreHelp;
   return text;
 }
@@ -121,11 +129,11 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
   FolderHold hold;  // no restore or conversion starts while the command reads
   switch (FinishInterruptedSwap(dataDir, &why, &hold)) {
     case SwapRecovery::Busy:
-      say(QStringLiteral("the data folder is being restored or converted by another program; "
-                         "try again when it has finished"));
+      say(Tr::tr("the data folder is being restored or converted by another program; "
+                 "try again when it has finished"));
       return 1;
     case SwapRecovery::Failed:
-      say(QStringLiteral("a restore or conversion cut short could not be finished: ") + why);
+      say(Tr::tr("a restore or conversion cut short could not be finished: %1").arg(why));
       return 1;
     default: break;
   }
@@ -164,7 +172,9 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
   auto say = [&](const QString& text) { err << prefix << text.simplified() << Qt::endl; };
   auto unusable = [&](const QString& text) {
     say(text);
-    err << "usage: " << command.usage << " (see tallowby " << command.name << " --help)" << Qt::endl;
+    //: %1 is the command with its arguments, %2 the command's name.
+    err << Tr::tr("usage: %1 (see tallowby %2 --help)").arg(command.usage, command.name)
+        << Qt::endl;
     return 2;
   };
 
@@ -172,16 +182,16 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(command.description);
   // Help and version of their own: the parser's would end the process.
-  const QCommandLineOption help({"h", "help"}, QStringLiteral("Displays this help."));
-  const QCommandLineOption version({"v", "version"}, QStringLiteral("Displays version information."));
+  const QCommandLineOption help({"h", "help"}, Tr::tr("Displays this help."));
+  const QCommandLineOption version({"v", "version"}, Tr::tr("Displays version information."));
   parser.addOption(help);
   parser.addOption(version);
   parser.addPositionalArgument(command.positional, command.positionalHelp);
-  parser.addOption({"data", QStringLiteral("Data folder (default: the current folder)."), "DIR"});
-  parser.addOption({"language", QStringLiteral("Language of the document and the messages: de, fr or en."),
+  parser.addOption({"data", Tr::tr("Data folder (default: the current folder)."), "DIR"});
+  parser.addOption({"language", Tr::tr("Language of the document and the messages: de, fr or en."),
                     "LANG"});
   for (const QCommandLineOption& o : command.options) parser.addOption(o);
-  parser.addOption({"out", QStringLiteral("Output file (required)."), "FILE"});
+  parser.addOption({"out", Tr::tr("Output file (required)."), "FILE"});
 
   if (!parser.parse(QStringList{QStringLiteral("tallowby ") + command.name} + args))
     return unusable(parser.errorText());
@@ -194,24 +204,23 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
     return 0;
   }
   if (parser.isSet("language") && !IsLanguageCode(parser.value("language")))
-    return unusable(QStringLiteral("unknown language ") + parser.value("language") +
-                    QStringLiteral(" (de, fr or en)"));
+    return unusable(Tr::tr("unknown language %1 (de, fr or en)").arg(parser.value("language")));
   QString error;
   if (!command.read(parser, &error)) return unusable(error);
   const QString out_ = parser.value("out");
-  if (out_.isEmpty()) return unusable(QStringLiteral("--out FILE is required"));
+  if (out_.isEmpty()) return unusable(Tr::tr("--out FILE is required"));
 
   const QString data = parser.value("data");
   const QDir dataDir(data.isEmpty() ? QDir::currentPath() : data);
   if (!dataDir.exists()) {
-    say(QStringLiteral("no such data folder: ") + data);
+    say(Tr::tr("no such data folder: %1").arg(data));
     return 1;
   }
   const QString target = QFileInfo(out_).absoluteFilePath();
   const QFileInfo place(target);
   const bool folder = command.outputKind() == BatchOutput::Kind::Files && place.isDir();
   if (!(folder ? place.isWritable() : CanWriteFile(target))) {
-    say(QStringLiteral("Unable to save to: ") + out_);
+    say(Tr::tr("Unable to save to: %1").arg(out_));
     return 1;
   }
 
@@ -230,8 +239,8 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
       status = Build(command, dataDir.absolutePath(), output, say, said);
       QString why;
       if (status == 0 && !output.commit(&why)) {
-        say(QStringLiteral("Unable to save to: ") + out_ + QStringLiteral(" (") + why +
-            QStringLiteral(")"));
+        //: %2 is why.
+        say(Tr::tr("Unable to save to: %1 (%2)").arg(out_, why));
         status = 1;
       }
     }

@@ -17,8 +17,6 @@ bool SpanCancelled = true;
 TDateSpan* DateSpan = nullptr;
 
 namespace {
-const QString kBeginningCaption = QStringLiteral("Print Beginning:");
-
 QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(name);
@@ -32,16 +30,17 @@ QLabel* BoldLabel(const QString& name, const QString& text, QWidget* parent) {
 
 TDateSpan::TDateSpan(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("DateSpan"));
-  setWindowTitle(QStringLiteral("DateSpan"));
+  //: The title of the window asking for the first and last date of a report.
+  setWindowTitle(tr("DateSpan"));
   Help::setSection(this, QStringLiteral("date-span"));
 
-  Label1 = BoldLabel(QStringLiteral("Label1"), kBeginningCaption, this);
-  Label2 = BoldLabel(QStringLiteral("Label2"), QStringLiteral("Ending:"), this);
+  Label1 = BoldLabel(QStringLiteral("Label1"), BeginningCaption(), this);
+  Label2 = BoldLabel(QStringLiteral("Label2"), tr("Ending:"), this);
   MaskEdit1 = MakeDateBox(QStringLiteral("MaskEdit1"), this);
   MaskEdit2 = MakeDateBox(QStringLiteral("MaskEdit2"), this);
-  BtnOK = new QPushButton(QStringLiteral("OK"), this);
+  BtnOK = new QPushButton(tr("OK"), this);
   BtnOK->setObjectName(QStringLiteral("BtnOK"));
-  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  BtnCancel = new QPushButton(tr("Cancel"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
 
   auto* grid = new QGridLayout;
@@ -69,8 +68,10 @@ TDateSpan::~TDateSpan() {
 void TDateSpan::setSingleDate(bool on, const QString& caption) {
   Label2->setHidden(on);
   MaskEdit2->setHidden(on);
-  Label1->setText(on ? caption : kBeginningCaption);
+  Label1->setText(on ? caption : BeginningCaption());
 }
+
+QString TDateSpan::BeginningCaption() { return tr("Print Beginning:"); }
 
 void TDateSpan::FormShow() {
   MaskEdit1->setDate(ReportFrom);
@@ -92,7 +93,7 @@ void TDateSpan::BtnOKClick() {
   ReportTo = to;
   if (ReportFrom > ReportTo) {
     Ui::get().information(
-        QStringLiteral("Ending Date must be greater than or equal to Starting Date."));
+        tr("Ending Date must be greater than or equal to Starting Date."));
     return;
   }
   SpanCancelled = false;

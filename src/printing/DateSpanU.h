@@ -28,6 +28,9 @@ class TDateSpan : public FormDialog {
   void BtnCancelClick();
 
  private:
+  // Label1's own caption.
+  static QString BeginningCaption();
+
   QLabel* Label1;
   QLabel* Label2;
   DateBox* MaskEdit1;

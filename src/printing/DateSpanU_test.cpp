@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/DateBox.h"
+#include "platform/Language.h"
 #include "platform/ScriptedUi.h"
 #include "printing/RptUtil.h"
 #include "printing/TestSupport.h"
@@ -182,6 +183,38 @@ TEST_F(DateSpanTest, EnterInTheStartingFieldMovesToTheEndingFieldWithoutClosing)
   });
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(endingHasFocus);
+}
+
+TEST_F(DateSpanTest, SpeaksGermanOrFrenchWhenBuiltInIt) {
+  const struct {
+    const char* code;
+    QStringList captions;  // title, Label1, Label2, OK, Cancel
+    const char* refusal;
+  } languages[] = {
+      {"de", {"Zeitraum", "Drucken ab:", "Ende:", "OK", "Abbrechen"},
+       "Das Enddatum darf nicht vor dem Anfangsdatum liegen."},
+      {"fr", {"Période", "Imprimer à partir du :", "Fin :", "OK", "Annuler"},
+       "La date de fin doit être égale ou postérieure à la date de début."},
+  };
+  for (const auto& l : languages) {
+    DocumentLanguage language(l.code);
+    TDateSpan translated;  // the picker RunDateSpan shows now
+    const bool chosen = Run([&](TDateSpan* d) {
+      EXPECT_EQ(d, &translated);
+      const QStringList captions{d->windowTitle(), d->findChild<QLabel*>("Label1")->text(),
+                                 d->findChild<QLabel*>("Label2")->text(),
+                                 d->findChild<QPushButton*>("BtnOK")->text(),
+                                 d->findChild<QPushButton*>("BtnCancel")->text()};
+      EXPECT_EQ(captions, l.captions);
+      // Both languages write the day first.
+      Box(d, "MaskEdit1")->setText("20/03/26");
+      Box(d, "MaskEdit2")->setText("19/03/26");
+      ui.expectMessage(Ui::Kind::Information, l.refusal);
+      Press(d, "BtnOK");
+      Press(d, "BtnCancel");
+    });
+    EXPECT_FALSE(chosen);
+  }
 }
 
 }  // namespace

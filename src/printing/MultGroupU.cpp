@@ -17,17 +17,17 @@ TMultGroup* MultGroup = nullptr;
 
 TMultGroup::TMultGroup(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("MultGroup"));
-  setWindowTitle(QStringLiteral("Select One or More Groups"));
+  setWindowTitle(tr("Select One or More Groups"));
   Help::setSection(this, QStringLiteral("groups"));
 
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setSelectionMode(QAbstractItemView::MultiSelection);  // each click toggles
-  BtnRun = new QPushButton(QStringLiteral("Run"), this);
+  BtnRun = new QPushButton(tr("Run"), this);
   BtnRun->setObjectName(QStringLiteral("BtnRun"));
-  BtnAll = new QPushButton(QStringLiteral("All"), this);
+  BtnAll = new QPushButton(tr("All"), this);
   BtnAll->setObjectName(QStringLiteral("BtnAll"));
-  BtnCancel = new QPushButton(QStringLiteral("Cancel"), this);
+  BtnCancel = new QPushButton(tr("Cancel"), this);
   BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
 
   auto* layout = new QVBoxLayout(this);

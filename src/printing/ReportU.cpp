@@ -52,7 +52,7 @@ class ReportPage : public QWidget {
 
 TReportF::TReportF(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("ReportF"));
-  setWindowTitle(QStringLiteral("Report"));
+  setWindowTitle(tr("Report"));
   Help::setSection(this, QStringLiteral("report-window"));
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
@@ -61,15 +61,15 @@ TReportF::TReportF(QWidget* parent) : QDialog(parent) {
 
   MainMenu1 = new QMenuBar(this);
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  mExit = MainMenu1->addAction(QStringLiteral("E&xit"));
+  mExit = MainMenu1->addAction(tr("E&xit"));
   mExit->setObjectName(QStringLiteral("mExit"));
-  mPrint = MainMenu1->addAction(QStringLiteral("Print"));
+  mPrint = MainMenu1->addAction(tr("Print"));
   mPrint->setObjectName(QStringLiteral("mPrint"));
-  mExport = MainMenu1->addMenu(QStringLiteral("&Export"));
+  mExport = MainMenu1->addMenu(tr("&Export"));
   mExport->setObjectName(QStringLiteral("mExport"));
-  AsciiText1 = mExport->addAction(QStringLiteral("Ascii &Text"));
+  AsciiText1 = mExport->addAction(tr("Ascii &Text"));
   AsciiText1->setObjectName(QStringLiteral("AsciiText1"));
-  TabDelimited1 = mExport->addAction(QStringLiteral("Tab &Delimited"));
+  TabDelimited1 = mExport->addAction(tr("Tab &Delimited"));
   TabDelimited1->setObjectName(QStringLiteral("TabDelimited1"));
 
   page_ = new ReportPage(this);
@@ -181,7 +181,8 @@ void TReportF::mExitClick() { close(); }
 
 void TReportF::mPrintClick() {
   QPrinter* printer = PrinterChoice::printer();
-  if (!printer) throw PrinterError("No printer is selected. Choose one with Printer Setup.");
+  if (!printer) throw PrinterError(
+        tr("No printer is selected. Choose one with Printer Setup.").toLocal8Bit().toStdString());
   PdfBeside pdf(printer);
   {
     PainterCanvas canvas(printer);
@@ -190,7 +191,7 @@ void TReportF::mPrintClick() {
   }
   QString why;
   if (pdf.finish(&why) == PdfBeside::Result::Failed)
-    Ui::get().information(QStringLiteral("Unable to save to: ") + pdf.target() + " (" + why + ")");
+    Ui::get().information(tr("Unable to save to: %1 (%2)").arg(pdf.target(), why));
 }
 
 void TReportF::AsciiText1Click() { ExportAs(ExportFormat::PlainText); }
@@ -202,13 +203,15 @@ void TReportF::ExportAs(ExportFormat format) {
   // The file dialog may change the current folder; the tables live there.
   const QString folder = QDir::currentPath();
   const QString name = Ui::get().saveFileName(
-      this, QStringLiteral("Export Report"), QString(),
-      tabs ? QStringLiteral("Delimited files (*.asc)|*.ASC")
-           : QStringLiteral("Text files (*.txt)|*.TXT"),
+      this, tr("Export Report"), QString(),
+      //: A file dialog's filter: the description, "|", the pattern.
+      tabs ? tr("Delimited files (*.asc)|*.ASC")
+           //: A file dialog's filter: the description, "|", the pattern.
+           : tr("Text files (*.txt)|*.TXT"),
       tabs ? QStringLiteral("asc") : QStringLiteral("txt"));
   QDir::setCurrent(folder);
   if (name.isEmpty()) return;
-  if (!ExportReport(name, format)) Ui::get().information(QStringLiteral("Unable to save to: ") + name);
+  if (!ExportReport(name, format)) Ui::get().information(tr("Unable to save to: %1").arg(name));
 }
 
 void ShowReport() {

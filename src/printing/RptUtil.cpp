@@ -1,5 +1,6 @@
 #include "printing/RptUtil.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <functional>
 #include <memory>
@@ -16,6 +17,10 @@ TDate ReportFrom = 0;
 TDate ReportTo = 0;
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RptUtil)
+};
 
 ReportDocument& Document() {
   static ReportDocument document;
@@ -80,7 +85,8 @@ void ReportLineStore::append(const QStringList& cells) {
   for (const QString& cell : cells) {
     bytes_ += cell.toUtf8();
     // A report of four gigabytes of text is beyond any printer or screen.
-    if (bytes_.size() > qsizetype(UINT32_MAX)) throw std::length_error("The report is too large.");
+    if (bytes_.size() > qsizetype(UINT32_MAX))
+      throw std::length_error(Tr::tr("The report is too large.").toLocal8Bit().toStdString());
     cellEnds_.push_back(uint32_t(bytes_.size()));
   }
 }
@@ -201,7 +207,8 @@ bool CheckPage(int needed, bool withHeadings) {
   }
   d.LinesOnPage = 0;
   NewLine();
-  Cell(0) = QStringLiteral("L00Page ") + QString::number(d.PageNo);
+  //: The heading of every page of a report; %1 is its number.
+  Cell(0) = QStringLiteral("L00") + Tr::tr("Page %1").arg(d.PageNo);
   if (d.CellsPerLine > 2) Cell(1) = QStringLiteral("R") + ColumnText(d.LineWidth) + TodayText();
   NewLine();
   PutTitles();

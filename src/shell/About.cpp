@@ -21,7 +21,7 @@ QIcon TallowbyIcon() {
 
 TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   setObjectName("AboutForm");
-  setWindowTitle("About Tallowby " TALLOWBY_VERSION);
+  setWindowTitle(tr("About Tallowby %1").arg(TALLOWBY_VERSION));
   Help::setSection(this, QStringLiteral("about"));
 
   ProgramIcon = new QLabel(this);
@@ -29,20 +29,20 @@ TAboutForm::TAboutForm(QWidget* parent) : QDialog(parent) {
   ProgramIcon->setPixmap(TallowbyIcon().pixmap(48, 48));
   ProgramIcon->setAlignment(Qt::AlignTop);
 
-  ProductName = new QLabel("Tallowby", this);
+  ProductName = new QLabel("Tallowby", this);  // untranslated
   ProductName->setObjectName("ProductName");
   QFont big = ProductName->font();
   big.setPointSizeF(big.pointSizeF() * 1.8);
   big.setBold(true);
   ProductName->setFont(big);
 
-  Version = new QLabel("Version " TALLOWBY_VERSION, this);
+  Version = new QLabel(tr("Version %1").arg(TALLOWBY_VERSION), this);
   Version->setObjectName("Version");
-  Comments = new QLabel("Invoicing and inventory for the small business.", this);
+  Comments = new QLabel(tr("Invoicing and inventory for the small business."), this);
   Comments->setObjectName("Comments");
   Comments->setWordWrap(true);
 
-  OKButton = new QPushButton("OK", this);
+  OKButton = new QPushButton(tr("OK"), this);
   OKButton->setObjectName("OKButton");
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

@@ -28,8 +28,9 @@ StartOptions ParseCommandLine(const QStringList& args, QTextStream& out, QTextSt
 // QT_QPA_PLATFORM names a platform that needs neither (offscreen, vnc, ...).
 bool DisplayAvailable();
 
-// The one line said when there is no display.
-inline constexpr const char* kNoDisplayMessage =
-    "Tallowby needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set).";
+// The one line said when there is no display (translated in the context
+// "CommandLine").
+inline constexpr const char* kNoDisplayMessage = QT_TRANSLATE_NOOP(
+    "CommandLine", "Tallowby needs a graphical display (DISPLAY or WAYLAND_DISPLAY is not set).");
 
 #endif  // SHELL_COMMANDLINE_H

@@ -109,4 +109,23 @@ TEST_F(ProgramWithoutDisplay, HelpVersionAndArgumentErrorsNeedNoDisplay) {
   EXPECT_EQ(err, "tallowby: no such data folder: " + folder.filePath("gone") + "\n");
 }
 
+TEST_F(ProgramWithoutDisplay, HelpAndErrorLinesComeInTheLanguageAsked) {
+  EXPECT_EQ(run({"--language", "de", "--help"}), 0);
+  EXPECT_TRUE(out.startsWith("Aufruf: ") && out.contains("[Optionen]")) << out.toStdString();
+  EXPECT_TRUE(out.contains("Befehle, die keine Anzeige brauchen:") &&
+              out.contains("Mit den Tabellen in DIR arbeiten.") &&
+              out.contains("Zeigt Hilfe zu den Kommandozeilenoptionen an."))
+      << out.toStdString();
+  EXPECT_EQ(run({"--language=fr", "--help"}), 0);
+  EXPECT_TRUE(out.contains("Commandes sans affichage :") &&
+              out.contains("Travailler sur les tables de DIR.") &&
+              out.contains("Affiche l'aide des options de la ligne de commande."))
+      << out.toStdString();
+  EXPECT_EQ(run({"--language", "de", "reprot"}), 2);
+  EXPECT_EQ(err, "tallowby: unbekannter Befehl reprot (tallowby --help nennt den Aufruf)\n");
+  EXPECT_EQ(run({"--language", "fr"}), 1);
+  EXPECT_EQ(err, "Tallowby a besoin d'un affichage graphique (DISPLAY ou WAYLAND_DISPLAY n'est "
+                 "pas défini).\n");
+}
+
 }  // namespace

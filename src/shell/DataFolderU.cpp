@@ -15,26 +15,26 @@
 
 TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
   setObjectName("DataFolder");
-  setWindowTitle("Tallowby - Company Folder");
+  setWindowTitle(tr("Tallowby - Company Folder"));
   Help::setSection(this, QStringLiteral("company-folder"));
 
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   Label1->setWordWrap(true);
-  RadioButton1 = new QRadioButton("&Create a new, empty company folder", this);
+  RadioButton1 = new QRadioButton(tr("&Create a new, empty company folder"), this);
   RadioButton1->setObjectName("RadioButton1");
-  RadioButton2 = new QRadioButton("&Open a company folder that holds Tallowby's tables", this);
+  RadioButton2 = new QRadioButton(tr("&Open a company folder that holds Tallowby's tables"), this);
   RadioButton2->setObjectName("RadioButton2");
   RadioButton1->setChecked(true);
   Edit1 = new QLineEdit(DefaultFolder(), this);
   Edit1->setObjectName("Edit1");
-  BtnBrowse = new QPushButton("&Browse...", this);
+  BtnBrowse = new QPushButton(tr("&Browse..."), this);
   BtnBrowse->setObjectName("BtnBrowse");
   BtnBrowse->setAutoDefault(false);
-  BtnOK = new QPushButton("OK", this);
+  BtnOK = new QPushButton(tr("OK"), this);
   BtnOK->setObjectName("BtnOK");
   BtnOK->setDefault(true);
-  BtnCancel = new QPushButton("Cancel", this);
+  BtnCancel = new QPushButton(tr("Cancel"), this);
   BtnCancel->setObjectName("BtnCancel");
   BtnCancel->setAutoDefault(false);
   setNote(QString());
@@ -48,7 +48,7 @@ TDataFolder::TDataFolder(QWidget* parent) : QDialog(parent) {
   layout->addWidget(RadioButton1);
   layout->addWidget(RadioButton2);
   layout->addSpacing(6);
-  layout->addWidget(new QLabel("Folder:", this));
+  layout->addWidget(new QLabel(tr("Folder:"), this));
   layout->addLayout(folderRow);
   layout->addSpacing(6);
   layout->addLayout(ButtonRow({BtnOK, BtnCancel}));
@@ -65,8 +65,8 @@ QString TDataFolder::DefaultFolder() { return QDir::home().filePath("Tallowby");
 
 void TDataFolder::setNote(const QString& note) {
   const QString ask =
-      "Tallowby keeps the data of a company in one folder. Create a new, empty company "
-      "folder, or open a folder that already holds Tallowby's tables.";
+      tr("Tallowby keeps the data of a company in one folder. Create a new, empty company "
+         "folder, or open a folder that already holds Tallowby's tables.");
   Label1->setText(note.isEmpty() ? ask : note + "\n\n" + ask);
 }
 
@@ -79,7 +79,7 @@ QString TDataFolder::folder() const {
 }
 
 void TDataFolder::BtnBrowseClick() {
-  QFileDialog dialog(this, RadioButton1->isChecked() ? "New Company Folder" : "Company Folder");
+  QFileDialog dialog(this, RadioButton1->isChecked() ? tr("New Company Folder") : tr("Company Folder"));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   dialog.setDirectory(QFileInfo(folder()).exists() ? folder() : QDir::homePath());

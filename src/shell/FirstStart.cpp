@@ -1,5 +1,6 @@
 #include "shell/FirstStart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -13,6 +14,12 @@
 #include "platform/Ui.h"
 #include "shell/DataFolderU.h"
 
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(FirstStart)
+};
+}  // namespace
+
 bool HoldsTables(const QString& folder) {
   if (!QFileInfo(folder).isDir()) return false;
   for (const TableDef* t : RequiredTables()) {
@@ -24,23 +31,23 @@ bool HoldsTables(const QString& folder) {
 bool CreateCompanyFolder(const QString& folder, QString* error) {
   const QDir target(folder);
   if (target.exists() && !target.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-    *error = QStringLiteral("The folder %1 is not empty; a new company needs a new or empty folder.")
+    *error = Tr::tr("The folder %1 is not empty; a new company needs a new or empty folder.")
                  .arg(QDir::toNativeSeparators(folder));
     return false;
   }
   const QString parent = QFileInfo(folder).absolutePath();
   if (!QDir().mkpath(parent)) {
-    *error = QStringLiteral("Unable to create the folder %1.").arg(QDir::toNativeSeparators(parent));
+    *error = Tr::tr("Unable to create the folder %1.").arg(QDir::toNativeSeparators(parent));
     return false;
   }
   QTemporaryDir beside(parent + "/.tallowby-new-XXXXXX");
   if (!beside.isValid()) {
-    *error = QStringLiteral("Unable to write in the folder %1.").arg(QDir::toNativeSeparators(parent));
+    *error = Tr::tr("Unable to write in the folder %1.").arg(QDir::toNativeSeparators(parent));
     return false;
   }
   QString why;
   if (!WriteSuppliedTables(beside.path(), &why)) {
-    *error = QStringLiteral("Unable to write the tables of the new company: %1").arg(why);
+    *error = Tr::tr("Unable to write the tables of the new company: %1").arg(why);
     return false;
   }
   // rename(2) also takes the place of an empty folder.
@@ -48,7 +55,7 @@ bool CreateCompanyFolder(const QString& folder, QString* error) {
   std::filesystem::rename(QFile::encodeName(beside.path()).toStdString(),
                           QFile::encodeName(folder).toStdString(), ec);
   if (ec) {
-    *error = QStringLiteral("Unable to create the folder %1: %2")
+    *error = Tr::tr("Unable to create the folder %1: %2")
                  .arg(QDir::toNativeSeparators(folder), QString::fromLocal8Bit(ec.message()));
     return false;
   }
@@ -64,9 +71,9 @@ QString ChooseDataFolder(QSettings& settings) {
   if (!remembered.isEmpty()) {
     const QString shown = QDir::toNativeSeparators(remembered);
     dialog.setNote(QFileInfo(remembered).isDir()
-                       ? QStringLiteral("The company folder %1 no longer holds Tallowby's tables.")
+                       ? Tr::tr("The company folder %1 no longer holds Tallowby's tables.")
                              .arg(shown)
-                       : QStringLiteral("The company folder %1 is not there any more.").arg(shown));
+                       : Tr::tr("The company folder %1 is not there any more.").arg(shown));
   }
   for (;;) {
     if (Ui::get().exec(&dialog) != QDialog::Accepted) return QString();
@@ -79,7 +86,7 @@ QString ChooseDataFolder(QSettings& settings) {
         continue;
       }
     } else if (!HoldsTables(folder)) {
-      Ui::get().information(QStringLiteral("The folder %1 does not hold Tallowby's tables.").arg(shown));
+      Ui::get().information(Tr::tr("The folder %1 does not hold Tallowby's tables.").arg(shown));
       continue;
     }
     settings.setValue(kDataFolderKey, folder);

@@ -1,5 +1,6 @@
 #include "shell/MailMerge.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSaveFile>
 
@@ -12,6 +13,10 @@ const char* const kMailMergeHeader[8] = {"Title", "FirstName", "LastName", "Comp
                                          "Addr1", "Addr2",     "Addr3",    "PostalCode"};
 
 namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(MailMerge)
+};
+
 // The first address line is the company, so the address columns begin with
 // the second.
 QByteArray CustomerLine() {
@@ -29,7 +34,7 @@ bool WriteMailMergeFile(const QString& fileName, const QList<int>& groups, long*
   if (!file.open(QIODevice::WriteOnly)) return false;
   DATA4* d = Cust5.d;
   const long n = d4recCountDo(d);
-  ShowProgress(true, QStringLiteral("Exporting Mail Merge File"));
+  ShowProgress(true, Tr::tr("Exporting Mail Merge File"));
   QStringList header;
   for (const char* h : kMailMergeHeader) header << QString::fromLatin1(h);
   file.write(header.join('\t').toUtf8() + "\r\n");
@@ -57,15 +62,15 @@ QString MailMergeExport(QWidget* parent) {
   // The file dialog may change the current folder; the tables live there.
   const QString folder = QDir::currentPath();
   const QString name = Ui::get().saveFileName(
-      parent, QStringLiteral("Generate a Mail Merge File"), QString(),
-      QStringLiteral("Delimited files (*.doc)|*.doc|Text files (*.txt)|*.txt"),
-      QStringLiteral("doc"));
+      parent, Tr::tr("Generate a Mail Merge File"), QString(),
+      //: A file dialog's filters: description, "|", pattern, "|", the next description...
+      Tr::tr("Delimited files (*.doc)|*.doc|Text files (*.txt)|*.txt"), QStringLiteral("doc"));
   QDir::setCurrent(folder);
   if (name.isEmpty()) return QString();
   long written = 0;
   if (!WriteMailMergeFile(name, ChosenGroups, &written)) {
-    Ui::get().information(QStringLiteral("Unable to save to: ") + name);
-    return QStringLiteral("Mail merge: nothing was written.");
+    Ui::get().information(Tr::tr("Unable to save to: %1").arg(name));
+    return Tr::tr("Mail merge: nothing was written.");
   }
-  return QStringLiteral("Mail merge: %1 customers written to %2.").arg(written).arg(name);
+  return Tr::tr("Mail merge: %1 customers written to %2.").arg(written).arg(name);
 }

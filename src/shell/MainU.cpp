@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QFontDialog>
@@ -31,6 +32,7 @@
 #include "platform/EnterPressesButtons.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "platform/WindowFont.h"
@@ -145,6 +147,11 @@ void TMain::ConnectCommands() {
   command(BtnStationary, [] {
     if (TStationary* stationery = Windows().Stationary) Ui::get().exec(stationery);
   });
+  // The windows keep their language to the end of the run.
+  connect(CmbLanguage, &QComboBox::currentIndexChanged, this, [this](int i) {
+    RememberLanguage(CmbLanguage->itemData(i).toString());
+    Say(tr("The new language shows when Tallowby is started again."));
+  });
   command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
@@ -195,8 +202,8 @@ void TMain::FormShow() {
   }
   if (!DataFilesPresent()) {
     Ui::get().information(
-        "Database files not found in startup directory\r\n"
-        "Program must be started from the directory containing the data files.");
+        tr("Database files not found in startup directory\r\n"
+           "Program must be started from the directory containing the data files."));
     if (splash) splash->hide();
     Starting = false;
     EndProgram(1);
@@ -207,7 +214,7 @@ void TMain::FormShow() {
   folderLock_ = std::make_unique<FolderLock>();
   if (!folderLock_->hold()) {
     folderLock_.reset();
-    Ui::get().information(QString::fromLatin1(kFolderBusyMessage));
+    Ui::get().information(QCoreApplication::translate("FolderLock", kFolderBusyMessage));
     if (splash) splash->hide();
     Starting = false;
     EndProgram(1);
@@ -286,12 +293,12 @@ void TMain::BtnInvRptsClick() { Ui::get().popup(PopupMenu3, QCursor::pos()); }
 
 void TMain::BtnIndexClick() {
   RebuildIndexes(false);
-  Say(QStringLiteral("Reindex: the index files of every table were rebuilt."));
+  Say(tr("Reindex: the index files of every table were rebuilt."));
 }
 
 void TMain::BtnPackClick() {
   PackAll();
-  Say(QStringLiteral("Pack: the deleted records of every table were removed."));
+  Say(tr("Pack: the deleted records of every table were removed."));
 }
 void TMain::BtnEraseClick() { EraseAll(); }
 

@@ -18,9 +18,11 @@
 
 class QAbstractButton;
 class QAction;
+class QComboBox;
 class QFont;
 class QFontDialog;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QMenu;
 class QProgressBar;
@@ -64,6 +66,9 @@ class TMain : public QMainWindow, public ProgressSink {
   QGroupBox *GroupBox1, *GroupBox2;
   QRadioButton *RadioButton1, *RadioButton2, *RadioButton3, *RadioButton4;
   QFontDialog* FontDialog1;
+  // The windows' language, remembered for the next start (RememberLanguage).
+  QLabel* LblLanguage;
+  QComboBox* CmbLanguage;
   // File Maintenance
   QToolButton *BtnBackup, *BtnRestore, *BtnIndex, *BtnPack, *BtnUpgrade, *BtnErase, *BtnExport;
 

@@ -1,9 +1,11 @@
 // The main window's controls, tabs and menus.
 #include <QAction>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "platform/WindowFont.h"
 #include "shell/MainU.h"
 
@@ -134,7 +137,7 @@ QMenu* Submenu(QMenu* menu, const char* name, const QString& caption) {
 
 void TMain::BuildForm() {
   setObjectName("Main");
-  setWindowTitle("Tallowby");
+  setWindowTitle("Tallowby");  // untranslated
   setFont(WindowFont());
   Help::setContext(this, 10);
 
@@ -150,65 +153,77 @@ void TMain::BuildForm() {
   // Narrower tab padding, so the five captions fit the window's width.
   PageControl1->setStyleSheet("QTabBar::tab { padding: 4px 8px; }");
 
-  TabSheet1 = Page(PageControl1, "TabSheet1", "Invoices", 300);
-  BtnInvoice = ImageButton(TabSheet1, "BtnInvoice", "Create & Edit Invoices", u'\u270E');
-  BtnInvPrint = ImageButton(TabSheet1, "BtnInvPrint", "Print Invoices for specified date(s)",
+  TabSheet1 = Page(PageControl1, "TabSheet1", tr("Invoices"), 300);
+  BtnInvoice = ImageButton(TabSheet1, "BtnInvoice", tr("Create & Edit Invoices"), u'\u270E');
+  BtnInvPrint = ImageButton(TabSheet1, "BtnInvPrint", tr("Print Invoices for specified date(s)"),
                             u'\u25A4');
-  BtnInvLab = ImageButton(TabSheet1, "BtnInvLab", "Print Mailing Labels for Invoice Date(s)",
+  BtnInvLab = ImageButton(TabSheet1, "BtnInvLab", tr("Print Mailing Labels for Invoice Date(s)"),
                           u'\u2709');
-  BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", "Print Batch Labels", u'\u2637');
+  BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", tr("Print Batch Labels"), u'\u2637');
   LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch}, "BitBtn1", 300);
 
-  TabSheet3 = Page(PageControl1, "TabSheet3", "Customers and Products", 400);
-  BtnCust = ImageButton(TabSheet3, "BtnCust", "Add & Edit Customers", u'\u263A');
-  BtnGroups = ImageButton(TabSheet3, "BtnGroups", "Add & Edit Customer Groups", u'\u2630');
-  BtnProd = ImageButton(TabSheet3, "BtnProd", "Add & Edit Products / Services", u'\u25A3');
-  BtnPurchase = ImageButton(TabSheet3, "BtnPurchase", "Add & Edit Inventory Purchases", u'\u21E9');
-  Image4 = ImageButton(TabSheet3, "Image4", "Print Product Listing", u'\u25A4');
-  Image5 = ImageButton(TabSheet3, "Image5", "Print Purchasing Report", u'\u25A5');
+  TabSheet3 = Page(PageControl1, "TabSheet3", tr("Customers and Products"), 400);
+  BtnCust = ImageButton(TabSheet3, "BtnCust", tr("Add & Edit Customers"), u'\u263A');
+  BtnGroups = ImageButton(TabSheet3, "BtnGroups", tr("Add & Edit Customer Groups"), u'\u2630');
+  BtnProd = ImageButton(TabSheet3, "BtnProd", tr("Add & Edit Products / Services"), u'\u25A3');
+  BtnPurchase = ImageButton(TabSheet3, "BtnPurchase", tr("Add & Edit Inventory Purchases"), u'\u21E9');
+  Image4 = ImageButton(TabSheet3, "Image4", tr("Print Product Listing"), u'\u25A4');
+  Image5 = ImageButton(TabSheet3, "Image5", tr("Print Purchasing Report"), u'\u25A5');
   LayOutCommands(TabSheet3, {BtnCust, BtnGroups, BtnProd, BtnPurchase, Image4, Image5}, "BitBtn2",
                  400);
 
-  TabSheet4 = Page(PageControl1, "TabSheet4", "Report Generation", 500);
-  BtnRInv = ImageButton(TabSheet4, "BtnRInv", "Print Invoices, Bills or Customer Statements", '$');
-  BtnRProf = ImageButton(TabSheet4, "BtnRProf", "Print Customer's Purchasing Profile", u'\u263A');
-  BtnRSales = ImageButton(TabSheet4, "BtnRSales", "Print Sales & Tax Reports", '%');
-  BtnRLabels = ImageButton(TabSheet4, "BtnRLabels", "Print Address Labels", u'\u2709');
-  BtnMMerge = ImageButton(TabSheet4, "BtnMMerge", "Generate a Mail Merge File", u'\u21F6');
-  BtnInvRpts = ImageButton(TabSheet4, "BtnInvRpts", "Print Inventory Reports", u'\u25A6');
+  TabSheet4 = Page(PageControl1, "TabSheet4", tr("Report Generation"), 500);
+  BtnRInv = ImageButton(TabSheet4, "BtnRInv", tr("Print Invoices, Bills or Customer Statements"), '$');
+  BtnRProf = ImageButton(TabSheet4, "BtnRProf", tr("Print Customer's Purchasing Profile"), u'\u263A');
+  BtnRSales = ImageButton(TabSheet4, "BtnRSales", tr("Print Sales & Tax Reports"), '%');
+  BtnRLabels = ImageButton(TabSheet4, "BtnRLabels", tr("Print Address Labels"), u'\u2709');
+  BtnMMerge = ImageButton(TabSheet4, "BtnMMerge", tr("Generate a Mail Merge File"), u'\u21F6');
+  BtnInvRpts = ImageButton(TabSheet4, "BtnInvRpts", tr("Print Inventory Reports"), u'\u25A6');
   LayOutCommands(TabSheet4, {BtnRInv, BtnRProf, BtnRSales, BtnRLabels, BtnMMerge, BtnInvRpts},
                  "BitBtn3", 500);
 
-  TabSheet5 = Page(PageControl1, "TabSheet5", "Preferences", 600);
-  GroupBox1 = new QGroupBox(" Display - Sort Customers ", TabSheet5);
+  TabSheet5 = Page(PageControl1, "TabSheet5", tr("Preferences"), 600);
+  GroupBox1 = new QGroupBox(tr(" Display - Sort Customers "), TabSheet5);
   GroupBox1->setObjectName("GroupBox1");
-  RadioButton1 = Radio(GroupBox1, "RadioButton1", "By Name");
-  RadioButton2 = Radio(GroupBox1, "RadioButton2", "By Company Name");
+  RadioButton1 = Radio(GroupBox1, "RadioButton1", tr("By Name"));
+  RadioButton2 = Radio(GroupBox1, "RadioButton2", tr("By Company Name"));
   auto* sortLayout = new QVBoxLayout(GroupBox1);
   sortLayout->addWidget(RadioButton1);
   sortLayout->addWidget(RadioButton2);
-  GroupBox2 = new QGroupBox(" Inventory Method ", TabSheet5);
+  GroupBox2 = new QGroupBox(tr(" Inventory Method "), TabSheet5);
   GroupBox2->setObjectName("GroupBox2");
-  RadioButton3 = Radio(GroupBox2, "RadioButton3", "First in - First out");
-  RadioButton4 = Radio(GroupBox2, "RadioButton4", "Last in - First out");
+  RadioButton3 = Radio(GroupBox2, "RadioButton3", tr("First in - First out"));
+  RadioButton4 = Radio(GroupBox2, "RadioButton4", tr("Last in - First out"));
   auto* methodLayout = new QVBoxLayout(GroupBox2);
   methodLayout->addWidget(RadioButton3);
   methodLayout->addWidget(RadioButton4);
-  BtnFont = CaptionButton(TabSheet5, "BtnFont", "Report Font");
+  BtnFont = CaptionButton(TabSheet5, "BtnFont", tr("Report Font"));
   Edit1 = new QLineEdit(TabSheet5);
   Edit1->setObjectName("Edit1");
   Edit1->setReadOnly(true);
-  BtnPSetup = CaptionButton(TabSheet5, "BtnPSetup", "Printer Setup");
+  BtnPSetup = CaptionButton(TabSheet5, "BtnPSetup", tr("Printer Setup"));
   Edit2 = new QLineEdit(TabSheet5);
   Edit2->setObjectName("Edit2");
   Edit2->setReadOnly(true);
-  BtnStationary = CaptionButton(TabSheet5, "BtnStationary", "Stationery");
-  BtnSTax = CaptionButton(TabSheet5, "BtnSTax", "Sales Tax");
-  BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", "Label Forms");
-  BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", "Import Dir's");
-  BtnEInvoicing = CaptionButton(TabSheet5, "BtnEInvoicing", "E-Invoicing");
+  BtnStationary = CaptionButton(TabSheet5, "BtnStationary", tr("Stationery"));
+  BtnSTax = CaptionButton(TabSheet5, "BtnSTax", tr("Sales Tax"));
+  BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", tr("Label Forms"));
+  BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", tr("Import Dir's"));
+  BtnEInvoicing = CaptionButton(TabSheet5, "BtnEInvoicing", tr("E-Invoicing"));
   FontDialog1 = new QFontDialog(this);
   FontDialog1->setObjectName("FontDialog1");
+  // The windows' language: empty for the desktop's, else each language under
+  // its own name, so it is found whatever language the windows show.
+  LblLanguage = new QLabel(tr("Language"), TabSheet5);
+  LblLanguage->setObjectName("LblLanguage");
+  CmbLanguage = new QComboBox(TabSheet5);
+  CmbLanguage->setObjectName("CmbLanguage");
+  CmbLanguage->addItem(tr("Desktop language"), QString());
+  for (const QString& code : LanguageCodes()) CmbLanguage->addItem(LanguageName(code), code);
+  LblLanguage->setBuddy(CmbLanguage);
+  const QString remembered = RememberedLanguage();
+  for (int i = 0; i < CmbLanguage->count(); ++i)
+    if (CmbLanguage->itemData(i).toString() == remembered) CmbLanguage->setCurrentIndex(i);
   {
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(GroupBox1);
@@ -218,7 +233,9 @@ void TMain::BuildForm() {
     printing->addWidget(Edit1, 0, 1);
     printing->addWidget(BtnPSetup, 1, 0);
     printing->addWidget(Edit2, 1, 1);
-    printing->setRowStretch(2, 1);
+    printing->addWidget(LblLanguage, 2, 0, Qt::AlignRight);
+    printing->addWidget(CmbLanguage, 2, 1);
+    printing->setRowStretch(3, 1);
     auto* top = new QHBoxLayout;
     top->addLayout(boxes, 5);
     top->addSpacing(8);
@@ -234,16 +251,16 @@ void TMain::BuildForm() {
     layout->addLayout(bottom);
   }
 
-  TabSheet6 = Page(PageControl1, "TabSheet6", "File Maintenance", 700);
-  BtnBackup = ImageButton(TabSheet6, "BtnBackup", "Backup Data Files", u'\u21E8');
-  BtnRestore = ImageButton(TabSheet6, "BtnRestore", "Restore Data Files", u'\u21E6');
-  BtnIndex = ImageButton(TabSheet6, "BtnIndex", "Reindex Data Files", u'\u21BB');
-  BtnPack = ImageButton(TabSheet6, "BtnPack", "Pack Data Files", u'\u21CA');
-  BtnUpgrade = ImageButton(TabSheet6, "BtnUpgrade", "Import Data from Moorhen version 4 or 5",
+  TabSheet6 = Page(PageControl1, "TabSheet6", tr("File Maintenance"), 700);
+  BtnBackup = ImageButton(TabSheet6, "BtnBackup", tr("Backup Data Files"), u'\u21E8');
+  BtnRestore = ImageButton(TabSheet6, "BtnRestore", tr("Restore Data Files"), u'\u21E6');
+  BtnIndex = ImageButton(TabSheet6, "BtnIndex", tr("Reindex Data Files"), u'\u21BB');
+  BtnPack = ImageButton(TabSheet6, "BtnPack", tr("Pack Data Files"), u'\u21CA');
+  BtnUpgrade = ImageButton(TabSheet6, "BtnUpgrade", tr("Import Data from Moorhen version 4 or 5"),
                            u'\u21EA');
-  BtnErase = ImageButton(TabSheet6, "BtnErase", "Erase all data and start over", u'\u2716',
+  BtnErase = ImageButton(TabSheet6, "BtnErase", tr("Erase all data and start over"), u'\u2716',
                          QColor(0x9b, 0x2c, 0x2c));
-  BtnExport = ImageButton(TabSheet6, "BtnExport", QStringLiteral("Export Data\u2026"), u'\u2197');
+  BtnExport = ImageButton(TabSheet6, "BtnExport", tr("Export Data…"), u'\u2197');
   LayOutCommands(TabSheet6,
                  {BtnBackup, BtnRestore, BtnIndex, BtnPack, BtnUpgrade, BtnErase, BtnExport},
                  "BitBtn5", 700);
@@ -271,57 +288,57 @@ void TMain::BuildForm() {
 }
 
 void TMain::BuildMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   file->setObjectName("File1");
-  Exit1 = Item(file, "Exit1", "E&xit");
-  QMenu* help = menuBar()->addMenu("&Help");
+  Exit1 = Item(file, "Exit1", tr("E&xit"));
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
   help->setObjectName("Help1");
-  About1 = Item(help, "About1", "About Tallowby");
+  About1 = Item(help, "About1", tr("About Tallowby"));
   help->addSeparator();
-  HelpContents1 = Item(help, "HelpContents1", "Help &Contents");
+  HelpContents1 = Item(help, "HelpContents1", tr("Help &Contents"));
 
   PopupMenu1 = Popup(this, "PopupMenu1");
-  QMenu* invoices = Submenu(PopupMenu1, "Invoices1", "&Invoices");
-  SelectedDates2 = Item(invoices, "SelectedDates2", "Selected &Date(s)");
-  SelectedInvoices1 = Item(invoices, "SelectedInvoices1", "Selected &Invoices");
-  QMenu* bills = Submenu(PopupMenu1, "Bills1", "&Bills");
-  WithBalancesDue2 = Item(bills, "WithBalancesDue2", "&With Balances Due");
-  SelectedBills2 = Item(bills, "SelectedBills2", "Selected &Bills");
-  QMenu* statements = Submenu(PopupMenu1, "Statements1", "&Statements");
-  WithBalances2 = Item(statements, "WithBalances2", "With &Balances");
-  SelectedCustomers4 = Item(statements, "SelectedCustomers4", "Selected &Customers");
-  QMenu* einvoices = Submenu(PopupMenu1, "EInvoices1", "&E-Invoices");
-  EInvoiceDates1 = Item(einvoices, "EInvoiceDates1", "Selected &Date(s)");
-  EInvoiceSelected1 = Item(einvoices, "EInvoiceSelected1", "Selected &Invoices");
+  QMenu* invoices = Submenu(PopupMenu1, "Invoices1", tr("&Invoices"));
+  SelectedDates2 = Item(invoices, "SelectedDates2", tr("Selected &Date(s)"));
+  SelectedInvoices1 = Item(invoices, "SelectedInvoices1", tr("Selected &Invoices"));
+  QMenu* bills = Submenu(PopupMenu1, "Bills1", tr("&Bills"));
+  WithBalancesDue2 = Item(bills, "WithBalancesDue2", tr("&With Balances Due"));
+  SelectedBills2 = Item(bills, "SelectedBills2", tr("Selected &Bills"));
+  QMenu* statements = Submenu(PopupMenu1, "Statements1", tr("&Statements"));
+  WithBalances2 = Item(statements, "WithBalances2", tr("With &Balances"));
+  SelectedCustomers4 = Item(statements, "SelectedCustomers4", tr("Selected &Customers"));
+  QMenu* einvoices = Submenu(PopupMenu1, "EInvoices1", tr("&E-Invoices"));
+  EInvoiceDates1 = Item(einvoices, "EInvoiceDates1", tr("Selected &Date(s)"));
+  EInvoiceSelected1 = Item(einvoices, "EInvoiceSelected1", tr("Selected &Invoices"));
 
   PopupMenu4 = Popup(this, "PopupMenu4");
-  SelectedCustomers2 = Item(PopupMenu4, "SelectedCustomers2", "Selected &Customers");
-  SelectedGroups1 = Item(PopupMenu4, "SelectedGroups1", "Selected &Groups");
+  SelectedCustomers2 = Item(PopupMenu4, "SelectedCustomers2", tr("Selected &Customers"));
+  SelectedGroups1 = Item(PopupMenu4, "SelectedGroups1", tr("Selected &Groups"));
 
   PopupMenu2 = Popup(this, "PopupMenu2");
-  SalesSummary1 = Item(PopupMenu2, "SalesSummary1", "&Sales Summary");
-  ProductSummary1 = Item(PopupMenu2, "ProductSummary1", "&Product Summary");
-  ProductBuyers1 = Item(PopupMenu2, "ProductBuyers1", "Product &Buyers");
+  SalesSummary1 = Item(PopupMenu2, "SalesSummary1", tr("&Sales Summary"));
+  ProductSummary1 = Item(PopupMenu2, "ProductSummary1", tr("&Product Summary"));
+  ProductBuyers1 = Item(PopupMenu2, "ProductBuyers1", tr("Product &Buyers"));
   PopupMenu2->addSeparator();
-  IncomeSummary1 = Item(PopupMenu2, "IncomeSummary1", "&Income Summary");
-  ReceivableIncome1 = Item(PopupMenu2, "ReceivableIncome1", "&Receivable Income");
+  IncomeSummary1 = Item(PopupMenu2, "IncomeSummary1", tr("&Income Summary"));
+  ReceivableIncome1 = Item(PopupMenu2, "ReceivableIncome1", tr("&Receivable Income"));
   PopupMenu2->addSeparator();
-  TaxSummary1 = Item(PopupMenu2, "TaxSummary1", "&Tax Summary");
+  TaxSummary1 = Item(PopupMenu2, "TaxSummary1", tr("&Tax Summary"));
 
   PopupMenu5 = Popup(this, "PopupMenu5");
-  SelectedCustomers3 = Item(PopupMenu5, "SelectedCustomers3", "&Selected Customers");
-  InvoicesDated1 = Item(PopupMenu5, "InvoicesDated1", "&Invoices Dated");
-  PastDueBilling1 = Item(PopupMenu5, "PastDueBilling1", "&Past Due Billing");
-  BalanceDueStatement1 = Item(PopupMenu5, "BalanceDueStatement1", "&Balance Due Statement");
-  CustomerGroups1 = Item(PopupMenu5, "CustomerGroups1", "&Customer Group(s)");
+  SelectedCustomers3 = Item(PopupMenu5, "SelectedCustomers3", tr("&Selected Customers"));
+  InvoicesDated1 = Item(PopupMenu5, "InvoicesDated1", tr("&Invoices Dated"));
+  PastDueBilling1 = Item(PopupMenu5, "PastDueBilling1", tr("&Past Due Billing"));
+  BalanceDueStatement1 = Item(PopupMenu5, "BalanceDueStatement1", tr("&Balance Due Statement"));
+  CustomerGroups1 = Item(PopupMenu5, "CustomerGroups1", tr("&Customer Group(s)"));
 
   PopupMenu3 = Popup(this, "PopupMenu3");
-  Inventory1 = Item(PopupMenu3, "Inventory1", "&Inventory");
-  CostofGoodsSold1 = Item(PopupMenu3, "CostofGoodsSold1", "&Cost of Goods Sold");
-  StockOnHand1 = Item(PopupMenu3, "StockOnHand1", "&Stock On-Hand");
+  Inventory1 = Item(PopupMenu3, "Inventory1", tr("&Inventory"));
+  CostofGoodsSold1 = Item(PopupMenu3, "CostofGoodsSold1", tr("&Cost of Goods Sold"));
+  StockOnHand1 = Item(PopupMenu3, "StockOnHand1", tr("&Stock On-Hand"));
 
   PopupMenu6 = Popup(this, "PopupMenu6");
-  ExportSQLite1 = Item(PopupMenu6, "ExportSQLite1", QStringLiteral("&SQLite Database\u2026"));
-  ExportPostgreSQL1 = Item(PopupMenu6, "ExportPostgreSQL1", QStringLiteral("&PostgreSQL Script\u2026"));
-  ExportCSV1 = Item(PopupMenu6, "ExportCSV1", QStringLiteral("&CSV Files\u2026"));
+  ExportSQLite1 = Item(PopupMenu6, "ExportSQLite1", tr("&SQLite Database…"));
+  ExportPostgreSQL1 = Item(PopupMenu6, "ExportPostgreSQL1", tr("&PostgreSQL Script…"));
+  ExportCSV1 = Item(PopupMenu6, "ExportCSV1", tr("&CSV Files…"));
 }

@@ -28,55 +28,62 @@ bool TMain::DataFilesInOrder() {
     case SwapRecovery::Undone:
       return true;
     case SwapRecovery::Busy:
-      Ui::get().information("Another program is restoring or converting the data files in " +
-                            DataDirectory() + "\r\nProgram will now terminate.");
+      Ui::get().information(tr("Another program is restoring or converting the data files in "
+                               "%1\r\nProgram will now terminate.")
+                                .arg(DataDirectory()));
       return false;
     case SwapRecovery::Failed:
       break;
   }
-  Ui::get().information("A restore or conversion that was interrupted cannot be completed:\r\n" +
-                        error + "\r\nProgram will now terminate.");
+  //: %1 is why (a line of its own).
+  Ui::get().information(tr("A restore or conversion that was interrupted cannot be completed:\r\n"
+                           "%1\r\nProgram will now terminate.")
+                            .arg(error));
   return false;
 }
 
 void TMain::BtnBackupClick() {
-  const QString chosen = RunDriveDir(QStringLiteral("Choose Backup Drive & Directory"),
-                                     QStringLiteral("Backup"));
+  const QString chosen = RunDriveDir(tr("Choose Backup Drive & Directory"),
+                                     //: The OK button of the folder window.
+                                     tr("Backup"));
   repaint();
   if (chosen.isEmpty()) return;
   int copied = 0;
   Say(BackupDataFiles(chosen, &copied)
-          ? QStringLiteral("Backup: %1 files copied to %2.").arg(copied).arg(chosen)
-          : QStringLiteral("Backup: failed; see the message shown."));
+          ? tr("Backup: %1 files copied to %2.").arg(copied).arg(chosen)
+          : tr("Backup: failed; see the message shown."));
 }
 
 void TMain::BtnRestoreClick() {
-  const QString chosen = RunDriveDir(QStringLiteral("Choose Drive & Directory Containing BACKUP"),
-                                     QStringLiteral("Restore"));
+  const QString chosen = RunDriveDir(tr("Choose Drive & Directory Containing BACKUP"),
+                                     //: The OK button of the folder window.
+                                     tr("Restore"));
   if (chosen.isEmpty()) return;
   repaint();
   bool withSettings = false;
   if (!ConfirmRestore(chosen, &withSettings)) return;
   int restored = 0;
   if (!RestoreDataFiles(chosen, withSettings, &restored)) {
-    Say(QStringLiteral("Restore: failed; the data files are as they were."));
+    Say(tr("Restore: failed; the data files are as they were."));
     return;
   }
   if (withSettings) {
     ReadSettings();
     ShowSettings();
   }
-  Say(QStringLiteral("Restore: %1 files restored from %2%3.")
+  Say((withSettings ? tr("Restore: %1 files restored from %2, the settings with them.")
+                    : tr("Restore: %1 files restored from %2."))
           .arg(restored)
-          .arg(chosen, withSettings ? QStringLiteral(", the settings with them") : QString()));
+          .arg(chosen));
 }
 
 void TMain::BtnUpgradeClick() {
   const QString remembered = QDir::currentPath();
   const QString preset = EarlierDataPreset({QDir::homePath(), QDir::rootPath()});
   const QString chosen =
-      RunDriveDir(QStringLiteral("Choose Drive & Directory Containing Old Moorhen Data"),
-                  QStringLiteral("Upgrade"), preset);
+      RunDriveDir(tr("Choose Drive & Directory Containing Old Moorhen Data"),
+                  //: The OK button of the folder window: converts the older data.
+                  tr("Upgrade"), preset);
   QDir::setCurrent(remembered);
   if (chosen.isEmpty()) return;
   repaint();
@@ -89,8 +96,8 @@ void TMain::BtnUpgradeClick() {
   code4autoOpen(cb, 1);
   code4accessMode(cb, OPEN4DENY_NONE);
   PackAll();
-  if (failed) Say(QStringLiteral("Conversion: failed; the data files are as they were."));
-  if (converted) Say(QStringLiteral("Conversion: the data in %1 was imported.").arg(chosen));
+  if (failed) Say(tr("Conversion: failed; the data files are as they were."));
+  if (converted) Say(tr("Conversion: the data in %1 was imported.").arg(chosen));
 }
 
 void TMain::BtnDirectoriesClick() {
@@ -112,24 +119,24 @@ void TMain::ExportDataAs(ExportFormat format) {
   const QString folder = QDir::currentPath();
   QString target;
   if (format == ExportFormat::Csv) {
-    target = Ui::get().folderName(this, QStringLiteral("Export Data to CSV Files"), QString());
+    target = Ui::get().folderName(this, tr("Export Data to CSV Files"), QString());
   } else if (format == ExportFormat::Sqlite) {
-    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a SQLite Database"),
-                                    QString(), QStringLiteral("SQLite databases (*.db)|*.db"),
-                                    QStringLiteral("db"));
+    target = Ui::get().saveFileName(this, tr("Export Data to a SQLite Database"), QString(),
+                                    //: A file dialog's filter: the description, "|", the pattern.
+                                    tr("SQLite databases (*.db)|*.db"), QStringLiteral("db"));
   } else {
-    target = Ui::get().saveFileName(this, QStringLiteral("Export Data to a PostgreSQL Script"),
-                                    QString(), QStringLiteral("SQL scripts (*.sql)|*.sql"),
-                                    QStringLiteral("sql"));
+    target = Ui::get().saveFileName(this, tr("Export Data to a PostgreSQL Script"), QString(),
+                                    //: A file dialog's filter: the description, "|", the pattern.
+                                    tr("SQL scripts (*.sql)|*.sql"), QStringLiteral("sql"));
   }
   QDir::setCurrent(folder);
   if (target.isEmpty()) return;
   repaint();
   const ExportOutcome outcome = ExportData({format, QDir(target).absolutePath()});
-  QString text = outcome.done ? "The data were exported to " + target + "."
-                              : "Unable to export to: " + target + "\r\n" + outcome.error;
+  QString text = outcome.done ? tr("The data were exported to %1.").arg(target)
+                              : tr("Unable to export to: %1\r\n%2").arg(target, outcome.error);
   // The breaks in the data are told with a complete export only.
   if (outcome.done && !outcome.findings.isEmpty())
-    text += "\r\n\r\nFound in the data:\r\n" + outcome.findings.join("\r\n");
+    text += "\r\n\r\n" + tr("Found in the data:") + "\r\n" + outcome.findings.join("\r\n");
   Ui::get().information(text);
 }

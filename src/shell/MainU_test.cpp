@@ -1,19 +1,25 @@
 #include "shell/MainU.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStatusBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "platform/Clock.h"
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "printing/RptUtil.h"
 #include "shell/About.h"
 #include "shell/TestSupport.h"
@@ -172,6 +178,58 @@ TEST_F(StartUpTest, HelpButtonsAndMenuOpenTheirSections) {
   Help::setRecorder(nullptr);
   EXPECT_EQ(asked, QStringList({"context-300", "context-400", "context-500", "context-600",
                                  "context-700", "contents"}));
+}
+
+TEST_F(StartUpTest, TheWindowSpeaksGermanOrFrenchWhenBuiltInIt) {
+  const struct {
+    const char* code;
+    QStringList texts;  // a tab, an image button, a menu item, a pop-up item, a button, the choice
+  } languages[] = {
+      {"de", {"Rechnungen", "Rechnungen erstellen und bearbeiten", "&Beenden", "&Umsatzübersicht",
+              "Berichtsschrift", "Sprache des Desktops"}},
+      {"fr", {"Factures", "Créer et modifier des factures", "&Quitter", "Résumé des &ventes",
+              "Police des rapports", "Langue du bureau"}},
+  };
+  for (const auto& l : languages) {
+    DestroyWindows();
+    DocumentLanguage language(l.code);
+    CreateWindows();  // as the program builds them at its start, in its language
+    const QStringList shown{main()->PageControl1->tabText(0), main()->BtnInvoice->toolTip(),
+                            main()->Exit1->text(), main()->SalesSummary1->text(),
+                            main()->BtnFont->text(), main()->CmbLanguage->itemText(0)};
+    EXPECT_EQ(shown, l.texts);
+    EXPECT_EQ(main()->windowTitle(), "Tallowby");
+  }
+}
+
+TEST_F(StartUpTest, TheLanguageChosenIsRememberedForTheNextStart) {
+  // The choice goes to a settings folder of the test's own.
+  QTemporaryDir config;
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+  struct Back {
+    ~Back() {
+      QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+    }
+  } back;
+  RememberLanguage("fr");
+  DestroyWindows();
+  CreateWindows();
+  start();
+  auto* choice = find<QComboBox>("CmbLanguage");
+  QStringList items;
+  for (int i = 0; i < choice->count(); ++i) items << choice->itemText(i);
+  EXPECT_EQ(items, QStringList({"Desktop language", "English", "Deutsch", "Français"}));
+  EXPECT_EQ(choice->currentText(), "Français");
+
+  choice->setCurrentIndex(choice->findText("Deutsch"));
+  EXPECT_EQ(RememberedLanguage(), "de");
+  EXPECT_EQ(main()->statusBar()->currentMessage(),
+            "The new language shows when Tallowby is started again.");
+  EXPECT_EQ(CurrentLanguage(), "en") << "the windows keep their language to the end of the run";
+  choice->setCurrentIndex(0);
+  EXPECT_EQ(RememberedLanguage(), "");
+  EXPECT_TRUE(QFile::exists(config.filePath("Tallowby/Tallowby.conf")));
 }
 
 }  // namespace

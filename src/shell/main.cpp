@@ -26,6 +26,10 @@ namespace {
 
 // Commands that need no display, each with its own options:
 // "tallowby NAME ..." runs run(argc, argv) with argv[1] == NAME.
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(main)
+};
+
 struct Subcommand {
   const char* name;
   int (*run)(int argc, char* argv[]);
@@ -51,23 +55,25 @@ int main(int argc, char* argv[]) {
   QStringList args;
   for (int i = 0; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
   QTextStream out(stdout), err(stderr);
-  StartOptions options;
+  bool remembered = false;
   {
-    // Parsed without a display (--help works anywhere), in the user's language.
+    // Parsed without a display (--help works anywhere), in the user's
+    // language, which also says what keeps the windows from opening.
     QCoreApplication parsing(argc, argv);
     QCoreApplication::setOrganizationName("Tallowby");
     QCoreApplication::setApplicationName("Tallowby");
     UseLanguage(ChooseLanguage(language));
-    options = ParseCommandLine(args, out, err);
-  }
-  if (!options.start) return options.exitCode;
-  if (!options.dataDir.isEmpty() && !QDir::setCurrent(options.dataDir)) {
-    err << "tallowby: no such data folder: " << options.dataDir << Qt::endl;
-    return 1;
-  }
-  if (!DisplayAvailable()) {
-    err << kNoDisplayMessage << Qt::endl;
-    return 1;
+    const StartOptions options = ParseCommandLine(args, out, err);
+    if (!options.start) return options.exitCode;
+    if (!options.dataDir.isEmpty() && !QDir::setCurrent(options.dataDir)) {
+      err << "tallowby: " << Tr::tr("no such data folder: %1").arg(options.dataDir) << Qt::endl;
+      return 1;
+    }
+    if (!DisplayAvailable()) {
+      err << QCoreApplication::translate("CommandLine", kNoDisplayMessage) << Qt::endl;
+      return 1;
+    }
+    remembered = options.remembered;
   }
 
   QApplication app(argc, argv);
@@ -79,12 +85,12 @@ int main(int argc, char* argv[]) {
   UseLanguage(ChooseLanguage(language));
   Ui::useRealDriver();
 
-  if (options.remembered) {
+  if (remembered) {
     QSettings settings;
     const QString folder = ChooseDataFolder(settings);
     if (folder.isEmpty()) return 0;  // cancelled: nothing written
     if (!QDir::setCurrent(folder)) {
-      err << "tallowby: no such data folder: " << folder << Qt::endl;
+      err << "tallowby: " << Tr::tr("no such data folder: %1").arg(folder) << Qt::endl;
       return 1;
     }
   }
