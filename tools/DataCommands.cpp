@@ -3,6 +3,7 @@
 #ifdef TB_HAVE_DATA
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -21,6 +22,12 @@
 #include "data/FolderHold.h"
 #include "data/dbFiles.h"
 
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(DataCommands)
+};
+}  // namespace
+
 int Fail(const QString& message) {
   std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message));
   return 1;
@@ -33,7 +40,7 @@ int Init(const std::vector<std::string>& args) {
   const bool demo = args.size() == 3 && args[1] == "--demo";
   if (args.size() != (demo ? 3u : 2u) || args.back().rfind("--", 0) == 0) return 2;
   const QString dir = QString::fromStdString(args.back());
-  if (!QDir().mkpath(dir)) return Fail(dir + ": cannot create the folder");
+  if (!QDir().mkpath(dir)) return Fail(Tr::tr("%1: cannot create the folder").arg(dir));
   QString error;
   if (!WriteSuppliedTables(dir, &error)) return Fail(error);
   if (demo && !WriteDemoBusiness(dir, &error)) return Fail(error);
@@ -47,7 +54,7 @@ int Reindex(const std::vector<std::string>& args) {
   StartEngine(dir);
   if (!DataFilesPresent()) {
     EndEngine();
-    return Fail(dir + ": not a data folder (tables missing)");
+    return Fail(Tr::tr("%1: not a data folder (tables missing)").arg(dir));
   }
   RebuildIndexes(false);
   EndEngine();
@@ -65,10 +72,11 @@ bool PutInOrder(const QString& dir) {
   QString reason;
   switch (FinishInterruptedSwap(dir, &reason, hold.get())) {
     case SwapRecovery::Busy:
-      Fail(dir + ": another program is restoring or converting its data files; nothing was done");
+      Fail(Tr::tr("%1: another program is restoring or converting its data files; nothing was done")
+               .arg(dir));
       return false;
     case SwapRecovery::Failed:
-      Fail(dir + ": an interrupted restore or conversion cannot be completed: " + reason);
+      Fail(Tr::tr("%1: an interrupted restore or conversion cannot be completed: %2").arg(dir, reason));
       return false;
     default:
       heldForTheRun.push_back(std::move(hold));
@@ -89,16 +97,17 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
                  const QString& description, FolderArgs* out, bool takesSettings = false) {
   QCommandLineParser parser;
   const QCommandLineOption settings(
-      "settings", "Restore the settings too (letterhead, sales tax, report font, import folders, "
-                  "e-invoice details).");
+      "settings", Tr::tr("Restore the settings too (letterhead, sales tax, report font, import "
+                         "folders, e-invoice details)."));
   if (takesSettings) parser.addOption(settings);
   parser.setApplicationDescription(description);
-  parser.addPositionalArgument("DATADIR", "the data folder");
-  parser.addPositionalArgument(otherName, "the other folder");
+  parser.addPositionalArgument("DATADIR", Tr::tr("the data folder"));
+  parser.addPositionalArgument(otherName, Tr::tr("the other folder"));
   if (const int rc = ParseCommand(&parser, args)) return rc;
   const QStringList positional = parser.positionalArguments();
   if (positional.size() != 2) {
-    Fail("usage: tallowby-db " + QString::fromStdString(args[0]) + " DATADIR " + otherName);
+    //: %1: the command, %2: the name of its second folder (TARGETDIR, SOURCEDIR, OLDDIR)
+    Fail(Tr::tr("usage: tallowby-db %1 DATADIR %2").arg(QString::fromStdString(args[0]), otherName));
     return 2;
   }
   out->data = QDir(positional[0]).absolutePath();
@@ -110,8 +119,8 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
 }  // namespace
 
 int ParseCommand(QCommandLineParser* parser, const std::vector<std::string>& args) {
-  const QCommandLineOption help({"h", "help"}, "Show this help.");
-  const QCommandLineOption version("version", "Show the version.");
+  const QCommandLineOption help({"h", "help"}, Tr::tr("Show this help."));
+  const QCommandLineOption version("version", Tr::tr("Show the version."));
   parser->addOption(help);
   parser->addOption(version);
   QStringList arguments{"tallowby-db " + QString::fromStdString(args[0])};
@@ -121,7 +130,12 @@ int ParseCommand(QCommandLineParser* parser, const std::vector<std::string>& arg
     return 2;
   }
   if (parser->isSet(help)) {
-    std::fputs(qPrintable(parser->helpText()), stdout);
+    // The usage line names the command, not the path the tool was started by.
+    QString text = parser->helpText();
+    const QString started = QCoreApplication::arguments().value(0);
+    const qsizetype at = started.isEmpty() ? -1 : text.indexOf(started);
+    if (at >= 0) text.replace(at, started.size(), arguments.first());
+    std::fputs(text.toUtf8().constData(), stdout);
     return -1;
   }
   if (parser->isSet(version)) {
@@ -133,12 +147,12 @@ int ParseCommand(QCommandLineParser* parser, const std::vector<std::string>& arg
 
 // A writing command also holds the program's lock, from main.
 bool ReadyDataFolder(const QString& dir) {
-  if (!QFileInfo(dir).isDir()) return Fail(dir + ": no such folder"), false;
+  if (!QFileInfo(dir).isDir()) return Fail(Tr::tr("%1: no such folder").arg(dir)), false;
   if (!PutInOrder(dir)) return false;
   StartEngine(dir);
   if (!DataFilesPresent()) {
     EndEngine();
-    return Fail(dir + ": not a data folder (tables missing)"), false;
+    return Fail(Tr::tr("%1: not a data folder (tables missing)").arg(dir)), false;
   }
   return true;
 }
@@ -156,44 +170,47 @@ int Outcome(bool ok, const UnattendedUi& ui, const QString& what) {
 // backup DATADIR TARGETDIR: "Backup Data Files" into TARGETDIR (created when missing).
 int Backup(const std::vector<std::string>& args) {
   FolderArgs f;
-  if (const int rc = ParseFolders(args, "TARGETDIR", "Copies the tables of DATADIR into TARGETDIR.", &f))
+  if (const int rc = ParseFolders(args, "TARGETDIR", Tr::tr("Copies the tables of DATADIR into TARGETDIR."), &f))
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   if (!QDir().mkpath(f.other)) {
     EndEngine();
-    return Fail(f.other + ": cannot create the folder");
+    return Fail(Tr::tr("%1: cannot create the folder").arg(f.other));
   }
   UnattendedUi ui;
-  return Outcome(BackupDataFiles(f.other), ui, "backup failed");
+  return Outcome(BackupDataFiles(f.other), ui, Tr::tr("backup failed"));
 }
 
 // restore DATADIR SOURCEDIR [--settings]: "Restore Data Files" from
 // SOURCEDIR, all or nothing; the settings only with --settings.
 int Restore(const std::vector<std::string>& args) {
   FolderArgs f;
-  if (const int rc = ParseFolders(args, "SOURCEDIR", "Replaces the tables of DATADIR by those in SOURCEDIR.", &f, true))
+  if (const int rc = ParseFolders(args, "SOURCEDIR",
+                                  Tr::tr("Replaces the tables of DATADIR by those in SOURCEDIR."), &f, true))
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
-  return Outcome(RestoreDataFiles(f.other, f.settings), ui, "restore failed");
+  return Outcome(RestoreDataFiles(f.other, f.settings), ui, Tr::tr("restore failed"));
 }
 
 // convert DATADIR OLDDIR: "Import Data from Moorhen version 4 or 5" without
 // the warning; the tables are packed afterwards as the button does.
 int Convert(const std::vector<std::string>& args) {
   FolderArgs f;
-  if (const int rc = ParseFolders(args, "OLDDIR", "Replaces the business data of DATADIR by the earlier generation's tables in OLDDIR.", &f))
+  if (const int rc = ParseFolders(
+          args, "OLDDIR",
+          Tr::tr("Replaces the business data of DATADIR by the earlier generation's tables in OLDDIR."), &f))
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
-  ui.answerOk("Warning: All previously entered data will be overwritten");
+  ui.answerOk(OverwriteWarning());
   const bool finished = ConvertEarlierData(f.other);
   if (!finished) {
     CloseAll();
     RebuildIndexes(false);
   }
   PackAll();
-  return Outcome(finished && ui.messages().isEmpty(), ui, "conversion failed");
+  return Outcome(finished && ui.messages().isEmpty(), ui, Tr::tr("conversion failed"));
 }
 
 }  // namespace

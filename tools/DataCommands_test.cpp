@@ -65,7 +65,7 @@ double RoundMoney(double x) {
 
 TEST_F(DataToolTest, InitWritesTheSuppliedTablesWithoutIndexesAndNeverOverwrites) {
   ASSERT_EQ(Tool("init " + Dir()), 0);
-  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 12);  // with the two e-invoice tables
+  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 13);  // with the two e-invoice tables and the languages
   EXPECT_EQ(Count(".dbt"), 3);
   EXPECT_EQ(Count(".ntx") + Count(".cgp"), 0);
   EXPECT_TRUE(fs::exists(dir / "KEX1.DBF"));
@@ -79,6 +79,28 @@ TEST_F(DataToolTest, BadUsageIsRefused) {
   EXPECT_EQ(Tool("init"), 2);
   EXPECT_EQ(Tool("init --demo"), 2);
   EXPECT_EQ(Tool("reindex"), 2);
+}
+
+TEST_F(DataToolTest, HelpAndErrorLinesComeInTheChosenLanguageAndTheDataStaysEnglish) {
+  ASSERT_EQ(Tool("--language de --help"), 0);
+  EXPECT_NE(Output().find("  dump TABLE.dbf                     ein JSON-Objekt je Datensatz\n"),
+            std::string::npos)
+      << Output();
+  ASSERT_EQ(Tool("backup --help --language=fr"), 0);
+  EXPECT_NE(Output().find("Copie les tables de DATADIR dans TARGETDIR."), std::string::npos) << Output();
+  EXPECT_NE(Output().find("tallowby-db backup [options] DATADIR TARGETDIR"), std::string::npos)
+      << "the usage line names the command: " << Output();
+  fs::create_directories(dir);
+  EXPECT_EQ(Tool("--language de reindex " + Dir()), 1);
+  EXPECT_EQ(Output(), "tallowby-db: " + dir.string() + ": kein Datenordner (Tabellen fehlen)\n");
+  EXPECT_EQ(Tool("--language xx --help"), 2);
+  EXPECT_EQ(Output(), "tallowby-db: unknown language xx (de, fr or en)\n");
+
+  ASSERT_EQ(Tool("init --demo " + Dir() + " --language fr"), 0);
+  ASSERT_EQ(Tool("dump '" + (dir / "GROUPS.dbf").string() + "'"), 0);
+  const std::string english = Output();
+  ASSERT_EQ(Tool("--language de dump '" + (dir / "GROUPS.dbf").string() + "'"), 0);
+  EXPECT_EQ(Output(), english);
 }
 
 TEST_F(DataToolTest, ReindexOfAFolderWithoutTablesFails) {
@@ -136,7 +158,7 @@ TEST_F(DataToolTest, DemoFolderPassesCheckAndItsInvoicesAddUp) {
 TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
   ASSERT_EQ(Tool("init --demo " + Dir()), 0);
   const int ntx = Count(".ntx");
-  EXPECT_EQ(ntx, 17);
+  EXPECT_EQ(ntx, 18);
   fs::remove(dir / "czip.ntx");
   fs::remove(dir / "INV5.cgp");
   ASSERT_EQ(Tool("reindex " + Dir()), 0);

@@ -151,7 +151,7 @@ class Demo {
       c.zip = town.zip;
       c.phone = QStringLiteral("(802) 555-%1").arg(1000 + Pick(9000));
       c.email = (c.first.left(1) + c.last + "@example.com").toLower();
-      if (no % 7 == 0) c.note = "Prefers unscented";
+      if (no % 7 == 0) c.note = "Prefers unscented";  // untranslated
       if (no % 9 == 0) c.comments = "Met at the autumn craft fair.\r\nAsk about the spring class.";
       customers_.append(c);
       d4appendBlank(Cust5.d);

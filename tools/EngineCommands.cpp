@@ -1,7 +1,9 @@
 // The data tool's commands over the engine alone: dump, index, keys, seek,
 // check, pack, repair. Table text is printed as UTF-8; arguments are taken as UTF-8.
+// The engine's errors stay English; the counts told to a person are translated.
 #include "EngineCommands.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -15,6 +17,13 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EngineCommands)
+};
+
+// A line for a person on stderr.
+void Tell(const QString& line) { std::fprintf(stderr, "%s\n", line.toUtf8().constData()); }
 
 // An engine handle for one command, closed at the end.
 class Engine {
@@ -183,7 +192,9 @@ int Check(const std::vector<std::string>& args) {
     d4close(d);
     code4errorCode(e.cb(), 0);
   }
-  std::fprintf(stderr, "%zu table(s) checked, %d problem(s)\n", tables.size(), problems);
+  //: %1: the problems found ("%n problem(s)")
+  Tell(Tr::tr("%n table(s) checked, %1", nullptr, int(tables.size()))
+           .arg(Tr::tr("%n problem(s)", nullptr, problems)));
   return problems > 0 ? 1 : 0;
 }
 
@@ -197,7 +208,7 @@ int Pack(const std::vector<std::string>& args) {
   if (d4packCompress(d) < 0) return e.Fail();
   const long after = d4recCountDo(d);
   if (code4close(e.cb()) < 0) return e.Fail();
-  std::fprintf(stderr, "%ld record(s) removed, %ld left\n", before - after, after);
+  Tell(Tr::tr("%n record(s) removed, %1 left", nullptr, int(before - after)).arg(after));
   return 0;
 }
 
@@ -213,12 +224,14 @@ int Repair(const std::vector<std::string>& args) {
   if (d4repairCount(d, &before, &after) < 0) return e.Fail();
   if (code4close(e.cb()) < 0) return e.Fail();
   if (after == before) {
-    std::fprintf(stderr, "%ld record(s); the count was right, nothing changed\n", after);
+    Tell(Tr::tr("%n record(s); the count was right, nothing changed", nullptr, int(after)));
   } else {
-    std::fprintf(stderr,
-                 "record count %ld -> %ld; the indexes do not know the %ld record(s) yet: "
-                 "run \"tallowby-db reindex\" on the folder (or start Tallowby there)\n",
-                 before, after, after - before);
+    //: %1 -> %2: the record count before and after; %n: the records added
+    Tell(Tr::tr("record count %1 -> %2; the indexes do not know the %n record(s) yet: "
+                "run \"tallowby-db reindex\" on the folder (or start Tallowby there)",
+                nullptr, int(after - before))
+             .arg(before)
+             .arg(after));
   }
   return 0;
 }

@@ -3,6 +3,7 @@
 #ifdef TB_HAVE_EXPORT
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -12,19 +13,24 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ExportCommand)
+};
+
 // Reads the options into *request; 0 to go on, -1 when --help or
 // --version was answered, 2 for unusable arguments (the line printed).
 int ParseExport(const std::vector<std::string>& args, QString* dataDir, ExportRequest* request) {
   QCommandLineParser parser;
   parser.setApplicationDescription(
-      "Exports every table of DATADIR into a SQLite database, a PostgreSQL script or CSV files.");
-  parser.addPositionalArgument("DATADIR", "the data folder");
-  const QCommandLineOption sqlite("sqlite", "Write a SQLite database.", "FILE.db");
-  const QCommandLineOption postgres("postgres", "Write a script for psql.", "FILE.sql");
-  const QCommandLineOption csv("csv", "Write one CSV file per table into the folder.", "DIR");
+      Tr::tr("Exports every table of DATADIR into a SQLite database, a PostgreSQL script or CSV files."));
+  parser.addPositionalArgument("DATADIR", Tr::tr("the data folder"));
+  const QCommandLineOption sqlite("sqlite", Tr::tr("Write a SQLite database."), "FILE.db");
+  const QCommandLineOption postgres("postgres", Tr::tr("Write a script for psql."), "FILE.sql");
+  const QCommandLineOption csv("csv", Tr::tr("Write one CSV file per table into the folder."), "DIR");
   parser.addOptions({sqlite, postgres, csv});
   if (const int rc = ParseCommand(&parser, args)) return rc;
-  const QString usage = "usage: tallowby-db export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR";
+  const QString usage =
+      Tr::tr("usage: tallowby-db export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR");
   int chosen = 0;
   for (const auto& [option, format] : {std::pair{&sqlite, ExportFormat::Sqlite},
                                        std::pair{&postgres, ExportFormat::Postgres},
@@ -51,7 +57,7 @@ int Export(const std::vector<std::string>& args) {
   EndEngine();
   // A failure is one line; the breaks in the data are told only with a
   // complete export.
-  if (!outcome.done) return Fail("export failed: " + outcome.error);
+  if (!outcome.done) return Fail(Tr::tr("export failed: %1").arg(outcome.error));
   for (const QString& finding : outcome.findings) Fail("export: " + finding);
   return 0;
 }

@@ -1,5 +1,6 @@
 #include "data/BackupManifest.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -8,6 +9,10 @@
 #include "platform/Clock.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BackupManifest)
+};
 
 const QByteArray kHead = "tallowby backup 1";
 
@@ -42,7 +47,7 @@ bool BackupManifest::Describe(const QString& dir, const QStringList& names, Back
 bool BackupManifest::Parse(const QByteArray& text, BackupManifest* out, QString* error) {
   const QList<QByteArray> lines = text.split('\n');
   if (lines.isEmpty() || lines.first() != kHead) {
-    *error = QStringLiteral("it is not a list of this program's backup");
+    *error = Tr::tr("it is not a list of this program's backup");
     return false;
   }
   BackupManifest m;
@@ -59,7 +64,7 @@ bool BackupManifest::Parse(const QByteArray& text, BackupManifest* out, QString*
       e = Entry{QString::fromUtf8(parts[1]), parts[2].toLongLong(&sized), parts[3]};
     }
     if (!sized) {
-      *error = "line " + QString::number(i + 1) + " cannot be read";
+      *error = Tr::tr("line %1 cannot be read").arg(i + 1);
       return false;
     }
     m.entries_ << e;
@@ -100,8 +105,8 @@ QString BackupManifest::mismatch(const QString& name, const QString& file) const
     QByteArray sha256;
     QString error;
     if (!Digest(file, &size, &sha256, &error)) return error;
-    if (size != e.size || sha256 != e.sha256) return name + " is not the file the backup wrote";
+    if (size != e.size || sha256 != e.sha256) return Tr::tr("%1 is not the file the backup wrote").arg(name);
     return QString();
   }
-  return name + " is not in the backup's list";
+  return Tr::tr("%1 is not in the backup's list").arg(name);
 }

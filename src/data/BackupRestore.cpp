@@ -1,5 +1,6 @@
 #include "data/BackupRestore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,6 +18,10 @@
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BackupRestore)
+};
 
 // The business tables of the designed backup, whose files are always
 // copied and always restored.
@@ -87,17 +92,17 @@ bool Contains(const QStringList& names, const QString& name) {
 bool SameContents(const QString& a, const QString& b, QString* detail) {
   QFile fa(a), fb(b);
   if (!fa.open(QIODevice::ReadOnly) || !fb.open(QIODevice::ReadOnly)) {
-    *detail = "the copy cannot be read back";
+    *detail = Tr::tr("the copy cannot be read back");
     return false;
   }
   if (fa.size() != fb.size()) {
-    *detail = "the copy read back differs from the original";
+    *detail = Tr::tr("the copy read back differs from the original");
     return false;
   }
   constexpr qint64 kChunk = 1 << 16;
   while (!fa.atEnd()) {
     if (fa.read(kChunk) != fb.read(kChunk)) {
-      *detail = "the copy read back differs from the original";
+      *detail = Tr::tr("the copy read back differs from the original");
       return false;
     }
   }
@@ -105,7 +110,12 @@ bool SameContents(const QString& a, const QString& b, QString* detail) {
 }
 
 // What is said after a refusal that left the data folder as it was.
-const QString kRestoreNotDone = QStringLiteral("\r\nThe restore did not happen; nothing was changed.");
+// A file to copy that is not there.
+QString UnableToFind(const QString& file) {
+  return Tr::tr("Unable to find %1").arg(file) + "\r\n" + Tr::tr("Function Aborted");
+}
+
+QString RestoreNotDone() { return "\r\n" + Tr::tr("The restore did not happen; nothing was changed."); }
 
 // One run of copies between the data folder and a backup folder.
 struct CopyRun {
@@ -125,7 +135,8 @@ struct CopyRun {
 bool SyncDisk(CopyRun& run) {
   for (const QString& copy : run.onDisk) {
     if (!FileCopy::sync(copy)) {
-      Ui::get().information("Unable to write " + copy + "\r\n" + QString::fromLocal8Bit(std::strerror(errno)));
+      Ui::get().information(Tr::tr("Unable to write %1").arg(copy) + "\r\n" +
+                            QString::fromLocal8Bit(std::strerror(errno)));
       return false;
     }
   }
@@ -193,10 +204,10 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
                           : QDir(run.folder).filePath(ExistingName(run.folder, name));
     if (QFileInfo(source).isFile()) break;
     if (!run.toBackup && removable) {
-      if (!AskForDisk(run, "Insert disk containing " + name)) return false;
+      if (!AskForDisk(run, Tr::tr("Insert disk containing %1").arg(name))) return false;
       continue;
     }
-    Ui::get().information("Unable to find " + source + "\r\nFunction Aborted");
+    Ui::get().information(UnableToFind(source));
     return false;
   }
   for (;;) {
@@ -210,21 +221,22 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
       return true;
     }
     if (run.toBackup && removable && r == FileCopy::Result::DiskFull) {
-      if (AskForDisk(run, "Disk Full. Insert another disk." + name)) continue;
+      //: %1: the file that did not fit (no blank before it, as ever)
+      if (AskForDisk(run, Tr::tr("Disk Full. Insert another disk.%1").arg(name))) continue;
       return false;
     }
     if (run.toBackup && removable && r == FileCopy::Result::WriteProtected) {
-      if (AskForDisk(run, QStringLiteral("Disk is Write Protected"))) continue;
+      if (AskForDisk(run, Tr::tr("Disk is Write Protected"))) continue;
       return false;
     }
-    Ui::get().information("Unable to copy " + source + " to " + target + "\r\n" + detail);
+    Ui::get().information(Tr::tr("Unable to copy %1 to %2").arg(source, target) + "\r\n" + detail);
     return false;
   }
 }
 
 // Every file in order with the progress box; stops at the first failure.
 bool CopyDataFiles(CopyRun& run) {
-  ShowProgress(true, QStringLiteral("Copying Data Files"));
+  ShowProgress(true, Tr::tr("Copying Data Files"));
   SetProgress(10);
   for (const DataFileStep& f : run.files) {
     if (!CopyOneFile(run, f.name)) return false;
@@ -274,7 +286,7 @@ bool EverySourcePresent(const CopyRun& run) {
   for (const DataFileStep& f : run.files) {
     const QString source = QDir(data).filePath(ExistingName(data, f.name));
     if (!QFileInfo(source).isFile()) {
-      Ui::get().information("Unable to find " + source + "\r\nFunction Aborted");
+      Ui::get().information(UnableToFind(source));
       return false;
     }
   }
@@ -287,12 +299,12 @@ bool EverySourcePresent(const CopyRun& run) {
 bool StagedFilesAreTheBackup(const CopyRun& run) {
   const QString list = QDir(run.folder).filePath(QString::fromLatin1(kManifestName));
   const auto refuse = [&](const QString& file, const QString& why) {
-    Ui::get().information("Unable to restore " + file + "\r\n" + why + kRestoreNotDone);
+    Ui::get().information(Tr::tr("Unable to restore %1").arg(file) + "\r\n" + why + RestoreNotDone());
     return false;
   };
   const QList<QByteArray>& seen = run.listsSeen;
   if (seen.isEmpty() || seen.count(seen.first()) != seen.size())
-    return refuse(run.folder, QStringLiteral("Its files come from different backups."));
+    return refuse(run.folder, Tr::tr("Its files come from different backups."));
   if (seen.first().isEmpty()) return true;
   BackupManifest manifest;
   QString why;
@@ -300,13 +312,14 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
   const QStringList known = NamesOf(StepsOf(AddedTables()));
   for (const QString& name : NamesOf(DesignedFiles()) + manifest.names()) {
     if (!Contains(known, name) || !Contains(manifest.names(), name))
-      return refuse(list, QStringLiteral("It lists other files than a backup of these tables."));
+      return refuse(list, Tr::tr("It lists other files than a backup of these tables."));
   }
   for (const QString& name : NamesOf(run.files)) {
     why = manifest.mismatch(name, QDir(run.staging).filePath(name));
     if (!why.isEmpty())
       return refuse(QDir(run.folder).filePath(ExistingName(run.folder, name)),
-                    why + QStringLiteral(": the backup was cut short, or holds files of two backups."));
+                    //: %1: which file differs from the backup's list and how
+                    Tr::tr("%1: the backup was cut short, or holds files of two backups.").arg(why));
   }
   return true;
 }
@@ -317,7 +330,7 @@ bool ReadBackupList(const QString& folder, BackupManifest* list, QString* error)
   const QByteArray text = BackupManifest::TextIn(folder);
   if (text.isEmpty()) return true;
   if (BackupManifest::Parse(text, list, error)) return true;
-  *error = "Unable to restore " + QDir(folder).filePath(QString::fromLatin1(kManifestName)) +
+  *error = Tr::tr("Unable to restore %1").arg(QDir(folder).filePath(QString::fromLatin1(kManifestName))) +
            "\r\n" + *error;
   return false;
 }
@@ -336,9 +349,9 @@ bool StagedTablesUsable(const CopyRun& run) {
   for (const TableDef* t : run.tables) {
     QString error;
     if (!IsTableOfLayout(staging, *t, &error)) {
-      Ui::get().information("Unable to restore " +
-                            QDir(folder).filePath(ExistingName(folder, t->fileName)) + "\r\n" +
-                            error);
+      Ui::get().information(
+          Tr::tr("Unable to restore %1").arg(QDir(folder).filePath(ExistingName(folder, t->fileName))) +
+          "\r\n" + error);
       return false;
     }
   }
@@ -353,7 +366,7 @@ bool CopyVerified(const QString& from, const QString& to, QString* error) {
   QString detail;
   if (FileCopy::copy(from, to, &detail) == FileCopy::Result::Ok && SameContents(from, to, &detail))
     return true;
-  *error = "Unable to copy " + from + " to " + to + "\r\n" + detail;
+  *error = Tr::tr("Unable to copy %1 to %2").arg(from, to) + "\r\n" + detail;
   return false;
 }
 
@@ -369,7 +382,7 @@ bool SameFolder(const QString& a, const QString& b) {
 bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error) {
   const QString file = QDir(dir).filePath(ExistingName(dir, def.fileName));
   if (!QFileInfo(file).isFile()) {
-    *error = file + ": missing";
+    *error = Tr::tr("%1: missing").arg(file);
     return false;
   }
   CODE4* c = code4initP();
@@ -381,7 +394,8 @@ bool IsTableOfLayout(const QString& dir, const TableDef& def, QString* error) {
     if (!ok) break;
     FIELD4* field = d4field(d, f.name);
     if (!field || f4type(field) != f.type) {
-      *error = file + ": field " + f.name + (field ? " is of another kind" : " is missing");
+      *error = (field ? Tr::tr("%1: field %2 is of another kind") : Tr::tr("%1: field %2 is missing"))
+                   .arg(file, QString::fromLatin1(f.name));
       ok = false;
     }
   }
@@ -445,7 +459,7 @@ bool BuildIndexesIn(const QString& dir, const std::vector<const TableDef*>& tabl
 
 bool BackupDataFiles(const QString& folder, int* copied) {
   if (SameFolder(folder, DataDirectory())) {
-    Ui::get().information("Backup must be to a different drive and/or directory");
+    Ui::get().information(Tr::tr("Backup must be to a different drive and/or directory"));
     return false;
   }
   bool ok = false;
@@ -468,14 +482,14 @@ bool BackupDataFiles(const QString& folder, int* copied) {
       Ui::get().information(error);
     if (ok && copied) *copied = int(run.files.size());
   }
-  if (!ok) Ui::get().information("Backup Failed . . Check that disk is not write protected");
+  if (!ok) Ui::get().information(Tr::tr("Backup Failed . . Check that disk is not write protected"));
   ShowProgress(false);
   return ok;
 }
 
 bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
   if (SameFolder(folder, DataDirectory())) {
-    Ui::get().information("Restore must be from a different drive and/or directory");
+    Ui::get().information(Tr::tr("Restore must be from a different drive and/or directory"));
     return false;
   }
   bool ok = false;
@@ -486,9 +500,9 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
   const SwapRecovery before =
       FinishInterruptedSwap(DataDirectory(), &error, &dataHold, FolderHold::Mode::Exclusive);
   if (before == SwapRecovery::Busy) {
-    Ui::get().information(FolderBusyReason(DataDirectory()) + kRestoreNotDone);
+    Ui::get().information(FolderBusyReason(DataDirectory()) + RestoreNotDone());
   } else if (before == SwapRecovery::Failed) {
-    Ui::get().information(error + kRestoreNotDone);
+    Ui::get().information(error + RestoreNotDone());
   } else {
     CopyRun run;
     run.folder = folder;
@@ -496,23 +510,23 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
     BackupManifest list;
     if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, &list, &error) ||
         !swap.begin(&error)) {
-      Ui::get().information(error + kRestoreNotDone);
+      Ui::get().information(error + RestoreNotDone());
     } else {
       PlanRestore(run, list, withSettings);
       run.staging = swap.stagingDir();
       if (CopyDataFiles(run) && StagedFilesAreTheBackup(run) && StagedTablesUsable(run)) {
         HeldTables held;
         if (!BuildIndexesIn(swap.stagingDir(), TablesWithTags(run.tables), &error))
-          Ui::get().information(error + kRestoreNotDone);
+          Ui::get().information(error + RestoreNotDone());
         else if ((tablesInUse = !held.hold(run.tables, &error)))
-          Ui::get().information(error + kRestoreNotDone);
+          Ui::get().information(error + RestoreNotDone());
         else if (!(ok = swap.commit(NamesOf(run.files) + IndexFilesOf(run.tables), {}, &error)))
           Ui::get().information(error);
       }
       if (ok && restored) *restored = int(run.files.size());
     }
   }
-  if (!ok) Ui::get().information("Restore Failed . . Check that your disk is not full.");
+  if (!ok) Ui::get().information(Tr::tr("Restore Failed . . Check that your disk is not full."));
   ShowProgress(false);
   if (dataHold.held() && !tablesInUse) RebuildIndexes(false);
   return ok;

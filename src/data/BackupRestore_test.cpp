@@ -16,6 +16,7 @@
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/FileCopy.h"
+#include "platform/Language.h"
 #include "tbengine/inspect.h"
 
 namespace {
@@ -105,10 +106,10 @@ TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) 
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
   EXPECT_EQ(progress.calls,
             QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45", "55", "70", "75",
-                         "85", "95", "100", "100", "100", "100", "100", "100", "hide"}));
-  EXPECT_EQ(copied, 15);
+                         "85", "95", "100", "100", "100", "100", "100", "100", "100", "hide"}));
+  EXPECT_EQ(copied, 16);
   EXPECT_EQ(BackupFiles(), DataFiles());
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF"})
     EXPECT_TRUE(QFile::exists(backup(name))) << name << ": the settings and the tables added since";
   EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
 
@@ -153,12 +154,12 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 
   int restored = 0;
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, &restored));
-  EXPECT_EQ(restored, 12) << "the business data and the buyers' details";
+  EXPECT_EQ(restored, 13) << "the business data, the buyers' details and languages";
   EXPECT_EQ(StoredCompany(), "Renamed Candles") << "No keeps the settings in use";
   EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Berlin") << "customer data goes with the customers";
 
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
-  EXPECT_EQ(restored, 15);
+  EXPECT_EQ(restored, 16);
   EXPECT_EQ(StoredCompany(), "Backed-up Candles");
   QString info, orders;
   ReadImportDirs(&info, &orders);
@@ -169,7 +170,7 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillRestores) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   // What an earlier version wrote: the eleven files and their list.
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF"})
     ASSERT_TRUE(QFile::remove(backup(name)));
   QByteArray list;
   for (const QByteArray& line : BackupManifest::TextIn(other.path()).split('\n'))
@@ -188,7 +189,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 }
 
 TEST_F(SettingsBackupTest, AFolderLackingTheTablesTheProgramMakesIsBackedUpWithoutThem) {
-  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF"})
+  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF"})
     ASSERT_TRUE(QFile::remove(path(ExistingName(dir.path(), name))));
   int copied = 0;
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
@@ -266,6 +267,32 @@ TEST_F(BackupRestoreTest, RestoreLackingPaymentsNamesTheFileAndChangesNothing) {
   EXPECT_EQ(DataFiles(), before) << "no mix of restored and earlier files";
   EXPECT_EQ(Customers(), 3);
   EXPECT_FALSE(exists(".tbswap"));
+}
+
+TEST_F(BackupRestoreTest, RefusalsAndFailuresAreToldInTheUsersLanguage) {
+  EnsureTestApplication();  // for the translations
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  ASSERT_TRUE(QFile::remove(backup("PMT.dbf")));
+  {
+    DocumentLanguage german("de");
+    ui.expectMessage(Ui::Kind::Information,
+                     "Die Datensicherung muss auf ein anderes Laufwerk oder in einen anderen Ordner erfolgen");
+    EXPECT_FALSE(BackupDataFiles(dir.path()));
+    ui.expectMessage(Ui::Kind::Information, backup("PMT.dbf") + " wurde nicht gefunden\r\nVorgang abgebrochen");
+    ui.expectMessage(Ui::Kind::Information,
+                     "Wiederherstellung fehlgeschlagen . . Prüfen Sie, ob Ihr Datenträger voll ist.");
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+  }
+  {
+    DocumentLanguage french("fr");
+    ui.expectMessage(Ui::Kind::Information, "Impossible de trouver " + backup("PMT.dbf") +
+                                                "\r\nOpération interrompue");
+    ui.expectMessage(Ui::Kind::Information,
+                     "Échec de la restauration . . Vérifiez que votre disque n'est pas plein.");
+    EXPECT_FALSE(RestoreDataFiles(other.path()));
+  }
+  ui.expectMessage(Ui::Kind::Information, "Backup must be to a different drive and/or directory");
+  EXPECT_FALSE(BackupDataFiles(dir.path())) << "English again after the scope";
 }
 
 TEST_F(BackupRestoreTest, RestoreFailingPartWayOrFindingNoTableChangesNothing) {

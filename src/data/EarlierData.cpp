@@ -1,5 +1,6 @@
 #include "data/EarlierData.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,6 +16,10 @@
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EarlierData)
+};
 
 // The pending engine error as text; the error is cleared.
 QString EngineError() {
@@ -81,7 +86,7 @@ bool ConvertTable(const Conversion& c, const QString& folder, QString* error) {
   }
   const OldFields fields(old, c.fields);
   if (!fields.missing().isEmpty()) {
-    *error = oldPath + ": field " + fields.missing() + " is missing";
+    *error = Tr::tr("%1: field %2 is missing").arg(oldPath, fields.missing());
     CloseAll();
     return false;
   }
@@ -123,7 +128,7 @@ bool TransferDescriptions(QString* error) {
     CloseAll();
     return false;
   }
-  ShowProgress(true, QStringLiteral("Transferring Item Descriptions"));
+  ShowProgress(true, Tr::tr("Transferring Item Descriptions"));
   const long n = d4recCountDo(Itm5.d);
   long i = 0;
   for (int rc = d4top(Itm5.d); rc == r4success; rc = d4skip(Itm5.d, 1)) {
@@ -263,6 +268,8 @@ bool ConvertInto(const QString& folder, QString* error) {
 
 }  // namespace
 
+QString OverwriteWarning() { return Tr::tr("Warning: All previously entered data will be overwritten"); }
+
 const QStringList& EarlierDataFiles() {
   static const QStringList files{"cust2.dbf", "Groups.dbf", "inv.dbf", "itm4.dbf",
                                  "labels.dbf", "pmt.dbf",   "Prod4.dbf"};
@@ -283,16 +290,15 @@ bool ConvertEarlierData(const QString& folder, bool* converted) {
   if (converted) *converted = false;
   for (const QString& f : EarlierDataFiles()) {
     if (!DataFileExists(f, folder)) {
-      Ui::get().information("Data files not found in " + folder);
+      Ui::get().information(Tr::tr("Data files not found in %1").arg(folder));
       return true;
     }
   }
-  if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel,
-                                    "Warning: All previously entered data will be overwritten"))
+  if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel, OverwriteWarning()))
     return true;
   const auto refuse = [&](const QString& why) {
-    Ui::get().information("Unable to convert the data files in " + folder + "\r\n" + why +
-                          "\r\nNo data was changed.");
+    Ui::get().information(Tr::tr("Unable to convert the data files in %1").arg(folder) + "\r\n" + why +
+                          "\r\n" + Tr::tr("No data was changed."));
   };
   // Exclusively for the whole conversion, the index rebuild included.
   FolderHold hold;
@@ -303,7 +309,7 @@ bool ConvertEarlierData(const QString& folder, bool* converted) {
     refuse(before == SwapRecovery::Busy ? FolderBusyReason(DataDirectory()) : error);
     return true;  // nothing was started
   }
-  ShowProgress(true, QStringLiteral("Converting Data Files"));
+  ShowProgress(true, Tr::tr("Converting Data Files"));
   SetProgress(5);
   if (!ConvertInto(folder, &error)) {
     CloseAll();

@@ -31,5 +31,8 @@ QString EarlierDataPreset(const QStringList& roots);
 // cancelled; the data folder in use by another program, which is said). False when the conversion failed; the message says why and the
 // data folder is as it was. *converted: whether the tables were converted.
 bool ConvertEarlierData(const QString& folder, bool* converted = nullptr);
+// That warning, in the user's language (a command answering it for the user
+// names it so).
+QString OverwriteWarning();
 
 #endif  // DATA_EARLIERDATA_H

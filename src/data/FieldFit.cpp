@@ -1,11 +1,16 @@
 #include "data/FieldFit.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "data/Schema.h"
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(FieldFit)
+};
 
 // A field's name as the program spells it ("Due"); the header holds it in
 // capitals.
@@ -28,8 +33,8 @@ QString Misfit(FIELD4* field, double value) {
     text.remove(0, 1);
   const bool finite = std::isfinite(value) && std::fabs(value) < 1e20;
   if (finite && text.size() <= f4len(field)) return QString();
-  return QStringLiteral("The number %1 does not fit the field %2 (%3 characters, %4 decimals). "
-                        "Nothing was saved.")
+  return Tr::tr("The number %1 does not fit the field %2 (%3 characters, %4 decimals). "
+                "Nothing was saved.")
       .arg(finite ? text : QStringLiteral("?"), FieldName(field))
       .arg(f4len(field))
       .arg(decimals);

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QLockFile>
 
+QString FolderBusyMessage() { return QCoreApplication::translate("FolderLock", kFolderBusyMessage); }
+
 FolderLock::FolderLock(const QString& dir)
     : file_(std::make_unique<QLockFile>(
           QDir(dir.isEmpty() ? QDir::currentPath() : dir).absoluteFilePath(kFolderLockName))) {
@@ -25,6 +27,6 @@ void FolderLock::release() { file_->unlock(); }
 std::unique_ptr<FolderLock> HoldFolderForWriting(const QString& dir, QString* error) {
   auto lock = std::make_unique<FolderLock>(dir);
   if (lock->hold()) return lock;
-  *error = QDir::toNativeSeparators(QDir(dir).absolutePath()) + ": " + kFolderBusyMessage;
+  *error = QDir::toNativeSeparators(QDir(dir).absolutePath()) + ": " + FolderBusyMessage();
   return nullptr;
 }

@@ -6,6 +6,7 @@
 #ifndef DATA_FOLDERLOCK_H
 #define DATA_FOLDERLOCK_H
 
+#include <QCoreApplication>
 #include <QString>
 #include <memory>
 
@@ -14,8 +15,11 @@ class QLockFile;
 // The lock file's name in the data folder: hidden, so folder listings and
 // copies of the data files pass it by.
 inline constexpr const char* kFolderLockName = ".tallowby.lock";
-// What a second program, or a writing command of the data tool, is told.
-inline constexpr const char* kFolderBusyMessage = "Tallowby is already running on this data folder.";
+// What a second program, or a writing command of the data tool, is told
+// (FolderBusyMessage: in the user's language).
+inline constexpr const char* kFolderBusyMessage =
+    QT_TRANSLATE_NOOP("FolderLock", "Tallowby is already running on this data folder.");
+QString FolderBusyMessage();
 
 class FolderLock {
  public:

@@ -1,8 +1,16 @@
 #include "data/RecordSave.h"
 
+#include <QCoreApplication>
+
 #include "data/CodeBase.h"
 #include "data/dbFiles.h"
 #include "platform/Ui.h"
+
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RecordSave)
+};
+}  // namespace
 
 bool AppendRecord(DATA4* d) {
   const long before = d4recCountDo(d);
@@ -22,7 +30,7 @@ bool GoToOrAppend(DATA4* d, int* currentRec, bool canAppend, const QString& fail
   }
   if (!canAppend || !AppendRecord(d)) {
     Ui::get().information(failure.isEmpty()
-                              ? QStringLiteral("Unable to Append record . . Please try again.")
+                              ? Tr::tr("Unable to Append record . . Please try again.")
                               : failure);
     return false;
   }

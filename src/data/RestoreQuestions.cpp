@@ -1,5 +1,6 @@
 #include "data/RestoreQuestions.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -12,6 +13,10 @@
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(RestoreQuestions)
+};
 
 BackupManifest ListIn(const QString& folder) {
   BackupManifest list;
@@ -28,22 +33,23 @@ QString BackupMadeText(const QString& folder) {
     const QFileInfo customers(QDir(folder).filePath(ExistingName(folder, CUST5Def().fileName)));
     if (customers.isFile()) made = customers.lastModified();
   }
-  if (!made.isValid()) return QStringLiteral("(date unknown)");
+  if (!made.isValid()) return Tr::tr("(date unknown)");
   return FormatShortDate(DateFromQDate(made.date())) + ' ' + made.time().toString("HH:mm");
 }
 
 bool ConfirmRestore(const QString& folder, bool* withSettings) {
   *withSettings = false;
   if (SameFolder(folder, DataDirectory())) return true;
+  //: %1: the data folder, %2: the backup's folder, %3: when the backup was made
   if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                                    "Replace the data in " + DataDirectory() + " by the backup in " +
-                                        folder + ", made " + BackupMadeText(folder) + "?"))
+                                    Tr::tr("Replace the data in %1 by the backup in %2, made %3?")
+                                        .arg(DataDirectory(), folder, BackupMadeText(folder))))
     return false;
   if (ListIn(folder).names().contains(KEX1Def().fileName, Qt::CaseInsensitive)) {
     *withSettings = Ui::get().confirmDestructive(
         Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-        QStringLiteral("The backup also holds the settings: the letterhead, sales tax, report "
-                       "font, import folders and e-invoice details. Restore them as well?"));
+        Tr::tr("The backup also holds the settings: the letterhead, sales tax, report "
+               "font, import folders and e-invoice details. Restore them as well?"));
   }
   return true;
 }

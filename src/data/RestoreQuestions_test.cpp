@@ -9,6 +9,7 @@
 #include "data/BackupManifest.h"
 #include "data/BackupRestore.h"
 #include "data/TestSupport.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -40,6 +41,33 @@ TEST_F(RestoreQuestionsTest, AskToReplaceTheDataThenWhetherToRestoreTheSettingsN
   EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
   EXPECT_TRUE(withSettings);
   EXPECT_EQ(ui.destructiveConfirmations().size(), 4) << "Cancel and No are the defaults";
+}
+
+TEST_F(RestoreQuestionsTest, TheQuestionsAreAskedInTheUsersLanguage) {
+  EnsureTestApplication();  // for the translations
+  bool withSettings = false;
+  {
+    DocumentLanguage german("de");
+    ui.expectConfirm("Die Daten in " + dir.path() + " durch die Datensicherung in " + other.path() +
+                         " vom " + BackupMadeText(other.path()) + " ersetzen?",
+                     true);
+    ui.expectConfirm(
+        "Die Datensicherung enthält auch die Einstellungen: Briefkopf, Umsatzsteuer, "
+        "Berichtsschrift, Importordner und E-Rechnungsangaben. Sollen diese ebenfalls "
+        "wiederhergestellt werden?",
+        true);
+    EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+    EXPECT_TRUE(withSettings);
+  }
+  {
+    DocumentLanguage french("fr");
+    ui.expectConfirm("Remplacer les données de " + dir.path() + " par la sauvegarde de " +
+                         other.path() + ", faite le " + BackupMadeText(other.path()) + " ?",
+                     false);
+    EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings));
+    EXPECT_EQ(BackupMadeText(QTemporaryDir().path()), "(date inconnue)");
+  }
+  EXPECT_EQ(BackupMadeText(QTemporaryDir().path()), "(date unknown)");
 }
 
 TEST_F(RestoreQuestionsTest, CancelReplacesNothingAndAsksNoMore) {

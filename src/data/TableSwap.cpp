@@ -1,5 +1,6 @@
 #include "data/TableSwap.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -14,6 +15,10 @@
 #include "platform/FileCopy.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(TableSwap)
+};
 
 const QString kStaging = QStringLiteral(".tbswap");
 const QString kJournal = QStringLiteral("journal");
@@ -36,7 +41,7 @@ bool ReadJournal(const QString& path, QList<JournalEntry>* entries, QString* err
   }
   const QList<QByteArray> lines = file.readAll().split('\n');
   if (lines.isEmpty() || lines.first() != kJournalHead) {
-    *error = path + ": not a journal of this program";
+    *error = Tr::tr("%1: not a journal of this program").arg(path);
     return false;
   }
   for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -47,7 +52,7 @@ bool ReadJournal(const QString& path, QList<JournalEntry>* entries, QString* err
     } else if (parts.size() == 2 && parts[0] == "remove") {
       entries->append({false, QString(), QFile::decodeName(parts[1])});
     } else {
-      *error = path + ": unreadable line " + QString::number(i + 1);
+      *error = Tr::tr("%1: unreadable line %2").arg(path, QString::number(i + 1));
       return false;
     }
   }
@@ -72,7 +77,7 @@ bool RunJournal(const QString& dataDir, const QString& staging, QString* error) 
     const QString to = data.filePath(e.target);
     if (!QFile::exists(from)) {
       if (QFile::exists(to)) continue;  // put in place before the interruption
-      *error = from + ": missing, and " + to + " too";
+      *error = Tr::tr("%1: missing, and %2 too").arg(from, to);
       return false;
     }
     if (::rename(Native(from).constData(), Native(to).constData()) != 0) {
@@ -122,7 +127,7 @@ bool TableSwap::begin(QString* error) {
       break;
   }
   if (!QDir(dataDir_).mkdir(kStaging)) {
-    *error = stagingDir() + ": cannot create the folder";
+    *error = Tr::tr("%1: cannot create the folder").arg(stagingDir());
     hold_.release();
     return false;
   }
@@ -179,7 +184,7 @@ SwapRecovery RecoverSwap(const QString& dir, QString* error) {
     result = SwapRecovery::Finished;
   }
   if (!RemoveStaging(staging)) {
-    *error = staging + ": cannot remove the folder";
+    *error = Tr::tr("%1: cannot remove the folder").arg(staging);
     return SwapRecovery::Failed;
   }
   return result;
@@ -242,6 +247,6 @@ bool SwapUnderWay(const QString& dir) {
 QString FolderBusyReason(const QString& dir) {
   const QString shown = QDir::toNativeSeparators(QDir(dir).absolutePath());
   if (FolderHold::HeldExclusivelyElsewhere(dir))
-    return "Another program is restoring, converting or backing up the data files in " + shown + ".";
-  return "The data files in " + shown + " are in use by another program.";
+    return Tr::tr("Another program is restoring, converting or backing up the data files in %1.").arg(shown);
+  return Tr::tr("The data files in %1 are in use by another program.").arg(shown);
 }

@@ -1,5 +1,6 @@
 #include "export/CsvWriter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
@@ -8,6 +9,11 @@
 #include "platform/FileCopy.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(CsvWriter)
+};
+
 
 constexpr qsizetype kWriteAt = 1 << 20;
 
@@ -53,7 +59,7 @@ bool CsvWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan&) {
   if (!UsableFolderTarget(target_, names, &why)) return fail(why);
   staging_ = std::make_unique<QTemporaryDir>(BesidePath(target_) + "-XXXXXX");
   if (!staging_->isValid())
-    return fail(BesidePath(target_) + ": cannot create the folder: " + staging_->errorString());
+    return fail(Tr::tr("%1: cannot create the folder: %2").arg(BesidePath(target_), staging_->errorString()));
   return true;
 }
 
@@ -92,7 +98,7 @@ bool CsvWriter::endRows() {
   const bool written = flush() && file_.flush();
   if (!written) return fail(file_.fileName() + ": " + file_.errorString());
   file_.close();
-  if (!FileCopy::sync(file_.fileName())) return fail(file_.fileName() + ": cannot be synced");
+  if (!FileCopy::sync(file_.fileName())) return fail(Tr::tr("%1: cannot be synced").arg(file_.fileName()));
   table_ = nullptr;
   return true;
 }
@@ -101,7 +107,7 @@ bool CsvWriter::finish(const std::vector<ExportTable>&, const KeyPlan&) {
   QString why;
   if (!GiveFolderMode(staging_->path()) ||
       !FileCopy::sync(staging_->path()))
-    return fail(staging_->path() + ": cannot be finished");
+    return fail(Tr::tr("%1: cannot be finished").arg(staging_->path()));
   if (!PutFolderInPlace(staging_->path(), target_, &why)) return fail(why);
   return true;
 }

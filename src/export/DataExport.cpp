@@ -1,5 +1,6 @@
 #include "export/DataExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -11,6 +12,11 @@
 #include "export/ExportRows.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(DataExport)
+};
+
 
 std::vector<int> AllColumns(const ExportTable& table) {
   std::vector<int> columns;
@@ -58,7 +64,7 @@ bool ExportTargetAllowed(const QString& target, QString* why) {
   if (QDir(info.absolutePath()) != QDir(DataDirectory())) return true;
   static const QStringList kDataFiles{"dbf", "dbt", "ntx", "cgp"};
   if (!kDataFiles.contains(info.suffix(), Qt::CaseInsensitive)) return true;
-  *why = target + ": a file of the data folder's tables";
+  *why = Tr::tr("%1: a file of the data folder's tables").arg(target);
   return false;
 }
 

@@ -1,5 +1,6 @@
 #include "export/ExportFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,12 +14,17 @@
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ExportFiles)
+};
+
+
 QString SystemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 bool FolderOfTargetExists(const QString& target, QString* why) {
   const QString folder = QFileInfo(target).absolutePath();
   if (QFileInfo(folder).isDir()) return true;
-  *why = folder + ": no such folder";
+  *why = Tr::tr("%1: no such folder").arg(folder);
   return false;
 }
 
@@ -30,13 +36,13 @@ bool UsableFileTarget(const QString& target, QString* why) {
   if (!FolderOfTargetExists(target, why)) return false;
   const QFileInfo info(target);
   if (info.isDir()) {
-    *why = target + ": a folder, not a file";
+    *why = Tr::tr("%1: a folder, not a file").arg(target);
     return false;
   }
   // A read-only file stays protected although its folder would let the
   // rename replace it.
   if (info.exists() && !info.isWritable()) {
-    *why = target + ": the file is write protected";
+    *why = Tr::tr("%1: the file is write protected").arg(target);
     return false;
   }
   return true;
@@ -47,15 +53,16 @@ bool UsableFolderTarget(const QString& target, const QStringList& names, QString
   const QFileInfo info(target);
   if (!info.exists()) return true;
   if (!info.isDir()) {
-    *why = target + ": a file, not a folder";
+    *why = Tr::tr("%1: a file, not a folder").arg(target);
     return false;
   }
   const QStringList entries =
       QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
   for (const QString& entry : entries) {
     if (!names.contains(entry) || !QFileInfo(QDir(target).filePath(entry)).isFile()) {
-      *why = target + ": the folder holds other files (" + entry +
-             "); export into a new or empty folder";
+      //: %2: one of the other files
+      *why = Tr::tr("%1: the folder holds other files (%2); export into a new or empty folder")
+                 .arg(target, entry);
       return false;
     }
   }

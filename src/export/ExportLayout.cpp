@@ -1,5 +1,6 @@
 #include "export/ExportLayout.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "data/BackupRestore.h"
@@ -11,6 +12,11 @@
 #include "tbengine/engine.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ExportLayout)
+};
+
 
 ColumnKind KindOf(char type, int decimals) {
   switch (type) {
@@ -69,7 +75,8 @@ bool FileColumns(const TableDef& def, DATA4* d, const QString& file, DecimalColu
     FIELD4* field = d4field(d, f.name);
     code4errorCode(cb, 0);
     if (!field || f4type(field) != f.type) {
-      *error = file + ": the field " + f.name + (field ? " is of another kind" : " is missing");
+      *error = (field ? Tr::tr("%1: the field %2 is of another kind") : Tr::tr("%1: the field %2 is missing"))
+                   .arg(file, QString::fromLatin1(f.name));
       return false;
     }
   }

@@ -1,11 +1,17 @@
 #include "export/ExportRows.h"
 
+#include <QCoreApplication>
 #include <cstring>
 
 #include "data/CodeBase.h"
 #include "tbengine/engine.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(ExportRows)
+};
+
 
 ValueProblem ReadColumn(const ExportColumn& c, ExportValue* v) {
   ValueProblem problem = ValueProblem::None;
@@ -35,9 +41,9 @@ ValueProblem ReadColumn(const ExportColumn& c, ExportValue* v) {
   return problem;
 }
 
-const char* ProblemText(ValueProblem problem) {
-  return problem == ValueProblem::ImpossibleDate ? "impossible dates exported as NULL"
-                                                 : "unreadable numbers exported as NULL";
+QString ProblemText(ValueProblem problem) {
+  return problem == ValueProblem::ImpossibleDate ? Tr::tr("impossible dates exported as NULL")
+                                                 : Tr::tr("unreadable numbers exported as NULL");
 }
 
 }  // namespace
@@ -57,7 +63,7 @@ QStringList ValueFindings::lines() const {
   QStringList lines;
   for (const Count& c : counts_)
     lines << QStringLiteral("%1.%2 (%3 %4): %5: %6")
-                 .arg(c.table, c.column, c.file, c.field, QLatin1String(ProblemText(c.problem)))
+                 .arg(c.table, c.column, c.file, c.field, ProblemText(c.problem))
                  .arg(c.n);
   return lines;
 }
@@ -82,8 +88,9 @@ bool ReadLiveRows(const ExportTable& table, const std::vector<int>& columns,
       if (problem != ValueProblem::None && findings) findings->count(table, c, problem);
     }
     if (code4errorCode(cb, 0) < 0 || !moved) {
-      *error = table.file + ", record " + QString::number(r) + ": " +
-               QString::fromLocal8Bit(code4errorText(cb));
+      //: %3: the engine's reason
+      *error = Tr::tr("%1, record %2: %3")
+                   .arg(table.file, QString::number(r), QString::fromLocal8Bit(code4errorText(cb)));
       return false;
     }
     if (!deleted && !row(values)) return false;

@@ -1,10 +1,17 @@
 #include "export/SqliteWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <sqlite3.h>
 
 #include "export/ExportFiles.h"
 #include "export/ExportSql.h"
+
+namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(SqliteWriter)
+};
+}  // namespace
 
 SqliteWriter::SqliteWriter(const QString& target)
     : target_(target), beside_(BesidePath(target)) {}
@@ -27,7 +34,7 @@ bool SqliteWriter::failed(const QString& what) {
 
 bool SqliteWriter::exec(const QString& sql) {
   return sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, nullptr) == SQLITE_OK ||
-         failed(QStringLiteral("cannot write"));
+         failed(Tr::tr("cannot write"));
 }
 
 bool SqliteWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan& keys) {
@@ -36,7 +43,7 @@ bool SqliteWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan& 
   QFile::remove(beside_);  // what a killed export left
   if (sqlite3_open_v2(QFile::encodeName(beside_).constData(), &db_,
                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
-    return failed(QStringLiteral("cannot create"));
+    return failed(Tr::tr("cannot create"));
   // The file is new and is renamed into place only once complete: nothing
   // needs a journal, and one sync before the rename is enough.
   if (!exec("PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; "
@@ -56,7 +63,7 @@ bool SqliteWriter::beginRows(const ExportTable& table) {
   const QString sql = "INSERT INTO " + Quoted(table.name) + " (" + columns.join(", ") +
                       ") VALUES (" + marks.join(", ") + ")";
   return sqlite3_prepare_v2(db_, sql.toUtf8().constData(), -1, &insert_, nullptr) == SQLITE_OK ||
-         failed(QStringLiteral("cannot write"));
+         failed(Tr::tr("cannot write"));
 }
 
 bool SqliteWriter::row(const std::vector<ExportValue>& values) {
@@ -75,7 +82,7 @@ bool SqliteWriter::row(const std::vector<ExportValue>& values) {
   }
   const bool ok = sqlite3_step(insert_) == SQLITE_DONE;
   sqlite3_reset(insert_);
-  return ok || failed(QStringLiteral("cannot write"));
+  return ok || failed(Tr::tr("cannot write"));
 }
 
 bool SqliteWriter::endRows() {
@@ -88,7 +95,7 @@ bool SqliteWriter::finish(const std::vector<ExportTable>&, const KeyPlan& keys) 
   for (const QString& sql : CreateIndexes(keys) + CreateViews(SqlDialect::Sqlite))
     if (!exec(sql)) return false;
   if (!exec(QStringLiteral("COMMIT"))) return false;
-  if (sqlite3_close(db_) != SQLITE_OK) return failed(QStringLiteral("cannot close"));
+  if (sqlite3_close(db_) != SQLITE_OK) return failed(Tr::tr("cannot close"));
   db_ = nullptr;
   QString why;
   if (!PutFileInPlace(beside_, target_, &why)) return fail(why);

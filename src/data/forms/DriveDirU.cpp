@@ -31,7 +31,7 @@ TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
   Help::setSection(this, QStringLiteral("folder-picker"));
   DriveComboBox1 = new QComboBox(this);
   DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-  DirLabel = new QLabel(QStringLiteral("&Folder:"), this);
+  DirLabel = new QLabel(tr("&Folder:"), this);
   DirLabel->setObjectName(QStringLiteral("DirLabel"));
   DirectoryListBox1 = new QListWidget(this);
   DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
@@ -43,9 +43,9 @@ TDriveDir::TDriveDir(QWidget* parent) : QDialog(parent) {
   PathEdit->setObjectName(QStringLiteral("PathEdit"));
   DirLabel->setBuddy(PathEdit);
   // No default button: Enter never runs the command.
-  BtnNewFolder = MakeFormButton(QStringLiteral("BtnNewFolder"), QStringLiteral("New Folder"), this);
-  BtnOK = MakeFormButton(QStringLiteral("BtnOK"), QStringLiteral("OK"), this);
-  BtnCancel = MakeFormButton(QStringLiteral("BtnCancel"), QStringLiteral("Cancel"), this);
+  BtnNewFolder = MakeFormButton(QStringLiteral("BtnNewFolder"), tr("New Folder"), this);
+  BtnOK = MakeFormButton(QStringLiteral("BtnOK"), tr("OK"), this);
+  BtnCancel = MakeFormButton(QStringLiteral("BtnCancel"), tr("Cancel"), this);
 
   auto* lists = new QHBoxLayout;
   auto* left = new QVBoxLayout;
@@ -170,7 +170,7 @@ void TDriveDir::DriveComboBox1Change() {
   const QString root = DriveComboBox1->currentData().toString();
   const QDir dir(root);
   if (!dir.exists() || !dir.isReadable()) {
-    Ui::get().information("Unable to read from drive " + root);
+    Ui::get().information(tr("Unable to read from drive %1").arg(root));
     setDirectory(rememberedDrive_.isEmpty() ? rememberedDir_ : rememberedDrive_);
     return;
   }
@@ -188,7 +188,7 @@ void TDriveDir::DirectoryListBox1Change(QListWidgetItem* item) {
 void TDriveDir::PathEditEnter() {
   const QString typed = QDir::cleanPath(QDir(directory_).absoluteFilePath(PathEdit->text().trimmed()));
   if (!QFileInfo(typed).isDir()) {
-    Ui::get().information("No such folder: " + typed);
+    Ui::get().information(tr("No such folder: %1").arg(typed));
     PathEdit->setText(directory_);
     return;
   }
@@ -198,13 +198,13 @@ void TDriveDir::PathEditEnter() {
 
 void TDriveDir::BtnNewFolderClick() {
   QString name;
-  if (!Ui::get().input(QStringLiteral("New Folder"), "A new folder in " + directory_ + ":", &name))
+  if (!Ui::get().input(tr("New Folder"), tr("A new folder in %1:").arg(directory_), &name))
     return;
   name = name.trimmed();
   if (name.isEmpty()) return;
   const QString made = QDir(directory_).filePath(name);
   if (name.contains('/') || !QDir(directory_).mkdir(name)) {
-    Ui::get().information("Unable to create the folder " + made);
+    Ui::get().information(tr("Unable to create the folder %1").arg(made));
     return;
   }
   setDirectory(made);

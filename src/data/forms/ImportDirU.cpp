@@ -22,22 +22,22 @@ ImportFolders ReadImportFolders() {
 
 TImportdir::TImportdir(QWidget* parent) : FormDialog(parent) {
   setObjectName(QStringLiteral("Importdir"));
-  setWindowTitle(QStringLiteral("Import Directories"));
+  setWindowTitle(tr("Import Directories"));
   Help::setSection(this, QStringLiteral("import-folders"));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName(QStringLiteral("Edit2"));
-  BInfo = MakeFormButton("BInfo", QStringLiteral("Browse"), this);
-  BOrder = MakeFormButton("BOrder", QStringLiteral("Browse"), this);
-  BSave = MakeFormButton("BSave", QStringLiteral("Save"), this);
-  BCancel = MakeFormButton("BCancel", QStringLiteral("Cancel"), this);
+  BInfo = MakeFormButton("BInfo", tr("Browse"), this);
+  BOrder = MakeFormButton("BOrder", tr("Browse"), this);
+  BSave = MakeFormButton("BSave", tr("Save"), this);
+  BCancel = MakeFormButton("BCancel", tr("Cancel"), this);
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Customer Info Directory"), this), 0, 0, 1, 2);
+  grid->addWidget(new QLabel(tr("Customer Info Directory"), this), 0, 0, 1, 2);
   grid->addWidget(Edit1, 1, 0);
   grid->addWidget(BInfo, 1, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Order File Directory"), this), 2, 0, 1, 2);
+  grid->addWidget(new QLabel(tr("Order File Directory"), this), 2, 0, 1, 2);
   grid->addWidget(Edit2, 3, 0);
   grid->addWidget(BOrder, 3, 1);
   auto* layout = new QVBoxLayout(this);
@@ -58,11 +58,11 @@ void TImportdir::FormShow() {
 }
 
 void TImportdir::BInfoClick() {
-  Edit1->setText(RunDriveDir(QStringLiteral("Choose Customer Info Directory"), QStringLiteral("OK")));
+  Edit1->setText(RunDriveDir(tr("Choose Customer Info Directory"), tr("OK")));
 }
 
 void TImportdir::BOrderClick() {
-  Edit2->setText(RunDriveDir(QStringLiteral("Choose Order File Directory"), QStringLiteral("OK")));
+  Edit2->setText(RunDriveDir(tr("Choose Order File Directory"), tr("OK")));
 }
 
 void TImportdir::BSaveClick() {
