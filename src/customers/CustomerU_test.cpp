@@ -13,6 +13,7 @@
 #include "data/Settings.h"
 #include "einvoice/CustEInvoiceU.h"
 #include "data/dbFiles.h"
+#include "platform/Language.h"
 #include "tbengine/inspect.h"
 
 namespace {
@@ -266,6 +267,29 @@ TEST_F(CustomerTest, CompanyModeShowsAddressLineOneAsTheCompany) {
   EXPECT_EQ(customer->Label3->text(), "Company");
   EXPECT_FALSE(customer->Label8->isHidden());
   EXPECT_EQ(customer->Edit5->text(), "Acme Tools");
+}
+
+TEST_F(CustomerTest, TheEditorSpeaksGerman) {
+  {
+    DocumentLanguage german("de");
+    TCustomer window;
+    CurrentCustomerRec = 0;
+    window.show();
+    EXPECT_EQ(window.windowTitle(), "Kunde");
+    EXPECT_EQ(window.Label3->text(), "Adresse");
+    EXPECT_EQ(window.BtnGroup->text(), "Gruppe");
+    EXPECT_EQ(window.BtnEInvoice->text(), "E-Rechnung...");
+    EXPECT_EQ(window.BtnEInvoice->toolTip(), "Die Angaben des Kunden für elektronische Rechnungen");
+    QStringList captions;
+    for (const QLabel* label : window.findChildren<QLabel*>()) captions << label->text();
+    for (const char* caption : {"Kundennr.", "Name", "Postleitzahl", "Telefon", "Notiz"})
+      EXPECT_TRUE(captions.contains(QString::fromUtf8(caption))) << caption;
+    ui.expectMessage(Ui::Kind::Information, "Bitte wählen Sie eine Kundengruppe");
+    window.BtnSave->click();
+    window.hide();
+  }
+  show(0);
+  EXPECT_EQ(customer->windowTitle(), "Customer");
 }
 
 TEST_F(CustomerTest, GroupButtonCanCreateANewGroup) {

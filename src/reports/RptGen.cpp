@@ -5,9 +5,11 @@
 #include <map>
 #include <vector>
 
+#include "data/CustomerLanguage.h"
 #include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceDocument.h"
+#include "platform/Language.h"
 #include "printing/RptUtil.h"
 #include "reports/RptGenParts.h"
 
@@ -144,6 +146,19 @@ void PutStatementPage(const QList<StatementRow>& rows) {
   Cell(10) = QStringLiteral("H2059");
 }
 
+// The statement of the customer in CustBuf, its rows from rowsOf(), in the
+// customer's document language (the user's when none is set): the rows are
+// read in it too, so its dates and amounts are written as that language
+// writes them. A customer without rows has no page.
+template <typename RowsOf>
+void PutCustomerStatement(RowsOf rowsOf) {
+  const DocumentLanguage language(CustomerLanguage(CustBuf.cuno));
+  const QList<StatementRow> rows = rowsOf();
+  if (rows.isEmpty()) return;
+  SetStatementHeadings();
+  PutStatementPage(rows);
+}
+
 }  // namespace
 
 ReportOutcome BuildInvoicesOfSpan(const ReportRequest& request, bool asInvoice, ReportLineSink& sink) {
@@ -185,13 +200,15 @@ ReportOutcome BuildStatementsWithBalances(const ReportRequest& request, ReportLi
     d4go(Cust5.d, customer.record);
     ReadCustomer();
     BuildCustomerAddress();
-    QList<StatementRow> rows;
-    for (long record : customer.invoices) {
-      d4go(Inv5.d, record);
-      ReadInvoice();
-      rows.append(RowOfInvoice());
-    }
-    PutStatementPage(rows);
+    PutCustomerStatement([&] {
+      QList<StatementRow> rows;
+      for (long record : customer.invoices) {
+        d4go(Inv5.d, record);
+        ReadInvoice();
+        rows.append(RowOfInvoice());
+      }
+      return rows;
+    });
   }
   return ReportOutcome::built();
 }
@@ -210,8 +227,7 @@ ReportOutcome BuildStatementsOf(const ReportRequest& request, ReportLineSink& si
     d4go(Cust5.d, record);
     ReadCustomer();
     BuildCustomerAddress();
-    const QList<StatementRow> rows = AllStatementRows();
-    if (!rows.isEmpty()) PutStatementPage(rows);
+    PutCustomerStatement(AllStatementRows);
   }
   return ReportOutcome::built();
 }

@@ -7,6 +7,7 @@
 
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "platform/Language.h"
 #include "reports/TestSupport.h"
 
 namespace {
@@ -100,6 +101,46 @@ TEST_F(SalesReports, LongReceivablesGoOnOnASecondPageUnderTheHeadings) {
   EXPECT_EQ(lines[eject + 1], "L00Page 2|R7103/15/26||||||||");
   EXPECT_EQ(lines[eject + 8], "|R07Inv. No||L10Customer||R55Days||R69Amount||U");
   EXPECT_EQ(lines.last(), "V00|L01Total Receivables|||||V57|R69     74.00|V71|U");
+}
+
+// The title, headings and totals in the language of the moment; names as
+// stored, amounts as the language writes them.
+TEST_F(SalesReports, ReceivablesAndSalesSummaryComeInGermanAndFrench) {
+  struct Expected {
+    const char* code;
+    QString title, headings, unknown, total, summaryTitle, summaryHeadings, summaryTotals;
+  };
+  const Expected languages[] = {
+      {"de", "C35OFFENE POSTEN|", "|R07Rg.-Nr.||L10Kunde||R55Tage||R69Betrag||U",
+       "V00|R071005|V08|L10UNBEKANNT|V50|R553|V57|R69      1,00|V71|U",
+       "V00|L01Offene Posten gesamt|||||V57|R69     14,00|V71|U",
+       "C32Umsatzübersicht vom 01/03/26 bis 31/03/26|",
+       "|R07Rg.-Nr.||R17Datum||R28Positionen||R40Shipping||R52Sales Tax||R63Gesamt||U",
+       "V00|||R17Summen|"},
+      {"fr", "C35CRÉANCES|", "|R07Facture||L10Client||R55Jours||R69Montant||U",
+       "V00|R071005|V08|L10INCONNU|V50|R553|V57|R69      1,00|V71|U",
+       "V00|L01Total des créances|||||V57|R69     14,00|V71|U",
+       "C32Récapitulatif des ventes du 01/03/26 au 31/03/26|",
+       "|R07Facture||R17Date||R28Articles||R40Shipping||R52Sales Tax||R63Total||U",
+       "V00|||R17Totaux|"},
+  };
+  for (const Expected& e : languages) {
+    DocumentLanguage language(QString::fromLatin1(e.code));
+    Build(BuildReceivables, request);
+    ASSERT_GT(lines.size(), 8) << e.code;
+    EXPECT_TRUE(lines[2].startsWith(e.title)) << Joined(lines).toStdString();
+    EXPECT_EQ(lines[7], e.headings);
+    EXPECT_TRUE(lines.contains(e.unknown)) << Joined(lines).toStdString();
+    EXPECT_EQ(lines.last(), e.total);
+
+    Build(BuildSalesSummary, Span(QDate(2026, 3, 1), QDate(2026, 3, 31)));
+    ASSERT_GT(lines.size(), 8) << e.code;
+    EXPECT_TRUE(lines[2].startsWith(e.summaryTitle)) << lines[2].toStdString();
+    EXPECT_EQ(lines[7], e.summaryHeadings);
+    EXPECT_TRUE(lines.last().startsWith(e.summaryTotals)) << lines.last().toStdString();
+  }
+  Build(BuildReceivables, request);
+  EXPECT_EQ(lines[7], "|R07Inv. No||L10Customer||R55Days||R69Amount||U");
 }
 
 // ---- Tax report -------------------------------------------------------------

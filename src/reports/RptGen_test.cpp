@@ -3,7 +3,9 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include "data/CustomerLanguage.h"
 #include "data/dbFiles.h"
+#include "platform/Language.h"
 #include "printing/RptUtil.h"
 #include "reports/TestSupport.h"
 
@@ -118,6 +120,33 @@ TEST_F(RptGen, StatementOfListedCustomersListsEveryInvoiceAndNoInvoicesGivesNoPa
   const ReportOutcome missing = Build(BuildStatementsOf, r);
   EXPECT_EQ(missing.kind, ReportOutcome::Kind::Unusable);
   EXPECT_EQ(missing.field, "customers");
+}
+
+// Each statement in its customer's language, the user's where none is set;
+// the page's title and headings too.
+TEST_F(RptGen, EachStatementIsInItsCustomersLanguage) {
+  QString error;
+  ASSERT_TRUE(SetCustomerLanguage(7, "fr", &error)) << error.toStdString();  // Byron, first
+  {
+    DocumentLanguage german("de");
+    Build(BuildStatementsWithBalances, Span(QDate(2026, 3, 1), QDate(2026, 3, 31)));
+    EXPECT_EQ(CurrentLanguage(), "de");
+  }
+  const QString text = lines.join("\n");
+  const qsizetype second = text.indexOf("EJECT");
+  ASSERT_GT(second, 0) << text.toStdString();
+  const QString french = text.left(second), user = text.mid(second);
+  EXPECT_TRUE(french.contains("C29Relevé de compte|")) << french.toStdString();
+  EXPECT_TRUE(french.contains("L00À :|L10Ms.  Ada Byron|"));
+  EXPECT_TRUE(french.contains("|R07Facture||R18Date||R31Facturé||R44Paiements||R57Montant dû||U"));
+  EXPECT_TRUE(french.contains("V00|R07  1001|V09|R1802/03/26|V20|R31      32,18|"))
+      << french.toStdString();
+  EXPECT_TRUE(french.contains("|R18Totaux|"));
+  EXPECT_FALSE(french.contains("Kontoauszug"));
+  EXPECT_TRUE(user.contains("C29Kontoauszug|")) << user.toStdString();
+  EXPECT_TRUE(user.contains("L00An:|L10Mr.  Charles Babbage|"));
+  EXPECT_TRUE(user.contains("|R07Rg.-Nr.||R18Datum||R31Betrag||R44Zahlungen||R57Offen||U"));
+  EXPECT_TRUE(user.contains("|R18Summen|"));
 }
 
 TEST_F(RptGen, InvoiceRoundsEachLineWhileTheStatementSumsExactProducts) {
