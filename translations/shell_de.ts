@@ -352,7 +352,7 @@ Das Programm muss in dem Verzeichnis gestartet werden, das die Datendateien enth
     </message>
     <message>
         <source>Desktop language</source>
-        <translation>Sprache des Desktops</translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>File Maintenance</source>

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,6 +28,7 @@ namespace {
 
 constexpr int kClientWidth = 539;
 constexpr int kClientHeight = 346;
+constexpr int kClientMargin = 6;
 const QColor kTeal(0x1f, 0x76, 0x78);
 
 // The picture of an image button: a glyph on a teal tile.
@@ -115,6 +117,27 @@ void LayOutCommands(QWidget* page, const QList<QToolButton*>& buttons, const cha
   layout->addLayout(bottom);
 }
 
+// The Preferences tab's buttons, the Help button last at the right: in one
+// row where their captions let them (English, whose row some fonts make a
+// few pixels too wide), else in two, the first three above.
+void LayOutPreferenceButtons(QVBoxLayout* page, const QList<QPushButton*>& buttons, int room) {
+  int rowWidth = -page->spacing();
+  for (QPushButton* b : buttons) rowWidth += b->sizeHint().width() + page->spacing();
+  const qsizetype firstRow = rowWidth > room + 2 * page->spacing() ? 3 : buttons.size() - 1;
+  auto* row = new QHBoxLayout;
+  for (qsizetype i = 0; i + 1 < buttons.size(); ++i) {
+    if (i == firstRow) {
+      row->addStretch();
+      page->addLayout(row);
+      row = new QHBoxLayout;
+    }
+    row->addWidget(buttons[i]);
+  }
+  row->addStretch();
+  row->addWidget(buttons.last());
+  page->addLayout(row);
+}
+
 QAction* Item(QMenu* menu, const char* name, const QString& caption) {
   QAction* a = menu->addAction(caption);
   a->setObjectName(name);
@@ -183,6 +206,7 @@ void TMain::BuildForm() {
                  "BitBtn3", 500);
 
   TabSheet5 = Page(PageControl1, "TabSheet5", tr("Preferences"), 600);
+  QVBoxLayout* preferences = nullptr;
   GroupBox1 = new QGroupBox(tr(" Display - Sort Customers "), TabSheet5);
   GroupBox1->setObjectName("GroupBox1");
   RadioButton1 = Radio(GroupBox1, "RadioButton1", tr("By Name"));
@@ -205,13 +229,6 @@ void TMain::BuildForm() {
   Edit2 = new QLineEdit(TabSheet5);
   Edit2->setObjectName("Edit2");
   Edit2->setReadOnly(true);
-  BtnStationary = CaptionButton(TabSheet5, "BtnStationary", tr("Stationery"));
-  BtnSTax = CaptionButton(TabSheet5, "BtnSTax", tr("Sales Tax"));
-  BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", tr("Label Forms"));
-  BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", tr("Import Dir's"));
-  BtnEInvoicing = CaptionButton(TabSheet5, "BtnEInvoicing", tr("E-Invoicing"));
-  FontDialog1 = new QFontDialog(this);
-  FontDialog1->setObjectName("FontDialog1");
   // The windows' language: empty for the desktop's, else each language under
   // its own name, so it is found whatever language the windows show.
   LblLanguage = new QLabel(tr("Language"), TabSheet5);
@@ -224,6 +241,13 @@ void TMain::BuildForm() {
   const QString remembered = RememberedLanguage();
   for (int i = 0; i < CmbLanguage->count(); ++i)
     if (CmbLanguage->itemData(i).toString() == remembered) CmbLanguage->setCurrentIndex(i);
+  BtnStationary = CaptionButton(TabSheet5, "BtnStationary", tr("Stationery"));
+  BtnSTax = CaptionButton(TabSheet5, "BtnSTax", tr("Sales Tax"));
+  BtnLabForms = CaptionButton(TabSheet5, "BtnLabForms", tr("Label Forms"));
+  BtnDirectories = CaptionButton(TabSheet5, "BtnDirectories", tr("Import Dir's"));
+  BtnEInvoicing = CaptionButton(TabSheet5, "BtnEInvoicing", tr("E-Invoicing"));
+  FontDialog1 = new QFontDialog(this);
+  FontDialog1->setObjectName("FontDialog1");
   {
     auto* boxes = new QVBoxLayout;
     boxes->addWidget(GroupBox1);
@@ -240,16 +264,12 @@ void TMain::BuildForm() {
     top->addLayout(boxes, 5);
     top->addSpacing(8);
     top->addLayout(printing, 6);
-    auto* bottom = new QHBoxLayout;
-    for (QPushButton* b : {BtnStationary, BtnSTax, BtnLabForms, BtnDirectories, BtnEInvoicing})
-      bottom->addWidget(b);
-    bottom->addStretch();
-    bottom->addWidget(Help::makeButton(TabSheet5, 600, "BitBtn4"));
-    auto* layout = new QVBoxLayout(TabSheet5);
-    layout->addLayout(top);
-    layout->addStretch();
-    layout->addLayout(bottom);
+    preferences = new QVBoxLayout(TabSheet5);
+    preferences->addLayout(top);
+    preferences->addStretch();
+    // Its buttons' row comes when the window's width is known.
   }
+  QPushButton* preferencesHelp = Help::makeButton(TabSheet5, 600, "BitBtn4");
 
   TabSheet6 = Page(PageControl1, "TabSheet6", tr("File Maintenance"), 700);
   BtnBackup = ImageButton(TabSheet6, "BtnBackup", tr("Backup Data Files"), u'\u21E8');
@@ -280,9 +300,19 @@ void TMain::BuildForm() {
   ProgressBox->hide();
 
   auto* layout = new QVBoxLayout(client);
-  layout->setContentsMargins(6, 6, 6, 6);
+  layout->setContentsMargins(kClientMargin, kClientMargin, kClientMargin, kClientMargin);
   layout->addWidget(PageControl1, 1);
   layout->addWidget(ProgressBox);
+  // Captions longer than the English ones may need a wider window, never a
+  // narrower one.
+  const int width = qMax(kClientWidth, layout->minimumSize().width());
+  client->setFixedSize(width, kClientHeight);
+  const QMargins margins = preferences->contentsMargins();
+  LayOutPreferenceButtons(
+      preferences,
+      {BtnStationary, BtnSTax, BtnLabForms, BtnDirectories, BtnEInvoicing, preferencesHelp},
+      width - 2 * kClientMargin - margins.left() - margins.right() -
+          2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
 
   BuildMenus();
 }

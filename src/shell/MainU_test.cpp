@@ -186,7 +186,7 @@ TEST_F(StartUpTest, TheWindowSpeaksGermanOrFrenchWhenBuiltInIt) {
     QStringList texts;  // a tab, an image button, a menu item, a pop-up item, a button, the choice
   } languages[] = {
       {"de", {"Rechnungen", "Rechnungen erstellen und bearbeiten", "&Beenden", "&Umsatzübersicht",
-              "Berichtsschrift", "Sprache des Desktops"}},
+              "Berichtsschrift", "Systemsprache"}},
       {"fr", {"Factures", "Créer et modifier des factures", "&Quitter", "Résumé des &ventes",
               "Police des rapports", "Langue du bureau"}},
   };
