@@ -1,4 +1,359 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>DetailChecks</name>
+    <message>
+        <source>Country: &quot;%1&quot; is not a country code (two letters, e.g. DE, FR, BE)</source>
+        <translation>Land: „%1“ ist kein Ländercode (zwei Buchstaben, z. B. DE, FR, BE)</translation>
+    </message>
+    <message>
+        <source>Currency: &quot;%1&quot; is not a currency code (three letters, e.g. EUR)</source>
+        <translation>Währung: „%1“ ist kein Währungscode (drei Buchstaben, z. B. EUR)</translation>
+    </message>
+    <message>
+        <source>Currency: a currency is needed (e.g. EUR)</source>
+        <translation>Währung: Eine Währung ist erforderlich (z. B. EUR)</translation>
+    </message>
+    <message>
+        <source>VAT identifier: &quot;%1&quot; does not begin with its country&apos;s two letters</source>
+        <translation>USt.-Identifikationsnummer: „%1“ beginnt nicht mit den zwei Buchstaben ihres Landes</translation>
+    </message>
+    <message>
+        <source>IBAN: &quot;%1&quot; is not a valid IBAN (its check digits do not match)</source>
+        <translation>IBAN: „%1“ ist keine gültige IBAN (die Prüfziffern stimmen nicht)</translation>
+    </message>
+    <message>
+        <source>Untaxed items: the category is Z, E or G</source>
+        <translation>Positionen ohne Steuer: Die Kategorie ist Z, E oder G</translation>
+    </message>
+    <message>
+        <source>Exemption reason: exempt items need the reason printed with them</source>
+        <translation>Befreiungsgrund: Steuerbefreite Positionen brauchen den mit ihnen gedruckten Grund</translation>
+    </message>
+    <message>
+        <source>Days to pay: not a negative number</source>
+        <translation>Zahlungsziel in Tagen: keine negative Zahl</translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceBuild</name>
+    <message>
+        <source>%1 needs %2</source>
+        <extracomment>%1 a format (XRechnung), %2 a detail (&quot;the seller&apos;s city&quot;): the format refuses the invoice without it.</extracomment>
+        <translation>%1 benötigt %2</translation>
+    </message>
+    <message>
+        <source>the first charge line is a computed tax of %1% (Tax Rate 1), which an e-invoice cannot carry: set Tax Rate 1 to 0</source>
+        <translation>die erste Zuschlagszeile ist eine berechnete Steuer von %1% (Steuersatz 1), die eine E-Rechnung nicht tragen kann: Setzen Sie Steuersatz 1 auf 0</translation>
+    </message>
+    <message>
+        <source>the VAT category of untaxed items must be Z, E or G, not &quot;%1&quot;</source>
+        <translation>die USt.-Kategorie der Positionen ohne Steuer muss Z, E oder G sein, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>the e-invoicing settings name no currency</source>
+        <translation>die E-Rechnungs-Einstellungen nennen keine Währung</translation>
+    </message>
+    <message>
+        <source>the invoice has no date</source>
+        <translation>die Rechnung hat kein Datum</translation>
+    </message>
+    <message>
+        <source>the buyer reference of the customer</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die Käuferreferenz des Kunden</translation>
+    </message>
+    <message>
+        <source>the seller has no name (e-invoicing settings or letterhead)</source>
+        <translation>der Verkäufer hat keinen Namen (E-Rechnungs-Einstellungen oder Briefkopf)</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s country is not set (e-invoicing settings)</source>
+        <translation>das Land des Verkäufers ist nicht angegeben (E-Rechnungs-Einstellungen)</translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s customer %1 does not exist</source>
+        <translation>der Kunde %1 der Rechnung existiert nicht</translation>
+    </message>
+    <message>
+        <source>customer %1 has no country in its e-invoice details</source>
+        <translation>Kunde %1 hat kein Land in seinen E-Rechnungsangaben</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s electronic address</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die elektronische Adresse des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the electronic address of customer %1</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die elektronische Adresse von Kunde %1</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the seller&apos;s electronic address scheme &quot;%2&quot;</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
+        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Verkäufers nicht</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the buyer&apos;s electronic address scheme &quot;%2&quot;</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
+        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Käufers nicht</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s postal code</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die Postleitzahl des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s city</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>den Ort des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s contact name</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>den Namen des Ansprechpartners des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s contact phone</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>das Telefon des Ansprechpartners des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s contact e-mail</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die E-Mail des Ansprechpartners des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the postal code of customer %1</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die Postleitzahl von Kunde %1</translation>
+    </message>
+    <message>
+        <source>the city of customer %1</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>den Ort von Kunde %1</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s IBAN</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die IBAN des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the invoice has no items</source>
+        <translation>die Rechnung hat keine Positionen</translation>
+    </message>
+    <message>
+        <source>item %1 (%2) has no description</source>
+        <translation>Position %1 (%2) hat keine Beschreibung</translation>
+    </message>
+    <message>
+        <source>items carry the second tax but its rate is 0 (Tax Rate 2)</source>
+        <translation>Positionen tragen die zweite Steuer, aber ihr Satz ist 0 (Steuersatz 2)</translation>
+    </message>
+    <message>
+        <source>the first charge line has no name (the settings&apos; line 1 caption)</source>
+        <translation>die erste Zuschlagszeile hat keinen Namen (die Bezeichnung der Zeile 1 in den Einstellungen)</translation>
+    </message>
+    <message>
+        <source>the %1 charge is negative</source>
+        <translation>der Zuschlag %1 ist negativ</translation>
+    </message>
+    <message>
+        <source>the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax rate changed since)</source>
+        <translation>die gespeicherte Steuer %1 ist nicht %2% des steuerpflichtigen Betrags %3 (überschrieben, oder der Steuersatz hat sich seither geändert)</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s VAT identifier for taxed items</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die USt.-Identifikationsnummer des Verkäufers für besteuerte Positionen</translation>
+    </message>
+    <message>
+        <source>untaxed items need the exemption reason text (e-invoicing settings)</source>
+        <translation>Positionen ohne Steuer brauchen den Text des Befreiungsgrunds (E-Rechnungs-Einstellungen)</translation>
+    </message>
+    <message>
+        <source>exempt items need the seller&apos;s VAT identifier or tax registration</source>
+        <translation>steuerbefreite Positionen brauchen die USt.-Identifikationsnummer oder Steuernummer des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the seller&apos;s VAT identifier</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die USt.-Identifikationsnummer des Verkäufers</translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s total is negative (a credit note)</source>
+        <translation>der Gesamtbetrag der Rechnung ist negativ (eine Gutschrift)</translation>
+    </message>
+    <message>
+        <source>the amount due %1 is not the total %2 less the payments %3</source>
+        <translation>der offene Betrag %1 ist nicht der Gesamtbetrag %2 abzüglich der Zahlungen %3</translation>
+    </message>
+</context>
+<context>
+    <name>FacturX</name>
+    <message>
+        <source>the printed invoice is not a PDF/A file (it has no metadata)</source>
+        <translation>die gedruckte Rechnung ist keine PDF/A-Datei (sie hat keine Metadaten)</translation>
+    </message>
+    <message>
+        <source>the printed invoice is not a PDF/A file (its metadata names no part)</source>
+        <translation>die gedruckte Rechnung ist keine PDF/A-Datei (ihre Metadaten nennen keinen Teil)</translation>
+    </message>
+</context>
+<context>
+    <name>TCustEInvoice</name>
+    <message>
+        <source>Customer E-Invoice Details</source>
+        <translation>E-Rechnungsangaben des Kunden</translation>
+    </message>
+    <message>
+        <source>Country (e.g. FR):</source>
+        <translation>Land (z. B. FR):</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>VAT Identifier:</source>
+        <translation>USt.-Identifikationsnummer:</translation>
+    </message>
+    <message>
+        <source>Buyer Reference:</source>
+        <translation>Käuferreferenz:</translation>
+    </message>
+    <message>
+        <source>Electronic Address:</source>
+        <translation>Elektronische Adresse:</translation>
+    </message>
+    <message>
+        <source>Address Scheme (e.g. 0088, EM):</source>
+        <translation>Adressschema (z. B. 0088, EM):</translation>
+    </message>
+    <message>
+        <source>the second address line</source>
+        <extracomment>Placeholder of the street: left empty, the customer&apos;s second address line is used.</extracomment>
+        <translation>die zweite Adresszeile</translation>
+    </message>
+    <message>
+        <source>User&apos;s language</source>
+        <extracomment>The documents of a customer without a language of his own.</extracomment>
+        <translation>Sprache des Benutzers</translation>
+    </message>
+    <message>
+        <source>Document Language:</source>
+        <translation>Dokumentsprache:</translation>
+    </message>
+    <message>
+        <source>Customer E-Invoice Details - Customer %1</source>
+        <translation>E-Rechnungsangaben des Kunden - Kunde %1</translation>
+    </message>
+</context>
+<context>
+    <name>TEInvoicing</name>
+    <message>
+        <source>E-Invoicing</source>
+        <translation>E-Rechnungen</translation>
+    </message>
+    <message>
+        <source>Legal Name:</source>
+        <translation>Rechtlicher Name:</translation>
+    </message>
+    <message>
+        <source>Street:</source>
+        <translation>Straße:</translation>
+    </message>
+    <message>
+        <source>City:</source>
+        <translation>Ort:</translation>
+    </message>
+    <message>
+        <source>Postal Code:</source>
+        <translation>Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Country (e.g. DE):</source>
+        <translation>Land (z. B. DE):</translation>
+    </message>
+    <message>
+        <source>VAT Identifier:</source>
+        <translation>USt.-Identifikationsnummer:</translation>
+    </message>
+    <message>
+        <source>Tax Registration:</source>
+        <translation>Steuernummer:</translation>
+    </message>
+    <message>
+        <source>Electronic Address:</source>
+        <translation>Elektronische Adresse:</translation>
+    </message>
+    <message>
+        <source>Address Scheme (e.g. 0088, EM):</source>
+        <translation>Adressschema (z. B. 0088, EM):</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Ansprechpartner:</translation>
+    </message>
+    <message>
+        <source>Phone:</source>
+        <translation>Telefon:</translation>
+    </message>
+    <message>
+        <source>E-Mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>IBAN:</source>
+        <translation>IBAN:</translation>
+    </message>
+    <message>
+        <source>BIC:</source>
+        <translation>BIC:</translation>
+    </message>
+    <message>
+        <source>Currency (e.g. EUR):</source>
+        <translation>Währung (z. B. EUR):</translation>
+    </message>
+    <message>
+        <source>Z - zero rated</source>
+        <extracomment>The VAT categories of untaxed items; the letter is the e-invoice&apos;s code.</extracomment>
+        <translation>Z - Nullsatz</translation>
+    </message>
+    <message>
+        <source>E - exempt</source>
+        <translation>E - steuerbefreit</translation>
+    </message>
+    <message>
+        <source>G - export outside the EU</source>
+        <translation>G - Ausfuhr außerhalb der EU</translation>
+    </message>
+    <message>
+        <source>Items Not Taxed:</source>
+        <translation>Positionen ohne Steuer:</translation>
+    </message>
+    <message>
+        <source>Exemption Reason:</source>
+        <translation>Befreiungsgrund:</translation>
+    </message>
+    <message>
+        <source>Payment Terms:</source>
+        <translation>Zahlungsbedingungen:</translation>
+    </message>
+    <message>
+        <source>Days to Pay:</source>
+        <translation>Zahlungsziel in Tagen:</translation>
+    </message>
+    <message>
+        <source>the letterhead&apos;s company name</source>
+        <extracomment>Placeholder of the legal name: left empty, the letterhead&apos;s company name is used.</extracomment>
+        <translation>die Firma aus dem Briefkopf</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,600 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
+<context>
+    <name>EInvoiceActions</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>The e-invoice was not saved: %1</source>
+        <translation>Die E-Rechnung wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>Save E-Invoice</source>
+        <translation>E-Rechnung speichern</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Rechnung %1</translation>
+    </message>
+    <message>
+        <source>The e-invoice was saved as %1, but %2.</source>
+        <extracomment>%1 a file, %2 why the mail program could not be opened.</extracomment>
+        <translation>Die E-Rechnung wurde als %1 gespeichert, aber %2.</translation>
+    </message>
+    <message>
+        <source>No invoices to save.</source>
+        <translation>Keine Rechnungen zu speichern.</translation>
+    </message>
+    <message>
+        <source>Save E-Invoices into Folder</source>
+        <translation>E-Rechnungen in Ordner speichern</translation>
+    </message>
+    <message>
+        <source>Saving e-invoices...</source>
+        <translation>E-Rechnungen werden gespeichert...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 e-invoices saved in %3.</source>
+        <extracomment>%1 saved of %2 invoices, %3 the folder.</extracomment>
+        <translation>%1 von %2 E-Rechnungen in %3 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 cannot be saved as an e-invoice:</source>
+        <extracomment>Followed by the reasons, one a line.</extracomment>
+        <translation>Rechnung %1 kann nicht als E-Rechnung gespeichert werden:</translation>
+    </message>
+    <message>
+        <source>Not saved:</source>
+        <extracomment>Followed by the invoices not saved, one a line.</extracomment>
+        <translation>Nicht gespeichert:</translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceCommand</name>
+    <message>
+        <source>unexpected: %1</source>
+        <extracomment>%1 the words given that the command does not take.</extracomment>
+        <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+        <source>give either --invoice N[,N...] or --from and --to</source>
+        <translation>geben Sie entweder --invoice N[,N...] oder --from und --to an</translation>
+    </message>
+    <message>
+        <source>a span needs both --from and --to</source>
+        <translation>ein Zeitraum braucht sowohl --from als auch --to</translation>
+    </message>
+    <message>
+        <source>Ending Date must be greater than or equal to Starting Date.</source>
+        <translation>Das Enddatum darf nicht vor dem Anfangsdatum liegen.</translation>
+    </message>
+    <message>
+        <source>--format is facturx, xrechnung or ubl</source>
+        <extracomment>facturx, xrechnung and ubl are typed as they are.</extracomment>
+        <translation>--format ist facturx, xrechnung oder ubl</translation>
+    </message>
+    <message>
+        <source>No Invoices within selected dates.</source>
+        <translation>Keine Rechnungen im gewählten Zeitraum.</translation>
+    </message>
+    <message>
+        <source>--invoice: there is no invoice %1</source>
+        <translation>--invoice: Es gibt keine Rechnung %1</translation>
+    </message>
+    <message>
+        <source>Unable to save to: %1</source>
+        <translation>Speichern nicht möglich in: %1</translation>
+    </message>
+    <message>
+        <source>tallowby einvoice (--invoice N[,N...] | --from YYYY-MM-DD --to YYYY-MM-DD) --format facturx|xrechnung|ubl --out FILE|DIR</source>
+        <extracomment>The command, its options and the format words are typed as they are.</extracomment>
+        <translation>tallowby einvoice (--invoice N[,N...] | --from JJJJ-MM-TT --to JJJJ-MM-TT) --format facturx|xrechnung|ubl --out DATEI|ORDNER</translation>
+    </message>
+    <message>
+        <source>Saves invoices of the data folder as electronic invoices (EN 16931): Factur-X PDF, XRechnung (CII) or Peppol (UBL). One invoice goes into FILE, several into DIR, one file per invoice named by its number.</source>
+        <translation>Speichert Rechnungen des Datenordners als elektronische Rechnungen (EN 16931): Factur-X PDF, XRechnung (CII) oder Peppol (UBL). Eine Rechnung wird in DATEI gespeichert, mehrere in ORDNER, eine Datei je Rechnung, benannt nach ihrer Nummer.</translation>
+    </message>
+    <message>
+        <source>The invoices by number.</source>
+        <translation>Die Rechnungen nach Nummer.</translation>
+    </message>
+    <message>
+        <source>First invoice date of the span.</source>
+        <translation>Erstes Rechnungsdatum des Zeitraums.</translation>
+    </message>
+    <message>
+        <source>Last invoice date of the span.</source>
+        <translation>Letztes Rechnungsdatum des Zeitraums.</translation>
+    </message>
+    <message>
+        <source>facturx (PDF), xrechnung (CII XML) or ubl (Peppol UBL XML).</source>
+        <extracomment>facturx, xrechnung and ubl are typed as they are.</extracomment>
+        <translation>facturx (PDF), xrechnung (CII XML) oder ubl (Peppol UBL XML).</translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceFiles</name>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Rechnung %1</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>die Rechnung konnte nicht in %1 gedruckt werden</translation>
+    </message>
+    <message>
+        <source>cannot put the file in place of %1</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>die Datei kann nicht an die Stelle von %1 gesetzt werden</translation>
+    </message>
+    <message>
+        <source>invoice %1: %2</source>
+        <extracomment>A line of the invoices not saved as e-invoices: %1 the invoice&apos;s number, %2 why.</extracomment>
+        <translation>Rechnung %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no such invoice</source>
+        <translation>diese Rechnung gibt es nicht</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceDocument</name>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The payment code&apos;s remittance text, shown to the payer by his bank; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Rechnung %1</translation>
+    </message>
+    <message>
+        <source>Item Code</source>
+        <translation>Artikelnr.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <extracomment>Column heading of the printed invoice: the unit price.</extracomment>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <extracomment>Column heading of the printed invoice: the quantity.</extracomment>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Column heading of the printed invoice: the line&apos;s total.</extracomment>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <extracomment>The title of the printed invoice.</extracomment>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Bill</source>
+        <extracomment>The title of an invoice printed again while something is due: a reminder (glossary: bill).</extracomment>
+        <translation>Zahlungserinnerung</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Kontoauszug</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <extracomment>Before the customer&apos;s address on the printed invoice.</extracomment>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>Invoice No:</source>
+        <translation>Rechnungsnr.:</translation>
+    </message>
+    <message>
+        <source>Invoice Date:</source>
+        <translation>Rechnungsdatum:</translation>
+    </message>
+    <message>
+        <source>SubTotal:</source>
+        <translation>Zwischensumme:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Amount Paid:</source>
+        <translation>Bezahlt:</translation>
+    </message>
+    <message>
+        <source>Balance Due:</source>
+        <translation>Offener Betrag:</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceRows</name>
+    <message>
+        <source>&lt; DELETED &gt;</source>
+        <translation>&lt; GELÖSCHT &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>OrderImport</name>
+    <message>
+        <source>Unable to read %1: %2</source>
+        <extracomment>%1 a file, %2 the reason.</extracomment>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 fields where %4 are needed (field %5 is missing).</source>
+        <extracomment>%1 the order file, %2 its line; %3 fields found, %4 needed, %5 the first one missing.</extracomment>
+        <translation>%1, Zeile %2: %3 Felder, wo %4 nötig sind (Feld %5 fehlt).</translation>
+    </message>
+    <message>
+        <source>%1, line %2, field %3: &apos;%4&apos; is not a number.</source>
+        <extracomment>%1 the order file, %2 its line, %3 the field, %4 what it holds.</extracomment>
+        <translation>%1, Zeile %2, Feld %3: &apos;%4&apos; ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <extracomment>Part of the note of an imported order&apos;s invoice: where the order came from.</extracomment>
+        <translation>Quelle: %1</translation>
+    </message>
+    <message>
+        <source>THANKS FOR YOUR ORDER.</source>
+        <translation>VIELEN DANK FÜR IHREN AUFTRAG.</translation>
+    </message>
+    <message>
+        <source>ALL DAMAGES AND SHORTAGES MUST BE REPORTED WITHIN 5 DAYS OF RECEIPT.</source>
+        <translation>ALLE SCHÄDEN UND FEHLMENGEN MÜSSEN INNERHALB VON 5 TAGEN NACH ERHALT GEMELDET WERDEN.</translation>
+    </message>
+</context>
+<context>
+    <name>TInvoice</name>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Customer address</source>
+        <translation>Kundenanschrift</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>The customer&apos;s short note, beside its field.</extracomment>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Invoice:</source>
+        <translation>Rechnung:</translation>
+    </message>
+    <message>
+        <source>Date Sold</source>
+        <extracomment>The invoice&apos;s date.</extracomment>
+        <translation>Verkaufsdatum</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Credit Card / Check:</source>
+        <translation>Kreditkarte / Scheck:</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Export Credit Card Info to Batchin.Dat</source>
+        <translation>Kreditkartendaten nach Batchin.Dat exportieren</translation>
+    </message>
+    <message>
+        <source>Product ID</source>
+        <translation>Artikelnr.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Line Items</source>
+        <translation>Rechnungspositionen</translation>
+    </message>
+    <message>
+        <source>Add Item</source>
+        <translation>Position hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation>Position bearbeiten</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Zahlungen</translation>
+    </message>
+    <message>
+        <source>Add Paym&apos;t</source>
+        <extracomment>Abbreviated to fit the button: add a payment.</extracomment>
+        <translation>Zahlung hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit Paym&apos;t</source>
+        <translation>Zahlung bearbeiten</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Zwischensumme:</translation>
+    </message>
+    <message>
+        <source>Shipping:</source>
+        <extracomment>Replaced by the first charge line&apos;s name from the settings when the window shows.</extracomment>
+        <translation>Versand:</translation>
+    </message>
+    <message>
+        <source>Sales Tax:</source>
+        <translation>Umsatzsteuer:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Payments:</source>
+        <translation>Zahlungen:</translation>
+    </message>
+    <message>
+        <source>Amount Due:</source>
+        <translation>Offener Betrag:</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORT</translation>
+    </message>
+    <message>
+        <source>Batch Label</source>
+        <translation>Sammeletikett</translation>
+    </message>
+    <message>
+        <source>E-Invoice</source>
+        <translation>E-Rechnung</translation>
+    </message>
+    <message>
+        <source>Save the invoice as an electronic invoice</source>
+        <translation>Die Rechnung als elektronische Rechnung speichern</translation>
+    </message>
+    <message>
+        <source>E-Mail...</source>
+        <translation>E-Mail...</translation>
+    </message>
+    <message>
+        <source>Send the e-invoice with the mail program</source>
+        <translation>Die E-Rechnung mit dem E-Mail-Programm senden</translation>
+    </message>
+    <message>
+        <source>Customer not selected</source>
+        <translation>Kein Kunde ausgewählt</translation>
+    </message>
+    <message>
+        <source>Customer must be selected to print</source>
+        <translation>Zum Drucken muss ein Kunde ausgewählt sein</translation>
+    </message>
+    <message>
+        <source>Save the invoice before sending it as an e-invoice.</source>
+        <translation>Speichern Sie die Rechnung, bevor Sie sie als E-Rechnung senden.</translation>
+    </message>
+    <message>
+        <source>Directories containing Info and Order files must be selected proir to using the Import function. See Preferences/Import Dir&apos;s</source>
+        <translation>Vor dem Import müssen die Ordner mit den Info- und Order-Dateien ausgewählt werden. Siehe Einstellungen/Importordner</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>%1 Not Found</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>%1 nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Could not import full address: Country = %1</source>
+        <translation>Die vollständige Anschrift konnte nicht importiert werden: Land = %1</translation>
+    </message>
+    <message>
+        <source>Item %1 - %2NOT FOUND IN PRODUCT DATABASE</source>
+        <extracomment>%1 the ordered product&apos;s code, %2 its description (no space follows it).</extracomment>
+        <translation>Artikel %1 - %2 NICHT IN DEN ARTIKELDATEN GEFUNDEN</translation>
+    </message>
+    <message>
+        <source>Multiple Matches on Name / Zip</source>
+        <translation>Mehrere Treffer für Name / PLZ</translation>
+    </message>
+    <message>
+        <source>APPEND RECORD TO FILE? %1</source>
+        <translation>DATENSATZ AN DATEI ANHÄNGEN? %1</translation>
+    </message>
+    <message>
+        <source>Improperly Formatted Credit Card Information</source>
+        <translation>Kreditkartendaten falsch formatiert</translation>
+    </message>
+    <message>
+        <source>%1 already holds this charge; the card would be charged twice. Add it again?</source>
+        <translation>%1 enthält diese Belastung bereits; die Karte würde zweimal belastet. Erneut hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Unable to save to: %1</source>
+        <translation>Speichern nicht möglich in: %1</translation>
+    </message>
+    <message>
+        <source>FIRST INVOICE</source>
+        <translation>ERSTE RECHNUNG</translation>
+    </message>
+    <message>
+        <source>What invoice number would you like to start with?</source>
+        <translation>Mit welcher Rechnungsnummer möchten Sie beginnen?</translation>
+    </message>
+    <message>
+        <source>Unable to add invoice at this time. Please try again later</source>
+        <translation>Die Rechnung kann jetzt nicht hinzugefügt werden. Bitte versuchen Sie es später erneut</translation>
+    </message>
+    <message>
+        <source>Unable to add invoice Items at this time. Please try again later</source>
+        <translation>Die Rechnungspositionen können jetzt nicht hinzugefügt werden. Bitte versuchen Sie es später erneut</translation>
+    </message>
+    <message>
+        <source>Unable to add Payments at this time. Please try again later</source>
+        <translation>Die Zahlungen können jetzt nicht hinzugefügt werden. Bitte versuchen Sie es später erneut</translation>
+    </message>
+    <message>
+        <source>Customer selection required before saving.</source>
+        <translation>Vor dem Speichern muss ein Kunde ausgewählt werden.</translation>
+    </message>
+    <message>
+        <source>Add another invoice?</source>
+        <translation>Weitere Rechnung hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this invoice?</source>
+        <translation>Möchten Sie diese Rechnung wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>TItemDef</name>
+    <message>
+        <source>Invoice Line Item</source>
+        <translation>Rechnungsposition</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Einzelpreis</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+</context>
+<context>
+    <name>TPickInv</name>
+    <message>
+        <source>Select Invoice</source>
+        <translation>Rechnung auswählen</translation>
+    </message>
+    <message>
+        <source>Seek Invoice No:</source>
+        <translation>Rechnungsnr. suchen:</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <extracomment>Column headings: the invoice&apos;s number, its date, its card or check text.</extracomment>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+</context>
+<context>
+    <name>TPickPmt</name>
+    <message>
+        <source>Select Payment</source>
+        <translation>Zahlung auswählen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TPmtDef</name>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>Date Paid:</source>
+        <translation>Zahlungsdatum:</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Betrag:</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,600 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
+<context>
+    <name>EInvoiceActions</name>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>XML files (*.xml)</source>
+        <translation>Fichiers XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>The e-invoice was not saved: %1</source>
+        <translation>La facture électronique n&apos;a pas été enregistrée : %1</translation>
+    </message>
+    <message>
+        <source>Save E-Invoice</source>
+        <translation>Enregistrer la facture électronique</translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Facture %1</translation>
+    </message>
+    <message>
+        <source>The e-invoice was saved as %1, but %2.</source>
+        <extracomment>%1 a file, %2 why the mail program could not be opened.</extracomment>
+        <translation>La facture électronique a été enregistrée sous %1, mais %2.</translation>
+    </message>
+    <message>
+        <source>No invoices to save.</source>
+        <translation>Aucune facture à enregistrer.</translation>
+    </message>
+    <message>
+        <source>Save E-Invoices into Folder</source>
+        <translation>Enregistrer les factures électroniques dans un dossier</translation>
+    </message>
+    <message>
+        <source>Saving e-invoices...</source>
+        <translation>Enregistrement des factures électroniques...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 e-invoices saved in %3.</source>
+        <extracomment>%1 saved of %2 invoices, %3 the folder.</extracomment>
+        <translation>%1 factures électroniques sur %2 enregistrées dans %3.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 cannot be saved as an e-invoice:</source>
+        <extracomment>Followed by the reasons, one a line.</extracomment>
+        <translation>La facture %1 ne peut pas être enregistrée comme facture électronique :</translation>
+    </message>
+    <message>
+        <source>Not saved:</source>
+        <extracomment>Followed by the invoices not saved, one a line.</extracomment>
+        <translation>Non enregistrées :</translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceCommand</name>
+    <message>
+        <source>unexpected: %1</source>
+        <extracomment>%1 the words given that the command does not take.</extracomment>
+        <translation>inattendu : %1</translation>
+    </message>
+    <message>
+        <source>give either --invoice N[,N...] or --from and --to</source>
+        <translation>indiquez soit --invoice N[,N...], soit --from et --to</translation>
+    </message>
+    <message>
+        <source>a span needs both --from and --to</source>
+        <translation>une période exige à la fois --from et --to</translation>
+    </message>
+    <message>
+        <source>Ending Date must be greater than or equal to Starting Date.</source>
+        <translation>La date de fin doit être postérieure ou égale à la date de début.</translation>
+    </message>
+    <message>
+        <source>--format is facturx, xrechnung or ubl</source>
+        <extracomment>facturx, xrechnung and ubl are typed as they are.</extracomment>
+        <translation>--format vaut facturx, xrechnung ou ubl</translation>
+    </message>
+    <message>
+        <source>No Invoices within selected dates.</source>
+        <translation>Aucune facture dans la période choisie.</translation>
+    </message>
+    <message>
+        <source>--invoice: there is no invoice %1</source>
+        <translation>--invoice : il n&apos;y a pas de facture %1</translation>
+    </message>
+    <message>
+        <source>Unable to save to: %1</source>
+        <translation>Impossible d&apos;enregistrer dans : %1</translation>
+    </message>
+    <message>
+        <source>tallowby einvoice (--invoice N[,N...] | --from YYYY-MM-DD --to YYYY-MM-DD) --format facturx|xrechnung|ubl --out FILE|DIR</source>
+        <extracomment>The command, its options and the format words are typed as they are.</extracomment>
+        <translation>tallowby einvoice (--invoice N[,N...] | --from AAAA-MM-JJ --to AAAA-MM-JJ) --format facturx|xrechnung|ubl --out FICHIER|DOSSIER</translation>
+    </message>
+    <message>
+        <source>Saves invoices of the data folder as electronic invoices (EN 16931): Factur-X PDF, XRechnung (CII) or Peppol (UBL). One invoice goes into FILE, several into DIR, one file per invoice named by its number.</source>
+        <translation>Enregistre des factures du dossier de données comme factures électroniques (EN 16931) : Factur-X PDF, XRechnung (CII) ou Peppol (UBL). Une facture va dans FICHIER, plusieurs dans DOSSIER, un fichier par facture nommé d&apos;après son numéro.</translation>
+    </message>
+    <message>
+        <source>The invoices by number.</source>
+        <translation>Les factures par numéro.</translation>
+    </message>
+    <message>
+        <source>First invoice date of the span.</source>
+        <translation>Première date de facture de la période.</translation>
+    </message>
+    <message>
+        <source>Last invoice date of the span.</source>
+        <translation>Dernière date de facture de la période.</translation>
+    </message>
+    <message>
+        <source>facturx (PDF), xrechnung (CII XML) or ubl (Peppol UBL XML).</source>
+        <extracomment>facturx, xrechnung and ubl are typed as they are.</extracomment>
+        <translation>facturx (PDF), xrechnung (CII XML) ou ubl (Peppol UBL XML).</translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceFiles</name>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Facture %1</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>la facture n&apos;a pas pu être imprimée dans %1</translation>
+    </message>
+    <message>
+        <source>cannot put the file in place of %1</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>impossible de mettre le fichier à la place de %1</translation>
+    </message>
+    <message>
+        <source>invoice %1: %2</source>
+        <extracomment>A line of the invoices not saved as e-invoices: %1 the invoice&apos;s number, %2 why.</extracomment>
+        <translation>facture %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no such invoice</source>
+        <translation>cette facture n&apos;existe pas</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceDocument</name>
+    <message>
+        <source>Invoice %1</source>
+        <extracomment>The payment code&apos;s remittance text, shown to the payer by his bank; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Facture %1</translation>
+    </message>
+    <message>
+        <source>Item Code</source>
+        <translation>Référence</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <extracomment>Column heading of the printed invoice: the unit price.</extracomment>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Qty</source>
+        <extracomment>Column heading of the printed invoice: the quantity.</extracomment>
+        <translation>Qté</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <extracomment>Column heading of the printed invoice: the line&apos;s total.</extracomment>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <extracomment>The title of the printed invoice.</extracomment>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Bill</source>
+        <extracomment>The title of an invoice printed again while something is due: a reminder (glossary: bill).</extracomment>
+        <translation>Rappel de paiement</translation>
+    </message>
+    <message>
+        <source>Statement</source>
+        <translation>Relevé de compte</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <extracomment>Before the customer&apos;s address on the printed invoice.</extracomment>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Invoice No:</source>
+        <translation>Facture n° :</translation>
+    </message>
+    <message>
+        <source>Invoice Date:</source>
+        <translation>Date de facture :</translation>
+    </message>
+    <message>
+        <source>SubTotal:</source>
+        <translation>Sous-total :</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Amount Paid:</source>
+        <translation>Montant payé :</translation>
+    </message>
+    <message>
+        <source>Balance Due:</source>
+        <translation>Montant dû :</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceRows</name>
+    <message>
+        <source>&lt; DELETED &gt;</source>
+        <translation>&lt; SUPPRIMÉ &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>OrderImport</name>
+    <message>
+        <source>Unable to read %1: %2</source>
+        <extracomment>%1 a file, %2 the reason.</extracomment>
+        <translation>Impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3 fields where %4 are needed (field %5 is missing).</source>
+        <extracomment>%1 the order file, %2 its line; %3 fields found, %4 needed, %5 the first one missing.</extracomment>
+        <translation>%1, ligne %2 : %3 champs alors que %4 sont nécessaires (le champ %5 manque).</translation>
+    </message>
+    <message>
+        <source>%1, line %2, field %3: &apos;%4&apos; is not a number.</source>
+        <extracomment>%1 the order file, %2 its line, %3 the field, %4 what it holds.</extracomment>
+        <translation>%1, ligne %2, champ %3 : &apos;%4&apos; n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Source: %1</source>
+        <extracomment>Part of the note of an imported order&apos;s invoice: where the order came from.</extracomment>
+        <translation>Source : %1</translation>
+    </message>
+    <message>
+        <source>THANKS FOR YOUR ORDER.</source>
+        <translation>MERCI DE VOTRE COMMANDE.</translation>
+    </message>
+    <message>
+        <source>ALL DAMAGES AND SHORTAGES MUST BE REPORTED WITHIN 5 DAYS OF RECEIPT.</source>
+        <translation>TOUT DOMMAGE OU MANQUANT DOIT ÊTRE SIGNALÉ DANS LES 5 JOURS SUIVANT LA RÉCEPTION.</translation>
+    </message>
+</context>
+<context>
+    <name>TInvoice</name>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message>
+        <source>Customer address</source>
+        <translation>Adresse du client</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <extracomment>The customer&apos;s short note, beside its field.</extracomment>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Invoice:</source>
+        <translation>Facture :</translation>
+    </message>
+    <message>
+        <source>Date Sold</source>
+        <extracomment>The invoice&apos;s date.</extracomment>
+        <translation>Date de vente</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Département</translation>
+    </message>
+    <message>
+        <source>Credit Card / Check:</source>
+        <translation>Carte de crédit / chèque :</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exporter</translation>
+    </message>
+    <message>
+        <source>Export Credit Card Info to Batchin.Dat</source>
+        <translation>Exporter les données de carte de crédit vers Batchin.Dat</translation>
+    </message>
+    <message>
+        <source>Product ID</source>
+        <translation>Code produit</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Line Items</source>
+        <translation>Lignes de facture</translation>
+    </message>
+    <message>
+        <source>Add Item</source>
+        <translation>Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>Edit Item</source>
+        <translation>Modifier la ligne</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Paiements</translation>
+    </message>
+    <message>
+        <source>Add Paym&apos;t</source>
+        <extracomment>Abbreviated to fit the button: add a payment.</extracomment>
+        <translation>Ajouter un paiement</translation>
+    </message>
+    <message>
+        <source>Edit Paym&apos;t</source>
+        <translation>Modifier le paiement</translation>
+    </message>
+    <message>
+        <source>Subtotal:</source>
+        <translation>Sous-total :</translation>
+    </message>
+    <message>
+        <source>Shipping:</source>
+        <extracomment>Replaced by the first charge line&apos;s name from the settings when the window shows.</extracomment>
+        <translation>Frais de port :</translation>
+    </message>
+    <message>
+        <source>Sales Tax:</source>
+        <translation>Taxe sur les ventes :</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Payments:</source>
+        <translation>Paiements :</translation>
+    </message>
+    <message>
+        <source>Amount Due:</source>
+        <translation>Montant dû :</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>Batch Label</source>
+        <translation>Étiquette par lot</translation>
+    </message>
+    <message>
+        <source>E-Invoice</source>
+        <translation>Facture électronique</translation>
+    </message>
+    <message>
+        <source>Save the invoice as an electronic invoice</source>
+        <translation>Enregistrer la facture comme facture électronique</translation>
+    </message>
+    <message>
+        <source>E-Mail...</source>
+        <translation>E-mail...</translation>
+    </message>
+    <message>
+        <source>Send the e-invoice with the mail program</source>
+        <translation>Envoyer la facture électronique avec le programme de messagerie</translation>
+    </message>
+    <message>
+        <source>Customer not selected</source>
+        <translation>Aucun client choisi</translation>
+    </message>
+    <message>
+        <source>Customer must be selected to print</source>
+        <translation>Un client doit être choisi pour imprimer</translation>
+    </message>
+    <message>
+        <source>Save the invoice before sending it as an e-invoice.</source>
+        <translation>Enregistrez la facture avant de l&apos;envoyer comme facture électronique.</translation>
+    </message>
+    <message>
+        <source>Directories containing Info and Order files must be selected proir to using the Import function. See Preferences/Import Dir&apos;s</source>
+        <translation>Les dossiers contenant les fichiers Info et Order doivent être choisis avant d&apos;utiliser l&apos;import. Voir Préférences/Dossiers d&apos;import</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>%1 Not Found</source>
+        <extracomment>%1 is a file.</extracomment>
+        <translation>%1 introuvable</translation>
+    </message>
+    <message>
+        <source>Could not import full address: Country = %1</source>
+        <translation>Impossible d&apos;importer l&apos;adresse complète : pays = %1</translation>
+    </message>
+    <message>
+        <source>Item %1 - %2NOT FOUND IN PRODUCT DATABASE</source>
+        <extracomment>%1 the ordered product&apos;s code, %2 its description (no space follows it).</extracomment>
+        <translation>Article %1 - %2 INTROUVABLE DANS LES PRODUITS</translation>
+    </message>
+    <message>
+        <source>Multiple Matches on Name / Zip</source>
+        <translation>Plusieurs correspondances pour le nom / code postal</translation>
+    </message>
+    <message>
+        <source>APPEND RECORD TO FILE? %1</source>
+        <translation>AJOUTER L&apos;ENREGISTREMENT AU FICHIER ? %1</translation>
+    </message>
+    <message>
+        <source>Improperly Formatted Credit Card Information</source>
+        <translation>Données de carte de crédit mal formatées</translation>
+    </message>
+    <message>
+        <source>%1 already holds this charge; the card would be charged twice. Add it again?</source>
+        <translation>%1 contient déjà ce débit ; la carte serait débitée deux fois. L&apos;ajouter à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Unable to save to: %1</source>
+        <translation>Impossible d&apos;enregistrer dans : %1</translation>
+    </message>
+    <message>
+        <source>FIRST INVOICE</source>
+        <translation>PREMIÈRE FACTURE</translation>
+    </message>
+    <message>
+        <source>What invoice number would you like to start with?</source>
+        <translation>Par quel numéro de facture voulez-vous commencer ?</translation>
+    </message>
+    <message>
+        <source>Unable to add invoice at this time. Please try again later</source>
+        <translation>Impossible d&apos;ajouter la facture pour le moment. Veuillez réessayer plus tard</translation>
+    </message>
+    <message>
+        <source>Unable to add invoice Items at this time. Please try again later</source>
+        <translation>Impossible d&apos;ajouter les lignes de facture pour le moment. Veuillez réessayer plus tard</translation>
+    </message>
+    <message>
+        <source>Unable to add Payments at this time. Please try again later</source>
+        <translation>Impossible d&apos;ajouter les paiements pour le moment. Veuillez réessayer plus tard</translation>
+    </message>
+    <message>
+        <source>Customer selection required before saving.</source>
+        <translation>Un client doit être choisi avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Add another invoice?</source>
+        <translation>Ajouter une autre facture ?</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete this invoice?</source>
+        <translation>Voulez-vous vraiment supprimer cette facture ?</translation>
+    </message>
+</context>
+<context>
+    <name>TItemDef</name>
+    <message>
+        <source>Invoice Line Item</source>
+        <translation>Ligne de facture</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Unit Price</source>
+        <translation>Prix unitaire</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+</context>
+<context>
+    <name>TPickInv</name>
+    <message>
+        <source>Select Invoice</source>
+        <translation>Sélectionner une facture</translation>
+    </message>
+    <message>
+        <source>Seek Invoice No:</source>
+        <translation>Rechercher la facture n° :</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Client :</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <extracomment>Column headings: the invoice&apos;s number, its date, its card or check text.</extracomment>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>TPickPmt</name>
+    <message>
+        <source>Select Payment</source>
+        <translation>Sélectionner un paiement</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélectionner</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>TPmtDef</name>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>Date Paid:</source>
+        <translation>Date de paiement :</translation>
+    </message>
+    <message>
+        <source>Amount:</source>
+        <translation>Montant :</translation>
+    </message>
+</context>
 </TS>

@@ -1,10 +1,13 @@
 #include "einvoice/CustEInvoiceU.h"
 
+#include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
 #include "data/StorableText.h"
 #include "einvoice/DetailChecks.h"
@@ -12,6 +15,7 @@
 #include "platform/FieldEdit.h"
 #include "platform/FieldNames.h"
 #include "platform/FormParts.h"
+#include "platform/Language.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -19,35 +23,47 @@ constexpr int kHelpContext = 415;
 }  // namespace
 
 TCustEInvoice::TCustEInvoice(QWidget* parent)
-    : EditorForm(parent, "TCustEInvoice", QStringLiteral("Customer E-Invoice Details"), kHelpContext,
+    : EditorForm(parent, "TCustEInvoice", tr("Customer E-Invoice Details"), kHelpContext,
                  Deletes::No) {
   auto* grid = new QGridLayout;
   int r = 0;
-  Edit1 = AddFormField(grid, r++, QStringLiteral("Country (e.g. FR):"), "Edit1", 2, this);
-  Edit2 = AddFormField(grid, r++, QStringLiteral("City:"), "Edit2", 40, this);
-  Edit3 = AddFormField(grid, r++, QStringLiteral("Street:"), "Edit3", 59, this);
-  Edit4 = AddFormField(grid, r++, QStringLiteral("VAT Identifier:"), "Edit4", 20, this);
-  Edit5 = AddFormField(grid, r++, QStringLiteral("Buyer Reference:"), "Edit5", 59, this);
-  Edit6 = AddFormField(grid, r++, QStringLiteral("Electronic Address:"), "Edit6", 59, this);
-  Edit7 = AddFormField(grid, r++, QStringLiteral("Address Scheme (e.g. 0088, EM):"), "Edit7", 4, this);
-  Edit3->setPlaceholderText(QStringLiteral("the second address line"));
+  Edit1 = AddFormField(grid, r++, tr("Country (e.g. FR):"), "Edit1", 2, this);
+  Edit2 = AddFormField(grid, r++, tr("City:"), "Edit2", 40, this);
+  Edit3 = AddFormField(grid, r++, tr("Street:"), "Edit3", 59, this);
+  Edit4 = AddFormField(grid, r++, tr("VAT Identifier:"), "Edit4", 20, this);
+  Edit5 = AddFormField(grid, r++, tr("Buyer Reference:"), "Edit5", 59, this);
+  Edit6 = AddFormField(grid, r++, tr("Electronic Address:"), "Edit6", 59, this);
+  Edit7 = AddFormField(grid, r++, tr("Address Scheme (e.g. 0088, EM):"), "Edit7", 4, this);
+  //: Placeholder of the street: left empty, the customer's second address line is used.
+  Edit3->setPlaceholderText(tr("the second address line"));
   Edit3->setMinimumWidth(26 * fontMetrics().horizontalAdvance(QChar('M')));
+  CmbDocLanguage = new QComboBox(this);
+  CmbDocLanguage->setObjectName("CmbDocLanguage");
+  //: The documents of a customer without a language of his own.
+  CmbDocLanguage->addItem(tr("User's language"), QString());
+  for (const QString& code : LanguageCodes()) CmbDocLanguage->addItem(LanguageName(code), code);
+  auto* language = new QLabel(tr("Document Language:"), this);
+  language->setBuddy(CmbDocLanguage);
+  grid->addWidget(language, r, 0);
+  grid->addWidget(CmbDocLanguage, r++, 1);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
-  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, BtnSave, BtnCancel, BitBtn1});
+  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, CmbDocLanguage, BtnSave, BtnCancel,
+               BitBtn1});
 }
 
 void TCustEInvoice::FormShow() {
   const BuyerDetails b = ReadBuyerDetails(customer);
-  setWindowTitle(QStringLiteral("Customer E-Invoice Details - Customer %1").arg(customer));
+  setWindowTitle(tr("Customer E-Invoice Details - Customer %1").arg(customer));
   const std::pair<QLineEdit*, QString> fields[] = {
       {Edit1, b.country}, {Edit2, b.city},  {Edit3, b.street}, {Edit4, b.vatId},
       {Edit5, b.buyerReference}, {Edit6, b.electronicAddress}, {Edit7, b.electronicScheme},
   };
   for (const auto& [edit, text] : fields) ShowText(edit, text);
+  CmbDocLanguage->setCurrentIndex(qMax(0, CmbDocLanguage->findData(CustomerLanguage(customer))));
   Edit1->setFocus();
 }
 
@@ -68,5 +84,10 @@ void TCustEInvoice::BtnSaveClick() {
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
   WriteBuyerDetails(b);
+  QString error;
+  if (!SetCustomerLanguage(customer, CmbDocLanguage->currentData().toString(), &error)) {
+    Ui::get().information(error);
+    return;
+  }
   accept();
 }

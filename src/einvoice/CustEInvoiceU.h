@@ -1,7 +1,8 @@
 // TCustEInvoice, "Customer E-Invoice Details": what an e-invoice needs of
 // one customer beyond the customer's record (CUSTEI): country, city, street
 // when the address lines do not give it plainly, VAT identifier, the buyer
-// reference (the German Leitweg-ID) and the electronic address.
+// reference (the German Leitweg-ID) and the electronic address; and the
+// language of the customer's documents (CUSTLANG).
 //
 // Input: customer, the customer's number (set before showing).
 #ifndef EINVOICE_CUSTEINVOICEU_H
@@ -9,6 +10,7 @@
 
 #include "platform/FormDialog.h"
 
+class QComboBox;
 class QLineEdit;
 
 class TCustEInvoice : public EditorForm {
@@ -25,6 +27,7 @@ class TCustEInvoice : public EditorForm {
   QLineEdit* Edit5;  // buyer reference
   QLineEdit* Edit6;  // electronic address
   QLineEdit* Edit7;  // its scheme
+  QComboBox* CmbDocLanguage;  // the user's language (no code), then each language by its name
 
  public slots:
   void FormShow() override;

@@ -1,8 +1,13 @@
 #include "einvoice/DetailChecks.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(DetailChecks)
+};
 
 // The alphabetic codes of ISO 4217 for the currencies in use.
 const char kCurrencies[] =
@@ -59,28 +64,28 @@ bool VatIdHasCountryPrefix(const QString& vatId) {
 QStringList CheckSellerDetails(const SellerDetails& s) {
   QStringList wrong;
   if (!s.country.isEmpty() && !CountryCodeValid(s.country))
-    wrong << QStringLiteral("Country: \"%1\" is not a country code (two letters, e.g. DE, FR, BE)").arg(s.country);
+    wrong << Tr::tr("Country: \"%1\" is not a country code (two letters, e.g. DE, FR, BE)").arg(s.country);
   if (!s.currency.isEmpty() && !CurrencyCodeValid(s.currency))
-    wrong << QStringLiteral("Currency: \"%1\" is not a currency code (three letters, e.g. EUR)").arg(s.currency);
-  if (s.currency.isEmpty()) wrong << QStringLiteral("Currency: a currency is needed (e.g. EUR)");
+    wrong << Tr::tr("Currency: \"%1\" is not a currency code (three letters, e.g. EUR)").arg(s.currency);
+  if (s.currency.isEmpty()) wrong << Tr::tr("Currency: a currency is needed (e.g. EUR)");
   if (!s.vatId.isEmpty() && !VatIdHasCountryPrefix(s.vatId))
-    wrong << QStringLiteral("VAT identifier: \"%1\" does not begin with its country's two letters").arg(s.vatId);
+    wrong << Tr::tr("VAT identifier: \"%1\" does not begin with its country's two letters").arg(s.vatId);
   if (!s.iban.isEmpty() && !IbanValid(s.iban))
-    wrong << QStringLiteral("IBAN: \"%1\" is not a valid IBAN (its check digits do not match)").arg(s.iban);
+    wrong << Tr::tr("IBAN: \"%1\" is not a valid IBAN (its check digits do not match)").arg(s.iban);
   if (s.untaxedCategory != QLatin1String("Z") && s.untaxedCategory != QLatin1String("E") &&
       s.untaxedCategory != QLatin1String("G"))
-    wrong << QStringLiteral("Untaxed items: the category is Z, E or G");
+    wrong << Tr::tr("Untaxed items: the category is Z, E or G");
   if (s.untaxedCategory == QLatin1String("E") && s.exemptionReason.trimmed().isEmpty())
-    wrong << QStringLiteral("Exemption reason: exempt items need the reason printed with them");
-  if (s.dueDays < 0) wrong << QStringLiteral("Days to pay: not a negative number");
+    wrong << Tr::tr("Exemption reason: exempt items need the reason printed with them");
+  if (s.dueDays < 0) wrong << Tr::tr("Days to pay: not a negative number");
   return wrong;
 }
 
 QStringList CheckBuyerDetails(const BuyerDetails& b) {
   QStringList wrong;
   if (!b.country.isEmpty() && !CountryCodeValid(b.country))
-    wrong << QStringLiteral("Country: \"%1\" is not a country code (two letters, e.g. DE, FR, BE)").arg(b.country);
+    wrong << Tr::tr("Country: \"%1\" is not a country code (two letters, e.g. DE, FR, BE)").arg(b.country);
   if (!b.vatId.isEmpty() && !VatIdHasCountryPrefix(b.vatId))
-    wrong << QStringLiteral("VAT identifier: \"%1\" does not begin with its country's two letters").arg(b.vatId);
+    wrong << Tr::tr("VAT identifier: \"%1\" does not begin with its country's two letters").arg(b.vatId);
   return wrong;
 }

@@ -1,10 +1,15 @@
 #include "einvoice/EInvoiceBuild.h"
 
+#include <QCoreApplication>
 #include <cstdlib>
 
 #include "data/Settings.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EInvoiceBuild)
+};
 
 // The electronic address schemes (EAS) the EN 16931 rules accept; Peppol
 // takes the numeric ones only.
@@ -64,7 +69,8 @@ class Mapping {
   // A detail the format requires.
   void require(const QString& value, const QString& what) {
     if (value.trimmed().isEmpty())
-      refuse(QStringLiteral("%1 needs %2").arg(FormatName(format_), what));
+      //: %1 a format (XRechnung), %2 a detail ("the seller's city"): the format refuses the invoice without it.
+      refuse(Tr::tr("%1 needs %2").arg(FormatName(format_), what));
   }
   bool crossBorderFormat() const { return format_ != EInvoiceFormat::FacturX; }
 
@@ -73,29 +79,30 @@ class Mapping {
 
   void checkSettings() {
     if (s_.TaxRate1 != 0)
-      refuse(QStringLiteral("the first charge line is a computed tax of %1% (Tax Rate 1), which an "
+      refuse(Tr::tr("the first charge line is a computed tax of %1% (Tax Rate 1), which an "
                             "e-invoice cannot carry: set Tax Rate 1 to 0")
                  .arg(s_.TaxRate1));
     rate2_ = std::llround(s_.TaxRate2 * 100);
     const QString category = seller_.untaxedCategory.trimmed();
     if (category != QLatin1String("Z") && category != QLatin1String("E") && category != QLatin1String("G"))
-      refuse(QStringLiteral("the VAT category of untaxed items must be Z, E or G, not \"%1\"").arg(category));
+      refuse(Tr::tr("the VAT category of untaxed items must be Z, E or G, not \"%1\"").arg(category));
     if (seller_.currency.trimmed().size() != 3)
-      refuse(QStringLiteral("the e-invoicing settings name no currency"));
+      refuse(Tr::tr("the e-invoicing settings name no currency"));
   }
 
   void header() {
     EInvoice& inv = built_.invoice;
     const InvoiceRecord& h = in_.header;
     inv.number = QString::number(h.IvNo);
-    if (h.IDate <= 0) refuse(QStringLiteral("the invoice has no date"));
+    if (h.IDate <= 0) refuse(Tr::tr("the invoice has no date"));
     inv.issueDate = QDateFromDate(h.IDate);
     if (seller_.dueDays > 0 && inv.issueDate.isValid()) inv.dueDate = inv.issueDate.addDays(seller_.dueDays);
     inv.currency = seller_.currency.trimmed().toUpper();
     inv.buyerReference = buyer_.buyerReference.trimmed();
     inv.note = h.REM.trimmed();
     inv.paymentTerms = seller_.paymentTerms.trimmed();
-    if (crossBorderFormat()) require(inv.buyerReference, QStringLiteral("the buyer reference of the customer"));
+    //: Fills %2 of "%1 needs %2".
+    if (crossBorderFormat()) require(inv.buyerReference, Tr::tr("the buyer reference of the customer"));
   }
 
   void parties() {
@@ -113,11 +120,11 @@ class Mapping {
     s.contact = seller_.contact.trimmed();
     s.phone = seller_.phone.trimmed();
     s.email = seller_.email.trimmed();
-    if (s.name.isEmpty()) refuse(QStringLiteral("the seller has no name (e-invoicing settings or letterhead)"));
-    if (s.country.size() != 2) refuse(QStringLiteral("the seller's country is not set (e-invoicing settings)"));
+    if (s.name.isEmpty()) refuse(Tr::tr("the seller has no name (e-invoicing settings or letterhead)"));
+    if (s.country.size() != 2) refuse(Tr::tr("the seller's country is not set (e-invoicing settings)"));
 
     if (!in_.hasCustomer) {
-      refuse(QStringLiteral("the invoice's customer %1 does not exist").arg(in_.header.CuNo));
+      refuse(Tr::tr("the invoice's customer %1 does not exist").arg(in_.header.CuNo));
       return;
     }
     const CustomerRecord& c = in_.customer;
@@ -131,33 +138,46 @@ class Mapping {
     b.electronicAddress = buyer_.electronicAddress.trimmed();
     b.electronicScheme = buyer_.electronicScheme.trimmed();
     if (b.country.size() != 2)
-      refuse(QStringLiteral("customer %1 has no country in its e-invoice details").arg(c.cuno));
+      refuse(Tr::tr("customer %1 has no country in its e-invoice details").arg(c.cuno));
 
     if (crossBorderFormat()) {
-      require(s.electronicAddress, QStringLiteral("the seller's electronic address"));
-      require(b.electronicAddress, QStringLiteral("the electronic address of customer %1").arg(c.cuno));
+      //: Fills %2 of "%1 needs %2".
+      require(s.electronicAddress, Tr::tr("the seller's electronic address"));
+      //: Fills %2 of "%1 needs %2".
+      require(b.electronicAddress, Tr::tr("the electronic address of customer %1").arg(c.cuno));
     }
-    for (const auto& [party, who] : {std::pair{&s, QStringLiteral("seller")}, {&b, QStringLiteral("buyer")}}) {
+    //: %1 a format (Peppol), %2 the scheme's code (EM).
+    const QString sellerScheme = Tr::tr("%1 does not accept the seller's electronic address scheme \"%2\"");
+    //: %1 a format (Peppol), %2 the scheme's code (EM).
+    const QString buyerScheme = Tr::tr("%1 does not accept the buyer's electronic address scheme \"%2\"");
+    for (const auto& [party, message] : {std::pair{&s, sellerScheme}, {&b, buyerScheme}}) {
       if (party->electronicAddress.isEmpty()) continue;
       if (!SchemeAccepted(party->electronicScheme, format_))
-        refuse(QStringLiteral("%1 does not accept the %2's electronic address scheme \"%3\"")
-                   .arg(FormatName(format_), who, party->electronicScheme));
+        refuse(message.arg(FormatName(format_), party->electronicScheme));
     }
     if (format_ == EInvoiceFormat::XRechnung) {
-      require(s.postcode, QStringLiteral("the seller's postal code"));
-      require(s.city, QStringLiteral("the seller's city"));
-      require(s.contact, QStringLiteral("the seller's contact name"));
-      require(s.phone, QStringLiteral("the seller's contact phone"));
-      require(s.email, QStringLiteral("the seller's contact e-mail"));
-      require(b.postcode, QStringLiteral("the postal code of customer %1").arg(c.cuno));
-      require(b.city, QStringLiteral("the city of customer %1").arg(c.cuno));
-      require(seller_.iban, QStringLiteral("the seller's IBAN"));
+      //: Fills %2 of "%1 needs %2".
+      require(s.postcode, Tr::tr("the seller's postal code"));
+      //: Fills %2 of "%1 needs %2".
+      require(s.city, Tr::tr("the seller's city"));
+      //: Fills %2 of "%1 needs %2".
+      require(s.contact, Tr::tr("the seller's contact name"));
+      //: Fills %2 of "%1 needs %2".
+      require(s.phone, Tr::tr("the seller's contact phone"));
+      //: Fills %2 of "%1 needs %2".
+      require(s.email, Tr::tr("the seller's contact e-mail"));
+      //: Fills %2 of "%1 needs %2".
+      require(b.postcode, Tr::tr("the postal code of customer %1").arg(c.cuno));
+      //: Fills %2 of "%1 needs %2".
+      require(b.city, Tr::tr("the city of customer %1").arg(c.cuno));
+      //: Fills %2 of "%1 needs %2".
+      require(seller_.iban, Tr::tr("the seller's IBAN"));
     }
   }
 
   void lines() {
     EInvoice& inv = built_.invoice;
-    if (in_.items.isEmpty()) refuse(QStringLiteral("the invoice has no items"));
+    if (in_.items.isEmpty()) refuse(Tr::tr("the invoice has no items"));
     int n = 0;
     for (const ItemRow& item : in_.items) {
       ++n;
@@ -166,7 +186,7 @@ class Mapping {
       line.sellerItemId = item.PrID.trimmed();
       line.name = item.PDesc.trimmed();
       line.note = item.IComm.trimmed();
-      if (line.name.isEmpty()) refuse(QStringLiteral("item %1 (%2) has no description").arg(n).arg(line.sellerItemId));
+      if (line.name.isEmpty()) refuse(Tr::tr("item %1 (%2) has no description").arg(n).arg(line.sellerItemId));
       line.quantity = ToCents(StrToFloat(item.Qty));
       line.netPrice = ToCents(StrToFloat(item.UPR));
       // A net price may not be negative: a discount of 1 x -5.00 is -1 x 5.00.
@@ -187,7 +207,7 @@ class Mapping {
       inv.lines << line;
     }
     if (taxedItems_ && rate2_ == 0)
-      refuse(QStringLiteral("items carry the second tax but its rate is 0 (Tax Rate 2)"));
+      refuse(Tr::tr("items carry the second tax but its rate is 0 (Tax Rate 2)"));
   }
 
   void charge() {
@@ -195,8 +215,8 @@ class Mapping {
     const Cents ship = ToCents(h.Ship);
     if (ship == 0) return;
     const QString reason = s_.ShipLine.trimmed();
-    if (reason.isEmpty()) refuse(QStringLiteral("the first charge line has no name (the settings' line 1 caption)"));
-    if (ship < 0) refuse(QStringLiteral("the %1 charge is negative").arg(reason));
+    if (reason.isEmpty()) refuse(Tr::tr("the first charge line has no name (the settings' line 1 caption)"));
+    if (ship < 0) refuse(Tr::tr("the %1 charge is negative").arg(reason));
     const bool taxedShipping = s_.ShipTax == 2 || (s_.ShipTax == 3 && taxedItems_);
     DocumentCharge c{ship, reason, taxedShipping ? taxed() : untaxed()};
     if (taxedShipping) taxableBase_ += ship;
@@ -209,7 +229,7 @@ class Mapping {
     const Cents tax = ToCents(in_.header.Tax);
     // The stored VAT must be the rate of the taxable base, to the cent.
     if (std::llabs(tax * 10000 - taxableBase_ * rate2_) > 10000)
-      refuse(QStringLiteral("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
+      refuse(Tr::tr("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
                             "rate changed since)")
                  .arg(AmountText(tax), RateText(rate2_), AmountText(taxableBase_)));
     Cents untaxedBase = 0;
@@ -223,7 +243,8 @@ class Mapping {
       if (l.vat.code != QLatin1Char('S')) untaxedBase += l.net;
     if (anyTaxed) {
       inv.vat << VatBreakdown{taxed(), taxableBase_, tax, QString()};
-      require(seller_.vatId, QStringLiteral("the seller's VAT identifier for taxed items"));
+      //: Fills %2 of "%1 needs %2".
+      require(seller_.vatId, Tr::tr("the seller's VAT identifier for taxed items"));
     } else if (tax != 0) {
       anyTaxed = true;  // reported above: no taxable base for the stored tax
     }
@@ -232,12 +253,13 @@ class Mapping {
       QString reason;
       if (code != QLatin1Char('Z')) {
         reason = seller_.exemptionReason.trimmed();
-        if (reason.isEmpty()) refuse(QStringLiteral("untaxed items need the exemption reason text (e-invoicing settings)"));
+        if (reason.isEmpty()) refuse(Tr::tr("untaxed items need the exemption reason text (e-invoicing settings)"));
       }
       inv.vat << VatBreakdown{untaxed(), untaxedBase, 0, reason};
       if (code == QLatin1Char('E') && seller_.vatId.trimmed().isEmpty() && seller_.taxRegistration.trimmed().isEmpty())
-        refuse(QStringLiteral("exempt items need the seller's VAT identifier or tax registration"));
-      if (code != QLatin1Char('E')) require(seller_.vatId, QStringLiteral("the seller's VAT identifier"));
+        refuse(Tr::tr("exempt items need the seller's VAT identifier or tax registration"));
+      //: Fills %2 of "%1 needs %2".
+      if (code != QLatin1Char('E')) require(seller_.vatId, Tr::tr("the seller's VAT identifier"));
     }
     inv.taxTotal = tax;
   }
@@ -248,9 +270,9 @@ class Mapping {
     inv.grandTotal = inv.taxBasis + inv.taxTotal;
     for (const PaymentRow& p : in_.payments) inv.paid += ToCents(StrToFloat(p.PAmt));
     inv.due = ToCents(in_.header.Due);
-    if (inv.grandTotal < 0) refuse(QStringLiteral("the invoice's total is negative (a credit note)"));
+    if (inv.grandTotal < 0) refuse(Tr::tr("the invoice's total is negative (a credit note)"));
     if (inv.due != inv.grandTotal - inv.paid)
-      refuse(QStringLiteral("the amount due %1 is not the total %2 less the payments %3")
+      refuse(Tr::tr("the amount due %1 is not the total %2 less the payments %3")
                  .arg(AmountText(inv.due), AmountText(inv.grandTotal), AmountText(inv.paid)));
   }
 

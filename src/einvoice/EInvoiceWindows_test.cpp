@@ -2,14 +2,17 @@
 // hold, Save writes what was typed, and a detail that is plainly wrong is
 // said and nothing is written.
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
 #include "data/TestSupport.h"
 #include "einvoice/CustEInvoiceU.h"
 #include "einvoice/EInvoicingU.h"
+#include "platform/Language.h"
 
 namespace {
 
@@ -78,6 +81,56 @@ TEST_F(EInvoiceWindowsTest, BuyerDetailsBelongToTheirCustomerAndCancelWritesNoth
   const BuyerDetails b = ReadBuyerDetails(8);
   EXPECT_EQ(b.country, "FR");
   EXPECT_EQ(b.vatId, "FR40303265045");
+}
+
+// The document language is kept with the other details; the window and its
+// checks speak the user's language.
+TEST_F(EInvoiceWindowsTest, BuyerDetailsKeepTheDocumentLanguageInGermanAndFrench) {
+  const auto label = [](QWidget* w, QWidget* field) {
+    for (QLabel* l : w->findChildren<QLabel*>())
+      if (l->buddy() == field) return l->text();
+    return QString();
+  };
+  {
+    DocumentLanguage german("de");
+    TCustEInvoice window;
+    window.customer = 8;
+    ui.onDialogSteps<TCustEInvoice>({[&](TCustEInvoice* w) {
+      EXPECT_EQ(w->windowTitle(), "E-Rechnungsangaben des Kunden - Kunde 8");
+      EXPECT_EQ(label(w, w->Edit5), "Käuferreferenz:");
+      EXPECT_EQ(label(w, w->CmbDocLanguage), "Dokumentsprache:");
+      QComboBox* c = w->CmbDocLanguage;
+      ASSERT_EQ(c->count(), 4);
+      EXPECT_EQ(c->currentIndex(), 0) << "none set: the user's language";
+      EXPECT_EQ(c->itemText(0), "Sprache des Benutzers");
+      EXPECT_EQ(c->itemText(3), QStringLiteral("Français")) << "each language by its own name";
+      c->setCurrentIndex(c->findData("fr"));
+      w->Edit1->setText("XX");
+      ui.expectMessage(Ui::Kind::Information,
+                       QStringLiteral("Land: „XX“ ist kein Ländercode (zwei Buchstaben, z. B. DE, FR, BE)"));
+      w->BtnSave->click();
+      EXPECT_EQ(CustomerLanguage(8), "") << "nothing written while a detail is wrong";
+      w->Edit1->setText("FR");
+      w->BtnSave->click();
+    }});
+    EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  }
+  EXPECT_EQ(CustomerLanguage(8), "fr");
+  EXPECT_EQ(ReadBuyerDetails(8).country, "FR");
+
+  DocumentLanguage french("fr");
+  TCustEInvoice window;
+  window.customer = 8;
+  ui.onDialogSteps<TCustEInvoice>({[&](TCustEInvoice* w) {
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Données de facture électronique du client - Client 8"));
+    EXPECT_EQ(label(w, w->CmbDocLanguage), "Langue des documents :");
+    EXPECT_EQ(w->CmbDocLanguage->currentData().toString(), "fr") << "shown as stored";
+    EXPECT_EQ(w->CmbDocLanguage->itemText(0), QStringLiteral("Langue de l'utilisateur"));
+    w->CmbDocLanguage->setCurrentIndex(0);
+    w->BtnSave->click();
+  }});
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  EXPECT_EQ(CustomerLanguage(8), "") << "back to the user's language";
 }
 
 }  // namespace

@@ -23,39 +23,40 @@ const char* const kCategories[] = {"Z", "E", "G"};
 }  // namespace
 
 TEInvoicing::TEInvoicing(QWidget* parent)
-    : EditorForm(parent, "TEInvoicing", QStringLiteral("E-Invoicing"), kHelpContext, Deletes::No) {
+    : EditorForm(parent, "TEInvoicing", tr("E-Invoicing"), kHelpContext, Deletes::No) {
   auto* grid = new QGridLayout;
   int r = 0;
-  Edit1 = AddFormField(grid, r++, QStringLiteral("Legal Name:"), "Edit1", 59, this);
-  Edit2 = AddFormField(grid, r++, QStringLiteral("Street:"), "Edit2", 59, this);
-  Edit3 = AddFormField(grid, r++, QStringLiteral("City:"), "Edit3", 40, this);
-  Edit4 = AddFormField(grid, r++, QStringLiteral("Postal Code:"), "Edit4", 10, this);
-  Edit5 = AddFormField(grid, r++, QStringLiteral("Country (e.g. DE):"), "Edit5", 2, this);
-  Edit6 = AddFormField(grid, r++, QStringLiteral("VAT Identifier:"), "Edit6", 20, this);
-  Edit7 = AddFormField(grid, r++, QStringLiteral("Tax Registration:"), "Edit7", 20, this);
-  Edit8 = AddFormField(grid, r++, QStringLiteral("Electronic Address:"), "Edit8", 59, this);
-  Edit9 = AddFormField(grid, r++, QStringLiteral("Address Scheme (e.g. 0088, EM):"), "Edit9", 4, this);
-  Edit10 = AddFormField(grid, r++, QStringLiteral("Contact:"), "Edit10", 59, this);
-  Edit11 = AddFormField(grid, r++, QStringLiteral("Phone:"), "Edit11", 30, this);
-  Edit12 = AddFormField(grid, r++, QStringLiteral("E-Mail:"), "Edit12", 59, this);
-  Edit13 = AddFormField(grid, r++, QStringLiteral("IBAN:"), "Edit13", 34, this);
-  Edit14 = AddFormField(grid, r++, QStringLiteral("BIC:"), "Edit14", 11, this);
-  Edit15 = AddFormField(grid, r++, QStringLiteral("Currency (e.g. EUR):"), "Edit15", 3, this);
+  Edit1 = AddFormField(grid, r++, tr("Legal Name:"), "Edit1", 59, this);
+  Edit2 = AddFormField(grid, r++, tr("Street:"), "Edit2", 59, this);
+  Edit3 = AddFormField(grid, r++, tr("City:"), "Edit3", 40, this);
+  Edit4 = AddFormField(grid, r++, tr("Postal Code:"), "Edit4", 10, this);
+  Edit5 = AddFormField(grid, r++, tr("Country (e.g. DE):"), "Edit5", 2, this);
+  Edit6 = AddFormField(grid, r++, tr("VAT Identifier:"), "Edit6", 20, this);
+  Edit7 = AddFormField(grid, r++, tr("Tax Registration:"), "Edit7", 20, this);
+  Edit8 = AddFormField(grid, r++, tr("Electronic Address:"), "Edit8", 59, this);
+  Edit9 = AddFormField(grid, r++, tr("Address Scheme (e.g. 0088, EM):"), "Edit9", 4, this);
+  Edit10 = AddFormField(grid, r++, tr("Contact:"), "Edit10", 59, this);
+  Edit11 = AddFormField(grid, r++, tr("Phone:"), "Edit11", 30, this);
+  Edit12 = AddFormField(grid, r++, tr("E-Mail:"), "Edit12", 59, this);
+  Edit13 = AddFormField(grid, r++, tr("IBAN:"), "Edit13", 34, this);
+  Edit14 = AddFormField(grid, r++, tr("BIC:"), "Edit14", 11, this);
+  Edit15 = AddFormField(grid, r++, tr("Currency (e.g. EUR):"), "Edit15", 3, this);
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName("ComboBox1");
-  ComboBox1->addItems({QStringLiteral("Z - zero rated"), QStringLiteral("E - exempt"),
-                       QStringLiteral("G - export outside the EU")});
-  auto* untaxed = new QLabel(QStringLiteral("Items Not Taxed:"), this);
+  //: The VAT categories of untaxed items; the letter is the e-invoice's code.
+  ComboBox1->addItems({tr("Z - zero rated"), tr("E - exempt"), tr("G - export outside the EU")});
+  auto* untaxed = new QLabel(tr("Items Not Taxed:"), this);
   untaxed->setBuddy(ComboBox1);
   grid->addWidget(untaxed, r, 0);
   grid->addWidget(ComboBox1, r++, 1);
-  Edit16 = AddFormField(grid, r++, QStringLiteral("Exemption Reason:"), "Edit16", 59, this);
-  Edit17 = AddFormField(grid, r++, QStringLiteral("Payment Terms:"), "Edit17", 59, this);
-  Edit18 = AddFormField(grid, r++, QStringLiteral("Days to Pay:"), "Edit18", 3, this);
+  Edit16 = AddFormField(grid, r++, tr("Exemption Reason:"), "Edit16", 59, this);
+  Edit17 = AddFormField(grid, r++, tr("Payment Terms:"), "Edit17", 59, this);
+  Edit18 = AddFormField(grid, r++, tr("Days to Pay:"), "Edit18", 3, this);
   Edit18->setValidator(new QIntValidator(0, 999, Edit18));
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(26 * m);
-  Edit1->setPlaceholderText(QStringLiteral("the letterhead's company name"));
+  //: Placeholder of the legal name: left empty, the letterhead's company name is used.
+  Edit1->setPlaceholderText(tr("the letterhead's company name"));
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(grid);

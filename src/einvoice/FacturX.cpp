@@ -1,5 +1,6 @@
 #include "einvoice/FacturX.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 
@@ -10,6 +11,10 @@
 #include <qpdf/QPDFWriter.hh>
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(FacturX)
+};
 
 const char kFileName[] = "factur-x.xml";
 
@@ -89,14 +94,14 @@ bool MakeFacturX(const QString& printed, const QByteArray& xml, const QString& o
     // The XMP metadata: PDF/A-3b and the Factur-X properties.
     QPDFObjectHandle metadata = root.getKey("/Metadata");
     if (!metadata.isStream()) {
-      *why = QStringLiteral("the printed invoice is not a PDF/A file (it has no metadata)");
+      *why = Tr::tr("the printed invoice is not a PDF/A file (it has no metadata)");
       return false;
     }
     const std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_all);
     const QByteArray xmp = FacturXMetadata(
         QByteArray(reinterpret_cast<const char*>(data->getBuffer()), qsizetype(data->getSize())));
     if (xmp.isEmpty()) {
-      *why = QStringLiteral("the printed invoice is not a PDF/A file (its metadata names no part)");
+      *why = Tr::tr("the printed invoice is not a PDF/A file (its metadata names no part)");
       return false;
     }
     metadata.replaceStreamData(xmp.toStdString(), QPDFObjectHandle::newNull(),

@@ -1,6 +1,7 @@
 #include "invoicing/EInvoiceActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QMenu>
@@ -10,10 +11,16 @@
 #include "data/Progress.h"
 #include "data/dbFiles.h"
 #include "invoicing/EInvoiceFiles.h"
+#include "invoicing/InvoiceDocument.h"
+#include "platform/Language.h"
 #include "platform/MailProgram.h"
 #include "platform/Ui.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EInvoiceActions)
+};
 
 const char kFormatKey[] = "EInvoice/Format";
 
@@ -56,8 +63,7 @@ QString FormatCaption(EInvoiceFormat format) {
 }
 
 QString FileFilter(EInvoiceFormat format) {
-  return format == EInvoiceFormat::FacturX ? QStringLiteral("PDF files (*.pdf)")
-                                           : QStringLiteral("XML files (*.xml)");
+  return format == EInvoiceFormat::FacturX ? Tr::tr("PDF files (*.pdf)") : Tr::tr("XML files (*.xml)");
 }
 
 // An invoice chosen as an e-invoice: its format, its mapping, its number
@@ -79,8 +85,10 @@ bool ChooseAndBuild(QWidget* parent, int rec, Chosen* chosen) {
   chosen->number = CurrentInvoice.IvNo;
   chosen->email = CustBuf.email.trimmed();
   if (chosen->built.problems.isEmpty()) return true;
-  Ui::get().information(QStringLiteral("Invoice %1 cannot be saved as an e-invoice:\r\n").arg(chosen->number) +
-                        chosen->built.problems.join(QStringLiteral("\r\n")));
+  const QString crlf = QStringLiteral("\r\n");
+  //: Followed by the reasons, one a line.
+  Ui::get().information(Tr::tr("Invoice %1 cannot be saved as an e-invoice:").arg(chosen->number) + crlf +
+                        chosen->built.problems.join(crlf));
   return false;
 }
 
@@ -91,7 +99,7 @@ QString FileName(const Chosen& chosen) {
 bool Written(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path) {
   QString why;
   if (WriteEInvoice(built, format, path, &why)) return true;
-  Ui::get().information(QStringLiteral("The e-invoice was not saved: ") + why);
+  Ui::get().information(Tr::tr("The e-invoice was not saved: %1").arg(why));
   return false;
 }
 
@@ -123,7 +131,7 @@ void SaveEInvoiceOfRecord(QWidget* parent, int rec) {
   Chosen chosen;
   if (!ChooseAndBuild(parent, rec, &chosen)) return;
   const QString path =
-      Ui::get().saveFileName(parent, QStringLiteral("Save E-Invoice"), QDir::home().filePath(FileName(chosen)),
+      Ui::get().saveFileName(parent, Tr::tr("Save E-Invoice"), QDir::home().filePath(FileName(chosen)),
                              FileFilter(chosen.format), FileSuffix(chosen.format));
   if (!path.isEmpty()) Written(chosen.built, chosen.format, path);
 }
@@ -136,39 +144,49 @@ void MailEInvoiceOfRecord(QWidget* parent, int rec) {
   QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("tallowby-mail-XXXXXX")));
   folder.setAutoRemove(false);
   if (!folder.isValid()) {
-    Ui::get().information(QStringLiteral("The e-invoice was not saved: ") + folder.errorString());
+    Ui::get().information(Tr::tr("The e-invoice was not saved: %1").arg(folder.errorString()));
     return;
   }
   const QString path = folder.filePath(FileName(chosen));
   if (!Written(chosen.built, chosen.format, path)) return;
   MailDraft draft;
   draft.to = chosen.email;
-  draft.subject = QStringLiteral("Invoice %1").arg(chosen.number);
+  {
+    // The subject goes to the customer with the invoice: in its language.
+    const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
+    //: The subject of the e-mail that carries an e-invoice; %1 is the invoice's number.
+    draft.subject = Tr::tr("Invoice %1").arg(chosen.number);
+  }
   draft.attachment = path;
   QString why;
   if (!OpenMailProgram(draft, &why))
-    Ui::get().information(QStringLiteral("The e-invoice was saved as %1, but %2.").arg(path, why));
+    //: %1 a file, %2 why the mail program could not be opened.
+    Ui::get().information(Tr::tr("The e-invoice was saved as %1, but %2.").arg(path, why));
 }
 
 void SaveEInvoicesIntoFolder(const QList<long>& invoices) {
   if (invoices.isEmpty()) {
-    Ui::get().information(QStringLiteral("No invoices to save."));
+    Ui::get().information(Tr::tr("No invoices to save."));
     return;
   }
   EInvoiceFormat format;
   if (!AskEInvoiceFormat(nullptr, &format)) return;
-  const QString folder = Ui::get().folderName(nullptr, QStringLiteral("Save E-Invoices into Folder"),
+  const QString folder = Ui::get().folderName(nullptr, Tr::tr("Save E-Invoices into Folder"),
                                               QDir::homePath());
   if (folder.isEmpty()) return;
   QStringList refused;
   {
-    ProgressShown progress(QStringLiteral("Saving e-invoices..."));
+    ProgressShown progress(Tr::tr("Saving e-invoices..."));
     refused = SaveEInvoices(invoices, format, folder,
                             [&](int done, int total) { progress.recordDone(done - 1, total); });
   }
   const int written = int(invoices.size() - refused.size());
-  QString text = QStringLiteral("%1 of %2 e-invoices saved in %3.")
-                     .arg(written).arg(invoices.size()).arg(QDir::toNativeSeparators(folder));
-  if (!refused.isEmpty()) text += QStringLiteral("\r\nNot saved:\r\n") + refused.join(QStringLiteral("\r\n"));
+  //: %1 saved of %2 invoices, %3 the folder.
+  QString text = Tr::tr("%1 of %2 e-invoices saved in %3.")
+                     .arg(QString::number(written), QString::number(invoices.size()),
+                          QDir::toNativeSeparators(folder));
+  const QString crlf = QStringLiteral("\r\n");
+  //: Followed by the invoices not saved, one a line.
+  if (!refused.isEmpty()) text += crlf + Tr::tr("Not saved:") + crlf + refused.join(crlf);
   Ui::get().information(text);
 }

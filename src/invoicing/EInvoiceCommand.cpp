@@ -1,6 +1,7 @@
 #include "invoicing/EInvoiceCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,6 +11,10 @@
 #include "printing/BatchRunner.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EInvoiceCommand)
+};
 
 class EInvoiceJob {
  public:
@@ -25,32 +30,34 @@ class EInvoiceJob {
 
 bool EInvoiceJob::read(const QCommandLineParser& parser, QString* error) {
   if (!parser.positionalArguments().isEmpty()) {
-    *error = QStringLiteral("unexpected: ") + parser.positionalArguments().join(' ');
+    //: %1 the words given that the command does not take.
+    *error = Tr::tr("unexpected: %1").arg(parser.positionalArguments().join(' '));
     return false;
   }
   const bool listed = parser.isSet("invoice");
   span_ = parser.isSet("from") || parser.isSet("to");
   if (listed == span_) {
-    *error = QStringLiteral("give either --invoice N[,N...] or --from and --to");
+    *error = Tr::tr("give either --invoice N[,N...] or --from and --to");
     return false;
   }
   if (listed && !ParseNumberList("invoice", parser.value("invoice"), 999999, &invoices_, error))
     return false;
   if (span_) {
     if (!parser.isSet("from") || !parser.isSet("to")) {
-      *error = QStringLiteral("a span needs both --from and --to");
+      *error = Tr::tr("a span needs both --from and --to");
       return false;
     }
     if (!ParseDateOption("from", parser.value("from"), &from_, error) ||
         !ParseDateOption("to", parser.value("to"), &to_, error))
       return false;
     if (from_ > to_) {
-      *error = QStringLiteral("Ending Date must be greater than or equal to Starting Date.");
+      *error = Tr::tr("Ending Date must be greater than or equal to Starting Date.");
       return false;
     }
   }
   if (!FormatOfWord(parser.value("format"), &format_)) {
-    *error = QStringLiteral("--format is facturx, xrechnung or ubl");
+    //: facturx, xrechnung and ubl are typed as they are.
+    *error = Tr::tr("--format is facturx, xrechnung or ubl");
     return false;
   }
   return true;
@@ -61,7 +68,7 @@ BatchResult EInvoiceJob::build(BatchOutput& output) {
   if (!OpenInvoiceTables()) return {BatchResult::Kind::Failed, QString()};
   if (span_) invoices_ = InvoicesOfSpan(from_, to_);
   if (invoices_.isEmpty())
-    return {BatchResult::Kind::Nothing, QStringLiteral("No Invoices within selected dates.")};
+    return {BatchResult::Kind::Nothing, Tr::tr("No Invoices within selected dates.")};
 
   QStringList refused;
   const QString& target = output.target();
@@ -70,16 +77,16 @@ BatchResult EInvoiceJob::build(BatchOutput& output) {
     const long n = invoices_.first();
     d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
     if (!SeekNumber(Inv5.d, Inv5.IvNo, n))
-      return {BatchResult::Kind::Unusable, QStringLiteral("--invoice: there is no invoice %1").arg(n)};
+      return {BatchResult::Kind::Unusable, Tr::tr("--invoice: there is no invoice %1").arg(n)};
     const EInvoiceBuilt built = EInvoiceOfRecord(format_);
     QString why;
     if (!built.problems.isEmpty())
-      refused << QStringLiteral("invoice %1: ").arg(n) + built.problems.join(QStringLiteral("; "));
+      refused << RefusedInvoice(n, built.problems.join(QStringLiteral("; ")));
     else if (!WriteEInvoice(built, format_, target, &why))
-      refused << QStringLiteral("invoice %1: ").arg(n) + why;
+      refused << RefusedInvoice(n, why);
   } else {
     if (!QDir().mkpath(target))
-      return {BatchResult::Kind::Failed, QStringLiteral("Unable to save to: ") + target};
+      return {BatchResult::Kind::Failed, Tr::tr("Unable to save to: %1").arg(target)};
     refused = SaveEInvoices(invoices_, format_, target);
   }
   if (refused.isEmpty()) return {};
@@ -89,18 +96,20 @@ BatchResult EInvoiceJob::build(BatchOutput& output) {
 BatchCommand EInvoiceCommand(EInvoiceJob& job) {
   BatchCommand c;
   c.name = QStringLiteral("einvoice");
-  c.usage = QStringLiteral(
+  //: The command, its options and the format words are typed as they are.
+  c.usage = Tr::tr(
       "tallowby einvoice (--invoice N[,N...] | --from YYYY-MM-DD --to YYYY-MM-DD) "
       "--format facturx|xrechnung|ubl --out FILE|DIR");
-  c.description = QStringLiteral(
+  c.description = Tr::tr(
       "Saves invoices of the data folder as electronic invoices (EN 16931): Factur-X PDF, "
       "XRechnung (CII) or Peppol (UBL). One invoice goes into FILE, several into DIR, one file "
       "per invoice named by its number.");
   c.options = {
-      {"invoice", QStringLiteral("The invoices by number."), "N,N,..."},
-      {"from", QStringLiteral("First invoice date of the span."), "YYYY-MM-DD"},
-      {"to", QStringLiteral("Last invoice date of the span."), "YYYY-MM-DD"},
-      {"format", QStringLiteral("facturx (PDF), xrechnung (CII XML) or ubl (Peppol UBL XML)."),
+      {"invoice", Tr::tr("The invoices by number."), "N,N,..."},
+      {"from", Tr::tr("First invoice date of the span."), "YYYY-MM-DD"},
+      {"to", Tr::tr("Last invoice date of the span."), "YYYY-MM-DD"},
+      //: facturx, xrechnung and ubl are typed as they are.
+      {"format", Tr::tr("facturx (PDF), xrechnung (CII XML) or ubl (Peppol UBL XML)."),
        "facturx|xrechnung|ubl"},
   };
   c.read = [&job](const QCommandLineParser& parser, QString* error) { return job.read(parser, error); };

@@ -13,6 +13,7 @@
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "einvoice/TestSupport.h"
+#include "platform/Language.h"
 #include "printing/TestSupport.h"
 
 namespace {
@@ -136,6 +137,28 @@ TEST_F(EInvoiceCommandTest, ArgumentsThatCannotBeUsedAndEmptySpans) {
             0);
   EXPECT_TRUE(errors.contains("No Invoices within selected dates."));
   EXPECT_FALSE(QFile::exists(out.filePath("x.xml")));
+}
+
+TEST_F(EInvoiceCommandTest, HelpAndRefusalsInTheUsersLanguage) {
+  {
+    DocumentLanguage german("de");
+    QString help;
+    QTextStream out(&help), err(&errors);
+    EXPECT_EQ(RunEInvoiceCommand({"--help"}, out, err), 0);
+    out.flush();
+    EXPECT_TRUE(help.contains("Speichert Rechnungen des Datenordners als elektronische Rechnungen"))
+        << help.toStdString();
+    EXPECT_TRUE(help.contains("Die Rechnungen nach Nummer."));
+    EXPECT_TRUE(help.contains("--format facturx|xrechnung|ubl")) << "the words typed stay";
+  }
+  DocumentLanguage french("fr");
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "pdf", "--out", out.filePath("x.pdf")}), 2);
+  EXPECT_TRUE(errors.contains("--format vaut facturx, xrechnung ou ubl")) << errors.toStdString();
+  EXPECT_EQ(Run({"--invoice", "1002", "--format", "ubl", "--out", out.filePath("1002.xml")}), 1);
+  EXPECT_TRUE(errors.contains(QStringLiteral(": facture 1002 : ")) &&
+              errors.contains(QStringLiteral("le client 99 de la facture n'existe pas")))
+      << errors.toStdString();
+  EXPECT_FALSE(QFile::exists(out.filePath("1002.xml")));
 }
 
 }  // namespace

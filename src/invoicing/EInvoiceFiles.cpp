@@ -1,5 +1,6 @@
 #include "invoicing/EInvoiceFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
@@ -12,12 +13,17 @@
 #include "einvoice/FacturX.h"
 #include "einvoice/UblWriter.h"
 #include "invoicing/InvoiceDocument.h"
+#include "platform/Language.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PrinterChoice.h"
 #include "printing/ReportRender.h"
 #include "printing/RptUtil.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(EInvoiceFiles)
+};
 
 QByteArray XmlOf(const EInvoice& invoice, EInvoiceFormat format) {
   switch (format) {
@@ -40,7 +46,12 @@ bool WriteXml(const QByteArray& xml, const QString& path, QString* why) {
 bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
   std::unique_ptr<QPrinter> printer = PrinterChoice::pdfPrinter(path);
   printer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
-  printer->setDocName(QStringLiteral("Invoice ") + invoice.number);
+  {
+    // The title a PDF reader shows, in the words of the document.
+    const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
+    //: The printed invoice's title in its PDF file; %1 is the invoice's number.
+    printer->setDocName(Tr::tr("Invoice %1").arg(invoice.number));
+  }
   printer->setCreator(QStringLiteral("Tallowby"));
   const PrinterChoice::StandIn standIn(std::move(printer));
   DocumentInHand document;
@@ -51,7 +62,8 @@ bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
   PrintDocument(canvas);
   canvas.end();
   if (QFile::exists(path)) return true;
-  *why = QStringLiteral("the invoice could not be printed into ") + path;
+  //: %1 is a file.
+  *why = Tr::tr("the invoice could not be printed into %1").arg(path);
   return false;
 }
 
@@ -63,7 +75,8 @@ bool WriteFacturX(const EInvoiceBuilt& built, const QString& path, QString* why)
   QFile::remove(printed);
   if (ok && std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path).constData()) == 0)
     return true;
-  if (ok) *why = QStringLiteral("cannot put the file in place of ") + path;
+  //: %1 is a file.
+  if (ok) *why = Tr::tr("cannot put the file in place of %1").arg(path);
   QFile::remove(beside);
   return false;
 }
@@ -86,6 +99,11 @@ bool FormatOfWord(const QString& word, EInvoiceFormat* format) {
     return true;
   }
   return false;
+}
+
+QString RefusedInvoice(long number, const QString& why) {
+  //: A line of the invoices not saved as e-invoices: %1 the invoice's number, %2 why.
+  return Tr::tr("invoice %1: %2").arg(QString::number(number), why);
 }
 
 QString FileSuffix(EInvoiceFormat format) {
@@ -115,19 +133,18 @@ QStringList SaveEInvoices(const QList<long>& invoices, EInvoiceFormat format, co
   QStringList refused;
   int done = 0;
   for (long n : invoices) {
-    const QString name = QStringLiteral("invoice %1: ").arg(n);
     d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
     if (!SeekNumber(Inv5.d, Inv5.IvNo, n)) {
-      refused << name + QStringLiteral("there is no such invoice");
+      refused << RefusedInvoice(n, Tr::tr("there is no such invoice"));
     } else {
       const EInvoiceBuilt built = EInvoiceOfRecord(format);
       QString why;
       if (!built.problems.isEmpty())
-        refused << name + built.problems.join(QStringLiteral("; "));
+        refused << RefusedInvoice(n, built.problems.join(QStringLiteral("; ")));
       else if (!WriteEInvoice(built, format,
                               QDir(folder).filePath(QString::number(n) + QLatin1Char('.') + FileSuffix(format)),
                               &why))
-        refused << name + why;
+        refused << RefusedInvoice(n, why);
     }
     if (progress) progress(++done, int(invoices.size()));
   }

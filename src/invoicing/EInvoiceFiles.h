@@ -19,6 +19,8 @@ QString FormatWord(EInvoiceFormat format);
 bool FormatOfWord(const QString& word, EInvoiceFormat* format);
 // "pdf" or "xml".
 QString FileSuffix(EInvoiceFormat format);
+// A line of the invoices that were not saved: "invoice 1007: " and why.
+QString RefusedInvoice(long number, const QString& why);
 
 // Loads the invoice on the current INV5 record into the working copy and
 // maps it for format.

@@ -1,20 +1,31 @@
 #include "invoicing/InvoiceDocument.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QHash>
+#include <QList>
+#include <utility>
 
 #include "data/CardText.h"
 #include "data/CodeBase.h"
+#include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "einvoice/EpcQr.h"
+#include "platform/Language.h"
+#include "platform/NumberText.h"
 #include "printing/ReportU.h"
 #include "printing/RptUtil.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(InvoiceDocument)
+};
 
 // The seller's account for the payment code, read when a document begins;
 // none where the folder has no e-invoice settings (or no engine runs).
@@ -48,8 +59,8 @@ void PutPaymentCode(const InvoiceRecord& inv) {
   const SellerDetails& s = PaymentAccount();
   if (s.iban.isEmpty() || s.currency.compare(QLatin1String("EUR"), Qt::CaseInsensitive) != 0) return;
   const QString name = s.legalName.isEmpty() ? Settings().Company.trimmed() : s.legalName;
-  const QByteArray payload = EpcPayload({name, s.iban, s.bic, ToCents(inv.Due),
-                                         QStringLiteral("Invoice %1").arg(inv.IvNo)});
+  //: The payment code's remittance text, shown to the payer by his bank; %1 is the invoice's number.
+  const QByteArray payload = EpcPayload({name, s.iban, s.bic, ToCents(inv.Due), Tr::tr("Invoice %1").arg(inv.IvNo)});
   if (payload.isEmpty()) return;
   const QString file = PaymentCodeFile(payload);
   if (file.isEmpty()) return;
@@ -93,33 +104,88 @@ QString ChargeCaption(const QString& settingsLine) {
   return settingsLine.trimmed() + QStringLiteral(":");
 }
 
+// The column headings in the language in force: set for each document, as
+// each may be in its customer's language.
+void SetInvoiceHeadings() {
+  SetHeadings({"", Tr::tr("Item Code"), "", Tr::tr("Description"), "",
+               //: Column heading of the printed invoice: the unit price.
+               Tr::tr("Price"), "",
+               //: Column heading of the printed invoice: the quantity.
+               Tr::tr("Qty"), "",
+               //: Column heading of the printed invoice: the line's total.
+               Tr::tr("Total")});
+}
+
+// The customers' document languages, read once a customer per report.
+QHash<long, QString>& KnownLanguages() {
+  static QHash<long, QString> known;
+  return known;
+}
+
+QString LanguageOfCustomer(long cuno) {
+  QHash<long, QString>& known = KnownLanguages();
+  const auto found = known.constFind(cuno);
+  if (found != known.constEnd()) return *found;
+  const QString code = CustomerDocumentLanguage(cuno);
+  known.insert(cuno, code);
+  return code;
+}
+
+// An amount of the working copy, a text in the user's number format, as
+// the document writes it: as it stands where the formats agree (so an
+// invoice in the user's language is byte for byte what it always was),
+// else in the document's format at the text's width.
+QString InDocumentFormat(const QString& text, double value, QChar userSeparator) {
+  if (DecimalSeparator() == userSeparator) return text;
+  const QByteArray format = "%" + QByteArray::number(text.size()) + ".2f";
+  return FormatFloat(format.constData(), value);
+}
+
 }  // namespace
+
+QString CustomerDocumentLanguage(long cuno) {
+  return cb && DataFileExists(QString::fromLatin1(CUSTLANGDef().fileName)) ? CustomerLanguage(cuno)
+                                                                         : QString();
+}
 
 void StartInvoices(ReportLineSink& sink) {
   PaymentAccount() = cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName))
                          ? ReadSellerDetails()
                          : SellerDetails();
+  KnownLanguages().clear();
   BeginReport(sink, 73, 12, {QString()},
               {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"});
-  SetHeadings({"", "Item Code", "", "Description", "", "Price", "", "Qty", "", "Total"});
+  SetInvoiceHeadings();
 }
 
 void PrintInvoice(bool asInvoice) {
   ReportDocument& d = Report();
   const InvoiceRecord& inv = CurrentInvoice;
-  QString title = QStringLiteral("Invoice");
-  if (!asInvoice) title = inv.Due > 0 ? QStringLiteral("Bill") : QStringLiteral("Statement");
+  // The working copy's amounts are read while its number format is in force.
+  const QChar userSeparator = DecimalSeparator();
+  QList<std::pair<double, double>> amounts;  // quantity, price
+  for (const ItemRow& item : ItemList) amounts.append({StrToFloat(item.Qty), StrToFloat(item.UPR)});
+  const double paid = PaymentsOfWorkingInvoice();
+  // Every word of the document in the customer's language, dates and
+  // numbers too.
+  DocumentLanguage language(LanguageOfCustomer(inv.CuNo));
+  SetInvoiceHeadings();
+  //: The title of the printed invoice.
+  QString title = Tr::tr("Invoice");
+  //: The title of an invoice printed again while something is due: a reminder (glossary: bill).
+  if (!asInvoice) title = inv.Due > 0 ? Tr::tr("Bill") : Tr::tr("Statement");
   d.TitleLines = {title};
 
   BeginLetterheadPage();
   NewLine();
-  Cell(0) = QStringLiteral("L00To:");
+  //: Before the customer's address on the printed invoice.
+  Cell(0) = QStringLiteral("L00") + Tr::tr("To:");
   Cell(1) = QStringLiteral("L10") + CustomerAddress.value(0);
-  Cell(2) = QStringLiteral("R60Invoice No:");
+  Cell(2) = QStringLiteral("R60") + Tr::tr("Invoice No:");
   Cell(3) = QStringLiteral("L62") + QString::number(inv.IvNo);
   NewLine();
   Cell(1) = QStringLiteral("L10") + CustomerAddress.value(1);
-  Cell(2) = QStringLiteral("R60Invoice Date:");
+  Cell(2) = QStringLiteral("R60") + Tr::tr("Invoice Date:");
   Cell(3) = QStringLiteral("L62") + FormatShortDate(inv.IDate);
   for (int i = 2; i < CustomerAddress.size(); ++i) {
     NewLine();
@@ -128,15 +194,17 @@ void PrintInvoice(bool asInvoice) {
   PutHeadings();
 
   double subtotal = 0;
-  for (const ItemRow& item : ItemList) {
+  for (qsizetype i = 0; i < ItemList.size(); ++i) {
+    const ItemRow& item = ItemList[i];
+    const auto [quantity, price] = amounts[i];
     CheckPage(d.LinesOnPage + 3, true);
     NewLine();
     PutInvoiceRules();
-    const double lineTotal = RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR));
+    const double lineTotal = RoundMoney(quantity * price);
     Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
     Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
-    Cell(5) = QStringLiteral("R49") + item.UPR;
-    Cell(7) = QStringLiteral("R59") + item.Qty;
+    Cell(5) = QStringLiteral("R49") + InDocumentFormat(item.UPR, price, userSeparator);
+    Cell(7) = QStringLiteral("R59") + InDocumentFormat(item.Qty, quantity, userSeparator);
     Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
     if (!item.IComm.trimmed().isEmpty()) {
       NewLine();
@@ -149,13 +217,13 @@ void PrintInvoice(bool asInvoice) {
 
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);
-  PutTotalLine(QStringLiteral("SubTotal:"), subtotal);
+  PutTotalLine(Tr::tr("SubTotal:"), subtotal);
   Cell(0) = QStringLiteral("L01") + MaskedCardText(WithoutTrailingBlanks(inv.IMemo));
   PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
   PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
-  PutTotalLine(QStringLiteral("Total:"), subtotal + inv.Ship + inv.Tax);
-  PutTotalLine(QStringLiteral("Amount Paid:"), PaymentsOfWorkingInvoice());
-  PutTotalLine(QStringLiteral("Balance Due:"), inv.Due);
+  PutTotalLine(Tr::tr("Total:"), subtotal + inv.Ship + inv.Tax);
+  PutTotalLine(Tr::tr("Amount Paid:"), paid);
+  PutTotalLine(Tr::tr("Balance Due:"), inv.Due);
   NewLine();
   Cell(10) = QStringLiteral("H6073");
   PutPaymentCode(inv);

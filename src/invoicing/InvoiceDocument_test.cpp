@@ -8,9 +8,12 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
+#include "platform/Language.h"
+#include "platform/NumberText.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PrinterChoice.h"
 #include "printing/ReportRender.h"
@@ -158,6 +161,68 @@ TEST_F(PaymentCode, NothingDueNoIbanOrAnotherCurrencyGiveNoCode) {
   seller.iban.clear();
   WriteSellerDetails(seller);
   EXPECT_EQ(pictures(), 0);
+}
+
+// Each document in its customer's language, whatever the user's is; the
+// user's where the customer has none.
+class DocumentLanguageTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    EnsureTestApplication();
+    resetReportForTests();
+    PaymentList.clear();
+    CustomerAddress = {"Ms.  Ada Byron", "", "", "", ""};
+  }
+  void TearDown() override {
+    resetReportForTests();
+    IndexedFolderTest::TearDown();
+  }
+  // The invoices of customers 7 and 8, as invoice and as bill, in one
+  // report; its lines. The working copy's amounts are in the user's number
+  // format, as the editor and LoadInvoice leave them.
+  static QString Printed() {
+    ItemList = {ItemRow{"SOAP", FormatFloat("%9.2f", 1), FormatFloat("%8.2f", 26.35), "f", "f", "Soap", "", "", ""}};
+    StartInvoices(KeptLines());
+    for (long cuno : {7, 8}) {
+      CurrentInvoice = Invoice(1000 + cuno, cuno, QDate(2026, 3, 2), 0, 0, 26.35);
+      PrintInvoice(cuno == 7);
+    }
+    FinishReport();
+    const QString text = Lines().join("\n");
+    EndReport();
+    return text;
+  }
+};
+
+TEST_F(DocumentLanguageTest, TitleHeadingsTotalsAndNumbersFollowTheCustomer) {
+  QString error;
+  ASSERT_TRUE(SetCustomerLanguage(7, "fr", &error)) << error.toStdString();
+  // The document of customer 7, then that of customer 8 (none set).
+  const auto split = [](const QString& text, const char* secondTitle) {
+    const qsizetype second = text.indexOf(QLatin1String(secondTitle));
+    EXPECT_GT(second, 0) << text.toStdString();
+    return std::pair{text.left(second), text.mid(second)};
+  };
+  {
+    DocumentLanguage german("de");
+    const auto [french, user] = split(Printed(), "C36Zahlungserinnerung|");
+    EXPECT_TRUE(french.contains("C36Facture|")) << french.toStdString();
+    EXPECT_TRUE(french.contains("L13Désignation|"));
+    EXPECT_TRUE(french.contains("R59Sous-total :|"));
+    EXPECT_TRUE(french.contains("R59Montant dû :|"));
+    EXPECT_FALSE(french.contains("Beschreibung")) << "the headings are set again for each customer";
+    EXPECT_TRUE(user.contains("L13Beschreibung|")) << user.toStdString();
+    EXPECT_TRUE(user.contains("R59Zwischensumme:|"));
+    EXPECT_TRUE(user.contains("R49   26,35|"));
+    EXPECT_EQ(CurrentLanguage(), "de") << "the user's language is back after the document";
+  }
+  const auto [french, english] = split(Printed(), "C36Bill|");
+  EXPECT_TRUE(french.contains("R49   26,35|") && french.contains("R59     1,00|"))
+      << "the user's amounts in the document's number format: " << french.toStdString();
+  EXPECT_TRUE(french.contains("R72       26,35|"));
+  EXPECT_TRUE(english.contains("L13Description|") && english.contains("R59SubTotal:|")) << english.toStdString();
+  EXPECT_TRUE(english.contains("R59Balance Due:|") && english.contains("R49   26.35|"));
 }
 
 }  // namespace

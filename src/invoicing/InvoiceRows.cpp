@@ -1,9 +1,14 @@
 #include "invoicing/InvoiceRows.h"
 
+#include <QCoreApplication>
+
 #include "data/CardText.h"
 #include "data/dbFiles.h"
 
 namespace {
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(InvoiceRows)
+};
 constexpr int kNumberWidth = 6;
 }  // namespace
 
@@ -11,7 +16,7 @@ QStringList InvoiceRowTexts() {
   ReadInvoice();
   const bool deleted = d4deleted(Inv5.d) == 1;
   return {PadLeft(CurrentInvoice.IvNo, kNumberWidth), FormatShortDate(CurrentInvoice.IDate),
-          deleted ? QStringLiteral("< DELETED >") : MaskedCardText(CurrentInvoice.IMemo)};
+          deleted ? Tr::tr("< DELETED >") : MaskedCardText(CurrentInvoice.IMemo)};
 }
 
 QString InvoiceCustomerName(long recNo) {

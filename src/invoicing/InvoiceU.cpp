@@ -100,7 +100,7 @@ QStringList PaymentAmounts() {
 
 TInvoice::TInvoice(QWidget* parent) : QDialog(parent) {
   setObjectName("TInvoice");
-  setWindowTitle(QStringLiteral("Invoice"));
+  setWindowTitle(tr("Invoice"));
   Help::setContext(this, kHelpContext);
   buildForm();
   connectHandlers();
@@ -115,34 +115,36 @@ void TInvoice::useWindows(QDialog* customerEditor, TItemDef* itemDef, TPmtDef* p
 }
 
 void TInvoice::buildForm() {
-  BtnCust = MakeFormButton("BtnCust", QStringLiteral("Customer"), this);
-  BtnCustEdit = MakeFormButton("BtnCustEdit", QStringLiteral("Edit"), this);
+  BtnCust = MakeFormButton("BtnCust", tr("Customer"), this);
+  BtnCustEdit = MakeFormButton("BtnCustEdit", tr("Edit"), this);
   Memo1 = new QPlainTextEdit(this);
   Memo1->setObjectName("Memo1");
   Memo1->setReadOnly(true);
   Memo1->setFocusPolicy(Qt::ClickFocus);
-  Memo1->setAccessibleName(QStringLiteral("Customer address"));  // no label of its own
-  Label12 = MakeLabel("Label12", QStringLiteral("Note"), this);
+  Memo1->setAccessibleName(tr("Customer address"));  // no label of its own
+  //: The customer's short note, beside its field.
+  Label12 = MakeLabel("Label12", tr("Note"), this);
   Edit4 = MakeFormEdit("Edit4", 34, this);
-  Label1 = MakeLabel("Label1", QStringLiteral("Invoice:"), this);
+  Label1 = MakeLabel("Label1", tr("Invoice:"), this);
   Edit1 = MakeFormEdit("Edit1", kNumberWidth, this);
   Edit1->setReadOnly(true);
   Edit1->setFocusPolicy(Qt::ClickFocus);
-  Label2 = MakeLabel("Label2", QStringLiteral("Date Sold"), this);
+  //: The invoice's date.
+  Label2 = MakeLabel("Label2", tr("Date Sold"), this);
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
-  Label3 = MakeLabel("Label3", QStringLiteral("Department"), this);
+  Label3 = MakeLabel("Label3", tr("Department"), this);
   Edit2 = MakeFormEdit("Edit2", 59, this);
-  Label13 = MakeLabel("Label13", QStringLiteral("Credit Card / Check:"), this);
+  Label13 = MakeLabel("Label13", tr("Credit Card / Check:"), this);
   Edit3 = MakeFormEdit("Edit3", 30, this);
-  BtnExport = MakeFormButton("BtnExport", QStringLiteral("Export"), this);
-  BtnExport->setToolTip(QStringLiteral("Export Credit Card Info to Batchin.Dat"));
+  BtnExport = MakeFormButton("BtnExport", tr("Export"), this);
+  BtnExport->setToolTip(tr("Export Credit Card Info to Batchin.Dat"));
 
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName("StringGrid1");
   StringGrid1->setColumnCount(5);
-  StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Product ID"), QStringLiteral("Description"),
-                                          QStringLiteral("Price"), QStringLiteral("Quantity"),
-                                          QStringLiteral("Total")});
+  StringGrid1->setHorizontalHeaderLabels({tr("Product ID"), tr("Description"),
+                                          tr("Price"), tr("Quantity"),
+                                          tr("Total")});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->horizontalHeader()->setSectionsClickable(false);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -164,41 +166,43 @@ void TInvoice::buildForm() {
                             (kStartRows + 1) * rowHeight + 4 + frame);
   setItemRows(kStartRows);
 
-  Label10 = MakeLabel("Label10", QStringLiteral("Line Items"), this);
-  BAddItm = MakeFormButton("BAddItm", QStringLiteral("Add Item"), this);
-  BEditItm = MakeFormButton("BEditItm", QStringLiteral("Edit Item"), this);
+  Label10 = MakeLabel("Label10", tr("Line Items"), this);
+  BAddItm = MakeFormButton("BAddItm", tr("Add Item"), this);
+  BEditItm = MakeFormButton("BEditItm", tr("Edit Item"), this);
   ItemPanel = MakePanel(Label10, BAddItm, BEditItm, this);
-  Label11 = MakeLabel("Label11", QStringLiteral("Payments"), this);
-  BAddPmt = MakeFormButton("BAddPmt", QStringLiteral("Add Paym't"), this);
-  BEditPmt = MakeFormButton("BEditPmt", QStringLiteral("Edit Paym't"), this);
+  Label11 = MakeLabel("Label11", tr("Payments"), this);
+  //: Abbreviated to fit the button: add a payment.
+  BAddPmt = MakeFormButton("BAddPmt", tr("Add Paym't"), this);
+  BEditPmt = MakeFormButton("BEditPmt", tr("Edit Paym't"), this);
   PaymentPanel = MakePanel(Label11, BAddPmt, BEditPmt, this);
 
-  Label4 = MakeLabel("Label4", QStringLiteral("Subtotal:"), this);
+  Label4 = MakeLabel("Label4", tr("Subtotal:"), this);
   MaskEdit2 = MakeAmount("MaskEdit2", true, this);
-  Label5 = MakeLabel("Label5", QStringLiteral("Shipping:"), this);
+  //: Replaced by the first charge line's name from the settings when the window shows.
+  Label5 = MakeLabel("Label5", tr("Shipping:"), this);
   MaskEdit3 = MakeAmount("MaskEdit3", false, this);
-  Label6 = MakeLabel("Label6", QStringLiteral("Sales Tax:"), this);
+  Label6 = MakeLabel("Label6", tr("Sales Tax:"), this);
   MaskEdit4 = MakeAmount("MaskEdit4", false, this);
-  Label7 = MakeLabel("Label7", QStringLiteral("Total:"), this);
+  Label7 = MakeLabel("Label7", tr("Total:"), this);
   MaskEdit5 = MakeAmount("MaskEdit5", true, this);
-  Label8 = MakeLabel("Label8", QStringLiteral("Payments:"), this);
+  Label8 = MakeLabel("Label8", tr("Payments:"), this);
   MaskEdit6 = MakeAmount("MaskEdit6", true, this);
-  Label9 = MakeLabel("Label9", QStringLiteral("Amount Due:"), this);
+  Label9 = MakeLabel("Label9", tr("Amount Due:"), this);
   MaskEdit7 = MakeAmount("MaskEdit7", true, this);
   Memo2 = new QPlainTextEdit(this);
   Memo2->setObjectName("Memo2");
   Memo2->setTabChangesFocus(true);
 
-  BtnSave = MakeFormButton("BtnSave", QStringLiteral("Save"), this);
-  BtnPrint = MakeFormButton("BtnPrint", QStringLiteral("Print"), this);
-  BtnDelete = MakeFormButton("BtnDelete", QStringLiteral("Delete"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
-  BtnImport = MakeFormButton("BtnImport", QStringLiteral("IMPORT"), this);
-  BtnBatchLab = MakeFormButton("BtnBatchLab", QStringLiteral("Batch Label"), this);
-  BtnEInvoice = MakeFormButton("BtnEInvoice", QStringLiteral("E-Invoice"), this);
-  BtnEInvoice->setToolTip(QStringLiteral("Save the invoice as an electronic invoice"));
-  BtnEMail = MakeFormButton("BtnEMail", QStringLiteral("E-Mail..."), this);
-  BtnEMail->setToolTip(QStringLiteral("Send the e-invoice with the mail program"));
+  BtnSave = MakeFormButton("BtnSave", tr("Save"), this);
+  BtnPrint = MakeFormButton("BtnPrint", tr("Print"), this);
+  BtnDelete = MakeFormButton("BtnDelete", tr("Delete"), this);
+  BtnCancel = MakeFormButton("BtnCancel", tr("Cancel"), this);
+  BtnImport = MakeFormButton("BtnImport", tr("IMPORT"), this);
+  BtnBatchLab = MakeFormButton("BtnBatchLab", tr("Batch Label"), this);
+  BtnEInvoice = MakeFormButton("BtnEInvoice", tr("E-Invoice"), this);
+  BtnEInvoice->setToolTip(tr("Save the invoice as an electronic invoice"));
+  BtnEMail = MakeFormButton("BtnEMail", tr("E-Mail..."), this);
+  BtnEMail->setToolTip(tr("Send the e-invoice with the mail program"));
   BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
   // Only the controls of the tab order are reached with Tab.
   for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab,
@@ -435,7 +439,7 @@ void TInvoice::BtnCustClick() {
 
 void TInvoice::BtnCustEditClick() {
   if (CurrentInvoice.CuNo == 0) {
-    Ui::get().information(QStringLiteral("Customer not selected"));
+    Ui::get().information(tr("Customer not selected"));
     return;
   }
   d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
@@ -588,7 +592,7 @@ void TInvoice::BEditPmtClick() {
 
 void TInvoice::BtnPrintClick() {
   if (CurrentInvoice.CuNo == 0) {
-    Ui::get().information(QStringLiteral("Customer must be selected to print"));
+    Ui::get().information(tr("Customer must be selected to print"));
     return;
   }
   copyControlsToInvoice();
@@ -598,7 +602,7 @@ void TInvoice::BtnPrintClick() {
 // An e-invoice is made from the tables, so the invoice must have been saved.
 bool TInvoice::savedInvoiceShown() const {
   if (CurrentInvoiceRec > 0) return true;
-  Ui::get().information(QStringLiteral("Save the invoice before sending it as an e-invoice."));
+  Ui::get().information(tr("Save the invoice before sending it as an e-invoice."));
   return false;
 }
 

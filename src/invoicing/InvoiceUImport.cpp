@@ -35,22 +35,23 @@ void TInvoice::BtnImportClick() {
   ShowCustomer();
   if (infoDir.size() < 3 || orderDir.size() < 3) {
     Ui::get().information(
-        QStringLiteral("Directories containing Info and Order files must be selected proir to "
-                       "using the Import function. See Preferences/Import Dir's"));
+        tr("Directories containing Info and Order files must be selected proir to "
+           "using the Import function. See Preferences/Import Dir's"));
     return;
   }
   infoDir = WithSeparator(infoDir);
   orderDir = WithSeparator(orderDir);
-  const QString chosen = Ui::get().openFileName(this, QStringLiteral("Open"), infoDir, QString());
+  const QString chosen = Ui::get().openFileName(this, tr("Open"), infoDir, QString());
   if (chosen.isEmpty()) return;
   const QString name = QFileInfo(chosen).fileName();
   if (name.isEmpty()) return;
   if (!QFileInfo::exists(infoDir + name)) {
-    Ui::get().information(infoDir + name + " Not Found");
+    //: %1 is a file.
+    Ui::get().information(tr("%1 Not Found").arg(infoDir + name));
     return;
   }
   if (!QFileInfo::exists(orderDir + name)) {
-    Ui::get().information(orderDir + name + " Not Found");
+    Ui::get().information(tr("%1 Not Found").arg(orderDir + name));
     return;
   }
 
@@ -67,7 +68,7 @@ void TInvoice::BtnImportClick() {
   bool countryLeftOut = false;
   CustBuf = CustomerFromInfo(info, &countryLeftOut);
   if (countryLeftOut)
-    Ui::get().information("Could not import full address: Country = " + info[13]);
+    Ui::get().information(tr("Could not import full address: Country = %1").arg(info[13]));
 
   InvoiceRecord& inv = CurrentInvoice;  // dated today by NewInvoice
   inv.IMemo = CardTextFromInfo(info);
@@ -88,8 +89,8 @@ void TInvoice::BtnImportClick() {
       row.PDesc = ProdBuf.PDesc;
       row.IComm = ProdBuf.IComm;
     } else {
-      Ui::get().warning("Item " + code + " - " + line.description +
-                        "NOT FOUND IN PRODUCT DATABASE");
+      //: %1 the ordered product's code, %2 its description (no space follows it).
+      Ui::get().warning(tr("Item %1 - %2NOT FOUND IN PRODUCT DATABASE").arg(code, line.description));
     }
     ItemList.append(row);
   }
@@ -104,7 +105,7 @@ void TInvoice::BtnImportClick() {
     BuildCustomerAddress();
     ShowCustomer();
     ShowInvoice();
-    if (more) Ui::get().warning(QStringLiteral("Multiple Matches on Name / Zip"));
+    if (more) Ui::get().warning(tr("Multiple Matches on Name / Zip"));
     return;
   }
 
@@ -140,21 +141,22 @@ void TInvoice::BtnExportClick() {
   bool append = false;
   if (QFileInfo::exists(name)) {
     append = Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-                               "APPEND RECORD TO FILE? " + name);
+                               tr("APPEND RECORD TO FILE? %1").arg(name));
   }
   // Nothing is written unless the card text can be read.
   QString record;
   if (!CardBatchRecord(Edit3->text(), MaskEdit5->text().trimmed(), &record)) {
-    Ui::get().information(QStringLiteral("Improperly Formatted Credit Card Information"));
+    Ui::get().information(tr("Improperly Formatted Credit Card Information"));
     return;
   }
   // The card batch program would charge the card once for each record.
   if (append && BatchFileHolds(name, record.toLatin1()) &&
       !Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-                                    name + QStringLiteral(" already holds this charge; the card "
-                                                          "would be charged twice. Add it again?")))
+                                    tr("%1 already holds this charge; the card would be charged "
+                                       "twice. Add it again?")
+                                        .arg(name)))
     return;
   QString error;
   if (!WriteBatchLine(name, record.toLatin1(), append, true, &error))
-    Ui::get().information("Unable to save to: " + name);
+    Ui::get().information(tr("Unable to save to: %1").arg(name));
 }

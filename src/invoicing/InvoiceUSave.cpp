@@ -16,9 +16,8 @@ namespace {
 // reply is not a whole number.
 long AskFirstInvoiceNumber() {
   QString reply = QStringLiteral("1");
-  bool ok = Ui::get().input(QStringLiteral("FIRST INVOICE"),
-                            QStringLiteral("What invoice number would you like to start with?"),
-                            &reply);
+  bool ok = Ui::get().input(TInvoice::tr("FIRST INVOICE"),
+                            TInvoice::tr("What invoice number would you like to start with?"), &reply);
   const long asked = ok ? reply.trimmed().toLong(&ok) : 0;
   return ok ? asked : 0;
 }
@@ -38,13 +37,13 @@ bool SaidHowItWent(const SaveOutcome& outcome) {
     case SaveStatus::NotConfirmed:
       break;
     case SaveStatus::InvoiceNotAdded:
-      Ui::get().information(QStringLiteral("Unable to add invoice at this time. Please try again later"));
+      Ui::get().information(TInvoice::tr("Unable to add invoice at this time. Please try again later"));
       break;
     case SaveStatus::ItemsNotAdded:
-      Ui::get().information(QStringLiteral("Unable to add invoice Items at this time. Please try again later"));
+      Ui::get().information(TInvoice::tr("Unable to add invoice Items at this time. Please try again later"));
       break;
     case SaveStatus::PaymentsNotAdded:
-      Ui::get().information(QStringLiteral("Unable to add Payments at this time. Please try again later"));
+      Ui::get().information(TInvoice::tr("Unable to add Payments at this time. Please try again later"));
       break;
   }
   return false;
@@ -54,7 +53,7 @@ bool SaidHowItWent(const SaveOutcome& outcome) {
 
 void TInvoice::BtnSaveClick() {
   if (CurrentInvoice.CuNo == 0) {
-    Ui::get().information(QStringLiteral("Customer selection required before saving."));
+    Ui::get().information(tr("Customer selection required before saving."));
     return;
   }
   copyControlsToInvoice();
@@ -79,7 +78,7 @@ void TInvoice::BtnSaveClick() {
     return;
   }
   if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
-                         QStringLiteral("Add another invoice?"))) {
+                         tr("Add another invoice?"))) {
     accept();  // CurrentInvoiceRec names the invoice just written
     return;
   }
@@ -90,7 +89,7 @@ void TInvoice::BtnSaveClick() {
 
 void TInvoice::BtnDeleteClick() {
   if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
-                                    QStringLiteral("Are you sure you want to delete this invoice?"))) {
+                                    tr("Are you sure you want to delete this invoice?"))) {
     return;
   }
   SaveOutcome outcome;

@@ -14,7 +14,10 @@
 #include "data/CodeBase.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "invoicing/ItemDefU.h"
+#include "invoicing/PickPmtU.h"
 #include "invoicing/TestSupport.h"
+#include "platform/Language.h"
 #include "platform/DateBox.h"
 #include "printing/RptUtil.h"
 #include "tbengine/env.h"
@@ -397,6 +400,33 @@ TEST_F(InvoiceEditorTest, PrintShowsTheWorkingCopyAndWritesNothing) {
   EXPECT_TRUE(printed.join('\n').contains("Item A"));
   EXPECT_TRUE(printed.join('\n').contains("CHECK 1234"));
   expectBytesAsBefore(before);
+}
+
+TEST_F(InvoiceEditorTest, TheEditorAndItsDialogsSpeakGermanAndFrench) {
+  CurrentInvoice = InvoiceRecord();
+  CurrentInvoiceRec = 0;
+  {
+    DocumentLanguage german("de");
+    TInvoice inv;
+    TItemDef item;
+    TPickPmt payments;
+    EXPECT_EQ(inv.windowTitle(), "Rechnung");
+    EXPECT_EQ(inv.BAddItm->text(), QStringLiteral("Position hinzufügen"));
+    EXPECT_EQ(inv.BEditPmt->text(), "Zahlung bearbeiten");
+    EXPECT_EQ(inv.BtnBatchLab->text(), "Sammeletikett");
+    EXPECT_EQ(inv.StringGrid1->horizontalHeaderItem(3)->text(), "Menge");
+    EXPECT_EQ(item.windowTitle(), "Rechnungsposition");
+    EXPECT_EQ(payments.windowTitle(), QStringLiteral("Zahlung auswählen"));
+    ui.expectMessage(Ui::Kind::Information, QStringLiteral("Zum Drucken muss ein Kunde ausgewählt sein"));
+    inv.BtnPrint->click();
+  }
+  DocumentLanguage french("fr");
+  TInvoice inv;
+  EXPECT_EQ(inv.BAddPmt->text(), "Ajouter un paiement");
+  EXPECT_EQ(inv.BtnEInvoice->toolTip(), QStringLiteral("Enregistrer la facture comme facture électronique"));
+  ui.expectMessage(Ui::Kind::Information,
+                   QStringLiteral("Enregistrez la facture avant de l'envoyer comme facture électronique."));
+  inv.BtnEInvoice->click();
 }
 
 // ---- Totals and taxes ----------------------------------------------------------

@@ -23,7 +23,7 @@ constexpr int kTextLimit = 59;  // what a text field of ITM5 holds
 }  // namespace
 
 TItemDef::TItemDef(QWidget* parent)
-    : EditorForm(parent, "TItemDef", QStringLiteral("Invoice Line Item"), kHelpContext,
+    : EditorForm(parent, "TItemDef", tr("Invoice Line Item"), kHelpContext,
                  Deletes::Yes) {
   Edit1 = MakeFormEdit("Edit1", 10, this);
   Edit1->setReadOnly(true);
@@ -48,15 +48,15 @@ TItemDef::TItemDef(QWidget* parent)
   MaskEdit3->setFixedWidth(10 * m);
 
   auto* fields = new QGridLayout;
-  fields->addWidget(new QLabel(QStringLiteral("Product"), this), 0, 0);
+  fields->addWidget(new QLabel(tr("Product"), this), 0, 0);
   fields->addWidget(Edit1, 0, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Description"), this), 1, 0);
+  fields->addWidget(new QLabel(tr("Description"), this), 1, 0);
   fields->addWidget(Edit2, 1, 1);
   fields->addWidget(Edit3, 2, 1);
   auto* amounts = new QGridLayout;
-  amounts->addWidget(new QLabel(QStringLiteral("Unit Price"), this), 0, 0);
-  amounts->addWidget(new QLabel(QStringLiteral("Quantity"), this), 0, 1);
-  amounts->addWidget(new QLabel(QStringLiteral("Total"), this), 0, 2);
+  amounts->addWidget(new QLabel(tr("Unit Price"), this), 0, 0);
+  amounts->addWidget(new QLabel(tr("Quantity"), this), 0, 1);
+  amounts->addWidget(new QLabel(tr("Total"), this), 0, 2);
   amounts->addWidget(MaskEdit1, 1, 0);
   amounts->addWidget(MaskEdit2, 1, 1);
   amounts->addWidget(MaskEdit3, 1, 2);

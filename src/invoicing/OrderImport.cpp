@@ -1,5 +1,6 @@
 #include "invoicing/OrderImport.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -10,6 +11,10 @@
 #include "platform/NumberText.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(OrderImport)
+};
 
 constexpr int kInfoFields = 32;
 constexpr int kOrderFields = 8;
@@ -27,11 +32,12 @@ QString DecodeImportText(const QByteArray& bytes) {
 QStringList ReadLines(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw OrderFileError(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    //: %1 a file, %2 the reason.
+    throw OrderFileError(Tr::tr("Unable to read %1: %2").arg(path, file.errorString()));
   }
   const QByteArray bytes = file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    throw OrderFileError(QStringLiteral("Unable to read %1: %2").arg(path, file.errorString()));
+    throw OrderFileError(Tr::tr("Unable to read %1: %2").arg(path, file.errorString()));
   }
   QString text = DecodeImportText(bytes);
   text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -43,8 +49,8 @@ QStringList ReadLines(const QString& path) {
 QStringList FieldsOf(const QString& path, const QStringList& lines, int lineIndex, int needed) {
   const QStringList fields = SplitCsvLine(lines.value(lineIndex));
   if (fields.size() < needed) {
-    throw OrderFileError(QStringLiteral("%1, line %2: %3 fields where %4 are needed (field %5 is "
-                                        "missing).")
+    //: %1 the order file, %2 its line; %3 fields found, %4 needed, %5 the first one missing.
+    throw OrderFileError(Tr::tr("%1, line %2: %3 fields where %4 are needed (field %5 is missing).")
                              .arg(QFileInfo(path).fileName())
                              .arg(lineIndex + 1)
                              .arg(fields.size())
@@ -64,7 +70,8 @@ double NumberOf(const QString& path, int lineIndex, const QStringList& fields, i
   try {
     return StrToFloat(text);
   } catch (const ConversionError&) {
-    throw OrderFileError(QStringLiteral("%1, line %2, field %3: '%4' is not a number.")
+    //: %1 the order file, %2 its line, %3 the field, %4 what it holds.
+    throw OrderFileError(Tr::tr("%1, line %2, field %3: '%4' is not a number.")
                              .arg(QFileInfo(path).fileName())
                              .arg(lineIndex + 1)
                              .arg(field)
@@ -156,10 +163,12 @@ QString CardTextFromInfo(const QStringList& info) {
 QString InvoiceNoteFromInfo(const QStringList& info, const QString& fileName) {
   const QString crlf = QStringLiteral("\r\n");
   QString note = info[20] + crlf + fileName;
-  if (!info[26].isEmpty()) note += crlf + "Source: " + info[26];
+  // Written into the invoice's note in the user's language, as if typed.
+  //: Part of the note of an imported order's invoice: where the order came from.
+  if (!info[26].isEmpty()) note += crlf + Tr::tr("Source: %1").arg(info[26]);
   if (!info[27].isEmpty()) note += crlf + info[27];
-  note += crlf + crlf + "THANKS FOR YOUR ORDER." + crlf + crlf +
-          "ALL DAMAGES AND SHORTAGES MUST BE REPORTED WITHIN 5 DAYS OF RECEIPT.";
+  note += crlf + crlf + Tr::tr("THANKS FOR YOUR ORDER.") + crlf + crlf +
+          Tr::tr("ALL DAMAGES AND SHORTAGES MUST BE REPORTED WITHIN 5 DAYS OF RECEIPT.");
   return note;
 }
 

@@ -17,19 +17,19 @@ const char* const kSeekMask = "999999;1;_";
 }  // namespace
 
 TPickInv::TPickInv(QWidget* parent)
-    : PickGridForm({QStringLiteral("Select Invoice"), QChar('M'), 47, 10, true}, parent) {
+    : PickGridForm({tr("Select Invoice"), QChar('M'), 47, 10, true}, parent) {
   setObjectName("TPickInv");
   // The list seeks from its own six-digit box instead of the shared one.
   SeekLabel->hide();
   Edit1->hide();
-  SeekInvoiceLabel = new QLabel(QStringLiteral("Seek Invoice No:"), this);
+  SeekInvoiceLabel = new QLabel(tr("Seek Invoice No:"), this);
   MaskEdit1 = new QLineEdit(this);
   MaskEdit1->setObjectName("MaskEdit1");
   MaskEdit1->setInputMask(QtInputMask(QString::fromLatin1(kSeekMask)));
   MaskEdit1->setFixedWidth(9 * fontMetrics().horizontalAdvance(QChar('M')));
   EnterMovesFocus::install(MaskEdit1);
   SeekInvoiceLabel->setBuddy(MaskEdit1);
-  Label1 = new QLabel(QStringLiteral("Customer:"), this);
+  Label1 = new QLabel(tr("Customer:"), this);
   Label1->setObjectName("Label1");
   Edit2 = new QLineEdit(this);
   Edit2->setObjectName("Edit2");
@@ -63,7 +63,8 @@ int& TPickInv::currentRecord() const { return CurrentInvoiceRec; }
 void TPickInv::selectTag() { d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv")); }
 
 QList<PickGridForm::Column> TPickInv::columns() const {
-  return {{"Invoice", 7}, {"Date", 10}, {"Note", 30}};
+  //: Column headings: the invoice's number, its date, its card or check text.
+  return {{tr("Invoice"), 7}, {tr("Date"), 10}, {tr("Note"), 30}};
 }
 
 QStringList TPickInv::rowTexts() { return InvoiceRowTexts(); }

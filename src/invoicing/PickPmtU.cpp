@@ -24,13 +24,13 @@ constexpr int kScrollBarRoom = 16;
 
 TPickPmt::TPickPmt(QWidget* parent) : FormDialog(parent) {
   setObjectName("TPickPmt");
-  setWindowTitle(QStringLiteral("Select Payment"));
+  setWindowTitle(tr("Select Payment"));
   Help::setSection(this, QStringLiteral("payment"));
 
   StringGrid1 = new QTableWidget(this);
   StringGrid1->setObjectName("StringGrid1");
   StringGrid1->setColumnCount(2);
-  StringGrid1->setHorizontalHeaderLabels({QStringLiteral("Date"), QStringLiteral("Amount")});
+  StringGrid1->setHorizontalHeaderLabels({tr("Date"), tr("Amount")});
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
   StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
@@ -40,8 +40,8 @@ TPickPmt::TPickPmt(QWidget* parent) : FormDialog(parent) {
   StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  BtnSelect = MakeFormButton("BtnSelect", QStringLiteral("Select"), this);
-  BtnCancel = MakeFormButton("BtnCancel", QStringLiteral("Cancel"), this);
+  BtnSelect = MakeFormButton("BtnSelect", tr("Select"), this);
+  BtnCancel = MakeFormButton("BtnCancel", tr("Cancel"), this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(StringGrid1);

@@ -14,7 +14,7 @@
 int PmtDefResult = 3;
 
 TPmtDef::TPmtDef(QWidget* parent)
-    : EditorForm(parent, "TPmtDef", QStringLiteral("Payment"), 0, Deletes::Yes) {
+    : EditorForm(parent, "TPmtDef", tr("Payment"), 0, Deletes::Yes) {
   Help::setSection(this, QStringLiteral("payment"));
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
   MaskEdit2 = MakeAmountBox("MaskEdit2", "!#######.99;1;_", "%10.2f", this);
@@ -24,9 +24,9 @@ TPmtDef::TPmtDef(QWidget* parent)
   MaskEdit2->setFixedWidth(10 * m);
 
   auto* fields = new QGridLayout;
-  fields->addWidget(new QLabel(QStringLiteral("Date Paid:"), this), 0, 0);
+  fields->addWidget(new QLabel(tr("Date Paid:"), this), 0, 0);
   fields->addWidget(MaskEdit1, 0, 1, Qt::AlignLeft);
-  fields->addWidget(new QLabel(QStringLiteral("Amount:"), this), 1, 0);
+  fields->addWidget(new QLabel(tr("Amount:"), this), 1, 0);
   fields->addWidget(MaskEdit2, 1, 1, Qt::AlignLeft);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(fields);
