@@ -1,5 +1,6 @@
 #include "DemoBusiness.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <algorithm>
 #include <random>
@@ -12,6 +13,10 @@
 #include "platform/Clock.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(DemoBusiness)
+};
 
 struct Product {
   const char* code;
@@ -277,7 +282,7 @@ class Demo {
 bool WriteDemoBusiness(const QString& dir, QString* error) {
   StartEngine(dir);
   if (!DataFilesPresent()) {
-    *error = dir + ": the supplied tables are missing";
+    *error = Tr::tr("%1: the supplied tables are missing").arg(dir);
     EndEngine();
     return false;
   }

@@ -146,6 +146,13 @@
     </message>
 </context>
 <context>
+    <name>DemoBusiness</name>
+    <message>
+        <source>%1: the supplied tables are missing</source>
+        <translation>%1 : les tables fournies sont manquantes</translation>
+    </message>
+</context>
+<context>
     <name>EngineCommands</name>
     <message numerus="yes">
         <source>%n table(s) checked, %1</source>

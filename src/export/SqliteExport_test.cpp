@@ -56,7 +56,7 @@ void DamageMemoPointer(const QString& file, int recno, const char* field) {
 TEST_F(SqliteExportTest, EveryLiveRecordOnceUnderReadableNamesAndTypes) {
   exportBooks();
   EXPECT_EQ(q("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY type, name"),
-            "table|customer_einvoice\ntable|customer_groups\ntable|customers\n"
+            "table|customer_einvoice\ntable|customer_groups\ntable|customer_language\ntable|customers\n"
             "table|einvoice_seller\ntable|import_folders\ntable|invoice_items\ntable|invoices\n"
             "table|label_stocks\ntable|payments\ntable|products\ntable|purchases\ntable|settings\n"
             "table|source_columns\n"
@@ -123,6 +123,8 @@ TEST_F(SqliteExportTest, BreaksAreCountedAndTheirKeysLeftUndeclared) {
             "invoice_items.product_code -> products.product_code: no foreign key; rows naming a "
             "missing products row: 1\n"
             "customer_einvoice.customer_no -> customers.customer_no: no foreign key; "
+            "customers.customer_no is not a primary key\n"
+            "customer_language.customer_number -> customers.customer_no: no foreign key; "
             "customers.customer_no is not a primary key\n"
             "invoices.invoice_date (INV5.dbf IDate): impossible dates exported as NULL: 1");
   const auto schema = [&](const QString& table) {
