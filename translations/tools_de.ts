@@ -101,7 +101,7 @@
     </message>
     <message>
         <source>set a record count left too small by another program</source>
-        <translation>eine von einem anderen Programm zu klein hinterlassene Datensatzzahl setzen</translation>
+        <translation>eine von einem anderen Programm zu klein gesetzte Datensatzzahl berichtigen</translation>
     </message>
     <message>
         <source>write the supplied tables (and a sample business)</source>
