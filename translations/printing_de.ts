@@ -5,7 +5,7 @@
     <name>BatchRunner</name>
     <message>
         <source>--%1 %2 is not a date of the form YYYY-MM-DD</source>
-        <translation>--%1 %2 ist kein Datum der Form JJJJ-MM-TT</translation>
+        <translation>--%1 %2 ist kein Datum der Form YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--%1 %2: dates must lie in the years 1900 to 9999</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Data folder (default: the current folder).</source>
-        <translation>Datenordner (Standard: der aktuelle Ordner).</translation>
+        <translation>Datenordner (Vorgabe: der aktuelle Ordner).</translation>
     </message>
     <message>
         <source>Language of the document and the messages: de, fr or en.</source>
@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>No printer is selected. Choose one with Printer Setup.</source>
-        <translation>Kein Drucker ausgewählt. Wählen Sie einen unter Druckereinrichtung.</translation>
+        <translation>Es ist kein Drucker ausgewählt. Wählen Sie einen unter Druckereinrichtung.</translation>
     </message>
     <message>
         <source>Unable to save to: %1 (%2)</source>

@@ -5,7 +5,7 @@
     <name>BatchRunner</name>
     <message>
         <source>--%1 %2 is not a date of the form YYYY-MM-DD</source>
-        <translation>--%1 %2 n&apos;est pas une date de la forme AAAA-MM-JJ</translation>
+        <translation>--%1 %2 n&apos;est pas une date de la forme YYYY-MM-DD</translation>
     </message>
     <message>
         <source>--%1 %2: dates must lie in the years 1900 to 9999</source>
@@ -67,12 +67,12 @@
     </message>
     <message>
         <source>Unable to save to: %1</source>
-        <translation>Impossible d&apos;enregistrer : %1</translation>
+        <translation>Impossible d&apos;enregistrer dans : %1</translation>
     </message>
     <message>
         <source>Unable to save to: %1 (%2)</source>
         <extracomment>%2 is why.</extracomment>
-        <translation>Impossible d&apos;enregistrer : %1 (%2)</translation>
+        <translation>Impossible d&apos;enregistrer dans : %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Ending Date must be greater than or equal to Starting Date.</source>
-        <translation>La date de fin doit être égale ou postérieure à la date de début.</translation>
+        <translation>La date de fin doit être postérieure ou égale à la date de début.</translation>
     </message>
 </context>
 <context>
@@ -162,11 +162,11 @@
     </message>
     <message>
         <source>No printer is selected. Choose one with Printer Setup.</source>
-        <translation>Aucune imprimante n&apos;est sélectionnée. Choisissez-en une dans Configuration de l&apos;imprimante.</translation>
+        <translation>Aucune imprimante n&apos;est choisie. Choisissez-en une avec Configuration de l&apos;imprimante.</translation>
     </message>
     <message>
         <source>Unable to save to: %1 (%2)</source>
-        <translation>Impossible d&apos;enregistrer : %1 (%2)</translation>
+        <translation>Impossible d&apos;enregistrer dans : %1 (%2)</translation>
     </message>
     <message>
         <source>Export Report</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Unable to save to: %1</source>
-        <translation>Impossible d&apos;enregistrer : %1</translation>
+        <translation>Impossible d&apos;enregistrer dans : %1</translation>
     </message>
 </context>
 </TS>

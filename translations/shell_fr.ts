@@ -106,7 +106,7 @@ Commandes sans affichage :
     </message>
     <message>
         <source>Unable to save to: %1</source>
-        <translation>Impossible d&apos;enregistrer : %1</translation>
+        <translation>Impossible d&apos;enregistrer dans : %1</translation>
     </message>
     <message>
         <source>Mail merge: nothing was written.</source>

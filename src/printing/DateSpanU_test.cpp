@@ -194,7 +194,7 @@ TEST_F(DateSpanTest, SpeaksGermanOrFrenchWhenBuiltInIt) {
       {"de", {"Zeitraum", "Drucken ab:", "Ende:", "OK", "Abbrechen"},
        "Das Enddatum darf nicht vor dem Anfangsdatum liegen."},
       {"fr", {"Période", "Imprimer à partir du :", "Fin :", "OK", "Annuler"},
-       "La date de fin doit être égale ou postérieure à la date de début."},
+       "La date de fin doit être postérieure ou égale à la date de début."},
   };
   for (const auto& l : languages) {
     DocumentLanguage language(l.code);
