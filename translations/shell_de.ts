@@ -133,6 +133,14 @@ Befehle, die keine Anzeige brauchen:
     </message>
 </context>
 <context>
+    <name>Screenshots</name>
+    <message>
+        <source>Rebuilding Indexes</source>
+        <extracomment>The progress box&apos;s caption while the index files are rebuilt.</extracomment>
+        <translation>Indizes werden neu aufgebaut</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Tallowby %1</source>

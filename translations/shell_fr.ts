@@ -133,6 +133,14 @@ Commandes sans affichage :
     </message>
 </context>
 <context>
+    <name>Screenshots</name>
+    <message>
+        <source>Rebuilding Indexes</source>
+        <extracomment>The progress box&apos;s caption while the index files are rebuilt.</extracomment>
+        <translation>Reconstruction des index</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>About Tallowby %1</source>

@@ -55,7 +55,8 @@ int main(int argc, char* argv[]) {
     ok = Save(main, out + "/" + names[i] + ".png") && ok;
   }
   main->PageControl1->setCurrentIndex(0);
-  main->ShowProgress(true, "Rebuilding Indexes");
+  //: The progress box's caption while the index files are rebuilt.
+  main->ShowProgress(true, QCoreApplication::translate("Screenshots", "Rebuilding Indexes"));
   main->SetProgress(60);
   ok = Save(main, out + "/main-progress.png") && ok;
   main->ShowProgress(false);
