@@ -3,12 +3,12 @@
 namespace {
 
 QString IndexOn(const QString& table, const QString& column) {
-  return "CREATE INDEX " + Quoted(table + "_" + column) + " ON " + Quoted(table) + " (" +
+  return "CREATE INDEX " + Quoted(table + "_" + column) + " ON " + Quoted(table) + " (" +  // untranslated
          Quoted(column) + ")";
 }
 
 QString ForeignKey(const KeyPlan::Relation& r) {
-  return "FOREIGN KEY (" + Quoted(r.column) + ") REFERENCES " + Quoted(r.target) + " (" +
+  return "FOREIGN KEY (" + Quoted(r.column) + ") REFERENCES " + Quoted(r.target) + " (" +  // untranslated
          Quoted(r.targetColumn) + ")";
 }
 
@@ -44,7 +44,7 @@ QString CreateTable(SqlDialect dialect, const ExportTable& table, const KeyPlan*
     for (const KeyPlan::Relation& r : keys->relations)
       if (r.declared && r.table == table.name) parts << ForeignKey(r);
   }
-  return "CREATE TABLE " + Quoted(table.name) + " (\n  " + parts.join(",\n  ") + "\n)";
+  return "CREATE TABLE " + Quoted(table.name) + " (\n  " + parts.join(",\n  ") + "\n)";  // untranslated
 }
 
 QStringList AddKeys(const KeyPlan& keys) {

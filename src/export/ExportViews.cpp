@@ -19,9 +19,9 @@ struct Dialect {
     const QString x = sqlite ? "(t.quantity_x100 / 100.0) * (t.unit_price_x100 / 100.0)"
                              : "(t.quantity::float8 * t.unit_price::float8)";
     if (sqlite)
-      return "CASE WHEN " + x + " > 0 THEN CAST((" + x + " + 0.005) * 100 AS INTEGER) " +
+      return "CASE WHEN " + x + " > 0 THEN CAST((" + x + " + 0.005) * 100 AS INTEGER) " +  // untranslated
              "ELSE CAST((" + x + " - 0.005) * 100 AS INTEGER) END";
-    return "(CASE WHEN " + x + " > 0 THEN trunc((" + x + " + 0.005::float8) * 100::float8) " +
+    return "(CASE WHEN " + x + " > 0 THEN trunc((" + x + " + 0.005::float8) * 100::float8) " +  // untranslated
            "ELSE trunc((" + x + " - 0.005::float8) * 100::float8) END)::numeric * 0.01";
   }
   QString month(const QString& date) const {
