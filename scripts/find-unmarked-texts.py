@@ -5,7 +5,7 @@ A text is a string literal that reads like words (a blank between letters,
 or one capitalised word such as "Save"). It counts as seen by the user when
 it is an argument of a call that shows text (a caption, a message, a report
 heading, a command's help) or is put into a message, caption or report cell
-by assignment. It is marked when it stands inside tr(), translate(),
+by assignment, or is what a function returns. It is marked when it stands inside tr(), translate(),
 QT_TR_NOOP() or QT_TRANSLATE_NOOP(). A literal meant to stay English (a
 machine-readable line, a log) carries the comment "// untranslated" on its
 line.
@@ -41,10 +41,13 @@ SINKS = {
     "CaptionButton", "ImageButton", "SetHeadings", "PutColumn", "BeginReport",
     "Fail", "say", "unusable", "refuse", "Refuse", "Report", "ShowStatus",
     "setStatus", "progress", "setCaption", "Caption", "Problem", "Ask", "Tell",
+    "ShowProgress", "ShowText", "SetStatusLine", "statusMessage",
 }
 # Assignments to these are shown to the user.
 SHOWN_LHS = re.compile(r"(error|why|message|caption|title|text|label|hint|prompt|"
                        r"reason|note|Cell\([^)]*\)|StyleCell\(\))\s*(\+?=)\s*$", re.I)
+# A text a function returns is most often one to show.
+RETURNED = re.compile(r"\breturn\s+(QStringLiteral\(|QLatin1String\(|QString\()?\s*$")
 LOOKS_LIKE_WORDS = re.compile(r"[A-Za-z]{2,}[^\"]*\s[^\"]*[A-Za-z]{2,}|^&?[A-Z][a-z]+[.:!?]*$")
 NOT_WORDS = re.compile(r"^[\w.%-]+\.(dbf|DBF|ntx|NTX|dbt|DBT|qm|html|xml|pdf|csv|txt|sql|db)$")
 
@@ -141,7 +144,7 @@ def unmarked(path):
         if call in MARKERS:
             continue
         before = code[code.rfind("\n", 0, start) + 1:start]
-        if call in SINKS or (not call and SHOWN_LHS.search(before)):
+        if call in SINKS or (not call and (SHOWN_LHS.search(before) or RETURNED.search(before))):
             found.append((line, text))
     return found
 

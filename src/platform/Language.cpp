@@ -46,9 +46,10 @@ QSettings Remembered() { return QSettings(QStringLiteral("Tallowby"), QStringLit
 QStringList LanguageCodes() { return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr")}; }
 
 QString LanguageName(const QString& code) {
-  if (code == "de") return QStringLiteral("Deutsch");
-  if (code == "fr") return QStringLiteral("Français");
-  return QStringLiteral("English");
+  // Each in its own language, whatever the windows speak.
+  if (code == "de") return QStringLiteral("Deutsch");  // untranslated
+  if (code == "fr") return QStringLiteral("Français");  // untranslated
+  return QStringLiteral("English");  // untranslated
 }
 
 bool IsLanguageCode(const QString& code) { return LanguageCodes().contains(code); }
