@@ -34,7 +34,7 @@ QString FormatName(EInvoiceFormat format) {
   switch (format) {
     case EInvoiceFormat::FacturX: return QStringLiteral("Factur-X");
     case EInvoiceFormat::XRechnung: return QStringLiteral("XRechnung");
-    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol");
+    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol");  // untranslated
   }
   return QString();
 }

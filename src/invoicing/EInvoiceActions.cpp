@@ -53,11 +53,12 @@ class WorkingCopyKept {
   int customerRec_;
 };
 
+// Format names, the same in every language.
 QString FormatCaption(EInvoiceFormat format) {
   switch (format) {
-    case EInvoiceFormat::FacturX: return QStringLiteral("Factur-X / ZUGFeRD (PDF)");
-    case EInvoiceFormat::XRechnung: return QStringLiteral("XRechnung (XML)");
-    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol BIS Billing (UBL XML)");
+    case EInvoiceFormat::FacturX: return QStringLiteral("Factur-X / ZUGFeRD (PDF)");  // untranslated
+    case EInvoiceFormat::XRechnung: return QStringLiteral("XRechnung (XML)");  // untranslated
+    case EInvoiceFormat::Peppol: return QStringLiteral("Peppol BIS Billing (UBL XML)");  // untranslated
   }
   return QString();
 }

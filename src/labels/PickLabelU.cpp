@@ -10,7 +10,7 @@ TPickLab::TPickLab(QWidget* parent)
 
 DATA4* TPickLab::table() const { return Labels.d; }
 
-const char* TPickLab::tagName() const { return "Labels"; }
+const char* TPickLab::tagName() const { return "Labels"; }  // untranslated
 
 int& TPickLab::currentRecord() const { return CurrentLabelRec; }
 
