@@ -309,4 +309,64 @@
         <translation>Die Datendateien in %1 werden von einem anderen Programm verwendet.</translation>
     </message>
 </context>
+<context>
+    <name>dbFiles</name>
+    <message>
+        <source>in use by another program</source>
+        <translation>von einem anderen Programm benutzt</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>no such tag in the table&apos;s tag group</source>
+        <translation>kein solcher Index in der Indexgruppe der Tabelle</translation>
+    </message>
+    <message>
+        <source>the data folder is being restored or converted; nothing is damaged</source>
+        <translation>der Datenordner wird gerade wiederhergestellt oder übernommen; nichts ist beschädigt</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1<byte value="xd"/>
+Program will now terminate.</source>
+        <translation>Datei %1 kann nicht geöffnet werden<byte value="xd"/>
+Das Programm wird jetzt beendet.</translation>
+    </message>
+</context>
+<context>
+    <name>dbFilesMaintenance</name>
+    <message>
+        <source>Unable to make the e-invoice tables<byte value="xd"/>
+%1</source>
+        <translation>Die Tabellen für E-Rechnungen können nicht angelegt werden<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Rebuilding Indexes</source>
+        <translation>Indizes werden neu aufgebaut</translation>
+    </message>
+    <message>
+        <source>Damaged index files were found and rebuilt:<byte value="xd"/>
+%1</source>
+        <translation>Beschädigte Indexdateien wurden gefunden und neu aufgebaut:<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Packing Data Files</source>
+        <translation>Datendateien werden gepackt</translation>
+    </message>
+    <message>
+        <source>WARNING: You are about to erase all of your existing data.</source>
+        <translation>ACHTUNG: Sie sind dabei, alle vorhandenen Daten zu löschen.</translation>
+    </message>
+    <message>
+        <source>Erasing Data Files</source>
+        <translation>Datendateien werden gelöscht</translation>
+    </message>
+</context>
 </TS>

@@ -309,4 +309,64 @@
         <translation>Les fichiers de données de %1 sont utilisés par un autre programme.</translation>
     </message>
 </context>
+<context>
+    <name>dbFiles</name>
+    <message>
+        <source>in use by another program</source>
+        <translation>utilisé par un autre programme</translation>
+    </message>
+    <message>
+        <source>permission denied</source>
+        <translation>accès refusé</translation>
+    </message>
+    <message>
+        <source>file not found</source>
+        <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>no such tag in the table&apos;s tag group</source>
+        <translation>aucun index de ce nom dans le groupe d&apos;index de la table</translation>
+    </message>
+    <message>
+        <source>the data folder is being restored or converted; nothing is damaged</source>
+        <translation>le dossier de données est en cours de restauration ou de conversion ; rien n&apos;est endommagé</translation>
+    </message>
+    <message>
+        <source>Unable to open file %1<byte value="xd"/>
+Program will now terminate.</source>
+        <translation>Impossible d&apos;ouvrir le fichier %1<byte value="xd"/>
+Le programme va maintenant se terminer.</translation>
+    </message>
+</context>
+<context>
+    <name>dbFilesMaintenance</name>
+    <message>
+        <source>Unable to make the e-invoice tables<byte value="xd"/>
+%1</source>
+        <translation>Impossible de créer les tables de la facturation électronique<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Rebuilding Indexes</source>
+        <translation>Reconstruction des index</translation>
+    </message>
+    <message>
+        <source>Damaged index files were found and rebuilt:<byte value="xd"/>
+%1</source>
+        <translation>Des fichiers d&apos;index endommagés ont été trouvés et reconstruits :<byte value="xd"/>
+%1</translation>
+    </message>
+    <message>
+        <source>Packing Data Files</source>
+        <translation>Compactage des fichiers de données</translation>
+    </message>
+    <message>
+        <source>WARNING: You are about to erase all of your existing data.</source>
+        <translation>ATTENTION : vous êtes sur le point d&apos;effacer toutes vos données.</translation>
+    </message>
+    <message>
+        <source>Erasing Data Files</source>
+        <translation>Effacement des fichiers de données</translation>
+    </message>
+</context>
 </TS>

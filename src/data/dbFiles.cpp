@@ -1,5 +1,6 @@
 #include "data/dbFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include "data/CodeBase.h"
@@ -18,15 +19,19 @@ Pur5Table Pur5;
 
 namespace {
 
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(dbFiles)
+};
+
 // The cause shown under "Unable to open file ...": "in use by another
 // program", "permission denied", "file not found", "no such tag in the
 // table's tag group", or else the engine's own text (a check's finding
 // naming the file).
 QString OpenFailureCause(const QString& engineText) {
-  if (engineText.contains(QLatin1String("in use by another program"))) return QStringLiteral("in use by another program");
-  if (engineText.contains(QLatin1String("Permission denied"))) return QStringLiteral("permission denied");
-  if (engineText.endsWith(QLatin1String(": no such file"))) return QStringLiteral("file not found");
-  if (engineText.contains(QLatin1String(" is not open on "))) return QStringLiteral("no such tag in the table's tag group");
+  if (engineText.contains(QLatin1String("in use by another program"))) return Tr::tr("in use by another program");
+  if (engineText.contains(QLatin1String("Permission denied"))) return Tr::tr("permission denied");
+  if (engineText.endsWith(QLatin1String(": no such file"))) return Tr::tr("file not found");
+  if (engineText.contains(QLatin1String(" is not open on "))) return Tr::tr("no such tag in the table's tag group");
   return engineText;
 }
 
@@ -38,10 +43,10 @@ void Terminate(const char* fileName) {
   // no damage: say what is going on instead.
   const QString cause =
       SwapUnderWay(DataDirectory())
-          ? QStringLiteral("the data folder is being restored or converted; nothing is damaged")
+          ? Tr::tr("the data folder is being restored or converted; nothing is damaged")
           : OpenFailureCause(QString::fromLocal8Bit(code4errorText(cb)));
-  Ui::get().information(QStringLiteral("Unable to open file ") + QString::fromLatin1(fileName) +
-                        QStringLiteral("\r\nProgram will now terminate.") +
+  Ui::get().information(Tr::tr("Unable to open file %1\r\nProgram will now terminate.")
+                            .arg(QString::fromLatin1(fileName)) +
                         (cause.isEmpty() ? QString() : QStringLiteral("\r\n") + cause));
   code4errorCode(cb, 0);
   code4exit(cb);

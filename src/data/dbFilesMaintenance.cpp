@@ -1,4 +1,6 @@
 // Index rebuild, pack and erase over all tables.
+#include <QCoreApplication>
+
 #include "data/CodeBase.h"
 #include "data/Progress.h"
 #include "data/SupplyTables.h"
@@ -7,6 +9,10 @@
 #include "tbengine/inspect.h"
 
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(dbFilesMaintenance)
+};
 
 std::vector<TAG4INFO> TagInfo(const TableDef& def) {
   std::vector<TAG4INFO> tags;
@@ -81,7 +87,7 @@ void EraseTable(bool (*open)(), DATA4* const* table, bool memo, int between) {
 void PrepareTables() {
   QString error;
   if (!MakeMissingTables(&error))
-    Ui::get().information(QStringLiteral("Unable to make the e-invoice tables\r\n") + error);
+    Ui::get().information(Tr::tr("Unable to make the e-invoice tables\r\n%1").arg(error));
   RebuildIndexes(true);
 }
 
@@ -90,7 +96,7 @@ void RebuildIndexes(bool startupMode) {
   code4safety(cb, 0);
   code4accessMode(cb, OPEN4DENY_WRITE);
   if (!startupMode) {
-    ShowProgress(true, QStringLiteral("Rebuilding Indexes"));
+    ShowProgress(true, Tr::tr("Rebuilding Indexes"));
     SetProgress(5);
   }
   const std::pair<const TableDef*, int> order[] = {
@@ -115,14 +121,14 @@ void RebuildIndexes(bool startupMode) {
   // Damaged indexes found at start-up: rebuilt with the progress box, then
   // one message says which.
   if (!damaged.empty()) {
-    ShowProgress(true, QStringLiteral("Rebuilding Indexes"));
+    ShowProgress(true, Tr::tr("Rebuilding Indexes"));
     for (size_t i = 0; i < damaged.size(); ++i) {
       RebuildTable(*damaged[i]);
       SetProgress(int((i + 1) * 100 / damaged.size()));
     }
     ShowProgress(false);
-    Ui::get().information(QStringLiteral("Damaged index files were found and rebuilt:\r\n") +
-                          findings.join(QStringLiteral("\r\n")));
+    Ui::get().information(Tr::tr("Damaged index files were found and rebuilt:\r\n%1")
+                              .arg(findings.join(QStringLiteral("\r\n"))));
   }
   code4autoOpen(cb, 1);
   code4safety(cb, 1);
@@ -159,7 +165,7 @@ int PackTable(const char* openName, bool compressMemo) {
 
 void PackAll() {
   code4accessMode(cb, OPEN4DENY_WRITE);
-  ShowProgress(true, QStringLiteral("Packing Data Files"));
+  ShowProgress(true, Tr::tr("Packing Data Files"));
   const std::tuple<int, const char*, bool> steps[] = {
       {10, "CUST5", true}, {30, "GROUPS", false}, {35, "INV5", true}, {50, "ITM5", false},
       {70, "LABELS", false}, {75, "PMT", false}, {85, "Pur5", false}, {100, "Prod5", true},
@@ -175,11 +181,11 @@ void PackAll() {
 
 bool EraseAll() {
   if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::OkCancel,
-                                    QStringLiteral("WARNING: You are about to erase all of your existing data."))) {
+                                    Tr::tr("WARNING: You are about to erase all of your existing data."))) {
     return false;
   }
   code4accessMode(cb, OPEN4DENY_WRITE);
-  ShowProgress(true, QStringLiteral("Erasing Data Files"));
+  ShowProgress(true, Tr::tr("Erasing Data Files"));
   SetProgress(5);
   EraseTable(OpenCUST5, &Cust5.d, true, 15);
   SetProgress(30);
