@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>rebuild every index file and tag group</source>
-        <translation>jede Indexdatei und Taggruppe neu aufbauen</translation>
+        <translation>jede Indexdatei und Indexgruppe neu aufbauen</translation>
     </message>
     <message>
         <source>copy the tables into TARGETDIR (verified)</source>

@@ -109,7 +109,7 @@
     </message>
     <message>
         <source>rebuild every index file and tag group</source>
-        <translation>reconstruire chaque fichier d&apos;index et groupe de tags</translation>
+        <translation>reconstruire chaque fichier d&apos;index et groupe d&apos;index</translation>
     </message>
     <message>
         <source>copy the tables into TARGETDIR (verified)</source>
