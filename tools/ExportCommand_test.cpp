@@ -89,7 +89,7 @@ TEST_F(ExportCommandTest, BreaksInTheDataGoToStderrAndTheExportSucceeds) {
             "customers.customer_no is not a primary key\n"
             "tallowby-db: export: customer_einvoice.customer_no -> customers.customer_no: no foreign "
             "key; customers.customer_no is not a primary key\n"
-            "tallowby-db: export: customer_language.customer_number -> customers.customer_no: no "
+            "tallowby-db: export: customer_language.customer_no -> customers.customer_no: no "
             "foreign key; customers.customer_no is not a primary key\n");
   EXPECT_TRUE(fs::exists(root / "books.db"));
 }

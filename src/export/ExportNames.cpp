@@ -157,7 +157,7 @@ const std::vector<TableName>& Names() {
         {"BUYERREF", "buyer_reference"},
         {"EADDR", "electronic_address"},
         {"EADDRSCH", "electronic_address_scheme"}}},
-      {"CUSTLANG", "customer_language", {{"CUNO", "customer_number"}, {"LANG", "language"}}},
+      {"CUSTLANG", "customer_language", {{"CUNO", "customer_no"}, {"LANG", "language"}}},
   };
   return names;
 }

@@ -53,7 +53,7 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
               "ORDER BY 1, 2, 3"),
             "customer_einvoice|PRIMARY KEY|customer_no\n"
             "customer_groups|PRIMARY KEY|group_no\n"
-            "customer_language|PRIMARY KEY|customer_number\n"
+            "customer_language|PRIMARY KEY|customer_no\n"
             "customers|FOREIGN KEY|group_no\n"
             "invoice_items|FOREIGN KEY|invoice_no\n"
             "invoices|PRIMARY KEY|invoice_no\n"

@@ -124,7 +124,7 @@ TEST_F(SqliteExportTest, BreaksAreCountedAndTheirKeysLeftUndeclared) {
             "missing products row: 1\n"
             "customer_einvoice.customer_no -> customers.customer_no: no foreign key; "
             "customers.customer_no is not a primary key\n"
-            "customer_language.customer_number -> customers.customer_no: no foreign key; "
+            "customer_language.customer_no -> customers.customer_no: no foreign key; "
             "customers.customer_no is not a primary key\n"
             "invoices.invoice_date (INV5.dbf IDate): impossible dates exported as NULL: 1");
   const auto schema = [&](const QString& table) {

@@ -391,7 +391,7 @@ TEST_F(DataFileCommandsTest, ExportDataToCsvFilesInAChosenFolderSaysWhatItFound)
                    "customers.customer_no is not a primary key\r\n"
                    "customer_einvoice.customer_no -> customers.customer_no: no foreign key; "
                    "customers.customer_no is not a primary key\r\n"
-                   "customer_language.customer_number -> customers.customer_no: no foreign key; "
+                   "customer_language.customer_no -> customers.customer_no: no foreign key; "
                    "customers.customer_no is not a primary key");
   find<QToolButton>("BtnExport")->click();
   ui.verifyDone();
