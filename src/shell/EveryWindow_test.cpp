@@ -1,6 +1,7 @@
 // What every window of the program shares with every other: F1 shows the
 // help at the window's section, also over a modal window, which leaves the
 // help usable; each field is named for screen readers; Escape closes it.
+#include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -8,13 +9,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMap>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -23,6 +28,7 @@
 #include "einvoice/CustEInvoiceU.h"
 #include "einvoice/EInvoicingU.h"
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "shell/DataFolderU.h"
 #include "shell/TestSupport.h"
 
@@ -183,3 +189,67 @@ TEST_F(EveryWindowTest, EscapeClosesTheReportWindow) {
 }
 
 }  // namespace
+
+// Every window made in a longer language: each caption still fits the
+// control that shows it.
+class EveryWindowInLanguageTest : public EveryWindowTest,
+                                  public ::testing::WithParamInterface<const char*> {
+ protected:
+  void SetUp() override {
+    EnsureTestApplication();
+    language = std::make_unique<DocumentLanguage>(GetParam());
+    EveryWindowTest::SetUp();
+  }
+  void TearDown() override {
+    EveryWindowTest::TearDown();
+    language.reset();
+  }
+  std::unique_ptr<DocumentLanguage> language;
+};
+
+// The captions of window's visible controls that are wider than the control.
+QStringList CutCaptions(QWidget* window) {
+  QStringList cut;
+  for (QWidget* control : window->findChildren<QWidget*>()) {
+    QString text;
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+      if (label->wordWrap() || !label->pixmap().isNull()) continue;
+      text = label->text();
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+      text = button->text();
+    } else if (auto* box = qobject_cast<QGroupBox*>(control)) {
+      text = box->title();
+    }
+    if (text.trimmed().isEmpty() || !control->isVisible() || control->window() != window) continue;
+    if (control->width() + 1 < control->sizeHint().width())
+      cut << QString("%1.%2 \"%3\" (%4 of %5 px)")
+                 .arg(window->objectName(), control->objectName(), text)
+                 .arg(control->width())
+                 .arg(control->sizeHint().width());
+  }
+  return cut;
+}
+
+TEST_P(EveryWindowInLanguageTest, EveryCaptionFitsItsControl) {
+  ASSERT_NE(main()->findChild<QTabWidget*>()->tabText(0), "Invoices");  // made in the language
+  QStringList cut;
+  for (QWidget* w : windows()) {
+    const bool shown = w->isVisible();
+    w->setAttribute(Qt::WA_DontShowOnScreen);
+    w->show();
+    QApplication::processEvents();  // the layouts settle
+    QList<QTabWidget*> tabs = w->findChildren<QTabWidget*>();
+    if (tabs.isEmpty()) cut << CutCaptions(w);
+    for (QTabWidget* tab : tabs)
+      for (int i = 0; i < tab->count(); ++i) {
+        tab->setCurrentIndex(i);
+        QApplication::processEvents();
+        cut << CutCaptions(w);
+      }
+    if (!shown) w->hide();
+  }
+  cut.removeDuplicates();
+  EXPECT_EQ(cut, QStringList()) << cut.join('\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(GermanAndFrench, EveryWindowInLanguageTest, ::testing::Values("de", "fr"));
