@@ -2,7 +2,7 @@
 # Installs the Debian packages needed to build, run and test Tallowby.
 set -euo pipefail
 pkgs=(
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config lld
   qt6-base-dev qt6-qpa-plugins libgl-dev fonts-dejavu-core
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
