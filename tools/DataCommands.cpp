@@ -20,6 +20,7 @@
 #include "data/SupplyTables.h"
 #include "data/TableSwap.h"
 #include "data/FolderHold.h"
+#include "data/InvoiceStates.h"
 #include "data/dbFiles.h"
 
 namespace {
@@ -42,7 +43,9 @@ int Init(const std::vector<std::string>& args) {
   const QString dir = QString::fromStdString(args.back());
   if (!QDir().mkpath(dir)) return Fail(Tr::tr("%1: cannot create the folder").arg(dir));
   QString error;
-  if (!WriteSuppliedTables(dir, &error)) return Fail(error);
+  // The demo shows the earlier program's ways; a new company's issued
+  // invoices stay as issued.
+  if (!WriteSuppliedTables(dir, &error, !demo)) return Fail(error);
   if (demo && !WriteDemoBusiness(dir, &error)) return Fail(error);
   return 0;
 }
@@ -242,6 +245,14 @@ bool PrepareDataCommand(const std::vector<std::string>& args, int* rc) {
   return true;
 }
 
+int CheckIssuedInvoices(const std::string& dir) {
+  StartEngine(QString::fromStdString(dir));
+  const QStringList lines = ChangedIssuedInvoices();
+  EndEngine();
+  for (const QString& line : lines) std::printf("%s\n", qPrintable(line));
+  return int(lines.size());
+}
+
 bool RunDataCommand(const std::vector<std::string>& args, int* rc) {
   if (args.empty()) return false;
   if (args[0] == "init") {
@@ -290,6 +301,7 @@ bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<voi
 #else
 
 bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
+int CheckIssuedInvoices(const std::string&) { return 0; }
 bool PrepareDataCommand(const std::vector<std::string>&, int*) { return true; }
 
 bool HoldFolderWritten(const std::vector<std::string>&, std::shared_ptr<void>*) { return true; }

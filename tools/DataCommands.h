@@ -11,6 +11,10 @@
 // As RunEngineCommand.
 bool RunDataCommand(const std::vector<std::string>& args, int* rc);
 
+// check's last part: one line on standard output for every issued invoice
+// of folder dir changed since it was issued; returns their number.
+int CheckIssuedInvoices(const std::string& dir);
+
 // Before any command on a folder or on a table or index file (its folder):
 // a restore or conversion cut short there is finished or undone, what other
 // cut-short work left is removed, and the folder is held shared until the

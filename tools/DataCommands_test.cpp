@@ -65,7 +65,7 @@ double RoundMoney(double x) {
 
 TEST_F(DataToolTest, InitWritesTheSuppliedTablesWithoutIndexesAndNeverOverwrites) {
   ASSERT_EQ(Tool("init " + Dir()), 0);
-  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 13);  // with the two e-invoice tables and the languages
+  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 14);  // with the two e-invoice tables, the languages and the states
   EXPECT_EQ(Count(".dbt"), 3);
   EXPECT_EQ(Count(".ntx") + Count(".cgp"), 0);
   EXPECT_TRUE(fs::exists(dir / "KEX1.DBF"));
@@ -158,7 +158,7 @@ TEST_F(DataToolTest, DemoFolderPassesCheckAndItsInvoicesAddUp) {
 TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
   ASSERT_EQ(Tool("init --demo " + Dir()), 0);
   const int ntx = Count(".ntx");
-  EXPECT_EQ(ntx, 18);
+  EXPECT_EQ(ntx, 19);
   fs::remove(dir / "czip.ntx");
   fs::remove(dir / "INV5.cgp");
   ASSERT_EQ(Tool("reindex " + Dir()), 0);
@@ -200,6 +200,42 @@ TEST_F(DataToolTest, InitKeepsOffAnEmptyFolderTheProgramHolds) {
   ASSERT_TRUE(program.hold());
   EXPECT_EQ(Tool("init " + Dir()), 1);
   EXPECT_EQ(Count(".dbf") + Count(".DBF"), 0);
+}
+
+// A new company's issued invoices are final, the demo's not; check finds
+// an issued invoice that another tool changed (here: its hash no longer
+// matches what the tables hold).
+TEST_F(DataToolTest, InitMakesIssuedInvoicesFinalAndCheckFindsOneChangedSinceIssue) {
+  const auto finalSetting = [this]() {
+    CODE4* cb = code4initP();
+    code4setDirectory(cb, dir.string());
+    code4autoOpen(cb, 0);
+    DATA4* d = d4open(cb, "EINVSET");
+    std::string value = d && d4top(d) == 0 ? f4str(d4field(d, "FINAL")) : "?";
+    code4initUndoP(cb);
+    return value;
+  };
+  ASSERT_EQ(Tool("init " + Dir()), 0);
+  EXPECT_EQ(finalSetting(), "T");
+  fs::remove_all(dir);
+  ASSERT_EQ(Tool("init --demo " + Dir()), 0);
+  EXPECT_EQ(finalSetting(), "F");
+  ASSERT_EQ(Tool("reindex " + Dir()), 0);
+  ASSERT_EQ(Tool("check " + Dir()), 0) << Output();
+
+  CODE4* cb = code4initP();
+  code4setDirectory(cb, dir.string());
+  DATA4* state = d4open(cb, "INVSTATE");
+  ASSERT_NE(state, nullptr);
+  ASSERT_EQ(d4appendBlank(state), 0);
+  f4assignLong(d4field(state, "IVNO"), 1000);
+  f4assign(d4field(state, "KIND"), "I");
+  f4assign(d4field(state, "ISSUED"), "20261201");
+  f4assign(d4field(state, "HASH"), std::string(64, '0').c_str());
+  code4initUndoP(cb);
+  EXPECT_EQ(Tool("check " + Dir()), 1);
+  EXPECT_NE(Output().find("INVSTATE: invoice 1000 has changed since it was issued on 20261201"), std::string::npos)
+      << Output();
 }
 
 }  // namespace

@@ -183,12 +183,16 @@
         <translation>die USt.-Identifikationsnummer des Verkäufers</translation>
     </message>
     <message>
-        <source>the invoice&apos;s total is negative (a credit note)</source>
-        <translation>der Gesamtbetrag der Rechnung ist negativ (eine Gutschrift)</translation>
-    </message>
-    <message>
         <source>the amount due %1 is not the total %2 less the payments %3</source>
         <translation>der offene Betrag %1 ist nicht der Gesamtbetrag %2 abzüglich der Zahlungen %3</translation>
+    </message>
+    <message>
+        <source>the credit note&apos;s total is positive: a credit note takes amounts back</source>
+        <translation>der Gesamtbetrag der Rechnungskorrektur ist positiv: Eine Rechnungskorrektur nimmt Beträge zurück</translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s total is negative: correct an invoice with a credit note (&quot;Credit Note...&quot; in the invoice window)</source>
+        <translation>der Gesamtbetrag der Rechnung ist negativ: Berichtigen Sie eine Rechnung mit einer Rechnungskorrektur („Rechnungskorrektur...“ im Rechnungsfenster)</translation>
     </message>
 </context>
 <context>
@@ -354,6 +358,18 @@
         <source>the letterhead&apos;s company name</source>
         <extracomment>Placeholder of the legal name: left empty, the letterhead&apos;s company name is used.</extracomment>
         <translation>die Firma aus dem Briefkopf</translation>
+    </message>
+    <message>
+        <source>Issued invoices are final</source>
+        <translation>Ausgestellte Rechnungen sind endgültig</translation>
+    </message>
+    <message>
+        <source>An invoice printed, saved or sent for the customer can no longer be changed or deleted; it is corrected by a credit note.</source>
+        <translation>Eine für den Kunden gedruckte, gespeicherte oder gesendete Rechnung kann nicht mehr geändert oder gelöscht werden; sie wird durch eine Rechnungskorrektur berichtigt.</translation>
+    </message>
+    <message>
+        <source>Unable to save the e-invoicing details.</source>
+        <translation>Die E-Rechnungs-Angaben konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 </TS>

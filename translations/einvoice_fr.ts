@@ -183,12 +183,16 @@
         <translation>l&apos;identifiant TVA du vendeur</translation>
     </message>
     <message>
-        <source>the invoice&apos;s total is negative (a credit note)</source>
-        <translation>le total de la facture est négatif (un avoir)</translation>
-    </message>
-    <message>
         <source>the amount due %1 is not the total %2 less the payments %3</source>
         <translation>le montant dû %1 n&apos;est pas le total %2 moins les paiements %3</translation>
+    </message>
+    <message>
+        <source>the credit note&apos;s total is positive: a credit note takes amounts back</source>
+        <translation>le total de la facture d&apos;avoir est positif : une facture d&apos;avoir reprend des montants</translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s total is negative: correct an invoice with a credit note (&quot;Credit Note...&quot; in the invoice window)</source>
+        <translation>le total de la facture est négatif : corrigez une facture par une facture d&apos;avoir (« Facture d&apos;avoir... » dans la fenêtre de la facture)</translation>
     </message>
 </context>
 <context>
@@ -354,6 +358,18 @@
         <source>the letterhead&apos;s company name</source>
         <extracomment>Placeholder of the legal name: left empty, the letterhead&apos;s company name is used.</extracomment>
         <translation>le nom de société du papier à en-tête</translation>
+    </message>
+    <message>
+        <source>Issued invoices are final</source>
+        <translation>Les factures émises sont définitives</translation>
+    </message>
+    <message>
+        <source>An invoice printed, saved or sent for the customer can no longer be changed or deleted; it is corrected by a credit note.</source>
+        <translation>Une facture imprimée, enregistrée ou envoyée pour le client ne peut plus être modifiée ni supprimée ; elle est corrigée par une facture d&apos;avoir.</translation>
+    </message>
+    <message>
+        <source>Unable to save the e-invoicing details.</source>
+        <translation>Impossible d&apos;enregistrer les données de facturation électronique.</translation>
     </message>
 </context>
 </TS>

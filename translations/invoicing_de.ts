@@ -220,12 +220,58 @@
         <source>Balance Due:</source>
         <translation>Offener Betrag:</translation>
     </message>
+    <message>
+        <source>Credits Invoice:</source>
+        <extracomment>Beside the number of the invoice a credit note corrects.</extracomment>
+        <translation>Korrigiert Rechnung:</translation>
+    </message>
+    <message>
+        <source>Credit Note</source>
+        <extracomment>The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d&apos;avoir).</extracomment>
+        <translation>Rechnungskorrektur</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceRows</name>
     <message>
         <source>&lt; DELETED &gt;</source>
         <translation>&lt; GELÖSCHT &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceState</name>
+    <message>
+        <source>Invoice %1 has been issued and cannot be deleted. To cancel or correct it, make a credit note for it with &quot;Credit Note...&quot;.</source>
+        <translation>Die Rechnung %1 ist ausgestellt und kann nicht gelöscht werden. Um sie zu stornieren oder zu berichtigen, erstellen Sie mit „Rechnungskorrektur...“ eine Rechnungskorrektur.</translation>
+    </message>
+    <message>
+        <source>Only the invoice with the highest number (%1) can be deleted, so that no number goes missing. To cancel invoice %2, issue it and make a credit note for it.</source>
+        <translation>Nur die Rechnung mit der höchsten Nummer (%1) kann gelöscht werden, damit keine Nummer fehlt. Um die Rechnung %2 zu stornieren, stellen Sie sie aus und erstellen Sie eine Rechnungskorrektur dazu.</translation>
+    </message>
+    <message>
+        <source>A credit note takes items back: the quantity of %1 must be negative.</source>
+        <translation>Eine Rechnungskorrektur nimmt Positionen zurück: Die Menge von %1 muss negativ sein.</translation>
+    </message>
+    <message>
+        <source>The credit note credits more of %1 than invoice %2 holds, counting its earlier credit notes.</source>
+        <translation>Die Rechnungskorrektur schreibt mehr von %1 gut, als die Rechnung %2 enthält (frühere Rechnungskorrekturen eingerechnet).</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1 of %2</source>
+        <extracomment>The memo of a new credit note: %1 the invoice&apos;s number, %2 its date.</extracomment>
+        <translation>Rechnungskorrektur zur Rechnung %1 vom %2</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1.</source>
+        <translation>Rechnungskorrektur zur Rechnung %1.</translation>
+    </message>
+    <message>
+        <source>Issued on %1.</source>
+        <translation>Ausgestellt am %1.</translation>
+    </message>
+    <message>
+        <source>An issued invoice cannot be changed; correct it with a credit note.</source>
+        <translation>Eine ausgestellte Rechnung kann nicht geändert werden; berichtigen Sie sie mit einer Rechnungskorrektur.</translation>
     </message>
 </context>
 <context>
@@ -502,6 +548,54 @@
     <message>
         <source>Are you sure you want to delete this invoice?</source>
         <translation>Möchten Sie diese Rechnung wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Issue</source>
+        <translation>Ausstellen</translation>
+    </message>
+    <message>
+        <source>Issue the invoice: from then on it stays as it is</source>
+        <translation>Die Rechnung ausstellen: Von da an bleibt sie, wie sie ist</translation>
+    </message>
+    <message>
+        <source>Credit Note...</source>
+        <translation>Rechnungskorrektur...</translation>
+    </message>
+    <message>
+        <source>Correct the issued invoice by a credit note of the next number</source>
+        <translation>Die ausgestellte Rechnung durch eine Rechnungskorrektur mit der nächsten Nummer berichtigen</translation>
+    </message>
+    <message>
+        <source>Save the invoice before printing it: a printed invoice is issued.</source>
+        <translation>Speichern Sie die Rechnung vor dem Drucken: Eine gedruckte Rechnung ist ausgestellt.</translation>
+    </message>
+    <message>
+        <source>Save the changes before sending the invoice.</source>
+        <translation>Speichern Sie die Änderungen, bevor Sie die Rechnung senden.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 has been issued: its content cannot be changed.</source>
+        <translation>Die Rechnung %1 ist ausgestellt: Ihr Inhalt kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>Unable to record that invoice %1 is a credit note for invoice %2.</source>
+        <translation>Es konnte nicht gespeichert werden, dass die Rechnung %1 eine Rechnungskorrektur zur Rechnung %2 ist.</translation>
+    </message>
+    <message>
+        <source>New credit note for invoice %1.</source>
+        <translation>Neue Rechnungskorrektur zur Rechnung %1.</translation>
+    </message>
+    <message>
+        <source>Save the invoice before issuing it.</source>
+        <translation>Speichern Sie die Rechnung, bevor Sie sie ausstellen.</translation>
+    </message>
+    <message>
+        <source>Issue invoice %1? An issued invoice can no longer be changed or deleted.</source>
+        <translation>Rechnung %1 ausstellen? Eine ausgestellte Rechnung kann nicht mehr geändert oder gelöscht werden.</translation>
+    </message>
+    <message>
+        <source>Unable to record that invoice %1 was issued.</source>
+        <translation>Die Ausstellung der Rechnung %1 konnte nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>

@@ -220,12 +220,58 @@
         <source>Balance Due:</source>
         <translation>Montant dû :</translation>
     </message>
+    <message>
+        <source>Credits Invoice:</source>
+        <extracomment>Beside the number of the invoice a credit note corrects.</extracomment>
+        <translation>Avoir sur facture :</translation>
+    </message>
+    <message>
+        <source>Credit Note</source>
+        <extracomment>The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d&apos;avoir).</extracomment>
+        <translation>Facture d&apos;avoir</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceRows</name>
     <message>
         <source>&lt; DELETED &gt;</source>
         <translation>&lt; SUPPRIMÉ &gt;</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceState</name>
+    <message>
+        <source>Invoice %1 has been issued and cannot be deleted. To cancel or correct it, make a credit note for it with &quot;Credit Note...&quot;.</source>
+        <translation>La facture %1 a été émise et ne peut pas être supprimée. Pour l&apos;annuler ou la corriger, établissez une facture d&apos;avoir avec « Facture d&apos;avoir... ».</translation>
+    </message>
+    <message>
+        <source>Only the invoice with the highest number (%1) can be deleted, so that no number goes missing. To cancel invoice %2, issue it and make a credit note for it.</source>
+        <translation>Seule la facture portant le numéro le plus élevé (%1) peut être supprimée, afin qu&apos;aucun numéro ne manque. Pour annuler la facture %2, émettez-la et établissez une facture d&apos;avoir.</translation>
+    </message>
+    <message>
+        <source>A credit note takes items back: the quantity of %1 must be negative.</source>
+        <translation>Une facture d&apos;avoir reprend des articles : la quantité de %1 doit être négative.</translation>
+    </message>
+    <message>
+        <source>The credit note credits more of %1 than invoice %2 holds, counting its earlier credit notes.</source>
+        <translation>La facture d&apos;avoir crédite plus de %1 que la facture %2 n&apos;en contient, ses avoirs précédents compris.</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1 of %2</source>
+        <extracomment>The memo of a new credit note: %1 the invoice&apos;s number, %2 its date.</extracomment>
+        <translation>Facture d&apos;avoir pour la facture %1 du %2</translation>
+    </message>
+    <message>
+        <source>Credit note for invoice %1.</source>
+        <translation>Facture d&apos;avoir pour la facture %1.</translation>
+    </message>
+    <message>
+        <source>Issued on %1.</source>
+        <translation>Émise le %1.</translation>
+    </message>
+    <message>
+        <source>An issued invoice cannot be changed; correct it with a credit note.</source>
+        <translation>Une facture émise ne peut pas être modifiée ; corrigez-la par une facture d&apos;avoir.</translation>
     </message>
 </context>
 <context>
@@ -502,6 +548,54 @@
     <message>
         <source>Are you sure you want to delete this invoice?</source>
         <translation>Voulez-vous vraiment supprimer cette facture ?</translation>
+    </message>
+    <message>
+        <source>Issue</source>
+        <translation>Émettre</translation>
+    </message>
+    <message>
+        <source>Issue the invoice: from then on it stays as it is</source>
+        <translation>Émettre la facture : elle reste ensuite telle quelle</translation>
+    </message>
+    <message>
+        <source>Credit Note...</source>
+        <translation>Facture d&apos;avoir...</translation>
+    </message>
+    <message>
+        <source>Correct the issued invoice by a credit note of the next number</source>
+        <translation>Corriger la facture émise par une facture d&apos;avoir portant le numéro suivant</translation>
+    </message>
+    <message>
+        <source>Save the invoice before printing it: a printed invoice is issued.</source>
+        <translation>Enregistrez la facture avant de l&apos;imprimer : une facture imprimée est émise.</translation>
+    </message>
+    <message>
+        <source>Save the changes before sending the invoice.</source>
+        <translation>Enregistrez les modifications avant d&apos;envoyer la facture.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 has been issued: its content cannot be changed.</source>
+        <translation>La facture %1 a été émise : son contenu ne peut pas être modifié.</translation>
+    </message>
+    <message>
+        <source>Unable to record that invoice %1 is a credit note for invoice %2.</source>
+        <translation>Impossible d&apos;enregistrer que la facture %1 est une facture d&apos;avoir pour la facture %2.</translation>
+    </message>
+    <message>
+        <source>New credit note for invoice %1.</source>
+        <translation>Nouvelle facture d&apos;avoir pour la facture %1.</translation>
+    </message>
+    <message>
+        <source>Save the invoice before issuing it.</source>
+        <translation>Enregistrez la facture avant de l&apos;émettre.</translation>
+    </message>
+    <message>
+        <source>Issue invoice %1? An issued invoice can no longer be changed or deleted.</source>
+        <translation>Émettre la facture %1 ? Une facture émise ne peut plus être modifiée ni supprimée.</translation>
+    </message>
+    <message>
+        <source>Unable to record that invoice %1 was issued.</source>
+        <translation>Impossible d&apos;enregistrer l&apos;émission de la facture %1.</translation>
     </message>
 </context>
 <context>

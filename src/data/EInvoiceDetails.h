@@ -3,7 +3,7 @@
 // one record per customer). Their field names are a contract with other
 // tools: EINVSET SELLNAME STREET CITY POSTCODE COUNTRY VATID TAXREG EADDR
 // EADDRSCH CONTACT PHONE EMAIL IBAN BIC CURRENCY NOTAXCAT EXEMPTTXT TERMS
-// DUEDAYS; CUSTEI CUNO COUNTRY CITY STREET VATID BUYERREF EADDR EADDRSCH.
+// DUEDAYS FINAL; CUSTEI CUNO COUNTRY CITY STREET VATID BUYERREF EADDR EADDRSCH.
 #ifndef DATA_EINVOICEDETAILS_H
 #define DATA_EINVOICEDETAILS_H
 
@@ -22,6 +22,9 @@ struct SellerDetails {
   QString exemptionReason;    // the reason printed for E (and G)
   QString paymentTerms;
   int dueDays = 0;            // the due date is the invoice date plus these days
+  // FINAL: an invoice that has gone to the customer stays as it was issued
+  // and is corrected by a credit note. False in a table without the field.
+  bool finalInvoices = false;
 };
 
 struct BuyerDetails {

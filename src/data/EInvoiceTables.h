@@ -7,8 +7,10 @@
 #include "data/EInvoiceDetails.h"
 
 SellerDetails ReadSellerDetails();
-// Writes the one record (appending it when the table has lost it).
-void WriteSellerDetails(const SellerDetails& seller);
+// Writes the one record (appending it when the table has lost it); a table
+// of an earlier version gains the fields it lacks first, all or nothing.
+// False when the table could not be written.
+bool WriteSellerDetails(const SellerDetails& seller);
 
 // The details of customer cuno; empty ones (customer set) when it has none.
 BuyerDetails ReadBuyerDetails(long cuno);

@@ -252,6 +252,7 @@ const TableDef& EINVSETDef() {
                               {"EXEMPTTXT", 'C', 59, 0},
                               {"TERMS", 'C', 59, 0},
                               {"DUEDAYS", 'N', 3, 0},
+                              {"FINAL", 'L', 1, 0},
                           },
                           {},
                           false};
@@ -288,11 +289,29 @@ const TableDef& CUSTLANGDef() {
   return t;
 }
 
+// The state of each invoice that has one: issued (and its content then),
+// a credit note of which invoice, the date of supply. An invoice without a
+// record is an ordinary unissued invoice.
+const TableDef& INVSTATEDef() {
+  static const TableDef t{"INVSTATE", "INVSTATE.DBF", "INVSTATE.DBF", "INVSTATE", "INVSTATE.NTX",
+                          {
+                              {"IVNO", 'N', 6, 0},
+                              {"KIND", 'C', 1, 0},
+                              {"ISSUED", 'D', 8, 0},
+                              {"REFNO", 'N', 6, 0},
+                              {"HASH", 'C', 64, 0},
+                              {"SUPPLIED", 'D', 8, 0},
+                          },
+                          {{"INVSTATE", "Str(IvNo,6)"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
-      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(),
+      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(),
   };
   return all;
 }

@@ -60,6 +60,7 @@ const TableDef& EINVSETDef();
 const TableDef& CUSTEIDef();
 // The language of each customer's documents.
 const TableDef& CUSTLANGDef();
+const TableDef& INVSTATEDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

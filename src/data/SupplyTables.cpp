@@ -60,6 +60,13 @@ void WriteFirstEInvoiceSettings(DATA4* d) {
   Assign(d, "CURRENCY", "EUR");
   Assign(d, "NOTAXCAT", "E");
   f4assignInt(d4field(d, "DUEDAYS"), 0);
+  Assign(d, "FINAL", "F");
+}
+
+// A new company's: issued invoices stay as issued.
+void WriteNewCompanyEInvoiceSettings(DATA4* d) {
+  WriteFirstEInvoiceSettings(d);
+  Assign(d, "FINAL", "T");
 }
 
 // Appends the table's one record, filled by fill.
@@ -81,7 +88,7 @@ bool AppendOne(CODE4* cb, const TableDef& def, void (*fill)(DATA4*), QString* er
 
 }  // namespace
 
-bool WriteSuppliedTables(const QString& dir, QString* error) {
+bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices) {
   const QStringList present = QDir(dir).entryList(QDir::Files | QDir::Hidden);
   for (const TableDef* t : AllTables()) {
     for (const QString& name : present) {
@@ -99,7 +106,8 @@ bool WriteSuppliedTables(const QString& dir, QString* error) {
   }
   return AppendOne(engine.cb, KEX1Def(), WriteFirstSettings, error) &&
          AppendOne(engine.cb, ImpdirsDef(), [](DATA4*) {}, error) &&
-         AppendOne(engine.cb, EINVSETDef(), WriteFirstEInvoiceSettings, error);
+         AppendOne(engine.cb, EINVSETDef(),
+                   finalInvoices ? WriteNewCompanyEInvoiceSettings : WriteFirstEInvoiceSettings, error);
 }
 
 bool MakeMissingTables(QString* error) {
@@ -110,5 +118,6 @@ bool MakeMissingTables(QString* error) {
   }
   if (!DataFileExists(CUSTEIDef().fileName) && !Create(cb, CUSTEIDef(), error)) return false;
   if (!DataFileExists(CUSTLANGDef().fileName) && !Create(cb, CUSTLANGDef(), error)) return false;
+  if (!DataFileExists(INVSTATEDef().fileName) && !Create(cb, INVSTATEDef(), error)) return false;
   return true;
 }

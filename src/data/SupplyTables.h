@@ -11,12 +11,14 @@
 
 // Writes the tables into dir (which must exist). Refuses (false, *error set)
 // when dir already holds one of them, so no data is ever overwritten; also
-// false when a file cannot be written.
-bool WriteSuppliedTables(const QString& dir, QString* error);
+// false when a file cannot be written. finalInvoices: a new company's
+// folder, whose issued invoices stay as issued (EINVSET FINAL); otherwise
+// invoices behave as in the earlier program's folders.
+bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices = false);
 
 // With the engine started on its data folder: makes the tables the program
 // added beyond the supplied ones (the e-invoice details, the customers'
-// languages) where they are missing, as WriteSuppliedTables writes them.
+// languages, the invoices' states) where they are missing, as WriteSuppliedTables writes them.
 // False, *error set, when one cannot be written.
 bool MakeMissingTables(QString* error);
 

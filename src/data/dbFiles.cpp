@@ -1,5 +1,7 @@
 #include "data/dbFiles.h"
 
+#include "data/InvoiceStates.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -205,7 +207,10 @@ DATA4* OpenCUSTEI() { return OpenTable(CUSTEIDef()); }
 
 DATA4* OpenCUSTLANG() { return OpenTable(CUSTLANGDef()); }
 
+DATA4* OpenINVSTATE() { return OpenTable(INVSTATEDef()); }
+
 void ForgetTableHandles() {
+  ForgetInvoiceStatesHandle();
   Cust5 = {};
   Groups = {};
   Inv5 = {};

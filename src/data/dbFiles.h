@@ -91,6 +91,8 @@ DATA4* OpenEINVSET();
 DATA4* OpenCUSTEI();
 // The customers' document languages, on their tag (customer number).
 DATA4* OpenCUSTLANG();
+// The invoices' states, on their tag (invoice number).
+DATA4* OpenINVSTATE();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

@@ -10,6 +10,7 @@ const QString kRsm = QStringLiteral("urn:un:unece:uncefact:data:standard:CrossIn
 const QString kRam =
     QStringLiteral("urn:un:unece:uncefact:data:standard:ReusableAggregateBusinessInformationEntity:100");
 const QString kUdt = QStringLiteral("urn:un:unece:uncefact:data:standard:UnqualifiedDataType:100");
+const QString kQdt = QStringLiteral("urn:un:unece:uncefact:data:standard:QualifiedDataType:100");
 
 // Writes in the ram: namespace unless told otherwise; elements are opened
 // and closed in the order the schema requires.
@@ -135,7 +136,12 @@ void WriteSettlement(Cii& x, const EInvoice& inv) {
   x.open(QStringLiteral("ApplicableHeaderTradeSettlement"));
   x.text(QStringLiteral("PaymentReference"), inv.number);
   x.text(QStringLiteral("InvoiceCurrencyCode"), inv.currency);
-  if (!inv.iban.isEmpty()) {
+  if (inv.creditNote) {
+    // The seller pays back: no account for the buyer to pay into.
+    x.open(QStringLiteral("SpecifiedTradeSettlementPaymentMeans"));
+    x.text(QStringLiteral("TypeCode"), QStringLiteral("1"));
+    x.close();
+  } else if (!inv.iban.isEmpty()) {
     x.open(QStringLiteral("SpecifiedTradeSettlementPaymentMeans"));
     x.text(QStringLiteral("TypeCode"), QStringLiteral("58"));
     x.open(QStringLiteral("PayeePartyCreditorFinancialAccount"));
@@ -185,6 +191,19 @@ void WriteSettlement(Cii& x, const EInvoice& inv) {
   x.amount(QStringLiteral("TotalPrepaidAmount"), inv.paid);
   x.amount(QStringLiteral("DuePayableAmount"), inv.due);
   x.close();
+  if (inv.creditNote) {
+    x.open(QStringLiteral("InvoiceReferencedDocument"));
+    x.text(QStringLiteral("IssuerAssignedID"), inv.precedingNumber);
+    if (inv.precedingDate.isValid()) {
+      x.open(QStringLiteral("FormattedIssueDateTime"));
+      x.w().writeStartElement(kQdt, QStringLiteral("DateTimeString"));
+      x.w().writeAttribute(QStringLiteral("format"), QStringLiteral("102"));
+      x.w().writeCharacters(inv.precedingDate.toString(QStringLiteral("yyyyMMdd")));
+      x.w().writeEndElement();
+      x.close();
+    }
+    x.close();
+  }
   x.close();
 }
 
@@ -198,6 +217,7 @@ QByteArray WriteCii(const EInvoice& inv, CiiFlavour flavour) {
   w.writeNamespace(kRsm, QStringLiteral("rsm"));
   w.writeNamespace(kRam, QStringLiteral("ram"));
   w.writeNamespace(kUdt, QStringLiteral("udt"));
+  if (inv.creditNote) w.writeNamespace(kQdt, QStringLiteral("qdt"));
   w.writeStartElement(kRsm, QStringLiteral("CrossIndustryInvoice"));
 
   w.writeStartElement(kRsm, QStringLiteral("ExchangedDocumentContext"));
@@ -214,7 +234,7 @@ QByteArray WriteCii(const EInvoice& inv, CiiFlavour flavour) {
 
   w.writeStartElement(kRsm, QStringLiteral("ExchangedDocument"));
   x.text(QStringLiteral("ID"), inv.number);
-  x.text(QStringLiteral("TypeCode"), QStringLiteral("380"));
+  x.text(QStringLiteral("TypeCode"), inv.creditNote ? QStringLiteral("381") : QStringLiteral("380"));
   x.date(QStringLiteral("IssueDateTime"), inv.issueDate);
   if (!inv.note.isEmpty()) {
     x.open(QStringLiteral("IncludedNote"));

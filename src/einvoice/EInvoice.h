@@ -57,6 +57,11 @@ struct VatBreakdown {
 };
 
 struct EInvoice {
+  // A credit note (type code 381) of the invoice precedingNumber (BG-3:
+  // BT-25, BT-26); its amounts are positive, what the invoice took back.
+  bool creditNote = false;
+  QString precedingNumber;
+  QDate precedingDate;
   QString number;        // BT-1
   QDate issueDate;       // BT-2
   QDate dueDate;         // BT-9, null when no payment days are set

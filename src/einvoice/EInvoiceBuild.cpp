@@ -94,6 +94,13 @@ class Mapping {
     EInvoice& inv = built_.invoice;
     const InvoiceRecord& h = in_.header;
     inv.number = QString::number(h.IvNo);
+    if (in_.creditOf > 0) {
+      // What the credit note takes back, as the formats want it: positive.
+      sign_ = -1;
+      inv.creditNote = true;
+      inv.precedingNumber = QString::number(in_.creditOf);
+      inv.precedingDate = QDateFromDate(in_.creditOfDate);
+    }
     if (h.IDate <= 0) refuse(Tr::tr("the invoice has no date"));
     inv.issueDate = QDateFromDate(h.IDate);
     if (seller_.dueDays > 0 && inv.issueDate.isValid()) inv.dueDate = inv.issueDate.addDays(seller_.dueDays);
@@ -187,7 +194,7 @@ class Mapping {
       line.name = item.PDesc.trimmed();
       line.note = item.IComm.trimmed();
       if (line.name.isEmpty()) refuse(Tr::tr("item %1 (%2) has no description").arg(n).arg(line.sellerItemId));
-      line.quantity = ToCents(StrToFloat(item.Qty));
+      line.quantity = sign_ * ToCents(StrToFloat(item.Qty));
       line.netPrice = ToCents(StrToFloat(item.UPR));
       // A net price may not be negative: a discount of 1 x -5.00 is -1 x 5.00.
       if (line.netPrice < 0) {
@@ -196,7 +203,7 @@ class Mapping {
       }
       // The line total as the invoice arithmetic and the printed invoice
       // make it from the texts: rounded to cents, halves away from zero.
-      line.net = ToCents(RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR)));
+      line.net = sign_ * ToCents(RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR)));
       const bool tax2 = item.Tax2 == QLatin1String("t");
       line.vat = tax2 ? taxed() : untaxed();
       if (tax2) {
@@ -212,7 +219,7 @@ class Mapping {
 
   void charge() {
     const InvoiceRecord& h = in_.header;
-    const Cents ship = ToCents(h.Ship);
+    const Cents ship = sign_ * ToCents(h.Ship);
     if (ship == 0) return;
     const QString reason = s_.ShipLine.trimmed();
     if (reason.isEmpty()) refuse(Tr::tr("the first charge line has no name (the settings' line 1 caption)"));
@@ -226,7 +233,7 @@ class Mapping {
 
   void breakdown() {
     EInvoice& inv = built_.invoice;
-    const Cents tax = ToCents(in_.header.Tax);
+    const Cents tax = sign_ * ToCents(in_.header.Tax);
     // The stored VAT must be the rate of the taxable base, to the cent.
     if (std::llabs(tax * 10000 - taxableBase_ * rate2_) > 10000)
       refuse(Tr::tr("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
@@ -268,9 +275,13 @@ class Mapping {
     EInvoice& inv = built_.invoice;
     inv.taxBasis = inv.lineTotal + inv.chargeTotal;
     inv.grandTotal = inv.taxBasis + inv.taxTotal;
-    for (const PaymentRow& p : in_.payments) inv.paid += ToCents(StrToFloat(p.PAmt));
-    inv.due = ToCents(in_.header.Due);
-    if (inv.grandTotal < 0) refuse(Tr::tr("the invoice's total is negative (a credit note)"));
+    for (const PaymentRow& p : in_.payments) inv.paid += sign_ * ToCents(StrToFloat(p.PAmt));
+    inv.due = sign_ * ToCents(in_.header.Due);
+    if (inv.grandTotal < 0 && inv.creditNote)
+      refuse(Tr::tr("the credit note's total is positive: a credit note takes amounts back"));
+    else if (inv.grandTotal < 0)
+      refuse(Tr::tr("the invoice's total is negative: correct an invoice with a credit note "
+                    "(\"Credit Note...\" in the invoice window)"));
     if (inv.due != inv.grandTotal - inv.paid)
       refuse(Tr::tr("the amount due %1 is not the total %2 less the payments %3")
                  .arg(AmountText(inv.due), AmountText(inv.grandTotal), AmountText(inv.paid)));
@@ -289,6 +300,7 @@ class Mapping {
   EInvoiceFormat format_;
   EInvoiceBuilt built_;
   qint64 rate2_ = 0;  // hundredths of a percent
+  int sign_ = 1;      // -1 for a credit note
   bool taxedItems_ = false;
   Cents taxableBase_ = 0;
 };

@@ -26,6 +26,10 @@ struct InvoiceInHand {
   QList<PaymentRow> payments;
   bool hasCustomer = false;
   CustomerRecord customer;
+  // A credit note: the invoice it corrects and that invoice's date; its
+  // stored amounts are negative.
+  long creditOf = 0;
+  TDate creditOfDate = 0;
 };
 
 struct EInvoiceBuilt {

@@ -1,5 +1,6 @@
 #include "einvoice/EInvoicingU.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QIntValidator>
@@ -53,6 +54,11 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   Edit17 = AddFormField(grid, r++, tr("Payment Terms:"), "Edit17", 59, this);
   Edit18 = AddFormField(grid, r++, tr("Days to Pay:"), "Edit18", 3, this);
   Edit18->setValidator(new QIntValidator(0, 999, Edit18));
+  CheckBox1 = new QCheckBox(tr("Issued invoices are final"), this);
+  CheckBox1->setObjectName("CheckBox1");
+  CheckBox1->setToolTip(tr("An invoice printed, saved or sent for the customer can no longer be changed "
+                           "or deleted; it is corrected by a credit note."));
+  grid->addWidget(CheckBox1, r++, 1);
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(26 * m);
   //: Placeholder of the legal name: left empty, the letterhead's company name is used.
@@ -63,7 +69,7 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, BtnSave, BtnCancel, BitBtn1});
+               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, CheckBox1, BtnSave, BtnCancel, BitBtn1});
 }
 
 void TEInvoicing::FormShow() {
@@ -82,6 +88,7 @@ void TEInvoicing::FormShow() {
   for (int i = 0; i < 3; ++i)
     if (s.untaxedCategory == QLatin1String(kCategories[i])) category = i;
   ComboBox1->setCurrentIndex(category);
+  CheckBox1->setChecked(s.finalInvoices);
   Edit1->setFocus();
 }
 
@@ -106,12 +113,16 @@ void TEInvoicing::BtnSaveClick() {
   s.exemptionReason = Edit16->text().trimmed();
   s.paymentTerms = Edit17->text().trimmed();
   s.dueDays = Edit18->text().toInt();
+  s.finalInvoices = CheckBox1->isChecked();
   const QStringList wrong = CheckSellerDetails(s);
   if (!wrong.isEmpty()) {
     Ui::get().information(wrong.join(QStringLiteral("\r\n")));
     return;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
-  WriteSellerDetails(s);
+  if (!WriteSellerDetails(s)) {
+    Ui::get().information(tr("Unable to save the e-invoicing details."));
+    return;
+  }
   accept();
 }

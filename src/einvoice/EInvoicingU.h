@@ -8,6 +8,7 @@
 
 #include "platform/FormDialog.h"
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
@@ -35,6 +36,7 @@ class TEInvoicing : public EditorForm {
   QLineEdit* Edit16;  // exemption reason
   QLineEdit* Edit17;  // payment terms
   QLineEdit* Edit18;  // days to pay
+  QCheckBox* CheckBox1;  // issued invoices are final
 
  public slots:
   void FormShow() override;

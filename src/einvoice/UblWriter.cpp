@@ -7,6 +7,7 @@
 namespace {
 
 const QString kInvoice = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2");
+const QString kCreditNote = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CreditNote-2");
 const QString kCac =
     QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonAggregateComponents-2");
 const QString kCbc =
@@ -90,11 +91,12 @@ class Ubl {
   QString currency_;
 };
 
-void WriteLine(Ubl& x, const InvoiceLine& line) {
-  x.open(QStringLiteral("InvoiceLine"));
+void WriteLine(Ubl& x, const InvoiceLine& line, bool creditNote) {
+  x.open(creditNote ? QStringLiteral("CreditNoteLine") : QStringLiteral("InvoiceLine"));
   x.text(QStringLiteral("ID"), line.id);
   x.optional(QStringLiteral("Note"), line.note);
-  x.withAttribute(QStringLiteral("InvoicedQuantity"), QStringLiteral("unitCode"),
+  x.withAttribute(creditNote ? QStringLiteral("CreditedQuantity") : QStringLiteral("InvoicedQuantity"),
+                  QStringLiteral("unitCode"),
                   QStringLiteral("C62"), QuantityText(line.quantity));
   x.amount(QStringLiteral("LineExtensionAmount"), line.net);
   x.open(QStringLiteral("Item"));
@@ -120,23 +122,47 @@ QByteArray WriteUbl(const EInvoice& inv) {
   x.setCurrency(inv.currency);
   QXmlStreamWriter& w = x.w();
   w.writeStartDocument();
-  w.writeDefaultNamespace(kInvoice);
+  // A credit note is a document of its own: its root, type code, lines,
+  // and the invoice it corrects; its due date goes with the payment means.
+  const QString root = inv.creditNote ? kCreditNote : kInvoice;
+  w.writeDefaultNamespace(root);
   w.writeNamespace(kCac, QStringLiteral("cac"));
   w.writeNamespace(kCbc, QStringLiteral("cbc"));
-  w.writeStartElement(kInvoice, QStringLiteral("Invoice"));
+  w.writeStartElement(root, inv.creditNote ? QStringLiteral("CreditNote") : QStringLiteral("Invoice"));
   x.text(QStringLiteral("CustomizationID"),
          QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0"));
   x.text(QStringLiteral("ProfileID"), QString::fromLatin1(kBillingProcess));
   x.text(QStringLiteral("ID"), inv.number);
   x.text(QStringLiteral("IssueDate"), inv.issueDate.toString(Qt::ISODate));
-  if (inv.dueDate.isValid()) x.text(QStringLiteral("DueDate"), inv.dueDate.toString(Qt::ISODate));
-  x.text(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
+  if (inv.dueDate.isValid() && !inv.creditNote)
+    x.text(QStringLiteral("DueDate"), inv.dueDate.toString(Qt::ISODate));
+  if (inv.creditNote)
+    x.text(QStringLiteral("CreditNoteTypeCode"), QStringLiteral("381"));
+  else
+    x.text(QStringLiteral("InvoiceTypeCode"), QStringLiteral("380"));
   x.optional(QStringLiteral("Note"), inv.note);
   x.text(QStringLiteral("DocumentCurrencyCode"), inv.currency);
   x.optional(QStringLiteral("BuyerReference"), inv.buyerReference);
+  if (inv.creditNote) {
+    x.open(QStringLiteral("BillingReference"));
+    x.open(QStringLiteral("InvoiceDocumentReference"));
+    x.text(QStringLiteral("ID"), inv.precedingNumber);
+    if (inv.precedingDate.isValid())
+      x.text(QStringLiteral("IssueDate"), inv.precedingDate.toString(Qt::ISODate));
+    x.close();
+    x.close();
+  }
   x.party(QStringLiteral("AccountingSupplierParty"), inv.seller, true);
   x.party(QStringLiteral("AccountingCustomerParty"), inv.buyer, false);
-  if (!inv.iban.isEmpty()) {
+  if (inv.creditNote) {
+    // The seller pays back: no account for the buyer to pay into.
+    x.open(QStringLiteral("PaymentMeans"));
+    x.text(QStringLiteral("PaymentMeansCode"), QStringLiteral("1"));
+    if (inv.dueDate.isValid())
+      x.text(QStringLiteral("PaymentDueDate"), inv.dueDate.toString(Qt::ISODate));
+    x.text(QStringLiteral("PaymentID"), inv.number);
+    x.close();
+  } else if (!inv.iban.isEmpty()) {
     x.open(QStringLiteral("PaymentMeans"));
     x.text(QStringLiteral("PaymentMeansCode"), QStringLiteral("58"));
     x.text(QStringLiteral("PaymentID"), inv.number);
@@ -188,7 +214,7 @@ QByteArray WriteUbl(const EInvoice& inv) {
   x.amount(QStringLiteral("PrepaidAmount"), inv.paid);
   x.amount(QStringLiteral("PayableAmount"), inv.due);
   x.close();
-  for (const InvoiceLine& line : inv.lines) WriteLine(x, line);
+  for (const InvoiceLine& line : inv.lines) WriteLine(x, line, inv.creditNote);
   w.writeEndElement();
   w.writeEndDocument();
   return out;

@@ -69,7 +69,7 @@ TEST_F(CsvExportTest, OneFilePerTableReadBackByPythonsCsvModule) {
   EXPECT_EQ(QStringList(files.keys()).filter(QRegularExpression("\\.csv$")).join(' '),
             "customer_einvoice.csv customer_groups.csv customer_language.csv customers.csv "
             "einvoice_seller.csv "
-            "import_folders.csv invoice_items.csv invoices.csv label_stocks.csv payments.csv "
+            "import_folders.csv invoice_items.csv invoice_state.csv invoices.csv label_stocks.csv payments.csv "
             "products.csv purchases.csv settings.csv source_columns.csv");
   EXPECT_EQ(files["customers.csv"].toArray().size(), books::kCustomers + 1) << "a header row";
   EXPECT_EQ(files["invoices.csv"].toArray().size(), books::kInvoiceRows + 1);

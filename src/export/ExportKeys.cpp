@@ -172,7 +172,7 @@ const std::vector<KeyField>& KeyFields() {
   static const std::vector<KeyField> keys = {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
-      {"CUSTLANG", "CUNO"},
+      {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"},
   };
   return keys;
 }
@@ -183,6 +183,7 @@ const std::vector<RelationField>& RelationFields() {
       {"ITM5", "IvNo", "INV5", false},      {"ITM5", "PrID", "Prod5", true},
       {"PMT", "IvNo", "INV5", false},       {"Pur5", "PURProd", "Prod5", true},
       {"CUSTEI", "CUNO", "CUST5", false},   {"CUSTLANG", "CUNO", "CUST5", false},
+      {"INVSTATE", "IVNO", "INV5", false},  {"INVSTATE", "REFNO", "INV5", true},
   };
   return relations;
 }

@@ -146,7 +146,8 @@ const std::vector<TableName>& Names() {
         {"NOTAXCAT", "no_tax_category"},
         {"EXEMPTTXT", "exemption_reason"},
         {"TERMS", "payment_terms"},
-        {"DUEDAYS", "payment_days"}}},
+        {"DUEDAYS", "payment_days"},
+        {"FINAL", "issued_invoices_final"}}},
       {"CUSTEI",
        "customer_einvoice",
        {{"CUNO", "customer_no"},
@@ -158,6 +159,14 @@ const std::vector<TableName>& Names() {
         {"EADDR", "electronic_address"},
         {"EADDRSCH", "electronic_address_scheme"}}},
       {"CUSTLANG", "customer_language", {{"CUNO", "customer_no"}, {"LANG", "language"}}},
+      {"INVSTATE",
+       "invoice_state",
+       {{"IVNO", "invoice_no"},
+        {"KIND", "kind"},
+        {"ISSUED", "issued_date"},
+        {"REFNO", "credited_invoice_no"},
+        {"HASH", "content_hash"},
+        {"SUPPLIED", "supply_date"}}},
   };
   return names;
 }

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "data/EInvoiceTables.h"
+#include "data/InvoiceStates.h"
 #include "data/Settings.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
@@ -159,6 +160,68 @@ TEST_F(EInvoiceCommandTest, HelpAndRefusalsInTheUsersLanguage) {
               errors.contains(QStringLiteral("le client 99 de la facture n'existe pas")))
       << errors.toStdString();
   EXPECT_FALSE(QFile::exists(out.filePath("1002.xml")));
+}
+
+// A credit note of 1001 in every format: type 381, positive amounts, the
+// invoice it corrects; each invoice written is issued, and an invoice whose
+// total is negative without being a credit note is refused.
+TEST_F(EInvoiceCommandTest, CreditNotesAreValidInEveryFormatAndWritingIssues) {
+  markCandlesTaxed();
+  StartEngine(dir.path());
+  SellerDetails seller = GermanSeller();
+  seller.finalInvoices = true;
+  WriteSellerDetails(seller);
+  AppendInvoice(Invoice(1003, 7, QDate(2026, 3, 5), -4.5, -5.61, -35.11));
+  AppendItem(Item(1003, "CANDLE", -2, 12.5, "Beeswax candle"));
+  AppendInvoice(Invoice(1004, 7, QDate(2026, 3, 6), 0, 0, -8));
+  AppendItem(Item(1004, "BOOK", -1, 8, "Book"));
+  InvoiceStateRecord note;
+  note.ivNo = 1003;
+  note.kind = QLatin1Char('C');
+  note.refNo = 1001;
+  ASSERT_TRUE(WriteInvoiceState(note));
+  CloseAll();
+  EndEngine();
+  markCandlesTaxed();
+
+  for (const char* format : {"xrechnung", "ubl", "facturx"}) {
+    const QString name = QStringLiteral("1003-%1.%2").arg(format, format == QLatin1String("facturx") ? "pdf" : "xml");
+    EXPECT_EQ(Run({"--invoice", "1003", "--format", format, "--out", out.filePath(name)}), 0)
+        << format << ": " << errors.toStdString();
+  }
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "ubl", "--out", out.filePath("1001.xml")}), 0);
+  EXPECT_EQ(Run({"--invoice", "1004", "--format", "ubl", "--out", out.filePath("1004.xml")}), 1);
+  EXPECT_TRUE(errors.contains("make") || errors.contains("credit note")) << errors.toStdString();
+  ExpectAllValid({{out.filePath("1003-xrechnung.xml"), "xrechnung"},
+                  {out.filePath("1003-ubl.xml"), "ubl"},
+                  {out.filePath("1003-facturx.pdf"), "facturx"}});
+  auto read = [this](const QString& name) {
+    QFile f(out.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  const QByteArray cii = read("1003-xrechnung.xml");
+  EXPECT_TRUE(cii.contains("<ram:TypeCode>381</ram:TypeCode>"));
+  EXPECT_TRUE(cii.contains("<ram:IssuerAssignedID>1001</ram:IssuerAssignedID>"));
+  EXPECT_TRUE(cii.contains("<qdt:DateTimeString format=\"102\">20260302</qdt:DateTimeString>"));
+  EXPECT_TRUE(cii.contains("<ram:BilledQuantity unitCode=\"C62\">2.00</ram:BilledQuantity>"));
+  EXPECT_TRUE(cii.contains("<ram:DuePayableAmount>35.11</ram:DuePayableAmount>"));
+  EXPECT_FALSE(cii.contains("IBANID")) << "no account for the buyer to pay into";
+  const QByteArray ubl = read("1003-ubl.xml");
+  EXPECT_TRUE(ubl.contains("<CreditNote xmlns=\"urn:oasis:names:specification:ubl:schema:xsd:CreditNote-2\""));
+  EXPECT_TRUE(ubl.contains("<cbc:CreditNoteTypeCode>381</cbc:CreditNoteTypeCode>"));
+  EXPECT_TRUE(ubl.contains("<cbc:CreditedQuantity unitCode=\"C62\">2.00</cbc:CreditedQuantity>"));
+  EXPECT_TRUE(ubl.contains("<cbc:ID>1001</cbc:ID>"));
+  EXPECT_TRUE(ubl.contains("<cbc:PayableAmount currencyID=\"EUR\">35.11</cbc:PayableAmount>"));
+
+  StartEngine(dir.path());
+  EXPECT_TRUE(ReadInvoiceState(1003).isIssued());
+  EXPECT_TRUE(ReadInvoiceState(1003).isCreditNote()) << "issuing keeps the kind";
+  EXPECT_EQ(ReadInvoiceState(1003).refNo, 1001);
+  EXPECT_TRUE(ReadInvoiceState(1001).isIssued());
+  EXPECT_EQ(ReadInvoiceState(1001).hash.size(), 64);
+  EXPECT_FALSE(ReadInvoiceState(1004).isIssued()) << "refused: not issued";
+  CloseAll();
+  EndEngine();
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "einvoice/FacturX.h"
 #include "einvoice/UblWriter.h"
 #include "invoicing/InvoiceDocument.h"
+#include "invoicing/InvoiceState.h"
 #include "platform/Language.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PrinterChoice.h"
@@ -119,13 +120,22 @@ EInvoiceBuilt EInvoiceOfRecord(EInvoiceFormat format) {
   in.hasCustomer = CurrentInvoice.CuNo != 0 && LoadInvoiceCustomer(CurrentInvoice.CuNo);
   in.customer = CustBuf;
   const BuyerDetails buyer = in.hasCustomer ? ReadBuyerDetails(CustBuf.cuno) : BuyerDetails();
+  const InvoiceStateRecord state = ReadInvoiceState(CurrentInvoice.IvNo);
+  if (state.isCreditNote()) {
+    in.creditOf = state.refNo;
+    d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+    if (SeekNumber(Inv5.d, Inv5.IvNo, state.refNo)) in.creditOfDate = FieldDate(Inv5.IDate);
+  }
   return BuildEInvoice(in, Settings(), ReadSellerDetails(), buyer, format);
 }
 
 bool WriteEInvoice(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path,
                    QString* why) {
-  if (format == EInvoiceFormat::FacturX) return WriteFacturX(built, path, why);
-  return WriteXml(XmlOf(built.invoice, format), path, why);
+  const bool written = format == EInvoiceFormat::FacturX ? WriteFacturX(built, path, why)
+                                                         : WriteXml(XmlOf(built.invoice, format), path, why);
+  // Saved or sent for the customer: the invoice is issued.
+  if (written) IssueStoredInvoice(built.invoice.number.toLong());
+  return written;
 }
 
 QStringList SaveEInvoices(const QList<long>& invoices, EInvoiceFormat format, const QString& folder,

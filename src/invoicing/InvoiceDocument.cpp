@@ -16,6 +16,8 @@
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "einvoice/EpcQr.h"
+#include "invoicing/InvoiceRecords.h"
+#include "invoicing/InvoiceState.h"
 #include "platform/Language.h"
 #include "platform/NumberText.h"
 #include "printing/ReportU.h"
@@ -131,6 +133,28 @@ QString LanguageOfCustomer(long cuno) {
   return code;
 }
 
+// The invoices and bills of the document in hand, with the hash of what
+// each shows: issued when the document leaves the program, where issued
+// invoices are final.
+QList<std::pair<long, QString>>& DocumentInvoices() {
+  static QList<std::pair<long, QString>> invoices;
+  return invoices;
+}
+
+void IssueDocumentInvoices() {
+  for (const auto& [number, hash] : DocumentInvoices()) IssueInvoice(number, hash);
+  // After its builder the document's tables are closed: so is this one.
+  if (!Inv5.d) CloseInvoiceStates();
+}
+
+// The title and the reference of a credit note, under the invoice's date.
+void PutCreditNoteReference(const InvoiceStateRecord& state) {
+  NewLine();
+  //: Beside the number of the invoice a credit note corrects.
+  Cell(2) = QStringLiteral("R60") + Tr::tr("Credits Invoice:");
+  Cell(3) = QStringLiteral("L62") + QString::number(state.refNo);
+}
+
 // An amount of the working copy, a text in the user's number format, as
 // the document writes it: as it stands where the formats agree (so an
 // invoice in the user's language is byte for byte what it always was),
@@ -153,8 +177,10 @@ void StartInvoices(ReportLineSink& sink) {
                          ? ReadSellerDetails()
                          : SellerDetails();
   KnownLanguages().clear();
+  DocumentInvoices().clear();
   BeginReport(sink, 73, 12, {QString()},
               {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"});
+  if (PaymentAccount().finalInvoices) Report().Delivered = IssueDocumentInvoices;
   SetInvoiceHeadings();
 }
 
@@ -166,6 +192,7 @@ void PrintInvoice(bool asInvoice) {
   QList<std::pair<double, double>> amounts;  // quantity, price
   for (const ItemRow& item : ItemList) amounts.append({StrToFloat(item.Qty), StrToFloat(item.UPR)});
   const double paid = PaymentsOfWorkingInvoice();
+  const InvoiceStateRecord state = ReadInvoiceState(inv.IvNo);
   // Every word of the document in the customer's language, dates and
   // numbers too.
   DocumentLanguage language(LanguageOfCustomer(inv.CuNo));
@@ -174,7 +201,11 @@ void PrintInvoice(bool asInvoice) {
   QString title = Tr::tr("Invoice");
   //: The title of an invoice printed again while something is due: a reminder (glossary: bill).
   if (!asInvoice) title = inv.Due > 0 ? Tr::tr("Bill") : Tr::tr("Statement");
+  //: The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d'avoir).
+  if (state.isCreditNote() && (asInvoice || inv.Due > 0)) title = Tr::tr("Credit Note");
   d.TitleLines = {title};
+  if (PaymentAccount().finalInvoices && (asInvoice || inv.Due > 0))
+    DocumentInvoices().append({inv.IvNo, InvoiceContentHash(inv, ItemRecordsOf(ItemList))});
 
   BeginLetterheadPage();
   NewLine();
@@ -187,7 +218,12 @@ void PrintInvoice(bool asInvoice) {
   Cell(1) = QStringLiteral("L10") + CustomerAddress.value(1);
   Cell(2) = QStringLiteral("R60") + Tr::tr("Invoice Date:");
   Cell(3) = QStringLiteral("L62") + FormatShortDate(inv.IDate);
-  for (int i = 2; i < CustomerAddress.size(); ++i) {
+  int line = 2;
+  if (state.isCreditNote()) {
+    PutCreditNoteReference(state);
+    Cell(1) = QStringLiteral("L10") + CustomerAddress.value(line++);
+  }
+  for (int i = line; i < CustomerAddress.size(); ++i) {
     NewLine();
     Cell(1) = QStringLiteral("L10") + CustomerAddress[i];
   }

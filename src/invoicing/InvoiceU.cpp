@@ -204,9 +204,16 @@ void TInvoice::buildForm() {
   BtnEMail = MakeFormButton("BtnEMail", tr("E-Mail..."), this);
   BtnEMail->setToolTip(tr("Send the e-invoice with the mail program"));
   BitBtn1 = Help::makeButton(this, kHelpContext, "BitBtn1");
+  LabelState = MakeLabel("LabelState", QString(), this);
+  LabelState->setWordWrap(true);
+  BtnIssue = MakeFormButton("BtnIssue", tr("Issue"), this);
+  BtnIssue->setToolTip(tr("Issue the invoice: from then on it stays as it is"));
+  BtnCreditNote = MakeFormButton("BtnCreditNote", tr("Credit Note..."), this);
+  BtnCreditNote->setToolTip(tr("Correct the issued invoice by a credit note of the next number"));
   // Only the controls of the tab order are reached with Tab.
   for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab,
-                                                    BtnEInvoice, BtnEMail, BitBtn1})
+                                                    BtnEInvoice, BtnEMail, BitBtn1, BtnIssue,
+                                                    BtnCreditNote})
     w->setFocusPolicy(Qt::ClickFocus);
 
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
@@ -268,6 +275,8 @@ void TInvoice::buildForm() {
   buttons->addWidget(BtnBatchLab);
   buttons->addWidget(BtnEInvoice);
   buttons->addWidget(BtnEMail);
+  buttons->addWidget(BtnIssue);
+  buttons->addWidget(BtnCreditNote);
   buttons->addStretch();
   buttons->addWidget(BtnSave);
   buttons->addWidget(BtnPrint);
@@ -279,6 +288,7 @@ void TInvoice::buildForm() {
   layout->addLayout(top);
   layout->addWidget(StringGrid1, 0, Qt::AlignHCenter);
   layout->addLayout(bottom);
+  layout->addWidget(LabelState);
   layout->addLayout(buttons);
 
   SetTabOrder({BtnCust, Edit4, MaskEdit1, Edit2, Edit3, StringGrid1, BAddItm, BEditItm, BAddPmt,
@@ -294,7 +304,8 @@ void TInvoice::connectHandlers() {
       {BtnPrint, &TInvoice::BtnPrintClick},     {BtnCancel, &TInvoice::BtnCancelClick},
       {BtnImport, &TInvoice::BtnImportClick},   {BtnExport, &TInvoice::BtnExportClick},
       {BtnBatchLab, &TInvoice::BtnBatchLabClick}, {BtnEInvoice, &TInvoice::BtnEInvoiceClick},
-      {BtnEMail, &TInvoice::BtnEMailClick}};
+      {BtnEMail, &TInvoice::BtnEMailClick},     {BtnIssue, &TInvoice::BtnIssueClick},
+      {BtnCreditNote, &TInvoice::BtnCreditNoteClick}};
   for (const auto& [button, handler] : buttons)
     connect(button, &QPushButton::clicked, this, Guarded(this, handler));
   connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
@@ -339,6 +350,7 @@ void TInvoice::FormShow() {
   BtnBatchLab->setVisible(true);
   ShowInvoice();
   ShowCustomer();
+  showState();
   BtnCust->setFocus();
 }
 
@@ -352,6 +364,9 @@ void TInvoice::NewInvoice() {
   PaymentList.clear();
   CurrentInvoiceRec = 0;
   isNew_ = true;
+  creditOf_ = 0;
+  state_ = InvoiceStateRecord{};
+  state_.ivNo = inv.IvNo;
 }
 
 void TInvoice::setItemRows(int rows) { StringGrid1->setRowCount(rows); }
@@ -537,6 +552,7 @@ void TInvoice::StringGrid1DblClick() { EditItem(); }
 void TInvoice::EditItem() {
   const int r = StringGrid1->currentRow() + 1;
   if (r < 1 || r > ItemList.size() || !itemDef_) return;  // an empty row
+  if (!BEditItm->isEnabled()) return;  // an issued invoice's items stay
   const int i = r - 1;
   const ItemRow& item = ItemList[i];
   TItemDef& dialog = *itemDef_;
@@ -595,8 +611,11 @@ void TInvoice::BtnPrintClick() {
     Ui::get().information(tr("Customer must be selected to print"));
     return;
   }
+  // A printed invoice is issued: what is printed must be what is saved.
+  if (!savedAsShown(tr("Save the invoice before printing it: a printed invoice is issued."))) return;
   copyControlsToInvoice();
   PrintWorkingInvoice();
+  showState();
 }
 
 // An e-invoice is made from the tables, so the invoice must have been saved.
@@ -607,11 +626,15 @@ bool TInvoice::savedInvoiceShown() const {
 }
 
 void TInvoice::BtnEInvoiceClick() {
-  if (savedInvoiceShown()) SaveEInvoiceOfRecord(this, CurrentInvoiceRec);
+  if (!savedInvoiceShown() || !savedAsShown(tr("Save the changes before sending the invoice."))) return;
+  SaveEInvoiceOfRecord(this, CurrentInvoiceRec);
+  showState();
 }
 
 void TInvoice::BtnEMailClick() {
-  if (savedInvoiceShown()) MailEInvoiceOfRecord(this, CurrentInvoiceRec);
+  if (!savedInvoiceShown() || !savedAsShown(tr("Save the changes before sending the invoice."))) return;
+  MailEInvoiceOfRecord(this, CurrentInvoiceRec);
+  showState();
 }
 
 void TInvoice::BtnCancelClick() { reject(); }

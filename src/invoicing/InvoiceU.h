@@ -18,6 +18,7 @@
 
 #include "invoicing/InvoiceMath.h"
 #include "invoicing/InvoiceSave.h"
+#include "invoicing/InvoiceState.h"
 
 class AmountBox;
 class DateBox;
@@ -86,6 +87,11 @@ class TInvoice : public QDialog {
   QPushButton* BtnEInvoice;
   QPushButton* BtnEMail;
   QPushButton* BitBtn1;  // help
+  // Where issued invoices are final: the invoice's state, Issue and Credit
+  // Note... (hidden otherwise).
+  QLabel* LabelState;
+  QPushButton* BtnIssue;
+  QPushButton* BtnCreditNote;
 
  public slots:
   void FormShow();
@@ -115,6 +121,8 @@ class TInvoice : public QDialog {
   void BtnBatchLabClick();
   void BtnEInvoiceClick();
   void BtnEMailClick();
+  void BtnIssueClick();
+  void BtnCreditNoteClick();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -141,6 +149,18 @@ class TInvoice : public QDialog {
   void setItemRows(int rows);
   // True when the invoice shown has been saved; else says so.
   bool savedInvoiceShown() const;
+  // Reads the invoice's state and shows it: an issued invoice's fields
+  // read-only where issued invoices are final.
+  void showState();
+  // The fields an issued invoice keeps as issued, open or read-only; a
+  // credit note in the making keeps its customer and takes no new items.
+  void setContentEditable(bool editable);
+  // Where issued invoices are final: true when the working copy is the
+  // saved invoice as it stands in the tables; else says that it must be
+  // saved first (why: the sentence to show).
+  bool savedAsShown(const QString& why);
+  // The hash of the working copy as the controls show it.
+  QString workingHash();
 
   QDialog* customerEditor_ = nullptr;
   TItemDef* itemDef_ = nullptr;
@@ -152,6 +172,11 @@ class TInvoice : public QDialog {
   bool isNew_ = false;
   // Writes Save and Delete; remembers a save that stopped part-way.
   InvoiceSaver saver_;
+  // The state of the invoice in hand; the setting as it was read at the
+  // showing; the invoice a new credit note corrects (0: none).
+  InvoiceStateRecord state_;
+  bool finalSetting_ = false;
+  long creditOf_ = 0;
 };
 
 #endif  // INVOICING_INVOICEU_H

@@ -33,6 +33,7 @@ void TInvoice::BtnImportClick() {
   NewInvoice();
   ShowInvoice();
   ShowCustomer();
+  showState();
   if (infoDir.size() < 3 || orderDir.size() < 3) {
     Ui::get().information(
         tr("Directories containing Info and Order files must be selected proir to "

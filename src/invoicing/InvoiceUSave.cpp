@@ -5,6 +5,7 @@
 #include "data/FieldFit.h"
 #include "data/StorableText.h"
 #include "data/dbFiles.h"
+#include "invoicing/InvoiceRecords.h"
 #include "invoicing/InvoiceU.h"
 #include "platform/EntryTexts.h"
 #include "platform/Ui.h"
@@ -56,6 +57,18 @@ void TInvoice::BtnSaveClick() {
     Ui::get().information(tr("Customer selection required before saving."));
     return;
   }
+  if (finalSetting_ && state_.isIssued() && !savedAsShown(tr("Invoice %1 has been issued: its content "
+                                                              "cannot be changed.").arg(CurrentInvoice.IvNo)))
+    return;
+  const long creditOf = creditOf_ > 0 ? creditOf_ : (state_.isCreditNote() ? state_.refNo : 0);
+  if (creditOf > 0) {
+    const QString refusal =
+        CreditNoteRefusal(creditOf, CurrentInvoiceRec > 0 ? CurrentInvoice.IvNo : 0, ItemRecordsOf(ItemList));
+    if (!refusal.isEmpty()) {
+      Ui::get().information(refusal);
+      return;
+    }
+  }
   copyControlsToInvoice();
   InvoiceDraft draft{CurrentInvoice, ItemList, PaymentList, Edit4->text(), CurrentInvoiceRec};
   const SaveQuestions ask{[this] {
@@ -71,6 +84,19 @@ void TInvoice::BtnSaveClick() {
   CurrentInvoice.IvNo = draft.header.IvNo;
   CurrentInvoiceRec = draft.record;
   if (!SaidHowItWent(outcome)) return;
+  if (creditOf_ > 0) {
+    InvoiceStateRecord note;
+    note.ivNo = draft.header.IvNo;
+    note.kind = QLatin1Char('C');
+    note.refNo = creditOf_;
+    if (!WriteInvoiceState(note)) {
+      Ui::get().error(tr("Unable to record that invoice %1 is a credit note for invoice %2.")
+                          .arg(note.ivNo)
+                          .arg(creditOf_));
+      return;
+    }
+    creditOf_ = 0;
+  }
   clearWorkingCopy();
 
   if (!isNew_) {
@@ -85,9 +111,15 @@ void TInvoice::BtnSaveClick() {
   NewInvoice();
   ShowInvoice();
   ShowCustomer();
+  showState();
 }
 
 void TInvoice::BtnDeleteClick() {
+  const QString refusal = CurrentInvoiceRec > 0 ? DeleteRefusal(CurrentInvoice.IvNo) : QString();
+  if (!refusal.isEmpty()) {
+    Ui::get().information(refusal);
+    return;
+  }
   if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
                                     tr("Are you sure you want to delete this invoice?"))) {
     return;
@@ -98,6 +130,7 @@ void TInvoice::BtnDeleteClick() {
     outcome = saver_.remove(CurrentInvoice.IvNo, CurrentInvoiceRec);
   }
   if (!SaidHowItWent(outcome)) return;
+  if (CurrentInvoiceRec > 0) RemoveInvoiceState(CurrentInvoice.IvNo);
   clearWorkingCopy();
   CurrentCustomerRec = LastRecord(Cust5.d);
   CurrentInvoiceRec = LastRecord(Inv5.d);

@@ -56,6 +56,8 @@ QIODevice* BatchOutput::file() { return impl_->file ? &*impl_->file : nullptr; }
 QPrinter* BatchOutput::printer() { return kind_ == Kind::Pdf ? PrinterChoice::printer() : nullptr; }
 
 bool BatchOutput::commit(QString* why) {
+  if (committed_) return true;
+  committed_ = true;
   if (impl_->file) {
     QSaveFile& file = *impl_->file;
     if (file.pos() == 0) {
@@ -142,7 +144,19 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
     if (DataFilesPresent()) PrepareTables();
     ReadSettings();
     SetReportFontFromSettings(WindowFont());
-    const BatchResult result = command.build(output);
+    BatchResult result = command.build(output);
+    // A document for customers is delivered once it is in place: its
+    // invoices are then issued, while the engine still runs.
+    if (result.kind == BatchResult::Kind::Done && Report().Delivered && !said()) {
+      QString why;
+      if (!output.commit(&why)) {
+        EndEngine();
+        //: %2 is why.
+        say(Tr::tr("Unable to save to: %1 (%2)").arg(output.target(), why));
+        return 1;
+      }
+      Report().Delivered();
+    }
     EndEngine();
     const bool failed = said();
     for (const QString& line : result.message.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) say(line);
@@ -231,10 +245,13 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
     code4setFatalHook([](int, const std::string& message) { throw CommandEnded{message}; });
     {
       BatchOutput output(target, command.outputKind());
-      // What the program said instead of showing it is the reason it stopped.
+      // What the program said instead of showing it is the reason it
+      // stopped; each message is told once, however often this is asked.
+      qsizetype told = 0;
       auto said = [&] {
-        for (const QString& message : ui.messages()) say(message);
-        return !ui.messages().isEmpty();
+        const QStringList& messages = ui.messages();
+        for (; told < messages.size(); ++told) say(messages[told]);
+        return !messages.isEmpty();
       };
       status = Build(command, dataDir.absolutePath(), output, say, said);
       QString why;

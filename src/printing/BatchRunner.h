@@ -49,12 +49,13 @@ class BatchOutput {
   QPrinter* printer();
   // Puts what was written in place of the target. False, with *why, when it
   // could not be written in full. Nothing written leaves the target as it
-  // was, and is no failure.
+  // was, and is no failure. Once is enough: a second call does nothing.
   bool commit(QString* why);
 
  private:
   struct Impl;
   Kind kind_;
+  bool committed_ = false;
   QString target_;
   std::unique_ptr<Impl> impl_;
 };

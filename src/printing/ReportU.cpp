@@ -190,8 +190,11 @@ void TReportF::mPrintClick() {
     canvas.end();
   }
   QString why;
-  if (pdf.finish(&why) == PdfBeside::Result::Failed)
+  if (pdf.finish(&why) == PdfBeside::Result::Failed) {
     Ui::get().information(tr("Unable to save to: %1 (%2)").arg(pdf.target(), why));
+    return;
+  }
+  if (Report().Delivered) Report().Delivered();
 }
 
 void TReportF::AsciiText1Click() { ExportAs(ExportFormat::PlainText); }
@@ -211,7 +214,11 @@ void TReportF::ExportAs(ExportFormat format) {
       tabs ? QStringLiteral("asc") : QStringLiteral("txt"));
   QDir::setCurrent(folder);
   if (name.isEmpty()) return;
-  if (!ExportReport(name, format)) Ui::get().information(tr("Unable to save to: %1").arg(name));
+  if (!ExportReport(name, format)) {
+    Ui::get().information(tr("Unable to save to: %1").arg(name));
+    return;
+  }
+  if (Report().Delivered) Report().Delivered();
 }
 
 void ShowReport() {

@@ -127,6 +127,7 @@ void BeginReport(ReportLineSink& sink, int lineWidth, int cellsPerLine, const QS
   d.CellsPerLine = cellsPerLine;
   StartReport();
   d.Sink = &sink == &d.Stored ? nullptr : &sink;
+  d.Delivered = {};
   d.TitleLines = titles;
   if (!columnCodes.isEmpty()) d.ColumnCodes = columnCodes;
 }
@@ -177,6 +178,7 @@ void EndReport() {
   d.Working.clear();
   d.WorkingSent = false;
   d.Sink = nullptr;
+  d.Delivered = {};
   d.CurrentLine = -1;
 }
 

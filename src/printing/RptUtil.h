@@ -26,6 +26,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <cstdint>
 #include <vector>
 
@@ -75,6 +76,10 @@ struct ReportDocument {
   int LinesPerPage = 60;
   int LinesOnPage = -1;
   int CurrentLine = -1;          // -1 while the document is empty
+  // Set by a builder whose document goes to a customer: called once the
+  // document has left the program (printed, or saved into a file), not
+  // when it is only shown.
+  std::function<void()> Delivered;
 
   int lineCount() const { return CurrentLine + 1; }
   // The cells of line i; empty for a line handed to a sink or outside the

@@ -46,7 +46,7 @@ bool CreateCompanyFolder(const QString& folder, QString* error) {
     return false;
   }
   QString why;
-  if (!WriteSuppliedTables(beside.path(), &why)) {
+  if (!WriteSuppliedTables(beside.path(), &why, true)) {
     *error = Tr::tr("Unable to write the tables of the new company: %1").arg(why);
     return false;
   }

@@ -1,0 +1,99 @@
+// The invoice editor and the invoice's state: an issued invoice shown
+// read-only where issued invoices are final, its Issue, and the credit note
+// that corrects it.
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "data/InvoiceLoad.h"
+#include "invoicing/InvoiceDocument.h"
+#include "invoicing/InvoiceRecords.h"
+#include "invoicing/InvoiceU.h"
+#include "platform/AmountBox.h"
+#include "platform/DateBox.h"
+#include "platform/Language.h"
+#include "platform/Ui.h"
+
+void TInvoice::showState() {
+  finalSetting_ = IssuedInvoicesAreFinal();
+  if (CurrentInvoiceRec > 0) state_ = ReadInvoiceState(CurrentInvoice.IvNo);
+  const bool final = finalSetting_ && state_.isIssued();
+  setContentEditable(!final);
+  QString line = StateLine(state_, final);
+  if (creditOf_ > 0) line = tr("New credit note for invoice %1.").arg(creditOf_);
+  LabelState->setText(line);
+  LabelState->setVisible(!line.isEmpty());
+  BtnIssue->setVisible(finalSetting_ && !state_.isIssued());
+  BtnCreditNote->setVisible(finalSetting_);
+  BtnCreditNote->setEnabled(final && !state_.isCreditNote());
+}
+
+void TInvoice::setContentEditable(bool editable) {
+  const bool creditNote = creditOf_ > 0 || state_.isCreditNote();
+  BtnCust->setEnabled(editable && !creditNote);
+  MaskEdit1->setReadOnly(!editable);
+  Edit2->setReadOnly(!editable);
+  MaskEdit3->setReadOnly(!editable);
+  MaskEdit4->setReadOnly(!editable);
+  Memo2->setReadOnly(!editable);
+  BAddItm->setEnabled(editable && !creditNote);
+  BEditItm->setEnabled(editable);
+  BtnImport->setEnabled(editable);
+}
+
+QString TInvoice::workingHash() {
+  const InvoiceRecord kept = CurrentInvoice;
+  copyControlsToInvoice();
+  const QString hash = InvoiceContentHash(CurrentInvoice, ItemRecordsOf(ItemList));
+  CurrentInvoice = kept;
+  return hash;
+}
+
+bool TInvoice::savedAsShown(const QString& why) {
+  if (!finalSetting_) return true;
+  if (CurrentInvoiceRec > 0 && workingHash() == StoredInvoiceHash(CurrentInvoice.IvNo)) return true;
+  Ui::get().information(why);
+  return false;
+}
+
+void TInvoice::BtnIssueClick() {
+  if (CurrentInvoice.CuNo == 0) {
+    Ui::get().information(tr("Customer must be selected to print"));
+    return;
+  }
+  if (!savedAsShown(tr("Save the invoice before issuing it."))) return;
+  if (!Ui::get().confirm(Ui::Kind::Confirmation, Ui::Buttons::YesNo,
+                         tr("Issue invoice %1? An issued invoice can no longer be changed or deleted.")
+                             .arg(CurrentInvoice.IvNo)))
+    return;
+  if (!IssueStoredInvoice(CurrentInvoice.IvNo))
+    Ui::get().error(tr("Unable to record that invoice %1 was issued.").arg(CurrentInvoice.IvNo));
+  showState();
+}
+
+void TInvoice::BtnCreditNoteClick() {
+  if (!finalSetting_ || !state_.isIssued() || state_.isCreditNote()) return;
+  const InvoiceRecord original = CurrentInvoice;
+  QList<ItemRow> items = ItemList;
+  NewInvoice();
+  InvoiceRecord& note = CurrentInvoice;
+  note.CuNo = original.CuNo;
+  // A typed first charge line is taken back too; computed ones follow the
+  // items below.
+  if (original.Ship != 0) note.Ship = -original.Ship;
+  for (ItemRow& item : items) {
+    item.Qty = FormatFloat("%9.2f", -StrToFloat(item.Qty));
+  }
+  ItemList = items;
+  {
+    // The memo in the language of the customer's documents.
+    const DocumentLanguage language(CustomerDocumentLanguage(note.CuNo));
+    note.REM = CreditNoteMemo(original.IvNo, original.IDate);
+  }
+  creditOf_ = original.IvNo;
+  ComputeTaxes(true);
+  ShowInvoice();
+  ShowCustomer();
+  showState();
+}
