@@ -1,6 +1,7 @@
 // The windows of the e-invoice details: what they show is what the tables
 // hold, Save writes what was typed, and a detail that is plainly wrong is
 // said and nothing is written.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -55,6 +56,33 @@ TEST_F(EInvoiceWindowsTest, SellerDetailsShownChangedAndCheckedBeforeSaving) {
   EXPECT_EQ(s.untaxedCategory, "Z");
   EXPECT_EQ(s.dueDays, 30);
   EXPECT_EQ(s.legalName, QStringLiteral("Kerzenzieherei Weiß GmbH"));
+}
+
+TEST_F(EInvoiceWindowsTest, IssuedInvoicesAreFinalIsShownSavedAndSaidInEveryLanguage) {
+  WriteSellerDetails(GermanSeller());
+  TEInvoicing window;
+  ui.onDialogSteps<TEInvoicing>({
+      [](TEInvoicing* w) {
+        EXPECT_FALSE(w->CheckBox1->isChecked());
+        w->CheckBox1->setChecked(true);
+        w->BtnSave->click();
+      },
+      [](TEInvoicing* w) {
+        EXPECT_TRUE(w->CheckBox1->isChecked());
+        w->BtnCancel->click();
+      },
+  });
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  EXPECT_TRUE(ReadSellerDetails().finalInvoices);
+  Ui::get().exec(&window);
+  {
+    DocumentLanguage german("de");
+    TEInvoicing w;
+    EXPECT_EQ(w.CheckBox1->text(), QStringLiteral("Ausgestellte Rechnungen sind endgültig"));
+  }
+  DocumentLanguage french("fr");
+  TEInvoicing w;
+  EXPECT_EQ(w.CheckBox1->text(), QStringLiteral("Les factures émises sont définitives"));
 }
 
 TEST_F(EInvoiceWindowsTest, BuyerDetailsBelongToTheirCustomerAndCancelWritesNothing) {

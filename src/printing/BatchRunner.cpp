@@ -144,10 +144,10 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
     if (DataFilesPresent()) PrepareTables();
     ReadSettings();
     SetReportFontFromSettings(WindowFont());
-    BatchResult result = command.build(output);
+    const BatchResult result = command.build(output);
     // A document for customers is delivered once it is in place: its
     // invoices are then issued, while the engine still runs.
-    if (result.kind == BatchResult::Kind::Done && Report().Delivered && !said()) {
+    if (result.kind == BatchResult::Kind::Done && output.delivered() && !said()) {
       QString why;
       if (!output.commit(&why)) {
         EndEngine();
@@ -155,7 +155,7 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
         say(Tr::tr("Unable to save to: %1 (%2)").arg(output.target(), why));
         return 1;
       }
-      Report().Delivered();
+      output.delivered()();
     }
     EndEngine();
     const bool failed = said();

@@ -51,11 +51,17 @@ class BatchOutput {
   // could not be written in full. Nothing written leaves the target as it
   // was, and is no failure. Once is enough: a second call does nothing.
   bool commit(QString* why);
+  // What to run once the output is in place after a build that is Done,
+  // with the engine still started (a document for customers issues its
+  // invoices then).
+  void setDelivered(std::function<void()> delivered) { delivered_ = std::move(delivered); }
+  const std::function<void()>& delivered() const { return delivered_; }
 
  private:
   struct Impl;
   Kind kind_;
   bool committed_ = false;
+  std::function<void()> delivered_;
   QString target_;
   std::unique_ptr<Impl> impl_;
 };

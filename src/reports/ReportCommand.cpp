@@ -246,6 +246,7 @@ BatchResult ReportJob::build(BatchOutput& output) {
   }
   if (Report().lineCount() == 0) return {BatchResult::Kind::Nothing, nothingToReport()};
   if (!complete) return {BatchResult::Kind::Failed, Tr::tr("Unable to save to: %1").arg(out_)};
+  output.setDelivered(Report().Delivered);  // the document is released on return
   return {};
 }
 

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
+#include "data/InvoiceStates.h"
 #include "printing/RptUtil.h"
 #include "reports/ReportCatalog.h"
 #include "reports/TestSupport.h"
@@ -136,6 +138,44 @@ TEST_F(ReportCommand, UnwritableOutputFileIsReported) {
   const QString pdf = Out("no such folder/i.pdf");
   EXPECT_EQ(Run({"invoices", "--format", "pdf", "--out", pdf}), 1);
   EXPECT_TRUE(errors.contains("Unable to save to: " + pdf)) << errors.toStdString();
+}
+
+// Where issued invoices are final, the invoices and bills a command writes
+// are issued once the file is in place; statements and a file that could
+// not be written issue nothing, and a credit note is titled as one.
+TEST_F(ReportCommand, WrittenInvoicesAndBillsAreIssuedOnceTheFileIsInPlace) {
+  StartEngine(dir.path());
+  SellerDetails seller = ReadSellerDetails();
+  seller.finalInvoices = true;
+  ASSERT_TRUE(WriteSellerDetails(seller));
+  InvoiceStateRecord note;
+  note.ivNo = 1002;
+  note.kind = QLatin1Char('C');
+  note.refNo = 1001;
+  ASSERT_TRUE(WriteInvoiceState(note));
+  CloseAll();
+  EndEngine();
+  const auto issued = [this] {
+    StartEngine(dir.path());
+    QStringList numbers;
+    for (const InvoiceStateRecord& s : AllInvoiceStates())
+      if (s.isIssued()) numbers << QString::number(s.ivNo);
+    CloseAll();
+    EndEngine();
+    return numbers;
+  };
+
+  ASSERT_EQ(Run({"statements", "--from", "2026-03-01", "--to", "2026-03-31", "--out", Out("s.txt")}), 0);
+  EXPECT_EQ(Run({"invoices", "--from", "2026-03-01", "--to", "2026-03-06", "--out", Out("none/i.txt")}), 1);
+  EXPECT_TRUE(issued().isEmpty()) << "nothing left the program";
+  ASSERT_EQ(Run({"invoices", "--from", "2026-03-01", "--to", "2026-03-06", "--out", Out("i.txt")}), 0)
+      << errors.toStdString();
+  EXPECT_EQ(issued(), QStringList({"1001", "1002"}));
+  EXPECT_TRUE(QString::fromUtf8(Contents(Out("i.txt"))).contains("Credit Note"));
+  EXPECT_TRUE(QString::fromUtf8(Contents(Out("i.txt"))).contains("Credits Invoice:  1001"))
+      << Contents(Out("i.txt")).toStdString();
+  ASSERT_EQ(Run({"bills", "--from", "2026-03-01", "--to", "2026-03-31", "--out", Out("b.txt")}), 0);
+  EXPECT_EQ(issued(), QStringList({"1001", "1002", "1005"})) << "the bills with something due";
 }
 
 TEST_F(ReportCommand, EmptySpanWritesNoFileAndSaysSo) {
