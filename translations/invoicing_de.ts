@@ -21,7 +21,6 @@
     </message>
     <message>
         <source>Invoice %1</source>
-        <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
         <translation>Rechnung %1</translation>
     </message>
     <message>
@@ -55,6 +54,11 @@
         <source>Not saved:</source>
         <extracomment>Followed by the invoices not saved, one a line.</extracomment>
         <translation>Nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>Credit Note %1</source>
+        <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Rechnungskorrektur %1</translation>
     </message>
 </context>
 <context>
@@ -124,7 +128,6 @@
     <name>EInvoiceFiles</name>
     <message>
         <source>Invoice %1</source>
-        <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
         <translation>Rechnung %1</translation>
     </message>
     <message>
@@ -145,6 +148,11 @@
     <message>
         <source>there is no such invoice</source>
         <translation>diese Rechnung gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Credit Note %1</source>
+        <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
+        <translation>Rechnungskorrektur %1</translation>
     </message>
 </context>
 <context>

@@ -156,7 +156,8 @@ void MailEInvoiceOfRecord(QWidget* parent, int rec) {
     // The subject goes to the customer with the invoice: in its language.
     const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
     //: The subject of the e-mail that carries an e-invoice; %1 is the invoice's number.
-    draft.subject = Tr::tr("Invoice %1").arg(chosen.number);
+    draft.subject = chosen.built.invoice.creditNote ? Tr::tr("Credit Note %1").arg(chosen.number)
+                                                    : Tr::tr("Invoice %1").arg(chosen.number);
   }
   draft.attachment = path;
   QString why;

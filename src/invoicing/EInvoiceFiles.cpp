@@ -51,7 +51,8 @@ bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
     // The title a PDF reader shows, in the words of the document.
     const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
     //: The printed invoice's title in its PDF file; %1 is the invoice's number.
-    printer->setDocName(Tr::tr("Invoice %1").arg(invoice.number));
+    printer->setDocName(invoice.creditNote ? Tr::tr("Credit Note %1").arg(invoice.number)
+                                           : Tr::tr("Invoice %1").arg(invoice.number));
   }
   printer->setCreator(QStringLiteral("Tallowby"));
   const PrinterChoice::StandIn standIn(std::move(printer));
