@@ -35,6 +35,14 @@
         <source>Days to pay: not a negative number</source>
         <translation>Zahlungsziel in Tagen: keine negative Zahl</translation>
     </message>
+    <message>
+        <source>SIREN: &quot;%1&quot; is not a SIREN (nine digits, its last one a check digit)</source>
+        <translation>SIREN: „%1“ ist keine SIREN (neun Ziffern, die letzte eine Prüfziffer)</translation>
+    </message>
+    <message>
+        <source>VAT identifier: reverse charge and intra-community supplies need the customer&apos;s VAT identifier</source>
+        <translation>USt.-Identifikationsnummer: Reverse-Charge und innergemeinschaftliche Lieferungen brauchen die USt.-Identifikationsnummer des Kunden</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceBuild</name>
@@ -42,10 +50,6 @@
         <source>%1 needs %2</source>
         <extracomment>%1 a format (XRechnung), %2 a detail (&quot;the seller&apos;s city&quot;): the format refuses the invoice without it.</extracomment>
         <translation>%1 benötigt %2</translation>
-    </message>
-    <message>
-        <source>the first charge line is a computed tax of %1% (Tax Rate 1), which an e-invoice cannot carry: set Tax Rate 1 to 0</source>
-        <translation>die erste Zuschlagszeile ist eine berechnete Steuer von %1% (Steuersatz 1), die eine E-Rechnung nicht tragen kann: Setzen Sie Steuersatz 1 auf 0</translation>
     </message>
     <message>
         <source>the VAT category of untaxed items must be Z, E or G, not &quot;%1&quot;</source>
@@ -194,6 +198,42 @@
         <source>the invoice&apos;s total is negative: correct an invoice with a credit note (&quot;Credit Note...&quot; in the invoice window)</source>
         <translation>der Gesamtbetrag der Rechnung ist negativ: Berichtigen Sie eine Rechnung mit einer Rechnungskorrektur („Rechnungskorrektur...“ im Rechnungsfenster)</translation>
     </message>
+    <message>
+        <source>Reverse charge</source>
+        <extracomment>The legal mention of reverse charge (German: Steuerschuldnerschaft des Leistungsempfängers; French: Autoliquidation).</extracomment>
+        <translation>Steuerschuldnerschaft des Leistungsempfängers</translation>
+    </message>
+    <message>
+        <source>Intra-community supply, exempt from VAT</source>
+        <extracomment>German: Steuerfreie innergemeinschaftliche Lieferung; French: Exonération de TVA, article 262 ter I du CGI.</extracomment>
+        <translation>Steuerfreie innergemeinschaftliche Lieferung</translation>
+    </message>
+    <message>
+        <source>Export outside the EU, exempt from VAT</source>
+        <extracomment>German: Steuerfreie Ausfuhrlieferung; French: Exonération de TVA, article 262 I du CGI.</extracomment>
+        <translation>Steuerfreie Ausfuhrlieferung</translation>
+    </message>
+    <message>
+        <source>the first charge line is a computed tax of %1% (Tax Rate 1), which an e-invoice cannot carry: set Tax Rate 1 to 0, or say on the E-Invoicing window that the first charge line is a second VAT rate</source>
+        <translation>die erste Zuschlagszeile ist eine berechnete Steuer von %1% (Steuersatz 1), die eine E-Rechnung nicht tragen kann: Setzen Sie Steuersatz 1 auf 0, oder geben Sie im Fenster E-Rechnungen an, dass die erste Zuschlagszeile ein zweiter USt.-Satz ist</translation>
+    </message>
+    <message>
+        <source>the VAT treatment of customer %1 must be AE, K or G, not &quot;%2&quot;</source>
+        <translation>die USt.-Behandlung von Kunde %1 muss AE, K oder G sein, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>item %1 (%2) carries both taxes, and an e-invoice has no tax on tax: untick one of them in the item</source>
+        <translation>Position %1 (%2) trägt beide Steuern, und eine E-Rechnung kennt keine Steuer auf Steuer: Entfernen Sie in der Position eines der Häkchen</translation>
+    </message>
+    <message>
+        <source>item %1 (%2) carries tax, but customer %3 is invoiced without VAT (%4): untick its tax in the item</source>
+        <translation>Position %1 (%2) trägt Steuer, aber Kunde %3 wird ohne USt. berechnet (%4): Entfernen Sie das Steuerhäkchen in der Position</translation>
+    </message>
+    <message>
+        <source>the VAT identifier of customer %1 (customer&apos;s e-invoice details)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die USt.-Identifikationsnummer von Kunde %1 (E-Rechnungsangaben des Kunden)</translation>
+    </message>
 </context>
 <context>
     <name>FacturX</name>
@@ -257,6 +297,35 @@
     <message>
         <source>Customer E-Invoice Details - Customer %1</source>
         <translation>E-Rechnungsangaben des Kunden - Kunde %1</translation>
+    </message>
+    <message>
+        <source>SIREN (France):</source>
+        <translation>SIREN (Frankreich):</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <extracomment>How this customer&apos;s invoices are taxed; the letters are the e-invoice&apos;s VAT category.</extracomment>
+        <translation>Inland</translation>
+    </message>
+    <message>
+        <source>AE - reverse charge within the EU</source>
+        <translation>AE - Reverse-Charge innerhalb der EU</translation>
+    </message>
+    <message>
+        <source>K - intra-community supply of goods</source>
+        <translation>K - innergemeinschaftliche Lieferung</translation>
+    </message>
+    <message>
+        <source>G - export outside the EU</source>
+        <translation>G - Ausfuhr außerhalb der EU</translation>
+    </message>
+    <message>
+        <source>VAT Treatment:</source>
+        <translation>USt.-Behandlung:</translation>
+    </message>
+    <message>
+        <source>Unable to save the e-invoice details of customer %1.</source>
+        <translation>Die E-Rechnungsangaben von Kunde %1 konnten nicht gespeichert werden.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +439,37 @@
     <message>
         <source>Unable to save the e-invoicing details.</source>
         <translation>Die E-Rechnungs-Angaben konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Late Payment Interest:</source>
+        <translation>Verzugszinsen:</translation>
+    </message>
+    <message>
+        <source>three times the legal interest rate</source>
+        <extracomment>Placeholder: the late-payment interest French business invoices state.</extracomment>
+        <translation>dem Dreifachen des gesetzlichen Zinssatzes</translation>
+    </message>
+    <message>
+        <source>First charge line is a second VAT rate</source>
+        <translation>Erste Zuschlagszeile ist ein zweiter USt.-Satz</translation>
+    </message>
+    <message>
+        <source>Items flagged for the first charge line are taxed at Tax Rate 1, those flagged for the second at Tax Rate 2; shipping is then an item.</source>
+        <translation>Für die erste Zuschlagszeile markierte Positionen werden mit Steuersatz 1 besteuert, die für die zweite markierten mit Steuersatz 2; Versand ist dann eine Position.</translation>
+    </message>
+    <message>
+        <source>VAT paid on debits</source>
+        <extracomment>French &quot;TVA acquittée sur les débits&quot;.</extracomment>
+        <translation>USt. nach vereinbarten Entgelten (Frankreich: sur les débits)</translation>
+    </message>
+    <message>
+        <source>Letterhead: %1</source>
+        <extracomment>The letterhead&apos;s company name, beside the legal name the e-invoices and the printed invoices give.</extracomment>
+        <translation>Briefkopf: %1</translation>
+    </message>
+    <message>
+        <source>The legal name &quot;%1&quot; differs from the letterhead&apos;s company &quot;%2&quot;: your invoices and e-invoices name &quot;%1&quot; as the seller. Keep the two apart?</source>
+        <translation>Der rechtliche Name „%1“ weicht von der Firma im Briefkopf „%2“ ab: Ihre Rechnungen und E-Rechnungen nennen „%1“ als Verkäufer. Beide getrennt lassen?</translation>
     </message>
 </context>
 </TS>

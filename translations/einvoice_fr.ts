@@ -35,6 +35,14 @@
         <source>Days to pay: not a negative number</source>
         <translation>Délai de paiement en jours : pas de nombre négatif</translation>
     </message>
+    <message>
+        <source>SIREN: &quot;%1&quot; is not a SIREN (nine digits, its last one a check digit)</source>
+        <translation>SIREN : « %1 » n&apos;est pas un SIREN (neuf chiffres, le dernier étant une clé de contrôle)</translation>
+    </message>
+    <message>
+        <source>VAT identifier: reverse charge and intra-community supplies need the customer&apos;s VAT identifier</source>
+        <translation>Identifiant TVA : l&apos;autoliquidation et les livraisons intracommunautaires exigent l&apos;identifiant TVA du client</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceBuild</name>
@@ -42,10 +50,6 @@
         <source>%1 needs %2</source>
         <extracomment>%1 a format (XRechnung), %2 a detail (&quot;the seller&apos;s city&quot;): the format refuses the invoice without it.</extracomment>
         <translation>%1 exige %2</translation>
-    </message>
-    <message>
-        <source>the first charge line is a computed tax of %1% (Tax Rate 1), which an e-invoice cannot carry: set Tax Rate 1 to 0</source>
-        <translation>la première ligne de frais est une taxe calculée de %1% (taux de taxe 1), qu&apos;une facture électronique ne peut pas porter : mettez le taux de taxe 1 à 0</translation>
     </message>
     <message>
         <source>the VAT category of untaxed items must be Z, E or G, not &quot;%1&quot;</source>
@@ -194,6 +198,42 @@
         <source>the invoice&apos;s total is negative: correct an invoice with a credit note (&quot;Credit Note...&quot; in the invoice window)</source>
         <translation>le total de la facture est négatif : corrigez une facture par une facture d&apos;avoir (« Facture d&apos;avoir... » dans la fenêtre de la facture)</translation>
     </message>
+    <message>
+        <source>Reverse charge</source>
+        <extracomment>The legal mention of reverse charge (German: Steuerschuldnerschaft des Leistungsempfängers; French: Autoliquidation).</extracomment>
+        <translation>Autoliquidation</translation>
+    </message>
+    <message>
+        <source>Intra-community supply, exempt from VAT</source>
+        <extracomment>German: Steuerfreie innergemeinschaftliche Lieferung; French: Exonération de TVA, article 262 ter I du CGI.</extracomment>
+        <translation>Exonération de TVA, article 262 ter I du CGI</translation>
+    </message>
+    <message>
+        <source>Export outside the EU, exempt from VAT</source>
+        <extracomment>German: Steuerfreie Ausfuhrlieferung; French: Exonération de TVA, article 262 I du CGI.</extracomment>
+        <translation>Exonération de TVA, article 262 I du CGI</translation>
+    </message>
+    <message>
+        <source>the first charge line is a computed tax of %1% (Tax Rate 1), which an e-invoice cannot carry: set Tax Rate 1 to 0, or say on the E-Invoicing window that the first charge line is a second VAT rate</source>
+        <translation>la première ligne de frais est une taxe calculée de %1% (taux de taxe 1), qu&apos;une facture électronique ne peut pas porter : mettez le taux de taxe 1 à 0, ou indiquez dans la fenêtre Facturation électronique que la première ligne de frais est un second taux de TVA</translation>
+    </message>
+    <message>
+        <source>the VAT treatment of customer %1 must be AE, K or G, not &quot;%2&quot;</source>
+        <translation>le traitement TVA du client %1 doit être AE, K ou G, et non « %2 »</translation>
+    </message>
+    <message>
+        <source>item %1 (%2) carries both taxes, and an e-invoice has no tax on tax: untick one of them in the item</source>
+        <translation>la ligne %1 (%2) porte les deux taxes, et une facture électronique ne connaît pas de taxe sur la taxe : décochez l&apos;une d&apos;elles dans la ligne</translation>
+    </message>
+    <message>
+        <source>item %1 (%2) carries tax, but customer %3 is invoiced without VAT (%4): untick its tax in the item</source>
+        <translation>la ligne %1 (%2) porte une taxe, mais le client %3 est facturé sans TVA (%4) : décochez sa taxe dans la ligne</translation>
+    </message>
+    <message>
+        <source>the VAT identifier of customer %1 (customer&apos;s e-invoice details)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>l&apos;identifiant TVA du client %1 (données de facture électronique du client)</translation>
+    </message>
 </context>
 <context>
     <name>FacturX</name>
@@ -257,6 +297,35 @@
     <message>
         <source>Customer E-Invoice Details - Customer %1</source>
         <translation>Données de facture électronique du client - Client %1</translation>
+    </message>
+    <message>
+        <source>SIREN (France):</source>
+        <translation>SIREN (France) :</translation>
+    </message>
+    <message>
+        <source>Domestic</source>
+        <extracomment>How this customer&apos;s invoices are taxed; the letters are the e-invoice&apos;s VAT category.</extracomment>
+        <translation>National</translation>
+    </message>
+    <message>
+        <source>AE - reverse charge within the EU</source>
+        <translation>AE - autoliquidation dans l&apos;UE</translation>
+    </message>
+    <message>
+        <source>K - intra-community supply of goods</source>
+        <translation>K - livraison intracommunautaire de biens</translation>
+    </message>
+    <message>
+        <source>G - export outside the EU</source>
+        <translation>G - exportation hors de l&apos;UE</translation>
+    </message>
+    <message>
+        <source>VAT Treatment:</source>
+        <translation>Traitement TVA :</translation>
+    </message>
+    <message>
+        <source>Unable to save the e-invoice details of customer %1.</source>
+        <translation>Impossible d&apos;enregistrer les données de facture électronique du client %1.</translation>
     </message>
 </context>
 <context>
@@ -370,6 +439,37 @@
     <message>
         <source>Unable to save the e-invoicing details.</source>
         <translation>Impossible d&apos;enregistrer les données de facturation électronique.</translation>
+    </message>
+    <message>
+        <source>Late Payment Interest:</source>
+        <translation>Pénalités de retard :</translation>
+    </message>
+    <message>
+        <source>three times the legal interest rate</source>
+        <extracomment>Placeholder: the late-payment interest French business invoices state.</extracomment>
+        <translation>trois fois le taux d&apos;intérêt légal</translation>
+    </message>
+    <message>
+        <source>First charge line is a second VAT rate</source>
+        <translation>La première ligne de frais est un second taux de TVA</translation>
+    </message>
+    <message>
+        <source>Items flagged for the first charge line are taxed at Tax Rate 1, those flagged for the second at Tax Rate 2; shipping is then an item.</source>
+        <translation>Les lignes cochées pour la première ligne de frais sont taxées au taux 1, celles cochées pour la seconde au taux 2 ; les frais de port sont alors une ligne.</translation>
+    </message>
+    <message>
+        <source>VAT paid on debits</source>
+        <extracomment>French &quot;TVA acquittée sur les débits&quot;.</extracomment>
+        <translation>TVA acquittée sur les débits</translation>
+    </message>
+    <message>
+        <source>Letterhead: %1</source>
+        <extracomment>The letterhead&apos;s company name, beside the legal name the e-invoices and the printed invoices give.</extracomment>
+        <translation>Papier à en-tête : %1</translation>
+    </message>
+    <message>
+        <source>The legal name &quot;%1&quot; differs from the letterhead&apos;s company &quot;%2&quot;: your invoices and e-invoices name &quot;%1&quot; as the seller. Keep the two apart?</source>
+        <translation>La raison sociale « %1 » diffère de la société du papier à en-tête « %2 » : vos factures et factures électroniques nomment « %1 » comme vendeur. Les garder distinctes ?</translation>
     </message>
 </context>
 </TS>

@@ -238,6 +238,121 @@
         <extracomment>The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d&apos;avoir).</extracomment>
         <translation>Rechnungskorrektur</translation>
     </message>
+    <message>
+        <source>Shipping:</source>
+        <extracomment>A charge line&apos;s default name on documents, with its colon (German &quot;Versand:&quot;, French &quot;Frais de port :&quot;).</extracomment>
+        <translation>Versand:</translation>
+    </message>
+    <message>
+        <source>Sales Tax:</source>
+        <translation>MwSt.:</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceLegalText</name>
+    <message>
+        <source>Zero rated</source>
+        <translation>Nullsatz</translation>
+    </message>
+    <message>
+        <source>Exempt from VAT</source>
+        <translation>Steuerbefreit</translation>
+    </message>
+    <message>
+        <source>Reverse charge</source>
+        <translation>Steuerschuldnerschaft des Leistungsempfängers</translation>
+    </message>
+    <message>
+        <source>Intra-community supply</source>
+        <translation>Innergemeinschaftliche Lieferung</translation>
+    </message>
+    <message>
+        <source>Export outside the EU</source>
+        <translation>Ausfuhr außerhalb der EU</translation>
+    </message>
+    <message>
+        <source>supply of goods</source>
+        <translation>Lieferung von Waren</translation>
+    </message>
+    <message>
+        <source>provision of services</source>
+        <translation>Erbringung von Dienstleistungen</translation>
+    </message>
+    <message>
+        <source>supply of goods and provision of services</source>
+        <translation>Lieferung von Waren und Erbringung von Dienstleistungen</translation>
+    </message>
+    <message>
+        <source>Seller: %1, %2</source>
+        <extracomment>The seller&apos;s legal name and address under the totals of a printed invoice.</extracomment>
+        <translation>Verkäufer: %1, %2</translation>
+    </message>
+    <message>
+        <source>VAT ID: %1</source>
+        <translation>USt-IdNr.: %1</translation>
+    </message>
+    <message>
+        <source>Tax No.: %1</source>
+        <extracomment>The seller&apos;s tax number (German Steuernummer).</extracomment>
+        <translation>Steuernummer: %1</translation>
+    </message>
+    <message>
+        <source>Customer&apos;s VAT ID: %1</source>
+        <translation>USt-IdNr. des Kunden: %1</translation>
+    </message>
+    <message>
+        <source>Customer&apos;s SIREN: %1</source>
+        <translation>SIREN des Kunden: %1</translation>
+    </message>
+    <message>
+        <source>Date of supply: %1</source>
+        <translation>Leistungsdatum: %1</translation>
+    </message>
+    <message>
+        <source>VAT %1%: %2 on %3 %4</source>
+        <extracomment>One rate of the VAT breakdown: %1 the rate, %2 the VAT, %3 the taxable amount, %4 the currency.</extracomment>
+        <translation>USt. %1 %: %2 auf %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 without VAT</source>
+        <extracomment>An untaxed part of the VAT breakdown: %1 its kind, %2 the amount, %3 the currency.</extracomment>
+        <translation>%1: %2 %3 ohne USt.</translation>
+    </message>
+    <message>
+        <source>All amounts in %1.</source>
+        <translation>Alle Beträge in %1.</translation>
+    </message>
+    <message>
+        <source>Due date: %1</source>
+        <translation>Fällig am: %1</translation>
+    </message>
+    <message>
+        <source>Payment terms: %1</source>
+        <translation>Zahlungsbedingungen: %1</translation>
+    </message>
+    <message>
+        <source>Payment reference: %1</source>
+        <translation>Verwendungszweck: %1</translation>
+    </message>
+    <message>
+        <source>Operation: %1</source>
+        <extracomment>The French &quot;nature de l&apos;opération&quot;: %1 goods, services or both.</extracomment>
+        <translation>Art der Leistung: %1</translation>
+    </message>
+    <message>
+        <source>VAT paid on debits.</source>
+        <extracomment>French &quot;TVA acquittée sur les débits&quot;.</extracomment>
+        <translation>Steuer nach vereinbarten Entgelten.</translation>
+    </message>
+    <message>
+        <source>three times the legal interest rate</source>
+        <translation>dem Dreifachen des gesetzlichen Zinssatzes</translation>
+    </message>
+    <message>
+        <source>Late payment: a flat fee of EUR 40 for recovery costs is due, and late-payment interest at %1.</source>
+        <extracomment>French B2B mention (indemnité forfaitaire de 40 euros pour frais de recouvrement); %1 the rate.</extracomment>
+        <translation>Bei Zahlungsverzug: eine Pauschale von 40 EUR für Beitreibungskosten und Verzugszinsen in Höhe von %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceRows</name>
@@ -586,10 +701,6 @@
         <translation>Die Rechnung %1 ist ausgestellt: Ihr Inhalt kann nicht geändert werden.</translation>
     </message>
     <message>
-        <source>Unable to record that invoice %1 is a credit note for invoice %2.</source>
-        <translation>Es konnte nicht gespeichert werden, dass die Rechnung %1 eine Rechnungskorrektur zur Rechnung %2 ist.</translation>
-    </message>
-    <message>
         <source>New credit note for invoice %1.</source>
         <translation>Neue Rechnungskorrektur zur Rechnung %1.</translation>
     </message>
@@ -604,6 +715,19 @@
     <message>
         <source>Unable to record that invoice %1 was issued.</source>
         <translation>Die Ausstellung der Rechnung %1 konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Date of Supply</source>
+        <extracomment>The date the goods or services were supplied, when it is not the invoice&apos;s date.</extracomment>
+        <translation>Leistungsdatum</translation>
+    </message>
+    <message>
+        <source>Unable to save the state of invoice %1 (credit note, date of supply).</source>
+        <translation>Der Zustand der Rechnung %1 (Rechnungskorrektur, Leistungsdatum) konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Customer %1 is invoiced without VAT (%2), but the item %3 carries tax: its e-invoice will be refused. Save all the same?</source>
+        <translation>Kunde %1 wird ohne USt. berechnet (%2), aber die Position %3 trägt Steuer: Ihre E-Rechnung wird abgelehnt. Trotzdem speichern?</translation>
     </message>
 </context>
 <context>

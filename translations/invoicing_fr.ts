@@ -238,6 +238,121 @@
         <extracomment>The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d&apos;avoir).</extracomment>
         <translation>Facture d&apos;avoir</translation>
     </message>
+    <message>
+        <source>Shipping:</source>
+        <extracomment>A charge line&apos;s default name on documents, with its colon (German &quot;Versand:&quot;, French &quot;Frais de port :&quot;).</extracomment>
+        <translation>Frais de port :</translation>
+    </message>
+    <message>
+        <source>Sales Tax:</source>
+        <translation>TVA :</translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceLegalText</name>
+    <message>
+        <source>Zero rated</source>
+        <translation>Taux zéro</translation>
+    </message>
+    <message>
+        <source>Exempt from VAT</source>
+        <translation>Exonéré de TVA</translation>
+    </message>
+    <message>
+        <source>Reverse charge</source>
+        <translation>Autoliquidation</translation>
+    </message>
+    <message>
+        <source>Intra-community supply</source>
+        <translation>Livraison intracommunautaire</translation>
+    </message>
+    <message>
+        <source>Export outside the EU</source>
+        <translation>Exportation hors de l&apos;UE</translation>
+    </message>
+    <message>
+        <source>supply of goods</source>
+        <translation>livraison de biens</translation>
+    </message>
+    <message>
+        <source>provision of services</source>
+        <translation>prestation de services</translation>
+    </message>
+    <message>
+        <source>supply of goods and provision of services</source>
+        <translation>livraison de biens et prestation de services</translation>
+    </message>
+    <message>
+        <source>Seller: %1, %2</source>
+        <extracomment>The seller&apos;s legal name and address under the totals of a printed invoice.</extracomment>
+        <translation>Vendeur : %1, %2</translation>
+    </message>
+    <message>
+        <source>VAT ID: %1</source>
+        <translation>N° TVA : %1</translation>
+    </message>
+    <message>
+        <source>Tax No.: %1</source>
+        <extracomment>The seller&apos;s tax number (German Steuernummer).</extracomment>
+        <translation>N° fiscal : %1</translation>
+    </message>
+    <message>
+        <source>Customer&apos;s VAT ID: %1</source>
+        <translation>N° TVA du client : %1</translation>
+    </message>
+    <message>
+        <source>Customer&apos;s SIREN: %1</source>
+        <translation>SIREN du client : %1</translation>
+    </message>
+    <message>
+        <source>Date of supply: %1</source>
+        <translation>Date de livraison : %1</translation>
+    </message>
+    <message>
+        <source>VAT %1%: %2 on %3 %4</source>
+        <extracomment>One rate of the VAT breakdown: %1 the rate, %2 the VAT, %3 the taxable amount, %4 the currency.</extracomment>
+        <translation>TVA %1 % : %2 sur %3 %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 without VAT</source>
+        <extracomment>An untaxed part of the VAT breakdown: %1 its kind, %2 the amount, %3 the currency.</extracomment>
+        <translation>%1 : %2 %3 sans TVA</translation>
+    </message>
+    <message>
+        <source>All amounts in %1.</source>
+        <translation>Tous les montants en %1.</translation>
+    </message>
+    <message>
+        <source>Due date: %1</source>
+        <translation>Date d&apos;échéance : %1</translation>
+    </message>
+    <message>
+        <source>Payment terms: %1</source>
+        <translation>Conditions de paiement : %1</translation>
+    </message>
+    <message>
+        <source>Payment reference: %1</source>
+        <translation>Référence de paiement : %1</translation>
+    </message>
+    <message>
+        <source>Operation: %1</source>
+        <extracomment>The French &quot;nature de l&apos;opération&quot;: %1 goods, services or both.</extracomment>
+        <translation>Nature de l&apos;opération : %1</translation>
+    </message>
+    <message>
+        <source>VAT paid on debits.</source>
+        <extracomment>French &quot;TVA acquittée sur les débits&quot;.</extracomment>
+        <translation>TVA acquittée sur les débits.</translation>
+    </message>
+    <message>
+        <source>three times the legal interest rate</source>
+        <translation>trois fois le taux d&apos;intérêt légal</translation>
+    </message>
+    <message>
+        <source>Late payment: a flat fee of EUR 40 for recovery costs is due, and late-payment interest at %1.</source>
+        <extracomment>French B2B mention (indemnité forfaitaire de 40 euros pour frais de recouvrement); %1 the rate.</extracomment>
+        <translation>En cas de retard de paiement : indemnité forfaitaire pour frais de recouvrement de 40 EUR, et pénalités de retard au taux de %1.</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceRows</name>
@@ -586,10 +701,6 @@
         <translation>La facture %1 a été émise : son contenu ne peut pas être modifié.</translation>
     </message>
     <message>
-        <source>Unable to record that invoice %1 is a credit note for invoice %2.</source>
-        <translation>Impossible d&apos;enregistrer que la facture %1 est une facture d&apos;avoir pour la facture %2.</translation>
-    </message>
-    <message>
         <source>New credit note for invoice %1.</source>
         <translation>Nouvelle facture d&apos;avoir pour la facture %1.</translation>
     </message>
@@ -604,6 +715,19 @@
     <message>
         <source>Unable to record that invoice %1 was issued.</source>
         <translation>Impossible d&apos;enregistrer l&apos;émission de la facture %1.</translation>
+    </message>
+    <message>
+        <source>Date of Supply</source>
+        <extracomment>The date the goods or services were supplied, when it is not the invoice&apos;s date.</extracomment>
+        <translation>Date de livraison</translation>
+    </message>
+    <message>
+        <source>Unable to save the state of invoice %1 (credit note, date of supply).</source>
+        <translation>Impossible d&apos;enregistrer l&apos;état de la facture %1 (facture d&apos;avoir, date de livraison).</translation>
+    </message>
+    <message>
+        <source>Customer %1 is invoiced without VAT (%2), but the item %3 carries tax: its e-invoice will be refused. Save all the same?</source>
+        <translation>Le client %1 est facturé sans TVA (%2), mais la ligne %3 porte une taxe : sa facture électronique sera refusée. Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>

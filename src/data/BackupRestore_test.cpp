@@ -131,7 +131,7 @@ class SettingsBackupTest : public BackupRestoreTest {
   void SetUp() override {
     BackupRestoreTest::SetUp();
     SetCompany("Backed-up Candles");
-    WriteBuyerDetails({1, "DE", "Berlin", "", "DE123", "", "", ""});
+    WriteBuyerDetails({1, "DE", "Berlin", "", "DE123", "", "", "", "", ""});
   }
   static void SetCompany(const QString& name) {
     Settings().Company = name;
@@ -149,7 +149,7 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
   EXPECT_TRUE(BackupManifest::TextIn(other.path()).contains("file\tKEX1.DBF\t"));
   EXPECT_TRUE(BackupManifest::TextIn(other.path()).contains("file\tCUSTEI.DBF\t"));
   SetCompany("Renamed Candles");
-  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", ""});
+  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", "", "", ""});
   WriteImportDirs("/srv/info", "/srv/orders");
 
   int restored = 0;
@@ -177,7 +177,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
     if (!line.contains(".DBF")) list += line + "\n";
   WriteFile(backup(kManifestName), list.trimmed() + "\n");
   SetCompany("Renamed Candles");
-  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", ""});
+  WriteBuyerDetails({1, "FR", "Lyon", "", "FR999", "", "", "", "", ""});
   AddCustomer(3, "Cy", "Third memo");
 
   int restored = 0;

@@ -3,7 +3,10 @@
 // one record per customer). Their field names are a contract with other
 // tools: EINVSET SELLNAME STREET CITY POSTCODE COUNTRY VATID TAXREG EADDR
 // EADDRSCH CONTACT PHONE EMAIL IBAN BIC CURRENCY NOTAXCAT EXEMPTTXT TERMS
-// DUEDAYS FINAL; CUSTEI CUNO COUNTRY CITY STREET VATID BUYERREF EADDR EADDRSCH.
+// DUEDAYS FINAL VAT1 DEBITS LATEINT; CUSTEI CUNO COUNTRY CITY STREET VATID
+// BUYERREF EADDR EADDRSCH VATTREAT SIREN. A table of an earlier version
+// lacks the last ones: they read empty (false) and the table gains them,
+// all or nothing, when the details are written.
 #ifndef DATA_EINVOICEDETAILS_H
 #define DATA_EINVOICEDETAILS_H
 
@@ -25,6 +28,14 @@ struct SellerDetails {
   // FINAL: an invoice that has gone to the customer stays as it was issued
   // and is corrected by a credit note. False in a table without the field.
   bool finalInvoices = false;
+  // VAT1: the first charge line is a second VAT rate (TaxRate1), not
+  // shipping; the items flagged for it are taxed at that rate.
+  bool secondRate = false;
+  // DEBITS: French "TVA acquittée sur les débits", printed on invoices.
+  bool vatOnDebits = false;
+  // LATEINT: the late-payment interest printed on business invoices in
+  // France ("three times the legal rate").
+  QString lateInterest;
 };
 
 struct BuyerDetails {
@@ -34,6 +45,10 @@ struct BuyerDetails {
   QString vatId;
   QString buyerReference;     // BT-10, the German Leitweg-ID
   QString electronicAddress, electronicScheme;
+  // VATTREAT: "" domestic, AE reverse charge within the EU, K intra-community
+  // supply of goods, G export outside the EU.
+  QString vatTreatment;
+  QString siren;              // SIREN: a French company's nine digits
 };
 
 #endif  // DATA_EINVOICEDETAILS_H

@@ -37,34 +37,34 @@ struct SideEngine {
   ~SideEngine() { code4initUndoP(cb); }
 };
 
-// An EINVSET written before the schema's last fields (FINAL) gains them:
-// the table is copied with every field of the schema into a folder beside
-// the data folder's file and renamed over it, so a failure leaves the old
-// table as it was and a success leaves the new one whole. True when the
-// table has every field (or now has them).
-bool GainMissingFields() {
-  DATA4* old = OpenEINVSET();
+// A table of an earlier version (EINVSET, CUSTEI) gains the schema's last
+// fields: it is copied with every field of the schema, record by record in
+// record order (deleted marks kept, so its index stays true), into a folder
+// beside the data folder's file and renamed over it. A failure leaves the
+// old table as it was, a success the new one whole. True when the table has
+// every field (or now has them).
+bool GainMissingFields(const TableDef& def) {
+  code4autoOpen(cb, 0);
+  DATA4* old = d4open(cb, def.openName);
+  code4autoOpen(cb, 1);
   if (!old) return false;
   bool complete = true;
-  for (const FieldDef& f : EINVSETDef().fields) {
+  for (const FieldDef& f : def.fields) {
     if (!d4field(old, f.name)) complete = false;
   }
   code4errorCode(cb, 0);  // the look-ups of absent fields
-  if (complete) {
-    d4close(old);
-    return true;
-  }
+  if (complete) return d4close(old) == 0;
   const QString dataDir = DataDirectory();
   QTemporaryDir beside(dataDir + QStringLiteral("/.tbwiden-XXXXXX"));
   bool ok = beside.isValid();
   if (ok) {
     SideEngine side(beside.path());
     std::vector<FIELD4INFO> fields;
-    for (const FieldDef& f : EINVSETDef().fields) fields.push_back({f.name, f.type, f.width, f.decimals});
+    for (const FieldDef& f : def.fields) fields.push_back({f.name, f.type, f.width, f.decimals});
     fields.push_back({nullptr, 0, 0, 0});
     code4autoOpen(side.cb, 0);
-    ok = d4create(side.cb, EINVSETDef().fileName, fields.data()) == 0;
-    DATA4* copy = ok ? d4open(side.cb, EINVSETDef().openName) : nullptr;
+    ok = d4create(side.cb, def.fileName, fields.data()) == 0;
+    DATA4* copy = ok ? d4open(side.cb, def.openName) : nullptr;
     ok = copy != nullptr;
     for (int rc = d4top(old); ok && rc == 0; rc = d4skip(old, 1)) {
       ok = d4appendBlank(copy) == 0;
@@ -72,16 +72,31 @@ bool GainMissingFields() {
         FIELD4* from = d4fieldJ(old, j);
         if (FIELD4* to = d4field(copy, f4name(from))) f4assign(to, f4str(from));
       }
+      if (ok && d4deleted(old)) d4delete(copy);
     }
     if (copy && d4close(copy) != 0) ok = false;
   }
   d4close(old);
   if (ok) {
-    const QString target = dataDir + QLatin1Char('/') + ExistingName(dataDir, QString::fromLatin1(EINVSETDef().fileName));
-    const QString written = beside.path() + QLatin1Char('/') + QString::fromLatin1(EINVSETDef().fileName);
+    const QString target = dataDir + QLatin1Char('/') + ExistingName(dataDir, QString::fromLatin1(def.fileName));
+    const QString written = beside.path() + QLatin1Char('/') + QString::fromLatin1(def.fileName);
     ok = std::rename(QFile::encodeName(written).constData(), QFile::encodeName(target).constData()) == 0;
   }
   return ok;
+}
+
+// The field's text, trimmed; empty where a table of an earlier version
+// lacks the field.
+QString TextIfThere(DATA4* d, const char* name) {
+  FIELD4* f = d4field(d, name);
+  code4errorCode(cb, 0);
+  return f ? FieldText(f).trimmed() : QString();
+}
+
+bool TrueIfThere(DATA4* d, const char* name) {
+  FIELD4* f = d4field(d, name);
+  code4errorCode(cb, 0);
+  return f && f4true(f);
 }
 
 }  // namespace
@@ -112,13 +127,15 @@ SellerDetails ReadSellerDetails() {
   s.paymentTerms = Text(d, "TERMS");
   s.dueDays = f4int(F(d, "DUEDAYS"));
   // A table of an earlier version has no FINAL: invoices stay changeable.
-  if (FIELD4* final = d4field(d, "FINAL")) s.finalInvoices = f4true(final);
-  code4errorCode(cb, 0);
+  s.finalInvoices = TrueIfThere(d, "FINAL");
+  s.secondRate = TrueIfThere(d, "VAT1");
+  s.vatOnDebits = TrueIfThere(d, "DEBITS");
+  s.lateInterest = TextIfThere(d, "LATEINT");
   return s;
 }
 
 bool WriteSellerDetails(const SellerDetails& s) {
-  if (!GainMissingFields()) return false;
+  if (!GainMissingFields(EINVSETDef())) return false;
   Closed table{OpenEINVSET()};
   DATA4* d = table.d;
   if (!d) return false;
@@ -145,6 +162,9 @@ bool WriteSellerDetails(const SellerDetails& s) {
   AssignText(F(d, "TERMS"), s.paymentTerms);
   f4assignInt(F(d, "DUEDAYS"), s.dueDays);
   f4assign(F(d, "FINAL"), s.finalInvoices ? "T" : "F");
+  f4assign(F(d, "VAT1"), s.secondRate ? "T" : "F");
+  f4assign(F(d, "DEBITS"), s.vatOnDebits ? "T" : "F");
+  AssignText(F(d, "LATEINT"), s.lateInterest);
   table.d = nullptr;
   return d4close(d) == 0;
 }
@@ -162,14 +182,17 @@ BuyerDetails ReadBuyerDetails(long cuno) {
   b.buyerReference = Text(d, "BUYERREF");
   b.electronicAddress = Text(d, "EADDR");
   b.electronicScheme = Text(d, "EADDRSCH");
+  b.vatTreatment = TextIfThere(d, "VATTREAT").toUpper();
+  b.siren = TextIfThere(d, "SIREN");
   return b;
 }
 
-void WriteBuyerDetails(const BuyerDetails& b) {
+bool WriteBuyerDetails(const BuyerDetails& b) {
+  if (!GainMissingFields(CUSTEIDef())) return false;
   Closed table{OpenCUSTEI()};
   DATA4* d = table.d;
-  if (!d) return;
-  if (!SeekBuyer(d, b.customer) && d4appendBlank(d) != 0) return;
+  if (!d) return false;
+  if (!SeekBuyer(d, b.customer) && d4appendBlank(d) != 0) return false;
   f4assignLong(F(d, "CUNO"), b.customer);
   AssignText(F(d, "COUNTRY"), b.country);
   AssignText(F(d, "CITY"), b.city);
@@ -178,4 +201,8 @@ void WriteBuyerDetails(const BuyerDetails& b) {
   AssignText(F(d, "BUYERREF"), b.buyerReference);
   AssignText(F(d, "EADDR"), b.electronicAddress);
   AssignText(F(d, "EADDRSCH"), b.electronicScheme);
+  AssignText(F(d, "VATTREAT"), b.vatTreatment);
+  AssignText(F(d, "SIREN"), b.siren);
+  table.d = nullptr;
+  return d4close(d) == 0;
 }

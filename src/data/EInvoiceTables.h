@@ -14,7 +14,9 @@ bool WriteSellerDetails(const SellerDetails& seller);
 
 // The details of customer cuno; empty ones (customer set) when it has none.
 BuyerDetails ReadBuyerDetails(long cuno);
-// Writes the customer's record, appending it when there is none.
-void WriteBuyerDetails(const BuyerDetails& buyer);
+// Writes the customer's record, appending it when there is none; a table of
+// an earlier version gains the fields it lacks first. False when the table
+// could not be written.
+bool WriteBuyerDetails(const BuyerDetails& buyer);
 
 #endif  // DATA_EINVOICETABLES_H

@@ -4,20 +4,30 @@
 
 namespace {
 
+// Moves Prod5 to the product of that code; false when there is none.
+bool SeekProduct(const QString& code) {
+  const QString key = code.toUpper();
+  if (key.trimmed().isEmpty()) return false;
+  if (d4seek(Prod5.d, SeekKey(key).constData()) != 0) return false;
+  // The seek matches a prefix: the stored code must be the item's code.
+  return FieldText(Prod5.PrID).trimmed().toUpper() == key.trimmed();
+}
+
 // The product's licence code and text, when the product exists.
 void LookUpProduct(const QString& code, ItemRow* row) {
   row->RCode.clear();
   row->PMemo.clear();
-  const QString key = code.toUpper();
-  if (key.trimmed().isEmpty()) return;
-  if (d4seek(Prod5.d, SeekKey(key).constData()) != 0) return;
-  // The seek matches a prefix: the stored code must be the item's code.
-  if (FieldText(Prod5.PrID).trimmed().toUpper() != key.trimmed()) return;
+  if (!SeekProduct(code)) return;
   row->RCode = FieldText(Prod5.RCode).trimmed();
   row->PMemo = MemoText(Prod5.PMemo).trimmed();
 }
 
 }  // namespace
+
+ProductKind KindOfProduct(const QString& code) {
+  if (!Prod5.d || !SeekProduct(code)) return ProductKind::Unknown;
+  return FieldLogical(Prod5.lInven) ? ProductKind::Goods : ProductKind::Service;
+}
 
 bool OpenInvoiceTables() {
   return OpenCUST5() && OpenGROUPS() && OpenINV5() && OpenITM5() && OpenPMT() && OpenProd5();

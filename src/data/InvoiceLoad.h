@@ -29,6 +29,11 @@ void LoadInvoicePayments(long ivNo);
 // line and the result is false.
 bool LoadInvoiceCustomer(long cuNo);
 
+// Whether the product of that code is goods (an inventory item) or a
+// service; Unknown when Prod5 is not open or has no such product.
+enum class ProductKind { Unknown, Goods, Service };
+ProductKind KindOfProduct(const QString& code);
+
 // The sum of the amounts of PaymentList, read back from their texts.
 double PaymentsOfWorkingInvoice();
 

@@ -253,6 +253,9 @@ const TableDef& EINVSETDef() {
                               {"TERMS", 'C', 59, 0},
                               {"DUEDAYS", 'N', 3, 0},
                               {"FINAL", 'L', 1, 0},
+                              {"VAT1", 'L', 1, 0},
+                              {"DEBITS", 'L', 1, 0},
+                              {"LATEINT", 'C', 59, 0},
                           },
                           {},
                           false};
@@ -270,6 +273,8 @@ const TableDef& CUSTEIDef() {
                               {"BUYERREF", 'C', 59, 0},
                               {"EADDR", 'C', 59, 0},
                               {"EADDRSCH", 'C', 4, 0},
+                              {"VATTREAT", 'C', 2, 0},
+                              {"SIREN", 'C', 9, 0},
                           },
                           {{"CUSTEI", "Str(CuNo,6)"}},
                           false};

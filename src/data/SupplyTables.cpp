@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <functional>
 #include <vector>
 
 #include "data/Cp1252.h"
@@ -63,14 +64,27 @@ void WriteFirstEInvoiceSettings(DATA4* d) {
   Assign(d, "FINAL", "F");
 }
 
-// A new company's: issued invoices stay as issued.
-void WriteNewCompanyEInvoiceSettings(DATA4* d) {
-  WriteFirstEInvoiceSettings(d);
-  Assign(d, "FINAL", "T");
+// A new company's in the language it was made in: the charge lines' names,
+// the VAT rate and the country of a German or French business.
+struct CompanyDefaults {
+  const char* language;
+  const char* shipLine;
+  const char* taxLine;
+  double taxRate;
+  const char* country;
+};
+const CompanyDefaults* DefaultsOf(const QString& language) {
+  static const CompanyDefaults defaults[] = {
+      {"de", "Versand", "MwSt.", 19, "DE"},
+      {"fr", "Frais de port", "TVA", 20, "FR"},
+  };
+  for (const CompanyDefaults& d : defaults)
+    if (language == QLatin1String(d.language)) return &d;
+  return nullptr;
 }
 
 // Appends the table's one record, filled by fill.
-bool AppendOne(CODE4* cb, const TableDef& def, void (*fill)(DATA4*), QString* error) {
+bool AppendOne(CODE4* cb, const TableDef& def, const std::function<void(DATA4*)>& fill, QString* error) {
   code4autoOpen(cb, 0);
   DATA4* d = d4open(cb, def.openName);
   code4autoOpen(cb, 1);
@@ -88,7 +102,7 @@ bool AppendOne(CODE4* cb, const TableDef& def, void (*fill)(DATA4*), QString* er
 
 }  // namespace
 
-bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices) {
+bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices, const QString& language) {
   const QStringList present = QDir(dir).entryList(QDir::Files | QDir::Hidden);
   for (const TableDef* t : AllTables()) {
     for (const QString& name : present) {
@@ -104,10 +118,23 @@ bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices)
   for (const TableDef* t : AllTables()) {
     if (!Create(engine.cb, *t, error)) return false;
   }
-  return AppendOne(engine.cb, KEX1Def(), WriteFirstSettings, error) &&
+  const CompanyDefaults* local = DefaultsOf(language);
+  const auto settings = [local](DATA4* d) {
+    WriteFirstSettings(d);
+    if (!local) return;
+    Assign(d, "ShipLine", local->shipLine);
+    Assign(d, "TaxLine", local->taxLine);
+    f4assignDouble(d4field(d, "TaxRate2"), local->taxRate);
+  };
+  const auto einvoicing = [local, finalInvoices](DATA4* d) {
+    WriteFirstEInvoiceSettings(d);
+    // A new company's issued invoices stay as issued.
+    if (finalInvoices) Assign(d, "FINAL", "T");
+    if (local) Assign(d, "COUNTRY", local->country);
+  };
+  return AppendOne(engine.cb, KEX1Def(), settings, error) &&
          AppendOne(engine.cb, ImpdirsDef(), [](DATA4*) {}, error) &&
-         AppendOne(engine.cb, EINVSETDef(),
-                   finalInvoices ? WriteNewCompanyEInvoiceSettings : WriteFirstEInvoiceSettings, error);
+         AppendOne(engine.cb, EINVSETDef(), einvoicing, error);
 }
 
 bool MakeMissingTables(QString* error) {

@@ -13,8 +13,12 @@
 // when dir already holds one of them, so no data is ever overwritten; also
 // false when a file cannot be written. finalInvoices: a new company's
 // folder, whose issued invoices stay as issued (EINVSET FINAL); otherwise
-// invoices behave as in the earlier program's folders.
-bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices = false);
+// invoices behave as in the earlier program's folders. language "de" or
+// "fr": a German or French business's charge lines ("Versand", "MwSt." at
+// 19 %; "Frais de port", "TVA" at 20 %) and country, for a first start in
+// that language.
+bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices = false,
+                         const QString& language = QString());
 
 // With the engine started on its data folder: makes the tables the program
 // added beyond the supplied ones (the e-invoice details, the customers'

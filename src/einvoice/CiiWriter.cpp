@@ -46,6 +46,11 @@ class Cii {
   void party(const QString& element, const Party& p, bool withContact) {
     open(element);
     text(QStringLiteral("Name"), p.name);
+    if (!p.legalId.isEmpty()) {
+      open(QStringLiteral("SpecifiedLegalOrganization"));
+      withAttribute(QStringLiteral("ID"), QStringLiteral("schemeID"), p.legalScheme, p.legalId);
+      close();
+    }
     if (withContact && !(p.contact + p.phone + p.email).isEmpty()) {
       open(QStringLiteral("DefinedTradeContact"));
       optional(QStringLiteral("PersonName"), p.contact);
@@ -91,7 +96,7 @@ class Cii {
   void category(const QString& element, const VatCategory& vat) {
     open(element);
     text(QStringLiteral("TypeCode"), QStringLiteral("VAT"));
-    text(QStringLiteral("CategoryCode"), QString(vat.code));
+    text(QStringLiteral("CategoryCode"), vat.code);
     text(QStringLiteral("RateApplicablePercent"), vat.rate);
     close();
   }
@@ -160,7 +165,7 @@ void WriteSettlement(Cii& x, const EInvoice& inv) {
     x.text(QStringLiteral("TypeCode"), QStringLiteral("VAT"));
     x.optional(QStringLiteral("ExemptionReason"), v.exemptionReason);
     x.amount(QStringLiteral("BasisAmount"), v.base);
-    x.text(QStringLiteral("CategoryCode"), QString(v.vat.code));
+    x.text(QStringLiteral("CategoryCode"), v.vat.code);
     x.text(QStringLiteral("RateApplicablePercent"), v.vat.rate);
     x.close();
   }
@@ -251,6 +256,23 @@ QByteArray WriteCii(const EInvoice& inv, CiiFlavour flavour) {
   x.party(QStringLiteral("BuyerTradeParty"), inv.buyer, false);
   x.close();
   x.open(QStringLiteral("ApplicableHeaderTradeDelivery"));
+  if (!inv.deliverTo.country.isEmpty()) {
+    const Party& to = inv.deliverTo;
+    x.open(QStringLiteral("ShipToTradeParty"));
+    x.optional(QStringLiteral("Name"), to.name);
+    x.open(QStringLiteral("PostalTradeAddress"));
+    x.optional(QStringLiteral("PostcodeCode"), to.postcode);
+    x.optional(QStringLiteral("LineOne"), to.street);
+    x.optional(QStringLiteral("CityName"), to.city);
+    x.text(QStringLiteral("CountryID"), to.country);
+    x.close();
+    x.close();
+  }
+  if (inv.deliveryDate.isValid()) {
+    x.open(QStringLiteral("ActualDeliverySupplyChainEvent"));
+    x.date(QStringLiteral("OccurrenceDateTime"), inv.deliveryDate);
+    x.close();
+  }
   x.close();
   WriteSettlement(x, inv);
   w.writeEndElement();

@@ -34,6 +34,18 @@ TCustEInvoice::TCustEInvoice(QWidget* parent)
   Edit5 = AddFormField(grid, r++, tr("Buyer Reference:"), "Edit5", 59, this);
   Edit6 = AddFormField(grid, r++, tr("Electronic Address:"), "Edit6", 59, this);
   Edit7 = AddFormField(grid, r++, tr("Address Scheme (e.g. 0088, EM):"), "Edit7", 4, this);
+  Edit8 = AddFormField(grid, r++, tr("SIREN (France):"), "Edit8", 9, this);
+  CmbVatTreatment = new QComboBox(this);
+  CmbVatTreatment->setObjectName("CmbVatTreatment");
+  //: How this customer's invoices are taxed; the letters are the e-invoice's VAT category.
+  CmbVatTreatment->addItem(tr("Domestic"), QString());
+  CmbVatTreatment->addItem(tr("AE - reverse charge within the EU"), QStringLiteral("AE"));
+  CmbVatTreatment->addItem(tr("K - intra-community supply of goods"), QStringLiteral("K"));
+  CmbVatTreatment->addItem(tr("G - export outside the EU"), QStringLiteral("G"));
+  auto* treatment = new QLabel(tr("VAT Treatment:"), this);
+  treatment->setBuddy(CmbVatTreatment);
+  grid->addWidget(treatment, r, 0);
+  grid->addWidget(CmbVatTreatment, r++, 1);
   //: Placeholder of the street: left empty, the customer's second address line is used.
   Edit3->setPlaceholderText(tr("the second address line"));
   Edit3->setMinimumWidth(26 * fontMetrics().horizontalAdvance(QChar('M')));
@@ -51,8 +63,8 @@ TCustEInvoice::TCustEInvoice(QWidget* parent)
   layout->addLayout(grid);
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
-  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, CmbDocLanguage, BtnSave, BtnCancel,
-               BitBtn1});
+  SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, CmbVatTreatment, CmbDocLanguage,
+               BtnSave, BtnCancel, BitBtn1});
 }
 
 void TCustEInvoice::FormShow() {
@@ -61,9 +73,11 @@ void TCustEInvoice::FormShow() {
   const std::pair<QLineEdit*, QString> fields[] = {
       {Edit1, b.country}, {Edit2, b.city},  {Edit3, b.street}, {Edit4, b.vatId},
       {Edit5, b.buyerReference}, {Edit6, b.electronicAddress}, {Edit7, b.electronicScheme},
+      {Edit8, b.siren},
   };
   for (const auto& [edit, text] : fields) ShowText(edit, text);
   CmbDocLanguage->setCurrentIndex(qMax(0, CmbDocLanguage->findData(CustomerLanguage(customer))));
+  CmbVatTreatment->setCurrentIndex(qMax(0, CmbVatTreatment->findData(b.vatTreatment)));
   Edit1->setFocus();
 }
 
@@ -77,13 +91,18 @@ void TCustEInvoice::BtnSaveClick() {
   b.buyerReference = Edit5->text().trimmed();
   b.electronicAddress = Edit6->text().trimmed();
   b.electronicScheme = Edit7->text().trimmed().toUpper();
+  b.siren = Edit8->text().remove(QLatin1Char(' '));
+  b.vatTreatment = CmbVatTreatment->currentData().toString();
   const QStringList wrong = CheckBuyerDetails(b);
   if (!wrong.isEmpty()) {
     Ui::get().information(wrong.join(QStringLiteral("\r\n")));
     return;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
-  WriteBuyerDetails(b);
+  if (!WriteBuyerDetails(b)) {
+    Ui::get().information(tr("Unable to save the e-invoice details of customer %1.").arg(customer));
+    return;
+  }
   QString error;
   if (!SetCustomerLanguage(customer, CmbDocLanguage->currentData().toString(), &error)) {
     Ui::get().information(error);

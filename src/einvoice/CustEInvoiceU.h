@@ -28,6 +28,8 @@ class TCustEInvoice : public EditorForm {
   QLineEdit* Edit6;  // electronic address
   QLineEdit* Edit7;  // its scheme
   QComboBox* CmbDocLanguage;  // the user's language (no code), then each language by its name
+  QComboBox* CmbVatTreatment;  // domestic, AE, K, G
+  QLineEdit* Edit8;  // SIREN
 
  public slots:
   void FormShow() override;

@@ -81,8 +81,27 @@ QStringList CheckSellerDetails(const SellerDetails& s) {
   return wrong;
 }
 
+bool SirenValid(const QString& siren) {
+  if (siren.size() != 9) return false;
+  int sum = 0;
+  for (int i = 0; i < 9; ++i) {
+    if (!siren[i].isDigit()) return false;
+    int digit = siren[i].digitValue();
+    // Every second digit from the right is doubled.
+    if (i % 2 == 1) digit = digit * 2 > 9 ? digit * 2 - 9 : digit * 2;
+    sum += digit;
+  }
+  return sum % 10 == 0;
+}
+
 QStringList CheckBuyerDetails(const BuyerDetails& b) {
   QStringList wrong;
+  if (!b.siren.isEmpty() && !SirenValid(b.siren))
+    wrong << Tr::tr("SIREN: \"%1\" is not a SIREN (nine digits, its last one a check digit)").arg(b.siren);
+  const bool withinEu = b.vatTreatment == QLatin1String("AE") || b.vatTreatment == QLatin1String("K");
+  if (withinEu && b.vatId.isEmpty())
+    wrong << Tr::tr("VAT identifier: reverse charge and intra-community supplies need the customer's VAT "
+                    "identifier");
   if (!b.country.isEmpty() && !CountryCodeValid(b.country))
     wrong << Tr::tr("Country: \"%1\" is not a country code (two letters, e.g. DE, FR, BE)").arg(b.country);
   if (!b.vatId.isEmpty() && !VatIdHasCountryPrefix(b.vatId))

@@ -22,6 +22,9 @@ bool CurrencyCodeValid(const QString& code);
 // Greece).
 bool VatIdHasCountryPrefix(const QString& vatId);
 
+// A French SIREN: nine digits whose Luhn sum is a multiple of 10.
+bool SirenValid(const QString& siren);
+
 QStringList CheckSellerDetails(const SellerDetails& seller);
 QStringList CheckBuyerDetails(const BuyerDetails& buyer);
 

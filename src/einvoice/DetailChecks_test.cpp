@@ -42,3 +42,28 @@ TEST(DetailChecks, OneMessagePerWrongFieldAndNoneForEmptyOnes) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DetailChecks, SirenByItsLuhnDigitAndTheBuyersVatIdForIntraCommunityTreatments) {
+  EXPECT_TRUE(SirenValid("443061841"));
+  EXPECT_TRUE(SirenValid("732829320"));
+  EXPECT_FALSE(SirenValid("443061842")) << "the check digit off";
+  EXPECT_FALSE(SirenValid("44306184")) << "eight digits";
+  EXPECT_FALSE(SirenValid("44306184A"));
+  BuyerDetails b;
+  b.siren = "443061842";
+  b.vatTreatment = "AE";
+  const QStringList wrong = CheckBuyerDetails(b);
+  ASSERT_EQ(wrong.size(), 2) << wrong.join('\n').toStdString();
+  EXPECT_TRUE(wrong[0].startsWith("SIREN:"));
+  EXPECT_TRUE(wrong[1].contains("reverse charge"));
+  b.siren = "443061841";
+  b.vatId = "FR40443061841";
+  EXPECT_TRUE(CheckBuyerDetails(b).isEmpty());
+  b.vatId.clear();
+  b.vatTreatment = "G";
+  EXPECT_TRUE(CheckBuyerDetails(b).isEmpty()) << "an export needs no VAT identifier";
+}
+
+}  // namespace

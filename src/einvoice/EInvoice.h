@@ -14,10 +14,13 @@
 using Cents = qint64;
 
 // A VAT category and its rate, as the rules name them: S standard rate, Z
-// zero rated, E exempt, G export outside the EU.
+// zero rated, E exempt, AE reverse charge, K intra-community supply, G
+// export outside the EU.
 struct VatCategory {
-  QChar code = QLatin1Char('S');
-  QString rate;  // percent as written ("19", "7.5"); "0" for Z, E and G
+  QString code = QStringLiteral("S");
+  QString rate;  // percent as written ("19", "7.5"); "0" for the others
+
+  bool taxed() const { return code == QLatin1String("S"); }
 
   bool operator==(const VatCategory& o) const { return code == o.code && rate == o.rate; }
 };
@@ -28,6 +31,7 @@ struct Party {
   QString vatId, taxRegistration;
   QString electronicAddress, electronicScheme;  // BT-34/BT-49 with their scheme
   QString contact, phone, email;                // seller's contact (BG-6)
+  QString legalId, legalScheme;                 // BT-30/BT-47 (0002: a French SIREN)
 };
 
 struct InvoiceLine {
@@ -65,6 +69,10 @@ struct EInvoice {
   QString number;        // BT-1
   QDate issueDate;       // BT-2
   QDate dueDate;         // BT-9, null when no payment days are set
+  QDate deliveryDate;    // BT-72, the date of supply
+  // BG-15, the deliver-to address (the buyer's): for an intra-community
+  // supply; empty (no country) otherwise.
+  Party deliverTo;
   QString currency;      // BT-5
   QString buyerReference;  // BT-10
   QString note;          // BT-22, the invoice's memo

@@ -74,16 +74,42 @@ class Mapping {
   }
   bool crossBorderFormat() const { return format_ != EInvoiceFormat::FacturX; }
 
-  VatCategory untaxed() const { return {seller_.untaxedCategory.at(0), QStringLiteral("0")}; }
-  VatCategory taxed() const { return {QLatin1Char('S'), RateText(rate2_)}; }
+  // The buyer's treatment (reverse charge, intra-community supply, export)
+  // names the category of the untaxed lines; else the seller's setting.
+  QString treatment() const { return buyer_.vatTreatment.trimmed().toUpper(); }
+  VatCategory untaxed() const {
+    const QString code = treatment().isEmpty() ? seller_.untaxedCategory.trimmed() : treatment();
+    return {code, QStringLiteral("0")};
+  }
+  VatCategory taxed() const { return {QStringLiteral("S"), RateText(rate2_)}; }
+  VatCategory taxedFirst() const { return {QStringLiteral("S"), RateText(rate1_)}; }
+  // The legal sentence of an untaxed category, where the law gives one.
+  QString legalText(const QString& code) const {
+    if (code == QLatin1String("AE"))
+      //: The legal mention of reverse charge (German: Steuerschuldnerschaft des Leistungsempfängers; French: Autoliquidation).
+      return Tr::tr("Reverse charge");
+    if (code == QLatin1String("K"))
+      //: German: Steuerfreie innergemeinschaftliche Lieferung; French: Exonération de TVA, article 262 ter I du CGI.
+      return Tr::tr("Intra-community supply, exempt from VAT");
+    if (code == QLatin1String("G") && !treatment().isEmpty())
+      //: German: Steuerfreie Ausfuhrlieferung; French: Exonération de TVA, article 262 I du CGI.
+      return Tr::tr("Export outside the EU, exempt from VAT");
+    return seller_.exemptionReason.trimmed();
+  }
 
   void checkSettings() {
-    if (s_.TaxRate1 != 0)
+    if (s_.TaxRate1 != 0 && !seller_.secondRate)
       refuse(Tr::tr("the first charge line is a computed tax of %1% (Tax Rate 1), which an "
-                            "e-invoice cannot carry: set Tax Rate 1 to 0")
+                            "e-invoice cannot carry: set Tax Rate 1 to 0, or say on the E-Invoicing "
+                            "window that the first charge line is a second VAT rate")
                  .arg(s_.TaxRate1));
+    if (seller_.secondRate) rate1_ = std::llround(s_.TaxRate1 * 100);
     rate2_ = std::llround(s_.TaxRate2 * 100);
+    const QString t = treatment();
+    if (!t.isEmpty() && t != QLatin1String("AE") && t != QLatin1String("K") && t != QLatin1String("G"))
+      refuse(Tr::tr("the VAT treatment of customer %1 must be AE, K or G, not \"%2\"").arg(buyer_.customer).arg(t));
     const QString category = seller_.untaxedCategory.trimmed();
+    // (The buyer's treatment, where set, stands in for it.)
     if (category != QLatin1String("Z") && category != QLatin1String("E") && category != QLatin1String("G"))
       refuse(Tr::tr("the VAT category of untaxed items must be Z, E or G, not \"%1\"").arg(category));
     if (seller_.currency.trimmed().size() != 3)
@@ -103,6 +129,7 @@ class Mapping {
     }
     if (h.IDate <= 0) refuse(Tr::tr("the invoice has no date"));
     inv.issueDate = QDateFromDate(h.IDate);
+    inv.deliveryDate = in_.supplied > 0 ? QDateFromDate(in_.supplied) : inv.issueDate;
     if (seller_.dueDays > 0 && inv.issueDate.isValid()) inv.dueDate = inv.issueDate.addDays(seller_.dueDays);
     inv.currency = seller_.currency.trimmed().toUpper();
     inv.buyerReference = buyer_.buyerReference.trimmed();
@@ -144,6 +171,10 @@ class Mapping {
     b.vatId = buyer_.vatId.trimmed();
     b.electronicAddress = buyer_.electronicAddress.trimmed();
     b.electronicScheme = buyer_.electronicScheme.trimmed();
+    if (!buyer_.siren.trimmed().isEmpty()) {
+      b.legalId = buyer_.siren.trimmed();
+      b.legalScheme = QStringLiteral("0002");
+    }
     if (b.country.size() != 2)
       refuse(Tr::tr("customer %1 has no country in its e-invoice details").arg(c.cuno));
 
@@ -204,11 +235,20 @@ class Mapping {
       // The line total as the invoice arithmetic and the printed invoice
       // make it from the texts: rounded to cents, halves away from zero.
       line.net = sign_ * ToCents(RoundMoney(StrToFloat(item.Qty) * StrToFloat(item.UPR)));
+      const bool tax1 = seller_.secondRate && item.Tax1 == QLatin1String("t");
       const bool tax2 = item.Tax2 == QLatin1String("t");
-      line.vat = tax2 ? taxed() : untaxed();
+      if (tax1 && tax2)
+        refuse(Tr::tr("item %1 (%2) carries both taxes, and an e-invoice has no tax on tax: untick one "
+                      "of them in the item").arg(n).arg(line.sellerItemId));
+      if ((tax1 || tax2) && !treatment().isEmpty())
+        refuse(Tr::tr("item %1 (%2) carries tax, but customer %3 is invoiced without VAT (%4): untick its "
+                      "tax in the item").arg(n).arg(line.sellerItemId).arg(buyer_.customer).arg(legalText(treatment())));
+      line.vat = tax2 ? taxed() : tax1 ? taxedFirst() : untaxed();
       if (tax2) {
         taxedItems_ = true;
         taxableBase_ += line.net;
+      } else if (tax1) {
+        taxableBase1_ += line.net;
       }
       inv.lineTotal += line.net;
       inv.lines << line;
@@ -220,55 +260,75 @@ class Mapping {
   void charge() {
     const InvoiceRecord& h = in_.header;
     const Cents ship = sign_ * ToCents(h.Ship);
-    if (ship == 0) return;
+    // The first charge line is then the first rate's tax, not a charge.
+    if (ship == 0 || seller_.secondRate) return;
     const QString reason = s_.ShipLine.trimmed();
     if (reason.isEmpty()) refuse(Tr::tr("the first charge line has no name (the settings' line 1 caption)"));
     if (ship < 0) refuse(Tr::tr("the %1 charge is negative").arg(reason));
-    const bool taxedShipping = s_.ShipTax == 2 || (s_.ShipTax == 3 && taxedItems_);
+    const bool taxedShipping = treatment().isEmpty() && (s_.ShipTax == 2 || (s_.ShipTax == 3 && taxedItems_));
     DocumentCharge c{ship, reason, taxedShipping ? taxed() : untaxed()};
     if (taxedShipping) taxableBase_ += ship;
     built_.invoice.chargeTotal += ship;
     built_.invoice.charges << c;
   }
 
+  // The stored VAT of a rate must be that rate of its taxable base, to the
+  // cent.
+  void checkTax(Cents tax, Cents base, qint64 rate) {
+    if (std::llabs(tax * 10000 - base * rate) > 10000)
+      refuse(Tr::tr("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
+                            "rate changed since)")
+                 .arg(AmountText(tax), RateText(rate), AmountText(base)));
+  }
+
   void breakdown() {
     EInvoice& inv = built_.invoice;
     const Cents tax = sign_ * ToCents(in_.header.Tax);
-    // The stored VAT must be the rate of the taxable base, to the cent.
-    if (std::llabs(tax * 10000 - taxableBase_ * rate2_) > 10000)
-      refuse(Tr::tr("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
-                            "rate changed since)")
-                 .arg(AmountText(tax), RateText(rate2_), AmountText(taxableBase_)));
+    const Cents tax1 = seller_.secondRate ? sign_ * ToCents(in_.header.Ship) : 0;
+    checkTax(tax, taxableBase_, rate2_);
+    if (seller_.secondRate) checkTax(tax1, taxableBase1_, rate1_);
     Cents untaxedBase = 0;
-    bool anyTaxed = false, anyUntaxed = false;
-    for (const InvoiceLine& l : inv.lines) (l.vat.code == QLatin1Char('S') ? anyTaxed : anyUntaxed) = true;
-    for (const DocumentCharge& c : inv.charges) {
-      (c.vat.code == QLatin1Char('S') ? anyTaxed : anyUntaxed) = true;
-      if (c.vat.code != QLatin1Char('S')) untaxedBase += c.amount;
+    bool anyTaxed = false, anyTaxed1 = false, anyUntaxed = false;
+    for (const InvoiceLine& l : inv.lines) {
+      if (!l.vat.taxed()) {
+        anyUntaxed = true;
+        untaxedBase += l.net;
+      } else if (l.vat == taxed()) {
+        anyTaxed = true;
+      } else {
+        anyTaxed1 = true;
+      }
     }
-    for (const InvoiceLine& l : inv.lines)
-      if (l.vat.code != QLatin1Char('S')) untaxedBase += l.net;
-    if (anyTaxed) {
-      inv.vat << VatBreakdown{taxed(), taxableBase_, tax, QString()};
+    for (const DocumentCharge& c : inv.charges) {
+      (c.vat.taxed() ? anyTaxed : anyUntaxed) = true;
+      if (!c.vat.taxed()) untaxedBase += c.amount;
+    }
+    if (anyTaxed1) inv.vat << VatBreakdown{taxedFirst(), taxableBase1_, tax1, QString()};
+    if (anyTaxed) inv.vat << VatBreakdown{taxed(), taxableBase_, tax, QString()};
+    if (anyTaxed || anyTaxed1) {
       //: Fills %2 of "%1 needs %2".
       require(seller_.vatId, Tr::tr("the seller's VAT identifier for taxed items"));
-    } else if (tax != 0) {
+    } else if (tax != 0 || tax1 != 0) {
       anyTaxed = true;  // reported above: no taxable base for the stored tax
     }
     if (anyUntaxed) {
-      const QChar code = untaxed().code;
+      const QString code = untaxed().code;
       QString reason;
-      if (code != QLatin1Char('Z')) {
-        reason = seller_.exemptionReason.trimmed();
+      if (code != QLatin1String("Z")) {
+        reason = legalText(code);
         if (reason.isEmpty()) refuse(Tr::tr("untaxed items need the exemption reason text (e-invoicing settings)"));
       }
       inv.vat << VatBreakdown{untaxed(), untaxedBase, 0, reason};
-      if (code == QLatin1Char('E') && seller_.vatId.trimmed().isEmpty() && seller_.taxRegistration.trimmed().isEmpty())
+      if (code == QLatin1String("E") && seller_.vatId.trimmed().isEmpty() && seller_.taxRegistration.trimmed().isEmpty())
         refuse(Tr::tr("exempt items need the seller's VAT identifier or tax registration"));
       //: Fills %2 of "%1 needs %2".
-      if (code != QLatin1Char('E')) require(seller_.vatId, Tr::tr("the seller's VAT identifier"));
+      if (code != QLatin1String("E")) require(seller_.vatId, Tr::tr("the seller's VAT identifier"));
+      if (code == QLatin1String("AE") || code == QLatin1String("K"))
+        //: Fills %2 of "%1 needs %2".
+        require(inv.buyer.vatId, Tr::tr("the VAT identifier of customer %1 (customer's e-invoice details)").arg(buyer_.customer));
+      if (code == QLatin1String("K")) inv.deliverTo = inv.buyer;
     }
-    inv.taxTotal = tax;
+    inv.taxTotal = tax + tax1;
   }
 
   void totals() {
@@ -299,7 +359,9 @@ class Mapping {
   const BuyerDetails& buyer_;
   EInvoiceFormat format_;
   EInvoiceBuilt built_;
-  qint64 rate2_ = 0;  // hundredths of a percent
+  qint64 rate1_ = 0;  // hundredths of a percent: the first charge line's, as a VAT rate
+  qint64 rate2_ = 0;
+  Cents taxableBase1_ = 0;
   int sign_ = 1;      // -1 for a credit note
   bool taxedItems_ = false;
   Cents taxableBase_ = 0;

@@ -30,6 +30,7 @@ struct InvoiceInHand {
   // stored amounts are negative.
   long creditOf = 0;
   TDate creditOfDate = 0;
+  TDate supplied = 0;  // the date of supply; 0: the invoice date
 };
 
 struct EInvoiceBuilt {

@@ -21,6 +21,13 @@ ItemRow Item(const QString& code, double qty, double price, bool taxed, const QS
           desc, QString(), QString(), QString()};
 }
 
+// An item taxed on the first charge line, where that is a second VAT rate.
+ItemRow FirstRateItem(const QString& code, double qty, double price, const QString& desc) {
+  ItemRow item = Item(code, qty, price, false, desc);
+  item.Tax1 = "t";
+  return item;
+}
+
 PaymentRow Paid(double amount) { return {"03/04/26", FormatFloat("%10.2f", amount)}; }
 
 class EInvoiceBuildTest : public ::testing::Test {
@@ -140,7 +147,7 @@ TEST_F(EInvoiceBuildTest, TheStoredAmountsAreTheTruthInCents) {
   EXPECT_EQ(e.lines[1].quantity, -100) << "a negative price becomes a negative quantity";
   EXPECT_EQ(e.lines[1].netPrice, 500);
   EXPECT_EQ(e.lines[1].net, -500);
-  EXPECT_EQ(e.lines[2].vat.code, QChar('E'));
+  EXPECT_EQ(e.lines[2].vat.code, "E");
   ASSERT_EQ(e.vat.size(), 2);
   EXPECT_EQ(e.vat[0].base, 2450);
   EXPECT_EQ(e.vat[0].tax, 466);
@@ -228,6 +235,74 @@ TEST_F(EInvoiceBuildTest, WhatAnEInvoiceCannotCarryIsRefusedNamingTheDetail) {
 
   in.hasCustomer = false;
   EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("customer 7 does not exist"));
+}
+
+// Goods at 19 % and 7 %: the first charge line is the second rate's VAT;
+// each rate has its base and tax, every format takes it, and an item with
+// both taxes is refused.
+TEST_F(EInvoiceBuildTest, TwoVatRatesAreTwoBreakdownsAndAnItemWithBothIsRefused) {
+  settings.TaxRate1 = 7;
+  seller.secondRate = true;
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle"), FirstRateItem("BOOK", 1, 20, "Candle book"),
+              Item("GIFT", 1, 3, false, "Gift wrapping")};
+  Totals(1.40, 4.75, 0);  // 7% of 20.00, 19% of 25.00
+  const EInvoiceBuilt built = Build(EInvoiceFormat::XRechnung);
+  ASSERT_TRUE(built.problems.isEmpty()) << built.problems.join(" / ").toStdString();
+  const EInvoice& e = built.invoice;
+  EXPECT_TRUE(e.charges.isEmpty()) << "the first charge line is no shipping";
+  ASSERT_EQ(e.vat.size(), 3);
+  EXPECT_EQ(e.vat[0].vat.rate, "7");
+  EXPECT_EQ(e.vat[0].base, 2000);
+  EXPECT_EQ(e.vat[0].tax, 140);
+  EXPECT_EQ(e.vat[1].vat.rate, "19");
+  EXPECT_EQ(e.vat[1].tax, 475);
+  EXPECT_EQ(e.vat[2].vat.code, "E");
+  EXPECT_EQ(e.taxTotal, 615);
+  EXPECT_EQ(e.grandTotal, 4800 + 615);
+  WriteAll("two-rates");
+  ExpectAllValid(written);
+
+  in.items[0].Tax1 = "t";
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("item 1 (CANDLE) carries both taxes")) << Problems(EInvoiceFormat::FacturX).toStdString();
+  seller.secondRate = false;
+  in.items[0].Tax1 = "f";
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("second VAT rate")) << "the setting is named";
+}
+
+// A customer invoiced without VAT: reverse charge and intra-community
+// supplies within the EU, exports outside it; each valid in every format
+// with its legal text, the buyer's VAT identifier required where the rules
+// ask for it, and a taxed line refused.
+TEST_F(EInvoiceBuildTest, ReverseChargeIntraCommunityAndExportAreValidAndTaxedLinesRefused) {
+  buyer.country = "FR";
+  buyer.city = "Lyon";
+  buyer.vatId = "FR12345678901";
+  buyer.siren = "443061841";
+  in.items = {Item("CANDLE", 2, 12.5, false, "Candle"), Item("BOOK", 1, 8, false, "Candle book")};
+  for (const char* treatment : {"AE", "K", "G"}) {
+    buyer.vatTreatment = treatment;
+    Totals(4.5, 0, 0);
+    const EInvoiceBuilt built = Build(EInvoiceFormat::Peppol);
+    ASSERT_TRUE(built.problems.isEmpty()) << treatment << ": " << built.problems.join(" / ").toStdString();
+    ASSERT_EQ(built.invoice.vat.size(), 1);
+    EXPECT_EQ(built.invoice.vat[0].vat.code, treatment);
+    EXPECT_EQ(built.invoice.vat[0].base, 2500 + 800 + 450) << "shipping goes untaxed with the goods";
+    EXPECT_FALSE(built.invoice.vat[0].exemptionReason.isEmpty());
+    EXPECT_EQ(built.invoice.buyer.legalId, "443061841");
+    EXPECT_EQ(built.invoice.deliverTo.country, QString(treatment) == "K" ? "FR" : "") << treatment;
+    WriteAll(QString("treatment-") + treatment);
+  }
+  ExpectAllValid(written);
+  EXPECT_EQ(Build(EInvoiceFormat::FacturX).invoice.vat[0].exemptionReason, "Export outside the EU, exempt from VAT");
+
+  buyer.vatTreatment = "AE";
+  in.items[1] = Item("BOOK", 1, 8, true, "Candle book");
+  Totals(0, 1.52, 0);
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("item 2 (BOOK) carries tax, but customer 7 is invoiced without VAT"));
+  in.items[1] = Item("BOOK", 1, 8, false, "Candle book");
+  Totals(0, 0, 0);
+  buyer.vatId.clear();
+  EXPECT_TRUE(Problems(EInvoiceFormat::FacturX).contains("the VAT identifier of customer 7"));
 }
 
 }  // namespace

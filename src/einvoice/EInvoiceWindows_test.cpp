@@ -111,6 +111,31 @@ TEST_F(EInvoiceWindowsTest, BuyerDetailsBelongToTheirCustomerAndCancelWritesNoth
   EXPECT_EQ(b.vatId, "FR40303265045");
 }
 
+// The VAT treatment and the SIREN are kept with the other details; a SIREN
+// whose check digit is off and reverse charge without the customer's VAT
+// identifier are said before anything is written.
+TEST_F(EInvoiceWindowsTest, VatTreatmentAndSirenAreCheckedAndKept) {
+  TCustEInvoice window;
+  window.customer = 9;
+  ui.onDialogSteps<TCustEInvoice>({[this](TCustEInvoice* w) {
+    w->Edit1->setText("FR");
+    w->Edit8->setText("443061842");
+    w->CmbVatTreatment->setCurrentIndex(w->CmbVatTreatment->findData("AE"));
+    ui.expectMessage(Ui::Kind::Information,
+                     "SIREN: \"443061842\" is not a SIREN (nine digits, its last one a check digit)\r\n"
+                     "VAT identifier: reverse charge and intra-community supplies need the customer's "
+                     "VAT identifier");
+    w->BtnSave->click();
+    w->Edit8->setText("443061841");
+    w->Edit4->setText("FR40443061841");
+    w->BtnSave->click();
+  }});
+  EXPECT_EQ(Ui::get().exec(&window), QDialog::Accepted);
+  const BuyerDetails b = ReadBuyerDetails(9);
+  EXPECT_EQ(b.siren, "443061841");
+  EXPECT_EQ(b.vatTreatment, "AE");
+}
+
 // The document language is kept with the other details; the window and its
 // checks speak the user's language.
 TEST_F(EInvoiceWindowsTest, BuyerDetailsKeepTheDocumentLanguageInGermanAndFrench) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/EInvoiceTables.h"
+#include "data/Settings.h"
 #include "data/StorableText.h"
 #include "einvoice/DetailChecks.h"
 #include "platform/EntryTexts.h"
@@ -54,11 +55,27 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   Edit17 = AddFormField(grid, r++, tr("Payment Terms:"), "Edit17", 59, this);
   Edit18 = AddFormField(grid, r++, tr("Days to Pay:"), "Edit18", 3, this);
   Edit18->setValidator(new QIntValidator(0, 999, Edit18));
+  Edit19 = AddFormField(grid, r++, tr("Late Payment Interest:"), "Edit19", 59, this);
+  //: Placeholder: the late-payment interest French business invoices state.
+  Edit19->setPlaceholderText(tr("three times the legal interest rate"));
+  CheckBox2 = new QCheckBox(tr("First charge line is a second VAT rate"), this);
+  CheckBox2->setObjectName("CheckBox2");
+  CheckBox2->setToolTip(tr("Items flagged for the first charge line are taxed at Tax Rate 1, those flagged "
+                           "for the second at Tax Rate 2; shipping is then an item."));
+  grid->addWidget(CheckBox2, r++, 1);
+  //: French "TVA acquittée sur les débits".
+  CheckBox3 = new QCheckBox(tr("VAT paid on debits"), this);
+  CheckBox3->setObjectName("CheckBox3");
+  grid->addWidget(CheckBox3, r++, 1);
   CheckBox1 = new QCheckBox(tr("Issued invoices are final"), this);
   CheckBox1->setObjectName("CheckBox1");
   CheckBox1->setToolTip(tr("An invoice printed, saved or sent for the customer can no longer be changed "
                            "or deleted; it is corrected by a credit note."));
   grid->addWidget(CheckBox1, r++, 1);
+  LabelCompany = new QLabel(this);
+  LabelCompany->setObjectName("LabelCompany");
+  LabelCompany->setWordWrap(true);
+  grid->addWidget(LabelCompany, r++, 0, 1, 2);
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setMinimumWidth(26 * m);
   //: Placeholder of the legal name: left empty, the letterhead's company name is used.
@@ -69,7 +86,8 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, CheckBox1, BtnSave, BtnCancel, BitBtn1});
+               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, Edit19, CheckBox2, CheckBox3,
+               CheckBox1, BtnSave, BtnCancel, BitBtn1});
 }
 
 void TEInvoicing::FormShow() {
@@ -80,7 +98,7 @@ void TEInvoicing::FormShow() {
       {Edit7, s.taxRegistration}, {Edit8, s.electronicAddress}, {Edit9, s.electronicScheme},
       {Edit10, s.contact},  {Edit11, s.phone},   {Edit12, s.email},
       {Edit13, s.iban},     {Edit14, s.bic},     {Edit15, s.currency},
-      {Edit16, s.exemptionReason}, {Edit17, s.paymentTerms},
+      {Edit16, s.exemptionReason}, {Edit17, s.paymentTerms}, {Edit19, s.lateInterest},
   };
   for (const auto& [edit, text] : fields) ShowText(edit, text);
   Edit18->setText(QString::number(s.dueDays));
@@ -89,6 +107,10 @@ void TEInvoicing::FormShow() {
     if (s.untaxedCategory == QLatin1String(kCategories[i])) category = i;
   ComboBox1->setCurrentIndex(category);
   CheckBox1->setChecked(s.finalInvoices);
+  CheckBox2->setChecked(s.secondRate);
+  CheckBox3->setChecked(s.vatOnDebits);
+  //: The letterhead's company name, beside the legal name the e-invoices and the printed invoices give.
+  LabelCompany->setText(tr("Letterhead: %1").arg(Settings().Company.trimmed()));
   Edit1->setFocus();
 }
 
@@ -114,11 +136,22 @@ void TEInvoicing::BtnSaveClick() {
   s.paymentTerms = Edit17->text().trimmed();
   s.dueDays = Edit18->text().toInt();
   s.finalInvoices = CheckBox1->isChecked();
+  s.secondRate = CheckBox2->isChecked();
+  s.vatOnDebits = CheckBox3->isChecked();
+  s.lateInterest = Edit19->text().trimmed();
   const QStringList wrong = CheckSellerDetails(s);
   if (!wrong.isEmpty()) {
     Ui::get().information(wrong.join(QStringLiteral("\r\n")));
     return;
   }
+  // One seller name: a legal name apart from the letterhead's is asked for.
+  const QString company = Settings().Company.trimmed();
+  if (!s.legalName.isEmpty() && !company.isEmpty() && s.legalName.compare(company, Qt::CaseInsensitive) != 0 &&
+      !Ui::get().confirm(Ui::Kind::Warning, Ui::Buttons::YesNo,
+                         tr("The legal name \"%1\" differs from the letterhead's company \"%2\": your "
+                            "invoices and e-invoices name \"%1\" as the seller. Keep the two apart?")
+                             .arg(s.legalName, company)))
+    return;
   if (!ConfirmStorable(EntryTexts(this))) return;
   if (!WriteSellerDetails(s)) {
     Ui::get().information(tr("Unable to save the e-invoicing details."));

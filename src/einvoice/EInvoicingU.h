@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 class TEInvoicing : public EditorForm {
@@ -36,7 +37,11 @@ class TEInvoicing : public EditorForm {
   QLineEdit* Edit16;  // exemption reason
   QLineEdit* Edit17;  // payment terms
   QLineEdit* Edit18;  // days to pay
+  QLineEdit* Edit19;  // late-payment interest (French business invoices)
+  QCheckBox* CheckBox2;  // the first charge line is a second VAT rate
+  QCheckBox* CheckBox3;  // VAT paid on debits (France)
   QCheckBox* CheckBox1;  // issued invoices are final
+  QLabel* LabelCompany;  // the letterhead's company name
 
  public slots:
   void FormShow() override;

@@ -92,7 +92,7 @@ EInvoice SampleInvoice() {
                 QStringLiteral("Köln"), QStringLiteral("50667"), QStringLiteral("DE"),
                 QStringLiteral("DE123456789"), QString(), QStringLiteral("4000001000005"),
                 QStringLiteral("0088"), QStringLiteral("Ada Wick"), QStringLiteral("+49 221 555"),
-                QStringLiteral("ada@tallow.example")};
+                QStringLiteral("ada@tallow.example"), QString(), QString()};
   inv.buyer.name = QStringLiteral("Lovelace Candles");
   inv.buyer.street = QStringLiteral("12 Engine Row");
   inv.buyer.city = QStringLiteral("Berlin");
@@ -103,7 +103,7 @@ EInvoice SampleInvoice() {
   inv.iban = QStringLiteral("DE02120300000000202051");
   inv.bic = QStringLiteral("BYLADEM1001");
   inv.paymentTerms = QStringLiteral("14 days net");
-  const VatCategory s{QLatin1Char('S'), QStringLiteral("19")};
+  const VatCategory s{QStringLiteral("S"), QStringLiteral("19")};
   inv.lines = {{"1", "CANDLE", "Beeswax pillar candle", "gift wrapped", 200, 1250, 2500, s},
                {"2", "WICK", "Cotton wick", QString(), 300, 35, 105, s}};
   inv.charges = {{450, QStringLiteral("Shipping"), s}};

@@ -55,6 +55,8 @@ class Ubl {
     if (seller && !p.taxRegistration.isEmpty()) taxScheme(p.taxRegistration, QStringLiteral("TAX"));
     open(QStringLiteral("PartyLegalEntity"));
     text(QStringLiteral("RegistrationName"), p.name);
+    if (!p.legalId.isEmpty())
+      withAttribute(QStringLiteral("CompanyID"), QStringLiteral("schemeID"), p.legalScheme, p.legalId);
     close();
     if (seller && !(p.contact + p.phone + p.email).isEmpty()) {
       open(QStringLiteral("Contact"));
@@ -69,7 +71,7 @@ class Ubl {
 
   void category(const QString& element, const VatCategory& vat) {
     open(element);
-    text(QStringLiteral("ID"), QString(vat.code));
+    text(QStringLiteral("ID"), vat.code);
     text(QStringLiteral("Percent"), vat.rate);
     open(QStringLiteral("TaxScheme"));
     text(QStringLiteral("ID"), QStringLiteral("VAT"));
@@ -154,6 +156,25 @@ QByteArray WriteUbl(const EInvoice& inv) {
   }
   x.party(QStringLiteral("AccountingSupplierParty"), inv.seller, true);
   x.party(QStringLiteral("AccountingCustomerParty"), inv.buyer, false);
+  if (inv.deliveryDate.isValid() || !inv.deliverTo.country.isEmpty()) {
+    const Party& to = inv.deliverTo;
+    x.open(QStringLiteral("Delivery"));
+    if (inv.deliveryDate.isValid())
+      x.text(QStringLiteral("ActualDeliveryDate"), inv.deliveryDate.toString(Qt::ISODate));
+    if (!to.country.isEmpty()) {
+      x.open(QStringLiteral("DeliveryLocation"));
+      x.open(QStringLiteral("Address"));
+      x.optional(QStringLiteral("StreetName"), to.street);
+      x.optional(QStringLiteral("CityName"), to.city);
+      x.optional(QStringLiteral("PostalZone"), to.postcode);
+      x.open(QStringLiteral("Country"));
+      x.text(QStringLiteral("IdentificationCode"), to.country);
+      x.close();
+      x.close();
+      x.close();
+    }
+    x.close();
+  }
   if (inv.creditNote) {
     // The seller pays back: no account for the buyer to pay into.
     x.open(QStringLiteral("PaymentMeans"));
@@ -196,7 +217,7 @@ QByteArray WriteUbl(const EInvoice& inv) {
     x.amount(QStringLiteral("TaxableAmount"), v.base);
     x.amount(QStringLiteral("TaxAmount"), v.tax);
     x.open(QStringLiteral("TaxCategory"));
-    x.text(QStringLiteral("ID"), QString(v.vat.code));
+    x.text(QStringLiteral("ID"), v.vat.code);
     x.text(QStringLiteral("Percent"), v.vat.rate);
     x.optional(QStringLiteral("TaxExemptionReason"), v.exemptionReason);
     x.open(QStringLiteral("TaxScheme"));

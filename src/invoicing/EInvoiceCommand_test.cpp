@@ -5,10 +5,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "data/EInvoiceTables.h"
+#include "data/CustomerLanguage.h"
 #include "data/InvoiceStates.h"
 #include "data/Settings.h"
 #include "data/TestSupport.h"
@@ -222,6 +226,103 @@ TEST_F(EInvoiceCommandTest, CreditNotesAreValidInEveryFormatAndWritingIssues) {
   EXPECT_FALSE(ReadInvoiceState(1004).isIssued()) << "refused: not issued";
   CloseAll();
   EndEngine();
+}
+
+// The visible page of a Factur-X file says what its XML says: every term the
+// XML carries for the seller, the buyer, the supply, the VAT, the currency
+// and the payment stands on the page, as the page writes dates and numbers,
+// for a German seller and for a French one writing to a French customer.
+class FacturXPageTest : public EInvoiceCommandTest {
+ protected:
+  static QString Tool(const QString& name) { return QStandardPaths::findExecutable(name); }
+  static QString Output(const QString& tool, const QStringList& args) {
+    QProcess p;
+    p.start(tool, args);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+  }
+  static QString Simplified(QString text) { return text.replace(QRegularExpression("\\s+"), " "); }
+  // Every term of the XML, as the page in the language of the moment writes it.
+  static QStringList PageTermsOf(const QString& xml) {
+    QStringList terms;
+    const auto all = [&xml](const QString& pattern) {
+      QStringList found;
+      QRegularExpressionMatchIterator it = QRegularExpression(pattern).globalMatch(xml);
+      while (it.hasNext()) found << it.next().captured(1);
+      return found;
+    };
+    const auto amount = [](const QString& text) { return FormatFloat("%.2f", text.toDouble()); };
+    const auto day = [](const QString& yyyymmdd) {
+      return FormatShortDate(DateFromQDate(QDate::fromString(yyyymmdd, "yyyyMMdd")));
+    };
+    const QString seller = xml.section("<ram:SellerTradeParty>", 1).section("</ram:SellerTradeParty>", 0, 0);
+    const QString buyer = xml.section("<ram:BuyerTradeParty>", 1).section("</ram:BuyerTradeParty>", 0, 0);
+    terms << seller.section("<ram:Name>", 1).section("</ram:Name>", 0, 0);
+    QRegularExpressionMatchIterator ids = QRegularExpression("<ram:ID schemeID=\"(?:VA|FC)\">([^<]+)").globalMatch(seller + buyer);
+    while (ids.hasNext()) terms << ids.next().captured(1);
+    QRegularExpressionMatchIterator legal = QRegularExpression("<ram:ID schemeID=\"0002\">([^<]+)").globalMatch(buyer);
+    while (legal.hasNext()) terms << legal.next().captured(1);
+    const QString settlement = xml.section("<ram:ApplicableHeaderTradeSettlement>", 1);
+    for (const QString& d : all("<ram:OccurrenceDateTime>\\s*<udt:DateTimeString format=\"102\">(\\d+)")) terms << day(d);
+    for (const QString& d : all("<ram:DueDateDateTime>\\s*<udt:DateTimeString format=\"102\">(\\d+)")) terms << day(d);
+    QRegularExpressionMatchIterator tax = QRegularExpression(
+        "<ram:ApplicableTradeTax>\\s*<ram:CalculatedAmount>([^<]+)</ram:CalculatedAmount>[\\s\\S]*?"
+        "<ram:BasisAmount>([^<]+)</ram:BasisAmount>").globalMatch(settlement);
+    while (tax.hasNext()) {
+      const QRegularExpressionMatch m = tax.next();
+      terms << amount(m.captured(2));
+      if (m.captured(1).toDouble() != 0) terms << amount(m.captured(1));
+    }
+    terms << all("<ram:InvoiceCurrencyCode>([^<]+)") << all("<ram:IBANID>([^<]+)")
+          << all("<ram:PaymentReference>([^<]+)") << all("<ram:ExemptionReason>([^<]+)");
+    return terms;
+  }
+  void expectPageSaysWhatTheXmlSays(const QString& pdf) {
+    if (Tool("pdftotext").isEmpty() || Tool("qpdf").isEmpty()) GTEST_SKIP() << "pdftotext or qpdf is not installed";
+    const QString xml = Output(Tool("qpdf"), {"--show-attachment=factur-x.xml", pdf});
+    const QString page = Simplified(Output(Tool("pdftotext"), {"-layout", pdf, "-"}));
+    ASSERT_TRUE(xml.contains("CrossIndustryInvoice")) << xml.toStdString();
+    const QStringList terms = PageTermsOf(xml);
+    EXPECT_GE(terms.size(), 8) << terms.join(" | ").toStdString();
+    for (const QString& term : terms)
+      EXPECT_TRUE(page.contains(Simplified(term))) << "not on the page: " << term.toStdString() << "\n" << page.toStdString();
+  }
+};
+
+TEST_F(FacturXPageTest, AGermanSellersPageSaysWhatItsXmlSays) {
+  markCandlesTaxed();
+  ASSERT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", out.filePath("1001.pdf")}), 0)
+      << errors.toStdString();
+  expectPageSaysWhatTheXmlSays(out.filePath("1001.pdf"));
+}
+
+TEST_F(FacturXPageTest, AFrenchSellersPageToAFrenchCustomerSaysWhatItsXmlSays) {
+  markCandlesTaxed();
+  StartEngine(dir.path());
+  SellerDetails seller = GermanSeller();
+  seller.legalName = QStringLiteral("Bougies Lumière SAS");
+  seller.country = "FR";
+  seller.vatId = "FR40443061841";
+  seller.city = "Lyon";
+  seller.postcode = "69002";
+  WriteSellerDetails(seller);
+  BuyerDetails buyer = GermanBuyer(7);
+  buyer.country = "FR";
+  buyer.city = "Paris";
+  buyer.vatId = "FR12732829320";
+  buyer.siren = "732829320";
+  WriteBuyerDetails(buyer);
+  QString error;
+  ASSERT_TRUE(SetCustomerLanguage(7, "fr", &error));
+  CloseAll();
+  EndEngine();
+  ASSERT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", out.filePath("1001.pdf")}), 0)
+      << errors.toStdString();
+  const DocumentLanguage french("fr");
+  expectPageSaysWhatTheXmlSays(out.filePath("1001.pdf"));
+  const QString page = Simplified(Output(Tool("pdftotext"), {"-layout", out.filePath("1001.pdf"), "-"}));
+  EXPECT_TRUE(page.contains(QStringLiteral("indemnité forfaitaire"))) << page.toStdString();
+  EXPECT_TRUE(page.contains(QStringLiteral("Frais de port"))) << "the program's caption, in French";
 }
 
 }  // namespace

@@ -122,6 +122,7 @@ EInvoiceBuilt EInvoiceOfRecord(EInvoiceFormat format) {
   in.customer = CustBuf;
   const BuyerDetails buyer = in.hasCustomer ? ReadBuyerDetails(CustBuf.cuno) : BuyerDetails();
   const InvoiceStateRecord state = ReadInvoiceState(CurrentInvoice.IvNo);
+  in.supplied = state.supplied;
   if (state.isCreditNote()) {
     in.creditOf = state.refNo;
     d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));

@@ -16,6 +16,8 @@
 #include "data/Settings.h"
 #include "data/dbFiles.h"
 #include "einvoice/EpcQr.h"
+#include "einvoice/EInvoiceBuild.h"
+#include "invoicing/InvoiceLegalText.h"
 #include "invoicing/InvoiceRecords.h"
 #include "invoicing/InvoiceState.h"
 #include "platform/Language.h"
@@ -102,8 +104,22 @@ void PutTotalLine(const QString& caption, double amount) {
   Cell(10) = QStringLiteral("V73");
 }
 
-QString ChargeCaption(const QString& settingsLine) {
-  return settingsLine.trimmed() + QStringLiteral(":");
+// A charge line's caption: the settings' name, or, when that is the name a
+// new folder gets in one of the program's languages, that name in the
+// document's language (so a French customer reads "Frais de port" and
+// "TVA" whoever made the folder).
+QString ChargeCaption(const QString& settingsLine, bool first) {
+  static const char* const kDefaults[2][3] = {{"Shipping", "Versand", "Frais de port"},
+                                              {"Sales Tax", "MwSt.", "TVA"}};
+  const QString name = settingsLine.trimmed();
+  for (const char* d : kDefaults[first ? 0 : 1]) {
+    if (name != QLatin1String(d)) continue;
+    //: A charge line's default name on documents, with its colon (German "Versand:", French "Frais de port :").
+    return first ? Tr::tr("Shipping:")
+                 //: A charge line's default name on documents, with its colon (German "MwSt.:", French "TVA :").
+                 : Tr::tr("Sales Tax:");
+  }
+  return name + QStringLiteral(":");
 }
 
 // The column headings in the language in force: set for each document, as
@@ -147,6 +163,62 @@ void IssueDocumentInvoices() {
   if (!Inv5.d) CloseInvoiceStates();
 }
 
+// The folder holds the buyers' e-invoice details: looked for once a
+// document, not once an invoice.
+bool& BuyerDetailsThere() {
+  static bool there = false;
+  return there;
+}
+
+// Goods when every item's product is an inventory item, services when none
+// is; unknown when a product is not found.
+Operation OperationOfItems() {
+  bool goods = false, services = false;
+  for (const ItemRow& item : ItemList) {
+    switch (KindOfProduct(item.PrID)) {
+      case ProductKind::Goods: goods = true; break;
+      case ProductKind::Service: services = true; break;
+      case ProductKind::Unknown: return Operation::Unknown;
+    }
+  }
+  if (goods && services) return Operation::Both;
+  return goods ? Operation::Goods : services ? Operation::Services : Operation::Unknown;
+}
+
+// The invoice's e-invoice mapping, from the working copy; made while the
+// user's number format is in force, as the working copy's texts are in it.
+EInvoice MappedWorkingInvoice(const InvoiceStateRecord& state) {
+  InvoiceInHand in;
+  in.header = CurrentInvoice;
+  in.items = ItemList;
+  in.payments = PaymentList;
+  in.hasCustomer = CurrentInvoice.CuNo != 0 && CustBuf.cuno == CurrentInvoice.CuNo;
+  in.customer = CustBuf;
+  if (state.isCreditNote()) in.creditOf = state.refNo;
+  in.supplied = state.supplied;
+  BuyerDetails buyer;
+  buyer.customer = CurrentInvoice.CuNo;
+  if (BuyerDetailsThere()) buyer = ReadBuyerDetails(CurrentInvoice.CuNo);
+  return BuildEInvoice(in, Settings(), PaymentAccount(), buyer, EInvoiceFormat::FacturX).invoice;
+}
+
+// The legal text under the totals, made from the invoice's e-invoice
+// mapping so that the page says what its XML says.
+void PutLegalText(const EInvoice& mapped, const InvoiceStateRecord& state) {
+  const QStringList lines =
+      LegalTextLines(mapped, PaymentAccount(), state.isCreditNote() ? -1 : 1, OperationOfItems());
+  NewLine();
+  for (const QString& line : lines) {
+    QStringList pieces;
+    if (!WrapText(line, &pieces)) continue;
+    for (const QString& piece : pieces) {
+      CheckPage(Report().LinesOnPage + 1, false);
+      NewLine();
+      Cell(0) = QStringLiteral("L01") + piece;
+    }
+  }
+}
+
 // The title and the reference of a credit note, under the invoice's date.
 void PutCreditNoteReference(const InvoiceStateRecord& state) {
   NewLine();
@@ -178,6 +250,7 @@ void StartInvoices(ReportLineSink& sink) {
                          : SellerDetails();
   KnownLanguages().clear();
   DocumentInvoices().clear();
+  BuyerDetailsThere() = cb && DataFileExists(QString::fromLatin1(CUSTEIDef().fileName));
   BeginReport(sink, 73, 12, {QString()},
               {"V00", "L01", "V12", "L13", "V41", "R49", "V50", "R59", "V60", "R72", "V73"});
   if (PaymentAccount().finalInvoices) Report().Delivered = IssueDocumentInvoices;
@@ -193,6 +266,8 @@ void PrintInvoice(bool asInvoice) {
   for (const ItemRow& item : ItemList) amounts.append({StrToFloat(item.Qty), StrToFloat(item.UPR)});
   const double paid = PaymentsOfWorkingInvoice();
   const InvoiceStateRecord state = ReadInvoiceState(inv.IvNo);
+  const bool legalText = ShowsLegalText(PaymentAccount());
+  const EInvoice mapped = legalText ? MappedWorkingInvoice(state) : EInvoice();
   // Every word of the document in the customer's language, dates and
   // numbers too.
   DocumentLanguage language(LanguageOfCustomer(inv.CuNo));
@@ -255,14 +330,15 @@ void PrintInvoice(bool asInvoice) {
   CheckPage(d.LinesOnPage + 6, true);
   PutTotalLine(Tr::tr("SubTotal:"), subtotal);
   Cell(0) = QStringLiteral("L01") + MaskedCardText(WithoutTrailingBlanks(inv.IMemo));
-  PutTotalLine(ChargeCaption(s.ShipLine), inv.Ship);
-  PutTotalLine(ChargeCaption(s.TaxLine), inv.Tax);
+  PutTotalLine(ChargeCaption(s.ShipLine, true), inv.Ship);
+  PutTotalLine(ChargeCaption(s.TaxLine, false), inv.Tax);
   PutTotalLine(Tr::tr("Total:"), subtotal + inv.Ship + inv.Tax);
   PutTotalLine(Tr::tr("Amount Paid:"), paid);
   PutTotalLine(Tr::tr("Balance Due:"), inv.Due);
   NewLine();
   Cell(10) = QStringLiteral("H6073");
   PutPaymentCode(inv);
+  if (legalText) PutLegalText(mapped, state);
 
   if (!asInvoice) return;
   for (const ItemRow& item : ItemList) PutMemo(item.PMemo);

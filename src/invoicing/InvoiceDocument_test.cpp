@@ -10,6 +10,7 @@
 
 #include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
+#include "data/Settings.h"
 #include "data/TestSupport.h"
 #include "data/dbFiles.h"
 #include "platform/Language.h"
@@ -161,6 +162,51 @@ TEST_F(PaymentCode, NothingDueNoIbanOrAnotherCurrencyGiveNoCode) {
   seller.iban.clear();
   WriteSellerDetails(seller);
   EXPECT_EQ(pictures(), 0);
+}
+
+// A seller with a VAT identifier: the invoice says under its totals what
+// its e-invoice says; one without keeps the document as it was.
+TEST_F(PaymentCode, TheLegalTextShowsEachVatRateTheSupplyAndTheReverseCharge) {
+  auto text = [] {
+    StartInvoices(KeptLines());
+    PrintInvoice(true);
+    FinishReport();
+    const QString joined = Joined(Lines());
+    EndReport();
+    return joined;
+  };
+  EXPECT_FALSE(text().contains("Seller:")) << "an IBAN alone: the document as it was";
+
+  SellerDetails seller = GermanSeller();
+  seller.secondRate = true;
+  seller.taxRegistration = "201/113/40209";
+  WriteSellerDetails(seller);
+  Settings().TaxRate1 = 7;
+  Settings().TaxRate2 = 19;
+  ItemList = {ItemRow{"BOOK", "     1.00", "   20.00", "t", "f", "Book", "", "", ""},
+              ItemRow{"CANDLE", "     2.00", "   12.50", "f", "t", "Candle", "", "", ""}};
+  CurrentInvoice = Invoice(1007, 7, QDate(2026, 3, 2), 1.40, 4.75, 51.15);
+  QString shown = text();
+  EXPECT_TRUE(shown.contains(QStringLiteral("Seller: Kerzenzieherei Weiß GmbH, Kerzenweg 4, 50667 Köln, DE"))) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("VAT ID: DE123456789   Tax No.: 201/113/40209"));
+  EXPECT_TRUE(shown.contains("VAT 7%: 1.40 on 20.00 EUR"));
+  EXPECT_TRUE(shown.contains("VAT 19%: 4.75 on 25.00 EUR"));
+  EXPECT_TRUE(shown.contains("Date of supply: 03/02/26"));
+  EXPECT_TRUE(shown.contains("Due date: 03/16/26"));
+  EXPECT_TRUE(shown.contains("Payment reference: 1007   IBAN: DE02120300000000202051"));
+
+  BuyerDetails buyer = GermanBuyer(7);
+  buyer.country = "FR";
+  buyer.vatId = "FR12345678901";
+  buyer.vatTreatment = "AE";
+  WriteBuyerDetails(buyer);
+  CustBuf.cuno = 7;
+  ItemList = {ItemRow{"CANDLE", "     2.00", "   12.50", "f", "f", "Candle", "", "", ""}};
+  CurrentInvoice = Invoice(1007, 7, QDate(2026, 3, 2), 0, 0, 25);
+  shown = text();
+  EXPECT_TRUE(shown.contains("Customer's VAT ID: FR12345678901")) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("Reverse charge: 25.00 EUR without VAT")) << shown.toStdString();
+  Settings().TaxRate1 = 0;
 }
 
 // Each document in its customer's language, whatever the user's is; the

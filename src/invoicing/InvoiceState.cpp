@@ -6,6 +6,7 @@
 
 #include "data/EInvoiceTables.h"
 #include "data/dbFiles.h"
+#include "invoicing/InvoiceLegalText.h"
 #include "invoicing/InvoiceRecords.h"
 #include "platform/Clock.h"
 
@@ -35,6 +36,15 @@ void AddStoredQuantities(long ivNo, int sign, QHash<ItemKey, qint64>* sums) {
 
 bool IssuedInvoicesAreFinal() {
   return cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName)) && ReadSellerDetails().finalInvoices;
+}
+
+bool SellerShowsLegalText() {
+  return cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName)) && ShowsLegalText(ReadSellerDetails());
+}
+
+QString CustomerVatTreatment(long cuno) {
+  if (cuno == 0 || !cb || !DataFileExists(QString::fromLatin1(CUSTEIDef().fileName))) return QString();
+  return ReadBuyerDetails(cuno).vatTreatment;
 }
 
 bool IssueInvoice(long ivNo, const QString& hash) {

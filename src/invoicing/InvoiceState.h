@@ -26,6 +26,13 @@
 // no e-invoice settings.
 bool IssuedInvoicesAreFinal();
 
+// The seller's e-invoicing details call for the legal text on invoices and
+// the date of supply in the editor (InvoiceLegalText.h).
+bool SellerShowsLegalText();
+// The customer's VAT treatment (AE, K, G); empty for a domestic customer or
+// where the folder has no e-invoice details.
+QString CustomerVatTreatment(long cuno);
+
 // Issues invoice ivNo, whose content as it went out hashes to hash, today,
 // when the setting is on and it is not issued yet; a credit note keeps its
 // kind and reference. False only when the state could not be written.

@@ -132,6 +132,9 @@ void TInvoice::buildForm() {
   //: The invoice's date.
   Label2 = MakeLabel("Label2", tr("Date Sold"), this);
   MaskEdit1 = MakeDateBox("MaskEdit1", this);
+  //: The date the goods or services were supplied, when it is not the invoice's date.
+  Label14 = MakeLabel("Label14", tr("Date of Supply"), this);
+  MaskEdit8 = MakeDateBox("MaskEdit8", this);
   Label3 = MakeLabel("Label3", tr("Department"), this);
   Edit2 = MakeFormEdit("Edit2", 59, this);
   Label13 = MakeLabel("Label13", tr("Credit Card / Check:"), this);
@@ -221,6 +224,7 @@ void TInvoice::buildForm() {
   Memo1->setFixedSize(24 * m, 6 * rows);
   Edit1->setFixedWidth(7 * m);
   MaskEdit1->setFixedWidth(8 * m);
+  MaskEdit8->setFixedWidth(8 * m);
   Edit3->setFixedWidth(18 * m);
   for (AmountBox* box : {MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5, MaskEdit6, MaskEdit7})
     box->setFixedWidth(10 * m);
@@ -243,7 +247,9 @@ void TInvoice::buildForm() {
   header->addWidget(Label13, 3, 0);
   header->addWidget(Edit3, 3, 1);
   header->addWidget(BtnExport, 3, 2, Qt::AlignLeft);
-  header->setRowStretch(4, 1);
+  header->addWidget(Label14, 4, 0);
+  header->addWidget(MaskEdit8, 4, 1, Qt::AlignLeft);
+  header->setRowStretch(5, 1);
   auto* top = new QHBoxLayout;
   top->addLayout(customer);
   top->addSpacing(2 * m);
@@ -291,7 +297,7 @@ void TInvoice::buildForm() {
   layout->addWidget(LabelState);
   layout->addLayout(buttons);
 
-  SetTabOrder({BtnCust, Edit4, MaskEdit1, Edit2, Edit3, StringGrid1, BAddItm, BEditItm, BAddPmt,
+  SetTabOrder({BtnCust, Edit4, MaskEdit1, Edit2, Edit3, MaskEdit8, StringGrid1, BAddItm, BEditItm, BAddPmt,
                BEditPmt, MaskEdit3, MaskEdit4, Memo2, BtnSave, BtnPrint, BtnDelete, BtnCancel});
 }
 

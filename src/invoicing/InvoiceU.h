@@ -90,6 +90,10 @@ class TInvoice : public QDialog {
   // Where issued invoices are final: the invoice's state, Issue and Credit
   // Note... (hidden otherwise).
   QLabel* LabelState;
+  // Where the seller's e-invoicing details are set: the date of supply
+  // (hidden otherwise).
+  QLabel* Label14;
+  DateBox* MaskEdit8;
   QPushButton* BtnIssue;
   QPushButton* BtnCreditNote;
 
@@ -161,6 +165,13 @@ class TInvoice : public QDialog {
   bool savedAsShown(const QString& why);
   // The hash of the working copy as the controls show it.
   QString workingHash();
+  // After a save: the invoice's state as the editor set it (a credit
+  // note's kind and reference, the date of supply). False after saying so
+  // when it could not be written.
+  bool saveState(long ivNo);
+  // Before a save: true when no item carries tax for a customer invoiced
+  // without VAT, or the person saves all the same.
+  bool taxFitsCustomer();
 
   QDialog* customerEditor_ = nullptr;
   TItemDef* itemDef_ = nullptr;

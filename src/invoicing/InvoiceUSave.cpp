@@ -69,6 +69,7 @@ void TInvoice::BtnSaveClick() {
       return;
     }
   }
+  if (!taxFitsCustomer()) return;
   copyControlsToInvoice();
   InvoiceDraft draft{CurrentInvoice, ItemList, PaymentList, Edit4->text(), CurrentInvoiceRec};
   const SaveQuestions ask{[this] {
@@ -83,20 +84,7 @@ void TInvoice::BtnSaveClick() {
   // step stopped the save: the next Save completes it in place.
   CurrentInvoice.IvNo = draft.header.IvNo;
   CurrentInvoiceRec = draft.record;
-  if (!SaidHowItWent(outcome)) return;
-  if (creditOf_ > 0) {
-    InvoiceStateRecord note;
-    note.ivNo = draft.header.IvNo;
-    note.kind = QLatin1Char('C');
-    note.refNo = creditOf_;
-    if (!WriteInvoiceState(note)) {
-      Ui::get().error(tr("Unable to record that invoice %1 is a credit note for invoice %2.")
-                          .arg(note.ivNo)
-                          .arg(creditOf_));
-      return;
-    }
-    creditOf_ = 0;
-  }
+  if (!SaidHowItWent(outcome) || !saveState(draft.header.IvNo)) return;
   clearWorkingCopy();
 
   if (!isNew_) {

@@ -20,6 +20,10 @@ void TInvoice::showState() {
   if (CurrentInvoiceRec > 0) state_ = ReadInvoiceState(CurrentInvoice.IvNo);
   const bool final = finalSetting_ && state_.isIssued();
   setContentEditable(!final);
+  const bool legal = SellerShowsLegalText();
+  Label14->setVisible(legal);
+  MaskEdit8->setVisible(legal);
+  MaskEdit8->setDate(state_.supplied > 0 ? state_.supplied : CurrentInvoice.IDate);
   QString line = StateLine(state_, final);
   if (creditOf_ > 0) line = tr("New credit note for invoice %1.").arg(creditOf_);
   LabelState->setText(line);
@@ -33,6 +37,7 @@ void TInvoice::setContentEditable(bool editable) {
   const bool creditNote = creditOf_ > 0 || state_.isCreditNote();
   BtnCust->setEnabled(editable && !creditNote);
   MaskEdit1->setReadOnly(!editable);
+  MaskEdit8->setReadOnly(!editable);
   Edit2->setReadOnly(!editable);
   MaskEdit3->setReadOnly(!editable);
   MaskEdit4->setReadOnly(!editable);
@@ -96,4 +101,41 @@ void TInvoice::BtnCreditNoteClick() {
   ShowInvoice();
   ShowCustomer();
   showState();
+}
+
+bool TInvoice::saveState(long ivNo) {
+  InvoiceStateRecord state = ReadInvoiceState(ivNo);
+  bool changed = false;
+  if (creditOf_ > 0) {
+    state.kind = QLatin1Char('C');
+    state.refNo = creditOf_;
+    changed = true;
+  }
+  if (MaskEdit8->isVisible()) {
+    // The invoice's own date is no date of supply of its own.
+    TDate supplied = CenturyWindow(MaskEdit8->date());
+    if (supplied == CurrentInvoice.IDate) supplied = 0;
+    changed = changed || supplied != state.supplied;
+    state.supplied = supplied;
+  }
+  if (!changed || WriteInvoiceState(state)) {
+    creditOf_ = 0;
+    return true;
+  }
+  Ui::get().error(tr("Unable to save the state of invoice %1 (credit note, date of supply).").arg(ivNo));
+  return false;
+}
+
+bool TInvoice::taxFitsCustomer() {
+  const QString treatment = CustomerVatTreatment(CurrentInvoice.CuNo);
+  if (treatment.isEmpty()) return true;
+  for (const ItemRow& item : ItemList) {
+    if (item.Tax1 != QLatin1String("t") && item.Tax2 != QLatin1String("t")) continue;
+    return Ui::get().confirm(Ui::Kind::Warning, Ui::Buttons::YesNo,
+                             tr("Customer %1 is invoiced without VAT (%2), but the item %3 carries tax: "
+                                "its e-invoice will be refused. Save all the same?")
+                                 .arg(CurrentInvoice.CuNo)
+                                 .arg(treatment, item.PrID.trimmed()));
+  }
+  return true;
 }

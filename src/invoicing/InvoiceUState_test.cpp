@@ -2,6 +2,7 @@
 // editor's Issue, Print and e-invoice paths, the refusals of changes and
 // deletes, the number rule, and credit notes full and partial, never more
 // than the invoice held.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include "data/InvoiceStates.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceU.h"
+#include "invoicing/ItemDefU.h"
 #include "invoicing/TestSupport.h"
 #include "platform/DateBox.h"
 #include "platform/Language.h"
@@ -233,6 +235,49 @@ TEST_F(IssuedInvoiceTest, WithTheSettingOffNothingIsIssuedOrRefused) {
   EXPECT_EQ(invoices(), QStringList({"2 c7 0.00/0.00/0.00"}));
   EXPECT_TRUE(AllInvoiceStates().isEmpty());
   CloseAll();
+}
+
+// Where the seller's e-invoicing details are set: the date of supply is
+// kept with the invoice's state, and an item that carries tax for a
+// customer invoiced without VAT is questioned before the save.
+TEST_F(IssuedInvoiceTest, TheDateOfSupplyIsKeptAndTaxForAReverseChargeCustomerIsQuestioned) {
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TInvoice>({[](TInvoice* inv) {
+    EXPECT_FALSE(inv->MaskEdit8->isVisible()) << "no VAT identifier: the window as it was";
+    inv->BtnCancel->click();
+  }});
+  editInvoices();
+
+  SellerDetails seller = GermanSeller();
+  seller.finalInvoices = true;
+  ASSERT_TRUE(WriteSellerDetails(seller));
+  BuyerDetails buyer = GermanBuyer(7);
+  buyer.vatId = "FR12345678901";
+  buyer.vatTreatment = "AE";
+  ASSERT_TRUE(WriteBuyerDetails(buyer));
+  addItem(1, "C", 1, 3);
+  CloseAll();
+  steps<TPickInv>({chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TItemDef>({[](TItemDef* d) {
+    d->CheckBox2->setChecked(true);
+    d->BtnSave->click();
+  }});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    ASSERT_TRUE(inv->MaskEdit8->isVisible());
+    EXPECT_EQ(inv->MaskEdit8->text(), "03/01/26") << "the invoice's date until another is set";
+    inv->MaskEdit8->setDate(DateFromQDate(QDate(2026, 2, 20)));
+    openItemOnRow(inv, 3);
+    const QString question = "Customer 7 is invoiced without VAT (AE), but the item C carries tax: its "
+                             "e-invoice will be refused. Save all the same?";
+    ui.expectConfirm(Ui::Buttons::YesNo, question, false);
+    inv->BtnSave->click();
+    EXPECT_TRUE(inv->isVisible()) << "No: nothing saved, the window stays";
+    ui.expectConfirm(Ui::Buttons::YesNo, question, true);
+    inv->BtnSave->click();
+  }});
+  editInvoices();
+  EXPECT_EQ(stateOf(1).supplied, DateFromQDate(QDate(2026, 2, 20)));
+  EXPECT_FALSE(stateOf(1).isIssued());
 }
 
 TEST_F(IssuedInvoiceTest, TheStateSpeaksGermanAndFrench) {

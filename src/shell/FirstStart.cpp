@@ -10,6 +10,7 @@
 
 #include "data/Schema.h"
 #include "data/SupplyTables.h"
+#include "platform/Language.h"
 #include "data/dbFiles.h"
 #include "platform/Ui.h"
 #include "shell/DataFolderU.h"
@@ -46,7 +47,7 @@ bool CreateCompanyFolder(const QString& folder, QString* error) {
     return false;
   }
   QString why;
-  if (!WriteSuppliedTables(beside.path(), &why, true)) {
+  if (!WriteSuppliedTables(beside.path(), &why, true, CurrentLanguage())) {
     *error = Tr::tr("Unable to write the tables of the new company: %1").arg(why);
     return false;
   }
