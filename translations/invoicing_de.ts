@@ -158,11 +158,6 @@
 <context>
     <name>InvoiceDocument</name>
     <message>
-        <source>Invoice %1</source>
-        <extracomment>The payment code&apos;s remittance text, shown to the payer by his bank; %1 is the invoice&apos;s number.</extracomment>
-        <translation>Rechnung %1</translation>
-    </message>
-    <message>
         <source>Item Code</source>
         <translation>Artikelnr.</translation>
     </message>
@@ -246,6 +241,10 @@
     <message>
         <source>Sales Tax:</source>
         <translation>MwSt.:</translation>
+    </message>
+    <message>
+        <source>Payment reference: %1</source>
+        <translation type="unfinished">Verwendungszweck: %1</translation>
     </message>
 </context>
 <context>

@@ -139,7 +139,7 @@ void WriteLine(Cii& x, const InvoiceLine& line) {
 
 void WriteSettlement(Cii& x, const EInvoice& inv) {
   x.open(QStringLiteral("ApplicableHeaderTradeSettlement"));
-  x.text(QStringLiteral("PaymentReference"), inv.number);
+  x.text(QStringLiteral("PaymentReference"), inv.paymentReference.isEmpty() ? inv.number : inv.paymentReference);
   x.text(QStringLiteral("InvoiceCurrencyCode"), inv.currency);
   if (inv.creditNote) {
     // The seller pays back: no account for the buyer to pay into.

@@ -79,6 +79,7 @@ struct EInvoice {
   Party seller, buyer;
   QString iban, bic;     // payment means 58 when the IBAN is set
   QString paymentTerms;  // BT-20
+  QString paymentReference;  // BT-83, the creditor reference (RF...)
   QList<InvoiceLine> lines;
   QList<DocumentCharge> charges;
   QList<VatBreakdown> vat;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "data/Settings.h"
+#include "einvoice/CreditorReference.h"
 
 namespace {
 
@@ -120,6 +121,7 @@ class Mapping {
     EInvoice& inv = built_.invoice;
     const InvoiceRecord& h = in_.header;
     inv.number = QString::number(h.IvNo);
+    if (h.IvNo > 0) inv.paymentReference = CreditorReference(h.IvNo);
     if (in_.creditOf > 0) {
       // What the credit note takes back, as the formats want it: positive.
       sign_ = -1;

@@ -24,7 +24,8 @@ QByteArray EpcPayload(const CreditTransfer& t) {
   const QString iban = QString(t.iban).remove(QLatin1Char(' ')).toUpper();
   const QString name = t.name.trimmed().left(70);
   if (iban.isEmpty() || name.isEmpty() || t.amount < 1 || t.amount > kLargestAmount) return {};
-  const QStringList lines = {QStringLiteral("BCD"),
+  const QString reference = QString(t.reference).remove(QLatin1Char(' ')).toUpper().left(35);
+  QStringList lines = {QStringLiteral("BCD"),
                              QStringLiteral("002"),
                              QStringLiteral("1"),
                              QStringLiteral("SCT"),
@@ -33,8 +34,9 @@ QByteArray EpcPayload(const CreditTransfer& t) {
                              iban,
                              EuroAmount(t.amount),
                              QString(),
-                             QString(),
-                             t.remittance.trimmed().left(140)};
+                             reference,
+                             reference.isEmpty() ? t.remittance.trimmed().left(140) : QString()};
+  while (lines.last().isEmpty()) lines.removeLast();
   return lines.join(QLatin1Char('\n')).toUtf8();
 }
 

@@ -16,12 +16,16 @@ struct CreditTransfer {
   QString bic;      // may be empty (version 002)
   Cents amount = 0; // euro cents, 1 to 99999999999
   QString remittance;  // unstructured, at most 140 characters
+  // The structured creditor reference (RF...), at most 35 characters; when
+  // set, the unstructured remittance is left empty, as the EPC allows one.
+  QString reference;
 };
 
 // The payload: the service tag BCD, version 002, UTF-8, SCT, then BIC,
-// name, IBAN, "EUR" and the amount, no purpose, no reference, the
-// remittance text; lines ended by LF. Empty when the transfer cannot be
-// carried (no IBAN, no name, an amount out of range).
+// name, IBAN, "EUR" and the amount, no purpose, the reference or the
+// remittance text; lines separated by LF, the empty ones at the end left
+// out. Empty when the transfer cannot be carried (no IBAN, no name, an
+// amount out of range).
 QByteArray EpcPayload(const CreditTransfer& transfer);
 
 // The QR code of data at error correction level M (as the EPC asks), one

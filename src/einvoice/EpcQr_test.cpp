@@ -11,7 +11,7 @@ namespace {
 
 CreditTransfer Transfer() {
   return {QStringLiteral("Tallow & Wick GmbH"), QStringLiteral("DE02 1203 0000 0000 2020 51"),
-          QStringLiteral("BYLADEM1001"), 2635, QStringLiteral("Invoice 1007")};
+          QStringLiteral("BYLADEM1001"), 2635, QStringLiteral("Invoice 1007"), QString()};
 }
 
 TEST(EpcQr, PayloadFollowsTheVersion002Lines) {
@@ -25,6 +25,9 @@ TEST(EpcQr, PayloadFollowsTheVersion002Lines) {
   EXPECT_TRUE(EpcPayload(t).contains("\nEUR10\n"));
   t.amount = 1;
   EXPECT_TRUE(EpcPayload(t).contains("\nEUR0.01\n"));
+  // The creditor reference as the structured remittance, the text then left out.
+  t.reference = "RF72 1007";
+  EXPECT_TRUE(EpcPayload(t).endsWith("\nEUR0.01\n\nRF721007")) << EpcPayload(t).toStdString();
 }
 
 TEST(EpcQr, NothingToPayOrNoAccountGivesNoCode) {

@@ -181,12 +181,12 @@ QByteArray WriteUbl(const EInvoice& inv) {
     x.text(QStringLiteral("PaymentMeansCode"), QStringLiteral("1"));
     if (inv.dueDate.isValid())
       x.text(QStringLiteral("PaymentDueDate"), inv.dueDate.toString(Qt::ISODate));
-    x.text(QStringLiteral("PaymentID"), inv.number);
+    x.text(QStringLiteral("PaymentID"), inv.paymentReference.isEmpty() ? inv.number : inv.paymentReference);
     x.close();
   } else if (!inv.iban.isEmpty()) {
     x.open(QStringLiteral("PaymentMeans"));
     x.text(QStringLiteral("PaymentMeansCode"), QStringLiteral("58"));
-    x.text(QStringLiteral("PaymentID"), inv.number);
+    x.text(QStringLiteral("PaymentID"), inv.paymentReference.isEmpty() ? inv.number : inv.paymentReference);
     x.open(QStringLiteral("PayeeFinancialAccount"));
     x.text(QStringLiteral("ID"), inv.iban);
     if (!inv.bic.isEmpty()) {

@@ -15,6 +15,7 @@
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "einvoice/CreditorReference.h"
 #include "einvoice/EpcQr.h"
 #include "einvoice/EInvoiceBuild.h"
 #include "invoicing/InvoiceLegalText.h"
@@ -64,7 +65,8 @@ void PutPaymentCode(const InvoiceRecord& inv) {
   if (s.iban.isEmpty() || s.currency.compare(QLatin1String("EUR"), Qt::CaseInsensitive) != 0) return;
   const QString name = s.legalName.isEmpty() ? Settings().Company.trimmed() : s.legalName;
   //: The payment code's remittance text, shown to the payer by his bank; %1 is the invoice's number.
-  const QByteArray payload = EpcPayload({name, s.iban, s.bic, ToCents(inv.Due), Tr::tr("Invoice %1").arg(inv.IvNo)});
+  CreditTransfer transfer{name, s.iban, s.bic, ToCents(inv.Due), QString(), CreditorReference(inv.IvNo)};
+  const QByteArray payload = EpcPayload(transfer);
   if (payload.isEmpty()) return;
   const QString file = PaymentCodeFile(payload);
   if (file.isEmpty()) return;
@@ -338,7 +340,13 @@ void PrintInvoice(bool asInvoice) {
   NewLine();
   Cell(10) = QStringLiteral("H6073");
   PutPaymentCode(inv);
-  if (legalText) PutLegalText(mapped, state);
+  if (legalText) {
+    PutLegalText(mapped, state);
+  } else if (!PaymentAccount().iban.isEmpty() && !state.isCreditNote()) {
+    NewLine();
+    NewLine();
+    Cell(0) = QStringLiteral("L01") + Tr::tr("Payment reference: %1").arg(CreditorReference(inv.IvNo));
+  }
 
   if (!asInvoice) return;
   for (const ItemRow& item : ItemList) PutMemo(item.PMemo);

@@ -138,7 +138,7 @@ TEST_F(PaymentCode, ThePrintedInvoiceCarriesTheTransferOfTheAmountDue) {
   if (read.endsWith('\n')) read.chop(1);
   EXPECT_EQ(QString::fromUtf8(read),
             QStringLiteral("BCD\n002\n1\nSCT\nBYLADEM1001\nKerzenzieherei Weiß GmbH\nDE02120300000000202051\n"
-                           "EUR26.35\n\n\nInvoice 1007"));
+                           "EUR26.35\n\nRF721007"));
 }
 
 TEST_F(PaymentCode, NothingDueNoIbanOrAnotherCurrencyGiveNoCode) {
@@ -193,7 +193,7 @@ TEST_F(PaymentCode, TheLegalTextShowsEachVatRateTheSupplyAndTheReverseCharge) {
   EXPECT_TRUE(shown.contains("VAT 19%: 4.75 on 25.00 EUR"));
   EXPECT_TRUE(shown.contains("Date of supply: 03/02/26"));
   EXPECT_TRUE(shown.contains("Due date: 03/16/26"));
-  EXPECT_TRUE(shown.contains("Payment reference: 1007   IBAN: DE02120300000000202051"));
+  EXPECT_TRUE(shown.contains("Payment reference: RF721007   IBAN: DE02120300000000202051"));
 
   BuyerDetails buyer = GermanBuyer(7);
   buyer.country = "FR";

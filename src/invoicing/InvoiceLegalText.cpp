@@ -87,7 +87,8 @@ QStringList LegalTextLines(const EInvoice& inv, const SellerDetails& seller, int
   if (!inv.paymentTerms.isEmpty()) payment << Tr::tr("Payment terms: %1").arg(inv.paymentTerms);
   if (!payment.isEmpty()) lines << payment.join(QStringLiteral(". "));
   if (!inv.creditNote) {
-    QStringList account{Tr::tr("Payment reference: %1").arg(inv.number)};
+    QStringList account{
+        Tr::tr("Payment reference: %1").arg(inv.paymentReference.isEmpty() ? inv.number : inv.paymentReference)};
     if (!inv.iban.isEmpty()) account << QStringLiteral("IBAN: %1").arg(inv.iban);  // untranslated
     if (!inv.bic.isEmpty()) account << QStringLiteral("BIC: %1").arg(inv.bic);     // untranslated
     lines << account.join(QStringLiteral("   "));
