@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Payment reference: %1</source>
-        <translation type="unfinished">Verwendungszweck: %1</translation>
+        <translation>Verwendungszweck: %1</translation>
     </message>
 </context>
 <context>

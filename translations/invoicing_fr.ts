@@ -244,7 +244,7 @@
     </message>
     <message>
         <source>Payment reference: %1</source>
-        <translation type="unfinished">Référence de paiement : %1</translation>
+        <translation>Référence de paiement : %1</translation>
     </message>
 </context>
 <context>
