@@ -312,11 +312,27 @@ const TableDef& INVSTATEDef() {
   return t;
 }
 
+// The bank statement entries booked as payments, by the bank's reference of
+// each, so that no statement is booked twice.
+const TableDef& BANKREFDef() {
+  static const TableDef t{"BANKREF", "BANKREF.DBF", "BANKREF.DBF", "BANKREF", "BANKREF.NTX",
+                          {
+                              {"REF", 'C', 80, 0},
+                              {"IVNO", 'N', 6, 0},
+                              {"AMOUNT", 'N', 12, 2},
+                              {"BOOKED", 'D', 8, 0},
+                              {"IMPORTED", 'D', 8, 0},
+                          },
+                          {{"BANKREF", "Ref"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
-      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(),
+      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(),
   };
   return all;
 }

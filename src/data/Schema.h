@@ -61,6 +61,7 @@ const TableDef& CUSTEIDef();
 // The language of each customer's documents.
 const TableDef& CUSTLANGDef();
 const TableDef& INVSTATEDef();
+const TableDef& BANKREFDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -146,5 +146,6 @@ bool MakeMissingTables(QString* error) {
   if (!DataFileExists(CUSTEIDef().fileName) && !Create(cb, CUSTEIDef(), error)) return false;
   if (!DataFileExists(CUSTLANGDef().fileName) && !Create(cb, CUSTLANGDef(), error)) return false;
   if (!DataFileExists(INVSTATEDef().fileName) && !Create(cb, INVSTATEDef(), error)) return false;
+  if (!DataFileExists(BANKREFDef().fileName) && !Create(cb, BANKREFDef(), error)) return false;
   return true;
 }

@@ -209,6 +209,8 @@ DATA4* OpenCUSTLANG() { return OpenTable(CUSTLANGDef()); }
 
 DATA4* OpenINVSTATE() { return OpenTable(INVSTATEDef()); }
 
+DATA4* OpenBANKREF() { return OpenTable(BANKREFDef()); }
+
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   Cust5 = {};

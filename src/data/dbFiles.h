@@ -93,6 +93,8 @@ DATA4* OpenCUSTEI();
 DATA4* OpenCUSTLANG();
 // The invoices' states, on their tag (invoice number).
 DATA4* OpenINVSTATE();
+// The booked bank statement entries, on their tag (the bank's reference).
+DATA4* OpenBANKREF();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

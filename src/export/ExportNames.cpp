@@ -172,6 +172,13 @@ const std::vector<TableName>& Names() {
         {"REFNO", "credited_invoice_no"},
         {"HASH", "content_hash"},
         {"SUPPLIED", "supply_date"}}},
+      {"BANKREF",
+       "bank_entries",
+       {{"REF", "entry_reference"},
+        {"IVNO", "invoice_no"},
+        {"AMOUNT", "amount"},
+        {"BOOKED", "booking_date"},
+        {"IMPORTED", "import_date"}}},
   };
   return names;
 }

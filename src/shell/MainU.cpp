@@ -1,5 +1,7 @@
 #include "shell/MainU.h"
 
+#include "payments/BankStatementU.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -154,6 +156,7 @@ void TMain::ConnectCommands() {
   });
   command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
+  command(BtnBank, [this] { ImportBankStatement(this); });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
   command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
   command(PastDueBilling1, [] { PrintLabels(kPastDueBilling); });

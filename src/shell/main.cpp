@@ -10,6 +10,7 @@
 #include "Version.h"
 #include "invoicing/EInvoiceCommand.h"
 #include "labels/LabelCommand.h"
+#include "payments/BankCommand.h"
 #include "platform/BatchApplication.h"
 #include "platform/Language.h"
 #include "platform/PrinterChoice.h"
@@ -38,6 +39,7 @@ const Subcommand kSubcommands[] = {
     {"report", [](int argc, char* argv[]) { return RunReportCommand(argc, argv); }},
     {"labels", [](int argc, char* argv[]) { return RunLabelCommand(argc, argv); }},
     {"einvoice", [](int argc, char* argv[]) { return RunEInvoiceCommand(argc, argv); }},
+    {"bank", [](int argc, char* argv[]) { return RunBankCommand(argc, argv); }},
 };
 
 }  // namespace

@@ -1,0 +1,196 @@
+#include "payments/BankBooking.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+
+#include "data/InvoiceLoad.h"
+#include "data/dbFiles.h"
+#include "invoicing/InvoiceMath.h"
+#include "invoicing/InvoiceRecords.h"
+#include "platform/Clock.h"
+
+namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BankBooking)
+};
+
+double Money(Cents c) { return double(c) / 100.0; }
+
+// The bank's own reference of the entry (and the transaction's place in it
+// when it holds several); else the end-to-end id with the date and amount;
+// else a digest of what the payment says.
+QString ReferenceOf(const BankEntry& e, qsizetype index, const BankTransaction& t) {
+  if (!e.accountServicerRef.isEmpty()) {
+    return e.transactions.size() > 1 ? QStringLiteral("%1/%2").arg(e.accountServicerRef).arg(index + 1)
+                                     : e.accountServicerRef;
+  }
+  const QString day = e.bookingDate.toString(QStringLiteral("yyyyMMdd"));
+  if (!t.endToEndId.isEmpty() && t.endToEndId != QLatin1String("NOTPROVIDED"))
+    return QStringLiteral("E:%1/%2/%3").arg(t.endToEndId, day).arg(t.amount);
+  const QByteArray what = QStringLiteral("%1|%2|%3|%4|%5").arg(day).arg(t.amount).arg(t.payer, t.text).arg(index).toUtf8();
+  return QStringLiteral("H:") + QString::fromLatin1(QCryptographicHash::hash(what, QCryptographicHash::Sha1).toHex().left(32));
+}
+
+bool Booked(DATA4* refs, const QString& reference) {
+  return d4seek(refs, SeekKey(reference).constData()) == 0 &&
+         FieldText(d4field(refs, "REF")).trimmed() == reference;
+}
+
+// True when PMT already holds this very payment of the invoice.
+bool PaymentThere(long invoice, const QDate& date, Cents amount) {
+  for (bool on = SeekNumber(Pmt.d, Pmt.IvNo, invoice); on; on = NextOfNumber(Pmt.d, Pmt.IvNo, invoice)) {
+    if (!d4deleted(Pmt.d) && FieldDate(Pmt.PDate) == DateFromQDate(date) &&
+        ToCents(f4double(Pmt.PAmt)) == amount)
+      return true;
+  }
+  return false;
+}
+
+// The amount due of invoice ivNo after its payments, as the payment window
+// computes it; INV5 stands on the invoice.
+double DueAfterPayments(long ivNo) {
+  QList<ItemAmounts> items;
+  for (bool on = SeekNumber(Itm5.d, Itm5.IvNo, ivNo); on; on = NextOfNumber(Itm5.d, Itm5.IvNo, ivNo)) {
+    if (d4deleted(Itm5.d)) continue;
+    items << ItemAmounts{FormatFloat("%9.2f", f4double(Itm5.Qty)), FormatFloat("%8.2f", f4double(Itm5.UPR)),
+                         FieldLogical(Itm5.LTax1) ? QStringLiteral("t") : QStringLiteral("f"),
+                         FieldLogical(Itm5.LTax2) ? QStringLiteral("t") : QStringLiteral("f")};
+  }
+  QStringList payments;
+  for (bool on = SeekNumber(Pmt.d, Pmt.IvNo, ivNo); on; on = NextOfNumber(Pmt.d, Pmt.IvNo, ivNo))
+    if (!d4deleted(Pmt.d)) payments << FormatFloat("%10.2f", f4double(Pmt.PAmt));
+  return InvoiceSumsFor(items, f4double(Inv5.Ship), f4double(Inv5.Tax), payments).Due;
+}
+
+// What one booking wrote, to be taken back.
+struct Written {
+  long paymentRecord = 0;
+  long invoiceRecord = 0;
+  double dueBefore = 0;
+  long referenceRecord = 0;
+};
+
+void TakeBack(const QList<Written>& written, DATA4* refs) {
+  for (auto it = written.crbegin(); it != written.crend(); ++it) {
+    if (it->referenceRecord > 0 && d4go(refs, it->referenceRecord) == 0) d4delete(refs);
+    if (it->paymentRecord > 0 && d4go(Pmt.d, it->paymentRecord) == 0) d4delete(Pmt.d);
+    if (it->invoiceRecord > 0 && d4go(Inv5.d, it->invoiceRecord) == 0) f4assignDouble(Inv5.Due, it->dueBefore);
+  }
+  WriteCurrentRecord(Inv5.d);
+  DeletionsPending = true;
+  code4errorCode(cb, 0);
+}
+
+}  // namespace
+
+OpenInvoices ReadOpenInvoices() {
+  OpenInvoices open;
+  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
+  for (int rc = d4top(Inv5.d); rc == 0; rc = d4skip(Inv5.d, 1)) {
+    if (d4deleted(Inv5.d)) continue;
+    const Cents due = ToCents(f4double(Inv5.Due));
+    if (due <= 0) continue;
+    OpenInvoice invoice{f4long(Inv5.IvNo), due, QString()};
+    const long cuno = f4long(Inv5.CuNo);
+    if (cuno != 0 && d4seek(Cust5.d, NumberTagKey(cuno).constData()) == 0) {
+      const QString company = FieldText(Cust5.addr1).trimmed();
+      invoice.customerName = company.isEmpty()
+                                 ? QStringLiteral("%1 %2").arg(FieldText(Cust5.first).trimmed(), FieldText(Cust5.last).trimmed())
+                                 : company;
+    }
+    open.add(invoice);
+  }
+  return open;
+}
+
+StatementProposal ProposeBookings(const BankStatement& s, const QString& currency) {
+  StatementProposal proposal;
+  const OpenInvoices open = ReadOpenInvoices();
+  DATA4* refs = OpenBANKREF();
+  const QString ours = currency.isEmpty() ? QStringLiteral("EUR") : currency.toUpper();
+  for (const BankEntry& e : s.entries) {
+    //: %1 the booking date, %2 the amount with its currency.
+    const QString which = Tr::tr("%1, %2").arg(e.bookingDate.toString(Qt::ISODate), AmountText(e.amount) + QLatin1Char(' ') + e.currency);
+    if (!e.credit) {
+      proposal.passedBy << Tr::tr("%1: a debit").arg(which);
+      continue;
+    }
+    if (e.reversal) {
+      proposal.passedBy << Tr::tr("%1: a reversal").arg(which);
+      continue;
+    }
+    if (!e.booked) {
+      proposal.passedBy << Tr::tr("%1: not booked by the bank yet").arg(which);
+      continue;
+    }
+    for (qsizetype i = 0; i < e.transactions.size(); ++i) {
+      const BankTransaction& t = e.transactions[i];
+      if (t.currency.toUpper() != ours) {
+        proposal.passedBy << Tr::tr("%1: in %2, not %3").arg(which, t.currency, ours);
+        continue;
+      }
+      ProposedPayment p;
+      p.payment = t;
+      p.date = e.bookingDate;
+      p.bankReference = ReferenceOf(e, i, t);
+      p.alreadyBooked = refs && Booked(refs, p.bankReference);
+      p.match = MatchPayment(t, open);
+      p.invoice = p.alreadyBooked ? 0 : p.match.invoice;
+      proposal.payments << p;
+    }
+  }
+  if (refs) d4close(refs);
+  return proposal;
+}
+
+BookingOutcome BookPayments(const QList<ProposedPayment>& payments) {
+  BookingOutcome outcome;
+  DATA4* refs = OpenBANKREF();
+  if (!refs) return {false, 0, Tr::tr("the table of booked bank entries cannot be opened")};
+  QList<Written> written;
+  const auto fail = [&](const QString& why) {
+    TakeBack(written, refs);
+    d4close(refs);
+    code4errorCode(cb, 0);
+    return BookingOutcome{false, 0, why};
+  };
+  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+  for (const ProposedPayment& p : payments) {
+    if (p.invoice <= 0 || p.alreadyBooked || Booked(refs, p.bankReference)) continue;
+    Written w;
+    if (!SeekNumber(Inv5.d, Inv5.IvNo, p.invoice)) return fail(Tr::tr("there is no invoice %1").arg(p.invoice));
+    if (!PaymentThere(p.invoice, p.date, p.payment.amount)) {
+      if (d4appendBlank(Pmt.d) != 0) return fail(Tr::tr("a payment could not be added"));
+      w.paymentRecord = d4recNo(Pmt.d);
+      f4assignLong(Pmt.IvNo, p.invoice);
+      AssignDate(Pmt.PDate, DateFromQDate(p.date));
+      f4assignDouble(Pmt.PAmt, Money(p.payment.amount));
+      WriteCurrentRecord(Pmt.d);
+      if (!SeekNumber(Inv5.d, Inv5.IvNo, p.invoice)) return fail(Tr::tr("there is no invoice %1").arg(p.invoice));
+      w.invoiceRecord = d4recNo(Inv5.d);
+      w.dueBefore = f4double(Inv5.Due);
+      const double due = DueAfterPayments(p.invoice);
+      d4go(Inv5.d, w.invoiceRecord);
+      f4assignDouble(Inv5.Due, due);
+      WriteCurrentRecord(Inv5.d);
+    }
+    if (d4appendBlank(refs) != 0) return fail(Tr::tr("the bank entry's reference could not be kept"));
+    w.referenceRecord = d4recNo(refs);
+    AssignText(d4field(refs, "REF"), p.bankReference, 80);
+    f4assignLong(d4field(refs, "IVNO"), p.invoice);
+    f4assignDouble(d4field(refs, "AMOUNT"), Money(p.payment.amount));
+    AssignDate(d4field(refs, "BOOKED"), DateFromQDate(p.date));
+    AssignDate(d4field(refs, "IMPORTED"), DateFromQDate(Clock::today()));
+    WriteCurrentRecord(refs);
+    written << w;
+    if (code4errorCode(cb, 0) < 0) return fail(Tr::tr("a table could not be written"));
+    ++outcome.booked;
+  }
+  // What was booked stays booked should the close fail: a payment found in
+  // PMT without its reference then only gets the reference at the next
+  // import.
+  if (d4close(refs) != 0 || code4errorCode(cb, 0) < 0)
+    return {false, outcome.booked, Tr::tr("the table of booked bank entries could not be written")};
+  return outcome;
+}

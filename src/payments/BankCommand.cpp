@@ -1,0 +1,157 @@
+#include "payments/BankCommand.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include "Version.h"
+#include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
+#include "data/FolderHold.h"
+#include "data/InvoiceLoad.h"
+#include "data/Settings.h"
+#include "data/TableSwap.h"
+#include "data/dbFiles.h"
+#include "payments/BankBooking.h"
+#include "platform/UnattendedUi.h"
+#include "tbengine/engine.h"
+
+namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(BankCommand)
+};
+
+// The engine's fatal hook, as a command's exception.
+struct CommandEnded {
+  std::string message;
+};
+
+}  // namespace
+
+QStringList ProposalLines(const StatementProposal& proposal) {
+  QStringList lines;
+  for (const ProposedPayment& p : proposal.payments) {
+    const QString what = QStringLiteral("%1  %2 %3  %4").arg(p.date.toString(Qt::ISODate), AmountText(p.payment.amount),
+                                                            p.payment.currency, p.payment.payer);
+    if (p.alreadyBooked)
+      lines << Tr::tr("%1: booked before").arg(what);
+    else if (p.invoice > 0)
+      //: %1 the payment, %2 the invoice's number, %3 why.
+      lines << Tr::tr("%1: invoice %2 (%3)").arg(what).arg(p.invoice).arg(p.match.reason);
+    else
+      //: %1 the payment, %2 why it matches no invoice.
+      lines << Tr::tr("%1: open (%2)").arg(what, p.match.reason);
+  }
+  for (const QString& passed : proposal.passedBy) lines << Tr::tr("passed by: %1").arg(passed);
+  return lines;
+}
+
+int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+  const auto say = [&](const QString& text) { err << "tallowby bank: " << text.simplified() << Qt::endl; };
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      Tr::tr("Books the payments of bank statements (camt.052, camt.053, camt.054) to the invoices they pay."));
+  const QCommandLineOption help({"h", "help"}, Tr::tr("Displays this help."));
+  const QCommandLineOption version({"v", "version"}, Tr::tr("Displays version information."));
+  const QCommandLineOption dryRun("dry-run", Tr::tr("Lists what would be booked and changes nothing."));
+  parser.addOption(help);
+  parser.addOption(version);
+  parser.addOption({"data", Tr::tr("Data folder (default: the current folder)."), "DIR"});
+  parser.addOption({"language", Tr::tr("Language of the messages: de, fr or en."), "LANG"});
+  parser.addOption(dryRun);
+  parser.addPositionalArgument("FILE", Tr::tr("The bank statements, one or more."), "FILE...");
+  const auto unusable = [&](const QString& text) {
+    say(text);
+    err << Tr::tr("usage: %1 (see tallowby %2 --help)")
+               .arg(QStringLiteral("tallowby bank [--data DIR] [--dry-run] FILE..."), QStringLiteral("bank"))
+        << Qt::endl;
+    return 2;
+  };
+  if (!parser.parse(QStringList{QStringLiteral("tallowby bank")} + args)) return unusable(parser.errorText());
+  if (parser.isSet(help)) {
+    out << parser.helpText() << Qt::flush;
+    return 0;
+  }
+  if (parser.isSet(version)) {
+    out << "tallowby " << TALLOWBY_VERSION << Qt::endl;
+    return 0;
+  }
+  const QStringList files = parser.positionalArguments();
+  if (files.isEmpty()) return unusable(Tr::tr("name at least one bank statement"));
+  const QString data = parser.value("data");
+  const QDir dataDir(data.isEmpty() ? QDir::currentPath() : data);
+  if (!dataDir.exists()) {
+    say(Tr::tr("no such data folder: %1").arg(data));
+    return 1;
+  }
+  // Every statement read before anything is booked: an unreadable one
+  // stops the command with nothing done.
+  QList<BankStatement> statements;
+  for (const QString& name : files) {
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+      say(Tr::tr("%1 cannot be read: %2").arg(name, file.errorString()));
+      return 1;
+    }
+    const CamtRead read = ReadCamt(file.read(64 * 1024 * 1024 + 1));
+    if (!read.ok) {
+      //: %1 a file, %2 why it is no bank statement.
+      say(Tr::tr("%1 is not a bank statement that can be read: %2").arg(name, read.error));
+      return 1;
+    }
+    statements << read.statement;
+  }
+
+  QString why;
+  FolderHold hold;
+  const SwapRecovery recovery = FinishInterruptedSwap(dataDir.absolutePath(), &why, &hold);
+  if (recovery == SwapRecovery::Busy || recovery == SwapRecovery::Failed) {
+    say(recovery == SwapRecovery::Busy ? FolderBusyReason(dataDir.absolutePath()) : why);
+    return 1;
+  }
+  UnattendedUi ui;
+  code4setFatalHook([](int, const std::string& message) { throw CommandEnded{message}; });
+  int status = 0;
+  try {
+    StartEngine(dataDir.absolutePath());
+    if (DataFilesPresent()) PrepareTables();
+    ReadSettings();
+    const QString currency = ReadSellerDetails().currency;
+    {
+      TablesClosedAtEnd tables;
+      if (!OpenInvoiceTables()) throw CommandEnded{};
+      for (qsizetype i = 0; i < statements.size(); ++i) {
+        const StatementProposal proposal = ProposeBookings(statements[i], currency);
+        out << files[i] << ":" << Qt::endl;
+        for (const QString& line : ProposalLines(proposal)) out << "  " << line << Qt::endl;
+        if (parser.isSet(dryRun)) continue;
+        const BookingOutcome booked = BookPayments(proposal.payments);
+        if (!booked.ok) {
+          say(Tr::tr("%1: nothing was booked: %2").arg(files[i], booked.error));
+          status = 1;
+          continue;
+        }
+        //: %n payments booked from the statement.
+        out << "  " << Tr::tr("%n payment(s) booked.", nullptr, booked.booked) << Qt::endl;
+      }
+    }
+    EndEngine();
+  } catch (const CommandEnded& e) {
+    if (!e.message.empty()) say(QString::fromLocal8Bit(e.message.c_str()));
+    AbandonEngine();
+    status = 1;
+  }
+  code4setFatalHook({});
+  for (const QString& message : ui.messages()) say(message);
+  return ui.messages().isEmpty() ? status : 1;
+}
+
+int RunBankCommand(int argc, char* argv[]) {
+  QStringList args;
+  for (int i = 2; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+  QTextStream out(stdout);
+  QTextStream err(stderr);
+  return RunBankCommand(args, out, err);
+}
