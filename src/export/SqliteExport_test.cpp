@@ -5,6 +5,7 @@
 // earlier file as it was.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
@@ -222,7 +223,7 @@ TEST_F(SqliteExportTest, FailuresLeaveAnEarlierFileAsItWasAndNothingBeside) {
   EXPECT_FALSE(outcome.done);
   EXPECT_TRUE(outcome.error.contains("INV5.dbf, record 205")) << outcome.error.toStdString();
   EXPECT_EQ(Read(db), "an earlier export");
-  EXPECT_FALSE(QFile::exists(db + ".tbexport"));
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System), QStringList{"books.db"});
   EXPECT_EQ(code4errorCode(cb, 0), 0) << "no error left for the program to end on";
 
   outcome = exportTo(ExportFormat::Sqlite, out.filePath("no/such/folder/books.db"));
@@ -245,8 +246,27 @@ TEST_F(SqliteExportTest, ATableAnotherProgramHasOpenStopsTheExportBeforeAnything
   code4initUndoP(other);
   EXPECT_FALSE(outcome.done);
   EXPECT_TRUE(outcome.error.contains("PMT")) << outcome.error.toStdString();
-  EXPECT_FALSE(QFile::exists(db));
-  EXPECT_FALSE(QFile::exists(db + ".tbexport"));
+  EXPECT_TRUE(QDir(out.path()).entryList(QDir::Files | QDir::System).isEmpty());
+}
+
+// In a folder others may write to, a link planted where an export used to
+// write first would have had the victim's file overwritten.
+TEST_F(SqliteExportTest, LinksPlantedBesideTheTargetAreNeverWrittenThrough) {
+  const QString victim = out.filePath("victim");
+  QFile f(victim);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("the victim's own");
+  f.close();
+  const QString script = out.filePath("books.sql");
+  for (const QString& target : {db, script}) ASSERT_TRUE(QFile::link(victim, target + ".tbexport"));
+  EXPECT_TRUE(exportTo(ExportFormat::Sqlite, db).done);
+  EXPECT_TRUE(exportTo(ExportFormat::Postgres, script).done);
+  EXPECT_EQ(Read(victim), "the victim's own");
+  for (const QString& target : {db, script}) {
+    EXPECT_FALSE(QFileInfo(target).isSymLink()) << target.toStdString();
+    EXPECT_GT(QFileInfo(target).size(), 1000) << target.toStdString();
+  }
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System).size(), 5) << "nothing more beside them";
 }
 
 }  // namespace

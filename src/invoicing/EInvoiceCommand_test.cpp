@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -93,6 +94,25 @@ TEST_F(EInvoiceCommandTest, EachFormatIsValidAndRefusalsAreNamed) {
   const QByteArray text = xml.readAll();
   EXPECT_TRUE(text.contains("<ram:DuePayableAmount>20.11</ram:DuePayableAmount>"));
   EXPECT_TRUE(text.contains("Crème &amp; &lt;Brûlée&gt;"));
+}
+
+TEST_F(EInvoiceCommandTest, LinksPlantedBesideTheOutputAreNeverWrittenThrough) {
+  markCandlesTaxed();
+  const QString victim = out.filePath("victim");
+  {
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("the victim's own");
+  }
+  const QString pdf = out.filePath("inv.pdf");
+  for (const char* suffix : {".tbprint", ".tbfx"}) ASSERT_TRUE(QFile::link(victim, pdf + suffix));
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", pdf}), 0) << errors.toStdString();
+  QFile f(victim);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), "the victim's own");
+  EXPECT_FALSE(QFileInfo(pdf).isSymLink());
+  ExpectAllValid({{pdf, "facturx"}});
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System).size(), 4) << "the two links, the victim, the PDF";
 }
 
 // A restore cut short after its first file: the command finishes it before

@@ -3,8 +3,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
@@ -13,6 +16,7 @@
 #include "einvoice/FacturX.h"
 #include "einvoice/UblWriter.h"
 #include "invoicing/InvoiceDocument.h"
+#include "platform/BesideFile.h"
 #include "platform/Language.h"
 #include "platform/PainterCanvas.h"
 #include "platform/PrinterChoice.h"
@@ -61,15 +65,22 @@ bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
   PainterCanvas canvas(PrinterChoice::printer());
   PrintDocument(canvas);
   canvas.end();
-  if (QFile::exists(path)) return true;
+  if (QFileInfo(path).size() > 0) return true;
   //: %1 is a file.
   *why = Tr::tr("the invoice could not be printed into %1").arg(path);
   return false;
 }
 
 bool WriteFacturX(const EInvoiceBuilt& built, const QString& path, QString* why) {
-  const QString printed = path + QStringLiteral(".tbprint");
-  const QString beside = path + QStringLiteral(".tbfx");
+  // Both files are new ones of names nobody could guess, so neither is
+  // written through a link someone else placed beside the target.
+  const QString printed = CreateFileBeside(path, QStringLiteral(".tbprint"));
+  const QString beside = printed.isEmpty() ? QString() : CreateFileBeside(path, QStringLiteral(".tbfx"));
+  if (beside.isEmpty()) {
+    *why = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (!printed.isEmpty()) QFile::remove(printed);
+    return false;
+  }
   const bool ok = PrintPdfA(built.invoice, printed, why) &&
                   MakeFacturX(printed, XmlOf(built.invoice, EInvoiceFormat::FacturX), beside, why);
   QFile::remove(printed);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <unistd.h>
 
+#include "platform/BesideFile.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -66,23 +68,26 @@ Result copy(const QString& from, const QString& to, QString* detail) {
   if (fs::exists(target, error) && ::access(target.c_str(), W_OK) != 0)
     return fail(std::error_code(errno, std::generic_category()), detail);
 
-  fs::path temporary = target;
-  temporary += ".tbcopy";
-  fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
-  if (!error) fs::rename(temporary, target, error);
+  // The copy goes into a new file of our own beside the target, never
+  // through a link placed there.
+  const QString temporary = CreateFileBeside(to, QStringLiteral(".tbcopy"));
+  if (temporary.isEmpty()) return fail(std::error_code(errno, std::generic_category()), detail);
+  fs::copy_file(source, temporary.toStdString(), fs::copy_options::overwrite_existing, error);
+  if (!error) fs::rename(temporary.toStdString(), target, error);
   if (error) {
     std::error_code ignored;
-    fs::remove(temporary, ignored);
+    fs::remove(temporary.toStdString(), ignored);
     return fail(error, detail);
   }
   return Result::Ok;
 }
 
 Result write(const QString& path, const QByteArray& bytes, QString* detail) {
-  const QString temporary = path + QStringLiteral(".tbcopy");
+  QString temporary;
+  const int fd = OpenFileBeside(path, QStringLiteral(".tbcopy"), &temporary);
+  if (fd < 0) return fail(std::error_code(errno, std::generic_category()), detail);
   const QByteArray native = QFile::encodeName(temporary);
-  const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  bool ok = fd >= 0;
+  bool ok = true;
   for (qsizetype done = 0; ok && done < bytes.size();) {
     const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
     ok = n > 0;
@@ -90,7 +95,7 @@ Result write(const QString& path, const QByteArray& bytes, QString* detail) {
   }
   ok = ok && ::fsync(fd) == 0;
   std::error_code error(ok ? 0 : errno, std::generic_category());
-  if (fd >= 0) ::close(fd);
+  ::close(fd);
   if (ok && ::rename(native.constData(), QFile::encodeName(path).constData()) != 0)
     error.assign(errno, std::generic_category());
   if (!error && !sync(QFileInfo(path).absolutePath())) error.assign(errno, std::generic_category());

@@ -6,7 +6,11 @@
 #include <QPrinter>
 #include <QStorageInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "platform/BesideFile.h"
 
 namespace {
 
@@ -35,19 +39,26 @@ PdfBeside::PdfBeside(QPrinter* printer) {
   if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) return;
   printer_ = printer;
   target_ = printer->outputFileName();
-  beside_ = target_ + QStringLiteral(".tbprint");
-  QFile::remove(beside_);  // left by a job that was cut short
+  // A new file of a name nobody could guess: the job never writes through
+  // a link someone else placed beside the target.
+  beside_ = CreateFileBeside(target_, QStringLiteral(".tbprint"));
+  if (beside_.isEmpty()) notCreated_ = QString::fromLocal8Bit(std::strerror(errno));
   printer->setOutputFileName(beside_);
 }
 
 PdfBeside::~PdfBeside() {
   if (!printer_) return;
-  QFile::remove(beside_);
+  if (!beside_.isEmpty()) QFile::remove(beside_);
   printer_->setOutputFileName(target_);
 }
 
 PdfBeside::Result PdfBeside::finish(QString* why) {
-  if (!printer_ || !QFile::exists(beside_)) return Result::NothingPrinted;
+  if (!printer_) return Result::NothingPrinted;
+  if (beside_.isEmpty()) {
+    *why = notCreated_;
+    return Result::Failed;
+  }
+  if (QFileInfo(beside_).size() == 0) return Result::NothingPrinted;
   if (Complete(beside_) && std::rename(QFile::encodeName(beside_).constData(),
                                        QFile::encodeName(target_).constData()) == 0)
     return Result::Saved;

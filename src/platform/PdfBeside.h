@@ -1,5 +1,5 @@
 // Printing into a PDF file without ever leaving a cut-short one: the print
-// job writes beside the target (TARGET.tbprint) and the finished file is
+// job writes beside the target (a new file TARGET.XXXXXX.tbprint) and the finished file is
 // renamed over the target only once it is complete, that is, once it ends
 // with the PDF end-of-file mark (a full disk cuts the file short without the
 // print job saying so). A failure leaves an older file of that name intact.
@@ -31,7 +31,8 @@ class PdfBeside {
  private:
   QPrinter* printer_ = nullptr;  // nullptr: not a PDF file
   QString target_;
-  QString beside_;
+  QString beside_;      // empty: it could not be created
+  QString notCreated_;  // why not
 };
 
 #endif  // PLATFORM_PDFBESIDE_H
