@@ -218,7 +218,8 @@ int Convert(const std::vector<std::string>& args) {
 // The folders a command on tables or index files works in: that of each
 // file it names, or the folder it names. Backup, restore and convert put
 // theirs in order themselves, once their options are read.
-static QStringList FoldersWorkedIn(const std::vector<std::string>& args) {
+static QStringList FoldersWorkedIn(std::vector<std::string> args) {
+  if (!args.empty() && args[0] == "dump") std::erase(args, std::string("--unmasked"));
   const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
   const auto folderOf = [](const QString& file) { return QFileInfo(file).absolutePath(); };
   const std::string& name = args.empty() ? std::string() : args[0];

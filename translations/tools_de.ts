@@ -144,6 +144,10 @@
         <source>unknown language %1 (de, fr or en)</source>
         <translation>unbekannte Sprache %1 (de, fr oder en)</translation>
     </message>
+    <message>
+        <source>(card numbers whole, for a repair)</source>
+        <translation>(Kartennummern vollständig, für eine Reparatur)</translation>
+    </message>
 </context>
 <context>
     <name>DemoBusiness</name>

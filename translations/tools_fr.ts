@@ -144,6 +144,10 @@
         <source>unknown language %1 (de, fr or en)</source>
         <translation>langue inconnue %1 (de, fr ou en)</translation>
     </message>
+    <message>
+        <source>(card numbers whole, for a repair)</source>
+        <translation>(numéros de carte en entier, pour une réparation)</translation>
+    </message>
 </context>
 <context>
     <name>DemoBusiness</name>

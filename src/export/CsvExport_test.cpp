@@ -79,6 +79,7 @@ TEST_F(CsvExportTest, OneFilePerTableReadBackByPythonsCsvModule) {
             "invoice_no,customer_no,department,invoice_date,payment_reference,charge1,charge2,due,note");
   EXPECT_EQ(Row(files, "invoices.csv", "1000").join('|'), "1000|2|Shop|2025-01-21||0.10|0.20|4.23|");
   EXPECT_EQ(Row(files, "invoices.csv", "2001").at(3), "") << "an impossible date";
+  EXPECT_EQ(Row(files, "invoices.csv", "2005").at(4), "****.****.****.1111 x9/28") << "a card number masked";
   EXPECT_EQ(Row(files, "invoices.csv", "2004").last(),
             QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip"));
   EXPECT_EQ(Row(files, "customers.csv", "1").mid(1, 4).join('|'),

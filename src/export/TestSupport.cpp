@@ -103,7 +103,8 @@ void WriteBooks() {
   Append(items, {{"IvNo", "2003"}, {"PrID", "SOAP"}, {"Qty", "10"}, {"UPR", "0.70"}}, true);
   Append(invoices, {{"IvNo", "2004"}, {"CuNo", "3"}, {"IDate", "20241231"}, {"Due", "5.55"},
                     {"REM", QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip")}});
-  Append(invoices, {{"IvNo", "2005"}, {"CuNo", "0"}, {"IDate", "20250102"}, {"Due", "0"}});
+  Append(invoices, {{"IvNo", "2005"}, {"CuNo", "0"}, {"IDate", "20250102"}, {"Due", "0"},
+                    {"IMemo", "4111.1111.1111.1111 x9/28"}});
 
   Append(Open("LABELS"), {{"Name", "Avery 5160"}, {"TopM", "36.000"}, {"LeftM", "13.500"},
                           {"Width", "189.000"}, {"Height", "72.000"}, {"NAcross", "3"},

@@ -25,7 +25,7 @@
 //  - invoice 2000 without a date, 2001 on 2023-02-31, 2002 of customer 99
 //    (deleted long ago), 2003 marked deleted with its item, 2004 with a memo
 //    holding a line break, a comma, quotes, "&" and "€", 2005 without a
-//    customer (0);
+//    customer (0), paid by a card whose whole number its card text holds;
 //  - a label stock, a purchase of CANDLE; the supplied settings.
 namespace books {
 constexpr int kFirstInvoice = 1000;
