@@ -106,6 +106,17 @@ TEST_F(CsvExportTest, RfcLinesAndEmptyTextsToldFromMissingValues) {
   EXPECT_EQ(customers.count('\n'), customers.count("\r\n"));
 }
 
+TEST_F(CsvExportTest, TextsASpreadsheetWouldRunAsFormulasAreShownAsText) {
+  exportBooks();
+  const QJsonObject files = ReadBack(folder);
+  const QStringList invoice = Row(files, "invoices.csv", "2000");
+  EXPECT_EQ(invoice.at(2), "'=HYPERLINK(\"http://x.example\",\"Click\")");
+  EXPECT_EQ(invoice.at(4), "'-2+3");
+  EXPECT_TRUE(invoice.last().startsWith("'\tthe end")) << invoice.last().toStdString();
+  EXPECT_EQ(invoice.at(7), "12.34") << "a number stays a number";
+  EXPECT_EQ(Row(files, "invoices.csv", "1000").at(2), "Shop");
+}
+
 TEST_F(CsvExportTest, AnEarlierExportIsReplacedWholeAndOtherFoldersAreRefused) {
   exportBooks();
   const QByteArray before = Read(QDir(folder).filePath("invoices.csv"));

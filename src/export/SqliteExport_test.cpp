@@ -107,6 +107,9 @@ TEST_F(SqliteExportTest, DatesTextsAndMemosAsTheTablesHoldThem) {
             QByteArray("Prefers mail.\r\nCall after 5, not before.").toHex().toUpper());
   EXPECT_EQ(q("SELECT note FROM invoices WHERE invoice_no = 2004"),
             QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip"));
+  EXPECT_EQ(q("SELECT department, payment_reference FROM invoices WHERE invoice_no = 2000"),
+            "=HYPERLINK(\"http://x.example\",\"Click\")|-2+3")
+      << "texts exactly as stored, whatever a spreadsheet would make of them";
   EXPECT_EQ(q("SELECT payment_reference FROM invoices WHERE invoice_no = 2005"), "****.****.****.1111 x9/28")
       << "a card number only as the printed invoice shows it";
   EXPECT_EQ(q("SELECT first_name, last_name, company FROM customers WHERE customer_no = 2"),

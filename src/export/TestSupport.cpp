@@ -95,7 +95,9 @@ void WriteBooks() {
                       {"Due", Cents(books::DueCentsOf(n))}});
   }
   Append(items, {{"IvNo", "1000"}, {"PrID", "GONE"}, {"Qty", "2"}, {"UPR", "1.25"}, {"PDesc", "Old kit"}});
-  Append(invoices, {{"IvNo", "2000"}, {"CuNo", "1"}, {"Due", "12.34"}});
+  Append(invoices, {{"IvNo", "2000"}, {"CuNo", "1"}, {"Due", "12.34"},
+                    {"Dept", "=HYPERLINK(\"http://x.example\",\"Click\")"}, {"IMemo", "-2+3"},
+                    {"REM", "\tthe end\n\n"}});
   Append(invoices, {{"IvNo", "2001"}, {"CuNo", "2"}, {"IDate", "20230231"}, {"Due", "0.01"}});
   Append(invoices, {{"IvNo", "2002"}, {"CuNo", "99"}, {"IDate", "20240615"}, {"Due", "99.99"}});
   Append(payments, {{"IvNo", "2002"}, {"PDate", "20240701"}, {"PAmt", "0.01"}});
