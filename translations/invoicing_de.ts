@@ -56,6 +56,13 @@
         <extracomment>Followed by the invoices not saved, one a line.</extracomment>
         <translation>Nicht gespeichert:</translation>
     </message>
+    <message>
+        <source>The e-mail address of customer %1 is not a plain address (one &quot;@&quot;, no blanks, no &quot;mailto:&quot;, &quot;?&quot;, &quot;&amp;&quot;, &quot;%&quot; or line break, not beginning with &quot;-&quot;): %2<byte value="xd"/>
+The message was opened without a recipient; fill it in there, and correct the address in the customer&apos;s window.</source>
+        <extracomment>%1 the customer&apos;s number, %2 the address as stored.</extracomment>
+        <translation>Die E-Mail-Adresse des Kunden %1 ist keine einfache Adresse (ein „@“, keine Leerzeichen, kein „mailto:“, „?“, „&amp;“, „%“ oder Zeilenumbruch, nicht mit „-“ am Anfang): %2<byte value="xd"/>
+Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und berichtigen Sie die Adresse im Fenster des Kunden.</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceCommand</name>

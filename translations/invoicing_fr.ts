@@ -56,6 +56,13 @@
         <extracomment>Followed by the invoices not saved, one a line.</extracomment>
         <translation>Non enregistrées :</translation>
     </message>
+    <message>
+        <source>The e-mail address of customer %1 is not a plain address (one &quot;@&quot;, no blanks, no &quot;mailto:&quot;, &quot;?&quot;, &quot;&amp;&quot;, &quot;%&quot; or line break, not beginning with &quot;-&quot;): %2<byte value="xd"/>
+The message was opened without a recipient; fill it in there, and correct the address in the customer&apos;s window.</source>
+        <extracomment>%1 the customer&apos;s number, %2 the address as stored.</extracomment>
+        <translation>L&apos;adresse électronique du client %1 n&apos;est pas une adresse simple (un seul « @ », sans espaces, sans « mailto: », « ? », « &amp; », « % » ni saut de ligne, sans « - » au début) : %2<byte value="xd"/>
+Le message a été ouvert sans destinataire ; saisissez-le dans le message et corrigez l&apos;adresse dans la fenêtre du client.</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceCommand</name>

@@ -11,7 +11,9 @@
 #include "invoicing/EInvoiceCommand.h"
 #include "labels/LabelCommand.h"
 #include "platform/BatchApplication.h"
+#include "platform/Clock.h"
 #include "platform/Language.h"
+#include "platform/MailProgram.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -97,6 +99,8 @@ int main(int argc, char* argv[]) {
 
   InstallFatalHook();
   PrinterChoice::selectRemembered();
+  // The mail program has long read what was handed to it a day ago.
+  RemoveOldMailFolders(Clock::now());
 
   CreateWindows();
   TMain* main = Windows().Main;
