@@ -135,11 +135,6 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
         <translation>Rechnung %1</translation>
     </message>
     <message>
-        <source>the invoice could not be printed into %1</source>
-        <extracomment>%1 is a file.</extracomment>
-        <translation>die Rechnung konnte nicht in %1 gedruckt werden</translation>
-    </message>
-    <message>
         <source>cannot put the file in place of %1</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>die Datei kann nicht an die Stelle von %1 gesetzt werden</translation>
@@ -152,6 +147,11 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     <message>
         <source>there is no such invoice</source>
         <translation>diese Rechnung gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1 (%2)</source>
+        <extracomment>%1 is a file, %2 why (&quot;No space left on device&quot;).</extracomment>
+        <translation>die Rechnung konnte nicht in %1 gedruckt werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -135,11 +135,6 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
         <translation>Facture %1</translation>
     </message>
     <message>
-        <source>the invoice could not be printed into %1</source>
-        <extracomment>%1 is a file.</extracomment>
-        <translation>la facture n&apos;a pas pu être imprimée dans %1</translation>
-    </message>
-    <message>
         <source>cannot put the file in place of %1</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>impossible de mettre le fichier à la place de %1</translation>
@@ -152,6 +147,11 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     <message>
         <source>there is no such invoice</source>
         <translation>cette facture n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1 (%2)</source>
+        <extracomment>%1 is a file, %2 why (&quot;No space left on device&quot;).</extracomment>
+        <translation>la facture n&apos;a pas pu être imprimée dans %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -88,10 +88,6 @@
 <context>
     <name>PdfBeside</name>
     <message>
-        <source>the disk is full</source>
-        <translation>der Datenträger ist voll</translation>
-    </message>
-    <message>
         <source>the file could not be written in full</source>
         <translation>die Datei konnte nicht vollständig geschrieben werden</translation>
     </message>

@@ -88,10 +88,6 @@
 <context>
     <name>PdfBeside</name>
     <message>
-        <source>the disk is full</source>
-        <translation>le disque est plein</translation>
-    </message>
-    <message>
         <source>the file could not be written in full</source>
         <translation>le fichier n&apos;a pas pu être écrit entièrement</translation>
     </message>

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "data/BackupManifest.h"
 #include "data/CodeBase.h"
@@ -128,7 +129,16 @@ struct CopyRun {
   bool manifestOnDisk = false;
   QStringList onDisk;             // backup: the copies on the disk now in the drive
   QList<QByteArray> listsSeen;    // restore: the backup's list beside each file copied
+  // A backup into a fixed folder: written beside the earlier backup and put
+  // in its place only once complete, so a failure (a full disk) leaves the
+  // earlier backup restorable. Removable media go disk by disk instead.
+  std::unique_ptr<TableSwap> staged;
 };
+
+// Where a backup's copy of name goes: the staging folder, or the disk.
+QString BackupCopyPath(const CopyRun& run, const QString& name) {
+  return run.staged ? run.staged->stagedPath(name) : QDir(run.folder).filePath(ExistingName(run.folder, name));
+}
 
 // The copies on the backup disk reach it before the disk is taken out or
 // the backup says it is done.
@@ -149,6 +159,10 @@ bool SyncDisk(CopyRun& run) {
 // restores from it or writes into it meanwhile), after removing what copies
 // cut short left there. False, *error set, when another program works there.
 bool HoldBackupFolder(CopyRun& run, QString* error) {
+  if (run.toBackup && !FileCopy::onRemovableVolume(run.folder)) {
+    run.staged = std::make_unique<TableSwap>(run.folder);
+    return run.staged->begin(error);
+  }
   const FolderHold::Mode mode = run.toBackup ? FolderHold::Mode::Exclusive : FolderHold::Mode::Shared;
   switch (FinishInterruptedSwap(run.folder, error, &run.folderHold, mode)) {
     case SwapRecovery::Busy:
@@ -178,7 +192,8 @@ bool AskForDisk(CopyRun& run, const QString& text) {
 // lacks it) or in the staging folder, and reads it back.
 FileCopy::Result PutOne(CopyRun& run, const QString& source, const QString& target, QString* detail) {
   if (run.toBackup && !run.manifestOnDisk) {
-    const FileCopy::Result r = run.manifest.writeInto(run.folder, detail);
+    const FileCopy::Result r =
+        run.manifest.writeInto(run.staged ? run.staged->stagingDir() : run.folder, detail);
     if (r != FileCopy::Result::Ok) {
       *detail = QString::fromLatin1(kManifestName) + ": " + *detail;
       return r;
@@ -211,8 +226,7 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
     return false;
   }
   for (;;) {
-    const QString target = run.toBackup ? QDir(run.folder).filePath(ExistingName(run.folder, name))
-                                        : QDir(run.staging).filePath(name);
+    const QString target = run.toBackup ? BackupCopyPath(run, name) : QDir(run.staging).filePath(name);
     QString detail;
     const FileCopy::Result r = PutOne(run, source, target, &detail);
     if (r == FileCopy::Result::Ok) {
@@ -229,9 +243,21 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
       if (AskForDisk(run, Tr::tr("Disk is Write Protected"))) continue;
       return false;
     }
-    Ui::get().information(Tr::tr("Unable to copy %1 to %2").arg(source, target) + "\r\n" + detail);
+    // The file as the backup folder will hold it, not its staged copy.
+    const QString shown = run.toBackup ? QDir(run.folder).filePath(ExistingName(run.folder, name)) : target;
+    Ui::get().information(Tr::tr("Unable to copy %1 to %2").arg(source, shown) + "\r\n" + detail);
     return false;
   }
+}
+
+// A staged backup takes the place of the earlier one, all files together
+// (also across a crash: the folder's next use finishes it).
+bool PutBackupInPlace(CopyRun& run) {
+  if (!run.staged) return true;
+  QString error;
+  if (run.staged->commit(NamesOf(run.files) << QString::fromLatin1(kManifestName), {}, &error)) return true;
+  Ui::get().information(error);
+  return false;
 }
 
 // Every file in order with the progress box; stops at the first failure.
@@ -477,7 +503,7 @@ bool BackupDataFiles(const QString& folder, int* copied) {
       Ui::get().information(error);
     else if (EverySourcePresent(run) &&
              BackupManifest::Describe(DataDirectory(), NamesOf(run.files), &run.manifest, &error))
-      ok = CopyDataFiles(run) && SyncDisk(run);
+      ok = CopyDataFiles(run) && SyncDisk(run) && PutBackupInPlace(run);
     else if (!error.isEmpty())
       Ui::get().information(error);
     if (ok && copied) *copied = int(run.files.size());

@@ -5,10 +5,13 @@
 // stay) while holding every table as a pack does, so
 // the copy is consistent even when another program has the folder open; each
 // copy is read back and compared before it counts. It writes the list of its
-// files with their sizes and checksums (BackupManifest) on each disk before
-// the first file, and holds the backup folder exclusively meanwhile. On
-// removable media a full disk asks for another one and the copy goes on with
-// the file that did not fit.
+// files with their sizes and checksums (BackupManifest), and holds the backup
+// folder exclusively meanwhile. Into a fixed folder everything is written
+// beside the earlier backup (a TableSwap of the backup folder) and put in its
+// place only once complete, so a failed backup leaves the earlier one
+// restorable. On removable media the list goes on each disk before its first
+// file; a full disk asks for another one and the copy goes on with the file
+// that did not fit.
 //
 // A restore holds the data folder exclusively, copies the files into the
 // staging folder of a TableSwap, checks that they are the files the backup

@@ -232,9 +232,45 @@ TEST_F(BackupRestoreTest, FullDiskOnAFixedFolderNamesTheFileAndTheReason) {
                                               backup("INV5.dbt") + "\r\ninjected failure");
   ui.expectMessage(Ui::Kind::Information, kBackupFailed);
   EXPECT_FALSE(BackupDataFiles(other.path()));
-  EXPECT_TRUE(QFile::exists(backup("INV5.dbf")));
-  EXPECT_FALSE(QFile::exists(backup("ITM5.dbf"))) << "the first failure ends the backup";
+  EXPECT_TRUE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+      << "nothing of a backup that did not finish";
   EXPECT_EQ(progress.calls.last(), "hide");
+}
+
+TEST_F(BackupRestoreTest, ABackupThatFailsPartWayLeavesTheEarlierOneRestorable) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  const auto earlier = BackupFiles();
+  const QByteArray list = BackupManifest::TextIn(other.path());
+  AddCustomer(3, "Cy", "Third memo");
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("ITM5.dbf") ? FileCopy::Result::DiskFull : FileCopy::Result::Ok;
+  });
+  ui.expectMessage(Ui::Kind::Information, "Unable to copy " + path("ITM5.dbf") + " to " +
+                                              backup("ITM5.dbf") + "\r\ninjected failure");
+  ui.expectMessage(Ui::Kind::Information, kBackupFailed);
+  EXPECT_FALSE(BackupDataFiles(other.path()));
+  EXPECT_EQ(BackupFiles(), earlier);
+  EXPECT_EQ(BackupManifest::TextIn(other.path()), list);
+  FileCopy::setFault({});
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(Customers(), 2) << "the earlier backup, whole";
+}
+
+TEST_F(BackupRestoreTest, AFullDiskSaysSoAndKeepsTheEarlierBackupRestorable) {
+  SmallDisk disk(512);
+  if (!disk.unavailable().isEmpty()) GTEST_SKIP() << disk.unavailable().toStdString();
+  ASSERT_TRUE(QDir().mkpath(disk.path("backup")));
+  const QString folder = disk.path("backup");
+  ASSERT_TRUE(BackupDataFiles(folder));
+  disk.fillLeaving(8);
+  AddCustomer(3, "Cy", QString(200000, 'm'));
+  MessageLog log;
+  EXPECT_FALSE(BackupDataFiles(folder));
+  ASSERT_EQ(log.messages.size(), 2);
+  EXPECT_TRUE(log.messages[0].endsWith("No space left on device")) << log.messages[0].toStdString();
+  Ui::install(&ui);
+  ASSERT_TRUE(RestoreDataFiles(folder));
+  EXPECT_EQ(Customers(), 2) << "the earlier backup, whole";
 }
 
 TEST_F(BackupRestoreTest, FullRemovableDiskAsksForAnotherAndGoesOnWithTheFileThatDidNotFit) {
@@ -395,7 +431,10 @@ TEST_F(BackupRestoreTest, RestoreRefusesABackupHoldingAFileOfAnotherBackup) {
   EXPECT_FALSE(exists(".tbswap"));
 }
 
-TEST_F(BackupRestoreTest, BackupCutShortOverAnOlderOneIsRefusedAndAFinishedOneRestores) {
+// Removable media are written disk by disk, straight into the folder (a
+// backup into a fixed folder is put in place only once complete).
+TEST_F(BackupRestoreTest, BackupCutShortOnRemovableMediaIsRefusedAndAFinishedOneRestores) {
+  FileCopy::setRemovable([](const QString&) { return true; });
   ASSERT_TRUE(BackupDataFiles(other.path()));
   AddCustomer(3, "Cy", "Third memo");
   InvoiceRecord inv;

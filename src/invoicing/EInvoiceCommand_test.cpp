@@ -115,6 +115,19 @@ TEST_F(EInvoiceCommandTest, LinksPlantedBesideTheOutputAreNeverWrittenThrough) {
   EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System).size(), 4) << "the two links, the victim, the PDF";
 }
 
+TEST_F(EInvoiceCommandTest, AFullDiskSaysSoAndLeavesNothing) {
+  SmallDisk disk(256);
+  if (!disk.unavailable().isEmpty()) GTEST_SKIP() << disk.unavailable().toStdString();
+  markCandlesTaxed();
+  disk.fillLeaving(16);
+  const QString pdf = disk.path("inv.pdf");
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", pdf}), 1);
+  EXPECT_EQ(errors, "tallowby einvoice: invoice 1001: the invoice could not be printed into " + pdf +
+                        " (No space left on device)\n");
+  EXPECT_EQ(QDir(disk.path("")).entryList(QDir::Files | QDir::Hidden), QStringList{".filler"})
+      << "nothing left beside";
+}
+
 // A restore cut short after its first file: the command finishes it before
 // it reads, so the e-invoice names the restored customer.
 TEST_F(EInvoiceCommandTest, ARestoreCutShortIsFinishedFirst) {

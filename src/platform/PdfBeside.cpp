@@ -26,14 +26,18 @@ bool Complete(const QString& path) {
   return f.readAll().contains("%%EOF");
 }
 
-// Why a PDF could not be written, as far as the folder tells.
-QString Failure(const QString& path) {
-  const QStorageInfo disk(QFileInfo(path).absolutePath());
-  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return Tr::tr("the disk is full");
-  return Tr::tr("the file could not be written in full");
-}
-
 }  // namespace
+
+bool PdfWrittenWhole(const QString& path, QString* why) {
+  if (Complete(path)) return true;
+  // Why, as far as the folder tells: the print job does not say.
+  const QStorageInfo disk(QFileInfo(path).absolutePath());
+  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+    *why = QString::fromLocal8Bit(std::strerror(ENOSPC));
+  else
+    *why = Tr::tr("the file could not be written in full");
+  return false;
+}
 
 PdfBeside::PdfBeside(QPrinter* printer) {
   if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) return;
@@ -59,10 +63,11 @@ PdfBeside::Result PdfBeside::finish(QString* why) {
     return Result::Failed;
   }
   if (QFileInfo(beside_).size() == 0) return Result::NothingPrinted;
-  if (Complete(beside_) && std::rename(QFile::encodeName(beside_).constData(),
-                                       QFile::encodeName(target_).constData()) == 0)
+  QString reason;
+  if (PdfWrittenWhole(beside_, &reason) && std::rename(QFile::encodeName(beside_).constData(),
+                                                       QFile::encodeName(target_).constData()) == 0)
     return Result::Saved;
-  *why = Failure(target_);
+  *why = reason.isEmpty() ? target_ + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)) : reason;
   QFile::remove(beside_);
   return Result::Failed;
 }

@@ -11,6 +11,11 @@
 
 class QPrinter;
 
+// True when the print job finished the PDF at path (it ends with the PDF
+// end-of-file mark); otherwise *why says why not, as far as the folder
+// tells: "No space left on device" on a full disk.
+bool PdfWrittenWhole(const QString& path, QString* why);
+
 class PdfBeside {
  public:
   // Points printer (which must outlive this) at the file beside its target.
@@ -23,7 +28,7 @@ class PdfBeside {
 
   enum class Result { NothingPrinted, Saved, Failed };
   // After the print job ended: the file in place of the target, or why not
-  // ("the disk is full", "the file could not be written in full").
+  // ("No space left on device", "the file could not be written in full").
   Result finish(QString* why);
   // The target, as the user chose it.
   const QString& target() const { return target_; }
