@@ -28,8 +28,11 @@ struct Tr {
 };
 }  // namespace
 
+// One line for a person on stderr.
+void Note(const QString& message) { std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message)); }
+
 int Fail(const QString& message) {
-  std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message));
+  Note(message);
   return 1;
 }
 
@@ -85,10 +88,11 @@ bool PutInOrder(const QString& dir) {
 }
 
 // The arguments of backup, restore and convert: two folders (restore:
-// --settings too).
+// --settings and --unchecked too).
 struct FolderArgs {
   QString data, other;
   bool settings = false;
+  bool unchecked = false;
 };
 
 // Parses "COMMAND DATADIR OTHERDIR" with --help and --version; 0 to go on,
@@ -99,7 +103,10 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   const QCommandLineOption settings(
       "settings", Tr::tr("Restore the settings too (letterhead, sales tax, report font, import "
                          "folders, e-invoice details)."));
-  if (takesSettings) parser.addOption(settings);
+  const QCommandLineOption unchecked(
+      "unchecked", Tr::tr("Restore a backup without a list of its files (made by an earlier "
+                          "version), whose files cannot be checked."));
+  if (takesSettings) parser.addOptions({settings, unchecked});
   parser.setApplicationDescription(description);
   parser.addPositionalArgument("DATADIR", Tr::tr("the data folder"));
   parser.addPositionalArgument(otherName, Tr::tr("the other folder"));
@@ -113,6 +120,7 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   out->data = QDir(positional[0]).absolutePath();
   out->other = QDir(positional[1]).absolutePath();
   out->settings = takesSettings && parser.isSet(settings);
+  out->unchecked = takesSettings && parser.isSet(unchecked);
   return 0;
 }
 
@@ -181,8 +189,10 @@ int Backup(const std::vector<std::string>& args) {
   return Outcome(BackupDataFiles(f.other), ui, Tr::tr("backup failed"));
 }
 
-// restore DATADIR SOURCEDIR [--settings]: "Restore Data Files" from
-// SOURCEDIR, all or nothing; the settings only with --settings.
+// restore DATADIR SOURCEDIR [--settings] [--unchecked]: "Restore Data Files"
+// from SOURCEDIR, all or nothing; the settings only with --settings, a
+// backup without a list of its files only with --unchecked. What the
+// restore says beside (tables the backup does not hold) goes to stderr.
 int Restore(const std::vector<std::string>& args) {
   FolderArgs f;
   if (const int rc = ParseFolders(args, "SOURCEDIR",
@@ -190,7 +200,17 @@ int Restore(const std::vector<std::string>& args) {
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
-  return Outcome(RestoreDataFiles(f.other, f.settings), ui, Tr::tr("restore failed"));
+  if (!f.unchecked && QFileInfo(f.other).isDir() && !SameFolder(f.other, f.data) && !HasBackupList(f.other)) {
+    EndEngine();
+    return Fail(Tr::tr("restore failed: %1 has no list of its files (a backup made by an earlier "
+                       "version), so its files cannot be checked; --unchecked restores it as it is")
+                    .arg(f.other));
+  }
+  const bool ok = RestoreDataFiles(f.other, f.settings, nullptr,
+                                   f.unchecked ? ListlessBackup::RestoreUnchecked : ListlessBackup::Refuse);
+  if (ok)
+    for (const QString& line : ui.messages()) Note(Tr::tr("restore: %1").arg(line));
+  return Outcome(ok, ui, Tr::tr("restore failed"));
 }
 
 // convert DATADIR OLDDIR: "Import Data from Moorhen version 4 or 5" without

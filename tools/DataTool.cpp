@@ -46,6 +46,8 @@ const UsageLine kUsageLines[] = {
     {"restore DATADIR SOURCEDIR",
      QT_TRANSLATE_NOOP("DataTool", "replace the tables by a backup, all or nothing")},
     {"        [--settings]", QT_TRANSLATE_NOOP("DataTool", "(the settings too)")},
+    {"        [--unchecked]",
+     QT_TRANSLATE_NOOP("DataTool", "(a backup without a list of its files, unchecked)")},
     {"convert DATADIR OLDDIR",
      QT_TRANSLATE_NOOP("DataTool", "replace the business data by the earlier generation's")},
     {"export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR",

@@ -72,6 +72,18 @@
         <source>conversion failed</source>
         <translation>Übernahme fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Restore a backup without a list of its files (made by an earlier version), whose files cannot be checked.</source>
+        <translation>Eine Datensicherung ohne Liste ihrer Dateien (mit einer früheren Version erstellt) wiederherstellen, deren Dateien nicht geprüft werden können.</translation>
+    </message>
+    <message>
+        <source>restore failed: %1 has no list of its files (a backup made by an earlier version), so its files cannot be checked; --unchecked restores it as it is</source>
+        <translation>Wiederherstellung fehlgeschlagen: %1 hat keine Liste seiner Dateien (eine Datensicherung einer früheren Version), daher können die Dateien nicht geprüft werden; --unchecked stellt sie ungeprüft wieder her</translation>
+    </message>
+    <message>
+        <source>restore: %1</source>
+        <translation>Wiederherstellung: %1</translation>
+    </message>
 </context>
 <context>
     <name>DataTool</name>
@@ -147,6 +159,10 @@
     <message>
         <source>(card numbers whole, for a repair)</source>
         <translation>(Kartennummern vollständig, für eine Reparatur)</translation>
+    </message>
+    <message>
+        <source>(a backup without a list of its files, unchecked)</source>
+        <translation>(eine Datensicherung ohne Liste ihrer Dateien, ungeprüft)</translation>
     </message>
 </context>
 <context>

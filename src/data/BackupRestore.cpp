@@ -218,6 +218,11 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
     source = run.toBackup ? QDir(data).filePath(ExistingName(data, name))
                           : QDir(run.folder).filePath(ExistingName(run.folder, name));
     if (QFileInfo(source).isFile()) break;
+    if (!run.toBackup && QFileInfo(source).isDir()) {
+      Ui::get().information(Tr::tr("Unable to restore %1").arg(source) + "\r\n" +
+                            Tr::tr("It is a folder, not a file.") + RestoreNotDone());
+      return false;
+    }
     if (!run.toBackup && removable) {
       if (!AskForDisk(run, Tr::tr("Insert disk containing %1").arg(name))) return false;
       continue;
@@ -351,14 +356,42 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
 }
 
 // The backup's list in folder (an empty one when it has none: a backup of
-// an earlier version). False, *error set, when it cannot be read.
-bool ReadBackupList(const QString& folder, BackupManifest* list, QString* error) {
-  const QByteArray text = BackupManifest::TextIn(folder);
-  if (text.isEmpty()) return true;
-  if (BackupManifest::Parse(text, list, error)) return true;
-  *error = Tr::tr("Unable to restore %1").arg(QDir(folder).filePath(QString::fromLatin1(kManifestName))) +
-           "\r\n" + *error;
+// an earlier version, restored only when listless says so). False, *error
+// set, when it cannot be read, is empty, or is missing and not to be done
+// without.
+bool ReadBackupList(const QString& folder, ListlessBackup listless, BackupManifest* list, QString* error) {
+  if (!HasBackupList(folder)) {
+    if (listless == ListlessBackup::RestoreUnchecked) return true;
+    *error = Tr::tr("Unable to restore %1").arg(folder) + "\r\n" +
+             Tr::tr("This backup has no list of its files (made by an earlier version), so its files "
+                    "cannot be checked.");
+    return false;
+  }
+  const QString file = QDir(folder).filePath(ExistingName(folder, QString::fromLatin1(kManifestName)));
+  QFile f(file);
+  QByteArray text;
+  if (QFileInfo(file).isDir())
+    *error = Tr::tr("It is a folder, not a file.");
+  else if (!f.open(QIODevice::ReadOnly))
+    *error = f.errorString();
+  else if ((text = f.readAll()).isEmpty())
+    *error = Tr::tr("The list of the backup's files is empty.");
+  else if (BackupManifest::Parse(text, list, error))
+    return true;
+  *error = Tr::tr("Unable to restore %1").arg(file) + "\r\n" + *error;
   return false;
+}
+
+// The tables added since the backup was made that the restore leaves as
+// they are, because the backup's list does not name them.
+QStringList TablesNotInTheBackup(const CopyRun& run, bool withSettings) {
+  QStringList missing;
+  for (const TableDef* t : AddedTables()) {
+    if (IsSettingsTable(t) && !withSettings) continue;
+    if (std::find(run.tables.begin(), run.tables.end(), t) == run.tables.end())
+      missing << QString::fromLatin1(t->fileName);
+  }
+  return missing;
 }
 
 std::vector<const TableDef*> TablesWithTags(const std::vector<const TableDef*>& tables) {
@@ -513,7 +546,16 @@ bool BackupDataFiles(const QString& folder, int* copied) {
   return ok;
 }
 
-bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
+bool HasBackupList(const QString& folder) {
+  return QFileInfo::exists(QDir(folder).filePath(ExistingName(folder, QString::fromLatin1(kManifestName))));
+}
+
+QString UncheckedRestoreQuestion() {
+  return Tr::tr("This backup has no list of its files (made by an earlier version); restore it "
+                "without checking?");
+}
+
+bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored, ListlessBackup listless) {
   if (SameFolder(folder, DataDirectory())) {
     Ui::get().information(Tr::tr("Restore must be from a different drive and/or directory"));
     return false;
@@ -534,7 +576,7 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
     run.folder = folder;
     TableSwap swap(DataDirectory());
     BackupManifest list;
-    if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, &list, &error) ||
+    if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, listless, &list, &error) ||
         !swap.begin(&error)) {
       Ui::get().information(error + RestoreNotDone());
     } else {
@@ -550,6 +592,12 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
           Ui::get().information(error);
       }
       if (ok && restored) *restored = int(run.files.size());
+      const QStringList left = TablesNotInTheBackup(run, withSettings);
+      //: %1: the tables' files ("CUSTEI.DBF, CUSTLANG.DBF")
+      if (ok && !left.isEmpty())
+        Ui::get().information(Tr::tr("The backup does not hold %1 (tables added since it was made); "
+                                     "they were left as they are.")
+                                  .arg(left.join(QStringLiteral(", "))));
     }
   }
   if (!ok) Ui::get().information(Tr::tr("Restore Failed . . Check that your disk is not full."));

@@ -49,14 +49,28 @@ std::vector<DataFileStep> DataFilesToCopy();
 // itself. True when every file was copied and verified (*copied: how many;
 // tables the program makes itself are left out where the folder lacks them).
 bool BackupDataFiles(const QString& folder, int* copied = nullptr);
+// What a restore does with a folder that has no list of its files (a
+// backup made by an earlier version): its files cannot be checked.
+enum class ListlessBackup { Refuse, RestoreUnchecked };
+
 // "Restore Data Files" once the folder is chosen. Refuses the data folder
-// itself, a backup cut short or mixed, and a data folder another program
-// uses. True when every file was restored (*restored: how many); on false
-// the data folder holds its earlier files. The settings are restored only
-// withSettings, and only from a backup that holds them. The indexes are
-// rebuilt either way (not after a refusal of the folder itself or of a
-// folder in use).
-bool RestoreDataFiles(const QString& folder, bool withSettings = false, int* restored = nullptr);
+// itself, a backup cut short or mixed, one whose list is empty or cannot be
+// read, one without a list unless listless says to restore it unchecked,
+// and a data folder another program uses. True when every file was
+// restored (*restored: how many); on false the data folder holds its
+// earlier files. The settings are restored only withSettings, and only from
+// a backup that holds them; a table added since the backup was made is
+// restored only when the backup's list names it, and a message names those
+// left as they were. The indexes are rebuilt either way (not after a
+// refusal of the folder itself or of a folder in use).
+bool RestoreDataFiles(const QString& folder, bool withSettings = false, int* restored = nullptr,
+                      ListlessBackup listless = ListlessBackup::Refuse);
+
+// True when folder holds a backup's list of its files (a file or anything
+// else of its name).
+bool HasBackupList(const QString& folder);
+// The question asked before a backup without a list is restored unchecked.
+QString UncheckedRestoreQuestion();
 
 // True when a and b name the same folder (symbolic links and a trailing "/"
 // included).

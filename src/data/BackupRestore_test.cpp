@@ -181,6 +181,9 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
   AddCustomer(3, "Cy", "Third memo");
 
   int restored = 0;
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF "
+                   "(tables added since it was made); they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
   EXPECT_EQ(restored, 11);
   EXPECT_EQ(Customers(), 2);
@@ -470,20 +473,66 @@ TEST_F(BackupRestoreTest, BackupCutShortOnRemovableMediaIsRefusedAndAFinishedOne
   EXPECT_EQ(Customers(), 3);
 }
 
-TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestored) {
+TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestoredOnlyUnchecked) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   ASSERT_TRUE(QFile::remove(backup(kManifestName)));
   AddCustomer(3, "Cy", "Third memo");
-  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  const auto before = DataFiles();
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + other.path() +
+                       "\r\nThis backup has no list of its files (made by an earlier version), so its "
+                       "files cannot be checked." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), before);
+
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF (tables added since it was made); "
+                   "they were left as they are.");
+  ASSERT_TRUE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));
   EXPECT_EQ(DataFiles(), BackupFiles());
   EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, AListWithoutATableAddedSinceRestoresTheOthersAndSaysSo) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  QByteArray list = BackupManifest::TextIn(other.path());
+  const qsizetype line = list.indexOf("file\tCUSTLANG.DBF");
+  ASSERT_GE(line, 0);
+  list.remove(line, list.indexOf('\n', line) + 1 - line);
+  WriteFile(backup(kManifestName), list);
+  AddCustomer(3, "Cy", "Third memo");
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold CUSTLANG.DBF (tables added since it was made); "
+                   "they were left as they are.");
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, AFolderInPlaceOfABackupFileIsRefusedSayingNothingChanged) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(3, "Cy", "Third memo");
+  const auto before = DataFiles();
+  ASSERT_TRUE(QFile::remove(backup("PMT.dbf")));
+  ASSERT_TRUE(QDir().mkdir(backup("PMT.dbf")));
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + backup("PMT.dbf") + "\r\nIt is a folder, not a file." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  ASSERT_TRUE(QFile::remove(backup(kManifestName)));
+  ASSERT_TRUE(QDir().mkdir(backup(kManifestName)));
+  ui.expectMessage(Ui::Kind::Information, "Unable to restore " + backup(kManifestName) +
+                                              "\r\nIt is a folder, not a file." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));
+  EXPECT_EQ(DataFiles(), before);
 }
 
 TEST_F(BackupRestoreTest, UnreadableOrForeignListIsRefused) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   const auto before = DataFiles();
   for (const QByteArray& list :
-       {QByteArray("something else\n"),
+       {QByteArray(), QByteArray("something else\n"),
         QByteArray("tallowby backup 1\nfile\tCUST5.dbf\tbig\tabc\n"),
         BackupManifest::TextIn(other.path()).replace("CUST5.dbt", "OTHER.dbt")}) {
     WriteFile(backup(kManifestName), list);
