@@ -59,9 +59,13 @@ int Reindex(const std::vector<std::string>& args) {
     EndEngine();
     return Fail(Tr::tr("%1: not a data folder (tables missing)").arg(dir));
   }
+  // The tables added since the earlier program are made where missing, as
+  // the program's start makes them, so that the folder is whole afterwards.
+  QString error;
+  const bool made = MakeMissingTables(&error);
   RebuildIndexes(false);
   EndEngine();
-  return 0;
+  return made ? 0 : Fail(Tr::tr("%1: the e-invoice tables cannot be made: %2").arg(dir, error));
 }
 
 // Before a command opens anything in dir: a restore or conversion cut short
@@ -290,8 +294,11 @@ static QString FolderWritten(const std::vector<std::string>& args) {
   if ((name == "pack" || name == "repair") && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
   if (name == "index" && args.size() == 4) return QFileInfo(arg(2)).absolutePath();
   if ((name == "init" || name == "reindex") && args.size() >= 2) return arg(args.size() - 1);
-  if ((name == "restore" || name == "convert") && args.size() == 3 && args[1].rfind("-", 0) != 0)
-    return QDir(arg(1)).absolutePath();
+  if (name == "restore" || name == "convert") {
+    // The data folder: the first folder named, wherever the options are.
+    for (size_t i = 1; i < args.size(); ++i)
+      if (args[i].rfind("-", 0) != 0) return QDir(arg(i)).absolutePath();
+  }
   return QString();
 }
 

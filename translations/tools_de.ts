@@ -84,6 +84,10 @@
         <source>restore: %1</source>
         <translation>Wiederherstellung: %1</translation>
     </message>
+    <message>
+        <source>%1: the e-invoice tables cannot be made: %2</source>
+        <translation>%1: Die Tabellen für E-Rechnungen können nicht angelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>DataTool</name>

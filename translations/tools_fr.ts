@@ -84,6 +84,10 @@
         <source>restore: %1</source>
         <translation>restauration : %1</translation>
     </message>
+    <message>
+        <source>%1: the e-invoice tables cannot be made: %2</source>
+        <translation>%1 : impossible de créer les tables de la facturation électronique : %2</translation>
+    </message>
 </context>
 <context>
     <name>DataTool</name>
