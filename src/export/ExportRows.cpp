@@ -32,7 +32,7 @@ ValueProblem ReadColumn(const ExportColumn& c, ExportValue* v) {
     case ColumnKind::Text:
       if (c.type == 'M') {
         const char* memo = f4memoStr(c.handle);
-        ReadText(memo, qsizetype(std::strlen(memo)), v);
+        ReadMemoText(memo, qsizetype(std::strlen(memo)), v);
       } else {
         ReadText(f4str(c.handle), c.width, v);
       }

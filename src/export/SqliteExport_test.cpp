@@ -110,6 +110,9 @@ TEST_F(SqliteExportTest, DatesTextsAndMemosAsTheTablesHoldThem) {
   EXPECT_EQ(q("SELECT department, payment_reference FROM invoices WHERE invoice_no = 2000"),
             "=HYPERLINK(\"http://x.example\",\"Click\")|-2+3")
       << "texts exactly as stored, whatever a spreadsheet would make of them";
+  EXPECT_EQ(q("SELECT hex(note) FROM invoices WHERE invoice_no = 2000"),
+            QByteArray("\tthe end\n\n").toHex().toUpper())
+      << "a memo as stored, its last line ends kept";
   EXPECT_EQ(q("SELECT payment_reference FROM invoices WHERE invoice_no = 2005"), "****.****.****.1111 x9/28")
       << "a card number only as the printed invoice shows it";
   EXPECT_EQ(q("SELECT first_name, last_name, company FROM customers WHERE customer_no = 2"),
