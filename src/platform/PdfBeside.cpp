@@ -47,7 +47,9 @@ PdfBeside::PdfBeside(QPrinter* printer) {
   // a link someone else placed beside the target.
   beside_ = CreateFileBeside(target_, QStringLiteral(".tbprint"));
   if (beside_.isEmpty()) notCreated_ = QString::fromLocal8Bit(std::strerror(errno));
-  printer->setOutputFileName(beside_);
+  // Without a file the job goes nowhere (an empty name would turn the
+  // printer into a real one), and finish() says why.
+  printer->setOutputFileName(beside_.isEmpty() ? QStringLiteral("/dev/null") : beside_);
 }
 
 PdfBeside::~PdfBeside() {

@@ -105,6 +105,8 @@ TEST_F(PdfBesideTest, LinkPlantedBesideTheTargetIsNeverWrittenThrough) {
 TEST_F(PdfBesideTest, FolderThatTakesNoNewFileFailsTheJob) {
   printer.setOutputFileName(dir.filePath("gone/out.pdf"));
   PdfBeside pdf(&printer);
+  EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat) << "never a real printer";
+  PrintAPage();
   QString why;
   EXPECT_EQ(pdf.finish(&why), PdfBeside::Result::Failed);
   EXPECT_FALSE(why.isEmpty());
