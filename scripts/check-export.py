@@ -50,9 +50,40 @@ class RawParser(FieldParser):
         return bytes(memo) if memo else b''
 
 
-def text(data):
-    data = data.rstrip(bytes(range(0x21))).replace(b'\0', b'?')
+def text(data, memo=False):
+    """A field's text without its padding; a memo's as stored."""
+    if not memo:
+        data = data.rstrip(bytes(range(0x21)))
+    data = data.replace(b'\0', b'?')
     return ''.join(CP1252[b] for b in data)
+
+
+def masked_card_text(value):
+    """The card text as exported: 12 or more digits in groups joined by up to three
+    characters that are neither letters nor digits, all but the last four digits
+    as "*"; a month and year after the number are not part of it."""
+    def mask(match):
+        run = match.group(0)
+        groups = list(re.finditer(r'\d+', run))
+        expiry = re.search(r'(?<=\D)\d{1,2}/(\d{2}|\d{4})$', run)
+        if expiry and len(groups) >= 3 and sum(len(g.group(0)) for g in groups[:-2]) >= 12:
+            return mask_digits(run[:expiry.start()]) + run[expiry.start():]
+        return mask_digits(run)
+
+    def mask_digits(run):
+        digits = sum(c.isdigit() for c in run)
+        if digits < 12:
+            return run
+        hidden, out = digits - 4, []
+        for c in run:
+            if c.isdigit() and hidden > 0:
+                out.append('*')
+                hidden -= 1
+            else:
+                out.append(c)
+        return ''.join(out)
+
+    return re.sub(r'\d+(?:[\W_]{1,3}\d+)*', mask, value)
 
 
 def number(data, decimals):
@@ -86,7 +117,9 @@ def logical(data):
 def stored_value(field, data, table):
     """The value the export must hold for a field's stored bytes."""
     if field.type in ('C', 'M'):
-        value = text(data)
+        value = text(data, field.type == 'M')
+        if (os.path.splitext(table)[0].upper(), field.name.upper()) == ('INV5', 'IMEMO'):
+            value = masked_card_text(value)
     elif field.type in ('N', 'F'):
         value = number(data, field.decimal_count)
     elif field.type == 'D':
@@ -148,6 +181,8 @@ def as_exported(value, field, column, sqlite):
         if sqlite:
             return int(value.scaleb(places)) if re.search(r'_x10+$', column) else int(value)
         return '%.*f' % (places, value) if places else str(int(value))
+    if not sqlite and field.type in ('C', 'M') and value[:1] in ('=', '+', '-', '@', '\t', '\r'):
+        return "'" + value  # shown as text by a spreadsheet
     return value
 
 

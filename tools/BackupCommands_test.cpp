@@ -46,10 +46,20 @@ TEST_F(BackupCommandsTest, BackupAndRestoreRoundTripWithExitCodes) {
   ASSERT_EQ(out.rc, 0) << out.text;
   EXPECT_EQ(Copied(saved), Copied(data)) << "the target folder is made when missing";
 
+  // A folder without a backup's list, such as an earlier version left.
   const fs::path empty = root / "empty";
   ASSERT_EQ(Tool("init " + Q(empty)).rc, 0);
+  const auto before = Copied(data);
   out = Tool("restore " + Q(data) + " " + Q(empty));
+  EXPECT_EQ(out.rc, 1);
+  EXPECT_EQ(out.text, "tallowby-db: restore failed: " + empty.string() +
+                          " has no list of its files (a backup made by an earlier version), so its files "
+                          "cannot be checked; --unchecked restores it as it is\n");
+  EXPECT_EQ(Copied(data), before);
+  out = Tool("restore --unchecked " + Q(data) + " " + Q(empty));
   ASSERT_EQ(out.rc, 0) << out.text;
+  EXPECT_EQ(out.text, "tallowby-db: restore: The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF (tables "
+                      "added since it was made); they were left as they are.\n");
   EXPECT_EQ(Copied(data), Copied(empty));
   out = Tool("check " + Q(data));
   EXPECT_EQ(out.rc, 0) << "indexes rebuilt after the restore\n" << out.text;
@@ -68,7 +78,7 @@ TEST_F(BackupCommandsTest, FailuresExitNonZeroWithOneLineAndChangeNothing) {
   fs::remove(empty / "PMT.dbf");
   const auto before = Copied(data);
 
-  peers::Output out = Tool("restore " + Q(data) + " " + Q(empty));
+  peers::Output out = Tool("restore --unchecked " + Q(data) + " " + Q(empty));
   EXPECT_EQ(out.rc, 1);
   EXPECT_EQ(out.text, "tallowby-db: restore failed: Unable to find " + (empty / "PMT.dbf").string() +
                           " Function Aborted\n");
@@ -132,7 +142,7 @@ TEST_F(BackupCommandsTest, RestoreKilledAtRandomPointsLeavesNoMix) {
       const int devnull = open("/dev/null", O_WRONLY);
       dup2(devnull, 1);
       dup2(devnull, 2);
-      execl(TB_DATA_TOOL, TB_DATA_TOOL, "restore", data.c_str(), backup.c_str(), (char*)nullptr);
+      execl(TB_DATA_TOOL, TB_DATA_TOOL, "restore", "--unchecked", data.c_str(), backup.c_str(), (char*)nullptr);
       _exit(127);
     }
     if (killAfter.count() >= 0) {

@@ -29,8 +29,11 @@ struct Tr {
 };
 }  // namespace
 
+// One line for a person on stderr.
+void Note(const QString& message) { std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message)); }
+
 int Fail(const QString& message) {
-  std::fprintf(stderr, "tallowby-db: %s\n", qPrintable(message));
+  Note(message);
   return 1;
 }
 
@@ -59,9 +62,13 @@ int Reindex(const std::vector<std::string>& args) {
     EndEngine();
     return Fail(Tr::tr("%1: not a data folder (tables missing)").arg(dir));
   }
+  // The tables added since the earlier program are made where missing, as
+  // the program's start makes them, so that the folder is whole afterwards.
+  QString error;
+  const bool made = MakeMissingTables(&error);
   RebuildIndexes(false);
   EndEngine();
-  return 0;
+  return made ? 0 : Fail(Tr::tr("%1: the e-invoice tables cannot be made: %2").arg(dir, error));
 }
 
 // Before a command opens anything in dir: a restore or conversion cut short
@@ -88,10 +95,11 @@ bool PutInOrder(const QString& dir) {
 }
 
 // The arguments of backup, restore and convert: two folders (restore:
-// --settings too).
+// --settings and --unchecked too).
 struct FolderArgs {
   QString data, other;
   bool settings = false;
+  bool unchecked = false;
 };
 
 // Parses "COMMAND DATADIR OTHERDIR" with --help and --version; 0 to go on,
@@ -102,7 +110,10 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   const QCommandLineOption settings(
       "settings", Tr::tr("Restore the settings too (letterhead, sales tax, report font, import "
                          "folders, e-invoice details)."));
-  if (takesSettings) parser.addOption(settings);
+  const QCommandLineOption unchecked(
+      "unchecked", Tr::tr("Restore a backup without a list of its files (made by an earlier "
+                          "version), whose files cannot be checked."));
+  if (takesSettings) parser.addOptions({settings, unchecked});
   parser.setApplicationDescription(description);
   parser.addPositionalArgument("DATADIR", Tr::tr("the data folder"));
   parser.addPositionalArgument(otherName, Tr::tr("the other folder"));
@@ -116,6 +127,7 @@ int ParseFolders(const std::vector<std::string>& args, const QString& otherName,
   out->data = QDir(positional[0]).absolutePath();
   out->other = QDir(positional[1]).absolutePath();
   out->settings = takesSettings && parser.isSet(settings);
+  out->unchecked = takesSettings && parser.isSet(unchecked);
   return 0;
 }
 
@@ -184,8 +196,10 @@ int Backup(const std::vector<std::string>& args) {
   return Outcome(BackupDataFiles(f.other), ui, Tr::tr("backup failed"));
 }
 
-// restore DATADIR SOURCEDIR [--settings]: "Restore Data Files" from
-// SOURCEDIR, all or nothing; the settings only with --settings.
+// restore DATADIR SOURCEDIR [--settings] [--unchecked]: "Restore Data Files"
+// from SOURCEDIR, all or nothing; the settings only with --settings, a
+// backup without a list of its files only with --unchecked. What the
+// restore says beside (tables the backup does not hold) goes to stderr.
 int Restore(const std::vector<std::string>& args) {
   FolderArgs f;
   if (const int rc = ParseFolders(args, "SOURCEDIR",
@@ -193,7 +207,17 @@ int Restore(const std::vector<std::string>& args) {
     return rc < 0 ? 0 : rc;
   if (!PutInOrder(f.other) || !ReadyDataFolder(f.data)) return 1;
   UnattendedUi ui;
-  return Outcome(RestoreDataFiles(f.other, f.settings), ui, Tr::tr("restore failed"));
+  if (!f.unchecked && QFileInfo(f.other).isDir() && !SameFolder(f.other, f.data) && !HasBackupList(f.other)) {
+    EndEngine();
+    return Fail(Tr::tr("restore failed: %1 has no list of its files (a backup made by an earlier "
+                       "version), so its files cannot be checked; --unchecked restores it as it is")
+                    .arg(f.other));
+  }
+  const bool ok = RestoreDataFiles(f.other, f.settings, nullptr,
+                                   f.unchecked ? ListlessBackup::RestoreUnchecked : ListlessBackup::Refuse);
+  if (ok)
+    for (const QString& line : ui.messages()) Note(Tr::tr("restore: %1").arg(line));
+  return Outcome(ok, ui, Tr::tr("restore failed"));
 }
 
 // convert DATADIR OLDDIR: "Import Data from Moorhen version 4 or 5" without
@@ -221,7 +245,8 @@ int Convert(const std::vector<std::string>& args) {
 // The folders a command on tables or index files works in: that of each
 // file it names, or the folder it names. Backup, restore and convert put
 // theirs in order themselves, once their options are read.
-static QStringList FoldersWorkedIn(const std::vector<std::string>& args) {
+static QStringList FoldersWorkedIn(std::vector<std::string> args) {
+  if (!args.empty() && args[0] == "dump") std::erase(args, std::string("--unmasked"));
   const auto arg = [&](size_t i) { return QString::fromStdString(args[i]); };
   const auto folderOf = [](const QString& file) { return QFileInfo(file).absolutePath(); };
   const std::string& name = args.empty() ? std::string() : args[0];
@@ -280,8 +305,11 @@ static QString FolderWritten(const std::vector<std::string>& args) {
   if ((name == "pack" || name == "repair") && args.size() == 2) return QFileInfo(arg(1)).absolutePath();
   if (name == "index" && args.size() == 4) return QFileInfo(arg(2)).absolutePath();
   if ((name == "init" || name == "reindex") && args.size() >= 2) return arg(args.size() - 1);
-  if ((name == "restore" || name == "convert") && args.size() == 3 && args[1].rfind("-", 0) != 0)
-    return QDir(arg(1)).absolutePath();
+  if (name == "restore" || name == "convert") {
+    // The data folder: the first folder named, wherever the options are.
+    for (size_t i = 1; i < args.size(); ++i)
+      if (args[i].rfind("-", 0) != 0) return QDir(arg(i)).absolutePath();
+  }
   return QString();
 }
 

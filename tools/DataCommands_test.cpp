@@ -65,7 +65,7 @@ double RoundMoney(double x) {
 
 TEST_F(DataToolTest, InitWritesTheSuppliedTablesWithoutIndexesAndNeverOverwrites) {
   ASSERT_EQ(Tool("init " + Dir()), 0);
-  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 14);  // with the two e-invoice tables, the languages and the states
+  EXPECT_EQ(Count(".dbf") + Count(".DBF"), 15);  // with the e-invoice tables, the languages, the states and the bank entries
   EXPECT_EQ(Count(".dbt"), 3);
   EXPECT_EQ(Count(".ntx") + Count(".cgp"), 0);
   EXPECT_TRUE(fs::exists(dir / "KEX1.DBF"));
@@ -158,7 +158,7 @@ TEST_F(DataToolTest, DemoFolderPassesCheckAndItsInvoicesAddUp) {
 TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
   ASSERT_EQ(Tool("init --demo " + Dir()), 0);
   const int ntx = Count(".ntx");
-  EXPECT_EQ(ntx, 19);
+  EXPECT_EQ(ntx, 20);
   fs::remove(dir / "czip.ntx");
   fs::remove(dir / "INV5.cgp");
   ASSERT_EQ(Tool("reindex " + Dir()), 0);
@@ -166,6 +166,27 @@ TEST_F(DataToolTest, ReindexRestoresMissingIndexFiles) {
   EXPECT_TRUE(fs::exists(dir / "INV5.cgp"));
   EXPECT_EQ(Count(".ntx"), ntx);
   EXPECT_EQ(Tool("check " + Dir()), 0);
+}
+
+// A folder of the earlier program: none of the tables added since (the
+// e-invoice details, the languages).
+TEST_F(DataToolTest, EveryCommandTakesAFolderOfTheEarlierProgram) {
+  ASSERT_EQ(Tool("init --demo " + Dir()), 0);
+  for (const char* added : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTEI.ntx", "CUSTEI.cgp",
+                            "CUSTLANG.DBF", "CUSTLANG.ntx", "CUSTLANG.cgp"})
+    ASSERT_TRUE(fs::remove(dir / added)) << added;
+  const fs::path backup = root / "backup", db = root / "books.db";
+  for (const std::string& command :
+       {"check " + Dir(), "pack '" + (dir / "INV5.dbf").string() + "'", "backup " + Dir() + " '" + backup.string() + "'",
+        "export " + Dir() + " --sqlite '" + db.string() + "'", "restore " + Dir() + " '" + backup.string() + "'",
+        "check " + Dir()}) {
+    EXPECT_EQ(Tool(command), 0) << command << "\n" << Output();
+  }
+  EXPECT_FALSE(fs::exists(dir / "CUSTEI.DBF")) << "only the program's start and reindex make them";
+  ASSERT_EQ(Tool("reindex " + Dir()), 0) << Output();
+  for (const char* made : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF"})
+    EXPECT_TRUE(fs::exists(dir / made)) << made << ": made as the program's start makes it";
+  EXPECT_EQ(Tool("check " + Dir()), 0) << Output();
 }
 
 // The test holds the folder as the running program does; the tool is a

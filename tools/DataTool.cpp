@@ -30,6 +30,7 @@ struct UsageLine {
 
 const UsageLine kUsageLines[] = {
     {"dump TABLE.dbf", QT_TRANSLATE_NOOP("DataTool", "one JSON object per record")},
+    {"     [--unmasked]", QT_TRANSLATE_NOOP("DataTool", "(card numbers whole, for a repair)")},
     {"index TABLE.dbf OUT.ntx \"EXPR\"", QT_TRANSLATE_NOOP("DataTool", "build one index file")},
     {"keys FILE.ntx", QT_TRANSLATE_NOOP("DataTool", "index entries in order: recno TAB key")},
     {"seek TABLE.dbf FILE.ntx KEY", QT_TRANSLATE_NOOP("DataTool", "seek result and record number")},
@@ -45,6 +46,8 @@ const UsageLine kUsageLines[] = {
     {"restore DATADIR SOURCEDIR",
      QT_TRANSLATE_NOOP("DataTool", "replace the tables by a backup, all or nothing")},
     {"        [--settings]", QT_TRANSLATE_NOOP("DataTool", "(the settings too)")},
+    {"        [--unchecked]",
+     QT_TRANSLATE_NOOP("DataTool", "(a backup without a list of its files, unchecked)")},
     {"convert DATADIR OLDDIR",
      QT_TRANSLATE_NOOP("DataTool", "replace the business data by the earlier generation's")},
     {"export DATADIR --sqlite FILE.db | --postgres FILE.sql | --csv DIR",

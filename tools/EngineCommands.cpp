@@ -13,6 +13,7 @@
 #include <string>
 
 #include "Cp1252Text.h"
+#include "data/CardText.h"
 #include "tbengine/engine.h"
 #include "tbengine/inspect.h"
 
@@ -101,19 +102,32 @@ std::string JsonValue(FIELD4* f) {
   }
 }
 
-int Dump(const std::vector<std::string>& args) {
+// A card text as it is printed: the card's number masked.
+std::string JsonCardText(FIELD4* f) {
+  const QString text = QString::fromStdString(Cp1252ToUtf8(TrimRight(f4str(f))));
+  return JsonString(MaskedCardText(text).toStdString());
+}
+
+// dump [--unmasked] TABLE.dbf: --unmasked shows a card number whole, for a
+// person repairing a table.
+int Dump(std::vector<std::string> args) {
+  const auto option = std::find(args.begin(), args.end(), std::string("--unmasked"));
+  const bool unmasked = option != args.end();
+  if (unmasked) args.erase(option);
   if (args.size() != 2) return 2;
   Engine e;
   code4autoOpen(e.cb(), 0);
   DATA4* d = d4open(e.cb(), TableName(args[1]).c_str());
   if (d == nullptr) return e.Fail();
+  const QString table = QString::fromStdString(fs::path(TableName(args[1])).filename().string());
   int rc = 0;
   for (long r = 1; r <= d4recCountDo(d); ++r) {
     if (d4go(d, r) != 0) return e.Fail();
     std::string line = "{\"_recno\": " + std::to_string(r) + ", \"_deleted\": " + (d4deleted(d) ? "true" : "false");
     for (int j = 1; j <= d4numFields(d); ++j) {
       FIELD4* f = d4fieldJ(d, j);
-      line += ", " + JsonString(f4name(f)) + ": " + JsonValue(f);
+      const bool card = !unmasked && HoldsCardText(table, QString::fromLatin1(f4name(f)));
+      line += ", " + JsonString(f4name(f)) + ": " + (card ? JsonCardText(f) : JsonValue(f));
     }
     std::printf("%s}\n", line.c_str());
     if (code4errorText(e.cb()).size() > 0) rc = e.Fail();  // e.g. a memo that cannot be read

@@ -67,6 +67,21 @@ class ToolTest : public EngineFolderTest {
   }
 };
 
+TEST_F(ToolTest, DumpMasksTheCardNumberOfAnInvoiceUnlessAskedForItWhole) {
+  const FIELD4INFO fields[] = {{"IVNO", 'N', 6, 0}, {"IMEMO", 'C', 30, 0}, {nullptr, 0, 0, 0}};
+  ASSERT_EQ(d4create(cb_, "INV5", fields), 0) << code4errorText(cb_);
+  DATA4* d = d4open(cb_, "INV5");
+  d4appendBlank(d);
+  f4assignLong(d4field(d, "IVNO"), 1001);
+  f4assign(d4field(d, "IMEMO"), "4111 1111 1111 1111 x9/28");
+  code4close(cb_);
+  EXPECT_EQ(Tool("dump INV5.dbf").out,
+            "{\"_recno\": 1, \"_deleted\": false, \"IVNO\": 1001, \"IMEMO\": \"**** **** **** 1111 x9/28\"}\n");
+  const ToolRun whole = Tool("dump --unmasked INV5.dbf");
+  EXPECT_EQ(whole.rc, 0);
+  EXPECT_NE(whole.out.find("\"IMEMO\": \"4111 1111 1111 1111 x9/28\""), std::string::npos) << whole.out;
+}
+
 TEST_F(ToolTest, DumpPrintsEveryRecordAsOneJsonLineInUtf8) {
   MakeCustomers();
   code4close(cb_);

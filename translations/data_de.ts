@@ -112,6 +112,27 @@
         <source>Restore Failed . . Check that your disk is not full.</source>
         <translation>Wiederherstellung fehlgeschlagen . . Prüfen Sie, ob Ihr Datenträger voll ist.</translation>
     </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>Es ist ein Ordner, keine Datei.</translation>
+    </message>
+    <message>
+        <source>This backup has no list of its files (made by an earlier version), so its files cannot be checked.</source>
+        <translation>Diese Datensicherung hat keine Liste ihrer Dateien (mit einer früheren Version erstellt), daher können ihre Dateien nicht geprüft werden.</translation>
+    </message>
+    <message>
+        <source>The list of the backup&apos;s files is empty.</source>
+        <translation>Die Liste der Dateien der Datensicherung ist leer.</translation>
+    </message>
+    <message>
+        <source>This backup has no list of its files (made by an earlier version); restore it without checking?</source>
+        <translation>Diese Datensicherung hat keine Liste ihrer Dateien (mit einer früheren Version erstellt); ohne Prüfung wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>The backup does not hold %1 (tables added since it was made); they were left as they are.</source>
+        <extracomment>%1: the tables&apos; files (&quot;CUSTEI.DBF, CUSTLANG.DBF&quot;)</extracomment>
+        <translation>Die Datensicherung enthält %1 nicht (Tabellen, die seit ihrer Erstellung hinzugekommen sind); diese wurden belassen, wie sie sind.</translation>
+    </message>
 </context>
 <context>
     <name>CustomerLanguage</name>

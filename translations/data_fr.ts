@@ -112,6 +112,27 @@
         <source>Restore Failed . . Check that your disk is not full.</source>
         <translation>Échec de la restauration . . Vérifiez que votre disque n&apos;est pas plein.</translation>
     </message>
+    <message>
+        <source>It is a folder, not a file.</source>
+        <translation>C&apos;est un dossier, pas un fichier.</translation>
+    </message>
+    <message>
+        <source>This backup has no list of its files (made by an earlier version), so its files cannot be checked.</source>
+        <translation>Cette sauvegarde n&apos;a pas de liste de ses fichiers (faite par une version antérieure) ; ses fichiers ne peuvent donc pas être vérifiés.</translation>
+    </message>
+    <message>
+        <source>The list of the backup&apos;s files is empty.</source>
+        <translation>La liste des fichiers de la sauvegarde est vide.</translation>
+    </message>
+    <message>
+        <source>This backup has no list of its files (made by an earlier version); restore it without checking?</source>
+        <translation>Cette sauvegarde n&apos;a pas de liste de ses fichiers (faite par une version antérieure) ; la restaurer sans vérification ?</translation>
+    </message>
+    <message>
+        <source>The backup does not hold %1 (tables added since it was made); they were left as they are.</source>
+        <extracomment>%1: the tables&apos; files (&quot;CUSTEI.DBF, CUSTLANG.DBF&quot;)</extracomment>
+        <translation>La sauvegarde ne contient pas %1 (tables ajoutées depuis qu&apos;elle a été faite) ; elles ont été laissées telles quelles.</translation>
+    </message>
 </context>
 <context>
     <name>CustomerLanguage</name>

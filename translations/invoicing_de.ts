@@ -60,6 +60,13 @@
         <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
         <translation>Rechnungskorrektur %1</translation>
     </message>
+    <message>
+        <source>The e-mail address of customer %1 is not a plain address (one &quot;@&quot;, no blanks, no &quot;mailto:&quot;, &quot;?&quot;, &quot;&amp;&quot;, &quot;%&quot; or line break, not beginning with &quot;-&quot;): %2<byte value="xd"/>
+The message was opened without a recipient; fill it in there, and correct the address in the customer&apos;s window.</source>
+        <extracomment>%1 the customer&apos;s number, %2 the address as stored.</extracomment>
+        <translation>Die E-Mail-Adresse des Kunden %1 ist keine einfache Adresse (ein „@“, keine Leerzeichen, kein „mailto:“, „?“, „&amp;“, „%“ oder Zeilenumbruch, nicht mit „-“ am Anfang): %2<byte value="xd"/>
+Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und berichtigen Sie die Adresse im Fenster des Kunden.</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceCommand</name>
@@ -131,11 +138,6 @@
         <translation>Rechnung %1</translation>
     </message>
     <message>
-        <source>the invoice could not be printed into %1</source>
-        <extracomment>%1 is a file.</extracomment>
-        <translation>die Rechnung konnte nicht in %1 gedruckt werden</translation>
-    </message>
-    <message>
         <source>cannot put the file in place of %1</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>die Datei kann nicht an die Stelle von %1 gesetzt werden</translation>
@@ -153,6 +155,11 @@
         <source>Credit Note %1</source>
         <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
         <translation>Rechnungskorrektur %1</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1 (%2)</source>
+        <extracomment>%1 is a file, %2 why (&quot;No space left on device&quot;).</extracomment>
+        <translation>die Rechnung konnte nicht in %1 gedruckt werden (%2)</translation>
     </message>
 </context>
 <context>

@@ -60,6 +60,13 @@
         <extracomment>The subject of the e-mail that carries an e-invoice; %1 is the invoice&apos;s number.</extracomment>
         <translation>Facture d&apos;avoir %1</translation>
     </message>
+    <message>
+        <source>The e-mail address of customer %1 is not a plain address (one &quot;@&quot;, no blanks, no &quot;mailto:&quot;, &quot;?&quot;, &quot;&amp;&quot;, &quot;%&quot; or line break, not beginning with &quot;-&quot;): %2<byte value="xd"/>
+The message was opened without a recipient; fill it in there, and correct the address in the customer&apos;s window.</source>
+        <extracomment>%1 the customer&apos;s number, %2 the address as stored.</extracomment>
+        <translation>L&apos;adresse électronique du client %1 n&apos;est pas une adresse simple (un seul « @ », sans espaces, sans « mailto: », « ? », « &amp; », « % » ni saut de ligne, sans « - » au début) : %2<byte value="xd"/>
+Le message a été ouvert sans destinataire ; saisissez-le dans le message et corrigez l&apos;adresse dans la fenêtre du client.</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceCommand</name>
@@ -131,11 +138,6 @@
         <translation>Facture %1</translation>
     </message>
     <message>
-        <source>the invoice could not be printed into %1</source>
-        <extracomment>%1 is a file.</extracomment>
-        <translation>la facture n&apos;a pas pu être imprimée dans %1</translation>
-    </message>
-    <message>
         <source>cannot put the file in place of %1</source>
         <extracomment>%1 is a file.</extracomment>
         <translation>impossible de mettre le fichier à la place de %1</translation>
@@ -153,6 +155,11 @@
         <source>Credit Note %1</source>
         <extracomment>The printed invoice&apos;s title in its PDF file; %1 is the invoice&apos;s number.</extracomment>
         <translation>Facture d&apos;avoir %1</translation>
+    </message>
+    <message>
+        <source>the invoice could not be printed into %1 (%2)</source>
+        <extracomment>%1 is a file, %2 why (&quot;No space left on device&quot;).</extracomment>
+        <translation>la facture n&apos;a pas pu être imprimée dans %1 (%2)</translation>
     </message>
 </context>
 <context>

@@ -48,6 +48,16 @@
         <source>the mail program could not be started (xdg-email)</source>
         <translation>le programme de messagerie n&apos;a pas pu être démarré (xdg-email)</translation>
     </message>
+    <message>
+        <source>xdg-email ended with exit status %1</source>
+        <extracomment>%1 is a number.</extracomment>
+        <translation>xdg-email s&apos;est terminé avec le code %1</translation>
+    </message>
+    <message>
+        <source>the mail program did not open the message (%1)</source>
+        <extracomment>%1 what xdg-email said (&quot;xdg-email: unexpected option ...&quot;) or its exit status.</extracomment>
+        <translation>le programme de messagerie n&apos;a pas ouvert le message (%1)</translation>
+    </message>
 </context>
 <context>
     <name>NumberText</name>
@@ -77,10 +87,6 @@
 </context>
 <context>
     <name>PdfBeside</name>
-    <message>
-        <source>the disk is full</source>
-        <translation>le disque est plein</translation>
-    </message>
     <message>
         <source>the file could not be written in full</source>
         <translation>le fichier n&apos;a pas pu être écrit entièrement</translation>

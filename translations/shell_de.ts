@@ -632,6 +632,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Found in the data:</source>
         <translation>In den Daten gefunden:</translation>
     </message>
+    <message>
+        <source>Book a Bank Statement</source>
+        <translation>Kontoauszug buchen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

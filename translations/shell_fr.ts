@@ -632,6 +632,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Found in the data:</source>
         <translation>Trouvé dans les données :</translation>
     </message>
+    <message>
+        <source>Book a Bank Statement</source>
+        <translation>Comptabiliser un relevé bancaire</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -72,6 +72,22 @@
         <source>conversion failed</source>
         <translation>Übernahme fehlgeschlagen</translation>
     </message>
+    <message>
+        <source>Restore a backup without a list of its files (made by an earlier version), whose files cannot be checked.</source>
+        <translation>Eine Datensicherung ohne Liste ihrer Dateien (mit einer früheren Version erstellt) wiederherstellen, deren Dateien nicht geprüft werden können.</translation>
+    </message>
+    <message>
+        <source>restore failed: %1 has no list of its files (a backup made by an earlier version), so its files cannot be checked; --unchecked restores it as it is</source>
+        <translation>Wiederherstellung fehlgeschlagen: %1 hat keine Liste seiner Dateien (eine Datensicherung einer früheren Version), daher können die Dateien nicht geprüft werden; --unchecked stellt sie ungeprüft wieder her</translation>
+    </message>
+    <message>
+        <source>restore: %1</source>
+        <translation>Wiederherstellung: %1</translation>
+    </message>
+    <message>
+        <source>%1: the e-invoice tables cannot be made: %2</source>
+        <translation>%1: Die Tabellen für E-Rechnungen können nicht angelegt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>DataTool</name>
@@ -143,6 +159,14 @@
     <message>
         <source>unknown language %1 (de, fr or en)</source>
         <translation>unbekannte Sprache %1 (de, fr oder en)</translation>
+    </message>
+    <message>
+        <source>(card numbers whole, for a repair)</source>
+        <translation>(Kartennummern vollständig, für eine Reparatur)</translation>
+    </message>
+    <message>
+        <source>(a backup without a list of its files, unchecked)</source>
+        <translation>(eine Datensicherung ohne Liste ihrer Dateien, ungeprüft)</translation>
     </message>
 </context>
 <context>

@@ -72,6 +72,22 @@
         <source>conversion failed</source>
         <translation>échec de la conversion</translation>
     </message>
+    <message>
+        <source>Restore a backup without a list of its files (made by an earlier version), whose files cannot be checked.</source>
+        <translation>Restaurer une sauvegarde sans liste de ses fichiers (faite par une version antérieure), dont les fichiers ne peuvent pas être vérifiés.</translation>
+    </message>
+    <message>
+        <source>restore failed: %1 has no list of its files (a backup made by an earlier version), so its files cannot be checked; --unchecked restores it as it is</source>
+        <translation>échec de la restauration : %1 n&apos;a pas de liste de ses fichiers (une sauvegarde faite par une version antérieure), ses fichiers ne peuvent donc pas être vérifiés ; --unchecked la restaure telle quelle</translation>
+    </message>
+    <message>
+        <source>restore: %1</source>
+        <translation>restauration : %1</translation>
+    </message>
+    <message>
+        <source>%1: the e-invoice tables cannot be made: %2</source>
+        <translation>%1 : impossible de créer les tables de la facturation électronique : %2</translation>
+    </message>
 </context>
 <context>
     <name>DataTool</name>
@@ -143,6 +159,14 @@
     <message>
         <source>unknown language %1 (de, fr or en)</source>
         <translation>langue inconnue %1 (de, fr ou en)</translation>
+    </message>
+    <message>
+        <source>(card numbers whole, for a repair)</source>
+        <translation>(numéros de carte en entier, pour une réparation)</translation>
+    </message>
+    <message>
+        <source>(a backup without a list of its files, unchecked)</source>
+        <translation>(une sauvegarde sans liste de ses fichiers, sans vérification)</translation>
     </message>
 </context>
 <context>

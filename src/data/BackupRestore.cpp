@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 #include "data/BackupManifest.h"
 #include "data/CodeBase.h"
@@ -128,7 +129,16 @@ struct CopyRun {
   bool manifestOnDisk = false;
   QStringList onDisk;             // backup: the copies on the disk now in the drive
   QList<QByteArray> listsSeen;    // restore: the backup's list beside each file copied
+  // A backup into a fixed folder: written beside the earlier backup and put
+  // in its place only once complete, so a failure (a full disk) leaves the
+  // earlier backup restorable. Removable media go disk by disk instead.
+  std::unique_ptr<TableSwap> staged;
 };
+
+// Where a backup's copy of name goes: the staging folder, or the disk.
+QString BackupCopyPath(const CopyRun& run, const QString& name) {
+  return run.staged ? run.staged->stagedPath(name) : QDir(run.folder).filePath(ExistingName(run.folder, name));
+}
 
 // The copies on the backup disk reach it before the disk is taken out or
 // the backup says it is done.
@@ -149,6 +159,10 @@ bool SyncDisk(CopyRun& run) {
 // restores from it or writes into it meanwhile), after removing what copies
 // cut short left there. False, *error set, when another program works there.
 bool HoldBackupFolder(CopyRun& run, QString* error) {
+  if (run.toBackup && !FileCopy::onRemovableVolume(run.folder)) {
+    run.staged = std::make_unique<TableSwap>(run.folder);
+    return run.staged->begin(error);
+  }
   const FolderHold::Mode mode = run.toBackup ? FolderHold::Mode::Exclusive : FolderHold::Mode::Shared;
   switch (FinishInterruptedSwap(run.folder, error, &run.folderHold, mode)) {
     case SwapRecovery::Busy:
@@ -178,7 +192,8 @@ bool AskForDisk(CopyRun& run, const QString& text) {
 // lacks it) or in the staging folder, and reads it back.
 FileCopy::Result PutOne(CopyRun& run, const QString& source, const QString& target, QString* detail) {
   if (run.toBackup && !run.manifestOnDisk) {
-    const FileCopy::Result r = run.manifest.writeInto(run.folder, detail);
+    const FileCopy::Result r =
+        run.manifest.writeInto(run.staged ? run.staged->stagingDir() : run.folder, detail);
     if (r != FileCopy::Result::Ok) {
       *detail = QString::fromLatin1(kManifestName) + ": " + *detail;
       return r;
@@ -203,6 +218,11 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
     source = run.toBackup ? QDir(data).filePath(ExistingName(data, name))
                           : QDir(run.folder).filePath(ExistingName(run.folder, name));
     if (QFileInfo(source).isFile()) break;
+    if (!run.toBackup && QFileInfo(source).isDir()) {
+      Ui::get().information(Tr::tr("Unable to restore %1").arg(source) + "\r\n" +
+                            Tr::tr("It is a folder, not a file.") + RestoreNotDone());
+      return false;
+    }
     if (!run.toBackup && removable) {
       if (!AskForDisk(run, Tr::tr("Insert disk containing %1").arg(name))) return false;
       continue;
@@ -211,8 +231,7 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
     return false;
   }
   for (;;) {
-    const QString target = run.toBackup ? QDir(run.folder).filePath(ExistingName(run.folder, name))
-                                        : QDir(run.staging).filePath(name);
+    const QString target = run.toBackup ? BackupCopyPath(run, name) : QDir(run.staging).filePath(name);
     QString detail;
     const FileCopy::Result r = PutOne(run, source, target, &detail);
     if (r == FileCopy::Result::Ok) {
@@ -229,9 +248,21 @@ bool CopyOneFile(CopyRun& run, const QString& name) {
       if (AskForDisk(run, Tr::tr("Disk is Write Protected"))) continue;
       return false;
     }
-    Ui::get().information(Tr::tr("Unable to copy %1 to %2").arg(source, target) + "\r\n" + detail);
+    // The file as the backup folder will hold it, not its staged copy.
+    const QString shown = run.toBackup ? QDir(run.folder).filePath(ExistingName(run.folder, name)) : target;
+    Ui::get().information(Tr::tr("Unable to copy %1 to %2").arg(source, shown) + "\r\n" + detail);
     return false;
   }
+}
+
+// A staged backup takes the place of the earlier one, all files together
+// (also across a crash: the folder's next use finishes it).
+bool PutBackupInPlace(CopyRun& run) {
+  if (!run.staged) return true;
+  QString error;
+  if (run.staged->commit(NamesOf(run.files) << QString::fromLatin1(kManifestName), {}, &error)) return true;
+  Ui::get().information(error);
+  return false;
 }
 
 // Every file in order with the progress box; stops at the first failure.
@@ -325,14 +356,42 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
 }
 
 // The backup's list in folder (an empty one when it has none: a backup of
-// an earlier version). False, *error set, when it cannot be read.
-bool ReadBackupList(const QString& folder, BackupManifest* list, QString* error) {
-  const QByteArray text = BackupManifest::TextIn(folder);
-  if (text.isEmpty()) return true;
-  if (BackupManifest::Parse(text, list, error)) return true;
-  *error = Tr::tr("Unable to restore %1").arg(QDir(folder).filePath(QString::fromLatin1(kManifestName))) +
-           "\r\n" + *error;
+// an earlier version, restored only when listless says so). False, *error
+// set, when it cannot be read, is empty, or is missing and not to be done
+// without.
+bool ReadBackupList(const QString& folder, ListlessBackup listless, BackupManifest* list, QString* error) {
+  if (!HasBackupList(folder)) {
+    if (listless == ListlessBackup::RestoreUnchecked) return true;
+    *error = Tr::tr("Unable to restore %1").arg(folder) + "\r\n" +
+             Tr::tr("This backup has no list of its files (made by an earlier version), so its files "
+                    "cannot be checked.");
+    return false;
+  }
+  const QString file = QDir(folder).filePath(ExistingName(folder, QString::fromLatin1(kManifestName)));
+  QFile f(file);
+  QByteArray text;
+  if (QFileInfo(file).isDir())
+    *error = Tr::tr("It is a folder, not a file.");
+  else if (!f.open(QIODevice::ReadOnly))
+    *error = f.errorString();
+  else if ((text = f.readAll()).isEmpty())
+    *error = Tr::tr("The list of the backup's files is empty.");
+  else if (BackupManifest::Parse(text, list, error))
+    return true;
+  *error = Tr::tr("Unable to restore %1").arg(file) + "\r\n" + *error;
   return false;
+}
+
+// The tables added since the backup was made that the restore leaves as
+// they are, because the backup's list does not name them.
+QStringList TablesNotInTheBackup(const CopyRun& run, bool withSettings) {
+  QStringList missing;
+  for (const TableDef* t : AddedTables()) {
+    if (IsSettingsTable(t) && !withSettings) continue;
+    if (std::find(run.tables.begin(), run.tables.end(), t) == run.tables.end())
+      missing << QString::fromLatin1(t->fileName);
+  }
+  return missing;
 }
 
 std::vector<const TableDef*> TablesWithTags(const std::vector<const TableDef*>& tables) {
@@ -477,7 +536,7 @@ bool BackupDataFiles(const QString& folder, int* copied) {
       Ui::get().information(error);
     else if (EverySourcePresent(run) &&
              BackupManifest::Describe(DataDirectory(), NamesOf(run.files), &run.manifest, &error))
-      ok = CopyDataFiles(run) && SyncDisk(run);
+      ok = CopyDataFiles(run) && SyncDisk(run) && PutBackupInPlace(run);
     else if (!error.isEmpty())
       Ui::get().information(error);
     if (ok && copied) *copied = int(run.files.size());
@@ -487,7 +546,16 @@ bool BackupDataFiles(const QString& folder, int* copied) {
   return ok;
 }
 
-bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
+bool HasBackupList(const QString& folder) {
+  return QFileInfo::exists(QDir(folder).filePath(ExistingName(folder, QString::fromLatin1(kManifestName))));
+}
+
+QString UncheckedRestoreQuestion() {
+  return Tr::tr("This backup has no list of its files (made by an earlier version); restore it "
+                "without checking?");
+}
+
+bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored, ListlessBackup listless) {
   if (SameFolder(folder, DataDirectory())) {
     Ui::get().information(Tr::tr("Restore must be from a different drive and/or directory"));
     return false;
@@ -508,7 +576,7 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
     run.folder = folder;
     TableSwap swap(DataDirectory());
     BackupManifest list;
-    if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, &list, &error) ||
+    if (!HoldBackupFolder(run, &error) || !ReadBackupList(folder, listless, &list, &error) ||
         !swap.begin(&error)) {
       Ui::get().information(error + RestoreNotDone());
     } else {
@@ -524,6 +592,12 @@ bool RestoreDataFiles(const QString& folder, bool withSettings, int* restored) {
           Ui::get().information(error);
       }
       if (ok && restored) *restored = int(run.files.size());
+      const QStringList left = TablesNotInTheBackup(run, withSettings);
+      //: %1: the tables' files ("CUSTEI.DBF, CUSTLANG.DBF")
+      if (ok && !left.isEmpty())
+        Ui::get().information(Tr::tr("The backup does not hold %1 (tables added since it was made); "
+                                     "they were left as they are.")
+                                  .arg(left.join(QStringLiteral(", "))));
     }
   }
   if (!ok) Ui::get().information(Tr::tr("Restore Failed . . Check that your disk is not full."));

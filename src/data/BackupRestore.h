@@ -5,10 +5,13 @@
 // stay) while holding every table as a pack does, so
 // the copy is consistent even when another program has the folder open; each
 // copy is read back and compared before it counts. It writes the list of its
-// files with their sizes and checksums (BackupManifest) on each disk before
-// the first file, and holds the backup folder exclusively meanwhile. On
-// removable media a full disk asks for another one and the copy goes on with
-// the file that did not fit.
+// files with their sizes and checksums (BackupManifest), and holds the backup
+// folder exclusively meanwhile. Into a fixed folder everything is written
+// beside the earlier backup (a TableSwap of the backup folder) and put in its
+// place only once complete, so a failed backup leaves the earlier one
+// restorable. On removable media the list goes on each disk before its first
+// file; a full disk asks for another one and the copy goes on with the file
+// that did not fit.
 //
 // A restore holds the data folder exclusively, copies the files into the
 // staging folder of a TableSwap, checks that they are the files the backup
@@ -46,14 +49,28 @@ std::vector<DataFileStep> DataFilesToCopy();
 // itself. True when every file was copied and verified (*copied: how many;
 // tables the program makes itself are left out where the folder lacks them).
 bool BackupDataFiles(const QString& folder, int* copied = nullptr);
+// What a restore does with a folder that has no list of its files (a
+// backup made by an earlier version): its files cannot be checked.
+enum class ListlessBackup { Refuse, RestoreUnchecked };
+
 // "Restore Data Files" once the folder is chosen. Refuses the data folder
-// itself, a backup cut short or mixed, and a data folder another program
-// uses. True when every file was restored (*restored: how many); on false
-// the data folder holds its earlier files. The settings are restored only
-// withSettings, and only from a backup that holds them. The indexes are
-// rebuilt either way (not after a refusal of the folder itself or of a
-// folder in use).
-bool RestoreDataFiles(const QString& folder, bool withSettings = false, int* restored = nullptr);
+// itself, a backup cut short or mixed, one whose list is empty or cannot be
+// read, one without a list unless listless says to restore it unchecked,
+// and a data folder another program uses. True when every file was
+// restored (*restored: how many); on false the data folder holds its
+// earlier files. The settings are restored only withSettings, and only from
+// a backup that holds them; a table added since the backup was made is
+// restored only when the backup's list names it, and a message names those
+// left as they were. The indexes are rebuilt either way (not after a
+// refusal of the folder itself or of a folder in use).
+bool RestoreDataFiles(const QString& folder, bool withSettings = false, int* restored = nullptr,
+                      ListlessBackup listless = ListlessBackup::Refuse);
+
+// True when folder holds a backup's list of its files (a file or anything
+// else of its name).
+bool HasBackupList(const QString& folder);
+// The question asked before a backup without a list is restored unchecked.
+QString UncheckedRestoreQuestion();
 
 // True when a and b name the same folder (symbolic links and a trailing "/"
 // included).

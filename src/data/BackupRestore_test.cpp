@@ -106,10 +106,10 @@ TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) 
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
   EXPECT_EQ(progress.calls,
             QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45", "55", "70", "75",
-                         "85", "95", "100", "100", "100", "100", "100", "100", "100", "100", "hide"}));
-  EXPECT_EQ(copied, 17);
+                         "85", "95", "100", "100", "100", "100", "100", "100", "100", "100", "100", "hide"}));
+  EXPECT_EQ(copied, 18);
   EXPECT_EQ(BackupFiles(), DataFiles());
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF"})
     EXPECT_TRUE(QFile::exists(backup(name))) << name << ": the settings and the tables added since";
   EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
 
@@ -154,12 +154,12 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 
   int restored = 0;
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, &restored));
-  EXPECT_EQ(restored, 14) << "the business data, the buyers' details, languages and invoice states";
+  EXPECT_EQ(restored, 15) << "the business data, the buyers' details, languages, invoice states and bank entries";
   EXPECT_EQ(StoredCompany(), "Renamed Candles") << "No keeps the settings in use";
   EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Berlin") << "customer data goes with the customers";
 
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
-  EXPECT_EQ(restored, 17);
+  EXPECT_EQ(restored, 18);
   EXPECT_EQ(StoredCompany(), "Backed-up Candles");
   QString info, orders;
   ReadImportDirs(&info, &orders);
@@ -170,7 +170,7 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillRestores) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   // What an earlier version wrote: the eleven files and their list.
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF"})
     ASSERT_TRUE(QFile::remove(backup(name)));
   QByteArray list;
   for (const QByteArray& line : BackupManifest::TextIn(other.path()).split('\n'))
@@ -181,6 +181,9 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
   AddCustomer(3, "Cy", "Third memo");
 
   int restored = 0;
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF "
+                   "(tables added since it was made); they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
   EXPECT_EQ(restored, 11);
   EXPECT_EQ(Customers(), 2);
@@ -189,7 +192,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 }
 
 TEST_F(SettingsBackupTest, AFolderLackingTheTablesTheProgramMakesIsBackedUpWithoutThem) {
-  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF"})
+  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF"})
     ASSERT_TRUE(QFile::remove(path(ExistingName(dir.path(), name))));
   int copied = 0;
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
@@ -232,9 +235,45 @@ TEST_F(BackupRestoreTest, FullDiskOnAFixedFolderNamesTheFileAndTheReason) {
                                               backup("INV5.dbt") + "\r\ninjected failure");
   ui.expectMessage(Ui::Kind::Information, kBackupFailed);
   EXPECT_FALSE(BackupDataFiles(other.path()));
-  EXPECT_TRUE(QFile::exists(backup("INV5.dbf")));
-  EXPECT_FALSE(QFile::exists(backup("ITM5.dbf"))) << "the first failure ends the backup";
+  EXPECT_TRUE(QDir(other.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+      << "nothing of a backup that did not finish";
   EXPECT_EQ(progress.calls.last(), "hide");
+}
+
+TEST_F(BackupRestoreTest, ABackupThatFailsPartWayLeavesTheEarlierOneRestorable) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  const auto earlier = BackupFiles();
+  const QByteArray list = BackupManifest::TextIn(other.path());
+  AddCustomer(3, "Cy", "Third memo");
+  FileCopy::setFault([](const QString& from, const QString&) {
+    return from.endsWith("ITM5.dbf") ? FileCopy::Result::DiskFull : FileCopy::Result::Ok;
+  });
+  ui.expectMessage(Ui::Kind::Information, "Unable to copy " + path("ITM5.dbf") + " to " +
+                                              backup("ITM5.dbf") + "\r\ninjected failure");
+  ui.expectMessage(Ui::Kind::Information, kBackupFailed);
+  EXPECT_FALSE(BackupDataFiles(other.path()));
+  EXPECT_EQ(BackupFiles(), earlier);
+  EXPECT_EQ(BackupManifest::TextIn(other.path()), list);
+  FileCopy::setFault({});
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(Customers(), 2) << "the earlier backup, whole";
+}
+
+TEST_F(BackupRestoreTest, AFullDiskSaysSoAndKeepsTheEarlierBackupRestorable) {
+  SmallDisk disk(512);
+  if (!disk.unavailable().isEmpty()) GTEST_SKIP() << disk.unavailable().toStdString();
+  ASSERT_TRUE(QDir().mkpath(disk.path("backup")));
+  const QString folder = disk.path("backup");
+  ASSERT_TRUE(BackupDataFiles(folder));
+  disk.fillLeaving(8);
+  AddCustomer(3, "Cy", QString(200000, 'm'));
+  MessageLog log;
+  EXPECT_FALSE(BackupDataFiles(folder));
+  ASSERT_EQ(log.messages.size(), 2);
+  EXPECT_TRUE(log.messages[0].endsWith("No space left on device")) << log.messages[0].toStdString();
+  Ui::install(&ui);
+  ASSERT_TRUE(RestoreDataFiles(folder));
+  EXPECT_EQ(Customers(), 2) << "the earlier backup, whole";
 }
 
 TEST_F(BackupRestoreTest, FullRemovableDiskAsksForAnotherAndGoesOnWithTheFileThatDidNotFit) {
@@ -395,7 +434,10 @@ TEST_F(BackupRestoreTest, RestoreRefusesABackupHoldingAFileOfAnotherBackup) {
   EXPECT_FALSE(exists(".tbswap"));
 }
 
-TEST_F(BackupRestoreTest, BackupCutShortOverAnOlderOneIsRefusedAndAFinishedOneRestores) {
+// Removable media are written disk by disk, straight into the folder (a
+// backup into a fixed folder is put in place only once complete).
+TEST_F(BackupRestoreTest, BackupCutShortOnRemovableMediaIsRefusedAndAFinishedOneRestores) {
+  FileCopy::setRemovable([](const QString&) { return true; });
   ASSERT_TRUE(BackupDataFiles(other.path()));
   AddCustomer(3, "Cy", "Third memo");
   InvoiceRecord inv;
@@ -431,20 +473,66 @@ TEST_F(BackupRestoreTest, BackupCutShortOverAnOlderOneIsRefusedAndAFinishedOneRe
   EXPECT_EQ(Customers(), 3);
 }
 
-TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestored) {
+TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestoredOnlyUnchecked) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   ASSERT_TRUE(QFile::remove(backup(kManifestName)));
   AddCustomer(3, "Cy", "Third memo");
-  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  const auto before = DataFiles();
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + other.path() +
+                       "\r\nThis backup has no list of its files (made by an earlier version), so its "
+                       "files cannot be checked." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(DataFiles(), before);
+
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF (tables added since it was made); "
+                   "they were left as they are.");
+  ASSERT_TRUE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));
   EXPECT_EQ(DataFiles(), BackupFiles());
   EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, AListWithoutATableAddedSinceRestoresTheOthersAndSaysSo) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  QByteArray list = BackupManifest::TextIn(other.path());
+  const qsizetype line = list.indexOf("file\tCUSTLANG.DBF");
+  ASSERT_GE(line, 0);
+  list.remove(line, list.indexOf('\n', line) + 1 - line);
+  WriteFile(backup(kManifestName), list);
+  AddCustomer(3, "Cy", "Third memo");
+  ui.expectMessage(Ui::Kind::Information,
+                   "The backup does not hold CUSTLANG.DBF (tables added since it was made); "
+                   "they were left as they are.");
+  ASSERT_TRUE(RestoreDataFiles(other.path()));
+  EXPECT_EQ(Customers(), 2);
+}
+
+TEST_F(BackupRestoreTest, AFolderInPlaceOfABackupFileIsRefusedSayingNothingChanged) {
+  ASSERT_TRUE(BackupDataFiles(other.path()));
+  AddCustomer(3, "Cy", "Third memo");
+  const auto before = DataFiles();
+  ASSERT_TRUE(QFile::remove(backup("PMT.dbf")));
+  ASSERT_TRUE(QDir().mkdir(backup("PMT.dbf")));
+  ui.expectMessage(Ui::Kind::Information,
+                   "Unable to restore " + backup("PMT.dbf") + "\r\nIt is a folder, not a file." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path()));
+  ASSERT_TRUE(QFile::remove(backup(kManifestName)));
+  ASSERT_TRUE(QDir().mkdir(backup(kManifestName)));
+  ui.expectMessage(Ui::Kind::Information, "Unable to restore " + backup(kManifestName) +
+                                              "\r\nIt is a folder, not a file." + kNotDone);
+  ui.expectMessage(Ui::Kind::Information, kRestoreFailed);
+  EXPECT_FALSE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));
+  EXPECT_EQ(DataFiles(), before);
 }
 
 TEST_F(BackupRestoreTest, UnreadableOrForeignListIsRefused) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   const auto before = DataFiles();
   for (const QByteArray& list :
-       {QByteArray("something else\n"),
+       {QByteArray(), QByteArray("something else\n"),
         QByteArray("tallowby backup 1\nfile\tCUST5.dbf\tbig\tabc\n"),
         BackupManifest::TextIn(other.path()).replace("CUST5.dbt", "OTHER.dbt")}) {
     WriteFile(backup(kManifestName), list);

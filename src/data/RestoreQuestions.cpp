@@ -37,14 +37,20 @@ QString BackupMadeText(const QString& folder) {
   return FormatShortDate(DateFromQDate(made.date())) + ' ' + made.time().toString("HH:mm");
 }
 
-bool ConfirmRestore(const QString& folder, bool* withSettings) {
+bool ConfirmRestore(const QString& folder, bool* withSettings, ListlessBackup* listless) {
   *withSettings = false;
+  *listless = ListlessBackup::Refuse;
   if (SameFolder(folder, DataDirectory())) return true;
   //: %1: the data folder, %2: the backup's folder, %3: when the backup was made
   if (!Ui::get().confirmDestructive(Ui::Kind::Confirmation, Ui::Buttons::OkCancel,
                                     Tr::tr("Replace the data in %1 by the backup in %2, made %3?")
                                         .arg(DataDirectory(), folder, BackupMadeText(folder))))
     return false;
+  if (!HasBackupList(folder)) {
+    if (!Ui::get().confirmDestructive(Ui::Kind::Warning, Ui::Buttons::YesNo, UncheckedRestoreQuestion()))
+      return false;
+    *listless = ListlessBackup::RestoreUnchecked;
+  }
   if (ListIn(folder).names().contains(KEX1Def().fileName, Qt::CaseInsensitive)) {
     *withSettings = Ui::get().confirmDestructive(
         Ui::Kind::Confirmation, Ui::Buttons::YesNo,

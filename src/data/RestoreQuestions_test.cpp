@@ -28,17 +28,18 @@ class RestoreQuestionsTest : public IndexedFolderTest {
            made + "?";
   }
   QTemporaryDir other;
+  ListlessBackup listless = ListlessBackup::RestoreUnchecked;
 };
 
 TEST_F(RestoreQuestionsTest, AskToReplaceTheDataThenWhetherToRestoreTheSettingsNoTheDefault) {
   bool withSettings = true;
   ui.expectConfirm(Ui::Buttons::OkCancel, replaceQuestion("03/15/26 10:00"), true);
   ui.expectConfirm(Ui::Buttons::YesNo, kSettingsQuestion, false);
-  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings, &listless));
   EXPECT_FALSE(withSettings);
   ui.expectConfirm(replaceQuestion("03/15/26 10:00"), true);
   ui.expectConfirm(kSettingsQuestion, true);
-  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings, &listless));
   EXPECT_TRUE(withSettings);
   EXPECT_EQ(ui.destructiveConfirmations().size(), 4) << "Cancel and No are the defaults";
 }
@@ -56,7 +57,7 @@ TEST_F(RestoreQuestionsTest, TheQuestionsAreAskedInTheUsersLanguage) {
         "Berichtsschrift, Importordner und E-Rechnungsangaben. Sollen diese ebenfalls "
         "wiederhergestellt werden?",
         true);
-    EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+    EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings, &listless));
     EXPECT_TRUE(withSettings);
   }
   {
@@ -64,7 +65,7 @@ TEST_F(RestoreQuestionsTest, TheQuestionsAreAskedInTheUsersLanguage) {
     ui.expectConfirm("Remplacer les données de " + dir.path() + " par la sauvegarde de " +
                          other.path() + ", faite le " + BackupMadeText(other.path()) + " ?",
                      false);
-    EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings));
+    EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings, &listless));
     EXPECT_EQ(BackupMadeText(QTemporaryDir().path()), "(date inconnue)");
   }
   EXPECT_EQ(BackupMadeText(QTemporaryDir().path()), "(date unknown)");
@@ -73,11 +74,12 @@ TEST_F(RestoreQuestionsTest, TheQuestionsAreAskedInTheUsersLanguage) {
 TEST_F(RestoreQuestionsTest, CancelReplacesNothingAndAsksNoMore) {
   bool withSettings = true;
   ui.expectConfirm(replaceQuestion("03/15/26 10:00"), false);
-  EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings));
+  EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings, &listless));
   EXPECT_FALSE(withSettings);
 }
 
 TEST_F(RestoreQuestionsTest, ABackupWithoutSettingsOrListIsDatedByItsCustomerTable) {
+  EnsureTestApplication();  // for the translations
   ASSERT_TRUE(QFile::remove(other.filePath(kManifestName)));
   QFile customers(other.filePath("CUST5.dbf"));
   ASSERT_TRUE(customers.open(QIODevice::ReadWrite));
@@ -85,9 +87,37 @@ TEST_F(RestoreQuestionsTest, ABackupWithoutSettingsOrListIsDatedByItsCustomerTab
                                     QFileDevice::FileModificationTime));
   customers.close();
   bool withSettings = true;
-  ui.expectConfirm(replaceQuestion("12/24/25 17:05"), true);  // and no question on the settings
-  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings));
+  const QString unchecked = QStringLiteral(
+      "This backup has no list of its files (made by an earlier version); restore it without checking?");
+  ui.expectConfirm(replaceQuestion("12/24/25 17:05"), true);
+  ui.expectConfirm(Ui::Buttons::YesNo, unchecked, true);  // and no question on the settings
+  EXPECT_TRUE(ConfirmRestore(other.path(), &withSettings, &listless));
   EXPECT_FALSE(withSettings);
+  EXPECT_EQ(listless, ListlessBackup::RestoreUnchecked);
+  ui.expectConfirm(replaceQuestion("12/24/25 17:05"), true);
+  ui.expectConfirm(unchecked, false);
+  EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings, &listless)) << "No restores nothing";
+  EXPECT_EQ(ui.destructiveConfirmations().size(), 4) << "Cancel and No are the defaults";
+  {
+    DocumentLanguage german("de");
+    ui.expectConfirm("Die Daten in " + dir.path() + " durch die Datensicherung in " + other.path() +
+                         " vom " + BackupMadeText(other.path()) + " ersetzen?",
+                     true);
+    ui.expectConfirm(QString::fromUtf8("Diese Datensicherung hat keine Liste ihrer Dateien (mit einer "
+                                       "früheren Version erstellt); ohne Prüfung wiederherstellen?"),
+                     false);
+    EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings, &listless));
+  }
+  {
+    DocumentLanguage french("fr");
+    ui.expectConfirm("Remplacer les données de " + dir.path() + " par la sauvegarde de " +
+                         other.path() + ", faite le " + BackupMadeText(other.path()) + " ?",
+                     true);
+    ui.expectConfirm(QString::fromUtf8("Cette sauvegarde n'a pas de liste de ses fichiers (faite par une "
+                                       "version antérieure) ; la restaurer sans vérification ?"),
+                     false);
+    EXPECT_FALSE(ConfirmRestore(other.path(), &withSettings, &listless));
+  }
 
   QTemporaryDir empty;
   EXPECT_EQ(BackupMadeText(empty.path()), "(date unknown)");
@@ -95,7 +125,7 @@ TEST_F(RestoreQuestionsTest, ABackupWithoutSettingsOrListIsDatedByItsCustomerTab
 
 TEST_F(RestoreQuestionsTest, TheDataFolderItselfIsLeftToTheRestoreToRefuse) {
   bool withSettings = true;
-  EXPECT_TRUE(ConfirmRestore(dir.path() + "/.", &withSettings));
+  EXPECT_TRUE(ConfirmRestore(dir.path() + "/.", &withSettings, &listless));
   EXPECT_FALSE(withSettings);
   EXPECT_TRUE(ui.transcript().isEmpty());
 }

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QProcess>
+#include <QStorageInfo>
+#include <unistd.h>
 
 #include "data/CodeBase.h"
 #include "data/Progress.h"
@@ -247,4 +250,30 @@ BuyerDetails GermanBuyer(long cuno) {
   b.electronicAddress = QStringLiteral("4000001000012");
   b.electronicScheme = QStringLiteral("0088");
   return b;
+}
+
+SmallDisk::SmallDisk(int kilobytes) {
+  if (::geteuid() != 0) {
+    unavailable_ = "mounting a small disk needs root";
+    return;
+  }
+  QProcess mount;
+  mount.start("mount", {"-t", "tmpfs", "-o", QStringLiteral("size=%1k").arg(kilobytes), "tmpfs", dir_.path()});
+  if (!mount.waitForFinished() || mount.exitStatus() != QProcess::NormalExit || mount.exitCode() != 0)
+    unavailable_ = "cannot mount a tmpfs here: " + QString::fromLocal8Bit(mount.readAllStandardError());
+}
+
+SmallDisk::~SmallDisk() {
+  if (unavailable_.isEmpty()) QProcess::execute("umount", {dir_.path()});
+}
+
+QString SmallDisk::path(const QString& name) const { return QDir(dir_.path()).filePath(name); }
+
+void SmallDisk::fillLeaving(int kilobytes) const {
+  QFile filler(path(".filler"));
+  ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Append));
+  const QByteArray block(1024, 'x');
+  while (QStorageInfo(dir_.path()).bytesAvailable() >= qint64(kilobytes) * 1024) {
+    if (filler.write(block) != block.size() || !filler.flush()) break;
+  }
 }

@@ -114,6 +114,25 @@ QMap<QString, FileState> FolderFiles(const QString& folder);
 // Puts every file back as it was, and removes those that were not there.
 void RestoreFolderFiles(const QString& folder, const QMap<QString, FileState>& files);
 
+// A small file system of its own (a tmpfs of kilobytes, mounted under a
+// temporary folder), for what a full disk does; unmounted with the object.
+// Mounting needs root: unavailable() says why not, and the test skips.
+class SmallDisk {
+ public:
+  explicit SmallDisk(int kilobytes);
+  ~SmallDisk();
+  SmallDisk(const SmallDisk&) = delete;
+  SmallDisk& operator=(const SmallDisk&) = delete;
+  const QString& unavailable() const { return unavailable_; }
+  QString path(const QString& name) const;
+  // Fills the disk with a file until fewer than kilobytes are left.
+  void fillLeaving(int kilobytes) const;
+
+ private:
+  QTemporaryDir dir_;
+  QString unavailable_;
+};
+
 // Records for the tables, the fields not named left empty.
 CustomerRecord Customer(long cuno, const QString& title, const QString& first,
                         const QString& last, const QStringList& addr, const QString& zip);

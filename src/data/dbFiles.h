@@ -277,8 +277,9 @@ extern bool DeletionsPending;
 // ---- Maintenance -----------------------------------------------------------
 
 // Rebuilds the index files of every table (startupMode: only of the tables
-// with a missing index or tag group file, without the progress box). An
-// engine error ends the program.
+// with a missing index or tag group file, without the progress box); the
+// tables the program makes itself are passed by where the folder lacks
+// them. An engine error ends the program.
 // What the program's start does before it reads a table, and every command
 // on a folder that holds the nine tables: the tables added since the
 // supplied ones made where missing (a failure is said, and the start goes

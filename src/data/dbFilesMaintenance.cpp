@@ -107,6 +107,12 @@ void RebuildIndexes(bool startupMode) {
   std::vector<const TableDef*> damaged;
   QStringList findings;
   for (const auto& [def, progress] : order) {
+    // A table the program makes itself may be missing (a folder of the
+    // earlier program, a restore of its backup): nothing to index.
+    if (!def->required && !DataFileExists(def->fileName)) {
+      if (!startupMode) SetProgress(progress);
+      continue;
+    }
     if (!startupMode || IndexFileMissing(*def)) {
       RebuildTable(*def);
     } else {

@@ -3,6 +3,7 @@
 #include <QXmlStreamWriter>
 
 #include "einvoice/EInvoice.h"
+#include "einvoice/XmlText.h"
 
 namespace {
 
@@ -21,7 +22,7 @@ class Cii {
   QXmlStreamWriter& w() { return w_; }
   void open(const QString& name) { w_.writeStartElement(kRam, name); }
   void close() { w_.writeEndElement(); }
-  void text(const QString& name, const QString& value) { w_.writeTextElement(kRam, name, value); }
+  void text(const QString& name, const QString& value) { WriteXmlTextElement(w_, kRam, name, value); }
   // An element only when it has a value.
   void optional(const QString& name, const QString& value) {
     if (!value.isEmpty()) text(name, value);
@@ -30,7 +31,7 @@ class Cii {
                      const QString& value) {
     open(name);
     w_.writeAttribute(attribute, attributeValue);
-    w_.writeCharacters(value);
+    WriteXmlText(w_, value);
     close();
   }
   void date(const QString& name, const QDate& d) {

@@ -3,6 +3,7 @@
 #include <QXmlStreamWriter>
 
 #include "einvoice/EInvoice.h"
+#include "einvoice/XmlText.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ class Ubl {
   QXmlStreamWriter& w() { return w_; }
   void open(const QString& name) { w_.writeStartElement(kCac, name); }
   void close() { w_.writeEndElement(); }
-  void text(const QString& name, const QString& value) { w_.writeTextElement(kCbc, name, value); }
+  void text(const QString& name, const QString& value) { WriteXmlTextElement(w_, kCbc, name, value); }
   void optional(const QString& name, const QString& value) {
     if (!value.isEmpty()) text(name, value);
   }
@@ -30,7 +31,7 @@ class Ubl {
                      const QString& value) {
     w_.writeStartElement(kCbc, name);
     w_.writeAttribute(attribute, attributeValue);
-    w_.writeCharacters(value);
+    WriteXmlText(w_, value);
     w_.writeEndElement();
   }
   void amount(const QString& name, Cents cents) {

@@ -67,7 +67,7 @@ TEST_F(CsvExportTest, OneFilePerTableReadBackByPythonsCsvModule) {
   exportBooks();
   const QJsonObject files = ReadBack(folder, {"invoices.csv:due", "payments.csv:amount"});
   EXPECT_EQ(QStringList(files.keys()).filter(QRegularExpression("\\.csv$")).join(' '),
-            "customer_einvoice.csv customer_groups.csv customer_language.csv customers.csv "
+            "bank_entries.csv customer_einvoice.csv customer_groups.csv customer_language.csv customers.csv "
             "einvoice_seller.csv "
             "import_folders.csv invoice_items.csv invoice_state.csv invoices.csv label_stocks.csv payments.csv "
             "products.csv purchases.csv settings.csv source_columns.csv");
@@ -79,6 +79,7 @@ TEST_F(CsvExportTest, OneFilePerTableReadBackByPythonsCsvModule) {
             "invoice_no,customer_no,department,invoice_date,payment_reference,charge1,charge2,due,note");
   EXPECT_EQ(Row(files, "invoices.csv", "1000").join('|'), "1000|2|Shop|2025-01-21||0.10|0.20|4.23|");
   EXPECT_EQ(Row(files, "invoices.csv", "2001").at(3), "") << "an impossible date";
+  EXPECT_EQ(Row(files, "invoices.csv", "2005").at(4), "****.****.****.1111 x9/28") << "a card number masked";
   EXPECT_EQ(Row(files, "invoices.csv", "2004").last(),
             QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip"));
   EXPECT_EQ(Row(files, "customers.csv", "1").mid(1, 4).join('|'),
@@ -103,6 +104,17 @@ TEST_F(CsvExportTest, RfcLinesAndEmptyTextsToldFromMissingValues) {
   EXPECT_TRUE(customers.contains("\r\n2,\"\",J\xc3\xbcrgen,Stra\xc3\x9f" "e,M\xc3\xbcller & S\xc3\xb6hne,\"\",\"\",\"\",\"\",\"\",,\"\",\"\",\"\",\"\"\r\n"))
       << "customer 2: empty texts quoted, the group (none) left empty\n" << customers.toStdString();
   EXPECT_EQ(customers.count('\n'), customers.count("\r\n"));
+}
+
+TEST_F(CsvExportTest, TextsASpreadsheetWouldRunAsFormulasAreShownAsText) {
+  exportBooks();
+  const QJsonObject files = ReadBack(folder);
+  const QStringList invoice = Row(files, "invoices.csv", "2000");
+  EXPECT_EQ(invoice.at(2), "'=HYPERLINK(\"http://x.example\",\"Click\")");
+  EXPECT_EQ(invoice.at(4), "'-2+3");
+  EXPECT_EQ(invoice.last(), "'\tthe end\n\n") << "a memo as stored, its last line ends kept";
+  EXPECT_EQ(invoice.at(7), "12.34") << "a number stays a number";
+  EXPECT_EQ(Row(files, "invoices.csv", "1000").at(2), "Shop");
 }
 
 TEST_F(CsvExportTest, AnEarlierExportIsReplacedWholeAndOtherFoldersAreRefused) {

@@ -32,6 +32,14 @@ void AppendField(const QByteArray& text, QByteArray* out) {
   out->append('"');
 }
 
+// A text a spreadsheet would run as a formula ("=HYPERLINK(...)", "+1+1",
+// "@SUM(...)") gets a leading "'", so that the spreadsheet shows it as text.
+// Numbers are numbers, not texts, and stay as they are.
+QByteArray ShownAsText(const QByteArray& text) {
+  static const QByteArray kFormulaStarts("=+-@\t\r");
+  return !text.isEmpty() && kFormulaStarts.contains(text[0]) ? '\'' + text : text;
+}
+
 QString FileName(const ExportTable& table) { return table.name + ".csv"; }
 
 // Gives path the mode a new folder gets (the staging folder is private
@@ -87,7 +95,7 @@ bool CsvWriter::row(const std::vector<ExportValue>& values) {
         break;
       case ExportValue::Kind::Logical: buffer_ += v.logical ? "true" : "false"; break;
       case ExportValue::Kind::Date: buffer_ += v.text; break;
-      case ExportValue::Kind::Text: AppendField(v.text, &buffer_); break;
+      case ExportValue::Kind::Text: AppendField(ShownAsText(v.text), &buffer_); break;
     }
   }
   buffer_ += "\r\n";

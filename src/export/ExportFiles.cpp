@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include "platform/BesideFile.h"
 #include "platform/FileCopy.h"
 
 namespace {
@@ -31,6 +32,12 @@ bool FolderOfTargetExists(const QString& target, QString* why) {
 }  // namespace
 
 QString BesidePath(const QString& target) { return target + QStringLiteral(".tbexport"); }
+
+QString CreateFileBesideTarget(const QString& target, QString* why) {
+  const QString path = CreateFileBeside(target, QStringLiteral(".tbexport"));
+  if (path.isEmpty()) *why = target + ": " + SystemError();
+  return path;
+}
 
 bool UsableFileTarget(const QString& target, QString* why) {
   if (!FolderOfTargetExists(target, why)) return false;

@@ -1,4 +1,5 @@
-// Where an export writes: beside its target first (TARGET.tbexport), then,
+// Where an export writes: beside its target first (a new file
+// TARGET.XXXXXX.tbexport, or a new folder TARGET.tbexport-XXXXXX), then,
 // once complete, in its place, so an earlier file or folder of that name
 // stays as it was until the new one is whole.
 #ifndef EXPORT_EXPORTFILES_H
@@ -8,6 +9,9 @@
 #include <QStringList>
 
 QString BesidePath(const QString& target);
+// A new empty file beside target that nobody else can have placed there
+// (never a link); its name, or an empty string with *why.
+QString CreateFileBesideTarget(const QString& target, QString* why);
 
 // Before anything is written: target's folder exists, and target is not
 // a folder, nor a file we may not write. False with *why otherwise.

@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "data/BackupRestore.h"
+#include "data/CardText.h"
 #include "data/CodeBase.h"
 #include "data/Schema.h"
 #include "data/TableSwap.h"
@@ -42,6 +43,7 @@ ExportColumn Column(const TableDef& def, const QString& field, char type, int wi
   if (c.kind == ColumnKind::Decimal && decimalColumns == DecimalColumns::Scaled)
     c.name += ScaleSuffix(decimals);
   c.noneIsNull = NoneIsNull(def, field);
+  c.cardText = HoldsCardText(QLatin1String(def.openName), field);
   return c;
 }
 

@@ -25,6 +25,8 @@ struct ExportColumn {
   // A relation whose "none" is 0 or blank (a customer without a group):
   // exported as NULL, so the relation holds where there is nothing to name.
   bool noneIsNull = false;
+  // The invoice's card text: exported masked, as it is printed.
+  bool cardText = false;
   FIELD4* handle = nullptr;  // while the table is held
 };
 

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cstring>
 
+#include "data/CardText.h"
 #include "data/CodeBase.h"
 #include "tbengine/engine.h"
 
@@ -31,10 +32,11 @@ ValueProblem ReadColumn(const ExportColumn& c, ExportValue* v) {
     case ColumnKind::Text:
       if (c.type == 'M') {
         const char* memo = f4memoStr(c.handle);
-        ReadText(memo, qsizetype(std::strlen(memo)), v);
+        ReadMemoText(memo, qsizetype(std::strlen(memo)), v);
       } else {
         ReadText(f4str(c.handle), c.width, v);
       }
+      if (c.cardText) v->text = MaskedCardText(QString::fromUtf8(v->text)).toUtf8();
       if (c.noneIsNull && v->text.isEmpty()) v->kind = ExportValue::Kind::Null;
       break;
   }

@@ -51,6 +51,8 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
               "FROM information_schema.table_constraints tc JOIN information_schema.key_column_usage kcu "
               "USING (constraint_schema, constraint_name) WHERE tc.table_schema = 'public' "
               "ORDER BY 1, 2, 3"),
+            "bank_entries|FOREIGN KEY|invoice_no\n"
+            "bank_entries|PRIMARY KEY|entry_reference\n"
             "customer_einvoice|PRIMARY KEY|customer_no\n"
             "customer_groups|PRIMARY KEY|group_no\n"
             "customer_language|PRIMARY KEY|customer_no\n"

@@ -23,10 +23,10 @@ void AppendCopyText(const QByteArray& text, QByteArray* out) {
 }  // namespace
 
 PostgresWriter::PostgresWriter(const QString& target)
-    : target_(target), file_(BesidePath(target)) {}
+    : target_(target) {}
 
 PostgresWriter::~PostgresWriter() {
-  if (!finished_) file_.remove();
+  if (!finished_ && !file_.fileName().isEmpty()) file_.remove();
 }
 
 void PostgresWriter::statement(const QString& sql) { buffer_ += sql.toUtf8() + ";\n"; }
@@ -40,6 +40,9 @@ bool PostgresWriter::flush() {
 bool PostgresWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan&) {
   QString why;
   if (!UsableFileTarget(target_, &why)) return fail(why);
+  const QString beside = CreateFileBesideTarget(target_, &why);
+  if (beside.isEmpty()) return fail(why);
+  file_.setFileName(beside);
   if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
     return fail(file_.fileName() + ": " + file_.errorString());
   buffer_ +=

@@ -5,6 +5,7 @@
 // earlier file as it was.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include "data/CodeBase.h"
@@ -56,7 +57,7 @@ void DamageMemoPointer(const QString& file, int recno, const char* field) {
 TEST_F(SqliteExportTest, EveryLiveRecordOnceUnderReadableNamesAndTypes) {
   exportBooks();
   EXPECT_EQ(q("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY type, name"),
-            "table|customer_einvoice\ntable|customer_groups\ntable|customer_language\ntable|customers\n"
+            "table|bank_entries\ntable|customer_einvoice\ntable|customer_groups\ntable|customer_language\ntable|customers\n"
             "table|einvoice_seller\ntable|import_folders\ntable|invoice_items\ntable|invoice_state\ntable|invoices\n"
             "table|label_stocks\ntable|payments\ntable|products\ntable|purchases\ntable|settings\n"
             "table|source_columns\n"
@@ -106,6 +107,14 @@ TEST_F(SqliteExportTest, DatesTextsAndMemosAsTheTablesHoldThem) {
             QByteArray("Prefers mail.\r\nCall after 5, not before.").toHex().toUpper());
   EXPECT_EQ(q("SELECT note FROM invoices WHERE invoice_no = 2004"),
             QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip"));
+  EXPECT_EQ(q("SELECT department, payment_reference FROM invoices WHERE invoice_no = 2000"),
+            "=HYPERLINK(\"http://x.example\",\"Click\")|-2+3")
+      << "texts exactly as stored, whatever a spreadsheet would make of them";
+  EXPECT_EQ(q("SELECT hex(note) FROM invoices WHERE invoice_no = 2000"),
+            QByteArray("\tthe end\n\n").toHex().toUpper())
+      << "a memo as stored, its last line ends kept";
+  EXPECT_EQ(q("SELECT payment_reference FROM invoices WHERE invoice_no = 2005"), "****.****.****.1111 x9/28")
+      << "a card number only as the printed invoice shows it";
   EXPECT_EQ(q("SELECT first_name, last_name, company FROM customers WHERE customer_no = 2"),
             QString::fromUtf8("Jürgen|Straße|Müller & Söhne"));
   EXPECT_EQ(q("SELECT quote(title), quote(note) FROM customers WHERE customer_no = 2"), "''|''")
@@ -149,7 +158,7 @@ TEST_F(SqliteExportTest, BreaksAreCountedAndTheirKeysLeftUndeclared) {
   EXPECT_EQ(q("SELECT quote(group_no) FROM customers WHERE customer_no = 2"), "NULL");
   EXPECT_EQ(q("SELECT COUNT(*) FROM invoice_items WHERE product_code = 'GONE'"), "1");
   EXPECT_EQ(q("SELECT name FROM sqlite_master WHERE type = 'index' AND name NOT LIKE 'sqlite_%' ORDER BY name"),
-            "customers_customer_no\ncustomers_group_no\n"
+            "bank_entries_invoice_no\ncustomers_customer_no\ncustomers_group_no\n"
             "invoice_items_invoice_no\ninvoice_items_product_code\ninvoice_state_credited_invoice_no\n"
               "invoices_customer_no\n"
             "payments_invoice_no\npurchases_product_code")
@@ -223,7 +232,7 @@ TEST_F(SqliteExportTest, FailuresLeaveAnEarlierFileAsItWasAndNothingBeside) {
   EXPECT_FALSE(outcome.done);
   EXPECT_TRUE(outcome.error.contains("INV5.dbf, record 205")) << outcome.error.toStdString();
   EXPECT_EQ(Read(db), "an earlier export");
-  EXPECT_FALSE(QFile::exists(db + ".tbexport"));
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System), QStringList{"books.db"});
   EXPECT_EQ(code4errorCode(cb, 0), 0) << "no error left for the program to end on";
 
   outcome = exportTo(ExportFormat::Sqlite, out.filePath("no/such/folder/books.db"));
@@ -246,8 +255,27 @@ TEST_F(SqliteExportTest, ATableAnotherProgramHasOpenStopsTheExportBeforeAnything
   code4initUndoP(other);
   EXPECT_FALSE(outcome.done);
   EXPECT_TRUE(outcome.error.contains("PMT")) << outcome.error.toStdString();
-  EXPECT_FALSE(QFile::exists(db));
-  EXPECT_FALSE(QFile::exists(db + ".tbexport"));
+  EXPECT_TRUE(QDir(out.path()).entryList(QDir::Files | QDir::System).isEmpty());
+}
+
+// In a folder others may write to, a link planted where an export used to
+// write first would have had the victim's file overwritten.
+TEST_F(SqliteExportTest, LinksPlantedBesideTheTargetAreNeverWrittenThrough) {
+  const QString victim = out.filePath("victim");
+  QFile f(victim);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("the victim's own");
+  f.close();
+  const QString script = out.filePath("books.sql");
+  for (const QString& target : {db, script}) ASSERT_TRUE(QFile::link(victim, target + ".tbexport"));
+  EXPECT_TRUE(exportTo(ExportFormat::Sqlite, db).done);
+  EXPECT_TRUE(exportTo(ExportFormat::Postgres, script).done);
+  EXPECT_EQ(Read(victim), "the victim's own");
+  for (const QString& target : {db, script}) {
+    EXPECT_FALSE(QFileInfo(target).isSymLink()) << target.toStdString();
+    EXPECT_GT(QFileInfo(target).size(), 1000) << target.toStdString();
+  }
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System).size(), 5) << "nothing more beside them";
 }
 
 }  // namespace

@@ -14,11 +14,11 @@ struct Tr {
 }  // namespace
 
 SqliteWriter::SqliteWriter(const QString& target)
-    : target_(target), beside_(BesidePath(target)) {}
+    : target_(target) {}
 
 SqliteWriter::~SqliteWriter() {
   close();
-  if (!finished_) QFile::remove(beside_);
+  if (!finished_ && !beside_.isEmpty()) QFile::remove(beside_);
 }
 
 void SqliteWriter::close() {
@@ -40,9 +40,11 @@ bool SqliteWriter::exec(const QString& sql) {
 bool SqliteWriter::begin(const std::vector<ExportTable>& tables, const KeyPlan& keys) {
   QString why;
   if (!UsableFileTarget(target_, &why)) return fail(why);
-  QFile::remove(beside_);  // what a killed export left
+  // An empty file is an empty database.
+  beside_ = CreateFileBesideTarget(target_, &why);
+  if (beside_.isEmpty()) return fail(why);
   if (sqlite3_open_v2(QFile::encodeName(beside_).constData(), &db_,
-                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK)
+                      SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOFOLLOW, nullptr) != SQLITE_OK)
     return failed(Tr::tr("cannot create"));
   // The file is new and is renamed into place only once complete: nothing
   // needs a journal, and one sync before the rename is enough.

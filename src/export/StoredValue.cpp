@@ -93,6 +93,10 @@ void ReadLogical(char stored, ExportValue* out) {
 
 void ReadText(const char* stored, qsizetype length, ExportValue* out) {
   while (length > 0 && static_cast<unsigned char>(stored[length - 1]) <= ' ') --length;
+  ReadMemoText(stored, length, out);
+}
+
+void ReadMemoText(const char* stored, qsizetype length, ExportValue* out) {
   out->kind = ExportValue::Kind::Text;
   out->text.clear();
   qsizetype from = 0;

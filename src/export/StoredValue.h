@@ -43,6 +43,10 @@ void ReadLogical(char stored, ExportValue* out);
 // Text without the blanks, line ends and NULs it ends with; a NUL inside
 // becomes "?" as the program stores it.
 void ReadText(const char* stored, qsizetype length, ExportValue* out);
+// A memo's text exactly as stored, the blanks and line ends it ends with
+// kept (they are the person's, not a field's padding); a NUL inside
+// becomes "?" alike.
+void ReadMemoText(const char* stored, qsizetype length, ExportValue* out);
 
 // The value of number at decimals places as decimal text: "-12.30", "7".
 QByteArray DecimalText(qint64 number, int decimals);

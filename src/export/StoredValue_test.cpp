@@ -105,6 +105,15 @@ TEST(StoredValue, TextsBecomeUtf8WithoutTheirTrailingBlanks) {
   EXPECT_EQ(Text("     "), "");
 }
 
+TEST(StoredValue, MemosKeepTheBlanksAndLineEndsTheyEndWith) {
+  const QByteArray memo("the end\r\n\r\n  ");
+  ExportValue v;
+  ReadMemoText(memo.constData(), memo.size(), &v);
+  EXPECT_EQ(v.text, memo);
+  ReadMemoText("a\0b\n", 4, &v);
+  EXPECT_EQ(v.text, "a?b\n");
+}
+
 TEST(StoredValue, DecimalTextKeepsEveryPlace) {
   EXPECT_EQ(DecimalText(0, 2), "0.00");
   EXPECT_EQ(DecimalText(5, 2), "0.05");

@@ -95,7 +95,9 @@ void WriteBooks() {
                       {"Due", Cents(books::DueCentsOf(n))}});
   }
   Append(items, {{"IvNo", "1000"}, {"PrID", "GONE"}, {"Qty", "2"}, {"UPR", "1.25"}, {"PDesc", "Old kit"}});
-  Append(invoices, {{"IvNo", "2000"}, {"CuNo", "1"}, {"Due", "12.34"}});
+  Append(invoices, {{"IvNo", "2000"}, {"CuNo", "1"}, {"Due", "12.34"},
+                    {"Dept", "=HYPERLINK(\"http://x.example\",\"Click\")"}, {"IMemo", "-2+3"},
+                    {"REM", "\tthe end\n\n"}});
   Append(invoices, {{"IvNo", "2001"}, {"CuNo", "2"}, {"IDate", "20230231"}, {"Due", "0.01"}});
   Append(invoices, {{"IvNo", "2002"}, {"CuNo", "99"}, {"IDate", "20240615"}, {"Due", "99.99"}});
   Append(payments, {{"IvNo", "2002"}, {"PDate", "20240701"}, {"PAmt", "0.01"}});
@@ -103,7 +105,8 @@ void WriteBooks() {
   Append(items, {{"IvNo", "2003"}, {"PrID", "SOAP"}, {"Qty", "10"}, {"UPR", "0.70"}}, true);
   Append(invoices, {{"IvNo", "2004"}, {"CuNo", "3"}, {"IDate", "20241231"}, {"Due", "5.55"},
                     {"REM", QString::fromUtf8("Deliver \"by hand\", please;\r\nB&B Straße 5, €10 tip")}});
-  Append(invoices, {{"IvNo", "2005"}, {"CuNo", "0"}, {"IDate", "20250102"}, {"Due", "0"}});
+  Append(invoices, {{"IvNo", "2005"}, {"CuNo", "0"}, {"IDate", "20250102"}, {"Due", "0"},
+                    {"IMemo", "4111.1111.1111.1111 x9/28"}});
 
   Append(Open("LABELS"), {{"Name", "Avery 5160"}, {"TopM", "36.000"}, {"LeftM", "13.500"},
                           {"Width", "189.000"}, {"Height", "72.000"}, {"NAcross", "3"},

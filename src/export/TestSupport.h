@@ -22,10 +22,11 @@
 //    lying on a half cent in binary: 1.5 x 0.15) and amounts of tenths of
 //    a cent in binary (0.10, 0.20), every even one paid 1.00; invoice 1000
 //    also has an item of product GONE, which no longer exists;
-//  - invoice 2000 without a date, 2001 on 2023-02-31, 2002 of customer 99
+//  - invoice 2000 without a date, with texts a spreadsheet takes for
+//    formulas (department, card text, a note that begins with a TAB), 2001 on 2023-02-31, 2002 of customer 99
 //    (deleted long ago), 2003 marked deleted with its item, 2004 with a memo
 //    holding a line break, a comma, quotes, "&" and "€", 2005 without a
-//    customer (0);
+//    customer (0), paid by a card whose whole number its card text holds;
 //  - a label stock, a purchase of CANDLE; the supplied settings.
 namespace books {
 constexpr int kFirstInvoice = 1000;

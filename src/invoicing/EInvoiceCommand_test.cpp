@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -98,6 +99,38 @@ TEST_F(EInvoiceCommandTest, EachFormatIsValidAndRefusalsAreNamed) {
   const QByteArray text = xml.readAll();
   EXPECT_TRUE(text.contains("<ram:DuePayableAmount>20.11</ram:DuePayableAmount>"));
   EXPECT_TRUE(text.contains("Crème &amp; &lt;Brûlée&gt;"));
+}
+
+TEST_F(EInvoiceCommandTest, LinksPlantedBesideTheOutputAreNeverWrittenThrough) {
+  markCandlesTaxed();
+  const QString victim = out.filePath("victim");
+  {
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("the victim's own");
+  }
+  const QString pdf = out.filePath("inv.pdf");
+  for (const char* suffix : {".tbprint", ".tbfx"}) ASSERT_TRUE(QFile::link(victim, pdf + suffix));
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", pdf}), 0) << errors.toStdString();
+  QFile f(victim);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), "the victim's own");
+  EXPECT_FALSE(QFileInfo(pdf).isSymLink());
+  ExpectAllValid({{pdf, "facturx"}});
+  EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::System).size(), 4) << "the two links, the victim, the PDF";
+}
+
+TEST_F(EInvoiceCommandTest, AFullDiskSaysSoAndLeavesNothing) {
+  SmallDisk disk(256);
+  if (!disk.unavailable().isEmpty()) GTEST_SKIP() << disk.unavailable().toStdString();
+  markCandlesTaxed();
+  disk.fillLeaving(16);
+  const QString pdf = disk.path("inv.pdf");
+  EXPECT_EQ(Run({"--invoice", "1001", "--format", "facturx", "--out", pdf}), 1);
+  EXPECT_EQ(errors, "tallowby einvoice: invoice 1001: the invoice could not be printed into " + pdf +
+                        " (No space left on device)\n");
+  EXPECT_EQ(QDir(disk.path("")).entryList(QDir::Files | QDir::Hidden), QStringList{".filler"})
+      << "nothing left beside";
 }
 
 // A restore cut short after its first file: the command finishes it before

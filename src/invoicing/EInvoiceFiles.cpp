@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
@@ -14,8 +16,10 @@
 #include "einvoice/UblWriter.h"
 #include "invoicing/InvoiceDocument.h"
 #include "invoicing/InvoiceState.h"
+#include "platform/BesideFile.h"
 #include "platform/Language.h"
 #include "platform/PainterCanvas.h"
+#include "platform/PdfBeside.h"
 #include "platform/PrinterChoice.h"
 #include "printing/ReportRender.h"
 #include "printing/RptUtil.h"
@@ -43,8 +47,9 @@ bool WriteXml(const QByteArray& xml, const QString& path, QString* why) {
 }
 
 // The invoice in the working copy printed as PDF/A-1b into path, on the
-// paper of the user's locale, whatever printer the person chose.
-bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
+// paper of the user's locale, whatever printer the person chose; a failure
+// names target, the file the person asked for.
+bool PrintPdfA(const EInvoice& invoice, const QString& path, const QString& target, QString* why) {
   std::unique_ptr<QPrinter> printer = PrinterChoice::pdfPrinter(path);
   printer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
   {
@@ -63,16 +68,25 @@ bool PrintPdfA(const EInvoice& invoice, const QString& path, QString* why) {
   PainterCanvas canvas(PrinterChoice::printer());
   PrintDocument(canvas);
   canvas.end();
-  if (QFile::exists(path)) return true;
-  //: %1 is a file.
-  *why = Tr::tr("the invoice could not be printed into %1").arg(path);
+  // A full disk cuts the PDF short without the print job saying so.
+  QString reason;
+  if (PdfWrittenWhole(path, &reason)) return true;
+  //: %1 is a file, %2 why ("No space left on device").
+  *why = Tr::tr("the invoice could not be printed into %1 (%2)").arg(target, reason);
   return false;
 }
 
 bool WriteFacturX(const EInvoiceBuilt& built, const QString& path, QString* why) {
-  const QString printed = path + QStringLiteral(".tbprint");
-  const QString beside = path + QStringLiteral(".tbfx");
-  const bool ok = PrintPdfA(built.invoice, printed, why) &&
+  // Both files are new ones of names nobody could guess, so neither is
+  // written through a link someone else placed beside the target.
+  const QString printed = CreateFileBeside(path, QStringLiteral(".tbprint"));
+  const QString beside = printed.isEmpty() ? QString() : CreateFileBeside(path, QStringLiteral(".tbfx"));
+  if (beside.isEmpty()) {
+    *why = path + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno));
+    if (!printed.isEmpty()) QFile::remove(printed);
+    return false;
+  }
+  const bool ok = PrintPdfA(built.invoice, printed, path, why) &&
                   MakeFacturX(printed, XmlOf(built.invoice, EInvoiceFormat::FacturX), beside, why);
   QFile::remove(printed);
   if (ok && std::rename(QFile::encodeName(beside).constData(), QFile::encodeName(path).constData()) == 0)

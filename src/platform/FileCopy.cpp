@@ -5,7 +5,11 @@
 #include <QFile>
 #include <fcntl.h>
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
+
+#include "platform/BesideFile.h"
 
 namespace fs = std::filesystem;
 
@@ -24,6 +28,24 @@ std::function<bool(const QString&)>& removable() {
 FileCopy::Result fail(const std::error_code& error, QString* detail) {
   if (detail) *detail = QString::fromLocal8Bit(error.message().c_str());
   return FileCopy::resultOf(error);
+}
+
+std::error_code SystemError() { return std::error_code(errno, std::generic_category()); }
+
+// Writes the n bytes at data whole; false, errno set, when the disk takes
+// no more (ENOSPC) or fails.
+bool WriteAll(int fd, const char* data, qsizetype n) {
+  while (n > 0) {
+    const ssize_t written = ::write(fd, data, size_t(n));
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      if (written == 0) errno = ENOSPC;
+      return false;
+    }
+    data += written;
+    n -= written;
+  }
+  return true;
 }
 
 }  // namespace
@@ -65,32 +87,48 @@ Result copy(const QString& from, const QString& to, QString* detail) {
   // rename replace it.
   if (fs::exists(target, error) && ::access(target.c_str(), W_OK) != 0)
     return fail(std::error_code(errno, std::generic_category()), detail);
+  error.clear();
 
-  fs::path temporary = target;
-  temporary += ".tbcopy";
-  fs::copy_file(source, temporary, fs::copy_options::overwrite_existing, error);
-  if (!error) fs::rename(temporary, target, error);
+  // The copy goes into a new file of our own beside the target, never
+  // through a link placed there. Copied by plain reads and writes, so that
+  // a full disk is told as one (ENOSPC), not as the I/O error the library's
+  // copy makes of a short write.
+  const int in = ::open(QFile::encodeName(from).constData(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return fail(SystemError(), detail);
+  QString temporary;
+  const int out = OpenFileBeside(to, QStringLiteral(".tbcopy"), &temporary);
+  if (out < 0) {
+    error = SystemError();
+    ::close(in);
+    return fail(error, detail);
+  }
+  struct stat mode {};
+  bool ok = ::fstat(in, &mode) == 0 && ::fchmod(out, mode.st_mode & 07777) == 0;
+  std::vector<char> buffer(1 << 16);
+  for (ssize_t n = 1; ok && n > 0;) {
+    n = ::read(in, buffer.data(), buffer.size());
+    ok = n >= 0 && WriteAll(out, buffer.data(), n);
+  }
+  if (!ok) error = SystemError();
+  ::close(in);
+  if (::close(out) != 0 && !error) error = SystemError();
+  const QByteArray native = QFile::encodeName(temporary);
+  if (!error && ::rename(native.constData(), target.c_str()) != 0) error = SystemError();
   if (error) {
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
+    ::unlink(native.constData());
     return fail(error, detail);
   }
   return Result::Ok;
 }
 
 Result write(const QString& path, const QByteArray& bytes, QString* detail) {
-  const QString temporary = path + QStringLiteral(".tbcopy");
+  QString temporary;
+  const int fd = OpenFileBeside(path, QStringLiteral(".tbcopy"), &temporary);
+  if (fd < 0) return fail(std::error_code(errno, std::generic_category()), detail);
   const QByteArray native = QFile::encodeName(temporary);
-  const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  bool ok = fd >= 0;
-  for (qsizetype done = 0; ok && done < bytes.size();) {
-    const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-    ok = n > 0;
-    done += ok ? n : 0;
-  }
-  ok = ok && ::fsync(fd) == 0;
+  const bool ok = WriteAll(fd, bytes.constData(), bytes.size()) && ::fsync(fd) == 0;
   std::error_code error(ok ? 0 : errno, std::generic_category());
-  if (fd >= 0) ::close(fd);
+  ::close(fd);
   if (ok && ::rename(native.constData(), QFile::encodeName(path).constData()) != 0)
     error.assign(errno, std::generic_category());
   if (!error && !sync(QFileInfo(path).absolutePath())) error.assign(errno, std::generic_category());

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -33,6 +34,20 @@ TEST_F(FileCopyTest, CopyReplacesTheTargetWhole) {
   EXPECT_EQ(FileCopy::copy(path("CUST5.DBF"), path("backup.dbf")), FileCopy::Result::Ok);
   EXPECT_EQ(read("backup.dbf"), "new table");
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // nothing left beside it
+}
+
+TEST_F(FileCopyTest, LinksPlantedBesideTheTargetAreNeverWrittenThrough) {
+  write("victim", "the victim's own");
+  write("CUST5.DBF", "new table");
+  ASSERT_TRUE(QFile::link(path("victim"), path("backup.dbf.tbcopy")));
+  ASSERT_TRUE(QFile::link(path("victim"), path("list.txt.tbcopy")));
+  EXPECT_EQ(FileCopy::copy(path("CUST5.DBF"), path("backup.dbf")), FileCopy::Result::Ok);
+  EXPECT_EQ(FileCopy::write(path("list.txt"), "the list"), FileCopy::Result::Ok);
+  EXPECT_EQ(read("victim"), "the victim's own");
+  EXPECT_EQ(read("backup.dbf"), "new table");
+  EXPECT_EQ(read("list.txt"), "the list");
+  EXPECT_FALSE(QFileInfo(path("backup.dbf")).isSymLink());
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System).size(), 6) << "nothing more beside them";
 }
 
 TEST_F(FileCopyTest, MissingSourceFailsAndLeavesTheTarget) {

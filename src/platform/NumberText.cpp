@@ -69,9 +69,11 @@ double StrToFloat(const QString& text) {
     ok = digits() > 0;
   }
   if (!ok || i != n) throw ConversionError(InvalidFloat(text.trimmed()));
-  QByteArray c = s.toLatin1();
-  if (sep != '.') c.replace(sep.toLatin1(), '.');
-  return std::strtod(c.constData(), nullptr);
+  // The separator becomes "." before the text leaves Unicode: the Arabic
+  // one (U+066B) has no Latin-1 form. strtod reads "." in the C locale the
+  // program keeps for numbers.
+  if (sep != QLatin1Char('.')) s.replace(sep, QLatin1Char('.'));
+  return std::strtod(s.toLatin1().constData(), nullptr);
 }
 
 QString FormatNumberText(const QString& text, const char* format) {

@@ -48,6 +48,28 @@ TEST_F(NumberTextTest, NumbersUseTheUsersDecimalSeparatorButFixedTextAPoint) {
   EXPECT_EQ(FixedText(6, 0, 1234567), "1234567");
 }
 
+// Every locale Qt knows, the Arabic, Persian and Pashto ones with their
+// decimal separator U+066B among them: an amount typed with the locale's
+// separator, and one the program formatted, read back whole.
+TEST_F(NumberTextTest, ATypedAmountReadsBackInEveryLocale) {
+  const QList<QLocale> locales =
+      QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+  ASSERT_GT(locales.size(), 300);
+  int arabicSeparator = 0;
+  for (const QLocale& locale : locales) {
+    QLocale::setDefault(locale);
+    const QString sep = DecimalSeparator();
+    arabicSeparator += sep == QChar(0x066B);
+    const std::string name = locale.name().toStdString();
+    EXPECT_EQ(StrToFloat("4" + sep + "35"), 4.35) << name;
+    EXPECT_EQ(StrToFloat(FormatFloat("%10.2f", -1234.5)), -1234.5) << name;
+    EXPECT_EQ(StrToFloat(FormatNumberText("12" + sep + "5", "%8.2f")), 12.5) << name;
+  }
+  EXPECT_GT(arabicSeparator, 0) << "the Arabic separator is among them";
+  QLocale::setDefault(QLocale(QLocale::Arabic, QLocale::Egypt));
+  EXPECT_DOUBLE_EQ(StrToFloat(QString::fromUtf8("4\u066B35")) * 12, 52.2) << "not 4 x 12 = 48";
+}
+
 TEST_F(NumberTextTest, RoundMoneyTakesHalvesAwayFromZero) {
   EXPECT_DOUBLE_EQ(RoundMoney(1.004), 1.00);
   EXPECT_DOUBLE_EQ(RoundMoney(0.125), 0.13);

@@ -6,7 +6,11 @@
 #include <QPrinter>
 #include <QStorageInfo>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include "platform/BesideFile.h"
 
 namespace {
 
@@ -22,36 +26,50 @@ bool Complete(const QString& path) {
   return f.readAll().contains("%%EOF");
 }
 
-// Why a PDF could not be written, as far as the folder tells.
-QString Failure(const QString& path) {
-  const QStorageInfo disk(QFileInfo(path).absolutePath());
-  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024) return Tr::tr("the disk is full");
-  return Tr::tr("the file could not be written in full");
-}
-
 }  // namespace
+
+bool PdfWrittenWhole(const QString& path, QString* why) {
+  if (Complete(path)) return true;
+  // Why, as far as the folder tells: the print job does not say.
+  const QStorageInfo disk(QFileInfo(path).absolutePath());
+  if (disk.isValid() && disk.bytesAvailable() < 64 * 1024)
+    *why = QString::fromLocal8Bit(std::strerror(ENOSPC));
+  else
+    *why = Tr::tr("the file could not be written in full");
+  return false;
+}
 
 PdfBeside::PdfBeside(QPrinter* printer) {
   if (!printer || printer->outputFormat() != QPrinter::PdfFormat || printer->outputFileName().isEmpty()) return;
   printer_ = printer;
   target_ = printer->outputFileName();
-  beside_ = target_ + QStringLiteral(".tbprint");
-  QFile::remove(beside_);  // left by a job that was cut short
-  printer->setOutputFileName(beside_);
+  // A new file of a name nobody could guess: the job never writes through
+  // a link someone else placed beside the target.
+  beside_ = CreateFileBeside(target_, QStringLiteral(".tbprint"));
+  if (beside_.isEmpty()) notCreated_ = QString::fromLocal8Bit(std::strerror(errno));
+  // Without a file the job goes nowhere (an empty name would turn the
+  // printer into a real one), and finish() says why.
+  printer->setOutputFileName(beside_.isEmpty() ? QStringLiteral("/dev/null") : beside_);
 }
 
 PdfBeside::~PdfBeside() {
   if (!printer_) return;
-  QFile::remove(beside_);
+  if (!beside_.isEmpty()) QFile::remove(beside_);
   printer_->setOutputFileName(target_);
 }
 
 PdfBeside::Result PdfBeside::finish(QString* why) {
-  if (!printer_ || !QFile::exists(beside_)) return Result::NothingPrinted;
-  if (Complete(beside_) && std::rename(QFile::encodeName(beside_).constData(),
-                                       QFile::encodeName(target_).constData()) == 0)
+  if (!printer_) return Result::NothingPrinted;
+  if (beside_.isEmpty()) {
+    *why = notCreated_;
+    return Result::Failed;
+  }
+  if (QFileInfo(beside_).size() == 0) return Result::NothingPrinted;
+  QString reason;
+  if (PdfWrittenWhole(beside_, &reason) && std::rename(QFile::encodeName(beside_).constData(),
+                                                       QFile::encodeName(target_).constData()) == 0)
     return Result::Saved;
-  *why = Failure(target_);
+  *why = reason.isEmpty() ? target_ + QStringLiteral(": ") + QString::fromLocal8Bit(std::strerror(errno)) : reason;
   QFile::remove(beside_);
   return Result::Failed;
 }

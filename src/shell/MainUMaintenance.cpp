@@ -61,9 +61,10 @@ void TMain::BtnRestoreClick() {
   if (chosen.isEmpty()) return;
   repaint();
   bool withSettings = false;
-  if (!ConfirmRestore(chosen, &withSettings)) return;
+  ListlessBackup listless = ListlessBackup::Refuse;
+  if (!ConfirmRestore(chosen, &withSettings, &listless)) return;
   int restored = 0;
-  if (!RestoreDataFiles(chosen, withSettings, &restored)) {
+  if (!RestoreDataFiles(chosen, withSettings, &restored, listless)) {
     Say(tr("Restore: failed; the data files are as they were."));
     return;
   }

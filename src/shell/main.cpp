@@ -12,7 +12,9 @@
 #include "labels/LabelCommand.h"
 #include "payments/BankCommand.h"
 #include "platform/BatchApplication.h"
+#include "platform/Clock.h"
 #include "platform/Language.h"
+#include "platform/MailProgram.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
 #include "reports/ReportCommand.h"
@@ -99,6 +101,8 @@ int main(int argc, char* argv[]) {
 
   InstallFatalHook();
   PrinterChoice::selectRemembered();
+  // The mail program has long read what was handed to it a day ago.
+  RemoveOldMailFolders(Clock::now());
 
   CreateWindows();
   TMain* main = Windows().Main;

@@ -1,0 +1,288 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>BankBooking</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 the booking date, %2 the amount with its currency.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: a debit</source>
+        <translation>%1: eine Belastung</translation>
+    </message>
+    <message>
+        <source>%1: a reversal</source>
+        <translation>%1: eine Rückbuchung</translation>
+    </message>
+    <message>
+        <source>%1: not booked by the bank yet</source>
+        <translation>%1: von der Bank noch nicht gebucht</translation>
+    </message>
+    <message>
+        <source>%1: in %2, not %3</source>
+        <translation>%1: in %2, nicht %3</translation>
+    </message>
+    <message>
+        <source>the table of booked bank entries cannot be opened</source>
+        <translation>die Tabelle der gebuchten Bankbuchungen kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>there is no invoice %1</source>
+        <translation>es gibt keine Rechnung %1</translation>
+    </message>
+    <message>
+        <source>a payment could not be added</source>
+        <translation>eine Zahlung konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>the bank entry&apos;s reference could not be kept</source>
+        <translation>die Referenz der Bankbuchung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>a table could not be written</source>
+        <translation>eine Tabelle konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the table of booked bank entries could not be written</source>
+        <translation>die Tabelle der gebuchten Bankbuchungen konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>BankCommand</name>
+    <message>
+        <source>%1: booked before</source>
+        <translation>%1: schon gebucht</translation>
+    </message>
+    <message>
+        <source>%1: invoice %2 (%3)</source>
+        <extracomment>%1 the payment, %2 the invoice&apos;s number, %3 why.</extracomment>
+        <translation>%1: Rechnung %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: open (%2)</source>
+        <extracomment>%1 the payment, %2 why it matches no invoice.</extracomment>
+        <translation>%1: offen (%2)</translation>
+    </message>
+    <message>
+        <source>passed by: %1</source>
+        <translation>übergangen: %1</translation>
+    </message>
+    <message>
+        <source>Books the payments of bank statements (camt.052, camt.053, camt.054) to the invoices they pay.</source>
+        <translation>Bucht die Zahlungen von Kontoauszügen (camt.052, camt.053, camt.054) auf die Rechnungen, die sie bezahlen.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>Lists what would be booked and changes nothing.</source>
+        <translation>Listet auf, was gebucht würde, und ändert nichts.</translation>
+    </message>
+    <message>
+        <source>Data folder (default: the current folder).</source>
+        <translation>Datenordner (Vorgabe: der aktuelle Ordner).</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Sprache der Meldungen: de, fr oder en.</translation>
+    </message>
+    <message>
+        <source>The bank statements, one or more.</source>
+        <translation>Die Kontoauszüge, einer oder mehrere.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <translation>Aufruf: %1 (siehe tallowby %2 --help)</translation>
+    </message>
+    <message>
+        <source>name at least one bank statement</source>
+        <translation>nennen Sie mindestens einen Kontoauszug</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>Datenordner nicht vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a bank statement that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no bank statement.</extracomment>
+        <translation>%1 ist kein lesbarer Kontoauszug: %2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was booked: %2</source>
+        <translation>%1: nichts wurde gebucht: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n payment(s) booked.</source>
+        <extracomment>%n payments booked from the statement.</extracomment>
+        <translation>
+            <numerusform>%n Zahlung gebucht.</numerusform>
+            <numerusform>%n Zahlungen gebucht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BankMatch</name>
+    <message>
+        <source>creditor reference %1</source>
+        <translation>Gläubigerreferenz %1</translation>
+    </message>
+    <message>
+        <source>creditor reference %1 in the text</source>
+        <translation>Gläubigerreferenz %1 im Text</translation>
+    </message>
+    <message>
+        <source>the text names the references of several open invoices</source>
+        <translation>der Text nennt die Referenzen mehrerer offener Rechnungen</translation>
+    </message>
+    <message>
+        <source>invoice number %1 in the text</source>
+        <translation>Rechnungsnummer %1 im Text</translation>
+    </message>
+    <message>
+        <source>the text names several open invoices</source>
+        <translation>der Text nennt mehrere offene Rechnungen</translation>
+    </message>
+    <message>
+        <source>the amount due of %1&apos;s only such invoice</source>
+        <translation>der offene Betrag der einzigen solchen Rechnung von %1</translation>
+    </message>
+    <message>
+        <source>%1 has several open invoices of this amount</source>
+        <translation>%1 hat mehrere offene Rechnungen dieses Betrags</translation>
+    </message>
+    <message>
+        <source>no open invoice matches its reference, text, payer or amount</source>
+        <translation>keine offene Rechnung passt zu Referenz, Text, Zahler oder Betrag</translation>
+    </message>
+</context>
+<context>
+    <name>CamtReader</name>
+    <message>
+        <source>it declares a document type, which a bank statement never does</source>
+        <translation>er erklärt einen Dokumenttyp, was ein Kontoauszug nie tut</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1)</source>
+        <extracomment>%1 the XML reader&apos;s own words.</extracomment>
+        <translation>er ist kein wohlgeformtes XML (%1)</translation>
+    </message>
+    <message>
+        <source>it is no camt.052, camt.053 or camt.054 bank statement</source>
+        <translation>er ist kein Kontoauszug im Format camt.052, camt.053 oder camt.054</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than a bank statement&apos;s</source>
+        <translation>seine Elemente sind tiefer verschachtelt als die eines Kontoauszugs</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s amount &quot;%1&quot; cannot be read</source>
+        <translation>der Betrag „%1“ einer Buchung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>an entry is neither credit nor debit (&quot;%1&quot;)</source>
+        <translation>eine Buchung ist weder Gutschrift noch Belastung („%1“)</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s booking date &quot;%1&quot; cannot be read</source>
+        <translation>das Buchungsdatum „%1“ einer Buchung kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>a transaction&apos;s amount &quot;%1&quot; cannot be read</source>
+        <translation>der Betrag „%1“ eines Umsatzes kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>an entry of several transactions lacks a transaction&apos;s amount</source>
+        <translation>einer Buchung mehrerer Umsätze fehlt der Betrag eines Umsatzes</translation>
+    </message>
+    <message>
+        <source>it is larger than a bank statement can be (64 MB)</source>
+        <translation>er ist größer, als ein Kontoauszug sein kann (64 MB)</translation>
+    </message>
+</context>
+<context>
+    <name>TBankStatement</name>
+    <message>
+        <source>Bank Statement</source>
+        <translation>Kontoauszug</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Payer</source>
+        <translation>Zahler</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rg.-Nr.</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Warum</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>booked before</source>
+        <translation>schon gebucht</translation>
+    </message>
+    <message>
+        <source>Passed by: %1</source>
+        <translation>Übergangen: %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is not an open invoice; clear it or name another.</source>
+        <translation>Rechnung %1 ist keine offene Rechnung; leeren Sie das Feld oder nennen Sie eine andere.</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.xml)|*.xml</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>Kontoauszüge (*.xml)|*.xml</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a bank statement that can be read: %2</source>
+        <translation>%1 ist kein lesbarer Kontoauszug: %2</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Nichts wurde gebucht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n payment(s) booked.</source>
+        <translation>
+            <numerusform>%n Zahlung gebucht.</numerusform>
+            <numerusform>%n Zahlungen gebucht.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>

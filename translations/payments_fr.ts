@@ -1,0 +1,288 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>BankBooking</name>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>%1 the booking date, %2 the amount with its currency.</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1: a debit</source>
+        <translation>%1 : un débit</translation>
+    </message>
+    <message>
+        <source>%1: a reversal</source>
+        <translation>%1 : une contre-passation</translation>
+    </message>
+    <message>
+        <source>%1: not booked by the bank yet</source>
+        <translation>%1 : pas encore comptabilisé par la banque</translation>
+    </message>
+    <message>
+        <source>%1: in %2, not %3</source>
+        <translation>%1 : en %2, pas en %3</translation>
+    </message>
+    <message>
+        <source>the table of booked bank entries cannot be opened</source>
+        <translation>la table des écritures bancaires comptabilisées ne peut pas être ouverte</translation>
+    </message>
+    <message>
+        <source>there is no invoice %1</source>
+        <translation>il n&apos;y a pas de facture %1</translation>
+    </message>
+    <message>
+        <source>a payment could not be added</source>
+        <translation>un paiement n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>the bank entry&apos;s reference could not be kept</source>
+        <translation>la référence de l&apos;écriture bancaire n&apos;a pas pu être conservée</translation>
+    </message>
+    <message>
+        <source>a table could not be written</source>
+        <translation>une table n&apos;a pas pu être écrite</translation>
+    </message>
+    <message>
+        <source>the table of booked bank entries could not be written</source>
+        <translation>la table des écritures bancaires comptabilisées n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
+    <name>BankCommand</name>
+    <message>
+        <source>%1: booked before</source>
+        <translation>%1 : déjà comptabilisé</translation>
+    </message>
+    <message>
+        <source>%1: invoice %2 (%3)</source>
+        <extracomment>%1 the payment, %2 the invoice&apos;s number, %3 why.</extracomment>
+        <translation>%1 : facture %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: open (%2)</source>
+        <extracomment>%1 the payment, %2 why it matches no invoice.</extracomment>
+        <translation>%1 : ouvert (%2)</translation>
+    </message>
+    <message>
+        <source>passed by: %1</source>
+        <translation>ignoré : %1</translation>
+    </message>
+    <message>
+        <source>Books the payments of bank statements (camt.052, camt.053, camt.054) to the invoices they pay.</source>
+        <translation>Comptabilise les paiements des relevés bancaires (camt.052, camt.053, camt.054) sur les factures qu&apos;ils règlent.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Lists what would be booked and changes nothing.</source>
+        <translation>Liste ce qui serait comptabilisé et ne change rien.</translation>
+    </message>
+    <message>
+        <source>Data folder (default: the current folder).</source>
+        <translation>Dossier de données (par défaut : le dossier courant).</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Langue des messages : de, fr ou en.</translation>
+    </message>
+    <message>
+        <source>The bank statements, one or more.</source>
+        <translation>Les relevés bancaires, un ou plusieurs.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <translation>utilisation : %1 (voir tallowby %2 --help)</translation>
+    </message>
+    <message>
+        <source>name at least one bank statement</source>
+        <translation>indiquez au moins un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>dossier de données introuvable : %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a bank statement that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no bank statement.</extracomment>
+        <translation>%1 n&apos;est pas un relevé bancaire lisible : %2</translation>
+    </message>
+    <message>
+        <source>%1: nothing was booked: %2</source>
+        <translation>%1 : rien n&apos;a été comptabilisé : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n payment(s) booked.</source>
+        <extracomment>%n payments booked from the statement.</extracomment>
+        <translation>
+            <numerusform>%n paiement comptabilisé.</numerusform>
+            <numerusform>%n paiements comptabilisés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BankMatch</name>
+    <message>
+        <source>creditor reference %1</source>
+        <translation>référence créancier %1</translation>
+    </message>
+    <message>
+        <source>creditor reference %1 in the text</source>
+        <translation>référence créancier %1 dans le texte</translation>
+    </message>
+    <message>
+        <source>the text names the references of several open invoices</source>
+        <translation>le texte nomme les références de plusieurs factures ouvertes</translation>
+    </message>
+    <message>
+        <source>invoice number %1 in the text</source>
+        <translation>numéro de facture %1 dans le texte</translation>
+    </message>
+    <message>
+        <source>the text names several open invoices</source>
+        <translation>le texte nomme plusieurs factures ouvertes</translation>
+    </message>
+    <message>
+        <source>the amount due of %1&apos;s only such invoice</source>
+        <translation>le montant dû de la seule facture de ce genre de %1</translation>
+    </message>
+    <message>
+        <source>%1 has several open invoices of this amount</source>
+        <translation>%1 a plusieurs factures ouvertes de ce montant</translation>
+    </message>
+    <message>
+        <source>no open invoice matches its reference, text, payer or amount</source>
+        <translation>aucune facture ouverte ne correspond à sa référence, son texte, son payeur ou son montant</translation>
+    </message>
+</context>
+<context>
+    <name>CamtReader</name>
+    <message>
+        <source>it declares a document type, which a bank statement never does</source>
+        <translation>il déclare un type de document, ce que ne fait jamais un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1)</source>
+        <extracomment>%1 the XML reader&apos;s own words.</extracomment>
+        <translation>ce n&apos;est pas du XML bien formé (%1)</translation>
+    </message>
+    <message>
+        <source>it is no camt.052, camt.053 or camt.054 bank statement</source>
+        <translation>ce n&apos;est pas un relevé bancaire camt.052, camt.053 ou camt.054</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than a bank statement&apos;s</source>
+        <translation>ses éléments sont imbriqués plus profondément que ceux d&apos;un relevé bancaire</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s amount &quot;%1&quot; cannot be read</source>
+        <translation>le montant « %1 » d&apos;une écriture ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>an entry is neither credit nor debit (&quot;%1&quot;)</source>
+        <translation>une écriture n&apos;est ni un crédit ni un débit (« %1 »)</translation>
+    </message>
+    <message>
+        <source>an entry&apos;s booking date &quot;%1&quot; cannot be read</source>
+        <translation>la date de comptabilisation « %1 » d&apos;une écriture ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>a transaction&apos;s amount &quot;%1&quot; cannot be read</source>
+        <translation>le montant « %1 » d&apos;une transaction ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>an entry of several transactions lacks a transaction&apos;s amount</source>
+        <translation>il manque le montant d&apos;une transaction dans une écriture de plusieurs transactions</translation>
+    </message>
+    <message>
+        <source>it is larger than a bank statement can be (64 MB)</source>
+        <translation>il est plus grand que ne peut l&apos;être un relevé bancaire (64 Mo)</translation>
+    </message>
+</context>
+<context>
+    <name>TBankStatement</name>
+    <message>
+        <source>Bank Statement</source>
+        <translation>Relevé bancaire</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Payer</source>
+        <translation>Payeur</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Texte</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Why</source>
+        <translation>Pourquoi</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Comptabiliser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>booked before</source>
+        <translation>déjà comptabilisé</translation>
+    </message>
+    <message>
+        <source>Passed by: %1</source>
+        <translation>Ignorés : %1</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is not an open invoice; clear it or name another.</source>
+        <translation>La facture %1 n&apos;est pas une facture ouverte ; videz le champ ou indiquez-en une autre.</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.xml)|*.xml</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>Relevés bancaires (*.xml)|*.xml</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a bank statement that can be read: %2</source>
+        <translation>%1 n&apos;est pas un relevé bancaire lisible : %2</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Rien n&apos;a été comptabilisé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n payment(s) booked.</source>
+        <translation>
+            <numerusform>%n paiement comptabilisé.</numerusform>
+            <numerusform>%n paiements comptabilisés.</numerusform>
+        </translation>
+    </message>
+</context>
+</TS>
