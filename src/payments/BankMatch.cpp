@@ -85,8 +85,16 @@ PaymentMatch MatchPayment(const BankTransaction& p, const OpenInvoices& open) {
                                      QRegularExpression::CaseInsensitiveOption);
   QSet<long> referenced;
   for (QRegularExpressionMatchIterator it = rf.globalMatch(p.text); it.hasNext();) {
-    const long n = InvoiceOfCreditorReference(it.next().captured(0));
-    if (n > 0 && open.find(n)) referenced.insert(n);
+    // The words after the reference may run on ("RF45 1008 danke"): the
+    // longest run of its groups whose check digits hold is the reference.
+    QStringList groups = it.next().captured(0).split(QLatin1Char(' '));
+    for (; !groups.isEmpty(); groups.removeLast()) {
+      const long n = InvoiceOfCreditorReference(groups.join(QString()));
+      if (n > 0 && open.find(n)) {
+        referenced.insert(n);
+        break;
+      }
+    }
   }
   if (referenced.size() == 1)
     return Decided(Step::ReferenceInText, *referenced.begin(),
