@@ -211,6 +211,94 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>Payment Reminder</source>
+        <extracomment>The title of a first reminder (German: Zahlungserinnerung, French: Rappel de paiement).</extracomment>
+        <translation>Zahlungserinnerung</translation>
+    </message>
+    <message>
+        <source>Second Reminder</source>
+        <extracomment>German: 2. Mahnung; French: Deuxième relance.</extracomment>
+        <translation>2. Mahnung</translation>
+    </message>
+    <message>
+        <source>Final Reminder</source>
+        <extracomment>German: Letzte Mahnung; French: Mise en demeure.</extracomment>
+        <translation>Letzte Mahnung</translation>
+    </message>
+    <message>
+        <source>Perhaps this has escaped your notice: the invoices below are overdue. Please pay the amount due by %1.</source>
+        <translation>Vielleicht ist es Ihrer Aufmerksamkeit entgangen: Die folgenden Rechnungen sind überfällig. Bitte zahlen Sie den offenen Betrag bis zum %1.</translation>
+    </message>
+    <message>
+        <source>We have not yet received payment of the invoices below. Please pay the amount due by %1.</source>
+        <translation>Die Zahlung der folgenden Rechnungen ist bei uns noch nicht eingegangen. Bitte zahlen Sie den offenen Betrag bis zum %1.</translation>
+    </message>
+    <message>
+        <source>Despite our reminders the invoices below remain unpaid. Please pay the amount due by %1; otherwise we shall have to take further steps.</source>
+        <translation>Trotz unserer Mahnungen sind die folgenden Rechnungen noch nicht bezahlt. Bitte zahlen Sie den offenen Betrag bis zum %1; andernfalls müssen wir weitere Schritte einleiten.</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Fällig am</translation>
+    </message>
+    <message>
+        <source>Days Late</source>
+        <translation>Tage überfällig</translation>
+    </message>
+    <message>
+        <source>Amount Due</source>
+        <translation>Offener Betrag</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <extracomment>Before the customer&apos;s address on a reminder.</extracomment>
+        <translation>An:</translation>
+    </message>
+    <message>
+        <source>Amount Due:</source>
+        <translation>Offener Betrag:</translation>
+    </message>
+    <message>
+        <source>Reminder Fee:</source>
+        <translation>Mahngebühr:</translation>
+    </message>
+    <message>
+        <source>Default Interest:</source>
+        <translation>Verzugszinsen:</translation>
+    </message>
+    <message>
+        <source>Recovery Costs:</source>
+        <translation>Beitreibungskosten:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Gesamt:</translation>
+    </message>
+    <message>
+        <source>Default interest is not included: the reference rate of the current half-year is not known to the program.</source>
+        <extracomment>%1: the first day of the half-year whose reference rate is missing.</extracomment>
+        <translation>Verzugszinsen sind nicht enthalten: Der Basiszinssatz des laufenden Halbjahres ist dem Programm nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Payment reference: %1</source>
+        <translation>Verwendungszweck: %1</translation>
+    </message>
+    <message>
+        <source>No reminder is due.</source>
+        <translation>Keine Mahnung ist fällig.</translation>
+    </message>
+</context>
+<context>
     <name>TBankStatement</name>
     <message>
         <source>Bank Statement</source>

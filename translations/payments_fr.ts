@@ -211,6 +211,94 @@
     </message>
 </context>
 <context>
+    <name>Reminders</name>
+    <message>
+        <source>Payment Reminder</source>
+        <extracomment>The title of a first reminder (German: Zahlungserinnerung, French: Rappel de paiement).</extracomment>
+        <translation>Rappel de paiement</translation>
+    </message>
+    <message>
+        <source>Second Reminder</source>
+        <extracomment>German: 2. Mahnung; French: Deuxième relance.</extracomment>
+        <translation>Deuxième relance</translation>
+    </message>
+    <message>
+        <source>Final Reminder</source>
+        <extracomment>German: Letzte Mahnung; French: Mise en demeure.</extracomment>
+        <translation>Mise en demeure</translation>
+    </message>
+    <message>
+        <source>Perhaps this has escaped your notice: the invoices below are overdue. Please pay the amount due by %1.</source>
+        <translation>Peut-être cela vous a-t-il échappé : les factures ci-dessous sont échues. Veuillez régler le montant dû avant le %1.</translation>
+    </message>
+    <message>
+        <source>We have not yet received payment of the invoices below. Please pay the amount due by %1.</source>
+        <translation>Nous n&apos;avons pas encore reçu le paiement des factures ci-dessous. Veuillez régler le montant dû avant le %1.</translation>
+    </message>
+    <message>
+        <source>Despite our reminders the invoices below remain unpaid. Please pay the amount due by %1; otherwise we shall have to take further steps.</source>
+        <translation>Malgré nos relances, les factures ci-dessous restent impayées. Veuillez régler le montant dû avant le %1 ; à défaut, nous devrons engager d&apos;autres démarches.</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Due Date</source>
+        <translation>Échéance</translation>
+    </message>
+    <message>
+        <source>Days Late</source>
+        <translation>Jours de retard</translation>
+    </message>
+    <message>
+        <source>Amount Due</source>
+        <translation>Montant dû</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <extracomment>Before the customer&apos;s address on a reminder.</extracomment>
+        <translation>À :</translation>
+    </message>
+    <message>
+        <source>Amount Due:</source>
+        <translation>Montant dû :</translation>
+    </message>
+    <message>
+        <source>Reminder Fee:</source>
+        <translation>Frais de relance :</translation>
+    </message>
+    <message>
+        <source>Default Interest:</source>
+        <translation>Pénalités de retard :</translation>
+    </message>
+    <message>
+        <source>Recovery Costs:</source>
+        <translation>Frais de recouvrement :</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total :</translation>
+    </message>
+    <message>
+        <source>Default interest is not included: the reference rate of the current half-year is not known to the program.</source>
+        <extracomment>%1: the first day of the half-year whose reference rate is missing.</extracomment>
+        <translation>Les pénalités de retard ne sont pas comprises : le taux de référence du semestre en cours n&apos;est pas connu du programme.</translation>
+    </message>
+    <message>
+        <source>Payment reference: %1</source>
+        <translation>Référence de paiement : %1</translation>
+    </message>
+    <message>
+        <source>No reminder is due.</source>
+        <translation>Aucune relance n&apos;est due.</translation>
+    </message>
+</context>
+<context>
     <name>TBankStatement</name>
     <message>
         <source>Bank Statement</source>

@@ -63,6 +63,10 @@
         <source>beginning and ending inventory, purchases and cost of goods sold of the span (default this month)</source>
         <translation>Anfangs- und Endbestand, Wareneinkäufe und Wareneinsatz des Zeitraums (Vorgabe dieser Monat)</translation>
     </message>
+    <message>
+        <source>the reminders due today: the overdue invoices by customer, each at its next level</source>
+        <translation>die heute fälligen Mahnungen: die überfälligen Rechnungen je Kunde, jede in ihrer nächsten Stufe</translation>
+    </message>
 </context>
 <context>
     <name>ReportCommand</name>

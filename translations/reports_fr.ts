@@ -63,6 +63,10 @@
         <source>beginning and ending inventory, purchases and cost of goods sold of the span (default this month)</source>
         <translation>stock initial et final, achats et coût des marchandises vendues de la période (par défaut ce mois-ci)</translation>
     </message>
+    <message>
+        <source>the reminders due today: the overdue invoices by customer, each at its next level</source>
+        <translation>les relances dues aujourd&apos;hui : les factures échues par client, chacune à son niveau suivant</translation>
+    </message>
 </context>
 <context>
     <name>ReportCommand</name>

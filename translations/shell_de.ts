@@ -636,6 +636,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Book a Bank Statement</source>
         <translation>Kontoauszug buchen</translation>
     </message>
+    <message>
+        <source>Print Reminders of Overdue Invoices</source>
+        <translation>Mahnungen überfälliger Rechnungen drucken</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

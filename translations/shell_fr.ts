@@ -636,6 +636,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Book a Bank Statement</source>
         <translation>Comptabiliser un relevé bancaire</translation>
     </message>
+    <message>
+        <source>Print Reminders of Overdue Invoices</source>
+        <translation>Imprimer les relances des factures échues</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

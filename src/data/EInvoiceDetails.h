@@ -3,13 +3,14 @@
 // one record per customer). Their field names are a contract with other
 // tools: EINVSET SELLNAME STREET CITY POSTCODE COUNTRY VATID TAXREG EADDR
 // EADDRSCH CONTACT PHONE EMAIL IBAN BIC CURRENCY NOTAXCAT EXEMPTTXT TERMS
-// DUEDAYS FINAL VAT1 DEBITS LATEINT; CUSTEI CUNO COUNTRY CITY STREET VATID
+// DUEDAYS FINAL VAT1 DEBITS LATEINT REMDAYS REMFEES REMINT; CUSTEI CUNO COUNTRY CITY STREET VATID
 // BUYERREF EADDR EADDRSCH VATTREAT SIREN. A table of an earlier version
 // lacks the last ones: they read empty (false) and the table gains them,
 // all or nothing, when the details are written.
 #ifndef DATA_EINVOICEDETAILS_H
 #define DATA_EINVOICEDETAILS_H
 
+#include <QList>
 #include <QString>
 
 struct SellerDetails {
@@ -36,6 +37,12 @@ struct SellerDetails {
   // LATEINT: the late-payment interest printed on business invoices in
   // France ("three times the legal rate").
   QString lateInterest;
+  // REMDAYS, REMFEES ("14,28,42", "0.00,5.00,10.00"): the days past due of
+  // the three reminder levels and each level's fee; REMINT: statutory
+  // default interest charged on reminders.
+  QList<int> reminderDays{14, 28, 42};
+  QList<double> reminderFees{0, 0, 0};
+  bool reminderInterest = false;
 };
 
 struct BuyerDetails {

@@ -131,6 +131,20 @@ SellerDetails ReadSellerDetails() {
   s.secondRate = TrueIfThere(d, "VAT1");
   s.vatOnDebits = TrueIfThere(d, "DEBITS");
   s.lateInterest = TextIfThere(d, "LATEINT");
+  // Three whole numbers ascending, and three amounts; else the defaults.
+  const QStringList days = TextIfThere(d, "REMDAYS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+  if (days.size() == 3) {
+    QList<int> read;
+    for (const QString& t : days) read << t.trimmed().toInt();
+    if (read[0] > 0 && read[0] < read[1] && read[1] < read[2]) s.reminderDays = read;
+  }
+  const QStringList fees = TextIfThere(d, "REMFEES").split(QLatin1Char(','), Qt::SkipEmptyParts);
+  if (fees.size() == 3) {
+    QList<double> read;
+    for (const QString& t : fees) read << qMax(0.0, t.trimmed().toDouble());
+    s.reminderFees = read;
+  }
+  s.reminderInterest = TrueIfThere(d, "REMINT");
   return s;
 }
 
@@ -165,6 +179,12 @@ bool WriteSellerDetails(const SellerDetails& s) {
   f4assign(F(d, "VAT1"), s.secondRate ? "T" : "F");
   f4assign(F(d, "DEBITS"), s.vatOnDebits ? "T" : "F");
   AssignText(F(d, "LATEINT"), s.lateInterest);
+  QStringList days, fees;
+  for (int n : s.reminderDays) days << QString::number(n);
+  for (double f : s.reminderFees) fees << QString::number(f, 'f', 2);
+  AssignText(F(d, "REMDAYS"), days.join(QLatin1Char(',')));
+  AssignText(F(d, "REMFEES"), fees.join(QLatin1Char(',')));
+  f4assign(F(d, "REMINT"), s.reminderInterest ? "T" : "F");
   table.d = nullptr;
   return d4close(d) == 0;
 }

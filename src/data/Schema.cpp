@@ -256,6 +256,9 @@ const TableDef& EINVSETDef() {
                               {"VAT1", 'L', 1, 0},
                               {"DEBITS", 'L', 1, 0},
                               {"LATEINT", 'C', 59, 0},
+                              {"REMDAYS", 'C', 11, 0},
+                              {"REMFEES", 'C', 29, 0},
+                              {"REMINT", 'L', 1, 0},
                           },
                           {},
                           false};
@@ -328,11 +331,24 @@ const TableDef& BANKREFDef() {
   return t;
 }
 
+// The reminders sent: each invoice's last level and when.
+const TableDef& REMINDDef() {
+  static const TableDef t{"REMIND", "REMIND.DBF", "REMIND.DBF", "REMIND", "REMIND.NTX",
+                          {
+                              {"IVNO", 'N', 6, 0},
+                              {"LEVEL", 'N', 1, 0},
+                              {"SENT", 'D', 8, 0},
+                          },
+                          {{"REMIND", "Str(IvNo,6)"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
-      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(),
+      &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
   };
   return all;
 }

@@ -62,6 +62,7 @@ const TableDef& CUSTEIDef();
 const TableDef& CUSTLANGDef();
 const TableDef& INVSTATEDef();
 const TableDef& BANKREFDef();
+const TableDef& REMINDDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -147,5 +147,6 @@ bool MakeMissingTables(QString* error) {
   if (!DataFileExists(CUSTLANGDef().fileName) && !Create(cb, CUSTLANGDef(), error)) return false;
   if (!DataFileExists(INVSTATEDef().fileName) && !Create(cb, INVSTATEDef(), error)) return false;
   if (!DataFileExists(BANKREFDef().fileName) && !Create(cb, BANKREFDef(), error)) return false;
+  if (!DataFileExists(REMINDDef().fileName) && !Create(cb, REMINDDef(), error)) return false;
   return true;
 }

@@ -22,7 +22,7 @@ bool WriteSuppliedTables(const QString& dir, QString* error, bool finalInvoices 
 
 // With the engine started on its data folder: makes the tables the program
 // added beyond the supplied ones (the e-invoice details, the customers'
-// languages, the invoices' states, the booked bank entries) where they are missing, as WriteSuppliedTables writes them.
+// languages, the invoices' states, the booked bank entries, the reminders sent) where they are missing, as WriteSuppliedTables writes them.
 // False, *error set, when one cannot be written.
 bool MakeMissingTables(QString* error);
 

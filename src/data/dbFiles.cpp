@@ -211,6 +211,8 @@ DATA4* OpenINVSTATE() { return OpenTable(INVSTATEDef()); }
 
 DATA4* OpenBANKREF() { return OpenTable(BANKREFDef()); }
 
+DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
+
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   Cust5 = {};

@@ -95,6 +95,8 @@ DATA4* OpenCUSTLANG();
 DATA4* OpenINVSTATE();
 // The booked bank statement entries, on their tag (the bank's reference).
 DATA4* OpenBANKREF();
+// The reminders sent, on their tag (invoice number).
+DATA4* OpenREMIND();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

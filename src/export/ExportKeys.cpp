@@ -172,7 +172,7 @@ const std::vector<KeyField>& KeyFields() {
   static const std::vector<KeyField> keys = {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
-      {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"},
+      {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"}, {"REMIND", "IVNO"},
   };
   return keys;
 }
@@ -184,7 +184,7 @@ const std::vector<RelationField>& RelationFields() {
       {"PMT", "IvNo", "INV5", false},       {"Pur5", "PURProd", "Prod5", true},
       {"CUSTEI", "CUNO", "CUST5", false},   {"CUSTLANG", "CUNO", "CUST5", false},
       {"INVSTATE", "IVNO", "INV5", false},  {"INVSTATE", "REFNO", "INV5", true},
-      {"BANKREF", "IVNO", "INV5", false},
+      {"BANKREF", "IVNO", "INV5", false},   {"REMIND", "IVNO", "INV5", false},
   };
   return relations;
 }

@@ -150,7 +150,10 @@ const std::vector<TableName>& Names() {
         {"FINAL", "issued_invoices_final"},
         {"VAT1", "charge1_is_vat"},
         {"DEBITS", "vat_on_debits"},
-        {"LATEINT", "late_interest"}}},
+        {"LATEINT", "late_interest"},
+        {"REMDAYS", "reminder_days"},
+        {"REMFEES", "reminder_fees"},
+        {"REMINT", "reminder_interest"}}},
       {"CUSTEI",
        "customer_einvoice",
        {{"CUNO", "customer_no"},
@@ -179,6 +182,7 @@ const std::vector<TableName>& Names() {
         {"AMOUNT", "amount"},
         {"BOOKED", "booking_date"},
         {"IMPORTED", "import_date"}}},
+      {"REMIND", "reminders_sent", {{"IVNO", "invoice_no"}, {"LEVEL", "level"}, {"SENT", "sent_date"}}},
   };
   return names;
 }

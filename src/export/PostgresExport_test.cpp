@@ -65,7 +65,9 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
             "label_stocks|PRIMARY KEY|name\n"
             "payments|FOREIGN KEY|invoice_no\n"
             "products|PRIMARY KEY|product_code\n"
-            "purchases|FOREIGN KEY|product_code")
+            "purchases|FOREIGN KEY|product_code\n"
+            "reminders_sent|FOREIGN KEY|invoice_no\n"
+            "reminders_sent|PRIMARY KEY|invoice_no")
       << "customers keyed by nothing (two share a number), nothing refers to them";
   EXPECT_EQ(q("SELECT SUM(due) FROM invoices"), QString::number(books::DueCents() / 100.0, 'f', 2))
       << "exact to the cent";

@@ -340,6 +340,16 @@ void BeginLetterheadPage() {
   NewLine();
 }
 
+void PutAddressBlock(const QString& caption, const QStringList& address) {
+  NewLine();
+  Cell(0) = QStringLiteral("L00") + caption;
+  Cell(1) = QStringLiteral("L10") + address.value(0);
+  for (qsizetype i = 1; i < address.size(); ++i) {
+    NewLine();
+    Cell(1) = QStringLiteral("L10") + address[i];
+  }
+}
+
 bool WrapText(const QString& text, QStringList* lines) {
   lines->clear();
   lines->append(QString());

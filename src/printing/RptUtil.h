@@ -175,6 +175,9 @@ int PictureLines(double heightInches);
 // document already has lines, then page 1 with the letterhead, the titles
 // and a blank line.
 void BeginLetterheadPage();
+// The address block of a letter to a customer: caption ("To:") at the left
+// margin beside the first line, the lines of address under each other.
+void PutAddressBlock(const QString& caption, const QStringList& address);
 // Splits a memo into lines no wider than the printed report; *lines starts
 // with one empty element. False when the text is blank.
 bool WrapText(const QString& text, QStringList* lines);

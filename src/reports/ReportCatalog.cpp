@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "payments/Reminders.h"
+#include "platform/Clock.h"
 #include "reports/RptGen.h"
 #include "reports/RptGenCustomer.h"
 #include "reports/RptGenSales.h"
@@ -20,6 +22,12 @@ ReportOutcome Bills(const ReportRequest& r, ReportLineSink& sink) {
   return BuildInvoicesOfSpan(r, false, sink);
 }
 
+ReportOutcome Reminders(const ReportRequest&, ReportLineSink& sink) {
+  QString nothing;
+  if (!BuildReminders(Clock::today(), sink, &nothing)) return ReportOutcome::nothing(nothing);
+  return ReportOutcome::built();
+}
+
 // The descriptions stay English here; ReportDescription() translates them.
 struct Catalog {
   Q_DECLARE_TR_FUNCTIONS(ReportCatalog)
@@ -34,6 +42,9 @@ QList<ReportEntry> Catalog::Entries() {
        Proposed::Today, Invoices},
       {"bills", QT_TR_NOOP("the invoices of the span with a balance due (default this month)"),
        kSpan, {}, Proposed::Month, Bills},
+      {"reminders",
+       QT_TR_NOOP("the reminders due today: the overdue invoices by customer, each at its next level"), {}, {},
+       Proposed::Today, Reminders},
       {"statements",
        QT_TR_NOOP("the statements of the customers with unsettled invoices in the span (default "
                   "this month)"),

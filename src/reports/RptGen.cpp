@@ -107,14 +107,8 @@ std::vector<CustomerWithBalances> CustomersWithBalances(TDate from, TDate to) {
 
 void PutStatementPage(const QList<StatementRow>& rows) {
   BeginLetterheadPage();
-  NewLine();
   //: Before the customer's address on a statement
-  Cell(0) = QStringLiteral("L00") + Tr::tr("To:");
-  Cell(1) = QStringLiteral("L10") + CustomerAddress.value(0);
-  for (int i = 1; i < CustomerAddress.size(); ++i) {
-    NewLine();
-    Cell(1) = QStringLiteral("L10") + CustomerAddress[i];
-  }
+  PutAddressBlock(Tr::tr("To:"), CustomerAddress);
   PutHeadings();
 
   double charges = 0, payments = 0, due = 0;

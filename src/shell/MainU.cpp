@@ -1,6 +1,7 @@
 #include "shell/MainU.h"
 
 #include "payments/BankStatementU.h"
+#include "payments/Reminders.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -157,6 +158,7 @@ void TMain::ConnectCommands() {
   command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(BtnBank, [this] { ImportBankStatement(this); });
+  command(BtnRemind, [] { ShowReminders(); });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
   command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
   command(PastDueBilling1, [] { PrintLabels(kPastDueBilling); });

@@ -184,7 +184,8 @@ void TMain::BuildForm() {
                           u'\u2709');
   BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", tr("Print Batch Labels"), u'\u2637');
   BtnBank = ImageButton(TabSheet1, "BtnBank", tr("Book a Bank Statement"), u'\u20AC');
-  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank}, "BitBtn1", 300);
+  BtnRemind = ImageButton(TabSheet1, "BtnRemind", tr("Print Reminders of Overdue Invoices"), u'\u231B');
+  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind}, "BitBtn1", 300);
 
   TabSheet3 = Page(PageControl1, "TabSheet3", tr("Customers and Products"), 400);
   BtnCust = ImageButton(TabSheet3, "BtnCust", tr("Add & Edit Customers"), u'\u263A');
