@@ -1,5 +1,8 @@
 #include "invoicing/EInvoiceActions.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
@@ -92,9 +95,7 @@ bool ChooseAndBuild(QWidget* parent, int rec, Chosen* chosen) {
   return false;
 }
 
-QString FileName(const Chosen& chosen) {
-  return QString::number(chosen.number) + QLatin1Char('.') + FileSuffix(chosen.format);
-}
+QString FileName(const Chosen& chosen) { return EInvoiceFileName(chosen.number, chosen.format); }
 
 bool Written(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path) {
   QString why;
@@ -110,10 +111,12 @@ bool AskEInvoiceFormat(QWidget* parent, EInvoiceFormat* format) {
   FormatOfWord(Remembered().value(kFormatKey).toString(), &last);
   QMenu menu(parent);
   menu.setObjectName(QStringLiteral("EInvoiceFormats"));
-  const std::pair<EInvoiceFormat, const char*> formats[] = {
+  std::vector<std::pair<EInvoiceFormat, const char*>> formats = {
       {EInvoiceFormat::FacturX, "FacturX1"},
       {EInvoiceFormat::XRechnung, "XRechnung1"},
       {EInvoiceFormat::Peppol, "Peppol1"}};
+  // The format chosen last comes first, so Enter takes it again.
+  std::stable_partition(formats.begin(), formats.end(), [last](const auto& f) { return f.first == last; });
   for (const auto& [f, name] : formats) {
     QAction* action = menu.addAction(FormatCaption(f));
     action->setObjectName(QLatin1String(name));
