@@ -89,9 +89,13 @@ bool ChooseAndBuild(QWidget* parent, int rec, Chosen* chosen) {
   chosen->email = CustBuf.email.trimmed();
   if (chosen->built.problems.isEmpty()) return true;
   const QString crlf = QStringLiteral("\r\n");
+  // Each reason on a line of its own, so it begins as a sentence.
+  QStringList reasons = chosen->built.problems;
+  for (QString& reason : reasons)
+    if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
   //: Followed by the reasons, one a line.
   Ui::get().information(Tr::tr("Invoice %1 cannot be saved as an e-invoice:").arg(chosen->number) + crlf +
-                        chosen->built.problems.join(crlf));
+                        reasons.join(crlf));
   return false;
 }
 

@@ -117,7 +117,7 @@ TEST_F(EInvoiceActionsTest, UnsavedAndRefusedInvoicesAreSaidAndNothingIsWritten)
                      ui.expectPopup("FacturX1");
                      ui.expectMessage(Ui::Kind::Information,
                                       "Invoice 1002 cannot be saved as an e-invoice:\r\n"
-                                      "the invoice's customer 99 does not exist");
+                                      "The invoice's customer 99 does not exist");
                      inv->BtnEInvoice->click();
                      inv->BtnCancel->click();
                    },
