@@ -75,6 +75,10 @@
         <source>Customer %1 has %2 invoices; they will show no customer. Delete anyway?</source>
         <translation>Kunde %1 hat %2 Rechnungen; sie zeigen danach keinen Kunden mehr. Trotzdem löschen?</translation>
     </message>
+    <message>
+        <source>Discard the changes to this customer?</source>
+        <translation>Die Änderungen an diesem Kunden verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>TGroupDef</name>

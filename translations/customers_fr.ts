@@ -75,6 +75,10 @@
         <source>Customer %1 has %2 invoices; they will show no customer. Delete anyway?</source>
         <translation>Le client %1 a %2 factures ; elles n&apos;indiqueront plus de client. Supprimer quand même ?</translation>
     </message>
+    <message>
+        <source>Discard the changes to this customer?</source>
+        <translation>Abandonner les modifications de ce client ?</translation>
+    </message>
 </context>
 <context>
     <name>TGroupDef</name>

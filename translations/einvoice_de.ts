@@ -43,6 +43,10 @@
         <source>VAT identifier: reverse charge and intra-community supplies need the customer&apos;s VAT identifier</source>
         <translation>USt.-Identifikationsnummer: Reverse-Charge und innergemeinschaftliche Lieferungen brauchen die USt.-Identifikationsnummer des Kunden</translation>
     </message>
+    <message>
+        <source>BIC: &quot;%1&quot; is not a BIC (8 or 11 letters and digits, e.g. COBADEFFXXX)</source>
+        <translation>BIC: „%1“ ist kein BIC (8 oder 11 Buchstaben und Ziffern, z. B. COBADEFFXXX)</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceBuild</name>
@@ -81,28 +85,9 @@
         <translation>der Kunde %1 der Rechnung existiert nicht</translation>
     </message>
     <message>
-        <source>customer %1 has no country in its e-invoice details</source>
-        <translation>Kunde %1 hat kein Land in seinen E-Rechnungsangaben</translation>
-    </message>
-    <message>
         <source>the seller&apos;s electronic address</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>die elektronische Adresse des Verkäufers</translation>
-    </message>
-    <message>
-        <source>the electronic address of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>die elektronische Adresse von Kunde %1</translation>
-    </message>
-    <message>
-        <source>%1 does not accept the seller&apos;s electronic address scheme &quot;%2&quot;</source>
-        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
-        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Verkäufers nicht</translation>
-    </message>
-    <message>
-        <source>%1 does not accept the buyer&apos;s electronic address scheme &quot;%2&quot;</source>
-        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
-        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Käufers nicht</translation>
     </message>
     <message>
         <source>the seller&apos;s postal code</source>
@@ -130,16 +115,6 @@
         <translation>die E-Mail des Ansprechpartners des Verkäufers</translation>
     </message>
     <message>
-        <source>the postal code of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>die Postleitzahl von Kunde %1</translation>
-    </message>
-    <message>
-        <source>the city of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>den Ort von Kunde %1</translation>
-    </message>
-    <message>
         <source>the seller&apos;s IBAN</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>die IBAN des Verkäufers</translation>
@@ -165,10 +140,6 @@
         <translation>der Zuschlag %1 ist negativ</translation>
     </message>
     <message>
-        <source>the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax rate changed since)</source>
-        <translation>die gespeicherte Steuer %1 ist nicht %2% des steuerpflichtigen Betrags %3 (überschrieben, oder der Steuersatz hat sich seither geändert)</translation>
-    </message>
-    <message>
         <source>the seller&apos;s VAT identifier for taxed items</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>die USt.-Identifikationsnummer des Verkäufers für besteuerte Positionen</translation>
@@ -185,10 +156,6 @@
         <source>the seller&apos;s VAT identifier</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>die USt.-Identifikationsnummer des Verkäufers</translation>
-    </message>
-    <message>
-        <source>the amount due %1 is not the total %2 less the payments %3</source>
-        <translation>der offene Betrag %1 ist nicht der Gesamtbetrag %2 abzüglich der Zahlungen %3</translation>
     </message>
     <message>
         <source>the credit note&apos;s total is positive: a credit note takes amounts back</source>
@@ -230,9 +197,53 @@
         <translation>Position %1 (%2) trägt Steuer, aber Kunde %3 wird ohne USt. berechnet (%4): Entfernen Sie das Steuerhäkchen in der Position</translation>
     </message>
     <message>
-        <source>the VAT identifier of customer %1 (customer&apos;s e-invoice details)</source>
+        <source>customer %1 (%2) has no country: fill in Country in the customer&apos;s window, E-Invoice...</source>
+        <extracomment>%1 the customer&apos;s number, %2 its name.</extracomment>
+        <translation>Kunde %1 (%2) hat kein Land: tragen Sie es im Kundenfenster unter E-Rechnung..., Land ein</translation>
+    </message>
+    <message>
+        <source>the electronic address of customer %1 (%2; the customer&apos;s window, E-Invoice..., Electronic Address)</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>die USt.-Identifikationsnummer von Kunde %1 (E-Rechnungsangaben des Kunden)</translation>
+        <translation>die elektronische Adresse von Kunde %1 (%2; Kundenfenster, E-Rechnung..., Elektronische Adresse)</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the seller&apos;s electronic address scheme &quot;%2&quot; (E-Invoicing window, Address Scheme)</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
+        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Verkäufers nicht (Fenster E-Rechnungen, Adressschema)</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the buyer&apos;s electronic address scheme &quot;%2&quot; (customer %3, %4: the customer&apos;s window, E-Invoice..., Address Scheme)</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM), %3 the customer&apos;s number, %4 its name.</extracomment>
+        <translation>%1 akzeptiert das Schema „%2“ der elektronischen Adresse des Käufers nicht (Kunde %3, %4: Kundenfenster, E-Rechnung..., Adressschema)</translation>
+    </message>
+    <message>
+        <source>; Peppol takes numeric schemes such as 0088 (GLN), 0204 (Leitweg-ID), 0208, 9930, 0009, 0007, 0192</source>
+        <extracomment>Follows a refused address scheme; the codes are the same in every language.</extracomment>
+        <translation>; Peppol nimmt numerische Schemata wie 0088 (GLN), 0204 (Leitweg-ID), 0208, 9930, 0009, 0007, 0192</translation>
+    </message>
+    <message>
+        <source>the postal code of customer %1 (%2; the customer&apos;s window, Postal Code)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die Postleitzahl von Kunde %1 (%2; Kundenfenster, Postleitzahl)</translation>
+    </message>
+    <message>
+        <source>the city of customer %1 (%2; the customer&apos;s window, E-Invoice..., City)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>den Ort von Kunde %1 (%2; Kundenfenster, E-Rechnung..., Ort)</translation>
+    </message>
+    <message>
+        <source>the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax rate changed since): correct the tax line in the invoice window and save</source>
+        <extracomment>%1 the tax, %2 the rate, %3 the taxable amount, in the person&apos;s number format.</extracomment>
+        <translation>die gespeicherte Steuer %1 ist nicht %2 % des steuerpflichtigen Betrags %3 (überschrieben, oder der Steuersatz hat sich seither geändert): korrigieren Sie die Steuerzeile im Rechnungsfenster und speichern Sie</translation>
+    </message>
+    <message>
+        <source>the VAT identifier of customer %1 (%2; the customer&apos;s window, E-Invoice..., VAT Identifier)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>die USt.-Identifikationsnummer von Kunde %1 (%2; Kundenfenster, E-Rechnung..., USt.-Identifikationsnummer)</translation>
+    </message>
+    <message>
+        <source>the amount due %1 is not the total %2 less the payments %3: open the invoice in the invoice window and save it again</source>
+        <translation>der offene Betrag %1 ist nicht die Summe %2 abzüglich der Zahlungen %3: öffnen Sie die Rechnung im Rechnungsfenster und speichern Sie sie erneut</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,10 @@
         <source>VAT identifier: reverse charge and intra-community supplies need the customer&apos;s VAT identifier</source>
         <translation>Identifiant TVA : l&apos;autoliquidation et les livraisons intracommunautaires exigent l&apos;identifiant TVA du client</translation>
     </message>
+    <message>
+        <source>BIC: &quot;%1&quot; is not a BIC (8 or 11 letters and digits, e.g. COBADEFFXXX)</source>
+        <translation>BIC : « %1 » n&apos;est pas un BIC (8 ou 11 lettres et chiffres, p. ex. COBADEFFXXX)</translation>
+    </message>
 </context>
 <context>
     <name>EInvoiceBuild</name>
@@ -81,28 +85,9 @@
         <translation>le client %1 de la facture n&apos;existe pas</translation>
     </message>
     <message>
-        <source>customer %1 has no country in its e-invoice details</source>
-        <translation>le client %1 n&apos;a pas de pays dans ses données de facture électronique</translation>
-    </message>
-    <message>
         <source>the seller&apos;s electronic address</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>l&apos;adresse électronique du vendeur</translation>
-    </message>
-    <message>
-        <source>the electronic address of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>l&apos;adresse électronique du client %1</translation>
-    </message>
-    <message>
-        <source>%1 does not accept the seller&apos;s electronic address scheme &quot;%2&quot;</source>
-        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
-        <translation>%1 n&apos;accepte pas le schéma « %2 » de l&apos;adresse électronique du vendeur</translation>
-    </message>
-    <message>
-        <source>%1 does not accept the buyer&apos;s electronic address scheme &quot;%2&quot;</source>
-        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
-        <translation>%1 n&apos;accepte pas le schéma « %2 » de l&apos;adresse électronique de l&apos;acheteur</translation>
     </message>
     <message>
         <source>the seller&apos;s postal code</source>
@@ -130,16 +115,6 @@
         <translation>l&apos;e-mail du contact du vendeur</translation>
     </message>
     <message>
-        <source>the postal code of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>le code postal du client %1</translation>
-    </message>
-    <message>
-        <source>the city of customer %1</source>
-        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>la ville du client %1</translation>
-    </message>
-    <message>
         <source>the seller&apos;s IBAN</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>l&apos;IBAN du vendeur</translation>
@@ -165,10 +140,6 @@
         <translation>les frais %1 sont négatifs</translation>
     </message>
     <message>
-        <source>the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax rate changed since)</source>
-        <translation>la taxe enregistrée %1 n&apos;est pas %2% du montant imposable %3 (saisie à la main, ou le taux de taxe a changé depuis)</translation>
-    </message>
-    <message>
         <source>the seller&apos;s VAT identifier for taxed items</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>l&apos;identifiant TVA du vendeur pour les lignes taxées</translation>
@@ -185,10 +156,6 @@
         <source>the seller&apos;s VAT identifier</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
         <translation>l&apos;identifiant TVA du vendeur</translation>
-    </message>
-    <message>
-        <source>the amount due %1 is not the total %2 less the payments %3</source>
-        <translation>le montant dû %1 n&apos;est pas le total %2 moins les paiements %3</translation>
     </message>
     <message>
         <source>the credit note&apos;s total is positive: a credit note takes amounts back</source>
@@ -230,9 +197,53 @@
         <translation>la ligne %1 (%2) porte une taxe, mais le client %3 est facturé sans TVA (%4) : décochez sa taxe dans la ligne</translation>
     </message>
     <message>
-        <source>the VAT identifier of customer %1 (customer&apos;s e-invoice details)</source>
+        <source>customer %1 (%2) has no country: fill in Country in the customer&apos;s window, E-Invoice...</source>
+        <extracomment>%1 the customer&apos;s number, %2 its name.</extracomment>
+        <translation>le client %1 (%2) n&apos;a pas de pays : indiquez-le dans la fenêtre du client, Facture électronique..., Pays</translation>
+    </message>
+    <message>
+        <source>the electronic address of customer %1 (%2; the customer&apos;s window, E-Invoice..., Electronic Address)</source>
         <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
-        <translation>l&apos;identifiant TVA du client %1 (données de facture électronique du client)</translation>
+        <translation>l&apos;adresse électronique du client %1 (%2 ; fenêtre du client, Facture électronique..., Adresse électronique)</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the seller&apos;s electronic address scheme &quot;%2&quot; (E-Invoicing window, Address Scheme)</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM).</extracomment>
+        <translation>%1 n&apos;accepte pas le schéma « %2 » de l&apos;adresse électronique du vendeur (fenêtre Facturation électronique, Schéma d&apos;adresse)</translation>
+    </message>
+    <message>
+        <source>%1 does not accept the buyer&apos;s electronic address scheme &quot;%2&quot; (customer %3, %4: the customer&apos;s window, E-Invoice..., Address Scheme)</source>
+        <extracomment>%1 a format (Peppol), %2 the scheme&apos;s code (EM), %3 the customer&apos;s number, %4 its name.</extracomment>
+        <translation>%1 n&apos;accepte pas le schéma « %2 » de l&apos;adresse électronique de l&apos;acheteur (client %3, %4 : fenêtre du client, Facture électronique..., Schéma d&apos;adresse)</translation>
+    </message>
+    <message>
+        <source>; Peppol takes numeric schemes such as 0088 (GLN), 0204 (Leitweg-ID), 0208, 9930, 0009, 0007, 0192</source>
+        <extracomment>Follows a refused address scheme; the codes are the same in every language.</extracomment>
+        <translation> ; Peppol accepte des schémas numériques tels que 0088 (GLN), 0204 (Leitweg-ID), 0208, 9930, 0009, 0007, 0192</translation>
+    </message>
+    <message>
+        <source>the postal code of customer %1 (%2; the customer&apos;s window, Postal Code)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>le code postal du client %1 (%2 ; fenêtre du client, Code postal)</translation>
+    </message>
+    <message>
+        <source>the city of customer %1 (%2; the customer&apos;s window, E-Invoice..., City)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>la ville du client %1 (%2 ; fenêtre du client, Facture électronique..., Ville)</translation>
+    </message>
+    <message>
+        <source>the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax rate changed since): correct the tax line in the invoice window and save</source>
+        <extracomment>%1 the tax, %2 the rate, %3 the taxable amount, in the person&apos;s number format.</extracomment>
+        <translation>la taxe enregistrée %1 n&apos;est pas %2 % du montant imposable %3 (saisie à la main, ou le taux de taxe a changé depuis) : corrigez la ligne de taxe dans la fenêtre de la facture et enregistrez</translation>
+    </message>
+    <message>
+        <source>the VAT identifier of customer %1 (%2; the customer&apos;s window, E-Invoice..., VAT Identifier)</source>
+        <extracomment>Fills %2 of &quot;%1 needs %2&quot;.</extracomment>
+        <translation>l&apos;identifiant TVA du client %1 (%2 ; fenêtre du client, Facture électronique..., Identifiant TVA)</translation>
+    </message>
+    <message>
+        <source>the amount due %1 is not the total %2 less the payments %3: open the invoice in the invoice window and save it again</source>
+        <translation>le montant dû %1 n&apos;est pas le total %2 moins les paiements %3 : ouvrez la facture dans la fenêtre de la facture et enregistrez-la à nouveau</translation>
     </message>
 </context>
 <context>

@@ -735,6 +735,10 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
         <source>Customer %1 is invoiced without VAT (%2), but the item %3 carries tax: its e-invoice will be refused. Save all the same?</source>
         <translation>Kunde %1 wird ohne USt. berechnet (%2), aber die Position %3 trägt Steuer: Ihre E-Rechnung wird abgelehnt. Trotzdem speichern?</translation>
     </message>
+    <message>
+        <source>Discard the changes to this invoice?</source>
+        <translation>Die Änderungen an dieser Rechnung verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>TItemDef</name>

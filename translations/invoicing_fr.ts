@@ -735,6 +735,10 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
         <source>Customer %1 is invoiced without VAT (%2), but the item %3 carries tax: its e-invoice will be refused. Save all the same?</source>
         <translation>Le client %1 est facturé sans TVA (%2), mais la ligne %3 porte une taxe : sa facture électronique sera refusée. Enregistrer quand même ?</translation>
     </message>
+    <message>
+        <source>Discard the changes to this invoice?</source>
+        <translation>Abandonner les modifications de cette facture ?</translation>
+    </message>
 </context>
 <context>
     <name>TItemDef</name>

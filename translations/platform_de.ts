@@ -26,6 +26,10 @@
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Discard the changes?</source>
+        <translation>Die Änderungen verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

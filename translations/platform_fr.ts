@@ -26,6 +26,10 @@
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
+    <message>
+        <source>Discard the changes?</source>
+        <translation>Abandonner les modifications ?</translation>
+    </message>
 </context>
 <context>
     <name>Help</name>

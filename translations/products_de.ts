@@ -99,6 +99,10 @@
         <source>Duplicate Product ID&apos;s are not allowed</source>
         <translation>Doppelte Artikelnummern sind nicht zulässig</translation>
     </message>
+    <message>
+        <source>Discard the changes to this product?</source>
+        <translation>Die Änderungen an diesem Artikel verwerfen?</translation>
+    </message>
 </context>
 <context>
     <name>TPurDef</name>

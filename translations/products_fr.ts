@@ -99,6 +99,10 @@
         <source>Duplicate Product ID&apos;s are not allowed</source>
         <translation>Les codes produit en double ne sont pas autorisés</translation>
     </message>
+    <message>
+        <source>Discard the changes to this product?</source>
+        <translation>Abandonner les modifications de ce produit ?</translation>
+    </message>
 </context>
 <context>
     <name>TPurDef</name>

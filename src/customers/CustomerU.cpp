@@ -243,3 +243,5 @@ void TCustomer::BtnDeleteClick() {
   accept();
 }
 
+
+QString TCustomer::DiscardQuestion() const { return tr("Discard the changes to this customer?"); }

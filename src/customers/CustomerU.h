@@ -47,6 +47,9 @@ class TCustomer : public EditorForm {
   void BtnGroupClick();
   void BtnEInvoiceClick();
 
+ protected:
+  QString DiscardQuestion() const override;
+
  private:
   void showBuffer();
   void showGroup();

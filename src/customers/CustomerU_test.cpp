@@ -256,6 +256,29 @@ TEST_F(CustomerTest, CancelLeavesNewAtMinusOneAndExistingUnchanged) {
   EXPECT_EQ(CustomerAt(rec).last.trimmed(), "Baker");
 }
 
+TEST_F(CustomerTest, EscapeAsksBeforeDiscardingTypedChangesAndCancelDoesNot) {
+  const long rec = addCustomer(1, "Baker", "Ann", 1);
+  const QString question = QStringLiteral("Discard the changes to this customer?");
+  show(rec);
+  QTest::keyClick(customer.get(), Qt::Key_Escape);
+  EXPECT_FALSE(customer->isVisible());
+  show(rec);
+  customer->Edit4->setText("Changed");
+  ui.expectConfirm(Ui::Buttons::YesNo, question, false);
+  QTest::keyClick(customer.get(), Qt::Key_Escape);
+  EXPECT_TRUE(customer->isVisible());
+  EXPECT_EQ(customer->Edit4->text(), "Changed");
+  ui.expectConfirm(question, true);
+  customer->close();
+  EXPECT_FALSE(customer->isVisible());
+  EXPECT_EQ(ui.destructiveConfirmations(), QStringList({question, question})) << "No by default";
+  show(rec);
+  customer->Edit4->setText("Changed again");
+  customer->BtnCancel->click();
+  EXPECT_FALSE(customer->isVisible());
+  EXPECT_EQ(CustomerAt(rec).last.trimmed(), "Baker");
+}
+
 TEST_F(CustomerTest, CompanyModeShowsAddressLineOneAsTheCompany) {
   const long rec = addCustomer(1, "Baker", "Ann", 1, "", "Acme Tools");
   show(rec);

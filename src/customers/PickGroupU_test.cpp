@@ -53,6 +53,18 @@ TEST_F(PickGroupTest, ListsNamesInNameOrderAndSelectsTheCallersGroup) {
   EXPECT_EQ(d4tagSelected(Groups.d), before);
 }
 
+TEST_F(PickGroupTest, NamesPaddedWithBlanksShowWholeWithoutAnEllipsis) {
+  addGroup(1, "Retail");
+  addGroup(2, "Wholesale");
+  show(0);
+  const QListWidget* list = pickGroup->ListBox1;
+  for (int i = 0; i < list->count(); ++i) {
+    const QString shown =
+        list->fontMetrics().elidedText(list->item(i)->text(), list->textElideMode(), list->viewport()->width());
+    EXPECT_FALSE(shown.contains(QChar(0x2026))) << shown.toStdString();
+  }
+}
+
 TEST_F(PickGroupTest, UnknownCallerRecordSelectsTheFirstLine) {
   addGroup(1, "Beta");
   addGroup(2, "Alpha");

@@ -55,6 +55,15 @@ bool CurrencyCodeValid(const QString& code) {
          QString::fromLatin1(kCurrencies).contains(QLatin1Char(' ') + code + QLatin1Char(' '));
 }
 
+bool BicValid(const QString& text) {
+  const QString bic = QString(text).remove(QLatin1Char(' ')).toUpper();
+  if (bic.size() != 8 && bic.size() != 11) return false;
+  if (!Letters(bic.left(6)) || !CountryCodeValid(bic.mid(4, 2))) return false;
+  for (const QChar c : bic.mid(6))
+    if (!(c.isDigit() || (c >= QLatin1Char('A') && c <= QLatin1Char('Z')))) return false;
+  return true;
+}
+
 bool VatIdHasCountryPrefix(const QString& vatId) {
   const QString prefix = vatId.trimmed().left(2).toUpper();
   if (prefix.size() != 2 || !Letters(prefix)) return false;
@@ -72,6 +81,8 @@ QStringList CheckSellerDetails(const SellerDetails& s) {
     wrong << Tr::tr("VAT identifier: \"%1\" does not begin with its country's two letters").arg(s.vatId);
   if (!s.iban.isEmpty() && !IbanValid(s.iban))
     wrong << Tr::tr("IBAN: \"%1\" is not a valid IBAN (its check digits do not match)").arg(s.iban);
+  if (!s.bic.isEmpty() && !BicValid(s.bic))
+    wrong << Tr::tr("BIC: \"%1\" is not a BIC (8 or 11 letters and digits, e.g. COBADEFFXXX)").arg(s.bic);
   if (s.untaxedCategory != QLatin1String("Z") && s.untaxedCategory != QLatin1String("E") &&
       s.untaxedCategory != QLatin1String("G"))
     wrong << Tr::tr("Untaxed items: the category is Z, E or G");

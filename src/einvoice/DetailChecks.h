@@ -14,6 +14,9 @@
 // ISO 13616: two letters, two check digits, up to 30 letters and digits,
 // the whole mod 97 equal to 1. Blanks are ignored.
 bool IbanValid(const QString& iban);
+// ISO 9362: 8 or 11 characters, the bank's four letters, its country's
+// two, then letters and digits. Blanks are ignored.
+bool BicValid(const QString& bic);
 // ISO 3166-1 alpha-2 (as Qt knows the territories).
 bool CountryCodeValid(const QString& code);
 // ISO 4217 alphabetic codes of the currencies in use.

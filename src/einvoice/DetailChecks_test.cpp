@@ -23,6 +23,22 @@ TEST(DetailChecks, IbanCheckDigitsCountryAndCurrencyCodes) {
   EXPECT_FALSE(VatIdHasCountryPrefix("123456789"));
 }
 
+TEST(DetailChecks, ABicHasEightOrElevenCharactersWithTheBanksCountry) {
+  EXPECT_TRUE(BicValid("COBADEFF"));
+  EXPECT_TRUE(BicValid("COBADEFFXXX"));
+  EXPECT_TRUE(BicValid("bnpa fr pp xxx")) << "blanks and case as typed";
+  EXPECT_FALSE(BicValid("COBADEF")) << "seven characters";
+  EXPECT_FALSE(BicValid("COBADEFFXX")) << "ten characters";
+  EXPECT_FALSE(BicValid("COBAZZFF")) << "no such country";
+  EXPECT_FALSE(BicValid("C0BADEFF")) << "a digit in the bank's code";
+  SellerDetails s;
+  s.exemptionReason = "Exempt";
+  s.bic = "COBADEF";
+  const QStringList wrong = CheckSellerDetails(s);
+  ASSERT_EQ(wrong.size(), 1);
+  EXPECT_TRUE(wrong[0].startsWith("BIC: \"COBADEF\" is not a BIC")) << wrong[0].toStdString();
+}
+
 TEST(DetailChecks, OneMessagePerWrongFieldAndNoneForEmptyOnes) {
   SellerDetails s;
   s.exemptionReason = "Exempt";

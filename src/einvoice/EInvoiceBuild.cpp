@@ -1,6 +1,7 @@
 #include "einvoice/EInvoiceBuild.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <cstdlib>
 
 #include "data/Settings.h"
@@ -29,6 +30,11 @@ QString RateText(qint64 hundredths) {
   while (text.endsWith(QLatin1Char('0'))) text.chop(1);
   if (text.endsWith(QLatin1Char('.'))) text.chop(1);
   return text;
+}
+
+// Numbers in a refusal as the person writes them: "10,63" in German.
+QString Shown(const QString& number) {
+  return QString(number).replace(QLatin1Char('.'), QLocale().decimalPoint());
 }
 
 QString FormatName(EInvoiceFormat format) {
@@ -178,22 +184,33 @@ class Mapping {
       b.legalScheme = QStringLiteral("0002");
     }
     if (b.country.size() != 2)
-      refuse(Tr::tr("customer %1 has no country in its e-invoice details").arg(c.cuno));
+      //: %1 the customer's number, %2 its name.
+      refuse(Tr::tr("customer %1 (%2) has no country: fill in Country in the customer's window, "
+                    "E-Invoice...").arg(c.cuno).arg(BuyerName(c)));
 
     if (crossBorderFormat()) {
       //: Fills %2 of "%1 needs %2".
       require(s.electronicAddress, Tr::tr("the seller's electronic address"));
       //: Fills %2 of "%1 needs %2".
-      require(b.electronicAddress, Tr::tr("the electronic address of customer %1").arg(c.cuno));
+      require(b.electronicAddress, Tr::tr("the electronic address of customer %1 (%2; the customer's window, "
+                                          "E-Invoice..., Electronic Address)").arg(c.cuno).arg(BuyerName(c)));
     }
     //: %1 a format (Peppol), %2 the scheme's code (EM).
-    const QString sellerScheme = Tr::tr("%1 does not accept the seller's electronic address scheme \"%2\"");
-    //: %1 a format (Peppol), %2 the scheme's code (EM).
-    const QString buyerScheme = Tr::tr("%1 does not accept the buyer's electronic address scheme \"%2\"");
+    const QString sellerScheme = Tr::tr("%1 does not accept the seller's electronic address scheme \"%2\" "
+                                        "(E-Invoicing window, Address Scheme)");
+    //: %1 a format (Peppol), %2 the scheme's code (EM), %3 the customer's number, %4 its name.
+    const QString buyerScheme = Tr::tr("%1 does not accept the buyer's electronic address scheme \"%2\" "
+                                       "(customer %3, %4: the customer's window, E-Invoice..., Address Scheme)");
     for (const auto& [party, message] : {std::pair{&s, sellerScheme}, {&b, buyerScheme}}) {
       if (party->electronicAddress.isEmpty()) continue;
-      if (!SchemeAccepted(party->electronicScheme, format_))
-        refuse(message.arg(FormatName(format_), party->electronicScheme));
+      if (SchemeAccepted(party->electronicScheme, format_)) continue;
+      QString why = message.arg(FormatName(format_), party->electronicScheme);
+      if (party == &b) why = why.arg(c.cuno).arg(b.name);
+      //: Follows a refused address scheme; the codes are the same in every language.
+      if (format_ == EInvoiceFormat::Peppol)
+        why += Tr::tr("; Peppol takes numeric schemes such as 0088 (GLN), 0204 (Leitweg-ID), 0208, 9930, "
+                      "0009, 0007, 0192");
+      refuse(why);
     }
     if (format_ == EInvoiceFormat::XRechnung) {
       //: Fills %2 of "%1 needs %2".
@@ -207,9 +224,11 @@ class Mapping {
       //: Fills %2 of "%1 needs %2".
       require(s.email, Tr::tr("the seller's contact e-mail"));
       //: Fills %2 of "%1 needs %2".
-      require(b.postcode, Tr::tr("the postal code of customer %1").arg(c.cuno));
+      require(b.postcode, Tr::tr("the postal code of customer %1 (%2; the customer's window, Postal Code)")
+                              .arg(c.cuno).arg(BuyerName(c)));
       //: Fills %2 of "%1 needs %2".
-      require(b.city, Tr::tr("the city of customer %1").arg(c.cuno));
+      require(b.city, Tr::tr("the city of customer %1 (%2; the customer's window, E-Invoice..., City)")
+                          .arg(c.cuno).arg(BuyerName(c)));
       //: Fills %2 of "%1 needs %2".
       require(seller_.iban, Tr::tr("the seller's IBAN"));
     }
@@ -278,9 +297,10 @@ class Mapping {
   // cent.
   void checkTax(Cents tax, Cents base, qint64 rate) {
     if (std::llabs(tax * 10000 - base * rate) > 10000)
+      //: %1 the tax, %2 the rate, %3 the taxable amount, in the person's number format.
       refuse(Tr::tr("the stored tax %1 is not %2% of the taxable %3 (typed over, or the tax "
-                            "rate changed since)")
-                 .arg(AmountText(tax), RateText(rate), AmountText(base)));
+                    "rate changed since): correct the tax line in the invoice window and save")
+                 .arg(Shown(AmountText(tax)), Shown(RateText(rate)), Shown(AmountText(base))));
   }
 
   void breakdown() {
@@ -327,7 +347,8 @@ class Mapping {
       if (code != QLatin1String("E")) require(seller_.vatId, Tr::tr("the seller's VAT identifier"));
       if (code == QLatin1String("AE") || code == QLatin1String("K"))
         //: Fills %2 of "%1 needs %2".
-        require(inv.buyer.vatId, Tr::tr("the VAT identifier of customer %1 (customer's e-invoice details)").arg(buyer_.customer));
+        require(inv.buyer.vatId, Tr::tr("the VAT identifier of customer %1 (%2; the customer's window, "
+                                        "E-Invoice..., VAT Identifier)").arg(buyer_.customer).arg(inv.buyer.name));
       if (code == QLatin1String("K")) inv.deliverTo = inv.buyer;
     }
     inv.taxTotal = tax + tax1;
@@ -345,8 +366,9 @@ class Mapping {
       refuse(Tr::tr("the invoice's total is negative: correct an invoice with a credit note "
                     "(\"Credit Note...\" in the invoice window)"));
     if (inv.due != inv.grandTotal - inv.paid)
-      refuse(Tr::tr("the amount due %1 is not the total %2 less the payments %3")
-                 .arg(AmountText(inv.due), AmountText(inv.grandTotal), AmountText(inv.paid)));
+      refuse(Tr::tr("the amount due %1 is not the total %2 less the payments %3: open the invoice in the "
+                    "invoice window and save it again")
+                 .arg(Shown(AmountText(inv.due)), Shown(AmountText(inv.grandTotal)), Shown(AmountText(inv.paid))));
   }
 
   void payment() {

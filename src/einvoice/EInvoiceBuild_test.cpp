@@ -13,6 +13,8 @@
 #include "data/TestSupport.h"
 #include "einvoice/TestSupport.h"
 #include "einvoice/UblWriter.h"
+#include "platform/Language.h"
+#include "platform/TestApplication.h"
 
 namespace {
 
@@ -240,6 +242,34 @@ TEST_F(EInvoiceBuildTest, WhatAnEInvoiceCannotCarryIsRefusedNamingTheDetail) {
 // Goods at 19 % and 7 %: the first charge line is the second rate's VAT;
 // each rate has its base and tax, every format takes it, and an item with
 // both taxes is refused.
+TEST_F(EInvoiceBuildTest, RefusalsSayWhereToMendThemInThePersonsNumbers) {
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle")};
+  Totals(0, 4.75, 0);
+  buyer.electronicScheme = "EM";
+  buyer.electronicAddress = "ap@lovelace.example";
+  const QString peppol = Problems(EInvoiceFormat::Peppol);
+  EXPECT_TRUE(peppol.contains("the customer's window, E-Invoice..., Address Scheme")) << peppol.toStdString();
+  for (const char* scheme : {"0088", "0204", "0208", "9930", "0009", "0007", "0192"})
+    EXPECT_TRUE(peppol.contains(scheme)) << scheme;
+  buyer.electronicScheme = "0088";
+  buyer.city.clear();
+  EXPECT_TRUE(Problems(EInvoiceFormat::XRechnung)
+                  .contains("the city of customer 7 (Crème & \"Brûlée\" <Candles>; the customer's window, "
+                            "E-Invoice..., City)"));
+  buyer.city = "Berlin";
+
+  // The item texts in memory follow the locale, as the editor leaves them.
+  EnsureTestApplication();
+  UseLanguage("de");
+  in.items = {Item("CANDLE", 2, 12.5, true, "Candle")};
+  Totals(0, 4.80, 0);
+  const QString german = Problems(EInvoiceFormat::FacturX);
+  UseLanguage("en");
+  EXPECT_TRUE(german.contains("die gespeicherte Steuer 4,80 ist nicht 19 % des steuerpflichtigen Betrags 25,00"))
+      << german.toStdString();
+  EXPECT_TRUE(german.contains("Rechnungsfenster")) << german.toStdString();
+}
+
 TEST_F(EInvoiceBuildTest, TwoVatRatesAreTwoBreakdownsAndAnItemWithBothIsRefused) {
   settings.TaxRate1 = 7;
   seller.secondRate = true;

@@ -1,5 +1,8 @@
 #include "invoicing/EInvoiceActions.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
@@ -86,15 +89,17 @@ bool ChooseAndBuild(QWidget* parent, int rec, Chosen* chosen) {
   chosen->email = CustBuf.email.trimmed();
   if (chosen->built.problems.isEmpty()) return true;
   const QString crlf = QStringLiteral("\r\n");
+  // Each reason on a line of its own, so it begins as a sentence.
+  QStringList reasons = chosen->built.problems;
+  for (QString& reason : reasons)
+    if (!reason.isEmpty()) reason[0] = reason[0].toUpper();
   //: Followed by the reasons, one a line.
   Ui::get().information(Tr::tr("Invoice %1 cannot be saved as an e-invoice:").arg(chosen->number) + crlf +
-                        chosen->built.problems.join(crlf));
+                        reasons.join(crlf));
   return false;
 }
 
-QString FileName(const Chosen& chosen) {
-  return QString::number(chosen.number) + QLatin1Char('.') + FileSuffix(chosen.format);
-}
+QString FileName(const Chosen& chosen) { return EInvoiceFileName(chosen.number, chosen.format); }
 
 bool Written(const EInvoiceBuilt& built, EInvoiceFormat format, const QString& path) {
   QString why;
@@ -110,10 +115,12 @@ bool AskEInvoiceFormat(QWidget* parent, EInvoiceFormat* format) {
   FormatOfWord(Remembered().value(kFormatKey).toString(), &last);
   QMenu menu(parent);
   menu.setObjectName(QStringLiteral("EInvoiceFormats"));
-  const std::pair<EInvoiceFormat, const char*> formats[] = {
+  std::vector<std::pair<EInvoiceFormat, const char*>> formats = {
       {EInvoiceFormat::FacturX, "FacturX1"},
       {EInvoiceFormat::XRechnung, "XRechnung1"},
       {EInvoiceFormat::Peppol, "Peppol1"}};
+  // The format chosen last comes first, so Enter takes it again.
+  std::stable_partition(formats.begin(), formats.end(), [last](const auto& f) { return f.first == last; });
   for (const auto& [f, name] : formats) {
     QAction* action = menu.addAction(FormatCaption(f));
     action->setObjectName(QLatin1String(name));

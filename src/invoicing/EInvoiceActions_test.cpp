@@ -58,12 +58,17 @@ TEST_F(EInvoiceActionsTest, EditorSavesAndMailsTheSavedInvoiceAndKeepsItsWorking
   steps<TInvoice>({[this](TInvoice* inv) {
     CurrentInvoice.Dept = "typed, not saved";
     ui.expectPopup("XRechnung1");
-    ui.expectSaveFile(out.filePath("1001.xml"));
+    ui.expectSaveFile(out.filePath("1001-xrechnung.xml"));
     inv->BtnEInvoice->click();
+    EXPECT_EQ(ui.lastPopupActions(), QStringList({"FacturX1", "XRechnung1", "Peppol1"}));
+    EXPECT_EQ(QFileInfo(ui.lastFilePrompt().dir).fileName(), "1001-xrechnung.xml")
+        << "the file is named by its format";
     EXPECT_EQ(CurrentInvoice.Dept, "typed, not saved");
     EXPECT_EQ(ItemList.size(), 1);
     ui.expectPopup("Peppol1");
     inv->BtnEMail->click();
+    EXPECT_EQ(ui.lastPopupActions(), QStringList({"XRechnung1", "FacturX1", "Peppol1"}))
+        << "the format chosen last comes first";
     EXPECT_EQ(CurrentInvoice.Dept, "typed, not saved");
     inv->BtnCancel->click();
   }});
@@ -72,8 +77,8 @@ TEST_F(EInvoiceActionsTest, EditorSavesAndMailsTheSavedInvoiceAndKeepsItsWorking
   ASSERT_EQ(mails.size(), 1);
   EXPECT_EQ(mails[0].to, "ada@byron.example");
   EXPECT_EQ(mails[0].subject, "Invoice 1001");
-  EXPECT_TRUE(mails[0].attachment.endsWith("/1001.xml")) << mails[0].attachment.toStdString();
-  ExpectAllValid({{out.filePath("1001.xml"), "xrechnung"}, {mails[0].attachment, "ubl"}});
+  EXPECT_TRUE(mails[0].attachment.endsWith("/1001-peppol.xml")) << mails[0].attachment.toStdString();
+  ExpectAllValid({{out.filePath("1001-xrechnung.xml"), "xrechnung"}, {mails[0].attachment, "ubl"}});
   QDir(QFileInfo(mails[0].attachment).path()).removeRecursively();
   EXPECT_EQ(QSettings(QStringLiteral("Tallowby"), QStringLiteral("Tallowby")).value("EInvoice/Format"),
             "ubl")
@@ -101,7 +106,7 @@ TEST_F(EInvoiceActionsTest, AnAddressThatCouldSteerTheMailProgramIsNotHandedOn) 
   editInvoices();
   ASSERT_EQ(mails.size(), 1);
   EXPECT_EQ(mails[0].to, "");
-  EXPECT_TRUE(mails[0].attachment.endsWith("/1003.xml")) << mails[0].attachment.toStdString();
+  EXPECT_TRUE(mails[0].attachment.endsWith("/1003-peppol.xml")) << mails[0].attachment.toStdString();
   QDir(QFileInfo(mails[0].attachment).path()).removeRecursively();
 }
 
@@ -112,7 +117,7 @@ TEST_F(EInvoiceActionsTest, UnsavedAndRefusedInvoicesAreSaidAndNothingIsWritten)
                      ui.expectPopup("FacturX1");
                      ui.expectMessage(Ui::Kind::Information,
                                       "Invoice 1002 cannot be saved as an e-invoice:\r\n"
-                                      "the invoice's customer 99 does not exist");
+                                      "The invoice's customer 99 does not exist");
                      inv->BtnEInvoice->click();
                      inv->BtnCancel->click();
                    },

@@ -126,6 +126,13 @@ QString FileSuffix(EInvoiceFormat format) {
   return format == EInvoiceFormat::FacturX ? QStringLiteral("pdf") : QStringLiteral("xml");
 }
 
+QString EInvoiceFileName(long number, EInvoiceFormat format) {
+  QString name = QString::number(number);
+  if (format == EInvoiceFormat::XRechnung) name += QStringLiteral("-xrechnung");
+  if (format == EInvoiceFormat::Peppol) name += QStringLiteral("-peppol");
+  return name + QLatin1Char('.') + FileSuffix(format);
+}
+
 EInvoiceBuilt EInvoiceOfRecord(EInvoiceFormat format) {
   LoadInvoice();
   InvoiceInHand in;
@@ -168,7 +175,7 @@ QStringList SaveEInvoices(const QList<long>& invoices, EInvoiceFormat format, co
       if (!built.problems.isEmpty())
         refused << RefusedInvoice(n, built.problems.join(QStringLiteral("; ")));
       else if (!WriteEInvoice(built, format,
-                              QDir(folder).filePath(QString::number(n) + QLatin1Char('.') + FileSuffix(format)),
+                              QDir(folder).filePath(EInvoiceFileName(n, format)),
                               &why))
         refused << RefusedInvoice(n, why);
     }

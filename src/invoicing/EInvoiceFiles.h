@@ -19,6 +19,9 @@ QString FormatWord(EInvoiceFormat format);
 bool FormatOfWord(const QString& word, EInvoiceFormat* format);
 // "pdf" or "xml".
 QString FileSuffix(EInvoiceFormat format);
+// The file an invoice is saved as: "1060.pdf", "1060-xrechnung.xml",
+// "1060-peppol.xml"; the two XML formats apart, so neither is taken for the other.
+QString EInvoiceFileName(long number, EInvoiceFormat format);
 // A line of the invoices that were not saved: "invoice 1007: " and why.
 QString RefusedInvoice(long number, const QString& why);
 

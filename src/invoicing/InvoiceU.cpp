@@ -30,6 +30,7 @@
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/DateBox.h"
+#include "platform/DiscardChanges.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
@@ -358,6 +359,20 @@ void TInvoice::FormShow() {
   ShowCustomer();
   showState();
   BtnCust->setFocus();
+  loadedState_ = workingState();
+}
+
+QString TInvoice::workingState() const {
+  QString state = ControlsState(this);
+  for (const ItemRow& item : ItemList)
+    for (int c = 0; c <= 8; ++c) state += item[c] + QLatin1Char('\t');
+  for (const PaymentRow& payment : PaymentList) state += payment.PDate + ' ' + payment.PAmt + '\t';
+  return state;
+}
+
+void TInvoice::reject() {
+  if (MayDiscard(loadedState_, workingState(), tr("Discard the changes to this invoice?")))
+    QDialog::reject();
 }
 
 void TInvoice::NewInvoice() {
@@ -643,6 +658,6 @@ void TInvoice::BtnEMailClick() {
   showState();
 }
 
-void TInvoice::BtnCancelClick() { reject(); }
+void TInvoice::BtnCancelClick() { QDialog::reject(); }
 
 void TInvoice::BtnBatchLabClick() { AddBatchLabel(CurrentInvoice.CuNo); }

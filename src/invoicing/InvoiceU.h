@@ -128,6 +128,11 @@ class TInvoice : public QDialog {
   void BtnIssueClick();
   void BtnCreditNoteClick();
 
+ public:
+  // Escape and the close button: as Cancel, after asking when the working
+  // copy differs from what was loaded.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -165,6 +170,10 @@ class TInvoice : public QDialog {
   bool savedAsShown(const QString& why);
   // The hash of the working copy as the controls show it.
   QString workingHash();
+  // The working copy whole (controls, items, payments), to compare with
+  // the same taken when the invoice was loaded.
+  QString workingState() const;
+  QString loadedState_;
   // After a save: the invoice's state as the editor set it (a credit
   // note's kind and reference, the date of supply). False after saying so
   // when it could not be written.

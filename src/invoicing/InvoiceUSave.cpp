@@ -100,6 +100,7 @@ void TInvoice::BtnSaveClick() {
   ShowInvoice();
   ShowCustomer();
   showState();
+  loadedState_ = workingState();
 }
 
 void TInvoice::BtnDeleteClick() {

@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTest>
 #include <cerrno>
 #include <functional>
 
@@ -277,6 +278,36 @@ TEST_F(InvoiceEditorTest, CancelAfterAddingItemsAndPaymentsWritesNothing) {
   }});
   editInvoices();
   expectBytesAsBefore(before);
+}
+
+TEST_F(InvoiceEditorTest, EscapeAndCloseAskBeforeDiscardingAChangedInvoice) {
+  addCustomer(7, "Abel");
+  addInvoice(1, 7);
+  addItem(1, "A");
+  addProduct("P", 3);
+  const QString question = QStringLiteral("Discard the changes to this invoice?");
+  const auto before = FolderFiles(dir.path());
+  steps<TPickInv>({chooseRow<TPickInv>(1), chooseRow<TPickInv>(1), pressCancel<TPickInv>});
+  steps<TPickProd>({chooseRow<TPickProd>(1)});
+  steps<TItemDef>({saveQuantity(2)});
+  steps<TInvoice>({[](TInvoice* inv) {
+                     // As loaded: Escape closes without a word.
+                     QTest::keyClick(inv, Qt::Key_Escape);
+                     EXPECT_FALSE(inv->isVisible());
+                   },
+                   [&](TInvoice* inv) {
+                     inv->BAddItm->click();
+                     ui.expectConfirm(Ui::Buttons::YesNo, question, false);
+                     QTest::keyClick(inv, Qt::Key_Escape);
+                     EXPECT_TRUE(inv->isVisible());
+                     EXPECT_EQ(inv->StringGrid1->item(1, 0)->text().trimmed(), "P");
+                     ui.expectConfirm(question, true);
+                     inv->close();
+                     EXPECT_FALSE(inv->isVisible());
+                   }});
+  editInvoices();
+  expectBytesAsBefore(before);
+  EXPECT_EQ(ui.destructiveConfirmations(), QStringList({question, question})) << "No by default";
 }
 
 // ---- Payments ----------------------------------------------------------------

@@ -103,7 +103,7 @@ void TItemDef::BtnDeleteClick() {
 
 void TItemDef::BtnCancelClick() {
   ItemDefResult = 3;
-  reject();
+  closeUnasked();
 }
 
 void TItemDef::MaskEdit1Exit() { UpdateTotal(); }

@@ -61,5 +61,5 @@ void TPmtDef::BtnDeleteClick() {
 
 void TPmtDef::BtnCancelClick() {
   PmtDefResult = 3;
-  reject();
+  closeUnasked();
 }

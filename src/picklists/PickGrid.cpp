@@ -107,6 +107,8 @@ PickGridForm::PickGridForm(const Shape& shape, QWidget* parent)
     if (!filling_) RunGuarded([this, row] { showRowDetails(row + 1); });
   });
   connect(Edit1, &QLineEdit::textChanged, this, Guarded(this, &PickGridForm::Edit1Change));
+  // The seek box has the focus: Enter there picks the highlighted row, as in the grid.
+  connect(Edit1, &QLineEdit::returnPressed, this, Guarded(this, &PickGridForm::BtnSelectClick));
   connect(ScrollBar1, &QScrollBar::actionTriggered, this,
           [this](int action) { RunGuarded([this, action] { ScrollBar1Scroll(action); }); });
   connect(ScrollBar1, &QScrollBar::sliderReleased, this,
@@ -130,6 +132,9 @@ void PickGridForm::layOut() {
   //: Column heading: the record's number in its table.
   headers << tr("RecNo");
   StringGrid1->setColumnWidth(visible.size(), kRecNoWidth * unit);
+  // The record number is the grid's own: hidden whole, never half shown at
+  // the edge.
+  StringGrid1->setColumnHidden(visible.size(), true);
   StringGrid1->setHorizontalHeaderLabels(headers);
 
   const int rowHeight = StringGrid1->verticalHeader()->defaultSectionSize();

@@ -32,6 +32,8 @@ PickListForm::PickListForm(const QString& caption, QWidget* parent) : QDialog(pa
   ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
   // Names keep their field's padding: no sideways scrolling for blanks.
   ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Nor an ellipsis: the padding would have every name cut short with one.
+  ListBox1->setTextElideMode(Qt::ElideNone);
   BtnSelect = MakeButton("BtnSelect", tr("Select"), this);
   BtnNew = MakeButton("BtnNew", tr("New"), this);
   BtnCancel = MakeButton("BtnCancel", tr("Cancel"), this);

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+#include "platform/DiscardChanges.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
@@ -27,7 +28,18 @@ EditorForm::EditorForm(QWidget* parent, const char* name, const QString& caption
   connect(BtnCancel, &QPushButton::clicked, this, Guarded(this, &EditorForm::BtnCancelClick));
 }
 
-void EditorForm::BtnCancelClick() { reject(); }
+void EditorForm::BtnCancelClick() { closeUnasked(); }
+
+void EditorForm::showEvent(QShowEvent* event) {
+  FormDialog::showEvent(event);
+  if (!event->spontaneous()) shownState_ = ControlsState(this);
+}
+
+QString EditorForm::DiscardQuestion() const { return tr("Discard the changes?"); }
+
+void EditorForm::reject() {
+  if (MayDiscard(shownState_, ControlsState(this), DiscardQuestion())) QDialog::reject();
+}
 
 QHBoxLayout* EditorForm::ButtonRow(bool stretched) {
   return ::ButtonRow({BtnSave, BtnDelete, BtnCancel, BitBtn1}, stretched);

@@ -36,6 +36,11 @@ class EditorForm : public FormDialog {
   // Closes the window; nothing is written.
   virtual void BtnCancelClick();
 
+ public:
+  // Escape and the close button: as Cancel, after asking when the person
+  // changed something since the showing.
+  void reject() override;
+
  protected:
   enum class Deletes { No, Yes };
   // name: the window's object name; helpContext 0: no help button.
@@ -43,6 +48,14 @@ class EditorForm : public FormDialog {
              Deletes deletes);
   // The buttons in a row, after a stretch when stretched.
   QHBoxLayout* ButtonRow(bool stretched = true);
+  // The question before Escape or the close button discard changes.
+  virtual QString DiscardQuestion() const;
+  // Closes without asking (Cancel, or after the editor wrote its record).
+  void closeUnasked() { QDialog::reject(); }
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  QString shownState_;
 };
 
 #endif  // PLATFORM_FORMDIALOG_H

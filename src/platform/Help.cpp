@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -44,6 +45,13 @@ QDialog* makeHelpWindow() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser);
   window->resize(560, 480);
+  // In the middle of the screen, so the window system has room for the
+  // title bar above it (at 0,0 the bar lies above the screen's top).
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame(QPoint(), window->size());
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+  }
   return window;
 }
 
@@ -55,9 +63,14 @@ void placeHelpWindow(QDialog* help) {
   if (modal == help || help->parentWidget() == modal) return;
   const bool shown = help->isVisible();
   const QRect geometry = help->geometry();
+  const QPoint place = help->pos();
   help->setParent(modal, Qt::Window);
-  help->setGeometry(geometry);
-  if (shown) help->show();
+  if (shown) {
+    help->setGeometry(geometry);
+    help->show();
+  } else {
+    help->move(place);  // where it was made to open, its frame included
+  }
 }
 
 // F1 pressed in any widget of the application; and the modal window that

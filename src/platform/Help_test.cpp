@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <gtest/gtest.h>
@@ -66,6 +67,10 @@ TEST_F(HelpTest, HelpWindowOpensAtTheSection) {
   auto* browser = window->findChild<QTextBrowser*>("HelpBrowser");
   EXPECT_EQ(browser->source().fragment(), "context-630");
   EXPECT_TRUE(browser->toPlainText().contains("Sales tax"));
+  // Inside the screen with room above for the window system's title bar.
+  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_GT(window->geometry().top(), screen.top()) << "the title bar would lie above the screen";
+  EXPECT_TRUE(screen.contains(window->geometry()));
   window->close();
 }
 

@@ -180,6 +180,8 @@ QString ScriptedUi::folderName(QWidget*, const QString& title, const QString&) {
 }
 
 QAction* ScriptedUi::popup(QMenu* menu, const QPoint&) {
+  lastPopupActions_.clear();
+  for (const QAction* a : menu->actions()) lastPopupActions_ << a->objectName();
   Expectation e;
   if (!take(Prompt::Popup, "popup: " + menu->objectName(), &e)) return nullptr;
   if (e.text.isEmpty()) return nullptr;
@@ -220,6 +222,7 @@ int ScriptedUi::exec(QDialog* dialog) {
   dialog->setResult(QDialog::Rejected);
   dialog->show();
   fill(dialog);
-  if (dialog->isVisible()) dialog->reject();
+  // Closed as the program would, not as Escape would: no question asked.
+  if (dialog->isVisible()) dialog->done(QDialog::Rejected);
   return dialog->result();
 }

@@ -100,6 +100,8 @@ class ScriptedUi : public Ui {
     QString title, dir, filter, defaultSuffix;
   };
   const FilePrompt& lastFilePrompt() const { return lastFile_; }
+  // The object names of the last pop-up menu's actions, top to bottom.
+  const QStringList& lastPopupActions() const { return lastPopupActions_; }
   // The last input box's prompt and default value.
   QString lastInputPrompt() const { return lastInputPrompt_; }
   QString lastInputDefault() const { return lastInputDefault_; }
@@ -153,6 +155,7 @@ class ScriptedUi : public Ui {
   QList<Expectation> queue_;
   std::vector<Handler> handlers_;
   QStringList transcript_;
+  QStringList lastPopupActions_;
   QStringList destructive_;
   FilePrompt lastFile_;
   QString lastInputPrompt_, lastInputDefault_;

@@ -155,3 +155,5 @@ void TProdDef::BtnDeleteClick() {
   accept();
 }
 
+
+QString TProdDef::DiscardQuestion() const { return tr("Discard the changes to this product?"); }

@@ -38,6 +38,9 @@ class TProdDef : public EditorForm {
   void BtnSaveClick() override;
   void BtnDeleteClick() override;
 
+ protected:
+  QString DiscardQuestion() const override;
+
  private:
   void showBuffer();
 };
