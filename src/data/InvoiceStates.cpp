@@ -37,8 +37,7 @@ bool Seek(DATA4* d, long ivNo) { return SeekNumber(d, F(d, "IVNO"), ivNo); }
 
 // The current record to the file now, not at the next move of the pointer.
 bool Flush(DATA4* d) {
-  const long recNo = d4recNo(d);
-  if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
+  WriteCurrentRecord(d);
   return code4errorCode(cb, 0) >= 0;
 }
 

@@ -213,6 +213,11 @@ DATA4* OpenBANKREF() { return OpenTable(BANKREFDef()); }
 
 DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
 
+void WriteCurrentRecord(DATA4* d) {
+  const long recNo = d4recNo(d);
+  if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
+}
+
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   Cust5 = {};

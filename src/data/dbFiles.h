@@ -120,6 +120,10 @@ bool DataFileExists(const QString& fileName, const QString& dir = QString());
 
 // ---- Field helpers (Windows-1252 <-> QString) -----------------------------
 
+// Writes the current record of d to its file now (not at the next move of
+// the record pointer), so a failure shows at the step that caused it.
+void WriteCurrentRecord(DATA4* d);
+
 QString FieldText(FIELD4* f);                                  // as stored, padded
 void AssignText(FIELD4* f, const QString& text, int maxLength = kTextLength);
 TDate FieldDate(FIELD4* f);                                    // blank -> 0

@@ -117,10 +117,6 @@ void PackNow(DATA4* d) {
   }
 }
 
-void WriteCurrentRecord(DATA4* d) {
-  const long recNo = d4recNo(d);
-  if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
-}
 
 void RebuildInvoiceIndexes() {
   const std::pair<DATA4*, const TableDef*> tables[] = {

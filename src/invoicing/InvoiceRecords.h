@@ -46,9 +46,6 @@ bool DeletePayments(long ivNo);
 // and DeletionsPending set, so the command packs them when it ends.
 void PackNow(DATA4* d);
 
-// Writes the current record of d to its file now (not at the next move of
-// the record pointer), so a failure shows at the step that caused it.
-void WriteCurrentRecord(DATA4* d);
 
 // Writes the index files of INV5, ITM5 and PMT afresh from their records:
 // after a save that stopped part-way, an index may have missed an update

@@ -6,7 +6,6 @@
 #include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceMath.h"
-#include "invoicing/InvoiceRecords.h"
 #include "platform/Clock.h"
 
 namespace {
@@ -104,9 +103,8 @@ OpenInvoices ReadOpenInvoices() {
   return open;
 }
 
-StatementProposal ProposeBookings(const BankStatement& s, const QString& currency) {
+StatementProposal ProposeBookings(const BankStatement& s, const QString& currency, const OpenInvoices& open) {
   StatementProposal proposal;
-  const OpenInvoices open = ReadOpenInvoices();
   DATA4* refs = OpenBANKREF();
   const QString ours = currency.isEmpty() ? QStringLiteral("EUR") : currency.toUpper();
   for (const BankEntry& e : s.entries) {

@@ -39,9 +39,10 @@ struct StatementProposal {
 // The open invoices of INV5 (a due above 0) with their customers' names.
 OpenInvoices ReadOpenInvoices();
 
-// The statement's payments, matched; currency is the seller's (EUR when
-// none is set).
-StatementProposal ProposeBookings(const BankStatement& statement, const QString& currency);
+// The statement's payments, matched against open; currency is the seller's
+// (EUR when none is set).
+StatementProposal ProposeBookings(const BankStatement& statement, const QString& currency,
+                                  const OpenInvoices& open);
 
 struct BookingOutcome {
   bool ok = true;

@@ -45,7 +45,7 @@ class BankBookingTest : public IndexedFolderTest {
     const CamtRead read = ReadCamt(camt);
     EXPECT_TRUE(read.ok) << read.error.toStdString();
     EXPECT_TRUE(OpenInvoiceTables());
-    StatementProposal proposal = ProposeBookings(read.statement, "EUR");
+    StatementProposal proposal = ProposeBookings(read.statement, "EUR", ReadOpenInvoices());
     return proposal;
   }
   static double DueOf(long number) {

@@ -123,7 +123,7 @@ int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
       TablesClosedAtEnd tables;
       if (!OpenInvoiceTables()) throw CommandEnded{};
       for (qsizetype i = 0; i < statements.size(); ++i) {
-        const StatementProposal proposal = ProposeBookings(statements[i], currency);
+        const StatementProposal proposal = ProposeBookings(statements[i], currency, ReadOpenInvoices());
         out << files[i] << ":" << Qt::endl;
         for (const QString& line : ProposalLines(proposal)) out << "  " << line << Qt::endl;
         if (parser.isSet(dryRun)) continue;

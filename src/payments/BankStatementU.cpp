@@ -111,7 +111,7 @@ void ImportBankStatement(QWidget* parent) {
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return;
   const OpenInvoices open = ReadOpenInvoices();
-  const StatementProposal proposal = ProposeBookings(read.statement, ReadSellerDetails().currency);
+  const StatementProposal proposal = ProposeBookings(read.statement, ReadSellerDetails().currency, open);
   TBankStatement window(parent);
   window.setProposal(proposal, &open);
   if (Ui::get().exec(&window) != QDialog::Accepted) return;
