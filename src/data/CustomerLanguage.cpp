@@ -26,15 +26,36 @@ bool SeekCustomer(DATA4* d, long cuno) {
          f4long(d4field(d, "CUNO")) == cuno;
 }
 
+// The current record's language; a code another tool wrote that the program
+// does not speak is the user's.
+QString LanguageOfRecord(DATA4* d) {
+  const QString code = FieldText(d4field(d, "LANG")).trimmed().toLower();
+  return IsLanguageCode(code) ? code : QString();
+}
+
 }  // namespace
 
 QString CustomerLanguage(long customerNumber) {
   Closed table{OpenCUSTLANG()};
   DATA4* d = table.d;
   if (!d || !SeekCustomer(d, customerNumber)) return QString();
-  const QString code = FieldText(d4field(d, "LANG")).trimmed().toLower();
-  // A code another tool wrote that the program does not speak: the user's.
-  return IsLanguageCode(code) ? code : QString();
+  return LanguageOfRecord(d);
+}
+
+CustomerLanguages CustomerLanguages::Read() {
+  CustomerLanguages all;
+  if (!cb || !DataFileExists(QString::fromLatin1(CUSTLANGDef().fileName))) return all;
+  Closed table{OpenCUSTLANG()};
+  DATA4* d = table.d;
+  if (!d) return all;
+  // In the index's order, the first record of a customer counts, as for the
+  // seek of CustomerLanguage.
+  for (int rc = d4top(d); rc == r4success; rc = d4skip(d, 1)) {
+    const long cuno = f4long(d4field(d, "CUNO"));
+    if (!all.codes_.contains(cuno)) all.codes_.insert(cuno, LanguageOfRecord(d));
+  }
+  code4errorCode(cb, 0);
+  return all;
 }
 
 bool SetCustomerLanguage(long customerNumber, const QString& code, QString* error) {

@@ -136,19 +136,10 @@ void SetInvoiceHeadings() {
                Tr::tr("Total")});
 }
 
-// The customers' document languages, read once a customer per report.
-QHash<long, QString>& KnownLanguages() {
-  static QHash<long, QString> known;
+// The customers' document languages, read once a document.
+CustomerLanguages& KnownLanguages() {
+  static CustomerLanguages known;
   return known;
-}
-
-QString LanguageOfCustomer(long cuno) {
-  QHash<long, QString>& known = KnownLanguages();
-  const auto found = known.constFind(cuno);
-  if (found != known.constEnd()) return *found;
-  const QString code = CustomerDocumentLanguage(cuno);
-  known.insert(cuno, code);
-  return code;
 }
 
 // The invoices and bills of the document in hand, with the hash of what
@@ -250,7 +241,7 @@ void StartInvoices(ReportLineSink& sink) {
   PaymentAccount() = cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName))
                          ? ReadSellerDetails()
                          : SellerDetails();
-  KnownLanguages().clear();
+  KnownLanguages() = CustomerLanguages::Read();
   DocumentInvoices().clear();
   BuyerDetailsThere() = cb && DataFileExists(QString::fromLatin1(CUSTEIDef().fileName));
   BeginReport(sink, 73, 12, {QString()},
@@ -272,7 +263,7 @@ void PrintInvoice(bool asInvoice) {
   const EInvoice mapped = legalText ? MappedWorkingInvoice(state) : EInvoice();
   // Every word of the document in the customer's language, dates and
   // numbers too.
-  DocumentLanguage language(LanguageOfCustomer(inv.CuNo));
+  DocumentLanguage language(KnownLanguages().of(inv.CuNo));
   SetInvoiceHeadings();
   //: The title of the printed invoice.
   QString title = Tr::tr("Invoice");

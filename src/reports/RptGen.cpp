@@ -145,8 +145,8 @@ void PutStatementPage(const QList<StatementRow>& rows) {
 // read in it too, so its dates and amounts are written as that language
 // writes them. A customer without rows has no page.
 template <typename RowsOf>
-void PutCustomerStatement(RowsOf rowsOf) {
-  const DocumentLanguage language(CustomerLanguage(CustBuf.cuno));
+void PutCustomerStatement(const CustomerLanguages& languages, RowsOf rowsOf) {
+  const DocumentLanguage language(languages.of(CustBuf.cuno));
   const QList<StatementRow> rows = rowsOf();
   if (rows.isEmpty()) return;
   SetStatementHeadings();
@@ -190,11 +190,12 @@ ReportOutcome BuildStatementsWithBalances(const ReportRequest& request, ReportLi
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return ReportOutcome::built();
   StartStatements(sink);
+  const CustomerLanguages languages = CustomerLanguages::Read();
   for (const CustomerWithBalances& customer : CustomersWithBalances(request.from, request.to)) {
     d4go(Cust5.d, customer.record);
     ReadCustomer();
     BuildCustomerAddress();
-    PutCustomerStatement([&] {
+    PutCustomerStatement(languages, [&] {
       QList<StatementRow> rows;
       for (long record : customer.invoices) {
         d4go(Inv5.d, record);
@@ -217,11 +218,12 @@ ReportOutcome BuildStatementsOf(const ReportRequest& request, ReportLineSink& si
     records.append(d4recNo(Cust5.d));
   }
   StartStatements(sink);
+  const CustomerLanguages languages = CustomerLanguages::Read();
   for (long record : records) {
     d4go(Cust5.d, record);
     ReadCustomer();
     BuildCustomerAddress();
-    PutCustomerStatement(AllStatementRows);
+    PutCustomerStatement(languages, AllStatementRows);
   }
   return ReportOutcome::built();
 }
