@@ -33,9 +33,13 @@ QString LanguageOfRecord(DATA4* d) {
   return IsLanguageCode(code) ? code : QString();
 }
 
+// A folder of an earlier version may not hold the table yet.
+bool TableThere() { return cb && DataFileExists(QString::fromLatin1(CUSTLANGDef().fileName)); }
+
 }  // namespace
 
 QString CustomerLanguage(long customerNumber) {
+  if (!TableThere()) return QString();
   Closed table{OpenCUSTLANG()};
   DATA4* d = table.d;
   if (!d || !SeekCustomer(d, customerNumber)) return QString();
@@ -44,7 +48,7 @@ QString CustomerLanguage(long customerNumber) {
 
 CustomerLanguages CustomerLanguages::Read() {
   CustomerLanguages all;
-  if (!cb || !DataFileExists(QString::fromLatin1(CUSTLANGDef().fileName))) return all;
+  if (!TableThere()) return all;
   Closed table{OpenCUSTLANG()};
   DATA4* d = table.d;
   if (!d) return all;

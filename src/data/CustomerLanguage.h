@@ -2,14 +2,16 @@
 // record per customer): "de", "fr", "en", or none for the user's language.
 // Each call of CustomerLanguage opens the table and closes it again; a
 // document of many customers reads them all at once with CustomerLanguages.
-// The table exists once the program has started (MakeMissingTables).
+// The table exists once the program has started (MakeMissingTables); a
+// folder without it has every customer in the user's language.
 #ifndef DATA_CUSTOMERLANGUAGE_H
 #define DATA_CUSTOMERLANGUAGE_H
 
 #include <QHash>
 #include <QString>
 
-// The customer's language code; empty when none is set (or it is blank).
+// The customer's language code; empty when none is set (or it is blank) or
+// the folder holds no table of them.
 QString CustomerLanguage(long customerNumber);
 
 // Every customer's language, read in one pass over the table when the folder

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QSettings>
 
+#include "data/CustomerLanguage.h"
 #include "data/Progress.h"
 #include "data/dbFiles.h"
 #include "invoicing/EInvoiceFiles.h"
@@ -162,7 +163,7 @@ void MailEInvoiceOfRecord(QWidget* parent, int rec) {
   if (plain) draft.to = chosen.email;
   {
     // The subject goes to the customer with the invoice: in its language.
-    const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
+    const DocumentLanguage language(CustomerLanguage(CurrentInvoice.CuNo));
     //: The subject of the e-mail that carries an e-invoice; %1 is the invoice's number.
     draft.subject = chosen.built.invoice.creditNote ? Tr::tr("Credit Note %1").arg(chosen.number)
                                                     : Tr::tr("Invoice %1").arg(chosen.number);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "data/CustomerLanguage.h"
 #include "data/EInvoiceTables.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
@@ -54,7 +55,7 @@ bool PrintPdfA(const EInvoice& invoice, const QString& path, const QString& targ
   printer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
   {
     // The title a PDF reader shows, in the words of the document.
-    const DocumentLanguage language(CustomerDocumentLanguage(CurrentInvoice.CuNo));
+    const DocumentLanguage language(CustomerLanguage(CurrentInvoice.CuNo));
     //: The printed invoice's title in its PDF file; %1 is the invoice's number.
     printer->setDocName(invoice.creditNote ? Tr::tr("Credit Note %1").arg(invoice.number)
                                            : Tr::tr("Invoice %1").arg(invoice.number));

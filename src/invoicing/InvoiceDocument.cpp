@@ -232,11 +232,6 @@ QString InDocumentFormat(const QString& text, double value, QChar userSeparator)
 
 }  // namespace
 
-QString CustomerDocumentLanguage(long cuno) {
-  return cb && DataFileExists(QString::fromLatin1(CUSTLANGDef().fileName)) ? CustomerLanguage(cuno)
-                                                                         : QString();
-}
-
 void StartInvoices(ReportLineSink& sink) {
   PaymentAccount() = cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName))
                          ? ReadSellerDetails()

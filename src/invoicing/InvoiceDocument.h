@@ -18,9 +18,6 @@ void StartInvoices(ReportLineSink& sink);
 // asInvoice, else "Bill" when something is due and "Statement" otherwise;
 // product memos and the long memo are printed on invoices only.
 void PrintInvoice(bool asInvoice);
-// The language of customer cuno's documents; empty (the user's) when none
-// is set or the folder has no table of them.
-QString CustomerDocumentLanguage(long cuno);
 // The invoice editor's Print: the working copy as one invoice, shown in the
 // report window; the document is released afterwards.
 void PrintWorkingInvoice();

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "data/CustomerLanguage.h"
 #include "data/InvoiceLoad.h"
 #include "invoicing/InvoiceDocument.h"
 #include "invoicing/InvoiceRecords.h"
@@ -93,7 +94,7 @@ void TInvoice::BtnCreditNoteClick() {
   ItemList = items;
   {
     // The memo in the language of the customer's documents.
-    const DocumentLanguage language(CustomerDocumentLanguage(note.CuNo));
+    const DocumentLanguage language(CustomerLanguage(note.CuNo));
     note.REM = CreditNoteMemo(original.IvNo, original.IDate);
   }
   creditOf_ = original.IvNo;

@@ -94,8 +94,9 @@ void PutTotal(const QString& caption, Cents amount) {
 }
 
 // The document of one customer's reminder; the customer is in CustBuf.
-void PutReminder(const CustomerReminder& r, const SellerDetails& seller, const QDate& asOf) {
-  const DocumentLanguage language(CustomerLanguage(r.customer));
+void PutReminder(const CustomerReminder& r, const QString& languageCode, const SellerDetails& seller,
+                 const QDate& asOf) {
+  const DocumentLanguage language(languageCode);
   SetHeadings({QString(), Tr::tr("Invoice"), QString(), Tr::tr("Date"), QString(), Tr::tr("Due Date"), QString(),
                Tr::tr("Days Late"), QString(), Tr::tr("Amount Due")});
   Report().TitleLines = {TitleOf(r.level)};
@@ -214,9 +215,10 @@ bool BuildReminders(const QDate& asOf, ReportLineSink& sink, QString* nothing) {
   BeginReport(sink, 59, 12, {},
               {"V00", "R07", "V09", "R18", "V20", "R29", "V31", "R38", "V40", "R52", "V54"});
   QList<std::pair<long, int>> levels;
+  const CustomerLanguages languages = CustomerLanguages::Read();
   for (const CustomerReminder& r : reminders) {
     LoadInvoiceCustomer(r.customer);
-    PutReminder(r, seller, asOf);
+    PutReminder(r, languages.of(r.customer), seller, asOf);
     for (const OverdueInvoice& i : r.invoices) levels.append({i.number, i.level});
   }
   Report().Delivered = [levels] { RecordSent(levels); };
