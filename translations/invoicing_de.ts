@@ -253,6 +253,11 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
         <source>Payment reference: %1</source>
         <translation>Verwendungszweck: %1</translation>
     </message>
+    <message>
+        <source>invoices</source>
+        <extracomment>The start of a PDF file&apos;s name: invoices-2026-12-09.pdf.</extracomment>
+        <translation>rechnungen</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceLegalText</name>

@@ -253,6 +253,11 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
         <source>Payment reference: %1</source>
         <translation>Référence de paiement : %1</translation>
     </message>
+    <message>
+        <source>invoices</source>
+        <extracomment>The start of a PDF file&apos;s name: invoices-2026-12-09.pdf.</extracomment>
+        <translation>factures</translation>
+    </message>
 </context>
 <context>
     <name>InvoiceLegalText</name>

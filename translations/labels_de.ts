@@ -203,6 +203,11 @@
         <source>Unable to save to: %1</source>
         <translation>Speichern nicht möglich: %1</translation>
     </message>
+    <message>
+        <source>labels</source>
+        <extracomment>The start of a PDF file&apos;s name: labels-2026-12-09.pdf.</extracomment>
+        <translation>etiketten</translation>
+    </message>
 </context>
 <context>
     <name>TLabPrint</name>

@@ -203,6 +203,11 @@
         <source>Unable to save to: %1</source>
         <translation>Impossible d&apos;enregistrer dans : %1</translation>
     </message>
+    <message>
+        <source>labels</source>
+        <extracomment>The start of a PDF file&apos;s name: labels-2026-12-09.pdf.</extracomment>
+        <translation>etiquettes</translation>
+    </message>
 </context>
 <context>
     <name>TLabPrint</name>

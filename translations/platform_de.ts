@@ -119,6 +119,14 @@
         <source>Printer Setup</source>
         <translation>Druckereinrichtung</translation>
     </message>
+    <message>
+        <source>Printed to %1.</source>
+        <translation>Gedruckt in %1.</translation>
+    </message>
+    <message>
+        <source>Printed on %1.</source>
+        <translation>Gedruckt auf %1.</translation>
+    </message>
 </context>
 <context>
     <name>QtUi</name>

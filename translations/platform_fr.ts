@@ -119,6 +119,14 @@
         <source>Printer Setup</source>
         <translation>Configuration de l&apos;imprimante</translation>
     </message>
+    <message>
+        <source>Printed to %1.</source>
+        <translation>Imprimé dans %1.</translation>
+    </message>
+    <message>
+        <source>Printed on %1.</source>
+        <translation>Imprimé sur %1.</translation>
+    </message>
 </context>
 <context>
     <name>QtUi</name>

@@ -207,7 +207,22 @@ BuyerDetails ReadBuyerDetails(long cuno) {
   return b;
 }
 
+QHash<long, QString> ReadBuyerCountries() {
+  QHash<long, QString> countries;
+  if (!cb || !DataFileExists(QString::fromLatin1(CUSTEIDef().fileName))) return countries;
+  Closed table{OpenCUSTEI()};
+  DATA4* d = table.d;
+  if (!d) return countries;
+  for (int rc = d4top(d); rc == r4success; rc = d4skip(d, 1)) {
+    const QString country = Text(d, "COUNTRY").toUpper();
+    if (!country.isEmpty()) countries.insert(f4long(F(d, "CUNO")), country);
+  }
+  code4errorCode(cb, 0);
+  return countries;
+}
+
 bool WriteBuyerDetails(const BuyerDetails& b) {
+  ForgetBuyerCountries();
   if (!GainMissingFields(CUSTEIDef())) return false;
   Closed table{OpenCUSTEI()};
   DATA4* d = table.d;

@@ -220,6 +220,7 @@ void WriteCurrentRecord(DATA4* d) {
 
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
+  ForgetBuyerCountries();
   Cust5 = {};
   Groups = {};
   Inv5 = {};

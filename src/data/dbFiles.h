@@ -258,7 +258,8 @@ extern QList<PaymentRow> PaymentList;
 
 // The address block of the customer in CustBuf: five lines, name and company
 // first (their order set by the ByCust setting), then address lines 2 to 4,
-// the postal code after the last non-empty line.
+// the postal code after the last non-empty line; for a customer whose
+// e-invoice country is not the US, before the city on the last line instead.
 extern QStringList CustomerAddress;
 // The customer's title, trimmed first name and last name, one blank between
 // each (the title as stored, padded to its width), the whole trimmed.
@@ -266,6 +267,9 @@ QString CustomerName(const CustomerRecord& c);
 void BuildCustomerAddress();
 // No customer: one empty line.
 void ClearCustomerAddress();
+// Lets go of the customers' e-invoice countries BuildCustomerAddress read,
+// after CUSTEI changed (also with the table handles).
+void ForgetBuyerCountries();
 
 // ---- Current-record values and pending deletions --------------------------
 // Record number of the record in hand: > 0 a record, 0 a new one wanted,

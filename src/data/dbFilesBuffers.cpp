@@ -1,5 +1,8 @@
 // The record buffers, the invoice working copy and the customer address block.
+#include <optional>
+
 #include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
 #include "data/dbFiles.h"
 #include "data/RecordFields.h"
 #include "data/Settings.h"
@@ -173,6 +176,24 @@ QString CustomerName(const CustomerRecord& c) {
   return (title + ' ' + c.first.trimmed() + ' ' + c.last).trimmed();
 }
 
+namespace {
+
+// The customers' e-invoice countries, read once while the tables are held
+// (an invoice report builds an address per invoice).
+std::optional<QHash<long, QString>> gBuyerCountries;
+
+// A customer with an e-invoice country other than the US is addressed the
+// European way.
+bool EuropeanAddress(long cuno) {
+  if (!gBuyerCountries) gBuyerCountries = ReadBuyerCountries();
+  const QString country = gBuyerCountries->value(cuno);
+  return !country.isEmpty() && country != QLatin1String("US");
+}
+
+}  // namespace
+
+void ForgetBuyerCountries() { gBuyerCountries.reset(); }
+
 void BuildCustomerAddress() {
   const CustomerRecord& c = CustBuf;
   const QString name = CustomerName(c);
@@ -186,7 +207,16 @@ void BuildCustomerAddress() {
   int last = 4;
   while (last > 0 && lines[last].isEmpty()) --last;
   const QString zip = c.zip.trimmed();
-  if (lines[last].size() > 22 && last < 4) {
+  if (EuropeanAddress(c.cuno)) {
+    // The postal code before the city, once: the last line is the city's
+    // unless it already starts with the code.
+    if (!zip.isEmpty() && !lines[last].startsWith(zip)) {
+      if (last >= 2)
+        lines[last] = zip + ' ' + lines[last];
+      else if (last < 4)
+        lines[last + 1] = zip;
+    }
+  } else if (lines[last].size() > 22 && last < 4) {
     lines[last + 1] = QString(20, ' ') + zip;
   } else {
     // A long fifth line has no line after it: the code goes at its end.

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "data/CodeBase.h"
+#include "data/EInvoiceTables.h"
 #include "data/RecordFields.h"
 #include "data/Settings.h"
 #include "data/SupplyTables.h"
@@ -504,6 +505,52 @@ TEST_F(AddressTest, EmptyCustomerPutsThePostalCodeOnTheFirstLine) {
   EXPECT_EQ(CustomerAddress, QStringList({"  05401", "", "", "", ""}));
   ClearCustomerAddress();
   EXPECT_EQ(CustomerAddress, QStringList({""}));
+}
+
+// Customers with an e-invoice country other than the US are addressed the
+// European way; the rest, and folders without e-invoice details, as before.
+class EuropeanAddressTest : public IndexedFolderTest {
+ protected:
+  void SetUp() override {
+    IndexedFolderTest::SetUp();
+    Settings().ByCust = true;
+    CustBuf = {};
+    CustBuf.cuno = 7;
+    CustBuf.last = "Weber";
+    CustBuf.addr1 = "Weber Kerzen GmbH";
+    CustBuf.addr2 = "Hauptstr. 5";
+    CustBuf.addr3 = "Musterstadt";
+    CustBuf.zip = "12345";
+  }
+  void setCountry(const QString& country) {
+    BuyerDetails b;
+    b.customer = 7;
+    b.country = country;
+    ASSERT_TRUE(WriteBuyerDetails(b));
+  }
+};
+
+TEST_F(EuropeanAddressTest, PostalCodeStandsOnceBeforeTheCityOutsideTheUs) {
+  setCountry("de");
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress, QStringList({"Weber", "Weber Kerzen GmbH", "Hauptstr. 5", "12345 Musterstadt", ""}));
+  CustBuf.addr3 = "12345 Musterstadt";
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[3], "12345 Musterstadt") << "a code the city line holds already is not written again";
+
+  setCountry("US");  // a changed country is seen at once
+  CustBuf.addr3 = "Musterstadt";
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[3], "Musterstadt  12345");
+}
+
+TEST_F(EuropeanAddressTest, FolderWithoutEInvoiceDetailsKeepsTheBlock) {
+  setCountry("FR");
+  CloseAll();
+  ASSERT_TRUE(QFile::remove(path("CUSTEI.DBF")) || QFile::remove(path("CUSTEI.dbf")));
+  BuildCustomerAddress();
+  EXPECT_EQ(CustomerAddress[3], "Musterstadt  12345");
+  EXPECT_EQ(code4errorCode(cb, 0), 0);
 }
 
 // A customer table another xBase program wrote, with a title field 3 wide.

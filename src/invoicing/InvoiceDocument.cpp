@@ -267,6 +267,8 @@ void PrintInvoice(bool asInvoice) {
   //: The title of a printed credit note (German: Rechnungskorrektur, not Gutschrift; French: facture d'avoir).
   if (state.isCreditNote() && (asInvoice || inv.Due > 0)) title = Tr::tr("Credit Note");
   d.TitleLines = {title};
+  //: The start of a PDF file's name: invoices-2026-12-09.pdf.
+  d.FileStem = Tr::tr("invoices");
   if (PaymentAccount().finalInvoices && (asInvoice || inv.Due > 0))
     DocumentInvoices().append({inv.IvNo, InvoiceContentHash(inv, ItemRecordsOf(ItemList))});
 

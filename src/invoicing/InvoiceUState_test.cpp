@@ -198,6 +198,7 @@ TEST_F(IssuedInvoiceTest, PrintIssuesWhenPrintedNotWhenShownAndOnlyWhatIsSaved) 
                               },
                               [&](TReportF* r) {
                                 ++shown;
+                                ui.expectSaveFile(out.filePath("printed.pdf"));
                                 r->mPrintClick();
                                 r->reject();
                               }});

@@ -94,6 +94,8 @@ bool PrintLabels(int kind) {
   QPrinter* printer = PrinterChoice::printer();
   if (!printer) throw PrinterError(
         Tr::tr("No printer is selected. Choose one with Printer Setup.").toStdString());
+  //: The start of a PDF file's name: labels-2026-12-09.pdf.
+  if (!PrinterChoice::askPdfFile(nullptr, Tr::tr("labels"))) return false;
   WholeSheetOfPdf whole(printer);
   PdfBeside pdf(printer);
   {
@@ -103,7 +105,10 @@ bool PrintLabels(int kind) {
     canvas.end();
   }
   QString why;
-  if (pdf.finish(&why) != PdfBeside::Result::Failed) return true;
+  if (pdf.finish(&why) != PdfBeside::Result::Failed) {
+    Ui::get().status(PrinterChoice::printedTo(pdf.target()));
+    return true;
+  }
   Ui::get().information(Tr::tr("Unable to save to: %1 (%2)").arg(pdf.target(), why));
   return false;
 }

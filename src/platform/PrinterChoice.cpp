@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QSettings>
 
+#include "platform/Clock.h"
 #include "platform/PainterCanvas.h"
 #include "platform/Ui.h"
 
@@ -121,6 +122,29 @@ StandIn::StandIn(std::unique_ptr<QPrinter> printer) : chosen_(std::move(current(
 StandIn::~StandIn() { current() = std::move(chosen_); }
 
 void selectNone() { current().reset(); }
+
+bool askPdfFile(QWidget* parent, const QString& stem) {
+  QPrinter* p = printer();
+  if (!p || p->outputFormat() != QPrinter::PdfFormat) return true;
+  const QString last = p->outputFileName();
+  const QString folder = last.isEmpty() ? QDir::homePath() : QFileInfo(last).absolutePath();
+  const QString proposed =
+      QDir(folder).filePath(stem + QLatin1Char('-') + Clock::today().toString(Qt::ISODate) + QStringLiteral(".pdf"));
+  // The file dialog may change the current folder; the tables live there.
+  const QString dataFolder = QDir::currentPath();
+  const QString path = Ui::get().saveFileName(parent, Tr::tr("Print to PDF File"), proposed,
+                                              Tr::tr("PDF files (*.pdf)"), QStringLiteral("pdf"));
+  QDir::setCurrent(dataFolder);
+  if (path.isEmpty()) return false;
+  p->setOutputFileName(path);
+  remember(*p);
+  return true;
+}
+
+QString printedTo(const QString& pdfFile) {
+  if (!pdfFile.isEmpty()) return Tr::tr("Printed to %1.").arg(QDir::toNativeSeparators(pdfFile));
+  return printer() ? Tr::tr("Printed on %1.").arg(printer()->printerName()) : QString();
+}
 
 QString description() {
   QPrinter* p = printer();

@@ -31,6 +31,14 @@ void selectPdf(const QString& path);
 QPageSize::PageSizeId localePaper();
 // No printer.
 void selectNone();
+// Before a print from a window: when the current printer prints into a PDF
+// file, asks for the file each time, proposing stem-YYYY-MM-DD.pdf in the
+// folder of the last one, and prints into that file from now on. False
+// when the person cancelled; true at once for a printer that is no file.
+bool askPdfFile(QWidget* parent, const QString& stem);
+// "Printed to %1." with pdfFile when it is set, else "Printed on %1." with
+// the current printer's name: what the status bar says after a print.
+QString printedTo(const QString& pdfFile);
 // A printer into the PDF file path, on the paper of the user's locale.
 std::unique_ptr<QPrinter> pdfPrinter(const QString& path);
 

@@ -6,8 +6,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 
 namespace {
 
@@ -106,6 +108,12 @@ QString QtUi::folderName(QWidget* parent, const QString& title, const QString& d
 QAction* QtUi::popup(QMenu* menu, const QPoint& pos) { return menu->exec(pos); }
 
 int QtUi::exec(QDialog* dialog) { return dialog->exec(); }
+
+void QtUi::status(const QString& line) {
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* main = qobject_cast<QMainWindow*>(w)) return main->statusBar()->showMessage(line);
+  }
+}
 
 QString QtFileFilter(const QString& filter) {
   if (!filter.contains('|')) return filter;

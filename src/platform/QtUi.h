@@ -18,6 +18,7 @@ class QtUi : public Ui {
   QString folderName(QWidget* parent, const QString& title, const QString& dir) override;
   QAction* popup(QMenu* menu, const QPoint& pos) override;
   int exec(QDialog* dialog) override;
+  void status(const QString& line) override;
 };
 
 // The title of every message box: the program's name, in every language.

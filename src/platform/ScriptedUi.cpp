@@ -226,3 +226,5 @@ int ScriptedUi::exec(QDialog* dialog) {
   if (dialog->isVisible()) dialog->done(QDialog::Rejected);
   return dialog->result();
 }
+
+void ScriptedUi::status(const QString& line) { transcript_ << "status: " + line; }

@@ -118,6 +118,8 @@ class ScriptedUi : public Ui {
   QString folderName(QWidget* parent, const QString& title, const QString& dir) override;
   QAction* popup(QMenu* menu, const QPoint& pos) override;
   int exec(QDialog* dialog) override;
+  // Noted in the transcript ("status: ..."), never expected.
+  void status(const QString& line) override;
 
   static QString kindName(Kind kind);
 

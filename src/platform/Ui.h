@@ -59,6 +59,9 @@ class Ui {
   virtual QAction* popup(QMenu* menu, const QPoint& pos) = 0;
   // Shows dialog modally and returns its result code.
   virtual int exec(QDialog* dialog) = 0;
+  // A line in the main window's status bar (where a file went); drivers
+  // without one let it go.
+  virtual void status(const QString& line) { (void)line; }
 
   // Shorthands.
   void information(const QString& text) { message(Kind::Information, text); }

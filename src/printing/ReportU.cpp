@@ -183,6 +183,7 @@ void TReportF::mPrintClick() {
   QPrinter* printer = PrinterChoice::printer();
   if (!printer) throw PrinterError(
         tr("No printer is selected. Choose one with Printer Setup.").toLocal8Bit().toStdString());
+  if (!PrinterChoice::askPdfFile(this, ReportFileStem())) return;
   PdfBeside pdf(printer);
   {
     PainterCanvas canvas(printer);
@@ -194,6 +195,7 @@ void TReportF::mPrintClick() {
     Ui::get().information(tr("Unable to save to: %1 (%2)").arg(pdf.target(), why));
     return;
   }
+  Ui::get().status(PrinterChoice::printedTo(pdf.target()));
   if (Report().Delivered) Report().Delivered();
 }
 

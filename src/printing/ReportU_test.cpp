@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "data/dbFiles.h"
+#include "platform/Clock.h"
 #include "platform/PrinterChoice.h"
 #include "platform/ScriptedUi.h"
 #include "printing/ReportView.h"
@@ -208,6 +209,32 @@ TEST_F(ReportWindow, PrintingWithoutAPrinterIsAPrinterError) {
   });
 }
 
+TEST_F(ReportWindow, PrintIntoAPdfFileAsksForTheFileEachTimeAndSaysWhereItWent) {
+  QTemporaryDir dir;
+  PrinterChoice::selectPdf(dir.filePath("last.pdf"));
+  Clock::setFixed(QDateTime(QDate(2026, 12, 9), QTime(10, 0)));
+  StartPlainReport(40, 2, "Account Statement");
+  NewLine();
+  Cell(0) = "L00line";
+  const QString first = dir.filePath("first.pdf"), second = dir.filePath("second.pdf");
+  Show([&](TReportF*) {
+    ui.expectSaveFile("");
+    trigger("mPrint");
+    ui.expectSaveFile(first);
+    trigger("mPrint");
+    EXPECT_EQ(ui.lastFilePrompt().dir, dir.filePath("account-statement-2026-12-09.pdf"));
+    ui.expectSaveFile(second);
+    trigger("mPrint");
+    EXPECT_EQ(ui.lastFilePrompt().dir, dir.filePath("account-statement-2026-12-09.pdf"))
+        << "proposed in the folder of the last file";
+  });
+  Clock::useSystem();
+  EXPECT_TRUE(QFile::exists(first)) << "the second print did not replace the first";
+  EXPECT_TRUE(QFile::exists(second));
+  EXPECT_FALSE(QFile::exists(dir.filePath("last.pdf"))) << "cancelled: nothing printed";
+  EXPECT_EQ(ui.transcript().filter("status: ").value(1), "status: Printed to " + second + ".");
+}
+
 TEST_F(ReportWindow, ExitClosesTheWindow) {
   FillLines(3);
   bool open = true;
@@ -236,6 +263,7 @@ TEST_F(ReportWindow, TwoPageReportPrintsAsATwoPagePdf) {
 
   Show([&](TReportF*) {
     scrollBar()->setValue(scrollBar()->maximum());  // printing ignores what is in view
+    ui.expectSaveFile(pdf);
     trigger("mPrint");
   });
   EndReport();

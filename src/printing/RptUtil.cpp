@@ -118,6 +118,20 @@ void ReportDocument::appendLine(const QStringList& cells) {
   WorkingSent = false;
 }
 
+QString ReportFileStem() {
+  const ReportDocument& d = Document();
+  if (!d.FileStem.isEmpty()) return d.FileStem;
+  QString stem;
+  for (const QChar c : d.TitleLines.value(0).trimmed().toLower()) {
+    if (c.isLetterOrNumber())
+      stem += c;
+    else if (!stem.endsWith(QLatin1Char('-')))
+      stem += QLatin1Char('-');
+  }
+  while (stem.endsWith(QLatin1Char('-'))) stem.chop(1);
+  return stem.isEmpty() ? QStringLiteral("report") : stem.left(40);
+}
+
 ReportLineSink& KeptLines() { return Document().Stored; }
 
 void BeginReport(ReportLineSink& sink, int lineWidth, int cellsPerLine, const QStringList& titles,
@@ -166,6 +180,7 @@ void StartReport() {
   d.Working.clear();
   d.WorkingSent = false;
   d.TitleLines.clear();
+  d.FileStem.clear();
   d.HeadingRows = {QStringList(qMax(d.CellsPerLine, 1))};
   d.ColumnCodes = QStringList(qMax(d.CellsPerLine - 1, 0));
 }

@@ -80,6 +80,9 @@ struct ReportDocument {
   // document has left the program (printed, or saved into a file), not
   // when it is only shown.
   std::function<void()> Delivered;
+  // The start of the file name a print into a PDF file proposes
+  // ("invoices"); empty: made from the first title line.
+  QString FileStem;
 
   int lineCount() const { return CurrentLine + 1; }
   // The cells of line i; empty for a line handed to a sink or outside the
@@ -92,6 +95,10 @@ struct ReportDocument {
 
 // The document that the builders fill and the report window shows.
 ReportDocument& Report();
+// Its FileStem, else its first title line in lower case with a hyphen for
+// every run of other characters than letters and digits ("Account
+// Statement" -> "account-statement"), else "report".
+QString ReportFileStem();
 
 // The report date span, shared with the date span picker.
 extern TDate ReportFrom;

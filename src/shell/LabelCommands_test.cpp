@@ -105,6 +105,7 @@ TEST_F(LabelCommandsTest, BatchLabelOfAnInvoiceIsPrintedByPrintBatchLabels) {
     EXPECT_EQ(p->ComboBox1->currentText(), "Sheet");
     p->BtnOK->click();
   }});
+  ui.expectSaveFile(pdf);
   main()->BtnPrintBatch->click();
   PrinterChoice::selectNone();
   EXPECT_TRUE(QFile::exists(pdf));
