@@ -121,7 +121,7 @@ TEST_F(PaymentCode, ThePrintedInvoiceCarriesTheTransferOfTheAmountDue) {
   PrintInvoice(true);
   FinishReport();
   ASSERT_EQ(Pictures().size(), 1);
-  EXPECT_TRUE(Pictures().first().contains("|S 1.10 1.10")) << Pictures().first().toStdString();
+  EXPECT_TRUE(Pictures().first().contains("|S 1.10 1.10 ")) << Pictures().first().toStdString();
   {
     PainterCanvas canvas(PrinterChoice::printer());
     PrintDocument(canvas);

@@ -12,14 +12,18 @@
 namespace {
 
 // The printed size in inches that a picture line's style cell carries:
-// "S" + height + width, five characters each.
+// "S" + height + width, five characters each; then the number of lines the
+// document left for it (four characters, absent in a document of an
+// earlier version).
 struct PictureInches {
   double height = 0;
   double width = 0;
+  int lines = 0;
 };
 
 PictureInches PictureSize(const QString& style) {
-  return {style.mid(1, 5).trimmed().toDouble(), style.mid(6, 5).trimmed().toDouble()};
+  return {style.mid(1, 5).trimmed().toDouble(), style.mid(6, 5).trimmed().toDouble(),
+          style.mid(11, 4).trimmed().toInt()};
 }
 
 void DrawPicture(Canvas& canvas, const ReportLayout& layout, const QString& cell,
@@ -43,12 +47,18 @@ void DrawPicture(Canvas& canvas, const ReportLayout& layout, const QString& cell
       left = x - w;
     target = QRect(left, y, w, h);
   } else {
+    // At its own size, but never over the lines after it: shrunk, in
+    // proportion, into the lines the document left for it (and its own).
+    QSize size = picture.size();
+    const int lines = PictureSize(style).lines;
+    if (lines > 0 && size.height() > (lines + 1) * layout.lh)
+      size = size.scaled(QSize(size.width(), (lines + 1) * layout.lh), Qt::KeepAspectRatio);
     int left = x;
     if (align == QLatin1Char('C'))
-      left = x - picture.width() / 2;
+      left = x - size.width() / 2;
     else if (align == QLatin1Char('R'))
-      left = x - picture.width();
-    target = QRect(QPoint(left, y), picture.size());
+      left = x - size.width();
+    target = QRect(QPoint(left, y), size);
   }
   if (target.width() > 0 && target.height() > 0) canvas.drawPicture(target, picture);
 }

@@ -184,6 +184,21 @@ TEST_F(ReportPicture, ScreenDrawsThePictureAtItsOwnSizeAlignedOnTheColumn) {
   EXPECT_EQ(Draw(canvas, "R"), QStringList{"picture 215,20 30x10"});
 }
 
+TEST_F(ReportPicture, ScreenShrinksAPictureTallerThanItsLinesIntoThem) {
+  RecordingCanvas canvas = Screen();
+  const ReportLayout layout = LayoutReport(canvas, kFont, 71, 1000);
+  QImage big(120, 120, QImage::Format_RGB32);
+  big.fill(Qt::black);
+  ASSERT_TRUE(big.save(file));
+  // The lines after it (one here) hold the text that follows: the picture
+  // ends where they begin.
+  const ReportDocument d = Document(71, {{"IL10" + file, "S 1.10 1.10   1"}});
+  canvas.clearLog();
+  DrawReportLines(canvas, d, layout, 0, 0, 20);
+  const int side = 2 * layout.lh;
+  EXPECT_EQ(Drawn(canvas), QStringList{QString("picture 245,20 %1x%1").arg(side)});
+}
+
 TEST_F(ReportPicture, PrinterStretchesThePictureToItsInches) {
   RecordingCanvas canvas;  // 200 pixels per inch
   canvas.setPageSize(QSize(1000, 3000));

@@ -337,7 +337,10 @@ int PutPicture(const QString& prefix, const QString& file, double heightInches, 
   const int k = PictureLines(heightInches);
   NewLine();
   Cell(0) = QStringLiteral("I") + prefix + file;
-  StyleCell() = QStringLiteral("S") + FixedText(5, 2, heightInches) + FixedText(5, 2, widthInches);
+  // The lines left for it follow the inches: the report window fits the
+  // picture into them as the print does.
+  StyleCell() = QStringLiteral("S") + FixedText(5, 2, heightInches) + FixedText(5, 2, widthInches) +
+                QString::number(k).rightJustified(4);
   for (int i = 0; i < k; ++i) NewLine();
   return k;
 }

@@ -241,7 +241,7 @@ TEST_F(Letterhead, LogoAloneIsRuledOffBelowItsSpace) {
   Settings().LogoWidth = 2.5;
   PutLetterhead();
   const QStringList expected{
-      "IL00logo.bmp||S 1.00 2.50",
+      "IL00logo.bmp||S 1.00 2.50   6",
       "||", "||", "||", "||", "||", "||U",  // one inch of blank lines
       "R7303/14/26||",
       "||",
@@ -257,7 +257,7 @@ TEST_F(Letterhead, LogoAboveAnAddressIsNotRuledOffAndFollowsTheJustification) {
   Address("Acme Tools", "", "", "", "");
   PutLetterhead();
   const QStringList expected{
-      "IC36logo.bmp||S 0.5012.25",
+      "IC36logo.bmp||S 0.5012.25   3",
       "||", "||", "||",
       "C36Acme Tools||B", "C36||B", "C36||BU",  // the first two address lines always stand
       "R7303/14/26||",
