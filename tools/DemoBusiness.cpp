@@ -149,9 +149,9 @@ class Demo {
         c.addr1 = kCompanies[Pick(6)];
         c.addr2 = street;
         c.addr3 = town.line;
-      } else {
-        c.addr1 = street;
-        c.addr2 = town.line;
+      } else {  // persons have no company: the first address line stays empty
+        c.addr2 = street;
+        c.addr3 = town.line;
       }
       c.zip = town.zip;
       c.phone = QStringLiteral("(802) 555-%1").arg(1000 + Pick(9000));

@@ -79,6 +79,26 @@
         <source>Discard the changes to this customer?</source>
         <translation>Die Änderungen an diesem Kunden verwerfen?</translation>
     </message>
+    <message>
+        <source>Title</source>
+        <translation>Anrede</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Company (empty for a private person)</source>
+        <translation>Firma (leer bei einer Privatperson)</translation>
+    </message>
+    <message>
+        <source>The company; e-invoices name it as the buyer (a private person: the name)</source>
+        <translation>Die Firma; E-Rechnungen nennen sie als Käufer (bei einer Privatperson den Namen)</translation>
+    </message>
 </context>
 <context>
     <name>TGroupDef</name>

@@ -79,6 +79,26 @@
         <source>Discard the changes to this customer?</source>
         <translation>Abandonner les modifications de ce client ?</translation>
     </message>
+    <message>
+        <source>Title</source>
+        <translation>Civilité</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Company (empty for a private person)</source>
+        <translation>Société (vide pour un particulier)</translation>
+    </message>
+    <message>
+        <source>The company; e-invoices name it as the buyer (a private person: the name)</source>
+        <translation>La société ; les factures électroniques la nomment comme acheteur (un particulier : le nom)</translation>
+    </message>
 </context>
 <context>
     <name>TGroupDef</name>

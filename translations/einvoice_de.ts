@@ -338,6 +338,11 @@
         <source>Unable to save the e-invoice details of customer %1.</source>
         <translation>Die E-Rechnungsangaben von Kunde %1 konnten nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Buyer on e-invoices: %1 (the customer&apos;s company, else the name)</source>
+        <extracomment>%1 the company of the customer&apos;s window, else the title and names.</extracomment>
+        <translation>Käufer auf E-Rechnungen: %1 (die Firma des Kunden, sonst der Name)</translation>
+    </message>
 </context>
 <context>
     <name>TEInvoicing</name>

@@ -338,6 +338,11 @@
         <source>Unable to save the e-invoice details of customer %1.</source>
         <translation>Impossible d&apos;enregistrer les données de facture électronique du client %1.</translation>
     </message>
+    <message>
+        <source>Buyer on e-invoices: %1 (the customer&apos;s company, else the name)</source>
+        <extracomment>%1 the company of the customer&apos;s window, else the title and names.</extracomment>
+        <translation>Acheteur sur les factures électroniques : %1 (la société du client, sinon le nom)</translation>
+    </message>
 </context>
 <context>
     <name>TEInvoicing</name>

@@ -22,6 +22,7 @@
 #include "picklists/PickEdit.h"
 #include "data/StorableText.h"
 #include "einvoice/CustEInvoiceU.h"
+#include "einvoice/EInvoiceBuild.h"
 #include "platform/EntryTexts.h"
 #include "platform/Ui.h"
 
@@ -75,6 +76,13 @@ TCustomer::TCustomer(QWidget* parent)
   Label8->setObjectName("Label8");
   BtnGroup = MakeFormButton("BtnGroup", tr("Group"), this);
 
+  // The name fields and the company line captioned inside: the company is
+  // the buyer an e-invoice names.
+  Edit2->setPlaceholderText(tr("Title"));
+  Edit3->setPlaceholderText(tr("First Name"));
+  Edit4->setPlaceholderText(tr("Last Name"));
+  Edit5->setPlaceholderText(tr("Company (empty for a private person)"));
+  Edit5->setToolTip(tr("The company; e-invoices name it as the buyer (a private person: the name)"));
   const int m = fontMetrics().horizontalAdvance(QChar('M'));
   Edit1->setFixedWidth(8 * m);
   Edit2->setFixedWidth(4 * m);
@@ -226,6 +234,7 @@ void TCustomer::BtnEInvoiceClick() {
   }
   TCustEInvoice details(this);
   details.customer = CustBuf.cuno;
+  details.buyerName = BuyerName(CustBuf);
   Ui::get().exec(&details);
 }
 

@@ -190,13 +190,18 @@ TEST_F(CustomerTest, EInvoiceDetailsAreTheSavedCustomersOwn) {
 
   show(addCustomer(12, "Baker", "Ann", 1, "note"));
   long shownFor = 0;
+  QString buyer;
   ui.onDialog<TCustEInvoice>([&](TCustEInvoice* d) {
     shownFor = d->customer;
+    buyer = d->LabelBuyer->text();
     d->Edit1->setText("FR");
     d->BtnSave->click();
   });
   customer->BtnEInvoice->click();
   EXPECT_EQ(shownFor, 12);
+  EXPECT_EQ(buyer, "Buyer on e-invoices: Ann Baker (the customer's company, else the name)")
+      << "a customer without a company is named by its names";
+  EXPECT_EQ(customer->Edit5->placeholderText(), "Company (empty for a private person)");
   EXPECT_EQ(ReadBuyerDetails(12).country, "FR");
   EXPECT_TRUE(customer->isVisible()) << "the customer editor stays open";
 }

@@ -27,6 +27,10 @@ TCustEInvoice::TCustEInvoice(QWidget* parent)
                  Deletes::No) {
   auto* grid = new QGridLayout;
   int r = 0;
+  LabelBuyer = new QLabel(this);
+  LabelBuyer->setObjectName("LabelBuyer");
+  LabelBuyer->setTextFormat(Qt::PlainText);
+  grid->addWidget(LabelBuyer, r++, 0, 1, 2);
   Edit1 = AddFormField(grid, r++, tr("Country (e.g. FR):"), "Edit1", 2, this);
   Edit2 = AddFormField(grid, r++, tr("City:"), "Edit2", 40, this);
   Edit3 = AddFormField(grid, r++, tr("Street:"), "Edit3", 59, this);
@@ -70,6 +74,8 @@ TCustEInvoice::TCustEInvoice(QWidget* parent)
 void TCustEInvoice::FormShow() {
   const BuyerDetails b = ReadBuyerDetails(customer);
   setWindowTitle(tr("Customer E-Invoice Details - Customer %1").arg(customer));
+  //: %1 the company of the customer's window, else the title and names.
+  LabelBuyer->setText(tr("Buyer on e-invoices: %1 (the customer's company, else the name)").arg(buyerName));
   const std::pair<QLineEdit*, QString> fields[] = {
       {Edit1, b.country}, {Edit2, b.city},  {Edit3, b.street}, {Edit4, b.vatId},
       {Edit5, b.buyerReference}, {Edit6, b.electronicAddress}, {Edit7, b.electronicScheme},

@@ -4,13 +4,15 @@
 // reference (the German Leitweg-ID) and the electronic address; and the
 // language of the customer's documents (CUSTLANG).
 //
-// Input: customer, the customer's number (set before showing).
+// Input: customer, the customer's number, and buyerName, the name its
+// e-invoices carry (set before showing).
 #ifndef EINVOICE_CUSTEINVOICEU_H
 #define EINVOICE_CUSTEINVOICEU_H
 
 #include "platform/FormDialog.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 
 class TCustEInvoice : public EditorForm {
@@ -19,6 +21,9 @@ class TCustEInvoice : public EditorForm {
   explicit TCustEInvoice(QWidget* parent = nullptr);
 
   long customer = 0;
+  QString buyerName;
+
+  QLabel* LabelBuyer;  // the buyer's name as e-invoices carry it
 
   QLineEdit* Edit1;  // country
   QLineEdit* Edit2;  // city

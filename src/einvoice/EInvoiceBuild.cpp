@@ -46,13 +46,6 @@ QString FormatName(EInvoiceFormat format) {
   return QString();
 }
 
-// The buyer as the address block names it: its company, else its title and
-// names.
-QString BuyerName(const CustomerRecord& c) {
-  const QString company = c.addr1.trimmed();
-  return company.isEmpty() ? CustomerName(c) : company;
-}
-
 class Mapping {
  public:
   Mapping(const InvoiceInHand& in, const SettingsRecord& settings, const SellerDetails& seller,
@@ -397,6 +390,11 @@ bool SchemeAccepted(const QString& scheme, EInvoiceFormat format) {
   const QString padded = QLatin1Char(' ') + scheme.trimmed() + QLatin1Char(' ');
   if (scheme.trimmed().isEmpty() || !QString::fromLatin1(kSchemes).contains(padded)) return false;
   return format != EInvoiceFormat::Peppol || !QString::fromLatin1(kPeppolOnlyMissing).contains(padded);
+}
+
+QString BuyerName(const CustomerRecord& c) {
+  const QString company = c.addr1.trimmed();
+  return company.isEmpty() ? CustomerName(c) : company;
 }
 
 EInvoiceBuilt BuildEInvoice(const InvoiceInHand& invoice, const SettingsRecord& settings,

@@ -45,6 +45,10 @@ EInvoiceBuilt BuildEInvoice(const InvoiceInHand& invoice, const SettingsRecord& 
                             EInvoiceFormat format);
 
 // The electronic address schemes the format accepts.
+// The buyer an e-invoice names (BT-44): the customer's company (the first
+// address line), else the title and names.
+QString BuyerName(const CustomerRecord& c);
+
 bool SchemeAccepted(const QString& scheme, EInvoiceFormat format);
 
 #endif  // EINVOICE_EINVOICEBUILD_H
