@@ -53,7 +53,7 @@ out="$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/tallo
 "$root/usr/bin/tallowby" --help | grep -q -- "--remembered" || fail "tallowby --help"
 out="$("$root/usr/bin/tallowby-db" --version)"
 [ "$out" = "tallowby-db $version" ] || fail "tallowby-db --version says '$out'"
-"$root/usr/bin/tallowby-db" --help | grep -q "init \[--demo\] DIR" || fail "tallowby-db --help"
+"$root/usr/bin/tallowby-db" --help | grep -q "init \[--demo \[de|fr\]\] DIR" || fail "tallowby-db --help"
 data="$root/company"
 mkdir "$data"
 "$root/usr/bin/tallowby-db" init "$data" >/dev/null || fail "tallowby-db init"

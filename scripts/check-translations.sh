@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Fails when a text shown to the user is not marked for translation, when
 # translations/ is not up to date with the code (a text added, changed or
-# gone), or when a German or French translation is missing.
+# gone), or when a German or French translation is missing or left in
+# English.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 status=0
 python3 scripts/find-unmarked-texts.py || status=1
+python3 scripts/find-untranslated-phrases.py || status=1
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 cp translations/*.ts "$tmp"/

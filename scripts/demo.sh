@@ -9,9 +9,23 @@ scripts/install-deps.sh
 # Only the two programs it starts: the tests are built by scripts/test.sh.
 scripts/build.sh tallowby tallowby-db
 demo="${TALLOWBY_DEMO_DIR:-$root/demo-data}"
+# The business follows the desktop's language (German or French: a European
+# one, else the American one); TALLOWBY_DEMO=us|de|fr chooses.
+kind="${TALLOWBY_DEMO:-}"
+if [ -z "$kind" ]; then
+  case "${LC_ALL:-${LC_MESSAGES:-${LANG:-}}}" in
+    de*) kind=de ;;
+    fr*) kind=fr ;;
+    *) kind=us ;;
+  esac
+fi
 if [ ! -e "$demo/KEX1.DBF" ]; then
   mkdir -p "$demo"
-  "$root/build/tools/tallowby-db" init --demo "$demo"
+  if [ "$kind" = us ]; then
+    "$root/build/tools/tallowby-db" init --demo "$demo"
+  else
+    "$root/build/tools/tallowby-db" init --demo "$kind" "$demo"
+  fi
 fi
 demo="$(cd "$demo" && pwd)"
 echo "Demo data folder: $demo"

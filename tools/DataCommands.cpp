@@ -39,18 +39,22 @@ int Fail(const QString& message) {
 
 namespace {
 
-// init [--demo] DIR
+// init [--demo [de|fr]] DIR
 int Init(const std::vector<std::string>& args) {
-  const bool demo = args.size() == 3 && args[1] == "--demo";
-  if (args.size() != (demo ? 3u : 2u) || args.back().rfind("--", 0) == 0) return 2;
+  const bool demo = args.size() >= 3 && args[1] == "--demo";
+  const std::string country = args.size() == 4 && demo ? args[2] : std::string();
+  if (!country.empty() && country != "de" && country != "fr") return 2;
+  if (args.size() != (demo ? 3u + !country.empty() : 2u) || args.back().rfind("--", 0) == 0) return 2;
   const QString dir = QString::fromStdString(args.back());
   if (!QDir().mkpath(dir)) return Fail(Tr::tr("%1: cannot create the folder").arg(dir));
   QString error;
-  // The demo shows the earlier program's ways; a new company's issued
-  // invoices stay as issued.
-  if (!WriteSuppliedTables(dir, &error, !demo)) return Fail(error);
-  if (demo && !WriteDemoBusiness(dir, &error)) return Fail(error);
-  return 0;
+  // The American demo shows the earlier program's ways; a new company's
+  // issued invoices stay as issued, and so do the European demo's.
+  if (!WriteSuppliedTables(dir, &error, !demo || !country.empty())) return Fail(error);
+  if (!demo) return 0;
+  const bool written = country.empty() ? WriteDemoBusiness(dir, &error)
+                                       : WriteEuropeanDemo(dir, QString::fromStdString(country), &error);
+  return written ? 0 : Fail(error);
 }
 
 // reindex DIR: the program's own "Reindex Data Files".

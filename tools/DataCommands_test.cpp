@@ -78,6 +78,7 @@ TEST_F(DataToolTest, InitWritesTheSuppliedTablesWithoutIndexesAndNeverOverwrites
 TEST_F(DataToolTest, BadUsageIsRefused) {
   EXPECT_EQ(Tool("init"), 2);
   EXPECT_EQ(Tool("init --demo"), 2);
+  EXPECT_EQ(Tool("init --demo us " + Dir()), 2) << "a European demo is de or fr";
   EXPECT_EQ(Tool("reindex"), 2);
 }
 

@@ -38,7 +38,7 @@ const UsageLine kUsageLines[] = {
     {"pack TABLE.dbf", QT_TRANSLATE_NOOP("DataTool", "remove deleted records")},
     {"repair TABLE.dbf",
      QT_TRANSLATE_NOOP("DataTool", "set a record count left too small by another program")},
-    {"init [--demo] DIR",
+    {"init [--demo [de|fr]] DIR",
      QT_TRANSLATE_NOOP("DataTool", "write the supplied tables (and a sample business)")},
     {"reindex DIR", QT_TRANSLATE_NOOP("DataTool", "rebuild every index file and tag group")},
     {"backup DATADIR TARGETDIR",

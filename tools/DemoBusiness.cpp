@@ -279,7 +279,7 @@ class Demo {
 
 }  // namespace
 
-bool WriteDemoBusiness(const QString& dir, QString* error) {
+bool FillSuppliedTables(const QString& dir, QString* error, const std::function<bool(QString*)>& fill) {
   StartEngine(dir);
   if (!DataFilesPresent()) {
     *error = Tr::tr("%1: the supplied tables are missing").arg(dir);
@@ -288,9 +288,19 @@ bool WriteDemoBusiness(const QString& dir, QString* error) {
   }
   RebuildIndexes(true);  // the open routines need the default tags
   ReadSettings();
-  Demo(Clock::today()).Write();
+  bool ok = fill(error);
   const int rc = code4errorCode(cb, 0);
-  if (rc < 0) *error = QString::fromStdString(code4errorText(cb));
+  if (ok && rc < 0) {
+    *error = QString::fromStdString(code4errorText(cb));
+    ok = false;
+  }
   EndEngine();
-  return rc >= 0;
+  return ok;
+}
+
+bool WriteDemoBusiness(const QString& dir, QString* error) {
+  return FillSuppliedTables(dir, error, [](QString*) {
+    Demo(Clock::today()).Write();
+    return true;
+  });
 }

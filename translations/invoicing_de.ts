@@ -575,7 +575,7 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     </message>
     <message>
         <source>IMPORT</source>
-        <translation>IMPORT</translation>
+        <translation>IMPORTIEREN</translation>
     </message>
     <message>
         <source>Batch Label</source>
@@ -743,6 +743,11 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     <message>
         <source>Discard the changes to this invoice?</source>
         <translation>Die Änderungen an dieser Rechnung verwerfen?</translation>
+    </message>
+    <message>
+        <source>The letters after the total say whether the item is subject to each charge line: t yes, f no (tf: the first only)</source>
+        <extracomment>The two letters after a line total: t or f (true, false) for the first and second charge line.</extracomment>
+        <translation>Die Buchstaben hinter dem Betrag sagen, ob die Position jeder Zuschlagszeile unterliegt: t ja, f nein (tf: nur der ersten)</translation>
     </message>
 </context>
 <context>

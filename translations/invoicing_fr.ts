@@ -543,7 +543,7 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     </message>
     <message>
         <source>Sales Tax:</source>
-        <translation>Taxe sur les ventes :</translation>
+        <translation>TVA :</translation>
     </message>
     <message>
         <source>Total:</source>
@@ -743,6 +743,11 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     <message>
         <source>Discard the changes to this invoice?</source>
         <translation>Abandonner les modifications de cette facture ?</translation>
+    </message>
+    <message>
+        <source>The letters after the total say whether the item is subject to each charge line: t yes, f no (tf: the first only)</source>
+        <extracomment>The two letters after a line total: t or f (true, false) for the first and second charge line.</extracomment>
+        <translation>Les lettres après le total indiquent si l&apos;article est soumis à chaque ligne de frais : t oui, f non (tf : la première seulement)</translation>
     </message>
 </context>
 <context>

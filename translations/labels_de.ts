@@ -413,5 +413,10 @@
         <source>The logo file&apos;s path is longer than %1 characters; choose a picture in a folder with a shorter path.</source>
         <translation>Der Pfad der Logodatei ist länger als %1 Zeichen; wählen Sie ein Bild in einem Ordner mit kürzerem Pfad.</translation>
     </message>
+    <message>
+        <source>mm</source>
+        <extracomment>The unit of the margin and logo size where the locale is metric.</extracomment>
+        <translation>mm</translation>
+    </message>
 </context>
 </TS>

@@ -413,5 +413,10 @@
         <source>The logo file&apos;s path is longer than %1 characters; choose a picture in a folder with a shorter path.</source>
         <translation>Le chemin du fichier du logo dépasse %1 caractères ; choisissez une image dans un dossier au chemin plus court.</translation>
     </message>
+    <message>
+        <source>mm</source>
+        <extracomment>The unit of the margin and logo size where the locale is metric.</extracomment>
+        <translation>mm</translation>
+    </message>
 </context>
 </TS>

@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Ascii &amp;Text</source>
-        <translation>Ascii-&amp;Text</translation>
+        <translation>Reiner &amp;Text</translation>
     </message>
     <message>
         <source>Tab &amp;Delimited</source>

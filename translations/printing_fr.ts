@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Ascii &amp;Text</source>
-        <translation>&amp;Texte ASCII</translation>
+        <translation>&amp;Texte brut</translation>
     </message>
     <message>
         <source>Tab &amp;Delimited</source>

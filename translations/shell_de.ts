@@ -320,11 +320,11 @@ Das Programm muss in dem Verzeichnis gestartet werden, das die Datendateien enth
     </message>
     <message>
         <source>First in - First out</source>
-        <translation>First in - First out</translation>
+        <translation>Zuerst rein – zuerst raus (FIFO)</translation>
     </message>
     <message>
         <source>Last in - First out</source>
-        <translation>Last in - First out</translation>
+        <translation>Zuletzt rein – zuerst raus (LIFO)</translation>
     </message>
     <message>
         <source>Report Font</source>

@@ -340,7 +340,7 @@ Le programme doit être démarré depuis le répertoire contenant les fichiers d
     </message>
     <message>
         <source>Sales Tax</source>
-        <translation>Taxe sur les ventes</translation>
+        <translation>TVA</translation>
     </message>
     <message>
         <source>Label Forms</source>

@@ -175,6 +175,10 @@
         <source>%1: the supplied tables are missing</source>
         <translation>%1: Die mitgelieferten Tabellen fehlen</translation>
     </message>
+    <message>
+        <source>the e-invoice details could not be written</source>
+        <translation>die E-Rechnungsangaben konnten nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>EngineCommands</name>

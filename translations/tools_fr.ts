@@ -175,6 +175,10 @@
         <source>%1: the supplied tables are missing</source>
         <translation>%1 : les tables fournies sont manquantes</translation>
     </message>
+    <message>
+        <source>the e-invoice details could not be written</source>
+        <translation>les données de facturation électronique n&apos;ont pas pu être écrites</translation>
+    </message>
 </context>
 <context>
     <name>EngineCommands</name>

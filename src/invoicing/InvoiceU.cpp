@@ -149,6 +149,9 @@ void TInvoice::buildForm() {
   StringGrid1->setHorizontalHeaderLabels({tr("Product ID"), tr("Description"),
                                           tr("Price"), tr("Quantity"),
                                           tr("Total")});
+  //: The two letters after a line total: t or f (true, false) for the first and second charge line.
+  StringGrid1->horizontalHeaderItem(4)->setToolTip(tr("The letters after the total say whether the item is "
+                                                      "subject to each charge line: t yes, f no (tf: the first only)"));
   StringGrid1->verticalHeader()->hide();
   StringGrid1->horizontalHeader()->setSectionsClickable(false);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);

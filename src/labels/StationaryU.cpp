@@ -8,9 +8,11 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "platform/FieldEdit.h"
 #include "data/Schema.h"
@@ -26,6 +28,21 @@ namespace {
 constexpr int kHelpContext = 610;
 const QString kInchMask = QStringLiteral("!##.99;1;_");
 constexpr const char* kInchFormat = "%5.2f";
+// Where the locale measures in the metric system, the window shows whole
+// millimetres; the settings record keeps inches (two decimals, a quarter of
+// a millimetre, so whole millimetres come back as typed).
+const QString kMillimetreMask = QStringLiteral("!999;1;_");
+constexpr const char* kMillimetreFormat = "%3.0f";
+constexpr double kMillimetresPerInch = 25.4;
+
+bool Metric() { return QLocale().measurementSystem() == QLocale::MetricSystem; }
+
+// What box shows, in inches to the record's two decimals; stored as it was
+// when the box still shows what it was given.
+double Inches(const AmountBox* box, double stored) {
+  if (box->text() == box->property("shown").toString()) return stored;
+  return std::round(box->value() / (Metric() ? kMillimetresPerInch : 1) * 100) / 100;
+}
 bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 }  // namespace
 
@@ -35,12 +52,14 @@ TStationary::TStationary(QWidget* parent)
   BtnLogo = MakeFormButton("BtnLogo", tr("Logo File"), this);
   Edit1 = MakeFormEdit("Edit1", 35, this);
   Edit1->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
-  MaskEdit1 = new AmountBox(kInchMask, kInchFormat, this);
+  const QString& mask = Metric() ? kMillimetreMask : kInchMask;
+  const char* format = Metric() ? kMillimetreFormat : kInchFormat;
+  MaskEdit1 = new AmountBox(mask, format, this);
   MaskEdit1->setObjectName("MaskEdit1");
-  MaskEdit2 = new AmountBox(kInchMask, kInchFormat, this);
+  MaskEdit2 = new AmountBox(mask, format, this);
   MaskEdit2->setObjectName("MaskEdit2");
   MaskEdit2->setRedWhenNegative(false);
-  MaskEdit3 = new AmountBox(kInchMask, kInchFormat, this);
+  MaskEdit3 = new AmountBox(mask, format, this);
   MaskEdit3->setObjectName("MaskEdit3");
   MaskEdit3->setRedWhenNegative(false);
   Edit2 = MakeFormEdit("Edit2", 35, this);
@@ -70,10 +89,12 @@ TStationary::TStationary(QWidget* parent)
   grid->addWidget(Edit1, r++, 1, 1, 3);
   grid->addWidget(new QLabel(tr("Top Margin:"), this), r, 0);
   grid->addWidget(MaskEdit1, r, 1);
-  grid->addWidget(new QLabel(tr("Inches"), this), r++, 2);
+  //: The unit of the margin and logo size where the locale is metric.
+  const QString unit = Metric() ? tr("mm") : tr("Inches");
+  grid->addWidget(new QLabel(unit, this), r++, 2);
   grid->addWidget(new QLabel(tr("Logo Height:"), this), r, 0);
   grid->addWidget(MaskEdit2, r, 1);
-  grid->addWidget(new QLabel(tr("Inches"), this), r, 2);
+  grid->addWidget(new QLabel(unit, this), r, 2);
   auto* widthBox = new QHBoxLayout;
   widthBox->addWidget(new QLabel(tr("Width:"), this));
   widthBox->addWidget(MaskEdit3);
@@ -104,9 +125,11 @@ TStationary::TStationary(QWidget* parent)
 
 void TStationary::FormShow() {
   const SettingsRecord& s = Settings();
-  MaskEdit1->setValue(s.TopMargin);
-  MaskEdit2->setValue(s.LogoHeight);
-  MaskEdit3->setValue(s.LogoWidth);
+  const double scale = Metric() ? kMillimetresPerInch : 1;
+  MaskEdit1->setValue(s.TopMargin * scale);
+  MaskEdit2->setValue(s.LogoHeight * scale);
+  MaskEdit3->setValue(s.LogoWidth * scale);
+  for (AmountBox* b : {MaskEdit1, MaskEdit2, MaskEdit3}) b->setProperty("shown", b->text());
   ShowText(Edit1, s.LogoFile.trimmed());
   const QString texts[] = {s.Company, s.Addr1, s.Addr2, s.Addr3, s.Addr4, s.CloLine, s.SigLine};
   QLineEdit* const edits[] = {Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8};
@@ -156,10 +179,10 @@ void TStationary::BtnSaveClick() {
   if (!ConfirmStorable(EntryTexts(this))) return;
   // The numbers are read before anything changes, so one that is not a
   // number leaves the settings as they were.
-  const double top = MaskEdit1->value();
-  const double height = MaskEdit2->value();
-  const double width = MaskEdit3->value();
   SettingsRecord& s = Settings();
+  const double top = Inches(MaskEdit1, s.TopMargin);
+  const double height = Inches(MaskEdit2, s.LogoHeight);
+  const double width = Inches(MaskEdit3, s.LogoWidth);
   s.TopMargin = top;
   s.LogoHeight = height;
   s.LogoWidth = width;

@@ -4,6 +4,7 @@
 #include "labels/StationaryU.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QFile>
 #include <QImage>
 #include <QLineEdit>
@@ -73,6 +74,26 @@ class StationaryTest : public IndexedFolderTest {
   QString previousDir;
   std::unique_ptr<TStationary> window;
 };
+
+TEST_F(StationaryTest, AMetricLocaleShowsWholeMillimetresAndTheRecordKeepsInches) {
+  const QLocale before;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  window = std::make_unique<TStationary>();
+  Settings().TopMargin = 0.39;  // 10 mm
+  Settings().LogoHeight = 1;
+  WriteSettings();
+  QString shown;
+  run([&](TStationary* w) {
+    shown = w->MaskEdit1->text().trimmed() + "|" + w->MaskEdit2->text().trimmed();
+    w->MaskEdit3->setValue(50);
+    w->BtnSave->click();
+  });
+  QLocale::setDefault(before);
+  EXPECT_EQ(shown, "10|25");
+  EXPECT_DOUBLE_EQ(stored().TopMargin, 0.39);
+  EXPECT_DOUBLE_EQ(stored().LogoHeight, 1) << "a size shown and saved again is unchanged";
+  EXPECT_DOUBLE_EQ(stored().LogoWidth, 1.97);
+}
 
 TEST_F(StationaryTest, LetterheadTextTheTableCannotHoldIsAskedAboutFirst) {
   Settings().Company = "Wick & Tallow";

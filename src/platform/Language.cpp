@@ -8,6 +8,8 @@
 #include <cstring>
 #include <map>
 
+#include "platform/NumberText.h"
+
 namespace {
 
 const char* const kSettingsKey = "language";
@@ -120,9 +122,13 @@ void UseLanguage(const QString& code) {
 QString CurrentLanguage() { return Current(); }
 
 DocumentLanguage::DocumentLanguage(const QString& code) : previous_(Current()) {
-  if (IsLanguageCode(code) && code != previous_) UseLanguage(code);
+  if (!IsLanguageCode(code) || code == previous_) return;
+  previousTyped_ = KeepTypedSeparator(DecimalSeparator());
+  UseLanguage(code);
 }
 
 DocumentLanguage::~DocumentLanguage() {
-  if (Current() != previous_) UseLanguage(previous_);
+  if (Current() == previous_) return;
+  UseLanguage(previous_);
+  KeepTypedSeparator(previousTyped_);
 }

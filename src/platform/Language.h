@@ -54,6 +54,7 @@ class DocumentLanguage {
 
  private:
   QString previous_;
+  QChar previousTyped_;  // texts typed in the windows are read as typed
 };
 
 #endif  // PLATFORM_LANGUAGE_H

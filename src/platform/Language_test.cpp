@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include "platform/NumberText.h"
 #include "platform/TestApplication.h"
 
 namespace {
@@ -65,6 +66,20 @@ TEST_F(LanguageTest, ADocumentsLanguageEndsWithTheDocument) {
   }
   EXPECT_EQ(CurrentLanguage(), "de");
   EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+}
+
+TEST_F(LanguageTest, WhatWasTypedInTheWindowsIsReadAsTypedWhileADocumentIsInAnotherLanguage) {
+  UseLanguage("en");
+  {
+    DocumentLanguage german("de");
+    EXPECT_DOUBLE_EQ(StrToFloat("6.00"), 6) << "the working copy's texts were typed in English";
+    EXPECT_EQ(FormatFloat("%.2f", 6), "6,00") << "the document writes German numbers";
+    EXPECT_DOUBLE_EQ(StrToFloat("6,50"), 6.5) << "and reads what it wrote";
+  }
+  EXPECT_DOUBLE_EQ(StrToFloat("4.35"), 4.35);
+  UseLanguage("de");
+  EXPECT_DOUBLE_EQ(StrToFloat("4,35"), 4.35) << "the windows' separator follows their language again";
+  UseLanguage("en");
 }
 
 }  // namespace

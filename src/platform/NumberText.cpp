@@ -32,6 +32,16 @@ QString Formatted(const char* format, double value) {
 
 }  // namespace
 
+namespace {
+QChar gTypedSeparator;  // null: QLocale()'s
+}  // namespace
+
+QChar KeepTypedSeparator(QChar separator) {
+  const QChar previous = gTypedSeparator;
+  gTypedSeparator = separator;
+  return previous;
+}
+
 QChar DecimalSeparator() {
   const QString s = QLocale().decimalPoint();
   return s.isEmpty() ? QChar('.') : s.at(0);
@@ -47,7 +57,10 @@ QString FormatFloat(const char* format, double value) {
 double StrToFloat(const QString& text) {
   QString s = text;
   s.remove(' ');
+  // While a document is in another language, both the windows' separator
+  // (the working copy) and the document's (what it wrote itself) are read.
   const QChar sep = DecimalSeparator();
+  const QChar typed = gTypedSeparator.isNull() ? sep : gTypedSeparator;
   // sign, digits, optional separator and digits, optional exponent
   int i = 0;
   const int n = s.size();
@@ -58,7 +71,8 @@ double StrToFloat(const QString& text) {
   };
   if (i < n && (s[i] == '+' || s[i] == '-')) ++i;
   int mantissa = digits();
-  if (i < n && s[i] == sep) {
+  if (i < n && (s[i] == sep || s[i] == typed)) {
+    s[i] = QLatin1Char('.');
     ++i;
     mantissa += digits();
   }
@@ -69,10 +83,9 @@ double StrToFloat(const QString& text) {
     ok = digits() > 0;
   }
   if (!ok || i != n) throw ConversionError(InvalidFloat(text.trimmed()));
-  // The separator becomes "." before the text leaves Unicode: the Arabic
+  // The separator became "." before the text leaves Unicode: the Arabic
   // one (U+066B) has no Latin-1 form. strtod reads "." in the C locale the
   // program keeps for numbers.
-  if (sep != QLatin1Char('.')) s.replace(sep, QLatin1Char('.'));
   return std::strtod(s.toLatin1().constData(), nullptr);
 }
 

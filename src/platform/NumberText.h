@@ -21,8 +21,13 @@ QChar DecimalSeparator();
 // printf-style formatting of one double with the user's decimal separator.
 QString FormatFloat(const char* format, double value);
 // Reads a number typed with the user's decimal separator (blanks ignored);
-// throws ConversionError when it is not a number.
+// throws ConversionError when it is not a number. While a document is built
+// in another language, the windows' separator is read as well as its own.
 double StrToFloat(const QString& text);
+// The separator StrToFloat reads from now on; QChar() to follow QLocale()
+// again. DocumentLanguage keeps the windows' one while it lives; the
+// previous one is returned.
+QChar KeepTypedSeparator(QChar separator);
 // Reformats a typed number with a printf format (e.g. "%10.2f"); throws
 // ConversionError for a text without a number.
 QString FormatNumberText(const QString& text, const char* format);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "Version.h"
+#include "einvoice/TestSupport.h"
 #include "platform/TestApplication.h"
 
 namespace {
@@ -126,6 +127,37 @@ TEST_F(ProgramWithoutDisplay, HelpAndErrorLinesComeInTheLanguageAsked) {
   EXPECT_EQ(run({"--language", "fr"}), 1);
   EXPECT_EQ(err, "Tallowby a besoin d'un affichage graphique (DISPLAY ou WAYLAND_DISPLAY n'est "
                  "pas défini).\n");
+}
+
+// The European demo folders: what they hold goes out as e-invoices the
+// official validators accept.
+TEST(EuropeanDemo, ItsInvoicesAndCreditNoteAreValidEInvoices) {
+  QTemporaryDir dir;
+  auto run = [](const QString& program, const QStringList& args) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("LC_ALL", "C.UTF-8");
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << qPrintable(program) << " " << qPrintable(args.join(' ')) << ": "
+                               << p.readAllStandardError().toStdString();
+  };
+  QList<std::pair<QString, QString>> files;
+  for (const QString country : {"de", "fr"}) {
+    const QString data = dir.filePath(country);
+    run(TB_DATA_TOOL, {"init", "--demo", country, data});
+    run(TB_DATA_TOOL, {"check", data});
+    // A domestic business with a buyer reference, one abroad, the reverse
+    // charge, and the credit note.
+    for (const QString invoice : {"1001", "1004", "1005", "1013"}) {
+      const QString format = country == "de" ? "xrechnung" : "facturx";
+      const QString out = dir.filePath(country + invoice + (country == "de" ? ".xml" : ".pdf"));
+      run(TB_PROGRAM, {"einvoice", "--data", data, "--invoice", invoice, "--format", format, "--out", out});
+      files.append({out, format});
+    }
+  }
+  ExpectAllValid(files);
 }
 
 }  // namespace
