@@ -1,6 +1,17 @@
 #include "platform/DateBox.h"
 
-DateBox::DateBox(QWidget* parent, const QString& editMask) : MaskedBox(editMask, parent) {}
+namespace {
+// The mask's "/" stands for the locale's date separator.
+QString LocaleMask(QString mask) {
+  const int end = mask.indexOf(QLatin1Char(';'));
+  for (int i = 0; i < (end < 0 ? mask.size() : end); ++i) {
+    if (mask[i] == QLatin1Char('/')) mask[i] = DateSeparator();
+  }
+  return mask;
+}
+}  // namespace
+
+DateBox::DateBox(QWidget* parent, const QString& editMask) : MaskedBox(LocaleMask(editMask), parent) {}
 
 void DateBox::setDate(TDate d) { setText(FormatShortDate(d)); }
 

@@ -51,6 +51,15 @@ TEST_F(DateBoxTest, ValidDateIsSetOutInTheShortFormat) {
   EXPECT_EQ(exits, 1);
 }
 
+TEST_F(DateBoxTest, AGermanBoxShowsAndTakesTheLocalesSeparator) {
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  DateBox german(&window);
+  german.setDate(DateFromQDate(QDate(2026, 12, 9)));
+  EXPECT_EQ(german.text(), "09.12.26");
+  EXPECT_EQ(german.inputMask().left(9), "99.99.00;") << "the mask follows the separator";
+  EXPECT_EQ(german.date(), DateFromQDate(QDate(2026, 12, 9)));
+}
+
 TEST_F(DateBoxTest, InvalidDateIsReportedAndTheFocusComesBack) {
   QTest::keyClicks(box, "134526");
   ui.expectMessage(Ui::Kind::Warning, "Invalid Date Entered");

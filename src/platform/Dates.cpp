@@ -47,6 +47,19 @@ QString DateOrder() {
 
 }  // namespace
 
+QChar DateSeparator() {
+  // The first character between two fields of the locale's short format:
+  // "." in German, "/" in English and French.
+  const QString f = QLocale().dateFormat(QLocale::ShortFormat);
+  bool inField = false;
+  for (QChar c : f) {
+    const bool field = c == 'd' || c == 'M' || c == 'y';
+    if (field) inField = true;
+    else if (inField && !c.isSpace() && c != QLatin1Char('\'')) return c;
+  }
+  return QLatin1Char('/');
+}
+
 TDate DateFromQDate(const QDate& d) { return d.isValid() ? int(kEpoch.daysTo(d)) : 0; }
 
 QDate QDateFromDate(TDate d) { return d > 0 ? kEpoch.addDays(d) : QDate(); }
@@ -84,7 +97,7 @@ TDate StoredToDate(const QString& stored) {
 QString ShortDateFormat() {
   QString f;
   for (QChar c : DateOrder()) {
-    if (!f.isEmpty()) f += '/';
+    if (!f.isEmpty()) f += DateSeparator();
     f += QString(2, c);
   }
   return f;
@@ -96,7 +109,10 @@ QString FormatShortDate(TDate d) {
 }
 
 TDate ParseShortDate(const QString& text) {
-  const QStringList parts = text.split('/');
+  // The locale's separator, or "/" as the earlier versions wrote dates.
+  QString unified = text;
+  unified.replace(DateSeparator(), QLatin1Char('/'));
+  const QStringList parts = unified.split('/');
   if (parts.size() != 3 && parts.size() != 2) throw ConversionError(InvalidDate(text));
   const QString order = DateOrder();
   int day = 0, month = 0, year = Clock::today().year();

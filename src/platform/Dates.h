@@ -21,7 +21,10 @@ QString DateToStored(TDate d);
 // A stored date; 0 for a blank or impossible one.
 TDate StoredToDate(const QString& stored);
 
-// The short date format ("MM/dd/yy" for en_US), built from the locale.
+// The locale's date separator ("." in German, "/" in English and French).
+QChar DateSeparator();
+// The short date format ("MM/dd/yy" for en_US, "dd.MM.yy" for de_DE),
+// built from the locale.
 QString ShortDateFormat();
 QString FormatShortDate(TDate d);  // "" for 0
 // Parses a short date (two-digit years placed by the 60-year window);

@@ -68,8 +68,12 @@ TEST_F(DatesTest, ShortDateFormatFollowsTheLocaleOrderWithTwoDigitsEach) {
   EXPECT_EQ(FormatShortDate(D(2026, 3, 5)), "03/05/26");
   EXPECT_EQ(FormatShortDate(0), "");
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  EXPECT_EQ(ShortDateFormat(), "dd.MM.yy") << "the locale's separator";
+  EXPECT_EQ(FormatShortDate(D(2026, 12, 9)), "09.12.26");
+  EXPECT_EQ(ParseShortDate("05.03.26"), D(2026, 3, 5));
+  EXPECT_EQ(ParseShortDate("05/03/26"), D(2026, 3, 5)) << "as the earlier versions wrote it";
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   EXPECT_EQ(ShortDateFormat(), "dd/MM/yy");
-  EXPECT_EQ(ParseShortDate("05/03/26"), D(2026, 3, 5));
 }
 
 TEST_F(DatesTest, TwoDigitYearsArePlacedBySixtyYearWindow) {

@@ -114,7 +114,7 @@ TEST_F(SalesReports, ReceivablesAndSalesSummaryComeInGermanAndFrench) {
       {"de", "C35OFFENE POSTEN|", "|R07Rg.-Nr.||L10Kunde||R55Tage||R69Betrag||U",
        "V00|R071005|V08|L10UNBEKANNT|V50|R553|V57|R69      1,00|V71|U",
        "V00|L01Offene Posten gesamt|||||V57|R69     14,00|V71|U",
-       "C32Umsatzübersicht vom 01/03/26 bis 31/03/26|",
+       "C32Umsatzübersicht vom 01.03.26 bis 31.03.26|",
        "|R07Rg.-Nr.||R17Datum||R28Positionen||R40Shipping||R52Sales Tax||R63Gesamt||U",
        "V00|||R17Summen|"},
       {"fr", "C35CRÉANCES|", "|R07Facture||L10Client||R55Jours||R69Montant||U",
