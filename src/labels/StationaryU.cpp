@@ -36,12 +36,14 @@ constexpr const char* kMillimetreFormat = "%3.0f";
 constexpr double kMillimetresPerInch = 25.4;
 
 bool Metric() { return QLocale().measurementSystem() == QLocale::MetricSystem; }
+// What the boxes show of an inch.
+double ShownPerInch() { return Metric() ? kMillimetresPerInch : 1; }
 
 // What box shows, in inches to the record's two decimals; stored as it was
 // when the box still shows what it was given.
 double Inches(const AmountBox* box, double stored) {
   if (box->text() == box->property("shown").toString()) return stored;
-  return std::round(box->value() / (Metric() ? kMillimetresPerInch : 1) * 100) / 100;
+  return std::round(box->value() / ShownPerInch() * 100) / 100;
 }
 bool IsFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 }  // namespace
@@ -125,10 +127,9 @@ TStationary::TStationary(QWidget* parent)
 
 void TStationary::FormShow() {
   const SettingsRecord& s = Settings();
-  const double scale = Metric() ? kMillimetresPerInch : 1;
-  MaskEdit1->setValue(s.TopMargin * scale);
-  MaskEdit2->setValue(s.LogoHeight * scale);
-  MaskEdit3->setValue(s.LogoWidth * scale);
+  MaskEdit1->setValue(s.TopMargin * ShownPerInch());
+  MaskEdit2->setValue(s.LogoHeight * ShownPerInch());
+  MaskEdit3->setValue(s.LogoWidth * ShownPerInch());
   for (AmountBox* b : {MaskEdit1, MaskEdit2, MaskEdit3}) b->setProperty("shown", b->text());
   ShowText(Edit1, s.LogoFile.trimmed());
   const QString texts[] = {s.Company, s.Addr1, s.Addr2, s.Addr3, s.Addr4, s.CloLine, s.SigLine};

@@ -95,9 +95,10 @@ TDate StoredToDate(const QString& stored) {
 }
 
 QString ShortDateFormat() {
+  const QChar separator = DateSeparator();
   QString f;
   for (QChar c : DateOrder()) {
-    if (!f.isEmpty()) f += DateSeparator();
+    if (!f.isEmpty()) f += separator;
     f += QString(2, c);
   }
   return f;

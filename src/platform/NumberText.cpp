@@ -30,10 +30,8 @@ QString Formatted(const char* format, double value) {
   return QString::fromLatin1(buf, n);
 }
 
-}  // namespace
-
-namespace {
 QChar gTypedSeparator;  // null: QLocale()'s
+
 }  // namespace
 
 QChar KeepTypedSeparator(QChar separator) {
