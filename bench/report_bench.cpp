@@ -5,8 +5,9 @@
 // process's CPU time and the wall clock) and the ratio 10^5 / 10^3 of the
 // CPU times measured in this run; then the peak memory (getrusage's maximum
 // resident size) of the program `tallowby report` running each report once
-// at 10^5 invoices.
-//   report_bench [--runs N] [--keep DIR]
+// at 10^5 invoices, beside those of another build's program (an earlier
+// commit's) with --baseline, run in turn with ours.
+//   report_bench [--runs N] [--keep DIR] [--baseline PROGRAM]
 // The folders are written through the engine into a temporary folder
 // (or under DIR, kept for later runs) and removed at the end.
 #include <QApplication>
@@ -149,8 +150,8 @@ class Launcher {
     fromLauncher_ = reply[0];
   }
 
-  ProgramRun run(const QStringList& args) {
-    QByteArray words;
+  ProgramRun run(const QString& program, const QStringList& args) {
+    QByteArray words = program.toLocal8Bit() + '\0';
     for (const QString& a : args) words += a.toLocal8Bit() + '\0';
     const uint32_t size = uint32_t(words.size());
     if (write(toLauncher_, &size, sizeof size) != sizeof size ||
@@ -186,10 +187,11 @@ class Launcher {
       if (!ReadAll(in, &size, sizeof size)) _exit(0);
       std::vector<char> words(size);
       if (!ReadAll(in, words.data(), size)) _exit(0);
+      const std::string program = words.data();
       QStringList args{"report"};
-      for (size_t i = 0; i < size; i += std::strlen(words.data() + i) + 1)
+      for (size_t i = program.size() + 1; i < size; i += std::strlen(words.data() + i) + 1)
         args << QString::fromLocal8Bit(words.data() + i);
-      const bench::ChildRun run = bench::RunProgram(TALLOWBY_PROGRAM, args);
+      const bench::ChildRun run = bench::RunProgram(program.c_str(), args);
       const Result result{run.cpu, long(run.peakMb * 1024), run.ok ? 0 : 1};
       if (write(out, &result, sizeof result) != sizeof result) _exit(1);
     }
@@ -205,12 +207,13 @@ int main(int argc, char* argv[]) {
   Launcher launcher;  // first, while the bench is small
   QApplication app(argc, argv);
   int runs = 3;
-  QString keep;
+  QString keep, baseline;
   const QStringList args = QApplication::arguments();
   for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
     if (args[i] == "--runs") runs = qMax(1, args[i + 1].toInt());
     else if (args[i] == "--keep") keep = args[i + 1];
-    else Fail("usage: report_bench [--runs N] [--keep DIR]");
+    else if (args[i] == "--baseline") baseline = args[i + 1];
+    else Fail("usage: report_bench [--runs N] [--keep DIR] [--baseline PROGRAM]");
   }
   QTemporaryDir temp;
   const QString root = keep.isEmpty() ? temp.path() : keep;
@@ -255,16 +258,24 @@ int main(int argc, char* argv[]) {
   const QString dir = QStringLiteral("%1/invoices-%2").arg(root).arg(n);
   const QDate last = DateOfInvoice(n - 1).addDays(20), middle = DateOfInvoice(n / 2);
   const QDate monthFrom(middle.year(), middle.month(), 1);
-  std::printf("\n%-30s %10s %12s  (tallowby report, %ld invoices)\n", "report (text export)", "cpu s",
-              "peak MB", n);
+  std::printf("\n%-30s %10s %12s", "report (text export)", "cpu s", "peak MB");
+  if (!baseline.isEmpty()) std::printf(" %10s %12s %8s %8s", "base cpu", "base MB", "cpu", "memory");
+  std::printf("  (tallowby report, %ld invoices%s)\n", n, baseline.isEmpty() ? "" : "; ours / baseline");
   for (const BenchReport& r : Reports()) {
     for (const char* part : {" whole", " month"}) {
       const bool whole = part[1] == 'w';
       if (whole ? !r.whole : !r.spanned) continue;
       const QDate from = whole ? kFirstDay : monthFrom;
       const QDate to = whole ? last : monthFrom.addMonths(1).addDays(-1);
-      const ProgramRun run = launcher.run(CommandArgs(dir, r, from, to, middle));
-      std::printf("%-30s %10.3f %12.1f\n", qPrintable(r.label + part), run.cpu, run.peakMb);
+      const QStringList words = CommandArgs(dir, r, from, to, middle);
+      const ProgramRun run = launcher.run(TALLOWBY_PROGRAM, words);
+      std::printf("%-30s %10.3f %12.1f", qPrintable(r.label + part), run.cpu, run.peakMb);
+      if (!baseline.isEmpty()) {
+        const ProgramRun base = launcher.run(baseline, words);
+        std::printf(" %10.3f %12.1f %8.2f %8.2f", base.cpu, base.peakMb, run.cpu / base.cpu,
+                    run.peakMb / base.peakMb);
+      }
+      std::printf("\n");
       std::fflush(stdout);
     }
   }

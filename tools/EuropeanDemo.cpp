@@ -1,5 +1,10 @@
 #include <QCoreApplication>
+#include <QDir>
 #include <QList>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+#include <map>
 
 #include "DemoBusiness.h"
 #include "data/CustomerLanguage.h"
@@ -7,6 +12,7 @@
 #include "data/InvoiceStates.h"
 #include "data/Settings.h"
 #include "data/dbFiles.h"
+#include "einvoice/CreditorReference.h"
 #include "platform/Clock.h"
 #include "platform/Dates.h"
 #include "platform/NumberText.h"
@@ -33,6 +39,8 @@ struct Country {
   const char* terms;
   double vatRate;
   const char* closing;
+  const char* statementFile;  // the bank statement beside the tables
+  const char* invoiceWord;    // as a payer writes it before the number
   const char* products[6][2];  // code, description
   struct Buyer {
     const char* company;
@@ -48,7 +56,7 @@ struct Country {
 const Country kGermany = {
     "DE", "Kerzenwerk Ahornhof GmbH", "Mühlenweg 14", "79098", "Freiburg im Breisgau", "DE123456788",
     "DE02120300000000202051", "BYLADEM1001", "Versand", "MwSt.", "Zahlbar innerhalb von 14 Tagen ohne Abzug",
-    19.0, "Mit freundlichen Grüßen",
+    19.0, "Mit freundlichen Grüßen", "Kontoauszug-camt053.xml", "Rechnung",
     {{"KERZE-12", "Stabkerzen Bienenwachs, 2 Stück"}, {"STUMPEN", "Stumpenkerze 7x15 cm"},
      {"TEELICHT", "Teelichter, Beutel mit 50"}, {"SEIFE-HAF", "Haferseife 125 g"},
      {"DOCHT-30", "Baumwolldocht, 30 m"}, {"WACHS-2KG", "Bienenwachsblock 2 kg"}},
@@ -61,7 +69,7 @@ const Country kGermany = {
 const Country kFrance = {
     "FR", "Ciergerie de l'Érable SAS", "14 chemin du Moulin", "69002", "Lyon", "FR40303265045",
     "FR7630006000011234567890189", "AGRIFRPP882", "Frais de port", "TVA",
-    "Paiement à 30 jours, sans escompte", 20.0, "Bien cordialement",
+    "Paiement à 30 jours, sans escompte", 20.0, "Bien cordialement", "releve-camt053.xml", "Facture",
     {{"BOUGIE-12", "Bougies à la cire d'abeille, lot de 2"}, {"PILIER", "Bougie pilier 7x15 cm"},
      {"CHAUFFE", "Bougies chauffe-plat, sachet de 50"}, {"SAVON-AV", "Savon à l'avoine 125 g"},
      {"MECHE-30", "Mèche en coton, 30 m"}, {"CIRE-2KG", "Bloc de cire d'abeille 2 kg"}},
@@ -77,7 +85,7 @@ class EuropeanDemo {
  public:
   EuropeanDemo(const Country& c, QDate today) : c_(c), today_(today) {}
 
-  bool Write(QString* error) {
+  bool Write(const QString& dir, QString* error) {
     WriteSettingsRecord();
     if (!WriteSeller() || !WriteCustomers()) {
       *error = Tr::tr("the e-invoice details could not be written");
@@ -85,7 +93,7 @@ class EuropeanDemo {
     }
     WriteProducts();
     WriteInvoices();
-    return true;
+    return WriteStatement(QDir(dir).filePath(QString::fromUtf8(c_.statementFile)), error);
   }
 
  private:
@@ -234,6 +242,7 @@ class EuropeanDemo {
         paid = RoundMoney(total);
       }
       inv.Due = StrToFloat(FormatFloat("%.2f", total)) - paid;
+      dues_[inv.IvNo] = inv.Due;
       AppendInvoice(inv);
       if (k < 9) states.append({inv.IvNo, QLatin1Char('I'), inv.IDate, 0, QString(), 0});
     }
@@ -260,6 +269,103 @@ class EuropeanDemo {
     CloseAll();
   }
 
+  // A camt.053 statement of the seller's account from yesterday, to try the
+  // bank statement on: the three open issued invoices paid, one by its
+  // creditor reference, one by its number in the text, one by the amount
+  // and the payer's name; a payment that matches nothing; a debit.
+  bool WriteStatement(const QString& path, QString* error) const {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+      *error = file.errorString();
+      return false;
+    }
+    const QString day = today_.addDays(-1).toString(Qt::ISODate);
+    QXmlStreamWriter x(&file);
+    x.setAutoFormatting(true);
+    x.writeStartDocument();
+    x.writeDefaultNamespace(QStringLiteral("urn:iso:std:iso:20022:tech:xsd:camt.053.001.08"));
+    x.writeStartElement("Document");
+    x.writeStartElement("BkToCstmrStmt");
+    x.writeStartElement("GrpHdr");
+    x.writeTextElement("MsgId", "DEMO-" + day);
+    x.writeTextElement("CreDtTm", day + "T06:00:00");
+    x.writeEndElement();
+    x.writeStartElement("Stmt");
+    x.writeTextElement("Id", "DEMO-" + day);
+    x.writeStartElement("Acct");
+    x.writeStartElement("Id");
+    x.writeTextElement("IBAN", c_.iban);
+    x.writeEndElement();
+    x.writeTextElement("Ccy", "EUR");
+    x.writeEndElement();
+    struct Entry {
+      long invoice;  // whose due is paid, or 0 with the amount below
+      const char* amount;
+      bool credit;
+      QString payer, text;
+      bool reference;
+    };
+    auto payer = [this](int customer) {
+      const Country::Buyer& b = c_.buyers[customer - 1];
+      return QString::fromUtf8(*b.company ? b.company : b.last);
+    };
+    const QList<Entry> entries = {
+        {1007, "", true, payer(2), QString(), true},
+        {1008, "", true, payer(3), QStringLiteral("%1 1008").arg(QString::fromUtf8(c_.invoiceWord)), false},
+        {1009, "", true, payer(4).section(' ', 0, 1).toUpper(), french() ? "Kerzen" : "Bougies", false},
+        {0, "50.00", true, french() ? "Jeanne Petit" : "Max Mustermann",
+         french() ? "Marché de Noël" : "Standgebühr Weihnachtsmarkt", false},
+        {0, "650.00", false, french() ? "SCI du Moulin" : "Mühlenweg Verwaltung",
+         french() ? "Loyer atelier" : "Miete Werkstatt", false}};
+    int n = 0;
+    for (const Entry& e : entries) {
+      const QString amount = e.invoice ? FormatFloat("%.2f", dues_.at(e.invoice)) : QString::fromLatin1(e.amount);
+      x.writeStartElement("Ntry");
+      x.writeStartElement("Amt");
+      x.writeAttribute("Ccy", "EUR");
+      x.writeCharacters(amount);
+      x.writeEndElement();
+      x.writeTextElement("CdtDbtInd", e.credit ? "CRDT" : "DBIT");
+      x.writeStartElement("Sts");
+      x.writeTextElement("Cd", "BOOK");
+      x.writeEndElement();
+      for (const char* date : {"BookgDt", "ValDt"}) {
+        x.writeStartElement(date);
+        x.writeTextElement("Dt", day);
+        x.writeEndElement();
+      }
+      x.writeTextElement("AcctSvcrRef", QStringLiteral("DEMO%1-%2").arg(QString(day).remove(QLatin1Char('-'))).arg(++n));
+      x.writeStartElement("NtryDtls");
+      x.writeStartElement("TxDtls");
+      x.writeStartElement("RltdPties");
+      x.writeStartElement(e.credit ? "Dbtr" : "Cdtr");
+      x.writeStartElement("Pty");
+      x.writeTextElement("Nm", e.payer);
+      x.writeEndElement();
+      x.writeEndElement();
+      x.writeEndElement();
+      x.writeStartElement("RmtInf");
+      if (!e.text.isEmpty()) x.writeTextElement("Ustrd", e.text);
+      if (e.reference) {
+        x.writeStartElement("Strd");
+        x.writeStartElement("CdtrRefInf");
+        x.writeTextElement("Ref", CreditorReference(e.invoice));
+        x.writeEndElement();
+        x.writeEndElement();
+      }
+      x.writeEndElement();
+      x.writeEndElement();
+      x.writeEndElement();
+      x.writeEndElement();
+    }
+    x.writeEndDocument();
+    if (x.hasError() || !file.commit()) {
+      *error = Tr::tr("%1 could not be written: %2").arg(path, file.errorString());
+      return false;
+    }
+    return true;
+  }
+
   void AppendItem(const ItemRecord& item) {
     d4appendBlank(Itm5.d);
     ItemBuf = item;
@@ -273,11 +379,12 @@ class EuropeanDemo {
 
   const Country& c_;
   QDate today_;
+  std::map<long, double> dues_;  // of each invoice written
 };
 
 }  // namespace
 
 bool WriteEuropeanDemo(const QString& dir, const QString& country, QString* error) {
   const Country& c = country == QLatin1String("fr") ? kFrance : kGermany;
-  return FillSuppliedTables(dir, error, [&c](QString* why) { return EuropeanDemo(c, Clock::today()).Write(why); });
+  return FillSuppliedTables(dir, error, [&c, &dir](QString* why) { return EuropeanDemo(c, Clock::today()).Write(dir, why); });
 }

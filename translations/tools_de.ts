@@ -179,6 +179,10 @@
         <source>the e-invoice details could not be written</source>
         <translation>die E-Rechnungsangaben konnten nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>EngineCommands</name>

@@ -179,6 +179,10 @@
         <source>the e-invoice details could not be written</source>
         <translation>les données de facturation électronique n&apos;ont pas pu être écrites</translation>
     </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
 </context>
 <context>
     <name>EngineCommands</name>

@@ -130,8 +130,9 @@ TEST_F(ProgramWithoutDisplay, HelpAndErrorLinesComeInTheLanguageAsked) {
 }
 
 // The European demo folders: what they hold goes out as e-invoices the
-// official validators accept.
-TEST(EuropeanDemo, ItsInvoicesAndCreditNoteAreValidEInvoices) {
+// official validators accept, and their bank statement pays the three open
+// issued invoices, each found its own way, once.
+TEST(EuropeanDemo, ItsEInvoicesAreValidAndItsStatementPaysItsInvoices) {
   QTemporaryDir dir;
   auto run = [](const QString& program, const QStringList& args) {
     QProcess p;
@@ -142,12 +143,19 @@ TEST(EuropeanDemo, ItsInvoicesAndCreditNoteAreValidEInvoices) {
     EXPECT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(p.exitCode(), 0) << qPrintable(program) << " " << qPrintable(args.join(' ')) << ": "
                                << p.readAllStandardError().toStdString();
+    return QString::fromUtf8(p.readAllStandardOutput());
   };
   QList<std::pair<QString, QString>> files;
   for (const QString country : {"de", "fr"}) {
     const QString data = dir.filePath(country);
     run(TB_DATA_TOOL, {"init", "--demo", country, data});
     run(TB_DATA_TOOL, {"check", data});
+    const QString statement = data + (country == "de" ? "/Kontoauszug-camt053.xml" : "/releve-camt053.xml");
+    const QString proposed = run(TB_PROGRAM, {"bank", "--data", data, "--dry-run", statement});
+    for (const char* line : {": invoice 1007 (", ": invoice 1008 (", ": invoice 1009 (", "50.00", ": open ("})
+      EXPECT_TRUE(proposed.contains(line)) << line << " in " << proposed.toStdString();
+    EXPECT_TRUE(run(TB_PROGRAM, {"bank", "--data", data, statement}).contains("  3 payment"));
+    EXPECT_EQ(run(TB_PROGRAM, {"bank", "--data", data, statement}).count("booked before"), 3);
     // A domestic business with a buyer reference, one abroad, the reverse
     // charge, and the credit note.
     for (const QString invoice : {"1001", "1004", "1005", "1013"}) {
