@@ -3,7 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
-#include <QXmlStreamReader>
+
+#include "platform/GuardedXml.h"
 
 namespace {
 
@@ -46,15 +47,12 @@ class Path {
 
 class Reader {
  public:
-  explicit Reader(const QByteArray& bytes) : xml_(bytes) {}
+  explicit Reader(const QByteArray& bytes) : guard_(bytes, kLargestFile, kDeepest), xml_(guard_.xml()) {}
 
   CamtRead run() {
     CamtRead result;
-    while (!xml_.atEnd() && error_.isEmpty()) {
-      switch (xml_.readNext()) {
-        case QXmlStreamReader::DTD:
-          error_ = Tr::tr("it declares a document type, which a bank statement never does");
-          break;
+    while (!guard_.atEnd() && error_.isEmpty()) {
+      switch (guard_.readNext()) {
         case QXmlStreamReader::StartElement: start(); break;
         case QXmlStreamReader::EndElement: end(); break;
         case QXmlStreamReader::Characters:
@@ -63,9 +61,7 @@ class Reader {
         default: break;
       }
     }
-    if (error_.isEmpty() && xml_.hasError())
-      //: %1 the XML reader's own words.
-      error_ = Tr::tr("it is not well-formed XML (%1)").arg(xml_.errorString());
+    if (error_.isEmpty()) error_ = guard_.error();
     if (error_.isEmpty() && statement_.kind.isEmpty())
       error_ = Tr::tr("it is no camt.052, camt.053 or camt.054 bank statement");
     result.ok = error_.isEmpty();
@@ -88,10 +84,6 @@ class Reader {
       statement_.kind = m.captured(1);
     }
     path_.push(name);
-    if (path_.depth() > kDeepest) {
-      error_ = Tr::tr("its elements are nested deeper than a bank statement's");
-      return;
-    }
     text_.clear();
     attributeCurrency_ = xml_.attributes().value(QStringLiteral("Ccy")).toString();
     if (name == QLatin1String("Ntry")) {
@@ -189,7 +181,8 @@ class Reader {
     statement_.entries << entry_;
   }
 
-  QXmlStreamReader xml_;
+  GuardedXml guard_;
+  const QXmlStreamReader& xml_;
   Path path_;
   QString text_, attributeCurrency_, error_;
   BankStatement statement_;
@@ -200,11 +193,4 @@ class Reader {
 
 }  // namespace
 
-CamtRead ReadCamt(const QByteArray& bytes) {
-  if (bytes.size() > kLargestFile) {
-    CamtRead refused;
-    refused.error = Tr::tr("it is larger than a bank statement can be (64 MB)");
-    return refused;
-  }
-  return Reader(bytes).run();
-}
+CamtRead ReadCamt(const QByteArray& bytes) { return Reader(bytes).run(); }
