@@ -17,6 +17,7 @@
 #include "platform/MailProgram.h"
 #include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
+#include "receiving/ReceiveCommand.h"
 #include "reports/ReportCommand.h"
 #include "shell/About.h"
 #include "shell/CommandLine.h"
@@ -42,6 +43,7 @@ const Subcommand kSubcommands[] = {
     {"labels", [](int argc, char* argv[]) { return RunLabelCommand(argc, argv); }},
     {"einvoice", [](int argc, char* argv[]) { return RunEInvoiceCommand(argc, argv); }},
     {"bank", [](int argc, char* argv[]) { return RunBankCommand(argc, argv); }},
+    {"receive", [](int argc, char* argv[]) { return RunReceiveCommand(argc, argv); }},
 };
 
 }  // namespace
