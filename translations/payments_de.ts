@@ -169,21 +169,8 @@
 <context>
     <name>CamtReader</name>
     <message>
-        <source>it declares a document type, which a bank statement never does</source>
-        <translation>er erklärt einen Dokumenttyp, was ein Kontoauszug nie tut</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (%1)</source>
-        <extracomment>%1 the XML reader&apos;s own words.</extracomment>
-        <translation>er ist kein wohlgeformtes XML (%1)</translation>
-    </message>
-    <message>
         <source>it is no camt.052, camt.053 or camt.054 bank statement</source>
         <translation>er ist kein Kontoauszug im Format camt.052, camt.053 oder camt.054</translation>
-    </message>
-    <message>
-        <source>its elements are nested deeper than a bank statement&apos;s</source>
-        <translation>seine Elemente sind tiefer verschachtelt als die eines Kontoauszugs</translation>
     </message>
     <message>
         <source>an entry&apos;s amount &quot;%1&quot; cannot be read</source>
@@ -204,10 +191,6 @@
     <message>
         <source>an entry of several transactions lacks a transaction&apos;s amount</source>
         <translation>einer Buchung mehrerer Umsätze fehlt der Betrag eines Umsatzes</translation>
-    </message>
-    <message>
-        <source>it is larger than a bank statement can be (64 MB)</source>
-        <translation>er ist größer, als ein Kontoauszug sein kann (64 MB)</translation>
     </message>
 </context>
 <context>

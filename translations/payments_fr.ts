@@ -169,21 +169,8 @@
 <context>
     <name>CamtReader</name>
     <message>
-        <source>it declares a document type, which a bank statement never does</source>
-        <translation>il déclare un type de document, ce que ne fait jamais un relevé bancaire</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (%1)</source>
-        <extracomment>%1 the XML reader&apos;s own words.</extracomment>
-        <translation>ce n&apos;est pas du XML bien formé (%1)</translation>
-    </message>
-    <message>
         <source>it is no camt.052, camt.053 or camt.054 bank statement</source>
         <translation>ce n&apos;est pas un relevé bancaire camt.052, camt.053 ou camt.054</translation>
-    </message>
-    <message>
-        <source>its elements are nested deeper than a bank statement&apos;s</source>
-        <translation>ses éléments sont imbriqués plus profondément que ceux d&apos;un relevé bancaire</translation>
     </message>
     <message>
         <source>an entry&apos;s amount &quot;%1&quot; cannot be read</source>
@@ -204,10 +191,6 @@
     <message>
         <source>an entry of several transactions lacks a transaction&apos;s amount</source>
         <translation>il manque le montant d&apos;une transaction dans une écriture de plusieurs transactions</translation>
-    </message>
-    <message>
-        <source>it is larger than a bank statement can be (64 MB)</source>
-        <translation>il est plus grand que ne peut l&apos;être un relevé bancaire (64 Mo)</translation>
     </message>
 </context>
 <context>

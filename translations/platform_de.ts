@@ -32,6 +32,28 @@
     </message>
 </context>
 <context>
+    <name>GuardedXml</name>
+    <message>
+        <source>it is larger than %1 MB, the most that is read of an XML file</source>
+        <extracomment>%1 the largest size read, in MB.</extracomment>
+        <translation>die Datei ist größer als %1 MB, mehr wird von einer XML-Datei nicht gelesen</translation>
+    </message>
+    <message>
+        <source>it declares a document type (&lt;!DOCTYPE), which is refused: no entity and no outside file named in it is read</source>
+        <translation>die Datei erklärt einen Dokumenttyp (&lt;!DOCTYPE), was abgelehnt wird: keine Entität und keine darin genannte fremde Datei wird gelesen</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <extracomment>%1 the deepest nesting read.</extracomment>
+        <translation>die Elemente der Datei sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1)</source>
+        <extracomment>%1 the XML reader&apos;s own words, in English.</extracomment>
+        <translation>die Datei ist kein wohlgeformtes XML (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Tallowby Help</source>

@@ -32,6 +32,28 @@
     </message>
 </context>
 <context>
+    <name>GuardedXml</name>
+    <message>
+        <source>it is larger than %1 MB, the most that is read of an XML file</source>
+        <extracomment>%1 the largest size read, in MB.</extracomment>
+        <translation>le fichier dépasse %1 Mo, le maximum lu d&apos;un fichier XML</translation>
+    </message>
+    <message>
+        <source>it declares a document type (&lt;!DOCTYPE), which is refused: no entity and no outside file named in it is read</source>
+        <translation>le fichier déclare un type de document (&lt;!DOCTYPE), ce qui est refusé : aucune entité ni aucun fichier extérieur qui y est nommé n&apos;est lu</translation>
+    </message>
+    <message>
+        <source>its elements are nested deeper than %1 levels</source>
+        <extracomment>%1 the deepest nesting read.</extracomment>
+        <translation>les éléments du fichier sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (%1)</source>
+        <extracomment>%1 the XML reader&apos;s own words, in English.</extracomment>
+        <translation>le fichier n&apos;est pas du XML bien formé (%1)</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Tallowby Help</source>

@@ -299,10 +299,10 @@ class Checker {
     if (rules.isNull()) return;
     const QString rule = rules + QLatin1String(suffix);
     const ReceivedAmount r{rate};
-    //: %1 the item (the line 2, an allowance, a charge), %2 the category, %3 the rate.
+    //: %1 the item (line 2, an allowance, a charge), %2 the category, %3 the rate; for O %2 is the rate.
     if (category == QLatin1String("O")) {
       if (!Missing(rate))
-        fatal(rule, Tr::tr("%1 of category O (not subject to VAT) has a VAT rate (%3).").arg(what, category, rate));
+        fatal(rule, Tr::tr("%1 of category O (not subject to VAT) has a VAT rate (%2).").arg(what, rate));
     } else if (RateApplies(category)) {
       if (r.read() && r.value() <= 0)
         fatal(rule, Tr::tr("%1 of category %2 has a VAT rate of %3, not above zero.").arg(what, category, rate));

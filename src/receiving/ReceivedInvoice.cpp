@@ -43,8 +43,8 @@ long double ReceivedAmount::value() const {
 QString SyntaxName(ReceivedInvoice::Syntax syntax) {
   switch (syntax) {
     case ReceivedInvoice::Syntax::Cii: return QStringLiteral("CII");
-    case ReceivedInvoice::Syntax::UblInvoice: return QStringLiteral("UBL Invoice");
-    case ReceivedInvoice::Syntax::UblCreditNote: return QStringLiteral("UBL CreditNote");
+    case ReceivedInvoice::Syntax::UblInvoice: return QStringLiteral("UBL Invoice");  // untranslated
+    case ReceivedInvoice::Syntax::UblCreditNote: return QStringLiteral("UBL CreditNote");  // untranslated
   }
   return QString();
 }

@@ -1,0 +1,402 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>PdfAttachment</name>
+    <message>
+        <source>it is a damaged PDF file that cannot be read</source>
+        <translation>die Datei ist eine beschädigte PDF-Datei, die nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most that is read of a PDF file</source>
+        <extracomment>%1 the largest size read, in MB.</extracomment>
+        <translation>die Datei ist größer als %1 MB, mehr wird von einer PDF-Datei nicht gelesen</translation>
+    </message>
+    <message>
+        <source>its embedded file %1 cannot be unpacked</source>
+        <extracomment>%1 the embedded file&apos;s name.</extracomment>
+        <translation>ihre eingebettete Datei %1 kann nicht entpackt werden</translation>
+    </message>
+    <message>
+        <source>it is a PDF file that contains no e-invoice (no factur-x.xml, zugferd-invoice.xml or xrechnung.xml)</source>
+        <translation>die Datei ist eine PDF-Datei ohne E-Rechnung (keine factur-x.xml, zugferd-invoice.xml oder xrechnung.xml)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveCommand</name>
+    <message>
+        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
+        <translation>Liest eine empfangene E-Rechnung (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, eine Factur-X- oder ZUGFeRD-PDF), prüft sie und zeigt ihre Angaben.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
+        <translation>Gibt die Angaben der Rechnung und die Befunde als JSON aus.</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Sprache der Meldungen: de, fr oder en.</translation>
+    </message>
+    <message>
+        <source>The received e-invoice.</source>
+        <translation>Die empfangene E-Rechnung.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <translation>Aufruf: %1 (siehe tallowby %2 --help)</translation>
+    </message>
+    <message>
+        <source>say what to do with the file: --show</source>
+        <translation>geben Sie an, was mit der Datei geschehen soll: --show</translation>
+    </message>
+    <message>
+        <source>--show takes one file</source>
+        <translation>--show nimmt genau eine Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: it is larger than %2 MB</source>
+        <extracomment>%1 a file, %2 the largest size read in MB.</extracomment>
+        <translation>%1 wird abgelehnt: die Datei ist größer als %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedChecks</name>
+    <message>
+        <source>The invoice does not say which rules it follows (BT-24).</source>
+        <translation>Die Rechnung gibt nicht an, welchen Regeln sie folgt (BT-24).</translation>
+    </message>
+    <message>
+        <source>The invoice has no number (BT-1).</source>
+        <translation>Die Rechnung hat keine Nummer (BT-1).</translation>
+    </message>
+    <message>
+        <source>The invoice has no issue date (BT-2).</source>
+        <translation>Die Rechnung hat kein Rechnungsdatum (BT-2).</translation>
+    </message>
+    <message>
+        <source>The invoice has no type code (BT-3).</source>
+        <translation>Die Rechnung hat keinen Rechnungstyp (BT-3).</translation>
+    </message>
+    <message>
+        <source>The invoice has no currency (BT-5).</source>
+        <translation>Die Rechnung hat keine Währung (BT-5).</translation>
+    </message>
+    <message>
+        <source>The seller has no name (BT-27).</source>
+        <translation>Der Verkäufer hat keinen Namen (BT-27).</translation>
+    </message>
+    <message>
+        <source>The buyer has no name (BT-44).</source>
+        <translation>Der Käufer hat keinen Namen (BT-44).</translation>
+    </message>
+    <message>
+        <source>The seller has no postal address (BG-5).</source>
+        <translation>Der Verkäufer hat keine Postanschrift (BG-5).</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s address has no country code (BT-40).</source>
+        <translation>Die Anschrift des Verkäufers hat keinen Ländercode (BT-40).</translation>
+    </message>
+    <message>
+        <source>The buyer has no postal address (BG-8).</source>
+        <translation>Der Käufer hat keine Postanschrift (BG-8).</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s address has no country code (BT-55).</source>
+        <translation>Die Anschrift des Käufers hat keinen Ländercode (BT-55).</translation>
+    </message>
+    <message>
+        <source>The invoice has no sum of the line nets (BT-106).</source>
+        <translation>Die Rechnung hat keine Summe der Positionsnettobeträge (BT-106).</translation>
+    </message>
+    <message>
+        <source>The invoice has no total without VAT (BT-109).</source>
+        <translation>Die Rechnung hat keinen Gesamtbetrag ohne Umsatzsteuer (BT-109).</translation>
+    </message>
+    <message>
+        <source>The invoice has no total with VAT (BT-112).</source>
+        <translation>Die Rechnung hat keinen Gesamtbetrag mit Umsatzsteuer (BT-112).</translation>
+    </message>
+    <message>
+        <source>The invoice has no amount due (BT-115).</source>
+        <translation>Die Rechnung hat keinen fälligen Betrag (BT-115).</translation>
+    </message>
+    <message>
+        <source>The invoice has no line.</source>
+        <translation>Die Rechnung hat keine Position.</translation>
+    </message>
+    <message>
+        <source>The seller has neither an identifier (BT-29), a legal registration (BT-30) nor a VAT identifier (BT-31).</source>
+        <translation>Der Verkäufer hat weder eine Kennung (BT-29) noch eine Registernummer (BT-30) noch eine Umsatzsteuer-Identifikationsnummer (BT-31).</translation>
+    </message>
+    <message>
+        <source>An amount is due, but the invoice has neither a due date (BT-9) nor payment terms (BT-20).</source>
+        <translation>Ein Betrag ist fällig, aber die Rechnung hat weder ein Fälligkeitsdatum (BT-9) noch Zahlungsbedingungen (BT-20).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no identifier (BT-126).</source>
+        <extracomment>%1 the line&apos;s id. The same for the next messages.</extracomment>
+        <translation>Position %1 hat keine Kennung (BT-126).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no quantity (BT-129).</source>
+        <translation>Position %1 hat keine Menge (BT-129).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no unit of measure (BT-130).</source>
+        <translation>Position %1 hat keine Mengeneinheit (BT-130).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no net amount (BT-131).</source>
+        <translation>Position %1 hat keinen Nettobetrag (BT-131).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no item name (BT-153).</source>
+        <translation>Position %1 hat keine Artikelbezeichnung (BT-153).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no net price (BT-146).</source>
+        <translation>Position %1 hat keinen Nettopreis (BT-146).</translation>
+    </message>
+    <message>
+        <source>Line %1 has a negative net price (BT-146).</source>
+        <translation>Position %1 hat einen negativen Nettopreis (BT-146).</translation>
+    </message>
+    <message>
+        <source>Line %1 has a negative gross price (BT-148).</source>
+        <translation>Position %1 hat einen negativen Bruttopreis (BT-148).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no VAT category (BT-151).</source>
+        <translation>Position %1 hat keine Umsatzsteuerkategorie (BT-151).</translation>
+    </message>
+    <message>
+        <source>A charge on line %1 has no amount (BT-141).</source>
+        <translation>Ein Zuschlag auf Position %1 hat keinen Betrag (BT-141).</translation>
+    </message>
+    <message>
+        <source>A charge on line %1 has no reason (BT-144, BT-145).</source>
+        <translation>Ein Zuschlag auf Position %1 hat keinen Grund (BT-144, BT-145).</translation>
+    </message>
+    <message>
+        <source>An allowance on line %1 has no amount (BT-136).</source>
+        <translation>Ein Abschlag auf Position %1 hat keinen Betrag (BT-136).</translation>
+    </message>
+    <message>
+        <source>An allowance on line %1 has no reason (BT-139, BT-140).</source>
+        <translation>Ein Abschlag auf Position %1 hat keinen Grund (BT-139, BT-140).</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s net amount (BT-131) is %2, but quantity times net price (with the line&apos;s allowances and charges) makes %3.</source>
+        <extracomment>%1 the line, %2 the net amount written, %3 the net amount computed.</extracomment>
+        <translation>Der Nettobetrag der Position %1 (BT-131) ist %2, aber Menge mal Nettopreis (mit den Ab- und Zuschlägen der Position) ergibt %3.</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no amount (BT-99).</source>
+        <translation>Ein Zuschlag der Rechnung hat keinen Betrag (BT-99).</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no VAT category (BT-102).</source>
+        <translation>Ein Zuschlag der Rechnung hat keine Umsatzsteuerkategorie (BT-102).</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no reason (BT-104, BT-105).</source>
+        <translation>Ein Zuschlag der Rechnung hat keinen Grund (BT-104, BT-105).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no amount (BT-92).</source>
+        <translation>Ein Abschlag der Rechnung hat keinen Betrag (BT-92).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no VAT category (BT-95).</source>
+        <translation>Ein Abschlag der Rechnung hat keine Umsatzsteuerkategorie (BT-95).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no reason (BT-97, BT-98).</source>
+        <translation>Ein Abschlag der Rechnung hat keinen Grund (BT-97, BT-98).</translation>
+    </message>
+    <message>
+        <source>The invoice has no VAT breakdown (BG-23).</source>
+        <translation>Die Rechnung hat keine Aufschlüsselung der Umsatzsteuer (BG-23).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no taxable amount (BT-116).</source>
+        <extracomment>%1 the VAT category&apos;s code. The same for the next messages.</extracomment>
+        <translation>Die Umsatzsteuer-Aufschlüsselung der Kategorie %1 hat keinen Steuerbasisbetrag (BT-116).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no VAT amount (BT-117).</source>
+        <translation>Die Umsatzsteuer-Aufschlüsselung der Kategorie %1 hat keinen Steuerbetrag (BT-117).</translation>
+    </message>
+    <message>
+        <source>A VAT breakdown has no category (BT-118).</source>
+        <translation>Eine Umsatzsteuer-Aufschlüsselung hat keine Kategorie (BT-118).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no rate (BT-119).</source>
+        <translation>Die Umsatzsteuer-Aufschlüsselung der Kategorie %1 hat keinen Steuersatz (BT-119).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no VAT category (S, Z, E, AE, K, G, O, L or M).</source>
+        <translation>„%1“ ist keine Umsatzsteuerkategorie (S, Z, E, AE, K, G, O, L oder M).</translation>
+    </message>
+    <message>
+        <source>The date %1 &quot;%2&quot; is no date in the form the format requires.</source>
+        <extracomment>%1 the business term (BT-2), %2 the text written.</extracomment>
+        <translation>Das Datum %1 „%2“ ist kein Datum in der Form, die das Format verlangt.</translation>
+    </message>
+    <message>
+        <source>The amount %1 &quot;%2&quot; is no number.</source>
+        <extracomment>%1 the business term (BT-106), %2 the text written.</extracomment>
+        <translation>Der Betrag %1 „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>The currency &quot;%1&quot; (BT-5) is no ISO 4217 code.</source>
+        <extracomment>%1 the code written. The same for the next messages.</extracomment>
+        <translation>Die Währung „%1“ (BT-5) ist kein ISO-4217-Code.</translation>
+    </message>
+    <message>
+        <source>The VAT currency &quot;%1&quot; (BT-6) is no ISO 4217 code.</source>
+        <translation>Die Umsatzsteuer-Währung „%1“ (BT-6) ist kein ISO-4217-Code.</translation>
+    </message>
+    <message>
+        <source>The type code &quot;%1&quot; (BT-3) is no document type code.</source>
+        <translation>Der Rechnungstyp „%1“ (BT-3) ist kein Code eines Dokumenttyps.</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s country &quot;%1&quot; (BT-40) is no country code.</source>
+        <translation>Das Land des Verkäufers „%1“ (BT-40) ist kein Ländercode.</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s country &quot;%1&quot; (BT-55) is no country code.</source>
+        <translation>Das Land des Käufers „%1“ (BT-55) ist kein Ländercode.</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s VAT identifier &quot;%1&quot; (BT-31) does not begin with a country code.</source>
+        <translation>Die Umsatzsteuer-Identifikationsnummer des Verkäufers „%1“ (BT-31) beginnt nicht mit einem Ländercode.</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s VAT identifier &quot;%1&quot; (BT-48) does not begin with a country code.</source>
+        <translation>Die Umsatzsteuer-Identifikationsnummer des Käufers „%1“ (BT-48) beginnt nicht mit einem Ländercode.</translation>
+    </message>
+    <message>
+        <source>The amount %1 is %2, but %4 makes %3.</source>
+        <extracomment>%1 the business term (BT-106), %2 the amount written, %3 the amount computed, %4 how (the next messages).</extracomment>
+        <translation>Der Betrag %1 ist %2, aber %4 ergibt %3.</translation>
+    </message>
+    <message>
+        <source>the sum of the line nets</source>
+        <translation>die Summe der Positionsnettobeträge</translation>
+    </message>
+    <message>
+        <source>the sum of the invoice&apos;s allowances</source>
+        <translation>die Summe der Abschläge der Rechnung</translation>
+    </message>
+    <message>
+        <source>the sum of the invoice&apos;s charges</source>
+        <translation>die Summe der Zuschläge der Rechnung</translation>
+    </message>
+    <message>
+        <source>the line nets less allowances plus charges</source>
+        <translation>die Positionsnettobeträge abzüglich Abschlägen zuzüglich Zuschlägen</translation>
+    </message>
+    <message>
+        <source>the sum of the VAT breakdown&apos;s amounts</source>
+        <translation>die Summe der Steuerbeträge der Aufschlüsselung</translation>
+    </message>
+    <message>
+        <source>the total without VAT plus the VAT</source>
+        <translation>der Gesamtbetrag ohne Umsatzsteuer zuzüglich der Umsatzsteuer</translation>
+    </message>
+    <message>
+        <source>the total with VAT less the amount paid plus rounding</source>
+        <translation>der Gesamtbetrag mit Umsatzsteuer abzüglich des gezahlten Betrags zuzüglich Rundung</translation>
+    </message>
+    <message>
+        <source>%1 of category %2 has a VAT rate of %3, not above zero.</source>
+        <translation>%1 der Kategorie %2 hat einen Steuersatz von %3, nicht über null.</translation>
+    </message>
+    <message>
+        <source>%1 of category %2 has a VAT rate of %3, not zero.</source>
+        <translation>%1 der Kategorie %2 hat einen Steuersatz von %3, nicht null.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>Position %1</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice</source>
+        <translation>Ein Zuschlag der Rechnung</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice</source>
+        <translation>Ein Abschlag der Rechnung</translation>
+    </message>
+    <message>
+        <source>The taxable amount of category %1 at %2% (BT-116) is %3, but its lines, allowances and charges add up to %4.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the amount written, %4 the sum computed.</extracomment>
+        <translation>Der Steuerbasisbetrag der Kategorie %1 zu %2 % (BT-116) ist %3, aber ihre Positionen, Ab- und Zuschläge ergeben %4.</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 gives an exemption reason, which it must not.</source>
+        <translation>Die Umsatzsteuer-Aufschlüsselung der Kategorie %1 nennt einen Befreiungsgrund, was sie nicht darf.</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 gives no exemption reason (BT-120, BT-121).</source>
+        <translation>Die Umsatzsteuer-Aufschlüsselung der Kategorie %1 nennt keinen Befreiungsgrund (BT-120, BT-121).</translation>
+    </message>
+    <message>
+        <source>The invoice has items of VAT category %1 but no VAT breakdown of that category.</source>
+        <translation>Die Rechnung hat Posten der Umsatzsteuerkategorie %1, aber keine Aufschlüsselung dieser Kategorie.</translation>
+    </message>
+    <message>
+        <source>The items of category %1 at %2% add up to %3, but the VAT breakdown has no such category and rate.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the sum.</extracomment>
+        <translation>Die Posten der Kategorie %1 zu %2 % ergeben %3, aber die Umsatzsteuer-Aufschlüsselung hat keine solche Kategorie mit diesem Satz.</translation>
+    </message>
+    <message>
+        <source>The VAT amount of category %1 (BT-117) is %2, but it must be zero.</source>
+        <extracomment>%1 the category, %2 the amount written.</extracomment>
+        <translation>Der Steuerbetrag der Kategorie %1 (BT-117) ist %2, muss aber null sein.</translation>
+    </message>
+    <message>
+        <source>The VAT amount of category %1 at %2% (BT-117) is %3, but the taxable amount times the rate makes %4.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the amount written, %4 the amount computed.</extracomment>
+        <translation>Der Steuerbetrag der Kategorie %1 zu %2 % (BT-117) ist %3, aber der Steuerbasisbetrag mal dem Satz ergibt %4.</translation>
+    </message>
+    <message>
+        <source>%1 of category O (not subject to VAT) has a VAT rate (%2).</source>
+        <extracomment>%1 the item (line 2, an allowance, a charge), %2 the category, %3 the rate; for O %2 is the rate.</extracomment>
+        <translation>%1 der Kategorie O (nicht umsatzsteuerbar) hat einen Steuersatz (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedRead</name>
+    <message>
+        <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
+        <extracomment>%1 the XML&apos;s root element with its namespace.</extracomment>
+        <translation>die Datei ist keine E-Rechnung (CII CrossIndustryInvoice, UBL Invoice oder CreditNote), sondern %1</translation>
+    </message>
+    <message>
+        <source>its embedded %1 cannot be read: %2</source>
+        <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
+        <translation>ihre eingebettete %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,402 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>PdfAttachment</name>
+    <message>
+        <source>it is a damaged PDF file that cannot be read</source>
+        <translation>le fichier est un PDF endommagé qui ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MB, the most that is read of a PDF file</source>
+        <extracomment>%1 the largest size read, in MB.</extracomment>
+        <translation>le fichier dépasse %1 Mo, le maximum lu d&apos;un fichier PDF</translation>
+    </message>
+    <message>
+        <source>its embedded file %1 cannot be unpacked</source>
+        <extracomment>%1 the embedded file&apos;s name.</extracomment>
+        <translation>son fichier incorporé %1 ne peut pas être décompressé</translation>
+    </message>
+    <message>
+        <source>it is a PDF file that contains no e-invoice (no factur-x.xml, zugferd-invoice.xml or xrechnung.xml)</source>
+        <translation>le fichier est un PDF qui ne contient aucune facture électronique (ni factur-x.xml, ni zugferd-invoice.xml, ni xrechnung.xml)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveCommand</name>
+    <message>
+        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
+        <translation>Lit une facture électronique reçue (CII XRechnung, ZUGFeRD ou Factur-X, UBL Peppol ou XRechnung, un PDF Factur-X ou ZUGFeRD), la contrôle et en affiche les données.</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
+        <translation>Affiche les données de la facture et les constats en JSON.</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Langue des messages : de, fr ou en.</translation>
+    </message>
+    <message>
+        <source>The received e-invoice.</source>
+        <translation>La facture électronique reçue.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <translation>utilisation : %1 (voir tallowby %2 --help)</translation>
+    </message>
+    <message>
+        <source>say what to do with the file: --show</source>
+        <translation>indiquez que faire du fichier : --show</translation>
+    </message>
+    <message>
+        <source>--show takes one file</source>
+        <translation>--show prend un seul fichier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is refused: it is larger than %2 MB</source>
+        <extracomment>%1 a file, %2 the largest size read in MB.</extracomment>
+        <translation>%1 est refusé : le fichier dépasse %2 Mo</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedChecks</name>
+    <message>
+        <source>The invoice does not say which rules it follows (BT-24).</source>
+        <translation>La facture n&apos;indique pas les règles qu&apos;elle suit (BT-24).</translation>
+    </message>
+    <message>
+        <source>The invoice has no number (BT-1).</source>
+        <translation>La facture n&apos;a pas de numéro (BT-1).</translation>
+    </message>
+    <message>
+        <source>The invoice has no issue date (BT-2).</source>
+        <translation>La facture n&apos;a pas de date d&apos;émission (BT-2).</translation>
+    </message>
+    <message>
+        <source>The invoice has no type code (BT-3).</source>
+        <translation>La facture n&apos;a pas de code de type (BT-3).</translation>
+    </message>
+    <message>
+        <source>The invoice has no currency (BT-5).</source>
+        <translation>La facture n&apos;a pas de devise (BT-5).</translation>
+    </message>
+    <message>
+        <source>The seller has no name (BT-27).</source>
+        <translation>Le vendeur n&apos;a pas de nom (BT-27).</translation>
+    </message>
+    <message>
+        <source>The buyer has no name (BT-44).</source>
+        <translation>L&apos;acheteur n&apos;a pas de nom (BT-44).</translation>
+    </message>
+    <message>
+        <source>The seller has no postal address (BG-5).</source>
+        <translation>Le vendeur n&apos;a pas d&apos;adresse postale (BG-5).</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s address has no country code (BT-40).</source>
+        <translation>L&apos;adresse du vendeur n&apos;a pas de code pays (BT-40).</translation>
+    </message>
+    <message>
+        <source>The buyer has no postal address (BG-8).</source>
+        <translation>L&apos;acheteur n&apos;a pas d&apos;adresse postale (BG-8).</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s address has no country code (BT-55).</source>
+        <translation>L&apos;adresse de l&apos;acheteur n&apos;a pas de code pays (BT-55).</translation>
+    </message>
+    <message>
+        <source>The invoice has no sum of the line nets (BT-106).</source>
+        <translation>La facture n&apos;a pas de somme des montants nets des lignes (BT-106).</translation>
+    </message>
+    <message>
+        <source>The invoice has no total without VAT (BT-109).</source>
+        <translation>La facture n&apos;a pas de total hors TVA (BT-109).</translation>
+    </message>
+    <message>
+        <source>The invoice has no total with VAT (BT-112).</source>
+        <translation>La facture n&apos;a pas de total TVA comprise (BT-112).</translation>
+    </message>
+    <message>
+        <source>The invoice has no amount due (BT-115).</source>
+        <translation>La facture n&apos;a pas de montant à payer (BT-115).</translation>
+    </message>
+    <message>
+        <source>The invoice has no line.</source>
+        <translation>La facture n&apos;a aucune ligne.</translation>
+    </message>
+    <message>
+        <source>The seller has neither an identifier (BT-29), a legal registration (BT-30) nor a VAT identifier (BT-31).</source>
+        <translation>Le vendeur n&apos;a ni identifiant (BT-29), ni immatriculation (BT-30), ni numéro de TVA (BT-31).</translation>
+    </message>
+    <message>
+        <source>An amount is due, but the invoice has neither a due date (BT-9) nor payment terms (BT-20).</source>
+        <translation>Un montant est dû, mais la facture n&apos;a ni date d&apos;échéance (BT-9) ni conditions de paiement (BT-20).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no identifier (BT-126).</source>
+        <extracomment>%1 the line&apos;s id. The same for the next messages.</extracomment>
+        <translation>La ligne %1 n&apos;a pas d&apos;identifiant (BT-126).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no quantity (BT-129).</source>
+        <translation>La ligne %1 n&apos;a pas de quantité (BT-129).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no unit of measure (BT-130).</source>
+        <translation>La ligne %1 n&apos;a pas d&apos;unité de mesure (BT-130).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no net amount (BT-131).</source>
+        <translation>La ligne %1 n&apos;a pas de montant net (BT-131).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no item name (BT-153).</source>
+        <translation>La ligne %1 n&apos;a pas de nom d&apos;article (BT-153).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no net price (BT-146).</source>
+        <translation>La ligne %1 n&apos;a pas de prix net (BT-146).</translation>
+    </message>
+    <message>
+        <source>Line %1 has a negative net price (BT-146).</source>
+        <translation>La ligne %1 a un prix net négatif (BT-146).</translation>
+    </message>
+    <message>
+        <source>Line %1 has a negative gross price (BT-148).</source>
+        <translation>La ligne %1 a un prix brut négatif (BT-148).</translation>
+    </message>
+    <message>
+        <source>Line %1 has no VAT category (BT-151).</source>
+        <translation>La ligne %1 n&apos;a pas de catégorie de TVA (BT-151).</translation>
+    </message>
+    <message>
+        <source>A charge on line %1 has no amount (BT-141).</source>
+        <translation>Une majoration de la ligne %1 n&apos;a pas de montant (BT-141).</translation>
+    </message>
+    <message>
+        <source>A charge on line %1 has no reason (BT-144, BT-145).</source>
+        <translation>Une majoration de la ligne %1 n&apos;a pas de motif (BT-144, BT-145).</translation>
+    </message>
+    <message>
+        <source>An allowance on line %1 has no amount (BT-136).</source>
+        <translation>Une remise de la ligne %1 n&apos;a pas de montant (BT-136).</translation>
+    </message>
+    <message>
+        <source>An allowance on line %1 has no reason (BT-139, BT-140).</source>
+        <translation>Une remise de la ligne %1 n&apos;a pas de motif (BT-139, BT-140).</translation>
+    </message>
+    <message>
+        <source>Line %1&apos;s net amount (BT-131) is %2, but quantity times net price (with the line&apos;s allowances and charges) makes %3.</source>
+        <extracomment>%1 the line, %2 the net amount written, %3 the net amount computed.</extracomment>
+        <translation>Le montant net de la ligne %1 (BT-131) est %2, mais la quantité fois le prix net (avec les remises et majorations de la ligne) donne %3.</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no amount (BT-99).</source>
+        <translation>Une majoration de la facture n&apos;a pas de montant (BT-99).</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no VAT category (BT-102).</source>
+        <translation>Une majoration de la facture n&apos;a pas de catégorie de TVA (BT-102).</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice has no reason (BT-104, BT-105).</source>
+        <translation>Une majoration de la facture n&apos;a pas de motif (BT-104, BT-105).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no amount (BT-92).</source>
+        <translation>Une remise de la facture n&apos;a pas de montant (BT-92).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no VAT category (BT-95).</source>
+        <translation>Une remise de la facture n&apos;a pas de catégorie de TVA (BT-95).</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice has no reason (BT-97, BT-98).</source>
+        <translation>Une remise de la facture n&apos;a pas de motif (BT-97, BT-98).</translation>
+    </message>
+    <message>
+        <source>The invoice has no VAT breakdown (BG-23).</source>
+        <translation>La facture n&apos;a pas de ventilation de la TVA (BG-23).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no taxable amount (BT-116).</source>
+        <extracomment>%1 the VAT category&apos;s code. The same for the next messages.</extracomment>
+        <translation>La ventilation de TVA de la catégorie %1 n&apos;a pas de base imposable (BT-116).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no VAT amount (BT-117).</source>
+        <translation>La ventilation de TVA de la catégorie %1 n&apos;a pas de montant de TVA (BT-117).</translation>
+    </message>
+    <message>
+        <source>A VAT breakdown has no category (BT-118).</source>
+        <translation>Une ventilation de TVA n&apos;a pas de catégorie (BT-118).</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 has no rate (BT-119).</source>
+        <translation>La ventilation de TVA de la catégorie %1 n&apos;a pas de taux (BT-119).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no VAT category (S, Z, E, AE, K, G, O, L or M).</source>
+        <translation>« %1 » n&apos;est pas une catégorie de TVA (S, Z, E, AE, K, G, O, L ou M).</translation>
+    </message>
+    <message>
+        <source>The date %1 &quot;%2&quot; is no date in the form the format requires.</source>
+        <extracomment>%1 the business term (BT-2), %2 the text written.</extracomment>
+        <translation>La date %1 « %2 » n&apos;est pas une date sous la forme que le format exige.</translation>
+    </message>
+    <message>
+        <source>The amount %1 &quot;%2&quot; is no number.</source>
+        <extracomment>%1 the business term (BT-106), %2 the text written.</extracomment>
+        <translation>Le montant %1 « %2 » n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>The currency &quot;%1&quot; (BT-5) is no ISO 4217 code.</source>
+        <extracomment>%1 the code written. The same for the next messages.</extracomment>
+        <translation>La devise « %1 » (BT-5) n&apos;est pas un code ISO 4217.</translation>
+    </message>
+    <message>
+        <source>The VAT currency &quot;%1&quot; (BT-6) is no ISO 4217 code.</source>
+        <translation>La devise de TVA « %1 » (BT-6) n&apos;est pas un code ISO 4217.</translation>
+    </message>
+    <message>
+        <source>The type code &quot;%1&quot; (BT-3) is no document type code.</source>
+        <translation>Le code de type « %1 » (BT-3) n&apos;est pas un code de type de document.</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s country &quot;%1&quot; (BT-40) is no country code.</source>
+        <translation>Le pays du vendeur « %1 » (BT-40) n&apos;est pas un code pays.</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s country &quot;%1&quot; (BT-55) is no country code.</source>
+        <translation>Le pays de l&apos;acheteur « %1 » (BT-55) n&apos;est pas un code pays.</translation>
+    </message>
+    <message>
+        <source>The seller&apos;s VAT identifier &quot;%1&quot; (BT-31) does not begin with a country code.</source>
+        <translation>Le numéro de TVA du vendeur « %1 » (BT-31) ne commence pas par un code pays.</translation>
+    </message>
+    <message>
+        <source>The buyer&apos;s VAT identifier &quot;%1&quot; (BT-48) does not begin with a country code.</source>
+        <translation>Le numéro de TVA de l&apos;acheteur « %1 » (BT-48) ne commence pas par un code pays.</translation>
+    </message>
+    <message>
+        <source>The amount %1 is %2, but %4 makes %3.</source>
+        <extracomment>%1 the business term (BT-106), %2 the amount written, %3 the amount computed, %4 how (the next messages).</extracomment>
+        <translation>Le montant %1 est %2, mais %4 donne %3.</translation>
+    </message>
+    <message>
+        <source>the sum of the line nets</source>
+        <translation>la somme des montants nets des lignes</translation>
+    </message>
+    <message>
+        <source>the sum of the invoice&apos;s allowances</source>
+        <translation>la somme des remises de la facture</translation>
+    </message>
+    <message>
+        <source>the sum of the invoice&apos;s charges</source>
+        <translation>la somme des majorations de la facture</translation>
+    </message>
+    <message>
+        <source>the line nets less allowances plus charges</source>
+        <translation>les montants nets des lignes moins les remises plus les majorations</translation>
+    </message>
+    <message>
+        <source>the sum of the VAT breakdown&apos;s amounts</source>
+        <translation>la somme des montants de la ventilation de TVA</translation>
+    </message>
+    <message>
+        <source>the total without VAT plus the VAT</source>
+        <translation>le total hors TVA plus la TVA</translation>
+    </message>
+    <message>
+        <source>the total with VAT less the amount paid plus rounding</source>
+        <translation>le total TVA comprise moins le montant payé plus l&apos;arrondi</translation>
+    </message>
+    <message>
+        <source>%1 of category %2 has a VAT rate of %3, not above zero.</source>
+        <translation>%1 de catégorie %2 a un taux de TVA de %3, non supérieur à zéro.</translation>
+    </message>
+    <message>
+        <source>%1 of category %2 has a VAT rate of %3, not zero.</source>
+        <translation>%1 de catégorie %2 a un taux de TVA de %3, et non zéro.</translation>
+    </message>
+    <message>
+        <source>Line %1</source>
+        <translation>La ligne %1</translation>
+    </message>
+    <message>
+        <source>A charge of the invoice</source>
+        <translation>Une majoration de la facture</translation>
+    </message>
+    <message>
+        <source>An allowance of the invoice</source>
+        <translation>Une remise de la facture</translation>
+    </message>
+    <message>
+        <source>The taxable amount of category %1 at %2% (BT-116) is %3, but its lines, allowances and charges add up to %4.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the amount written, %4 the sum computed.</extracomment>
+        <translation>La base imposable de la catégorie %1 à %2 % (BT-116) est %3, mais ses lignes, remises et majorations font %4.</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 gives an exemption reason, which it must not.</source>
+        <translation>La ventilation de TVA de la catégorie %1 donne un motif d&apos;exonération, ce qu&apos;elle ne doit pas faire.</translation>
+    </message>
+    <message>
+        <source>The VAT breakdown of category %1 gives no exemption reason (BT-120, BT-121).</source>
+        <translation>La ventilation de TVA de la catégorie %1 ne donne pas de motif d&apos;exonération (BT-120, BT-121).</translation>
+    </message>
+    <message>
+        <source>The invoice has items of VAT category %1 but no VAT breakdown of that category.</source>
+        <translation>La facture a des éléments de la catégorie de TVA %1 mais aucune ventilation de cette catégorie.</translation>
+    </message>
+    <message>
+        <source>The items of category %1 at %2% add up to %3, but the VAT breakdown has no such category and rate.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the sum.</extracomment>
+        <translation>Les éléments de la catégorie %1 à %2 % font %3, mais la ventilation de TVA n&apos;a pas cette catégorie à ce taux.</translation>
+    </message>
+    <message>
+        <source>The VAT amount of category %1 (BT-117) is %2, but it must be zero.</source>
+        <extracomment>%1 the category, %2 the amount written.</extracomment>
+        <translation>Le montant de TVA de la catégorie %1 (BT-117) est %2, mais il doit être nul.</translation>
+    </message>
+    <message>
+        <source>The VAT amount of category %1 at %2% (BT-117) is %3, but the taxable amount times the rate makes %4.</source>
+        <extracomment>%1 the category, %2 its rate, %3 the amount written, %4 the amount computed.</extracomment>
+        <translation>Le montant de TVA de la catégorie %1 à %2 % (BT-117) est %3, mais la base imposable fois le taux donne %4.</translation>
+    </message>
+    <message>
+        <source>%1 of category O (not subject to VAT) has a VAT rate (%2).</source>
+        <extracomment>%1 the item (line 2, an allowance, a charge), %2 the category, %3 the rate; for O %2 is the rate.</extracomment>
+        <translation>%1 de catégorie O (hors champ de la TVA) a un taux de TVA (%2).</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedRead</name>
+    <message>
+        <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
+        <extracomment>%1 the XML&apos;s root element with its namespace.</extracomment>
+        <translation>le fichier n&apos;est pas une facture électronique (CII CrossIndustryInvoice, UBL Invoice ou CreditNote) mais %1</translation>
+    </message>
+    <message>
+        <source>its embedded %1 cannot be read: %2</source>
+        <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
+        <translation>son fichier incorporé %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+</TS>
