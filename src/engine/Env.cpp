@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -18,6 +19,8 @@
 
 namespace tbengine {
 namespace {
+
+std::atomic<uint64_t> residentBudget{0};  // 0: none
 
 IoStatus PosixError(int err, const std::string& what, const std::string& path) {
   return IoStatus::Error(err, what + " " + path + ": " + std::strerror(err));
@@ -122,29 +125,48 @@ class PosixFile : public File {
       if (view_ != nullptr) ::munmap(view_, viewSize_);
       view_ = p;
       viewSize_ = size;
-      touched_.assign(size / kFaultBlock / 64 + 1, 0);
+      touched_.clear();
       touchedBlocks_ = 0;
     }
     if (!CopyFromMapping(buf, static_cast<const char*>(view_) + offset, n)) return false;
-    NoteTouched(offset, n);
+    if (const uint64_t budget = residentBudget.load(std::memory_order_relaxed); budget == 0)
+      ReleasePassedPages(offset, n);
+    else if (n > 0)
+      KeepWithinBudget(offset, n, budget);
     return true;
   }
 
-  // Every page of the mapping a read has touched stays resident in this
-  // process (the kernel may reclaim it, yet it counts as its memory), and a
-  // fault maps the pages around it too (up to kFaultBlock), so a report
-  // reading a large table through its index would hold the whole table.
-  // Once the blocks touched since the last release reach kResidentBudget,
-  // all are let go; a page read again comes back from the page cache. One
-  // bit per block tells a block already counted.
-  void NoteTouched(uint64_t offset, size_t n) {
-    if (n == 0) return;
+  // A scan through a large table would keep every page it passed resident
+  // in this process (the kernel may reclaim them, yet they count as its
+  // memory). While reads move forward through the file, the pages behind
+  // them are let go every kReleaseAfter bytes, so a scan's memory stays flat
+  // in the table's size; a page read again comes back from the page cache.
+  // Reads that jump about (a walk in index order, a go to a record) keep
+  // their pages, where reading them again is cheapest, unless a
+  // ResidentBudget is in force.
+  void ReleasePassedPages(uint64_t offset, size_t n) {
+    const bool forward = offset >= scanEnd_ && offset <= scanEnd_ + kForwardGap;
+    if (!forward) scanStart_ = offset;
+    scanEnd_ = offset + n;
+    if (offset - scanStart_ < kReleaseAfter) return;
+    const uint64_t page = static_cast<uint64_t>(::sysconf(_SC_PAGESIZE));
+    const uint64_t from = (scanStart_ + page - 1) / page * page, to = offset / page * page;
+    if (to > from) ::madvise(static_cast<char*>(view_) + from, to - from, MADV_DONTNEED);
+    scanStart_ = to;
+  }
+
+  // Under a budget, once the blocks touched since the last release reach it,
+  // all are let go. A fault maps the pages around it too (up to
+  // kFaultBlock), so blocks of that size are counted, one bit each.
+  void KeepWithinBudget(uint64_t offset, size_t n, uint64_t budget) {
+    const size_t words = viewSize_ / kFaultBlock / 64 + 1;
+    if (touched_.size() != words) touched_.assign(words, 0);
     for (uint64_t b = offset / kFaultBlock, last = (offset + n - 1) / kFaultBlock; b <= last; ++b) {
       uint64_t& word = touched_[b / 64];
       const uint64_t bit = uint64_t{1} << (b % 64);
       if (word & bit) continue;
       word |= bit;
-      if (++touchedBlocks_ * kFaultBlock < kResidentBudget) continue;
+      if (++touchedBlocks_ * kFaultBlock < budget) continue;
       ::madvise(view_, viewSize_, MADV_DONTNEED);
       std::fill(touched_.begin(), touched_.end(), 0);
       touchedBlocks_ = 0;
@@ -192,9 +214,11 @@ class PosixFile : public File {
   void* head_ = nullptr;
   size_t headSize_ = 0;
   static constexpr uint64_t kMinView = 1 << 20;
+  static constexpr uint64_t kReleaseAfter = 4 << 20;
+  static constexpr uint64_t kForwardGap = 64 << 10;  // skipped records still count as a scan
+  uint64_t scanStart_ = 0, scanEnd_ = 0;  // the forward run of reads so far
   static constexpr uint64_t kFaultBlock = 64 << 10;  // the kernel's fault-around
-  static constexpr uint64_t kResidentBudget = 512 << 10;
-  std::vector<uint64_t> touched_;  // a bit per block of the view
+  std::vector<uint64_t> touched_;  // under a budget: a bit per block of the view
   uint64_t touchedBlocks_ = 0;
   void* view_ = nullptr;  // read-only mapping for ReadMapped
   size_t viewSize_ = 0;
@@ -295,6 +319,9 @@ class FaultFile : public File {
 };
 
 }  // namespace
+
+ResidentBudget::ResidentBudget(uint64_t bytes) : previous_(residentBudget.exchange(bytes)) {}
+ResidentBudget::~ResidentBudget() { residentBudget.store(previous_); }
 
 Env* Env::Default() {
   static PosixEnv* env = new PosixEnv;

@@ -253,6 +253,9 @@ int RunBatchCommand(const BatchCommand& command, const QStringList& args, QTextS
         for (; told < messages.size(); ++told) say(messages[told]);
         return !messages.isEmpty();
       };
+      // A command reads the folder once through: the check at the start,
+      // then its document.
+      const tbengine::ResidentBudget budget(kDocumentResidentBytes);
       status = Build(command, dataDir.absolutePath(), output, say, said);
       QString why;
       if (status == 0 && !output.commit(&why)) {

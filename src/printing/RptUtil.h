@@ -32,6 +32,7 @@
 
 #include "data/KeyText.h"
 #include "platform/Dates.h"
+#include "tbengine/env.h"
 #include "platform/NumberText.h"
 
 // Where the complete lines of a document go as they are completed: kept for
@@ -123,12 +124,19 @@ void StartReport();
 // Releases the lines, the heading rows and the column codes; the lines are
 // kept again from then on.
 void EndReport();
-// Releases the document when its holder ends, also when it is abandoned.
+// How much of each table a document's reading keeps in memory: it reads
+// them once through, and pages read again come from the page cache.
+constexpr uint64_t kDocumentResidentBytes = 256 << 10;
+// Releases the document when its holder ends, also when it is abandoned;
+// while it is held, the tables read keep little of themselves in memory.
 struct DocumentInHand {
   DocumentInHand() = default;
   DocumentInHand(const DocumentInHand&) = delete;
   DocumentInHand& operator=(const DocumentInHand&) = delete;
   ~DocumentInHand() { EndReport(); }
+
+ private:
+  tbengine::ResidentBudget budget_{kDocumentResidentBytes};
 };
 // The lines a document keeps for the report window: the sink of a report
 // that is to be shown.

@@ -86,6 +86,21 @@ class File {
   }
 };
 
+// While one lives, reads through a file's mapping keep at most about bytes
+// of it resident in this process (a document reading a history once);
+// otherwise the pages read stay mapped, where reading them again is
+// cheapest. Scopes nest; the innermost budget holds.
+class ResidentBudget {
+ public:
+  explicit ResidentBudget(uint64_t bytes);
+  ~ResidentBudget();
+  ResidentBudget(const ResidentBudget&) = delete;
+  ResidentBudget& operator=(const ResidentBudget&) = delete;
+
+ private:
+  uint64_t previous_;
+};
+
 enum class OpenMode { kReadWrite, kReadOnly, kCreateTruncate };
 
 class Env {
