@@ -112,6 +112,13 @@ class PosixFile : public File {
   }
 
   bool ReadMapped(uint64_t offset, void* buf, size_t n) override {
+    // A table opened for a few reads (a pick list's first page) is read
+    // with read calls: mapping a large file and faulting its pages in costs
+    // more than those reads, and grows with the file.
+    if (reads_ < kReadsBeforeMapping) {
+      ++reads_;
+      return false;
+    }
     if (offset + n > viewSize_) {
       if (cannotMap_) return false;
       // Mapped past the end with room to spare, so a growing file is not
@@ -214,6 +221,8 @@ class PosixFile : public File {
   void* head_ = nullptr;
   size_t headSize_ = 0;
   static constexpr uint64_t kMinView = 1 << 20;
+  static constexpr int kReadsBeforeMapping = 64;
+  int reads_ = 0;
   static constexpr uint64_t kReleaseAfter = 4 << 20;
   static constexpr uint64_t kForwardGap = 64 << 10;  // skipped records still count as a scan
   uint64_t scanStart_ = 0, scanEnd_ = 0;  // the forward run of reads so far
