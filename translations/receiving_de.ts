@@ -399,4 +399,12 @@
         <translation>ihre eingebettete %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
+<context>
+    <name>XmlTree</name>
+    <message>
+        <source>it has more than %1 elements, the most that is read</source>
+        <extracomment>%1 the number of elements read at most.</extracomment>
+        <translation>die Datei hat mehr als %1 Elemente, mehr wird nicht gelesen</translation>
+    </message>
+</context>
 </TS>

@@ -399,4 +399,12 @@
         <translation>son fichier incorporé %1 ne peut pas être lu : %2</translation>
     </message>
 </context>
+<context>
+    <name>XmlTree</name>
+    <message>
+        <source>it has more than %1 elements, the most that is read</source>
+        <extracomment>%1 the number of elements read at most.</extracomment>
+        <translation>le fichier a plus de %1 éléments, le maximum lu</translation>
+    </message>
+</context>
 </TS>

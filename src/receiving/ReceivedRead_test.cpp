@@ -213,6 +213,10 @@ TEST(ReceivedRead, HostileXmlIsRefusedAndOtherXmlIsNoEInvoice) {
   large.insert(cii.lastIndexOf("</rsm:CrossIndustryInvoice>"), QByteArray(50 * 1024 * 1024, ' '));
   EXPECT_EQ(ReadReceived(large).result, ReceivedRead::Result::TooLarge);
   EXPECT_TRUE(ReadReceived(large).error.contains("50 MB"));
+  // Small, but more elements than a tree is built of.
+  const ReceivedRead many = ReadReceived("<r>" + QByteArray("<a/>").repeated(1000001) + "</r>");
+  EXPECT_EQ(many.result, ReceivedRead::Result::TooLarge);
+  EXPECT_TRUE(many.error.contains("elements")) << many.error.toStdString();
   EXPECT_EQ(ReadReceived(cii.left(cii.size() / 2)).result, ReceivedRead::Result::Damaged);
   // The right root in the wrong namespace, a bank statement, nothing.
   for (const QByteArray& other :

@@ -1,6 +1,16 @@
 #include "receiving/XmlTree.h"
 
+#include <QCoreApplication>
+
 namespace {
+
+struct Tr {
+  Q_DECLARE_TR_FUNCTIONS(XmlTree)
+};
+
+// A tree costs about a hundred bytes an element: 50 MB of empty elements
+// would take gigabytes. An invoice of 10 000 lines has about 400 000.
+constexpr qsizetype kMostElements = 1000000;
 
 void Collect(const XmlElement& from, const QList<QStringView>& steps, qsizetype step,
              QList<const XmlElement*>* found, bool firstOnly) {
@@ -47,9 +57,16 @@ XmlTreeRead ReadXmlTree(const QByteArray& bytes) {
   // The open elements, the root first; each lives in its parent's
   // children, which grow only while it is closed.
   std::vector<XmlElement*> open;
+  qsizetype elements = 0;
   while (!xml.atEnd()) {
     switch (xml.readNext()) {
       case QXmlStreamReader::StartElement: {
+        if (++elements > kMostElements) {
+          read.failure = GuardedXml::Failure::TooLarge;
+          //: %1 the number of elements read at most.
+          read.error = Tr::tr("it has more than %1 elements, the most that is read").arg(kMostElements);
+          return read;
+        }
         XmlElement* element = &read.root;
         if (!open.empty()) {
           open.back()->children.emplace_back();
