@@ -440,6 +440,186 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     </message>
 </context>
 <context>
+    <name>RecurCommand</name>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>schedule %1: invoice %2 %3, %4, %5 made, next %6</source>
+        <extracomment>%1 schedule number, %2 invoice, %3 weekly/monthly/..., %4 state, %5 made, %6 next date or -</extracomment>
+        <translation>Zeitplan %1: Rechnung %2 %3, %4, %5 erstellt, nächste %6</translation>
+    </message>
+    <message>
+        <source>Makes the repeating invoices that are due, and keeps their schedules.</source>
+        <translation>Erstellt die fälligen wiederkehrenden Rechnungen und pflegt ihre Zeitpläne.</translation>
+    </message>
+    <message>
+        <source>Lists what would be made and changes nothing.</source>
+        <translation>Listet auf, was erstellt würde, und ändert nichts.</translation>
+    </message>
+    <message>
+        <source>Lists the schedules.</source>
+        <translation>Listet die Zeitpläne auf.</translation>
+    </message>
+    <message>
+        <source>With --repeat: each new invoice is issued at once.</source>
+        <translation>Mit --repeat: jede neue Rechnung wird sofort ausgestellt.</translation>
+    </message>
+    <message>
+        <source>Make what is due by this day (default: today).</source>
+        <translation>Erstellt, was bis zu diesem Tag fällig ist (Vorgabe: heute).</translation>
+    </message>
+    <message>
+        <source>Repeats this invoice on a new schedule.</source>
+        <translation>Wiederholt diese Rechnung nach einem neuen Zeitplan.</translation>
+    </message>
+    <message>
+        <source>With --repeat: weekly, monthly, quarterly or yearly.</source>
+        <translation>Mit --repeat: weekly, monthly, quarterly oder yearly.</translation>
+    </message>
+    <message>
+        <source>With --repeat: the date of the first new invoice.</source>
+        <translation>Mit --repeat: das Datum der ersten neuen Rechnung.</translation>
+    </message>
+    <message>
+        <source>With --repeat: the day of the month (1-31) after the first.</source>
+        <translation>Mit --repeat: der Tag des Monats (1-31) nach der ersten.</translation>
+    </message>
+    <message>
+        <source>With --repeat: no invoice after this date.</source>
+        <translation>Mit --repeat: keine Rechnung nach diesem Datum.</translation>
+    </message>
+    <message>
+        <source>With --repeat: how many invoices in all.</source>
+        <translation>Mit --repeat: wie viele Rechnungen insgesamt.</translation>
+    </message>
+    <message>
+        <source>Pauses a schedule.</source>
+        <translation>Hält einen Zeitplan an.</translation>
+    </message>
+    <message>
+        <source>Resumes a paused schedule.</source>
+        <translation>Setzt einen angehaltenen Zeitplan fort.</translation>
+    </message>
+    <message>
+        <source>Ends a schedule.</source>
+        <translation>Beendet einen Zeitplan.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>--until: not a date YYYY-MM-DD</source>
+        <translation>--until: kein Datum JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--first: not a date YYYY-MM-DD</source>
+        <translation>--first: kein Datum JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--end: not a date YYYY-MM-DD</source>
+        <translation>--end: kein Datum JJJJ-MM-TT</translation>
+    </message>
+    <message>
+        <source>--repeat: not an invoice number</source>
+        <translation>--repeat: keine Rechnungsnummer</translation>
+    </message>
+    <message>
+        <source>--day: not a day of the month (1-31)</source>
+        <translation>--day: kein Tag des Monats (1-31)</translation>
+    </message>
+    <message>
+        <source>--times: not a number from 1 to 9999</source>
+        <translation>--times: keine Zahl von 1 bis 9999</translation>
+    </message>
+    <message>
+        <source>--%1: name one schedule</source>
+        <translation>--%1: einen Zeitplan nennen</translation>
+    </message>
+    <message>
+        <source>--repeat needs --every weekly|monthly|quarterly|yearly and --first</source>
+        <translation>--repeat braucht --every weekly|monthly|quarterly|yearly und --first</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>Datenordner nicht vorhanden: %1</translation>
+    </message>
+    <message>
+        <source>there is no invoice %1</source>
+        <translation>es gibt keine Rechnung %1</translation>
+    </message>
+    <message>
+        <source>the schedule could not be written</source>
+        <translation>der Zeitplan konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>there is no schedule %1</source>
+        <translation>es gibt keinen Zeitplan %1</translation>
+    </message>
+    <message>
+        <source>%1  schedule %2: invoice %3</source>
+        <translation>%1  Zeitplan %2: Rechnung %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invoice(s) made.</source>
+        <translation>
+            <numerusform>%n Rechnung erstellt.</numerusform>
+            <numerusform>%n Rechnungen erstellt.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringInvoices</name>
+    <message>
+        <source>an item could not be added</source>
+        <translation>ein Posten konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>Making Repeating Invoices</source>
+        <translation>Wiederkehrende Rechnungen werden erstellt</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 (schedule %3)</source>
+        <extracomment>%1 invoice number, %2 its date, %3 the schedule</extracomment>
+        <translation>Rechnung %1 vom %2 (Zeitplan %3)</translation>
+    </message>
+    <message>
+        <source>Repeating invoices made:</source>
+        <translation>Erstellte wiederkehrende Rechnungen:</translation>
+    </message>
+    <message>
+        <source>The index of the invoices&apos; states could not be written.</source>
+        <translation>Der Index der Rechnungszustände konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Schedule %1 repeats invoice %2, which is no longer there.</source>
+        <translation>Zeitplan %1 wiederholt Rechnung %2, die es nicht mehr gibt.</translation>
+    </message>
+    <message>
+        <source>Schedule %1 could not be written.</source>
+        <translation>Zeitplan %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>its state could not be written</source>
+        <translation>ihr Zustand konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of schedule %2 could not be written: %3</source>
+        <extracomment>%3 why</extracomment>
+        <translation>Rechnung %1 des Zeitplans %2 konnte nicht geschrieben werden: %3</translation>
+    </message>
+</context>
+<context>
     <name>TInvoice</name>
     <message>
         <source>Invoice</source>

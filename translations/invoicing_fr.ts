@@ -440,6 +440,186 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     </message>
 </context>
 <context>
+    <name>RecurCommand</name>
+    <message>
+        <source>paused</source>
+        <translation>suspendu</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>schedule %1: invoice %2 %3, %4, %5 made, next %6</source>
+        <extracomment>%1 schedule number, %2 invoice, %3 weekly/monthly/..., %4 state, %5 made, %6 next date or -</extracomment>
+        <translation>échéancier %1 : facture %2 %3, %4, %5 créées, prochaine %6</translation>
+    </message>
+    <message>
+        <source>Makes the repeating invoices that are due, and keeps their schedules.</source>
+        <translation>Crée les factures récurrentes dues et gère leurs échéanciers.</translation>
+    </message>
+    <message>
+        <source>Lists what would be made and changes nothing.</source>
+        <translation>Liste ce qui serait créé et ne modifie rien.</translation>
+    </message>
+    <message>
+        <source>Lists the schedules.</source>
+        <translation>Liste les échéanciers.</translation>
+    </message>
+    <message>
+        <source>With --repeat: each new invoice is issued at once.</source>
+        <translation>Avec --repeat : chaque nouvelle facture est émise aussitôt.</translation>
+    </message>
+    <message>
+        <source>Make what is due by this day (default: today).</source>
+        <translation>Crée ce qui est dû jusqu&apos;à ce jour (par défaut : aujourd&apos;hui).</translation>
+    </message>
+    <message>
+        <source>Repeats this invoice on a new schedule.</source>
+        <translation>Répète cette facture selon un nouvel échéancier.</translation>
+    </message>
+    <message>
+        <source>With --repeat: weekly, monthly, quarterly or yearly.</source>
+        <translation>Avec --repeat : weekly, monthly, quarterly ou yearly.</translation>
+    </message>
+    <message>
+        <source>With --repeat: the date of the first new invoice.</source>
+        <translation>Avec --repeat : la date de la première nouvelle facture.</translation>
+    </message>
+    <message>
+        <source>With --repeat: the day of the month (1-31) after the first.</source>
+        <translation>Avec --repeat : le jour du mois (1-31) après la première.</translation>
+    </message>
+    <message>
+        <source>With --repeat: no invoice after this date.</source>
+        <translation>Avec --repeat : aucune facture après cette date.</translation>
+    </message>
+    <message>
+        <source>With --repeat: how many invoices in all.</source>
+        <translation>Avec --repeat : combien de factures en tout.</translation>
+    </message>
+    <message>
+        <source>Pauses a schedule.</source>
+        <translation>Suspend un échéancier.</translation>
+    </message>
+    <message>
+        <source>Resumes a paused schedule.</source>
+        <translation>Reprend un échéancier suspendu.</translation>
+    </message>
+    <message>
+        <source>Ends a schedule.</source>
+        <translation>Termine un échéancier.</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>--until: not a date YYYY-MM-DD</source>
+        <translation>--until : pas une date AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>--first: not a date YYYY-MM-DD</source>
+        <translation>--first : pas une date AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>--end: not a date YYYY-MM-DD</source>
+        <translation>--end : pas une date AAAA-MM-JJ</translation>
+    </message>
+    <message>
+        <source>--repeat: not an invoice number</source>
+        <translation>--repeat : pas un numéro de facture</translation>
+    </message>
+    <message>
+        <source>--day: not a day of the month (1-31)</source>
+        <translation>--day : pas un jour du mois (1-31)</translation>
+    </message>
+    <message>
+        <source>--times: not a number from 1 to 9999</source>
+        <translation>--times : pas un nombre de 1 à 9999</translation>
+    </message>
+    <message>
+        <source>--%1: name one schedule</source>
+        <translation>--%1 : indiquer un échéancier</translation>
+    </message>
+    <message>
+        <source>--repeat needs --every weekly|monthly|quarterly|yearly and --first</source>
+        <translation>--repeat demande --every weekly|monthly|quarterly|yearly et --first</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>dossier de données introuvable : %1</translation>
+    </message>
+    <message>
+        <source>there is no invoice %1</source>
+        <translation>il n&apos;y a pas de facture %1</translation>
+    </message>
+    <message>
+        <source>the schedule could not be written</source>
+        <translation>l&apos;échéancier n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>there is no schedule %1</source>
+        <translation>il n&apos;y a pas d&apos;échéancier %1</translation>
+    </message>
+    <message>
+        <source>%1  schedule %2: invoice %3</source>
+        <translation>%1  échéancier %2 : facture %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n invoice(s) made.</source>
+        <translation>
+            <numerusform>%n facture créée.</numerusform>
+            <numerusform>%n factures créées.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RecurringInvoices</name>
+    <message>
+        <source>an item could not be added</source>
+        <translation>un article n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>Making Repeating Invoices</source>
+        <translation>Création des factures récurrentes</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 (schedule %3)</source>
+        <extracomment>%1 invoice number, %2 its date, %3 the schedule</extracomment>
+        <translation>Facture %1 du %2 (échéancier %3)</translation>
+    </message>
+    <message>
+        <source>Repeating invoices made:</source>
+        <translation>Factures récurrentes créées :</translation>
+    </message>
+    <message>
+        <source>The index of the invoices&apos; states could not be written.</source>
+        <translation>L&apos;index des états des factures n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Schedule %1 repeats invoice %2, which is no longer there.</source>
+        <translation>L&apos;échéancier %1 répète la facture %2, qui n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>Schedule %1 could not be written.</source>
+        <translation>L&apos;échéancier %1 n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>its state could not be written</source>
+        <translation>son état n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of schedule %2 could not be written: %3</source>
+        <extracomment>%3 why</extracomment>
+        <translation>La facture %1 de l&apos;échéancier %2 n&apos;a pas pu être écrite : %3</translation>
+    </message>
+</context>
+<context>
     <name>TInvoice</name>
     <message>
         <source>Invoice</source>

@@ -74,32 +74,12 @@
         <translation>Bucht die Zahlungen von Kontoauszügen (camt.052, camt.053, camt.054) auf die Rechnungen, die sie bezahlen.</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Zeigt diese Hilfe an.</translation>
-    </message>
-    <message>
-        <source>Displays version information.</source>
-        <translation>Zeigt Versionsinformation an.</translation>
-    </message>
-    <message>
         <source>Lists what would be booked and changes nothing.</source>
         <translation>Listet auf, was gebucht würde, und ändert nichts.</translation>
     </message>
     <message>
-        <source>Data folder (default: the current folder).</source>
-        <translation>Datenordner (Vorgabe: der aktuelle Ordner).</translation>
-    </message>
-    <message>
-        <source>Language of the messages: de, fr or en.</source>
-        <translation>Sprache der Meldungen: de, fr oder en.</translation>
-    </message>
-    <message>
         <source>The bank statements, one or more.</source>
         <translation>Die Kontoauszüge, einer oder mehrere.</translation>
-    </message>
-    <message>
-        <source>usage: %1 (see tallowby %2 --help)</source>
-        <translation>Aufruf: %1 (siehe tallowby %2 --help)</translation>
     </message>
     <message>
         <source>name at least one bank statement</source>

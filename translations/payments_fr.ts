@@ -74,32 +74,12 @@
         <translation>Comptabilise les paiements des relevés bancaires (camt.052, camt.053, camt.054) sur les factures qu&apos;ils règlent.</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
-    </message>
-    <message>
-        <source>Displays version information.</source>
-        <translation>Affiche les informations de version.</translation>
-    </message>
-    <message>
         <source>Lists what would be booked and changes nothing.</source>
         <translation>Liste ce qui serait comptabilisé et ne change rien.</translation>
     </message>
     <message>
-        <source>Data folder (default: the current folder).</source>
-        <translation>Dossier de données (par défaut : le dossier courant).</translation>
-    </message>
-    <message>
-        <source>Language of the messages: de, fr or en.</source>
-        <translation>Langue des messages : de, fr ou en.</translation>
-    </message>
-    <message>
         <source>The bank statements, one or more.</source>
         <translation>Les relevés bancaires, un ou plusieurs.</translation>
-    </message>
-    <message>
-        <source>usage: %1 (see tallowby %2 --help)</source>
-        <translation>utilisation : %1 (voir tallowby %2 --help)</translation>
     </message>
     <message>
         <source>name at least one bank statement</source>

@@ -170,6 +170,30 @@
     </message>
 </context>
 <context>
+    <name>SubcommandParser</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Zeigt diese Hilfe an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>Data folder (default: the current folder).</source>
+        <translation>Datenordner (Vorgabe: der aktuelle Ordner).</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Sprache der Meldungen: de, fr oder en.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <extracomment>%1 is the command with its arguments, %2 the command&apos;s name.</extracomment>
+        <translation>Aufruf: %1 (siehe tallowby %2 --help)</translation>
+    </message>
+</context>
+<context>
     <name>UnattendedUi</name>
     <message>
         <source>unexpected window: %1</source>

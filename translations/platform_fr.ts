@@ -170,6 +170,30 @@
     </message>
 </context>
 <context>
+    <name>SubcommandParser</name>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Data folder (default: the current folder).</source>
+        <translation>Dossier des données (par défaut : le dossier courant).</translation>
+    </message>
+    <message>
+        <source>Language of the messages: de, fr or en.</source>
+        <translation>Langue des messages : de, fr ou en.</translation>
+    </message>
+    <message>
+        <source>usage: %1 (see tallowby %2 --help)</source>
+        <extracomment>%1 is the command with its arguments, %2 the command&apos;s name.</extracomment>
+        <translation>utilisation : %1 (voir tallowby %2 --help)</translation>
+    </message>
+</context>
+<context>
     <name>UnattendedUi</name>
     <message>
         <source>unexpected window: %1</source>

@@ -92,6 +92,14 @@ bool WriteInvoiceState(const InvoiceStateRecord& s) {
   return Flush(d);
 }
 
+bool RebuildInvoiceStatesIndex() {
+  DATA4* d = Table();
+  if (!d) return true;
+  const bool rebuilt = RebuildTags(d, INVSTATEDef());
+  d4tagSelect(d, d4tag(d, "INVSTATE"));
+  return rebuilt;
+}
+
 void RemoveInvoiceState(long ivNo) {
   DATA4* d = Table();
   if (!d || !Seek(d, ivNo)) return;

@@ -34,6 +34,9 @@ InvoiceStateRecord ReadInvoiceState(long ivNo);
 // Writes the record of state.ivNo, appending it when there is none. False
 // when the folder has no table of states or it cannot be written.
 bool WriteInvoiceState(const InvoiceStateRecord& state);
+// Writes the table's index afresh (after a command was cut short while it
+// wrote a state). True when there is no table.
+bool RebuildInvoiceStatesIndex();
 // Removes the record of invoice ivNo, if any (a deleted invoice's).
 void RemoveInvoiceState(long ivNo);
 // Every record in invoice-number order.

@@ -344,11 +344,35 @@ const TableDef& REMINDDef() {
   return t;
 }
 
+// The repeating invoices: each schedule's invoice to copy, its dates, how
+// many were made, and the one being made (so that none is made twice).
+const TableDef& RECURDef() {
+  static const TableDef t{"RECUR", "RECUR.DBF", "RECUR.DBF", "RECUR", "RECUR.NTX",
+                          {
+                              {"SCHED", 'N', 6, 0},
+                              {"IVNO", 'N', 6, 0},
+                              {"EVERY", 'C', 1, 0},
+                              {"DAY", 'N', 2, 0},
+                              {"FIRST", 'D', 8, 0},
+                              {"UNTIL", 'D', 8, 0},
+                              {"TIMES", 'N', 4, 0},
+                              {"MADE", 'N', 4, 0},
+                              {"PENDING", 'N', 6, 0},
+                              {"LASTIVNO", 'N', 6, 0},
+                              {"ISSUE", 'L', 1, 0},
+                              {"STATE", 'C', 1, 0},
+                          },
+                          {{"RECUR", "Str(Sched,6)"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
       &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
+      &RECURDef(),
   };
   return all;
 }

@@ -63,6 +63,7 @@ const TableDef& CUSTLANGDef();
 const TableDef& INVSTATEDef();
 const TableDef& BANKREFDef();
 const TableDef& REMINDDef();
+const TableDef& RECURDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -148,5 +148,6 @@ bool MakeMissingTables(QString* error) {
   if (!DataFileExists(INVSTATEDef().fileName) && !Create(cb, INVSTATEDef(), error)) return false;
   if (!DataFileExists(BANKREFDef().fileName) && !Create(cb, BANKREFDef(), error)) return false;
   if (!DataFileExists(REMINDDef().fileName) && !Create(cb, REMINDDef(), error)) return false;
+  if (!DataFileExists(RECURDef().fileName) && !Create(cb, RECURDef(), error)) return false;
   return true;
 }

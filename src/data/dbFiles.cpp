@@ -1,6 +1,7 @@
 #include "data/dbFiles.h"
 
 #include "data/InvoiceStates.h"
+#include "data/RecurringSchedules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -213,6 +214,8 @@ DATA4* OpenBANKREF() { return OpenTable(BANKREFDef()); }
 
 DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
 
+DATA4* OpenRECUR() { return OpenTable(RECURDef()); }
+
 void WriteCurrentRecord(DATA4* d) {
   const long recNo = d4recNo(d);
   if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
@@ -220,6 +223,7 @@ void WriteCurrentRecord(DATA4* d) {
 
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
+  ForgetSchedulesHandle();
   ForgetBuyerCountries();
   Cust5 = {};
   Groups = {};

@@ -97,6 +97,8 @@ DATA4* OpenINVSTATE();
 DATA4* OpenBANKREF();
 // The reminders sent, on their tag (invoice number).
 DATA4* OpenREMIND();
+// The repeating invoices' schedules, on their tag (schedule number).
+DATA4* OpenRECUR();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

@@ -172,7 +172,7 @@ const std::vector<KeyField>& KeyFields() {
   static const std::vector<KeyField> keys = {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
-      {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"}, {"REMIND", "IVNO"},
+      {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"}, {"REMIND", "IVNO"}, {"RECUR", "SCHED"},
   };
   return keys;
 }

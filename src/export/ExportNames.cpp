@@ -183,6 +183,20 @@ const std::vector<TableName>& Names() {
         {"BOOKED", "booking_date"},
         {"IMPORTED", "import_date"}}},
       {"REMIND", "reminders_sent", {{"IVNO", "invoice_no"}, {"LEVEL", "level"}, {"SENT", "sent_date"}}},
+      {"RECUR",
+       "recurring_invoices",
+       {{"SCHED", "schedule_no"},
+        {"IVNO", "template_invoice_no"},
+        {"EVERY", "interval"},
+        {"DAY", "day_of_month"},
+        {"FIRST", "first_date"},
+        {"UNTIL", "end_date"},
+        {"TIMES", "invoice_count"},
+        {"MADE", "invoices_made"},
+        {"PENDING", "invoice_being_made"},
+        {"LASTIVNO", "last_invoice_no"},
+        {"ISSUE", "issue_at_once"},
+        {"STATE", "state"}}},
   };
   return names;
 }

@@ -5,27 +5,17 @@
 #include <QDir>
 #include <QFile>
 
-#include "Version.h"
-#include "data/CodeBase.h"
 #include "data/EInvoiceTables.h"
-#include "data/FolderHold.h"
+#include "data/FolderCommand.h"
 #include "data/InvoiceLoad.h"
-#include "data/Settings.h"
-#include "data/TableSwap.h"
 #include "data/dbFiles.h"
 #include "payments/BankBooking.h"
-#include "platform/UnattendedUi.h"
-#include "tbengine/engine.h"
+#include "platform/SubcommandParser.h"
 
 namespace {
 
 struct Tr {
   Q_DECLARE_TR_FUNCTIONS(BankCommand)
-};
-
-// The engine's fatal hook, as a command's exception.
-struct CommandEnded {
-  std::string message;
 };
 
 }  // namespace
@@ -49,41 +39,21 @@ QStringList ProposalLines(const StatementProposal& proposal) {
 }
 
 int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-  const auto say = [&](const QString& text) { err << "tallowby bank: " << text.simplified() << Qt::endl; };
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
-      Tr::tr("Books the payments of bank statements (camt.052, camt.053, camt.054) to the invoices they pay."));
-  const QCommandLineOption help({"h", "help"}, Tr::tr("Displays this help."));
-  const QCommandLineOption version({"v", "version"}, Tr::tr("Displays version information."));
+  SubcommandParser command(
+      QStringLiteral("bank"), QStringLiteral("tallowby bank [--data DIR] [--dry-run] FILE..."),
+      Tr::tr("Books the payments of bank statements (camt.052, camt.053, camt.054) to the invoices they pay."), out,
+      err);
+  QCommandLineParser& parser = command.parser();
   const QCommandLineOption dryRun("dry-run", Tr::tr("Lists what would be booked and changes nothing."));
-  parser.addOption(help);
-  parser.addOption(version);
-  parser.addOption({"data", Tr::tr("Data folder (default: the current folder)."), "DIR"});
-  parser.addOption({"language", Tr::tr("Language of the messages: de, fr or en."), "LANG"});
   parser.addOption(dryRun);
   parser.addPositionalArgument("FILE", Tr::tr("The bank statements, one or more."), "FILE...");
-  const auto unusable = [&](const QString& text) {
-    say(text);
-    err << Tr::tr("usage: %1 (see tallowby %2 --help)")
-               .arg(QStringLiteral("tallowby bank [--data DIR] [--dry-run] FILE..."), QStringLiteral("bank"))
-        << Qt::endl;
-    return 2;
-  };
-  if (!parser.parse(QStringList{QStringLiteral("tallowby bank")} + args)) return unusable(parser.errorText());
-  if (parser.isSet(help)) {
-    out << parser.helpText() << Qt::flush;
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    out << "tallowby " << TALLOWBY_VERSION << Qt::endl;
-    return 0;
-  }
+  if (const std::optional<int> ended = command.parse(args)) return *ended;
+  const auto say = [&command](const QString& text) { command.say(text); };
   const QStringList files = parser.positionalArguments();
-  if (files.isEmpty()) return unusable(Tr::tr("name at least one bank statement"));
-  const QString data = parser.value("data");
-  const QDir dataDir(data.isEmpty() ? QDir::currentPath() : data);
+  if (files.isEmpty()) return command.unusable(Tr::tr("name at least one bank statement"));
+  const QDir dataDir(command.dataFolder());
   if (!dataDir.exists()) {
-    say(Tr::tr("no such data folder: %1").arg(data));
+    say(Tr::tr("no such data folder: %1").arg(parser.value("data")));
     return 1;
   }
   // Every statement read before anything is booked: an unreadable one
@@ -104,48 +74,27 @@ int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     statements << read.statement;
   }
 
-  QString why;
-  FolderHold hold;
-  const SwapRecovery recovery = FinishInterruptedSwap(dataDir.absolutePath(), &why, &hold);
-  if (recovery == SwapRecovery::Busy || recovery == SwapRecovery::Failed) {
-    say(recovery == SwapRecovery::Busy ? FolderBusyReason(dataDir.absolutePath()) : why);
-    return 1;
-  }
-  UnattendedUi ui;
-  code4setFatalHook([](int, const std::string& message) { throw CommandEnded{message}; });
-  int status = 0;
-  try {
-    StartEngine(dataDir.absolutePath());
-    if (DataFilesPresent()) PrepareTables();
-    ReadSettings();
+  return RunOnDataFolder(dataDir.absolutePath(), say, [&] {
+    int status = 0;
     const QString currency = ReadSellerDetails().currency;
-    {
-      TablesClosedAtEnd tables;
-      if (!OpenInvoiceTables()) throw CommandEnded{};
-      for (qsizetype i = 0; i < statements.size(); ++i) {
-        const StatementProposal proposal = ProposeBookings(statements[i], currency, ReadOpenInvoices());
-        out << files[i] << ":" << Qt::endl;
-        for (const QString& line : ProposalLines(proposal)) out << "  " << line << Qt::endl;
-        if (parser.isSet(dryRun)) continue;
-        const BookingOutcome booked = BookPayments(proposal.payments);
-        if (!booked.ok) {
-          say(Tr::tr("%1: nothing was booked: %2").arg(files[i], booked.error));
-          status = 1;
-          continue;
-        }
-        //: %n payments booked from the statement.
-        out << "  " << Tr::tr("%n payment(s) booked.", nullptr, booked.booked) << Qt::endl;
+    TablesClosedAtEnd tables;
+    if (!OpenInvoiceTables()) return 1;
+    for (qsizetype i = 0; i < statements.size(); ++i) {
+      const StatementProposal proposal = ProposeBookings(statements[i], currency, ReadOpenInvoices());
+      out << files[i] << ":" << Qt::endl;
+      for (const QString& line : ProposalLines(proposal)) out << "  " << line << Qt::endl;
+      if (parser.isSet(dryRun)) continue;
+      const BookingOutcome booked = BookPayments(proposal.payments);
+      if (!booked.ok) {
+        say(Tr::tr("%1: nothing was booked: %2").arg(files[i], booked.error));
+        status = 1;
+        continue;
       }
+      //: %n payments booked from the statement.
+      out << "  " << Tr::tr("%n payment(s) booked.", nullptr, booked.booked) << Qt::endl;
     }
-    EndEngine();
-  } catch (const CommandEnded& e) {
-    if (!e.message.empty()) say(QString::fromLocal8Bit(e.message.c_str()));
-    AbandonEngine();
-    status = 1;
-  }
-  code4setFatalHook({});
-  for (const QString& message : ui.messages()) say(message);
-  return ui.messages().isEmpty() ? status : 1;
+    return status;
+  });
 }
 
 int RunBankCommand(int argc, char* argv[]) {

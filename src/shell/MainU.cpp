@@ -28,6 +28,7 @@
 #include "data/dbFiles.h"
 #include "einvoice/EInvoicingU.h"
 #include "export/ExportWriter.h"
+#include "invoicing/RecurringInvoices.h"
 #include "labels/LabelGen.h"
 #include "labels/LabelMenus.h"
 #include "labels/StationaryU.h"
@@ -233,6 +234,7 @@ void TMain::FormShow() {
 
   DeletionsPending = false;
   ShowSettings();
+  MakeDueInvoicesAtStart();
   if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
 
   const QDateTime until = t0.addMSecs(kSplashMs);

@@ -9,6 +9,7 @@
 
 #include "Version.h"
 #include "invoicing/EInvoiceCommand.h"
+#include "invoicing/RecurCommand.h"
 #include "labels/LabelCommand.h"
 #include "payments/BankCommand.h"
 #include "platform/BatchApplication.h"
@@ -44,6 +45,7 @@ const Subcommand kSubcommands[] = {
     {"einvoice", [](int argc, char* argv[]) { return RunEInvoiceCommand(argc, argv); }},
     {"bank", [](int argc, char* argv[]) { return RunBankCommand(argc, argv); }},
     {"receive", [](int argc, char* argv[]) { return RunReceiveCommand(argc, argv); }},
+    {"recur", [](int argc, char* argv[]) { return RunRecurCommand(argc, argv); }},
 };
 
 }  // namespace

@@ -1,0 +1,126 @@
+// Repeating invoices through the program: made once each on their days,
+// by a run that may be killed at any moment.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+struct Ran {
+  int status = -1;
+  QString out, err;
+};
+
+Ran RunProgram(const QString& program, const QStringList& args) {
+  QProcess p;
+  p.start(program, args);
+  p.waitForFinished(120000);
+  return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+          QString::fromUtf8(p.readAllStandardError())};
+}
+
+// The invoices of customer cuno in INV5: invoice number -> date and tax.
+std::map<long, std::pair<QString, double>> InvoicesOf(const QString& dir, long cuno) {
+  std::map<long, std::pair<QString, double>> invoices;
+  const Ran dump = RunProgram(TB_DATA_TOOL, {"dump", dir + "/INV5.dbf"});
+  for (const QString& line : dump.out.split('\n', Qt::SkipEmptyParts)) {
+    const QJsonObject r = QJsonDocument::fromJson(line.toUtf8()).object();
+    if (!r["_deleted"].toBool() && r["CUNO"].toInt() == cuno)
+      invoices[r["IVNO"].toInt()] = {r["IDATE"].toString(), r["TAX"].toDouble()};
+  }
+  return invoices;
+}
+
+class RecurringTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    data = dir.filePath("data");
+    ASSERT_EQ(RunProgram(TB_DATA_TOOL, {"init", "--demo", "de", data}).status, 0);
+  }
+  Ran recur(QStringList args) {
+    args.prepend(data);
+    args.prepend("--data");
+    args.prepend("recur");
+    return RunProgram(TB_PROGRAM, args);
+  }
+
+  QTemporaryDir dir;
+  QString data;
+};
+
+// Invoice 1012 (customer 2, issued) monthly on the 31st for a year and a
+// half: a dry run changes nothing, the run makes each month's once, with
+// the 31st clamped; a second run makes nothing.
+TEST_F(RecurringTest, MissedMonthsAreMadeOnceEachInDateOrder) {
+  ASSERT_EQ(recur({"--repeat", "1012", "--every", "monthly", "--first", "2025-01-31", "--day", "31", "--issue"}).status, 0);
+  const auto before = InvoicesOf(data, 2);
+  const Ran dry = recur({"--dry-run", "--until", "2026-06-30"});
+  ASSERT_EQ(dry.status, 0) << dry.err.toStdString();
+  EXPECT_EQ(dry.out.count("schedule 1: invoice"), 18);
+  EXPECT_EQ(InvoicesOf(data, 2), before);
+
+  const Ran made = recur({"--until", "2026-06-30"});
+  ASSERT_EQ(made.status, 0) << made.err.toStdString();
+  EXPECT_TRUE(made.out.contains("2025-02-28  schedule 1: invoice 1015")) << made.out.toStdString();
+  EXPECT_TRUE(made.out.contains("2026-06-30  schedule 1: invoice 1031")) << made.out.toStdString();
+  const auto after = InvoicesOf(data, 2);
+  EXPECT_EQ(after.size(), before.size() + 18);
+  EXPECT_EQ(after.at(1016).first, "20250331");
+  EXPECT_EQ(recur({"--until", "2026-06-30"}).out.count("schedule 1:"), 0);
+  EXPECT_EQ(InvoicesOf(data, 2), after);
+  EXPECT_TRUE(recur({"--list"}).out.contains("18 made, next 2026-07-31"));
+  EXPECT_EQ(RunProgram(TB_DATA_TOOL, {"check", data}).status, 0);
+  // Issued: a copy cannot be changed as the template could.
+  EXPECT_TRUE(RunProgram(TB_DATA_TOOL, {"dump", data + "/INVSTATE.dbf"}).out.contains("\"IVNO\": 1031, \"KIND\": \"I\""));
+
+  // Paused, nothing is made; resumed, the missed month is.
+  EXPECT_EQ(recur({"--pause", "1"}).status, 0);
+  EXPECT_EQ(recur({"--until", "2026-07-31"}).out.count("schedule 1:"), 0);
+  EXPECT_EQ(recur({"--resume", "1"}).status, 0);
+  EXPECT_EQ(recur({"--until", "2026-07-31"}).out.count("schedule 1:"), 1);
+  EXPECT_EQ(recur({"--stop", "9"}).status, 1);
+  EXPECT_EQ(recur({"--every", "monthly", "--repeat", "1012"}).status, 2);
+}
+
+// Weekly for twenty years, the run killed at random moments again and
+// again: afterwards every week's invoice is there exactly once, the
+// schedule counts them all, and the folder checks clean.
+TEST_F(RecurringTest, ARunKilledAnywhereMakesNoInvoiceTwiceAndLosesNone) {
+  constexpr int kWeeks = 1000;
+  ASSERT_EQ(recur({"--repeat", "1007", "--every", "weekly", "--first", "2007-01-01", "--times",
+                   QString::number(kWeeks)}).status, 0);
+  const auto before = InvoicesOf(data, 2);
+  int cutShort = 0, runs = 0;  // kills that left some weeks made and some not
+  for (int made = 0; made < kWeeks && runs < 40; ++runs) {
+    QProcess p;
+    p.start(TB_PROGRAM, {"recur", "--data", data, "--until", "2026-12-09"});
+    ASSERT_TRUE(p.waitForStarted());
+    QThread::msleep(15 + QRandomGenerator::global()->bounded(50));
+    p.kill();
+    p.waitForFinished();
+    const QString list = recur({"--list"}).out;
+    made = list.section(", ", 2, 2).section(' ', 0, 0).toInt();
+    cutShort += made > 0 && made < kWeeks;
+  }
+  const Ran last = recur({"--until", "2026-12-09"});
+  ASSERT_EQ(last.status, 0) << last.err.toStdString();
+  const auto after = InvoicesOf(data, 2);
+  std::map<QString, int> perDay;
+  for (const auto& [ivNo, invoice] : after)
+    if (!before.count(ivNo)) ++perDay[invoice.first];
+  EXPECT_EQ(perDay.size(), size_t(kWeeks));
+  for (const auto& [day, n] : perDay) EXPECT_EQ(n, 1) << day.toStdString();
+  EXPECT_TRUE(recur({"--list"}).out.contains(QStringLiteral("%1 made, next -").arg(kWeeks)));
+  const Ran check = RunProgram(TB_DATA_TOOL, {"check", data});
+  EXPECT_EQ(check.status, 0) << check.out.toStdString();
+  EXPECT_GT(cutShort, 0) << "no kill came in the middle of a run";
+  std::printf("runs cut short part-way: %d of %d\n", cutShort, runs);
+}
+
+}  // namespace
