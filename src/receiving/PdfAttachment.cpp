@@ -61,11 +61,18 @@ PdfAttachment ReadPdfAttachment(const QByteArray& bytes) {
     return Failed(PdfAttachment::Result::TooLarge,
                   Tr::tr("it is larger than %1 MB, the most that is read of a PDF file").arg(kLargestPdf >> 20));
   try {
+    // qpdf's warnings mean nothing to the person and would spoil the
+    // command's one line on standard error. Those about objects that
+    // belong to no document (a number where a file's dictionary should
+    // be) go to qpdf's default logger, so that one is kept quiet too.
+    static const std::shared_ptr<QPDFLogger> quiet = [] {
+      std::shared_ptr<QPDFLogger> logger = QPDFLogger::defaultLogger();
+      logger->setWarn(logger->discard());
+      logger->setError(logger->discard());
+      logger->setInfo(logger->discard());
+      return logger;
+    }();
     QPDF pdf;
-    std::shared_ptr<QPDFLogger> quiet = QPDFLogger::create();
-    quiet->setWarn(quiet->discard());
-    quiet->setError(quiet->discard());
-    quiet->setInfo(quiet->discard());
     pdf.setLogger(quiet);
     pdf.setSuppressWarnings(true);
     pdf.processMemoryFile("received PDF", bytes.constData(), size_t(bytes.size()));

@@ -7,6 +7,8 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 #include <gtest/gtest.h>
 
 #include "einvoice/CiiWriter.h"
@@ -38,6 +40,19 @@ void Write(const QString& path, const QByteArray& bytes) {
   QFile f(path);
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
   f.write(bytes);
+}
+
+// A PDF whose list of embedded files names a number where a file should be:
+// qpdf warns of it outside any document, which must not reach the person.
+QByteArray PdfWithANumberForAFile() {
+  QPDF pdf;
+  pdf.emptyPDF();
+  pdf.getRoot().replaceKey("/Names", QPDFObjectHandle::parse("<< /EmbeddedFiles << /Names [(factur-x.xml) 5] >> >>"));
+  QPDFWriter writer(pdf);
+  writer.setOutputMemory();
+  writer.write();
+  std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
+  return QByteArray(reinterpret_cast<const char*>(out->getBuffer()), qsizetype(out->getSize()));
 }
 
 // The terms that must not depend on the format an invoice was sent in;
@@ -118,7 +133,8 @@ TEST(ReceiveCommand, FindingsStillExitZeroAndRefusalsEndWithOneLine) {
                                  "CrossIndustryInvoice:100\">&e;</rsm:CrossIndustryInvoice>");
   Write(dir.filePath("order.xml"), "<Order xmlns=\"urn:oasis:names:specification:ubl:schema:xsd:Order-2\"/>");
   Write(dir.filePath("broken.pdf"), "%PDF-1.7\n1 0 obj <<");
-  for (const char* name : {"xxe.xml", "order.xml", "broken.pdf", "missing.xml"}) {
+  Write(dir.filePath("number.pdf"), PdfWithANumberForAFile());
+  for (const char* name : {"xxe.xml", "order.xml", "broken.pdf", "number.pdf", "missing.xml"}) {
     const Ran refused = Receive({"--show", dir.filePath(name)});
     EXPECT_EQ(refused.code, 1) << name;
     EXPECT_TRUE(refused.out.isEmpty()) << name;
