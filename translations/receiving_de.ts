@@ -29,28 +29,12 @@
         <translation>Liest eine empfangene E-Rechnung (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, eine Factur-X- oder ZUGFeRD-PDF), prüft sie und zeigt ihre Angaben.</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Zeigt diese Hilfe an.</translation>
-    </message>
-    <message>
-        <source>Displays version information.</source>
-        <translation>Zeigt Versionsinformation an.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Gibt die Angaben der Rechnung und die Befunde als JSON aus.</translation>
     </message>
     <message>
-        <source>Language of the messages: de, fr or en.</source>
-        <translation>Sprache der Meldungen: de, fr oder en.</translation>
-    </message>
-    <message>
         <source>The received e-invoice.</source>
         <translation>Die empfangene E-Rechnung.</translation>
-    </message>
-    <message>
-        <source>usage: %1 (see tallowby %2 --help)</source>
-        <translation>Aufruf: %1 (siehe tallowby %2 --help)</translation>
     </message>
     <message>
         <source>say what to do with the file: --show</source>
@@ -73,6 +57,10 @@
         <source>%1 is not an e-invoice that can be read: %2</source>
         <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
         <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+    <message>
+        <source>--data: received files are not registered yet; use --show</source>
+        <translation>--data: empfangene Dateien werden noch nicht registriert; --show verwenden</translation>
     </message>
 </context>
 <context>

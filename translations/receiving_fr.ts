@@ -29,28 +29,12 @@
         <translation>Lit une facture électronique reçue (CII XRechnung, ZUGFeRD ou Factur-X, UBL Peppol ou XRechnung, un PDF Factur-X ou ZUGFeRD), la contrôle et en affiche les données.</translation>
     </message>
     <message>
-        <source>Displays this help.</source>
-        <translation>Affiche cette aide.</translation>
-    </message>
-    <message>
-        <source>Displays version information.</source>
-        <translation>Affiche les informations de version.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Affiche les données de la facture et les constats en JSON.</translation>
     </message>
     <message>
-        <source>Language of the messages: de, fr or en.</source>
-        <translation>Langue des messages : de, fr ou en.</translation>
-    </message>
-    <message>
         <source>The received e-invoice.</source>
         <translation>La facture électronique reçue.</translation>
-    </message>
-    <message>
-        <source>usage: %1 (see tallowby %2 --help)</source>
-        <translation>utilisation : %1 (voir tallowby %2 --help)</translation>
     </message>
     <message>
         <source>say what to do with the file: --show</source>
@@ -73,6 +57,10 @@
         <source>%1 is not an e-invoice that can be read: %2</source>
         <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
         <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+    <message>
+        <source>--data: received files are not registered yet; use --show</source>
+        <translation>--data : les fichiers reçus ne sont pas encore enregistrés ; utiliser --show</translation>
     </message>
 </context>
 <context>

@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
-#include "Version.h"
+#include "platform/SubcommandParser.h"
 #include "receiving/PdfAttachment.h"
 #include "receiving/ReceivedChecks.h"
 #include "receiving/ReceivedJson.h"
@@ -26,35 +26,20 @@ struct ReceiveRequest {
 }  // namespace
 
 int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-  const auto say = [&](const QString& text) { err << "tallowby receive: " << text.simplified() << Qt::endl; };
-  QCommandLineParser parser;
-  parser.setApplicationDescription(
+  SubcommandParser command(
+      QStringLiteral("receive"), QStringLiteral("tallowby receive --show FILE"),
       Tr::tr("Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X "
-             "or ZUGFeRD PDF), checks it and shows its terms."));
-  const QCommandLineOption help({"h", "help"}, Tr::tr("Displays this help."));
-  const QCommandLineOption version({"v", "version"}, Tr::tr("Displays version information."));
+             "or ZUGFeRD PDF), checks it and shows its terms."),
+      out, err);
+  QCommandLineParser& parser = command.parser();
   const QCommandLineOption show("show", Tr::tr("Prints the invoice's business terms and the findings as JSON."));
-  parser.addOption(help);
-  parser.addOption(version);
-  parser.addOption({"language", Tr::tr("Language of the messages: de, fr or en."), "LANG"});
   parser.addOption(show);
   parser.addPositionalArgument("FILE", Tr::tr("The received e-invoice."), "FILE");
-  const auto unusable = [&](const QString& text) {
-    say(text);
-    err << Tr::tr("usage: %1 (see tallowby %2 --help)")
-               .arg(QStringLiteral("tallowby receive --show FILE"), QStringLiteral("receive"))
-        << Qt::endl;
-    return 2;
-  };
-  if (!parser.parse(QStringList{QStringLiteral("tallowby receive")} + args)) return unusable(parser.errorText());
-  if (parser.isSet(help)) {
-    out << parser.helpText() << Qt::flush;
-    return 0;
-  }
-  if (parser.isSet(version)) {
-    out << "tallowby " << TALLOWBY_VERSION << Qt::endl;
-    return 0;
-  }
+  if (const std::optional<int> ended = command.parse(args)) return *ended;
+  const auto say = [&command](const QString& text) { command.say(text); };
+  const auto unusable = [&command](const QString& text) { return command.unusable(text); };
+  // Registering into a data folder comes next; until then --data is refused, not ignored.
+  if (parser.isSet("data")) return unusable(Tr::tr("--data: received files are not registered yet; use --show"));
   ReceiveRequest request;
   request.show = parser.isSet(show);
   request.files = parser.positionalArguments();
