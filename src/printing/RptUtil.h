@@ -126,7 +126,7 @@ void StartReport();
 void EndReport();
 // How much of each table a document's reading keeps in memory: it reads
 // them once through, and pages read again come from the page cache.
-constexpr uint64_t kDocumentResidentBytes = 256 << 10;
+constexpr uint64_t kDocumentResidentBytes = 1 << 20;
 // Releases the document when its holder ends, also when it is abandoned;
 // while it is held, the tables read keep little of themselves in memory.
 struct DocumentInHand {
