@@ -77,12 +77,12 @@ PdfAttachment ReadPdfAttachment(const QByteArray& bytes) {
     pdf.setSuppressWarnings(true);
     pdf.processMemoryFile("received PDF", bytes.constData(), size_t(bytes.size()));
     QPDFEmbeddedFileDocumentHelper files(pdf);
-    for (const auto& [key, spec] : files.getEmbeddedFiles()) {
-      const QString name = QString::fromStdString(spec->getFilename());
+    for (const auto& [key, attached] : files.getEmbeddedFiles()) {
+      const QString name = QString::fromStdString(attached->getFilename());
       bool ours = false;
       for (const char* wanted : kNames) ours = ours || name.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
       if (!ours) continue;
-      QPDFObjectHandle stream = spec->getEmbeddedFileStream();
+      QPDFObjectHandle stream = attached->getEmbeddedFileStream();
       if (!stream.isStream()) continue;
       BoundedSink sink(GuardedXml::kLargest);
       bool decoded = false;
