@@ -90,7 +90,9 @@ TEST_F(ExportCommandTest, BreaksInTheDataGoToStderrAndTheExportSucceeds) {
             "tallowby-db: export: customer_einvoice.customer_no -> customers.customer_no: no foreign "
             "key; customers.customer_no is not a primary key\n"
             "tallowby-db: export: customer_language.customer_no -> customers.customer_no: no "
-            "foreign key; customers.customer_no is not a primary key\n");
+            "foreign key; customers.customer_no is not a primary key\n"
+            "tallowby-db: export: quotes.customer_no -> customers.customer_no: no foreign key; "
+            "customers.customer_no is not a primary key\n");
   EXPECT_TRUE(fs::exists(root / "books.db"));
 }
 

@@ -191,6 +191,38 @@
     </message>
 </context>
 <context>
+    <name>Quotes</name>
+    <message>
+        <source>open</source>
+        <extracomment>A quote&apos;s state in the quote list.</extracomment>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>angenommen</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>abgelaufen</translation>
+    </message>
+    <message>
+        <source>invoiced</source>
+        <translation>berechnet</translation>
+    </message>
+    <message>
+        <source>No quote number is left.</source>
+        <translation>Es ist keine Angebotsnummer mehr frei.</translation>
+    </message>
+    <message>
+        <source>Quote %1 is no longer there.</source>
+        <translation>Angebot %1 ist nicht mehr vorhanden.</translation>
+    </message>
+</context>
+<context>
     <name>RecordSave</name>
     <message>
         <source>Unable to Append record . . Please try again.</source>

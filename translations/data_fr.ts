@@ -191,6 +191,38 @@
     </message>
 </context>
 <context>
+    <name>Quotes</name>
+    <message>
+        <source>open</source>
+        <extracomment>A quote&apos;s state in the quote list.</extracomment>
+        <translation>ouvert</translation>
+    </message>
+    <message>
+        <source>accepted</source>
+        <translation>accepté</translation>
+    </message>
+    <message>
+        <source>declined</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>expired</source>
+        <translation>expiré</translation>
+    </message>
+    <message>
+        <source>invoiced</source>
+        <translation>facturé</translation>
+    </message>
+    <message>
+        <source>No quote number is left.</source>
+        <translation>Il ne reste plus de numéro de devis.</translation>
+    </message>
+    <message>
+        <source>Quote %1 is no longer there.</source>
+        <translation>Le devis %1 n&apos;existe plus.</translation>
+    </message>
+</context>
+<context>
     <name>RecordSave</name>
     <message>
         <source>Unable to Append record . . Please try again.</source>

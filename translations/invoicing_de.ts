@@ -163,6 +163,17 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     </message>
 </context>
 <context>
+    <name>InvoiceCopy</name>
+    <message>
+        <source>an item could not be added</source>
+        <translation>ein Posten konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>The index of the invoices&apos; states could not be written.</source>
+        <translation>Der Index der Rechnungszustände konnte nicht geschrieben werden.</translation>
+    </message>
+</context>
+<context>
     <name>InvoiceDocument</name>
     <message>
         <source>Item Code</source>
@@ -581,10 +592,6 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
 <context>
     <name>RecurringInvoices</name>
     <message>
-        <source>an item could not be added</source>
-        <translation>ein Posten konnte nicht hinzugefügt werden</translation>
-    </message>
-    <message>
         <source>Making Repeating Invoices</source>
         <translation>Wiederkehrende Rechnungen werden erstellt</translation>
     </message>
@@ -596,10 +603,6 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     <message>
         <source>Repeating invoices made:</source>
         <translation>Erstellte wiederkehrende Rechnungen:</translation>
-    </message>
-    <message>
-        <source>The index of the invoices&apos; states could not be written.</source>
-        <translation>Der Index der Rechnungszustände konnte nicht geschrieben werden.</translation>
     </message>
     <message>
         <source>Schedule %1 repeats invoice %2, which is no longer there.</source>

@@ -163,6 +163,17 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     </message>
 </context>
 <context>
+    <name>InvoiceCopy</name>
+    <message>
+        <source>an item could not be added</source>
+        <translation>un article n&apos;a pas pu être ajouté</translation>
+    </message>
+    <message>
+        <source>The index of the invoices&apos; states could not be written.</source>
+        <translation>L&apos;index des états des factures n&apos;a pas pu être écrit.</translation>
+    </message>
+</context>
+<context>
     <name>InvoiceDocument</name>
     <message>
         <source>Item Code</source>
@@ -581,10 +592,6 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
 <context>
     <name>RecurringInvoices</name>
     <message>
-        <source>an item could not be added</source>
-        <translation>un article n&apos;a pas pu être ajouté</translation>
-    </message>
-    <message>
         <source>Making Repeating Invoices</source>
         <translation>Création des factures récurrentes</translation>
     </message>
@@ -596,10 +603,6 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     <message>
         <source>Repeating invoices made:</source>
         <translation>Factures récurrentes créées :</translation>
-    </message>
-    <message>
-        <source>The index of the invoices&apos; states could not be written.</source>
-        <translation>L&apos;index des états des factures n&apos;a pas pu être écrit.</translation>
     </message>
     <message>
         <source>Schedule %1 repeats invoice %2, which is no longer there.</source>

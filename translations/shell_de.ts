@@ -640,6 +640,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Print Reminders of Overdue Invoices</source>
         <translation>Mahnungen überfälliger Rechnungen drucken</translation>
     </message>
+    <message>
+        <source>Add &amp; Edit Quotes</source>
+        <translation>Angebote anlegen und bearbeiten</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

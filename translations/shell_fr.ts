@@ -640,6 +640,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Print Reminders of Overdue Invoices</source>
         <translation>Imprimer les relances des factures échues</translation>
     </message>
+    <message>
+        <source>Add &amp; Edit Quotes</source>
+        <translation>Créer et modifier les devis</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -40,20 +40,25 @@ void LoadInvoice() {
   LoadInvoiceCustomer(CurrentInvoice.CuNo);
 }
 
+ItemRow ItemRowOf(const ItemRecord& item) {
+  ItemRow row;
+  row.PrID = item.PrID;
+  row.Qty = FormatFloat("%9.2f", item.Qty);
+  row.UPR = FormatFloat("%8.2f", item.UPR);
+  row.Tax1 = item.LTax1 ? QStringLiteral("t") : QStringLiteral("f");
+  row.Tax2 = item.LTax2 ? QStringLiteral("t") : QStringLiteral("f");
+  row.PDesc = item.PDesc;
+  row.IComm = item.IComm.trimmed();
+  LookUpProduct(row.PrID, &row);
+  return row;
+}
+
 void LoadInvoiceItems(long ivNo) {
   ItemList.clear();
   for (bool more = SeekNumber(Itm5.d, Itm5.IvNo, ivNo); more;
        more = NextOfNumber(Itm5.d, Itm5.IvNo, ivNo)) {
-    ItemRow row;
-    row.PrID = FieldText(Itm5.PrID);
-    row.Qty = FormatFloat("%9.2f", f4double(Itm5.Qty));
-    row.UPR = FormatFloat("%8.2f", f4double(Itm5.UPR));
-    row.Tax1 = FieldLogical(Itm5.LTax1) ? QStringLiteral("t") : QStringLiteral("f");
-    row.Tax2 = FieldLogical(Itm5.LTax2) ? QStringLiteral("t") : QStringLiteral("f");
-    row.PDesc = FieldText(Itm5.PDesc);
-    row.IComm = FieldText(Itm5.IComm).trimmed();
-    LookUpProduct(row.PrID, &row);
-    ItemList.append(row);
+    ReadItem();
+    ItemList.append(ItemRowOf(ItemBuf));
   }
 }
 

@@ -7,6 +7,8 @@
 #ifndef DATA_INVOICELOAD_H
 #define DATA_INVOICELOAD_H
 
+#include "data/dbFiles.h"
+
 // Opens the tables an invoice lives in: CUST5, GROUPS, INV5, ITM5, PMT and
 // Prod5. False (after the data layer's message) when one cannot be opened.
 bool OpenInvoiceTables();
@@ -20,6 +22,9 @@ void LoadInvoice();
 // PMemo trimmed (empty when the product no longer exists). ProdBuf is not
 // touched.
 void LoadInvoiceItems(long ivNo);
+// A stored item as a row of the working copy (the user's number format),
+// with its product's licence code and text.
+ItemRow ItemRowOf(const ItemRecord& item);
 // PaymentList := the PMT records of invoice ivNo: date in the short date
 // format, amount "%10.2f".
 void LoadInvoicePayments(long ivNo);

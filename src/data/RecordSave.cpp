@@ -43,3 +43,43 @@ void MarkForPack(DATA4* d, int recNo) {
   d4delete(d);
   DeletionsPending = true;
 }
+
+LinesWritten OverwriteLines(DATA4* d, FIELD4* ivField, long ivNo, int count,
+                            const std::function<void(int)>& write) {
+  LinesWritten result;
+  bool appending = !SeekNumber(d, ivField, ivNo);
+  for (int i = 0; i < count; ++i) {
+    if (appending && !AppendRecord(d)) {
+      result.appendFailed = true;
+      return result;
+    }
+    write(i);
+    // A record marked deleted by an earlier save whose pack failed would
+    // otherwise be lost with this document's data at the next pack.
+    if (d4deleted(d) == 1) d4recall(d);
+    if (!appending) appending = !NextOfNumber(d, ivField, ivNo);
+  }
+  if (!appending) {
+    // The pointer stands on the first of the records beyond the new ones.
+    do d4delete(d);
+    while (NextOfNumber(d, ivField, ivNo));
+    result.surplusDeleted = true;
+  }
+  return result;
+}
+
+bool MarkLinesDeleted(DATA4* d, FIELD4* ivField, long ivNo) {
+  bool any = false;
+  for (bool more = SeekNumber(d, ivField, ivNo); more; more = NextOfNumber(d, ivField, ivNo)) {
+    d4delete(d);
+    any = true;
+  }
+  return any;
+}
+
+void PackNow(DATA4* d) {
+  if (d4pack(d) != 0) {
+    code4errorCode(cb, 0);
+    DeletionsPending = true;
+  }
+}

@@ -367,12 +367,53 @@ const TableDef& RECURDef() {
   return t;
 }
 
+// The quotes: each one's customer, dates, charge lines and total, whether
+// it was accepted or declined, and the invoice it became (its number is
+// kept before that invoice is written, so none becomes two).
+const TableDef& QUOTEDef() {
+  static const TableDef t{"QUOTE", "QUOTE.dbf", "QUOTE.dbf", "QUOTE", "QUOTE.NTX",
+                          {
+                              {"QNO", 'N', 6, 0},
+                              {"CUNO", 'N', 6, 0},
+                              {"DEPT", 'C', 59, 0},
+                              {"QDATE", 'D', 8, 0},
+                              {"VALID", 'D', 8, 0},
+                              {"SHIP", 'N', 12, 2},
+                              {"TAX", 'N', 12, 2},
+                              {"TOTAL", 'N', 12, 2},
+                              {"STATE", 'C', 1, 0},
+                              {"IVNO", 'N', 6, 0},
+                              {"REM", 'M', 10, 0},
+                          },
+                          {{"QUOTE", "Str(QNo,6)"}},
+                          false};
+  return t;
+}
+
+// The quotes' lines, as an invoice's items.
+const TableDef& QUOTEITDef() {
+  static const TableDef t{"QUOTEIT", "QUOTEIT.dbf", "QUOTEIT.dbf", "QUOTEIT", "QUOTEIT.NTX",
+                          {
+                              {"QNO", 'N', 6, 0},
+                              {"PRID", 'C', 10, 0},
+                              {"QTY", 'N', 12, 2},
+                              {"UPR", 'N', 12, 2},
+                              {"LTAX1", 'L', 1, 0},
+                              {"LTAX2", 'L', 1, 0},
+                              {"PDESC", 'C', 59, 0},
+                              {"ICOMM", 'C', 59, 0},
+                          },
+                          {{"QUOTEIT", "Str(QNo,6)"}},
+                          false};
+  return t;
+}
+
 const std::vector<const TableDef*>& AllTables() {
   static const std::vector<const TableDef*> all{
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
       &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
-      &RECURDef(),
+      &RECURDef(), &QUOTEDef(), &QUOTEITDef(),
   };
   return all;
 }

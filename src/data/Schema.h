@@ -64,6 +64,8 @@ const TableDef& INVSTATEDef();
 const TableDef& BANKREFDef();
 const TableDef& REMINDDef();
 const TableDef& RECURDef();
+const TableDef& QUOTEDef();
+const TableDef& QUOTEITDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -143,11 +143,8 @@ bool MakeMissingTables(QString* error) {
         !AppendOne(cb, EINVSETDef(), WriteFirstEInvoiceSettings, error))
       return false;
   }
-  if (!DataFileExists(CUSTEIDef().fileName) && !Create(cb, CUSTEIDef(), error)) return false;
-  if (!DataFileExists(CUSTLANGDef().fileName) && !Create(cb, CUSTLANGDef(), error)) return false;
-  if (!DataFileExists(INVSTATEDef().fileName) && !Create(cb, INVSTATEDef(), error)) return false;
-  if (!DataFileExists(BANKREFDef().fileName) && !Create(cb, BANKREFDef(), error)) return false;
-  if (!DataFileExists(REMINDDef().fileName) && !Create(cb, REMINDDef(), error)) return false;
-  if (!DataFileExists(RECURDef().fileName) && !Create(cb, RECURDef(), error)) return false;
+  for (const TableDef* def : {&CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
+                              &RECURDef(), &QUOTEDef(), &QUOTEITDef()})
+    if (!DataFileExists(def->fileName) && !Create(cb, *def, error)) return false;
   return true;
 }

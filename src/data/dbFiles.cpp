@@ -2,6 +2,7 @@
 
 #include "data/InvoiceStates.h"
 #include "data/RecurringSchedules.h"
+#include "data/QuoteRecords.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -216,6 +217,10 @@ DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
 
 DATA4* OpenRECUR() { return OpenTable(RECURDef()); }
 
+DATA4* OpenQUOTE() { return OpenTable(QUOTEDef()); }
+
+DATA4* OpenQUOTEIT() { return OpenTable(QUOTEITDef()); }
+
 void WriteCurrentRecord(DATA4* d) {
   const long recNo = d4recNo(d);
   if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
@@ -224,6 +229,7 @@ void WriteCurrentRecord(DATA4* d) {
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   ForgetSchedulesHandle();
+  ForgetQuoteHandles();
   ForgetBuyerCountries();
   Cust5 = {};
   Groups = {};

@@ -99,6 +99,9 @@ DATA4* OpenBANKREF();
 DATA4* OpenREMIND();
 // The repeating invoices' schedules, on their tag (schedule number).
 DATA4* OpenRECUR();
+// The quotes and their lines, on their tags (quote number).
+DATA4* OpenQUOTE();
+DATA4* OpenQUOTEIT();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

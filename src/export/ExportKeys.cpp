@@ -173,6 +173,7 @@ const std::vector<KeyField>& KeyFields() {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
       {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"}, {"REMIND", "IVNO"}, {"RECUR", "SCHED"},
+      {"QUOTE", "QNO"},
   };
   return keys;
 }
@@ -185,6 +186,8 @@ const std::vector<RelationField>& RelationFields() {
       {"CUSTEI", "CUNO", "CUST5", false},   {"CUSTLANG", "CUNO", "CUST5", false},
       {"INVSTATE", "IVNO", "INV5", false},  {"INVSTATE", "REFNO", "INV5", true},
       {"BANKREF", "IVNO", "INV5", false},   {"REMIND", "IVNO", "INV5", false},
+      {"QUOTE", "CUNO", "CUST5", true},     {"QUOTE", "IVNO", "INV5", true},
+      {"QUOTEIT", "QNO", "QUOTE", false},   {"QUOTEIT", "PRID", "Prod5", true},
   };
   return relations;
 }

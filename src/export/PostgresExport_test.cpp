@@ -66,6 +66,10 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
             "payments|FOREIGN KEY|invoice_no\n"
             "products|PRIMARY KEY|product_code\n"
             "purchases|FOREIGN KEY|product_code\n"
+            "quote_items|FOREIGN KEY|product_code\n"
+            "quote_items|FOREIGN KEY|quote_no\n"
+            "quotes|FOREIGN KEY|invoice_no\n"
+            "quotes|PRIMARY KEY|quote_no\n"
             "recurring_invoices|PRIMARY KEY|schedule_no\n"
             "reminders_sent|FOREIGN KEY|invoice_no\n"
             "reminders_sent|PRIMARY KEY|invoice_no")

@@ -59,7 +59,7 @@ TEST_F(SqliteExportTest, EveryLiveRecordOnceUnderReadableNamesAndTypes) {
   EXPECT_EQ(q("SELECT type, name FROM sqlite_master WHERE type IN ('table', 'view') ORDER BY type, name"),
             "table|bank_entries\ntable|customer_einvoice\ntable|customer_groups\ntable|customer_language\ntable|customers\n"
             "table|einvoice_seller\ntable|import_folders\ntable|invoice_items\ntable|invoice_state\ntable|invoices\n"
-            "table|label_stocks\ntable|payments\ntable|products\ntable|purchases\ntable|recurring_invoices\ntable|reminders_sent\ntable|settings\n"
+            "table|label_stocks\ntable|payments\ntable|products\ntable|purchases\ntable|quote_items\ntable|quotes\ntable|recurring_invoices\ntable|reminders_sent\ntable|settings\n"
             "table|source_columns\n"
             "view|customer_balances\nview|invoice_totals\nview|product_sales");
   EXPECT_EQ(q("SELECT (SELECT COUNT(*) FROM customers), (SELECT COUNT(*) FROM invoices), "
@@ -135,6 +135,8 @@ TEST_F(SqliteExportTest, BreaksAreCountedAndTheirKeysLeftUndeclared) {
             "customers.customer_no is not a primary key\n"
             "customer_language.customer_no -> customers.customer_no: no foreign key; "
             "customers.customer_no is not a primary key\n"
+            "quotes.customer_no -> customers.customer_no: no foreign key; "
+            "customers.customer_no is not a primary key\n"
             "invoices.invoice_date (INV5.dbf IDate): impossible dates exported as NULL: 1");
   const auto schema = [&](const QString& table) {
     return q("SELECT sql FROM sqlite_master WHERE name = '" + table + "'");
@@ -161,7 +163,8 @@ TEST_F(SqliteExportTest, BreaksAreCountedAndTheirKeysLeftUndeclared) {
             "bank_entries_invoice_no\ncustomers_customer_no\ncustomers_group_no\n"
             "invoice_items_invoice_no\ninvoice_items_product_code\ninvoice_state_credited_invoice_no\n"
               "invoices_customer_no\n"
-            "payments_invoice_no\npurchases_product_code")
+            "payments_invoice_no\npurchases_product_code\nquote_items_product_code\nquote_items_quote_no\n"
+            "quotes_customer_no\nquotes_invoice_no")
       << "joins along every relation stay fast";
 }
 

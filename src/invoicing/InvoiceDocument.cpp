@@ -76,19 +76,6 @@ void PutPaymentCode(const InvoiceRecord& inv) {
   PutPicture(QStringLiteral("L01"), file, kInches, kInches);
 }
 
-// A blank line and the text wrapped to the report width, one line per piece;
-// nothing for a blank text.
-void PutMemo(const QString& text) {
-  QStringList pieces;
-  if (!WrapText(text, &pieces)) return;
-  NewLine();
-  for (const QString& piece : pieces) {
-    CheckPage(Report().LinesOnPage + 1, false);
-    NewLine();
-    Cell(0) = QStringLiteral("L00") + piece;
-  }
-}
-
 void PutInvoiceRules() {
   Cell(0) = QStringLiteral("V00");
   Cell(2) = QStringLiteral("V12");
@@ -96,32 +83,6 @@ void PutInvoiceRules() {
   Cell(6) = QStringLiteral("V50");
   Cell(8) = QStringLiteral("V60");
   Cell(10) = QStringLiteral("V73");
-}
-
-void PutTotalLine(const QString& caption, double amount) {
-  NewLine();
-  Cell(7) = QStringLiteral("R59") + caption;
-  Cell(8) = QStringLiteral("V60");
-  Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", amount);
-  Cell(10) = QStringLiteral("V73");
-}
-
-// A charge line's caption: the settings' name, or, when that is the name a
-// new folder gets in one of the program's languages, that name in the
-// document's language (so a French customer reads "Frais de port" and
-// "TVA" whoever made the folder).
-QString ChargeCaption(const QString& settingsLine, bool first) {
-  static const char* const kDefaults[2][3] = {{"Shipping", "Versand", "Frais de port"},
-                                              {"Sales Tax", "MwSt.", "TVA"}};
-  const QString name = settingsLine.trimmed();
-  for (const char* d : kDefaults[first ? 0 : 1]) {
-    if (name != QLatin1String(d)) continue;
-    //: A charge line's default name on documents, with its colon (German "Versand:", French "Frais de port :").
-    return first ? Tr::tr("Shipping:")
-                 //: A charge line's default name on documents, with its colon (German "MwSt.:", French "TVA :").
-                 : Tr::tr("Sales Tax:");
-  }
-  return name + QStringLiteral(":");
 }
 
 // The column headings in the language in force: set for each document, as
@@ -232,6 +193,77 @@ QString InDocumentFormat(const QString& text, double value, QChar userSeparator)
 
 }  // namespace
 
+QList<std::pair<double, double>> QuantitiesAndPrices(const QList<ItemRow>& items) {
+  QList<std::pair<double, double>> amounts;
+  for (const ItemRow& item : items) amounts.append({StrToFloat(item.Qty), StrToFloat(item.UPR)});
+  return amounts;
+}
+
+double PutItemLines(const QList<ItemRow>& items, const QList<std::pair<double, double>>& amounts,
+                    QChar userSeparator) {
+  double subtotal = 0;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    const ItemRow& item = items[i];
+    const auto [quantity, price] = amounts[i];
+    CheckPage(Report().LinesOnPage + 3, true);
+    NewLine();
+    PutInvoiceRules();
+    const double lineTotal = RoundMoney(quantity * price);
+    Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
+    Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
+    Cell(5) = QStringLiteral("R49") + InDocumentFormat(item.UPR, price, userSeparator);
+    Cell(7) = QStringLiteral("R59") + InDocumentFormat(item.Qty, quantity, userSeparator);
+    Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
+    if (!item.IComm.trimmed().isEmpty()) {
+      NewLine();
+      PutInvoiceRules();
+      Cell(3) = QStringLiteral("L13") + item.IComm;
+    }
+    subtotal += lineTotal;
+  }
+  StyleCell() = QStringLiteral("U");
+  return subtotal;
+}
+
+void PutTotalLine(const QString& caption, double amount) {
+  NewLine();
+  Cell(7) = QStringLiteral("R59") + caption;
+  Cell(8) = QStringLiteral("V60");
+  Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", amount);
+  Cell(10) = QStringLiteral("V73");
+}
+
+// A charge line's caption: the settings' name, or, when that is the name a
+// new folder gets in one of the program's languages, that name in the
+// document's language (so a French customer reads "Frais de port" and
+// "TVA" whoever made the folder).
+QString ChargeCaption(const QString& settingsLine, bool first) {
+  static const char* const kDefaults[2][3] = {{"Shipping", "Versand", "Frais de port"},
+                                              {"Sales Tax", "MwSt.", "TVA"}};
+  const QString name = settingsLine.trimmed();
+  for (const char* d : kDefaults[first ? 0 : 1]) {
+    if (name != QLatin1String(d)) continue;
+    //: A charge line's default name on documents, with its colon (German "Versand:", French "Frais de port :").
+    return first ? Tr::tr("Shipping:")
+                 //: A charge line's default name on documents, with its colon (German "MwSt.:", French "TVA :").
+                 : Tr::tr("Sales Tax:");
+  }
+  return name + QStringLiteral(":");
+}
+
+void PutMemo(const QString& text) {
+  QStringList pieces;
+  if (!WrapText(text, &pieces)) return;
+  NewLine();
+  for (const QString& piece : pieces) {
+    CheckPage(Report().LinesOnPage + 1, false);
+    NewLine();
+    Cell(0) = QStringLiteral("L00") + piece;
+  }
+}
+
+QString DocumentLanguageOf(long cuNo) { return KnownLanguages().of(cuNo); }
+
 void StartInvoices(ReportLineSink& sink) {
   PaymentAccount() = cb && DataFileExists(QString::fromLatin1(EINVSETDef().fileName))
                          ? ReadSellerDetails()
@@ -250,15 +282,14 @@ void PrintInvoice(bool asInvoice) {
   const InvoiceRecord& inv = CurrentInvoice;
   // The working copy's amounts are read while its number format is in force.
   const QChar userSeparator = DecimalSeparator();
-  QList<std::pair<double, double>> amounts;  // quantity, price
-  for (const ItemRow& item : ItemList) amounts.append({StrToFloat(item.Qty), StrToFloat(item.UPR)});
+  const QList<std::pair<double, double>> amounts = QuantitiesAndPrices(ItemList);
   const double paid = PaymentsOfWorkingInvoice();
   const InvoiceStateRecord state = ReadInvoiceState(inv.IvNo);
   const bool legalText = ShowsLegalText(PaymentAccount());
   const EInvoice mapped = legalText ? MappedWorkingInvoice(state) : EInvoice();
   // Every word of the document in the customer's language, dates and
   // numbers too.
-  DocumentLanguage language(KnownLanguages().of(inv.CuNo));
+  DocumentLanguage language(DocumentLanguageOf(inv.CuNo));
   SetInvoiceHeadings();
   //: The title of the printed invoice.
   QString title = Tr::tr("Invoice");
@@ -294,27 +325,7 @@ void PrintInvoice(bool asInvoice) {
   }
   PutHeadings();
 
-  double subtotal = 0;
-  for (qsizetype i = 0; i < ItemList.size(); ++i) {
-    const ItemRow& item = ItemList[i];
-    const auto [quantity, price] = amounts[i];
-    CheckPage(d.LinesOnPage + 3, true);
-    NewLine();
-    PutInvoiceRules();
-    const double lineTotal = RoundMoney(quantity * price);
-    Cell(1) = QStringLiteral("L01") + WithoutTrailingBlanks(item.PrID);
-    Cell(3) = QStringLiteral("L13") + WithoutTrailingBlanks(item.PDesc);
-    Cell(5) = QStringLiteral("R49") + InDocumentFormat(item.UPR, price, userSeparator);
-    Cell(7) = QStringLiteral("R59") + InDocumentFormat(item.Qty, quantity, userSeparator);
-    Cell(9) = QStringLiteral("R72") + FormatFloat("%12.2f", lineTotal);
-    if (!item.IComm.trimmed().isEmpty()) {
-      NewLine();
-      PutInvoiceRules();
-      Cell(3) = QStringLiteral("L13") + item.IComm;
-    }
-    subtotal += lineTotal;
-  }
-  StyleCell() = QStringLiteral("U");
+  const double subtotal = PutItemLines(ItemList, amounts, userSeparator);
 
   const SettingsRecord& s = Settings();
   CheckPage(d.LinesOnPage + 6, true);

@@ -6,7 +6,11 @@
 #ifndef INVOICING_INVOICEDOCUMENT_H
 #define INVOICING_INVOICEDOCUMENT_H
 
+#include <QList>
 #include <QString>
+#include <utility>
+
+#include "data/dbFiles.h"
 
 class ReportLineSink;
 
@@ -21,5 +25,26 @@ void PrintInvoice(bool asInvoice);
 // The invoice editor's Print: the working copy as one invoice, shown in the
 // report window; the document is released afterwards.
 void PrintWorkingInvoice();
+
+// The parts a quote's document shares with the invoice's, in a report begun
+// by StartInvoices.
+//
+// The items' quantities and prices, read while the user's number format is
+// in force (before the document's language is).
+QList<std::pair<double, double>> QuantitiesAndPrices(const QList<ItemRow>& items);
+// The items under the column headings, amounts as QuantitiesAndPrices read
+// them in the format of userSeparator; returns their subtotal.
+double PutItemLines(const QList<ItemRow>& items, const QList<std::pair<double, double>>& amounts,
+                    QChar userSeparator);
+// A line of the totals box: caption and amount.
+void PutTotalLine(const QString& caption, double amount);
+// A charge line's caption in the document's language where the settings
+// hold a name the program gives.
+QString ChargeCaption(const QString& settingsLine, bool first);
+// A blank line and the text wrapped to the report width, one line per
+// piece; nothing for a blank text.
+void PutMemo(const QString& text);
+// The document language of customer cuNo (empty: the user's).
+QString DocumentLanguageOf(long cuNo);
 
 #endif  // INVOICING_INVOICEDOCUMENT_H

@@ -1,51 +1,11 @@
 #include "invoicing/InvoiceRecords.h"
 
-#include <functional>
 #include <stdexcept>
 
 #include "data/CodeBase.h"
 #include "data/NextNumber.h"
 #include "data/RecordSave.h"
 #include "tbengine/inspect.h"
-
-namespace {
-
-// The walk that items and payments share: write(i) fills record i into the
-// current record.
-LinesWritten Overwrite(DATA4* d, FIELD4* ivField, long ivNo, int count,
-                       const std::function<void(int)>& write) {
-  LinesWritten result;
-  bool appending = !SeekNumber(d, ivField, ivNo);
-  for (int i = 0; i < count; ++i) {
-    if (appending && !AppendRecord(d)) {
-      result.appendFailed = true;
-      return result;
-    }
-    write(i);
-    // A record marked deleted by an earlier save whose pack failed would
-    // otherwise be lost with this invoice's data at the next pack.
-    if (d4deleted(d) == 1) d4recall(d);
-    if (!appending) appending = !NextOfNumber(d, ivField, ivNo);
-  }
-  if (!appending) {
-    // The pointer stands on the first of the records beyond the new ones.
-    do d4delete(d);
-    while (NextOfNumber(d, ivField, ivNo));
-    result.surplusDeleted = true;
-  }
-  return result;
-}
-
-bool MarkDeleted(DATA4* d, FIELD4* ivField, long ivNo) {
-  bool any = false;
-  for (bool more = SeekNumber(d, ivField, ivNo); more; more = NextOfNumber(d, ivField, ivNo)) {
-    d4delete(d);
-    any = true;
-  }
-  return any;
-}
-
-}  // namespace
 
 long NextInvoiceNumber() {
   d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
@@ -84,7 +44,7 @@ QList<PaymentRecord> PaymentRecordsOf(const QList<PaymentRow>& rows) {
 
 LinesWritten WriteItems(long ivNo, const QList<ItemRecord>& items) {
   d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
-  return Overwrite(Itm5.d, Itm5.IvNo, ivNo, int(items.size()), [&items, ivNo](int i) {
+  return OverwriteLines(Itm5.d, Itm5.IvNo, ivNo, int(items.size()), [&items, ivNo](int i) {
     ItemBuf = items[i];
     ItemBuf.IvNo = ivNo;
     WriteItem();
@@ -93,7 +53,7 @@ LinesWritten WriteItems(long ivNo, const QList<ItemRecord>& items) {
 
 LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments) {
   d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
-  return Overwrite(Pmt.d, Pmt.IvNo, ivNo, int(payments.size()), [&payments, ivNo](int i) {
+  return OverwriteLines(Pmt.d, Pmt.IvNo, ivNo, int(payments.size()), [&payments, ivNo](int i) {
     PmtBuf = payments[i];
     PmtBuf.IvNo = ivNo;
     WritePayment();
@@ -102,21 +62,13 @@ LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments) {
 
 bool DeleteItems(long ivNo) {
   d4tagSelect(Itm5.d, d4tag(Itm5.d, "itm"));
-  return MarkDeleted(Itm5.d, Itm5.IvNo, ivNo);
+  return MarkLinesDeleted(Itm5.d, Itm5.IvNo, ivNo);
 }
 
 bool DeletePayments(long ivNo) {
   d4tagSelect(Pmt.d, d4tag(Pmt.d, "Pmt"));
-  return MarkDeleted(Pmt.d, Pmt.IvNo, ivNo);
+  return MarkLinesDeleted(Pmt.d, Pmt.IvNo, ivNo);
 }
-
-void PackNow(DATA4* d) {
-  if (d4pack(d) != 0) {
-    code4errorCode(cb, 0);
-    DeletionsPending = true;
-  }
-}
-
 
 void RebuildInvoiceIndexes() {
   const std::pair<DATA4*, const TableDef*> tables[] = {

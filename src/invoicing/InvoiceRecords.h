@@ -11,6 +11,7 @@
 
 #include <QList>
 
+#include "data/RecordSave.h"
 #include "data/dbFiles.h"
 
 // One above the highest invoice number in INV5 (tag Inv selected); 1 for an
@@ -25,12 +26,6 @@ long LargestInvoiceNumber();
 QList<ItemRecord> ItemRecordsOf(const QList<ItemRow>& rows);
 QList<PaymentRecord> PaymentRecordsOf(const QList<PaymentRow>& rows);
 
-// How writing an invoice's records went.
-struct LinesWritten {
-  bool appendFailed = false;   // a record could not be appended; the rest was not written
-  bool surplusDeleted = false; // records beyond the new ones were marked deleted
-};
-
 // Writes the records, numbered ivNo, over the invoice's existing ones in tag order, appends
 // those beyond them and marks the records left over deleted. A record that
 // was marked deleted and is written again is recalled. Writing the same
@@ -41,10 +36,6 @@ LinesWritten WritePayments(long ivNo, const QList<PaymentRecord>& payments);
 // Marks every item (payment) record of the invoice deleted; true when there was one.
 bool DeleteItems(long ivNo);
 bool DeletePayments(long ivNo);
-
-// Removes the table's deleted records. A pack that fails leaves them marked
-// and DeletionsPending set, so the command packs them when it ends.
-void PackNow(DATA4* d);
 
 
 // Writes the index files of INV5, ITM5 and PMT afresh from their records:

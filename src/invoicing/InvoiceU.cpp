@@ -4,12 +4,10 @@
 #include "invoicing/InvoiceU.h"
 
 #include <QCheckBox>
-#include <QScrollBar>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -21,9 +19,11 @@
 #include "data/dbFiles.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
+#include "invoicing/CustomerChoice.h"
 #include "invoicing/EInvoiceActions.h"
 #include "invoicing/InvoiceRecords.h"
 #include "invoicing/ItemDefU.h"
+#include "invoicing/ItemGrid.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
 #include "labels/BatchLabel.h"
@@ -44,16 +44,6 @@ namespace {
 constexpr int kHelpContext = 310;
 constexpr int kStartRows = 4;  // item rows of the grid below its heading
 constexpr int kNumberWidth = 6;
-const char* const kMoneyMask = "!#######.99;1;_";
-const char* const kMoneyFormat = "%10.2f";
-constexpr int kColumnWidths[] = {80, 216, 64, 72, 80};
-
-AmountBox* MakeAmount(const char* name, bool readOnly, QWidget* parent) {
-  AmountBox* box = MakeAmountBox(name, kMoneyMask, kMoneyFormat, parent);
-  box->setReadOnly(readOnly);
-  if (readOnly) box->setFocusPolicy(Qt::ClickFocus);
-  return box;
-}
 
 QLabel* MakeLabel(const char* name, const QString& caption, QWidget* parent) {
   auto* label = new QLabel(caption, parent);
@@ -76,19 +66,6 @@ QFrame* MakePanel(QLabel* caption, QPushButton* first, QPushButton* second, QWid
   buttons->addWidget(second);
   layout->addLayout(buttons);
   return panel;
-}
-
-QString TrimmedRight(QString text) {
-  while (!text.isEmpty() && text.back().isSpace()) text.chop(1);
-  return text;
-}
-
-QString Flag(bool on) { return on ? QStringLiteral("t") : QStringLiteral("f"); }
-
-QList<ItemAmounts> Amounts(const QList<ItemRow>& items) {
-  QList<ItemAmounts> amounts;
-  for (const ItemRow& row : items) amounts.append({row.Qty, row.UPR, row.Tax1, row.Tax2});
-  return amounts;
 }
 
 QStringList PaymentAmounts() {
@@ -143,35 +120,7 @@ void TInvoice::buildForm() {
   BtnExport = MakeFormButton("BtnExport", tr("Export"), this);
   BtnExport->setToolTip(tr("Export Credit Card Info to Batchin.Dat"));
 
-  StringGrid1 = new QTableWidget(this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setColumnCount(5);
-  StringGrid1->setHorizontalHeaderLabels({tr("Product ID"), tr("Description"),
-                                          tr("Price"), tr("Quantity"),
-                                          tr("Total")});
-  //: The two letters after a line total: t or f (true, false) for the first and second charge line.
-  StringGrid1->horizontalHeaderItem(4)->setToolTip(tr("The letters after the total say whether the item is "
-                                                      "subject to each charge line: t yes, f no (tf: the first only)"));
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->horizontalHeader()->setSectionsClickable(false);
-  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-  StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  StringGrid1->setTabKeyNavigation(false);
-  int width = 0;
-  for (int c = 0; c < 5; ++c) {
-    StringGrid1->setColumnWidth(c, kColumnWidths[c]);
-    width += kColumnWidths[c];
-  }
-  const int rowHeight = StringGrid1->verticalHeader()->defaultSectionSize();
-  StringGrid1->horizontalHeader()->setFixedHeight(rowHeight);
-  const int frame = 2 * StringGrid1->frameWidth();
-  StringGrid1->setFixedSize(width + StringGrid1->verticalScrollBar()->sizeHint().width() + frame,
-                            (kStartRows + 1) * rowHeight + 4 + frame);
-  setItemRows(kStartRows);
+  StringGrid1 = MakeItemGrid("StringGrid1", kStartRows, this);
 
   Label10 = MakeLabel("Label10", tr("Line Items"), this);
   BAddItm = MakeFormButton("BAddItm", tr("Add Item"), this);
@@ -184,18 +133,18 @@ void TInvoice::buildForm() {
   PaymentPanel = MakePanel(Label11, BAddPmt, BEditPmt, this);
 
   Label4 = MakeLabel("Label4", tr("Subtotal:"), this);
-  MaskEdit2 = MakeAmount("MaskEdit2", true, this);
+  MaskEdit2 = MakeMoneyBox("MaskEdit2", true, this);
   //: Replaced by the first charge line's name from the settings when the window shows.
   Label5 = MakeLabel("Label5", tr("Shipping:"), this);
-  MaskEdit3 = MakeAmount("MaskEdit3", false, this);
+  MaskEdit3 = MakeMoneyBox("MaskEdit3", false, this);
   Label6 = MakeLabel("Label6", tr("Sales Tax:"), this);
-  MaskEdit4 = MakeAmount("MaskEdit4", false, this);
+  MaskEdit4 = MakeMoneyBox("MaskEdit4", false, this);
   Label7 = MakeLabel("Label7", tr("Total:"), this);
-  MaskEdit5 = MakeAmount("MaskEdit5", true, this);
+  MaskEdit5 = MakeMoneyBox("MaskEdit5", true, this);
   Label8 = MakeLabel("Label8", tr("Payments:"), this);
-  MaskEdit6 = MakeAmount("MaskEdit6", true, this);
+  MaskEdit6 = MakeMoneyBox("MaskEdit6", true, this);
   Label9 = MakeLabel("Label9", tr("Amount Due:"), this);
-  MaskEdit7 = MakeAmount("MaskEdit7", true, this);
+  MaskEdit7 = MakeMoneyBox("MaskEdit7", true, this);
   Memo2 = new QPlainTextEdit(this);
   Memo2->setObjectName("Memo2");
   Memo2->setTabChangesFocus(true);
@@ -414,15 +363,8 @@ void TInvoice::ShowInvoice() {
   MaskEdit4->setValue(inv.Tax);
   MaskEdit7->setValue(inv.Due);
 
-  StringGrid1->clearContents();
-  if (ItemList.size() > StringGrid1->rowCount()) setItemRows(int(ItemList.size()));
-  const QList<ItemAmounts> amounts = Amounts(ItemList);
-  for (int i = 0; i < ItemList.size(); ++i) {
-    const ItemRow& item = ItemList[i];
-    const QString total = FormatFloat(kMoneyFormat, ItemLineTotal(amounts[i])) + ' ' + item.Tax1 + item.Tax2;
-    const QString cells[] = {item.PrID, item.PDesc, item.UPR, item.Qty, total};
-    for (int c = 0; c < 5; ++c) StringGrid1->setItem(i, c, new QTableWidgetItem(cells[c]));
-  }
+  ShowItemRows(StringGrid1, ItemList);
+  const QList<ItemAmounts> amounts = AmountsOf(ItemList);
   sums_ = InvoiceSumsFor(amounts, inv.Ship, inv.Tax, {});
   MaskEdit2->setValue(sums_.InvoiceSubtotal);
   MaskEdit5->setValue(sums_.InvoiceTotal);
@@ -439,7 +381,7 @@ void TInvoice::ShowCustomer() {
 
 void TInvoice::ComputeTaxes(bool recomputeLine1) {
   InvoiceRecord& inv = CurrentInvoice;
-  const ChargeLines lines = ::ComputeTaxes(Amounts(ItemList), inv.Ship, inv.Tax, recomputeLine1, Settings());
+  const ChargeLines lines = ::ComputeTaxes(AmountsOf(ItemList), inv.Ship, inv.Tax, recomputeLine1, Settings());
   inv.Ship = lines.line1;
   inv.Tax = lines.line2;
   if (lines.line1Shown) MaskEdit3->setValue(inv.Ship);
@@ -463,32 +405,11 @@ void TInvoice::ShowPayments() {
 // ---- Customer ----------------------------------------------------------------
 
 void TInvoice::BtnCustClick() {
-  if (CurrentInvoice.CuNo == 0) {
-    // The list starts at the top when the invoice has no customer yet.
-    d4tagSelect(Cust5.d, d4tag(Cust5.d, Settings().ByCust ? "cname" : "cComp"));
-    CurrentCustomerRec = FirstRecord(Cust5.d);
-  }
-  if (!PickCustomer(true).chosen) return;
-  d4go(Cust5.d, CurrentCustomerRec);
-  ReadCustomer();
-  CurrentInvoice.CuNo = CustBuf.cuno;
-  BuildCustomerAddress();
-  ShowCustomer();
+  if (ChooseCustomer(&CurrentInvoice.CuNo)) ShowCustomer();
 }
 
 void TInvoice::BtnCustEditClick() {
-  if (CurrentInvoice.CuNo == 0) {
-    Ui::get().information(tr("Customer not selected"));
-    return;
-  }
-  d4tagSelect(Cust5.d, d4tag(Cust5.d, "CCNO"));
-  if (d4seek(Cust5.d, NumberTagKey(CurrentInvoice.CuNo).constData()) != r4success) return;
-  CurrentCustomerRec = int(d4recNo(Cust5.d));
-  if (customerEditor_) Ui::get().exec(customerEditor_);
-  if (CurrentCustomerRec <= 0) return;
-  ReadCustomer();
-  BuildCustomerAddress();
-  ShowCustomer();
+  if (EditChosenCustomer(CurrentInvoice.CuNo, customerEditor_)) ShowCustomer();
 }
 
 // ---- Header fields -----------------------------------------------------------
@@ -533,37 +454,7 @@ void TInvoice::copyControlsToInvoice() {
 // ---- Items -------------------------------------------------------------------
 
 void TInvoice::BAddItmClick() {
-  if (!itemDef_) return;
-  d4tagSelect(Prod5.d, d4tag(Prod5.d, "Prod"));
-  CurrentProductRec = FirstRecord(Prod5.d);
-  if (!PickProduct(true).chosen) return;
-  d4go(Prod5.d, CurrentProductRec);
-  ReadProduct();
-  const ProductRecord& p = ProdBuf;
-  TItemDef& dialog = *itemDef_;
-  dialog.Edit1->setText(TrimmedRight(p.PrID));
-  dialog.Edit2->setText(TrimmedRight(p.PDesc));
-  dialog.Edit3->setText(TrimmedRight(p.IComm));
-  dialog.CheckBox1->setChecked(p.LTax1);
-  dialog.CheckBox2->setChecked(p.LTax2);
-  dialog.MaskEdit1->setText(FormatFloat("%8.2f", p.UPrice));
-  dialog.MaskEdit2->setText(FormatFloat("%9.2f", 1.0));
-  dialog.MaskEdit3->setText(FormatFloat(kMoneyFormat, p.UPrice));
-  dialog.BtnDelete->setEnabled(true);
-  Ui::get().exec(&dialog);
-  if (ItemDefResult == 1) {
-    ItemRow row;
-    row.PrID = dialog.Edit1->text();
-    row.Qty = dialog.MaskEdit2->boxText();
-    row.UPR = dialog.MaskEdit1->boxText();
-    row.Tax1 = Flag(dialog.CheckBox1->isChecked());
-    row.Tax2 = Flag(dialog.CheckBox2->isChecked());
-    row.PDesc = dialog.Edit2->text();
-    row.IComm = dialog.Edit3->text();
-    row.RCode = p.RCode.trimmed();
-    row.PMemo = p.PMemo.trimmed();
-    ItemList.append(row);
-  }
+  if (!itemDef_ || !AddPickedProduct(*itemDef_, ItemList)) return;
   // Whatever the result: a product was picked.
   ComputeTaxes(true);
   ShowInvoice();
@@ -577,33 +468,7 @@ void TInvoice::EditItem() {
   const int r = StringGrid1->currentRow() + 1;
   if (r < 1 || r > ItemList.size() || !itemDef_) return;  // an empty row
   if (!BEditItm->isEnabled()) return;  // an issued invoice's items stay
-  const int i = r - 1;
-  const ItemRow& item = ItemList[i];
-  TItemDef& dialog = *itemDef_;
-  dialog.Edit1->setText(TrimmedRight(item.PrID));
-  dialog.Edit2->setText(TrimmedRight(item.PDesc));
-  dialog.Edit3->setText(TrimmedRight(item.IComm));
-  dialog.CheckBox1->setChecked(item.Tax1 == QLatin1String("t"));
-  dialog.CheckBox2->setChecked(item.Tax2 == QLatin1String("t"));
-  dialog.MaskEdit1->setText(item.UPR);
-  dialog.MaskEdit2->setText(item.Qty);
-  dialog.MaskEdit3->setText(FormatFloat(kMoneyFormat, ItemLineTotal(item.Qty, item.UPR)));
-  dialog.BtnDelete->setEnabled(true);
-  Ui::get().exec(&dialog);
-  if (ItemDefResult == 1) {
-    ItemRow& row = ItemList[i];
-    row.PrID = dialog.Edit1->text();
-    row.Qty = dialog.MaskEdit2->boxText();
-    row.UPR = dialog.MaskEdit1->boxText();
-    row.Tax1 = Flag(dialog.CheckBox1->isChecked());
-    row.Tax2 = Flag(dialog.CheckBox2->isChecked());
-    row.PDesc = dialog.Edit2->text();
-    row.IComm = dialog.Edit3->text();
-  } else if (ItemDefResult == 2) {
-    ItemList.removeAt(i);
-  } else {
-    return;
-  }
+  if (!EditItemInDialog(*itemDef_, ItemList, r - 1)) return;
   ComputeTaxes(true);
   ShowInvoice();
 }

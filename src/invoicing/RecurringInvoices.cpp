@@ -8,7 +8,7 @@
 #include "data/InvoiceStates.h"
 #include "data/Progress.h"
 #include "data/Settings.h"
-#include "invoicing/InvoiceMath.h"
+#include "invoicing/InvoiceCopy.h"
 #include "invoicing/InvoiceRecords.h"
 #include "invoicing/InvoiceState.h"
 #include "platform/Clock.h"
@@ -21,99 +21,6 @@ namespace {
 struct Tr {
   Q_DECLARE_TR_FUNCTIONS(RecurringInvoices)
 };
-
-struct Template {
-  InvoiceRecord header;
-  QList<ItemRecord> items;
-};
-
-// The invoice ivNo as INV5 and ITM5 hold it; false when there is none.
-bool ReadTemplate(long ivNo, Template* t) {
-  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
-  if (!SeekNumber(Inv5.d, Inv5.IvNo, ivNo)) return false;
-  ReadInvoice();
-  t->header = CurrentInvoice;
-  t->items.clear();
-  for (bool on = SeekNumber(Itm5.d, Itm5.IvNo, ivNo); on; on = NextOfNumber(Itm5.d, Itm5.IvNo, ivNo)) {
-    if (d4deleted(Itm5.d)) continue;
-    ReadItem();
-    t->items.append(ItemBuf);
-  }
-  return true;
-}
-
-// The INV5 record of invoice ivNo, 0 when there is none.
-int RecordOf(long ivNo) {
-  d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
-  return SeekNumber(Inv5.d, Inv5.IvNo, ivNo) ? int(d4recNo(Inv5.d)) : 0;
-}
-
-// The header of the copy dated date: amounts at today's settings.
-InvoiceRecord CopyHeader(const Template& t, long ivNo, QDate date) {
-  InvoiceRecord h;
-  h.IvNo = ivNo;
-  h.CuNo = t.header.CuNo;
-  h.IDate = DateFromQDate(date);
-  h.Dept = t.header.Dept;
-  h.REM = t.header.REM;
-  QList<ItemAmounts> amounts;
-  for (const ItemRecord& item : t.items)
-    amounts.append({FormatFloat("%9.2f", item.Qty), FormatFloat("%8.2f", item.UPR),
-                    item.LTax1 ? QStringLiteral("t") : QStringLiteral("f"),
-                    item.LTax2 ? QStringLiteral("t") : QStringLiteral("f")});
-  const ChargeLines lines = ComputeTaxes(amounts, t.header.Ship, t.header.Tax, true, Settings());
-  h.Ship = lines.line1;
-  h.Tax = lines.line2;
-  h.Due = InvoiceSumsFor(amounts, h.Ship, h.Tax, {}).Due;
-  return h;
-}
-
-// True when invoice ivNo is not there or is (the start of) the copy of t
-// dated date: a number kept by a run cut short that no one took since.
-bool IsCopyOf(long ivNo, const Template& t, QDate date) {
-  if (RecordOf(ivNo) == 0) return true;
-  ReadInvoice();
-  return CurrentInvoice.CuNo == t.header.CuNo && CurrentInvoice.IDate == DateFromQDate(date);
-}
-
-// Writes the copy numbered ivNo, over its INV5 record where one is there;
-// the engine's message when it could not.
-QString WriteCopy(const Template& t, long ivNo, QDate date) {
-  // The engine's pending error and its text, cleared.
-  const auto failure = [] {
-    const std::string text = code4errorText(cb);  // clearing the error clears its text
-    if (code4errorCode(cb, 0) >= 0) return QString();
-    return QString::fromLocal8Bit(text.c_str());
-  };
-  int rec = RecordOf(ivNo);
-  if (rec == 0) {
-    if (d4appendBlank(Inv5.d) != r4success) return failure();
-    rec = int(d4recNo(Inv5.d));
-  }
-  d4go(Inv5.d, rec);
-  CurrentInvoice = CopyHeader(t, ivNo, date);
-  WriteInvoice();
-  WriteCurrentRecord(Inv5.d);
-  if (QString why = failure(); !why.isEmpty()) return why;
-  QList<ItemRecord> items = t.items;
-  for (ItemRecord& item : items) item.IvNo = ivNo;
-  if (WriteItems(ivNo, items).appendFailed) return Tr::tr("an item could not be added");
-  // The last item on disk before the schedule counts the invoice made.
-  WriteCurrentRecord(Itm5.d);
-  return failure();
-}
-
-// A run cut short just after an append leaves a blank record at the end
-// of INV5 or ITM5, numbered 0, that belongs to no invoice: marked deleted.
-void DropBlankTail(DATA4* d, FIELD4* ivNo) {
-  for (long rec = d4recCountDo(d); rec >= 1; --rec) {
-    d4go(d, rec);
-    if (d4deleted(d) || f4long(ivNo) != 0 || !FieldText(ivNo).trimmed().isEmpty()) break;
-    d4delete(d);
-    DeletionsPending = true;
-  }
-  code4errorCode(cb, 0);
-}
 
 struct Due {
   QDate date;
@@ -166,25 +73,15 @@ RecurringRun MakeDueInvoices(QDate upTo, bool dryRun, const std::function<void(i
   // without the record's new keys: they are written afresh first.
   const bool cutShort = std::any_of(schedules.begin(), schedules.end(), [](const ScheduleRecord& s) { return s.pending > 0; });
   if (cutShort && !dryRun) {
-    try {
-      DropBlankTail(Inv5.d, Inv5.IvNo);
-      DropBlankTail(Itm5.d, Itm5.IvNo);
-      RebuildInvoiceIndexes();
-    } catch (const std::runtime_error& e) {
-      run.error = QString::fromLocal8Bit(e.what());
-      return run;
-    }
-    if (!RebuildInvoiceStatesIndex()) {
-      run.error = Tr::tr("The index of the invoices' states could not be written.");
-      return run;
-    }
+    run.error = MendCutShortWrite();
+    if (!run.error.isEmpty()) return run;
   }
   long next = NextInvoiceNumber();
   for (qsizetype k = 0; k < due.size(); ++k) {
     if (progress) progress(int(k), int(due.size()));
     ScheduleRecord& s = schedules[due[k].schedule];
-    Template t;
-    if (!ReadTemplate(s.template_, &t)) {
+    InvoiceContent t;
+    if (!ReadInvoiceContent(s.template_, &t)) {
       run.error = Tr::tr("Schedule %1 repeats invoice %2, which is no longer there.").arg(s.sched).arg(s.template_);
       break;
     }
@@ -203,7 +100,7 @@ RecurringRun MakeDueInvoices(QDate upTo, bool dryRun, const std::function<void(i
       }
     }
     const bool issued = ReadInvoiceState(s.pending).isIssued();  // made and issued before the cut
-    QString why = issued ? QString() : WriteCopy(t, s.pending, due[k].date);
+    QString why = issued ? QString() : WriteInvoiceCopy(t, s.pending, due[k].date);
     if (why.isEmpty() && !issued && s.issue && !IssueStoredInvoice(s.pending))
       why = Tr::tr("its state could not be written");
     if (!why.isEmpty()) {

@@ -42,6 +42,7 @@ const QMap<QString, QString>& Sections() {
       {"TPickGroup", "pick-lists"},    {"TGroupDef", "context-420"},
       {"TPickProd", "pick-lists"},     {"TProdDef", "context-430"},
       {"TPickInv", "pick-lists"},      {"TInvoice", "context-310"},
+      {"TPickQuote", "pick-lists"},    {"TQuote", "context-315"},
       {"TItemDef", "context-1120"},    {"TPmtDef", "payment"},
       {"TPickPmt", "payment"},         {"TReportF", "report-window"},
       {"TStationary", "context-610"},  {"TDateSpan", "date-span"},

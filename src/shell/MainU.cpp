@@ -2,6 +2,7 @@
 
 #include "payments/BankStatementU.h"
 #include "payments/Reminders.h"
+#include "quotes/QuoteCommand.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -160,6 +161,7 @@ void TMain::ConnectCommands() {
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(BtnBank, [this] { ImportBankStatement(this); });
   command(BtnRemind, [] { ShowReminders(); });
+  command(BtnQuotes, [] { EditQuotes(Windows().PickQuote, Windows().Quote); });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
   command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
   command(PastDueBilling1, [] { PrintLabels(kPastDueBilling); });

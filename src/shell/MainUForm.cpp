@@ -185,7 +185,9 @@ void TMain::BuildForm() {
   BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", tr("Print Batch Labels"), u'\u2637');
   BtnBank = ImageButton(TabSheet1, "BtnBank", tr("Book a Bank Statement"), u'\u20AC');
   BtnRemind = ImageButton(TabSheet1, "BtnRemind", tr("Print Reminders of Overdue Invoices"), u'\u231B');
-  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind}, "BitBtn1", 300);
+  BtnQuotes = ImageButton(TabSheet1, "BtnQuotes", tr("Add & Edit Quotes"), u'\u270D');
+  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind, BtnQuotes},
+                 "BitBtn1", 300);
 
   TabSheet3 = Page(PageControl1, "TabSheet3", tr("Customers and Products"), 400);
   BtnCust = ImageButton(TabSheet3, "BtnCust", tr("Add & Edit Customers"), u'\u263A');

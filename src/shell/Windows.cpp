@@ -11,6 +11,8 @@
 #include "invoicing/InvoiceU.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickInvU.h"
+#include "quotes/PickQuoteU.h"
+#include "quotes/QuoteU.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
 #include "labels/LabPrintU.h"
@@ -62,6 +64,8 @@ void CreateWindows() {
   w.Importdir = new TImportdir(w.Main);
   w.LabelDef = new TLabelDef(w.Main);
   w.PickLab = new TPickLab(w.Main);
+  w.PickQuote = new TPickQuote(w.Main);
+  w.Quote = new TQuote(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
   RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);
@@ -70,6 +74,7 @@ void CreateWindows() {
   RegisterPickEdit(PickTable::Label, w.PickLab, w.LabelDef);
   w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
   w.PickPmt->usePaymentDialog(w.PmtDef);
+  w.Quote->useWindows(w.Customer, w.ItemDef);
   NameFieldsByLabels(w.Main);
   for (QDialog* window : w.Main->findChildren<QDialog*>()) NameFieldsByLabels(window);
 }

@@ -4,7 +4,8 @@
 // order TMain, TAboutForm, TDriveDir, TCustomer, TPickCust, TPickGroup,
 // TGroupDef, TPickProd, TProdDef, TPickInv, TInvoice, TItemDef, TPmtDef,
 // TPickPmt, TReportF, TStationary, TDateSpan, TLabPrint, TMultGroup,
-// TPickPur, TPurDef, TTaxDef, TLabelDef, TPickLab, TImportdir.
+// TPickPur, TPurDef, TTaxDef, TLabelDef, TPickLab, TImportdir, TPickQuote,
+// TQuote.
 #ifndef SHELL_WINDOWS_H
 #define SHELL_WINDOWS_H
 
@@ -33,6 +34,8 @@ class TStationary;
 class TLabPrint;
 class TLabelDef;
 class TPickLab;
+class TPickQuote;
+class TQuote;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
@@ -60,6 +63,8 @@ struct ProgramWindows {
   TImportdir* Importdir = nullptr;
   TLabelDef* LabelDef = nullptr;
   TPickLab* PickLab = nullptr;
+  TPickQuote* PickQuote = nullptr;
+  TQuote* Quote = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).
