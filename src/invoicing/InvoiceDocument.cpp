@@ -85,18 +85,6 @@ void PutInvoiceRules() {
   Cell(10) = QStringLiteral("V73");
 }
 
-// The column headings in the language in force: set for each document, as
-// each may be in its customer's language.
-void SetInvoiceHeadings() {
-  SetHeadings({"", Tr::tr("Item Code"), "", Tr::tr("Description"), "",
-               //: Column heading of the printed invoice: the unit price.
-               Tr::tr("Price"), "",
-               //: Column heading of the printed invoice: the quantity.
-               Tr::tr("Qty"), "",
-               //: Column heading of the printed invoice: the line's total.
-               Tr::tr("Total")});
-}
-
 // The customers' document languages, read once a document.
 CustomerLanguages& KnownLanguages() {
   static CustomerLanguages known;
@@ -260,6 +248,16 @@ void PutMemo(const QString& text) {
     NewLine();
     Cell(0) = QStringLiteral("L00") + piece;
   }
+}
+
+void SetInvoiceHeadings() {
+  SetHeadings({"", Tr::tr("Item Code"), "", Tr::tr("Description"), "",
+               //: Column heading of the printed invoice: the unit price.
+               Tr::tr("Price"), "",
+               //: Column heading of the printed invoice: the quantity.
+               Tr::tr("Qty"), "",
+               //: Column heading of the printed invoice: the line's total.
+               Tr::tr("Total")});
 }
 
 QString DocumentLanguageOf(long cuNo) { return KnownLanguages().of(cuNo); }

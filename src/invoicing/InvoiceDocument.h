@@ -36,6 +36,9 @@ QList<std::pair<double, double>> QuantitiesAndPrices(const QList<ItemRow>& items
 // them in the format of userSeparator; returns their subtotal.
 double PutItemLines(const QList<ItemRow>& items, const QList<std::pair<double, double>>& amounts,
                     QChar userSeparator);
+// The column headings in the language in force: set for each document, as
+// each may be in its customer's language.
+void SetInvoiceHeadings();
 // A line of the totals box: caption and amount.
 void PutTotalLine(const QString& caption, double amount);
 // A charge line's caption in the document's language where the settings

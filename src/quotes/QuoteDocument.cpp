@@ -27,6 +27,7 @@ void PutQuote(const QuoteRecord& q, const QList<ItemRow>& items) {
   const QChar userSeparator = DecimalSeparator();
   const QList<std::pair<double, double>> amounts = QuantitiesAndPrices(items);
   const DocumentLanguage language(DocumentLanguageOf(q.cuno));
+  SetInvoiceHeadings();
   //: The title of a printed quote (German Angebot, French Devis).
   Report().TitleLines = {Tr::tr("Quote")};
   //: The start of a PDF file's name: quotes-2026-12-09.pdf.

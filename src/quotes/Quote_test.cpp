@@ -6,9 +6,11 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
 
+#include "data/CustomerLanguage.h"
 #include "data/InvoiceLoad.h"
 #include "data/Settings.h"
 #include "data/SupplyTables.h"
@@ -20,6 +22,7 @@
 #include "printing/RptUtil.h"
 #include "quotes/PickQuoteU.h"
 #include "quotes/QuoteCommand.h"
+#include "quotes/QuoteDocument.h"
 #include "quotes/QuoteInvoice.h"
 
 namespace {
@@ -170,6 +173,32 @@ TEST_F(QuoteTest, TheQuoteListShowsStatesAndADeclinedQuoteMakesNoInvoice) {
   expired.state = QLatin1Char('O');
   EXPECT_EQ(StandingOf(expired, QDate(2026, 4, 15)), QuoteStanding::Expired);
   EXPECT_EQ(StandingOf(expired, QDate(2026, 4, 14)), QuoteStanding::Open);
+}
+
+TEST_F(QuoteTest, TheQuoteDocumentIsInTheCustomersLanguageWithItsValidity) {
+  addCustomer(7, "Abel");
+  addProduct("P", 10);
+  makeQuote(2);
+  QString error;
+  ASSERT_TRUE(SetCustomerLanguage(7, "fr", &error)) << error.toStdString();
+  const QuoteRecord q = StoredQuote(1);
+  const QString pdf = dir.filePath("quote.pdf");
+  {
+    TablesClosedAtEnd closed;
+    ASSERT_TRUE(OpenInvoiceTables() && OpenQuoteTables());
+    LoadInvoiceCustomer(7);
+    QList<ItemRow> rows;
+    for (const ItemRecord& line : QuoteLines(1)) rows.append(ItemRowOf(line));
+    ASSERT_TRUE(SaveQuotePdf(q, rows, pdf));
+  }
+  QProcess text;
+  text.start("pdftotext", {"-layout", pdf, "-"});
+  ASSERT_TRUE(text.waitForFinished());
+  const QString page = QString::fromUtf8(text.readAllStandardOutput());
+  for (const char* words : {"Devis", "Devis n° :   1", "Valable jusqu'au :   14/04/26", "Désignation", "Ann Abel", "Total :",
+                            "20,00", "Delivery within a week"})
+    EXPECT_TRUE(page.contains(QString::fromUtf8(words))) << words << "\n" << page.toStdString();
+  EXPECT_FALSE(page.contains("Montant")) << "a quote asks for no payment";
 }
 
 }  // namespace
