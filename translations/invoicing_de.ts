@@ -453,18 +453,6 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
 <context>
     <name>RecurCommand</name>
     <message>
-        <source>paused</source>
-        <translation>angehalten</translation>
-    </message>
-    <message>
-        <source>ended</source>
-        <translation>beendet</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>aktiv</translation>
-    </message>
-    <message>
         <source>schedule %1: invoice %2 %3, %4, %5 made, next %6</source>
         <extracomment>%1 schedule number, %2 invoice, %3 weekly/monthly/..., %4 state, %5 made, %6 next date or -</extracomment>
         <translation>Zeitplan %1: Rechnung %2 %3, %4, %5 erstellt, nächste %6</translation>
@@ -932,6 +920,31 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
         <extracomment>The two letters after a line total: t or f (true, false) for the first and second charge line.</extracomment>
         <translation>Die Buchstaben hinter dem Betrag sagen, ob die Position jeder Zuschlagszeile unterliegt: t ja, f nein (tf: nur der ersten)</translation>
     </message>
+    <message>
+        <source>Repeat...</source>
+        <translation>Wiederholen...</translation>
+    </message>
+    <message>
+        <source>Make a copy of this invoice weekly, monthly, quarterly or yearly</source>
+        <translation>Diese Rechnung wöchentlich, monatlich, vierteljährlich oder jährlich kopieren</translation>
+    </message>
+    <message>
+        <source>Save the invoice before repeating it.</source>
+        <translation>Speichern Sie die Rechnung, bevor Sie sie wiederholen.</translation>
+    </message>
+    <message>
+        <source>Save the changes before repeating the invoice.</source>
+        <translation>Speichern Sie die Änderungen, bevor Sie die Rechnung wiederholen.</translation>
+    </message>
+    <message>
+        <source>The schedule could not be written.</source>
+        <translation>Der Zeitplan konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 repeats %2 from %3 (schedule %4).</source>
+        <extracomment>%1 the invoice, %2 weekly/monthly/..., %3 the first date, %4 the schedule&apos;s number.</extracomment>
+        <translation>Rechnung %1 wiederholt sich %2 ab %3 (Zeitplan %4).</translation>
+    </message>
 </context>
 <context>
     <name>TItemDef</name>
@@ -1024,6 +1037,171 @@ Die Nachricht wurde ohne Empfänger geöffnet; tragen Sie ihn dort ein und beric
     <message>
         <source>Amount:</source>
         <translation>Betrag:</translation>
+    </message>
+</context>
+<context>
+    <name>TRepeat</name>
+    <message>
+        <source>Repeat Invoice</source>
+        <translation>Rechnung wiederholen</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <extracomment>How often a repeating invoice is made.</extracomment>
+        <translation>Wöchentlich</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Monatlich</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Vierteljährlich</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Jährlich</translation>
+    </message>
+    <message>
+        <source>as the first date</source>
+        <extracomment>The day of the month when none is chosen.</extracomment>
+        <translation>wie das erste Datum</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <extracomment>How many invoices a schedule makes when none is set.</extracomment>
+        <translation>unbegrenzt</translation>
+    </message>
+    <message>
+        <source>Issue each new invoice at once</source>
+        <translation>Jede neue Rechnung sofort ausstellen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Tag des Monats</translation>
+    </message>
+    <message>
+        <source>First invoice on</source>
+        <translation>Erste Rechnung am</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <extracomment>Optional: no repeating invoice after this date.</extracomment>
+        <translation>Letztes Datum</translation>
+    </message>
+    <message>
+        <source>Number of invoices</source>
+        <translation>Anzahl der Rechnungen</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is copied on each date.</source>
+        <extracomment>%1 the invoice&apos;s number.</extracomment>
+        <translation>Rechnung %1 wird an jedem Datum kopiert.</translation>
+    </message>
+    <message>
+        <source>The first date is needed.</source>
+        <translation>Das erste Datum fehlt.</translation>
+    </message>
+    <message>
+        <source>The last date is before the first.</source>
+        <translation>Das letzte Datum liegt vor dem ersten.</translation>
+    </message>
+</context>
+<context>
+    <name>TSchedules</name>
+    <message>
+        <source>weekly</source>
+        <translation>wöchentlich</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>vierteljährlich</translation>
+    </message>
+    <message>
+        <source>yearly</source>
+        <translation>jährlich</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>monatlich</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>aktiv</translation>
+    </message>
+    <message>
+        <source>Repeating Invoices</source>
+        <translation>Wiederkehrende Rechnungen</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <extracomment>Column headings of the list of repeating invoices.</extracomment>
+        <translation>Zeitplan</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Erstellt</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>Ends a repeating invoice&apos;s schedule for good.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Schedule %1 could not be written.</source>
+        <translation>Zeitplan %1 konnte nicht geschrieben werden.</translation>
     </message>
 </context>
 </TS>

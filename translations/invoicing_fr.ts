@@ -453,18 +453,6 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
 <context>
     <name>RecurCommand</name>
     <message>
-        <source>paused</source>
-        <translation>suspendu</translation>
-    </message>
-    <message>
-        <source>ended</source>
-        <translation>terminé</translation>
-    </message>
-    <message>
-        <source>active</source>
-        <translation>actif</translation>
-    </message>
-    <message>
         <source>schedule %1: invoice %2 %3, %4, %5 made, next %6</source>
         <extracomment>%1 schedule number, %2 invoice, %3 weekly/monthly/..., %4 state, %5 made, %6 next date or -</extracomment>
         <translation>échéancier %1 : facture %2 %3, %4, %5 créées, prochaine %6</translation>
@@ -932,6 +920,31 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
         <extracomment>The two letters after a line total: t or f (true, false) for the first and second charge line.</extracomment>
         <translation>Les lettres après le total indiquent si l&apos;article est soumis à chaque ligne de frais : t oui, f non (tf : la première seulement)</translation>
     </message>
+    <message>
+        <source>Repeat...</source>
+        <translation>Répéter...</translation>
+    </message>
+    <message>
+        <source>Make a copy of this invoice weekly, monthly, quarterly or yearly</source>
+        <translation>Copier cette facture chaque semaine, mois, trimestre ou année</translation>
+    </message>
+    <message>
+        <source>Save the invoice before repeating it.</source>
+        <translation>Enregistrez la facture avant de la répéter.</translation>
+    </message>
+    <message>
+        <source>Save the changes before repeating the invoice.</source>
+        <translation>Enregistrez les modifications avant de répéter la facture.</translation>
+    </message>
+    <message>
+        <source>The schedule could not be written.</source>
+        <translation>L&apos;échéancier n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>Invoice %1 repeats %2 from %3 (schedule %4).</source>
+        <extracomment>%1 the invoice, %2 weekly/monthly/..., %3 the first date, %4 the schedule&apos;s number.</extracomment>
+        <translation>La facture %1 se répète %2 à partir du %3 (échéancier %4).</translation>
+    </message>
 </context>
 <context>
     <name>TItemDef</name>
@@ -1024,6 +1037,171 @@ Le message a été ouvert sans destinataire ; saisissez-le dans le message et co
     <message>
         <source>Amount:</source>
         <translation>Montant :</translation>
+    </message>
+</context>
+<context>
+    <name>TRepeat</name>
+    <message>
+        <source>Repeat Invoice</source>
+        <translation>Répéter la facture</translation>
+    </message>
+    <message>
+        <source>Weekly</source>
+        <extracomment>How often a repeating invoice is made.</extracomment>
+        <translation>Hebdomadaire</translation>
+    </message>
+    <message>
+        <source>Monthly</source>
+        <translation>Mensuelle</translation>
+    </message>
+    <message>
+        <source>Quarterly</source>
+        <translation>Trimestrielle</translation>
+    </message>
+    <message>
+        <source>Yearly</source>
+        <translation>Annuelle</translation>
+    </message>
+    <message>
+        <source>as the first date</source>
+        <extracomment>The day of the month when none is chosen.</extracomment>
+        <translation>comme la première date</translation>
+    </message>
+    <message>
+        <source>no limit</source>
+        <extracomment>How many invoices a schedule makes when none is set.</extracomment>
+        <translation>sans limite</translation>
+    </message>
+    <message>
+        <source>Issue each new invoice at once</source>
+        <translation>Émettre chaque nouvelle facture aussitôt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <source>Day of the month</source>
+        <translation>Jour du mois</translation>
+    </message>
+    <message>
+        <source>First invoice on</source>
+        <translation>Première facture le</translation>
+    </message>
+    <message>
+        <source>Last date</source>
+        <extracomment>Optional: no repeating invoice after this date.</extracomment>
+        <translation>Dernière date</translation>
+    </message>
+    <message>
+        <source>Number of invoices</source>
+        <translation>Nombre de factures</translation>
+    </message>
+    <message>
+        <source>Invoice %1 is copied on each date.</source>
+        <extracomment>%1 the invoice&apos;s number.</extracomment>
+        <translation>La facture %1 est copiée à chaque date.</translation>
+    </message>
+    <message>
+        <source>The first date is needed.</source>
+        <translation>La première date est nécessaire.</translation>
+    </message>
+    <message>
+        <source>The last date is before the first.</source>
+        <translation>La dernière date précède la première.</translation>
+    </message>
+</context>
+<context>
+    <name>TSchedules</name>
+    <message>
+        <source>weekly</source>
+        <translation>chaque semaine</translation>
+    </message>
+    <message>
+        <source>quarterly</source>
+        <translation>trimestriellement</translation>
+    </message>
+    <message>
+        <source>yearly</source>
+        <translation>annuellement</translation>
+    </message>
+    <message>
+        <source>monthly</source>
+        <translation>mensuellement</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>suspendu</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>active</source>
+        <translation>actif</translation>
+    </message>
+    <message>
+        <source>Repeating Invoices</source>
+        <translation>Factures récurrentes</translation>
+    </message>
+    <message>
+        <source>Schedule</source>
+        <extracomment>Column headings of the list of repeating invoices.</extracomment>
+        <translation>Échéancier</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
+    <message>
+        <source>Every</source>
+        <translation>Périodicité</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prochaine</translation>
+    </message>
+    <message>
+        <source>Made</source>
+        <translation>Établies</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Suspendre</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <extracomment>Ends a repeating invoice&apos;s schedule for good.</extracomment>
+        <translation>Terminer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Schedule %1 could not be written.</source>
+        <translation>L&apos;échéancier %1 n&apos;a pas pu être écrit.</translation>
     </message>
 </context>
 </TS>

@@ -644,6 +644,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Add &amp; Edit Quotes</source>
         <translation>Angebote anlegen und bearbeiten</translation>
     </message>
+    <message>
+        <source>Repeating Invoices</source>
+        <translation>Wiederkehrende Rechnungen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -644,6 +644,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Add &amp; Edit Quotes</source>
         <translation>Créer et modifier les devis</translation>
     </message>
+    <message>
+        <source>Repeating Invoices</source>
+        <translation>Factures récurrentes</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -26,6 +26,8 @@
 #include "invoicing/ItemGrid.h"
 #include "invoicing/PickPmtU.h"
 #include "invoicing/PmtDefU.h"
+#include "invoicing/RepeatU.h"
+#include "invoicing/SchedulesU.h"
 #include "labels/BatchLabel.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
@@ -85,7 +87,8 @@ TInvoice::TInvoice(QWidget* parent) : QDialog(parent) {
 }
 
 void TInvoice::useWindows(QDialog* customerEditor, TItemDef* itemDef, TPmtDef* pmtDef,
-                          TPickPmt* pickPmt) {
+                          TPickPmt* pickPmt, TRepeat* repeat) {
+  repeat_ = repeat;
   customerEditor_ = customerEditor;
   itemDef_ = itemDef;
   pmtDef_ = pmtDef;
@@ -165,10 +168,12 @@ void TInvoice::buildForm() {
   BtnIssue = MakeFormButton("BtnIssue", tr("Issue"), this);
   BtnIssue->setToolTip(tr("Issue the invoice: from then on it stays as it is"));
   BtnCreditNote = MakeFormButton("BtnCreditNote", tr("Credit Note..."), this);
+  BtnRepeat = MakeFormButton("BtnRepeat", tr("Repeat..."), this);
+  BtnRepeat->setToolTip(tr("Make a copy of this invoice weekly, monthly, quarterly or yearly"));
   BtnCreditNote->setToolTip(tr("Correct the issued invoice by a credit note of the next number"));
   // Only the controls of the tab order are reached with Tab.
   for (QWidget* w : std::initializer_list<QWidget*>{BtnCustEdit, BtnExport, BtnImport, BtnBatchLab,
-                                                    BtnEInvoice, BtnEMail, BitBtn1, BtnIssue,
+                                                    BtnEInvoice, BtnEMail, BitBtn1, BtnIssue, BtnRepeat,
                                                     BtnCreditNote})
     w->setFocusPolicy(Qt::ClickFocus);
 
@@ -235,6 +240,7 @@ void TInvoice::buildForm() {
   buttons->addWidget(BtnEInvoice);
   buttons->addWidget(BtnEMail);
   buttons->addWidget(BtnIssue);
+  buttons->addWidget(BtnRepeat);
   buttons->addWidget(BtnCreditNote);
   buttons->addStretch();
   buttons->addWidget(BtnSave);
@@ -264,7 +270,7 @@ void TInvoice::connectHandlers() {
       {BtnImport, &TInvoice::BtnImportClick},   {BtnExport, &TInvoice::BtnExportClick},
       {BtnBatchLab, &TInvoice::BtnBatchLabClick}, {BtnEInvoice, &TInvoice::BtnEInvoiceClick},
       {BtnEMail, &TInvoice::BtnEMailClick},     {BtnIssue, &TInvoice::BtnIssueClick},
-      {BtnCreditNote, &TInvoice::BtnCreditNoteClick}};
+      {BtnCreditNote, &TInvoice::BtnCreditNoteClick}, {BtnRepeat, &TInvoice::BtnRepeatClick}};
   for (const auto& [button, handler] : buttons)
     connect(button, &QPushButton::clicked, this, Guarded(this, handler));
   connect(StringGrid1, &QTableWidget::cellDoubleClicked, this,
@@ -524,6 +530,32 @@ void TInvoice::BtnEMailClick() {
   if (!savedInvoiceShown() || !savedAsShown(tr("Save the changes before sending the invoice."))) return;
   MailEInvoiceOfRecord(this, CurrentInvoiceRec);
   showState();
+}
+
+void TInvoice::BtnRepeatClick() {
+  if (!repeat_) return;
+  if (CurrentInvoiceRec <= 0) {
+    Ui::get().information(tr("Save the invoice before repeating it."));
+    return;
+  }
+  if (!savedAsShown(tr("Save the changes before repeating the invoice."))) return;
+  ScheduleRecord s;
+  s.template_ = CurrentInvoice.IvNo;
+  s.first = DateFromQDate(NextAfter(s.every, QDateFromDate(CurrentInvoice.IDate)));
+  repeat_->setSchedule(s);
+  if (Ui::get().exec(repeat_) != QDialog::Accepted) return;
+  s = repeat_->schedule();
+  const bool written = WriteSchedule(s);
+  CloseSchedules();
+  if (!written) {
+    Ui::get().error(tr("The schedule could not be written."));
+    return;
+  }
+  //: %1 the invoice, %2 weekly/monthly/..., %3 the first date, %4 the schedule's number.
+  Ui::get().information(tr("Invoice %1 repeats %2 from %3 (schedule %4).")
+                            .arg(s.template_)
+                            .arg(IntervalText(s.every), FormatShortDate(s.first))
+                            .arg(s.sched));
 }
 
 void TInvoice::BtnCancelClick() { QDialog::reject(); }

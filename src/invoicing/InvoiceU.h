@@ -31,6 +31,7 @@ class QTableWidget;
 class TItemDef;
 class TPickPmt;
 class TPmtDef;
+class TRepeat;
 
 class TInvoice : public QDialog {
   Q_OBJECT
@@ -39,8 +40,10 @@ class TInvoice : public QDialog {
   explicit TInvoice(QWidget* parent = nullptr);
 
   // The windows the editor opens (not owned): the customer editor, the
-  // line-item dialog, the payment dialog and the payment pick list.
-  void useWindows(QDialog* customerEditor, TItemDef* itemDef, TPmtDef* pmtDef, TPickPmt* pickPmt);
+  // line-item dialog, the payment dialog, the payment pick list and the
+  // schedule of a repeating invoice.
+  void useWindows(QDialog* customerEditor, TItemDef* itemDef, TPmtDef* pmtDef, TPickPmt* pickPmt,
+                  TRepeat* repeat = nullptr);
 
   QPushButton* BtnCust;
   QPushButton* BtnCustEdit;
@@ -96,6 +99,7 @@ class TInvoice : public QDialog {
   DateBox* MaskEdit8;
   QPushButton* BtnIssue;
   QPushButton* BtnCreditNote;
+  QPushButton* BtnRepeat;
 
  public slots:
   void FormShow();
@@ -127,6 +131,7 @@ class TInvoice : public QDialog {
   void BtnEMailClick();
   void BtnIssueClick();
   void BtnCreditNoteClick();
+  void BtnRepeatClick();
 
  public:
   // Escape and the close button: as Cancel, after asking when the working
@@ -186,6 +191,7 @@ class TInvoice : public QDialog {
   TItemDef* itemDef_ = nullptr;
   TPmtDef* pmtDef_ = nullptr;
   TPickPmt* pickPmt_ = nullptr;
+  TRepeat* repeat_ = nullptr;
   // The working sums: subtotal, total, payments total and amount due.
   InvoiceSums sums_;
   // The invoice in hand had no INV5 record when its editing began.

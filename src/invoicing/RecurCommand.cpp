@@ -9,6 +9,7 @@
 #include "data/RecurringSchedules.h"
 #include "data/dbFiles.h"
 #include "invoicing/RecurringInvoices.h"
+#include "invoicing/SchedulesU.h"
 #include "platform/Clock.h"
 #include "platform/Dates.h"
 #include "platform/SubcommandParser.h"
@@ -27,19 +28,13 @@ QString EveryWord(QChar every) {
   return QString();
 }
 
-QString StateWord(QChar state) {
-  if (state == QLatin1Char('P')) return Tr::tr("paused");
-  if (state == QLatin1Char('E')) return Tr::tr("ended");
-  return Tr::tr("active");
-}
-
 QString ScheduleLine(const ScheduleRecord& s) {
   const QDate next = Occurrence(RecurrenceOf(s), s.made);
   //: %1 schedule number, %2 invoice, %3 weekly/monthly/..., %4 state, %5 made, %6 next date or -
   return Tr::tr("schedule %1: invoice %2 %3, %4, %5 made, next %6")
       .arg(s.sched)
       .arg(s.template_)
-      .arg(EveryWord(s.every), StateWord(s.state))
+      .arg(EveryWord(s.every), ScheduleStateText(s.state))
       .arg(s.made)
       .arg(s.active() && next.isValid() ? next.toString(Qt::ISODate) : QStringLiteral("-"));
 }

@@ -43,6 +43,7 @@ const QMap<QString, QString>& Sections() {
       {"TPickProd", "pick-lists"},     {"TProdDef", "context-430"},
       {"TPickInv", "pick-lists"},      {"TInvoice", "context-310"},
       {"TPickQuote", "pick-lists"},    {"TQuote", "context-315"},
+      {"TRepeat", "context-318"},      {"TSchedules", "context-318"},
       {"TItemDef", "context-1120"},    {"TPmtDef", "payment"},
       {"TPickPmt", "payment"},         {"TReportF", "report-window"},
       {"TStationary", "context-610"},  {"TDateSpan", "date-span"},
@@ -166,7 +167,8 @@ TEST_F(EveryWindowTest, EveryFieldHasANameForScreenReaders) {
                          qobject_cast<QPlainTextEdit*>(field) ||
                          qobject_cast<QAbstractSpinBox*>(field) || qobject_cast<QToolButton*>(field);
       if (!entry || field->isHidden() || field->window() != w ||
-          qobject_cast<QComboBox*>(field->parentWidget()))
+          qobject_cast<QComboBox*>(field->parentWidget()) ||
+          qobject_cast<QAbstractSpinBox*>(field->parentWidget()))  // the box's own edit: the box is named
         continue;
       const QString name = field->accessibleName().isEmpty() && qobject_cast<QToolButton*>(field)
                                ? field->property("text").toString()

@@ -2,6 +2,7 @@
 
 #include "payments/BankStatementU.h"
 #include "payments/Reminders.h"
+#include "invoicing/SchedulesU.h"
 #include "quotes/QuoteCommand.h"
 
 #include <QAbstractButton>
@@ -162,6 +163,9 @@ void TMain::ConnectCommands() {
   command(BtnBank, [this] { ImportBankStatement(this); });
   command(BtnRemind, [] { ShowReminders(); });
   command(BtnQuotes, [] { EditQuotes(Windows().PickQuote, Windows().Quote); });
+  command(BtnRecur, [] {
+    if (TSchedules* schedules = Windows().Schedules) Ui::get().exec(schedules);
+  });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
   command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
   command(PastDueBilling1, [] { PrintLabels(kPastDueBilling); });

@@ -54,7 +54,7 @@ class TMain : public QMainWindow, public ProgressSink {
   QTabWidget* PageControl1;
   QWidget *TabSheet1, *TabSheet3, *TabSheet4, *TabSheet5, *TabSheet6;
   // Invoices
-  QToolButton *BtnInvoice, *BtnInvPrint, *BtnInvLab, *BtnPrintBatch, *BtnBank, *BtnRemind, *BtnQuotes;
+  QToolButton *BtnInvoice, *BtnInvPrint, *BtnInvLab, *BtnPrintBatch, *BtnBank, *BtnRemind, *BtnQuotes, *BtnRecur;
   // Customers and Products
   QToolButton *BtnCust, *BtnGroups, *BtnProd, *BtnPurchase, *Image4, *Image5;
   // Report Generation

@@ -186,7 +186,9 @@ void TMain::BuildForm() {
   BtnBank = ImageButton(TabSheet1, "BtnBank", tr("Book a Bank Statement"), u'\u20AC');
   BtnRemind = ImageButton(TabSheet1, "BtnRemind", tr("Print Reminders of Overdue Invoices"), u'\u231B');
   BtnQuotes = ImageButton(TabSheet1, "BtnQuotes", tr("Add & Edit Quotes"), u'\u270D');
-  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind, BtnQuotes},
+  BtnRecur = ImageButton(TabSheet1, "BtnRecur", tr("Repeating Invoices"), u'\u21BB');
+  LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind, BtnQuotes,
+                             BtnRecur},
                  "BitBtn1", 300);
 
   TabSheet3 = Page(PageControl1, "TabSheet3", tr("Customers and Products"), 400);

@@ -11,6 +11,8 @@
 #include "invoicing/InvoiceU.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/PickInvU.h"
+#include "invoicing/RepeatU.h"
+#include "invoicing/SchedulesU.h"
 #include "quotes/PickQuoteU.h"
 #include "quotes/QuoteU.h"
 #include "invoicing/PickPmtU.h"
@@ -66,13 +68,16 @@ void CreateWindows() {
   w.PickLab = new TPickLab(w.Main);
   w.PickQuote = new TPickQuote(w.Main);
   w.Quote = new TQuote(w.Main);
+  w.Repeat = new TRepeat(w.Main);
+  w.Schedules = new TSchedules(w.Main);
   RegisterPickEdit(PickTable::Customer, w.PickCust, w.Customer);
   RegisterPickEdit(PickTable::Group, w.PickGroup, w.GroupDef);
   RegisterPickEdit(PickTable::Product, w.PickProd, w.ProdDef);
   RegisterPickEdit(PickTable::Purchase, w.PickPur, w.PurDef);
   RegisterPickEdit(PickTable::Invoice, w.PickInv, w.Invoice);
   RegisterPickEdit(PickTable::Label, w.PickLab, w.LabelDef);
-  w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt);
+  w.Invoice->useWindows(w.Customer, w.ItemDef, w.PmtDef, w.PickPmt, w.Repeat);
+  w.Schedules->useRepeatWindow(w.Repeat);
   w.PickPmt->usePaymentDialog(w.PmtDef);
   w.Quote->useWindows(w.Customer, w.ItemDef);
   NameFieldsByLabels(w.Main);

@@ -5,7 +5,7 @@
 // TGroupDef, TPickProd, TProdDef, TPickInv, TInvoice, TItemDef, TPmtDef,
 // TPickPmt, TReportF, TStationary, TDateSpan, TLabPrint, TMultGroup,
 // TPickPur, TPurDef, TTaxDef, TLabelDef, TPickLab, TImportdir, TPickQuote,
-// TQuote.
+// TQuote, TRepeat, TSchedules.
 #ifndef SHELL_WINDOWS_H
 #define SHELL_WINDOWS_H
 
@@ -36,6 +36,8 @@ class TLabelDef;
 class TPickLab;
 class TPickQuote;
 class TQuote;
+class TRepeat;
+class TSchedules;
 
 struct ProgramWindows {
   TMain* Main = nullptr;
@@ -65,6 +67,8 @@ struct ProgramWindows {
   TPickLab* PickLab = nullptr;
   TPickQuote* PickQuote = nullptr;
   TQuote* Quote = nullptr;
+  TRepeat* Repeat = nullptr;
+  TSchedules* Schedules = nullptr;
 };
 
 // The windows of the run (all nullptr before CreateWindows).
