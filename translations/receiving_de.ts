@@ -25,20 +25,8 @@
 <context>
     <name>ReceiveCommand</name>
     <message>
-        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
-        <translation>Liest eine empfangene E-Rechnung (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, eine Factur-X- oder ZUGFeRD-PDF), prüft sie und zeigt ihre Angaben.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Gibt die Angaben der Rechnung und die Befunde als JSON aus.</translation>
-    </message>
-    <message>
-        <source>The received e-invoice.</source>
-        <translation>Die empfangene E-Rechnung.</translation>
-    </message>
-    <message>
-        <source>say what to do with the file: --show</source>
-        <translation>geben Sie an, was mit der Datei geschehen soll: --show</translation>
     </message>
     <message>
         <source>--show takes one file</source>
@@ -59,8 +47,126 @@
         <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
     </message>
     <message>
-        <source>--data: received files are not registered yet; use --show</source>
-        <translation>--data: empfangene Dateien werden noch nicht registriert; --show verwenden</translation>
+        <source>line %1, %2: not booked, no product of that item</source>
+        <extracomment>%1 the line&apos;s number, %2 its item.</extracomment>
+        <translation>Position %1, %2: nicht gebucht, kein Artikel zu dieser Artikelnummer</translation>
+    </message>
+    <message>
+        <source>line %1, %2: booked as %3, quantity %4</source>
+        <extracomment>%1 the line&apos;s number, %2 its item, %3 a product code, %4 the quantity.</extracomment>
+        <translation>Position %1, %2: gebucht als %3, Menge %4</translation>
+    </message>
+    <message>
+        <source>Reads received e-invoices (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, Factur-X or ZUGFeRD PDFs), checks them and shows their terms, or keeps them in a data folder&apos;s register.</source>
+        <translation>Liest empfangene E-Rechnungen (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, Factur-X- oder ZUGFeRD-PDFs), prüft sie und zeigt ihre Angaben, oder legt sie im Eingangsbuch eines Datenordners ab.</translation>
+    </message>
+    <message>
+        <source>Books the lines whose items are products as purchases.</source>
+        <translation>Bucht die Positionen, deren Artikel Produkte sind, als Einkäufe.</translation>
+    </message>
+    <message>
+        <source>The received e-invoices, or folders of them.</source>
+        <translation>Die empfangenen E-Rechnungen oder Ordner mit ihnen.</translation>
+    </message>
+    <message>
+        <source>--show writes nothing: no --data or --book</source>
+        <translation>--show schreibt nichts: kein --data oder --book</translation>
+    </message>
+    <message>
+        <source>say what to do with the files: --show, or --data DIR to keep them in its register</source>
+        <translation>sagen Sie, was mit den Dateien geschehen soll: --show, oder --data ORDNER, um sie in dessen Eingangsbuch abzulegen</translation>
+    </message>
+    <message>
+        <source>name at least one received file or folder</source>
+        <translation>nennen Sie mindestens eine empfangene Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>kein solcher Datenordner: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no tables of the program</source>
+        <translation>%1 enthält keine Tabellen des Programms</translation>
+    </message>
+    <message>
+        <source>%1 was not booked: %2</source>
+        <extracomment>%1 a file, %2 why it was not booked.</extracomment>
+        <translation>%1 wurde nicht gebucht: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <extracomment>%n purchases booked from the invoice.</extracomment>
+        <translation>
+            <numerusform>%n Einkauf gebucht.</numerusform>
+            <numerusform>%n Einkäufe gebucht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveFiles</name>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>valid with warnings</source>
+        <translation>gültig mit Warnungen</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+    <message>
+        <source>%1: already received (invoice %2 of %3, kept as %4)</source>
+        <extracomment>%1 a file, %2 the invoice&apos;s number, %3 its seller, %4 the archived copy.</extracomment>
+        <translation>%1: bereits empfangen (Rechnung %2 von %3, abgelegt als %4)</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>das Eingangsbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 was not registered: %2</source>
+        <extracomment>%1 a file, %2 why.</extracomment>
+        <translation>%1 wurde nicht eingetragen: %2</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2, but invoice %3 of %4 was received before with other content</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller.</extracomment>
+        <translation>%1: eingetragen als %2, aber Rechnung %3 von %4 kam schon einmal mit anderem Inhalt</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2 (invoice %3 of %4, %5)</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller, %5 valid or not.</extracomment>
+        <translation>%1: eingetragen als %2 (Rechnung %3 von %4, %5)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedBooking</name>
+    <message>
+        <source>it is not in the register</source>
+        <translation>sie steht nicht im Eingangsbuch</translation>
+    </message>
+    <message>
+        <source>it was booked before</source>
+        <translation>sie wurde schon gebucht</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>das Eingangsbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the mapping of item %1 cannot be written</source>
+        <translation>die Zuordnung des Artikels %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the purchases cannot be written</source>
+        <translation>die Einkäufe können nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

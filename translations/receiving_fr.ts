@@ -25,20 +25,8 @@
 <context>
     <name>ReceiveCommand</name>
     <message>
-        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
-        <translation>Lit une facture électronique reçue (CII XRechnung, ZUGFeRD ou Factur-X, UBL Peppol ou XRechnung, un PDF Factur-X ou ZUGFeRD), la contrôle et en affiche les données.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Affiche les données de la facture et les constats en JSON.</translation>
-    </message>
-    <message>
-        <source>The received e-invoice.</source>
-        <translation>La facture électronique reçue.</translation>
-    </message>
-    <message>
-        <source>say what to do with the file: --show</source>
-        <translation>indiquez que faire du fichier : --show</translation>
     </message>
     <message>
         <source>--show takes one file</source>
@@ -59,8 +47,126 @@
         <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
     </message>
     <message>
-        <source>--data: received files are not registered yet; use --show</source>
-        <translation>--data : les fichiers reçus ne sont pas encore enregistrés ; utiliser --show</translation>
+        <source>line %1, %2: not booked, no product of that item</source>
+        <extracomment>%1 the line&apos;s number, %2 its item.</extracomment>
+        <translation>ligne %1, %2 : non comptabilisée, aucun produit pour cet article</translation>
+    </message>
+    <message>
+        <source>line %1, %2: booked as %3, quantity %4</source>
+        <extracomment>%1 the line&apos;s number, %2 its item, %3 a product code, %4 the quantity.</extracomment>
+        <translation>ligne %1, %2 : comptabilisée comme %3, quantité %4</translation>
+    </message>
+    <message>
+        <source>Reads received e-invoices (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, Factur-X or ZUGFeRD PDFs), checks them and shows their terms, or keeps them in a data folder&apos;s register.</source>
+        <translation>Lit des factures électroniques reçues (XRechnung, ZUGFeRD ou Factur-X CII, Peppol ou XRechnung UBL, PDF Factur-X ou ZUGFeRD), les contrôle et montre leurs termes, ou les conserve dans le registre d&apos;un dossier de données.</translation>
+    </message>
+    <message>
+        <source>Books the lines whose items are products as purchases.</source>
+        <translation>Comptabilise comme achats les lignes dont les articles sont des produits.</translation>
+    </message>
+    <message>
+        <source>The received e-invoices, or folders of them.</source>
+        <translation>Les factures électroniques reçues, ou des dossiers qui les contiennent.</translation>
+    </message>
+    <message>
+        <source>--show writes nothing: no --data or --book</source>
+        <translation>--show n&apos;écrit rien : pas de --data ni de --book</translation>
+    </message>
+    <message>
+        <source>say what to do with the files: --show, or --data DIR to keep them in its register</source>
+        <translation>indiquez que faire des fichiers : --show, ou --data DOSSIER pour les conserver dans son registre</translation>
+    </message>
+    <message>
+        <source>name at least one received file or folder</source>
+        <translation>indiquez au moins un fichier reçu ou un dossier</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>dossier de données introuvable : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no tables of the program</source>
+        <translation>%1 ne contient aucune table du programme</translation>
+    </message>
+    <message>
+        <source>%1 was not booked: %2</source>
+        <extracomment>%1 a file, %2 why it was not booked.</extracomment>
+        <translation>%1 n&apos;a pas été comptabilisée : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <extracomment>%n purchases booked from the invoice.</extracomment>
+        <translation>
+            <numerusform>%n achat comptabilisé.</numerusform>
+            <numerusform>%n achats comptabilisés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveFiles</name>
+    <message>
+        <source>valid</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>valid with warnings</source>
+        <translation>valide avec avertissements</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>non valide</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+    <message>
+        <source>%1: already received (invoice %2 of %3, kept as %4)</source>
+        <extracomment>%1 a file, %2 the invoice&apos;s number, %3 its seller, %4 the archived copy.</extracomment>
+        <translation>%1 : déjà reçue (facture %2 de %3, conservée sous %4)</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>le registre ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>%1 was not registered: %2</source>
+        <extracomment>%1 a file, %2 why.</extracomment>
+        <translation>%1 n&apos;a pas été enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2, but invoice %3 of %4 was received before with other content</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller.</extracomment>
+        <translation>%1 : enregistrée sous %2, mais la facture %3 de %4 a déjà été reçue avec un autre contenu</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2 (invoice %3 of %4, %5)</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller, %5 valid or not.</extracomment>
+        <translation>%1 : enregistrée sous %2 (facture %3 de %4, %5)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedBooking</name>
+    <message>
+        <source>it is not in the register</source>
+        <translation>elle n&apos;est pas dans le registre</translation>
+    </message>
+    <message>
+        <source>it was booked before</source>
+        <translation>elle a déjà été comptabilisée</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>le registre ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the mapping of item %1 cannot be written</source>
+        <translation>la correspondance de l&apos;article %1 ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>the purchases cannot be written</source>
+        <translation>les achats ne peuvent pas être écrits</translation>
     </message>
 </context>
 <context>

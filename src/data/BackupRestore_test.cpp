@@ -106,10 +106,10 @@ TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) 
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
   EXPECT_EQ(progress.calls,
             QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45", "55", "70", "75",
-                         "85", "95", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "hide"}));
-  EXPECT_EQ(copied, 20);
+                         "85", "95", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "hide"}));
+  EXPECT_EQ(copied, 22);
   EXPECT_EQ(BackupFiles(), DataFiles());
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF", "RECEIVED.DBF", "RECVMAP.DBF"})
     EXPECT_TRUE(QFile::exists(backup(name))) << name << ": the settings and the tables added since";
   EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
 
@@ -154,12 +154,13 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 
   int restored = 0;
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, &restored));
-  EXPECT_EQ(restored, 17) << "the business data, the buyers' details, languages, invoice states, bank entries, reminders, schedules";
+  EXPECT_EQ(restored, 19) << "the business data, the buyers' details, languages, invoice states, bank entries, reminders, schedules, "
+                              "received invoices";
   EXPECT_EQ(StoredCompany(), "Renamed Candles") << "No keeps the settings in use";
   EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Berlin") << "customer data goes with the customers";
 
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
-  EXPECT_EQ(restored, 20);
+  EXPECT_EQ(restored, 22);
   EXPECT_EQ(StoredCompany(), "Backed-up Candles");
   QString info, orders;
   ReadImportDirs(&info, &orders);
@@ -170,7 +171,7 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillRestores) {
   ASSERT_TRUE(BackupDataFiles(other.path()));
   // What an earlier version wrote: the eleven files and their list.
-  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF"})
+  for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF", "RECEIVED.DBF", "RECVMAP.DBF"})
     ASSERT_TRUE(QFile::remove(backup(name)));
   QByteArray list;
   for (const QByteArray& line : BackupManifest::TextIn(other.path()).split('\n'))
@@ -182,7 +183,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 
   int restored = 0;
   ui.expectMessage(Ui::Kind::Information,
-                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF "
+                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF, RECEIVED.DBF, RECVMAP.DBF "
                    "(tables added since it was made); they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
   EXPECT_EQ(restored, 11);
@@ -192,7 +193,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 }
 
 TEST_F(SettingsBackupTest, AFolderLackingTheTablesTheProgramMakesIsBackedUpWithoutThem) {
-  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF"})
+  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "RECUR.DBF", "RECEIVED.DBF", "RECVMAP.DBF"})
     ASSERT_TRUE(QFile::remove(path(ExistingName(dir.path(), name))));
   int copied = 0;
   ASSERT_TRUE(BackupDataFiles(other.path(), &copied));
@@ -487,7 +488,7 @@ TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestoredOnlyUnch
   EXPECT_EQ(DataFiles(), before);
 
   ui.expectMessage(Ui::Kind::Information,
-                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF (tables added since it was made); "
+                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF, RECEIVED.DBF, RECVMAP.DBF (tables added since it was made); "
                    "they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));
   EXPECT_EQ(DataFiles(), BackupFiles());

@@ -64,6 +64,9 @@ const TableDef& INVSTATEDef();
 const TableDef& BANKREFDef();
 const TableDef& REMINDDef();
 const TableDef& RECURDef();
+// The register of received e-invoices and the remembered item mappings.
+const TableDef& RECEIVEDDef();
+const TableDef& RECVMAPDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -149,5 +149,7 @@ bool MakeMissingTables(QString* error) {
   if (!DataFileExists(BANKREFDef().fileName) && !Create(cb, BANKREFDef(), error)) return false;
   if (!DataFileExists(REMINDDef().fileName) && !Create(cb, REMINDDef(), error)) return false;
   if (!DataFileExists(RECURDef().fileName) && !Create(cb, RECURDef(), error)) return false;
+  if (!DataFileExists(RECEIVEDDef().fileName) && !Create(cb, RECEIVEDDef(), error)) return false;
+  if (!DataFileExists(RECVMAPDef().fileName) && !Create(cb, RECVMAPDef(), error)) return false;
   return true;
 }

@@ -1,6 +1,7 @@
 #include "data/dbFiles.h"
 
 #include "data/InvoiceStates.h"
+#include "data/ReceivedRegister.h"
 #include "data/RecurringSchedules.h"
 
 #include <QCoreApplication>
@@ -216,6 +217,10 @@ DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
 
 DATA4* OpenRECUR() { return OpenTable(RECURDef()); }
 
+DATA4* OpenRECEIVED() { return OpenTable(RECEIVEDDef()); }
+
+DATA4* OpenRECVMAP() { return OpenTable(RECVMAPDef()); }
+
 void WriteCurrentRecord(DATA4* d) {
   const long recNo = d4recNo(d);
   if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
@@ -224,6 +229,7 @@ void WriteCurrentRecord(DATA4* d) {
 void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   ForgetSchedulesHandle();
+  ForgetReceivedHandles();
   ForgetBuyerCountries();
   Cust5 = {};
   Groups = {};

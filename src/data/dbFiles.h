@@ -99,6 +99,10 @@ DATA4* OpenBANKREF();
 DATA4* OpenREMIND();
 // The repeating invoices' schedules, on their tag (schedule number).
 DATA4* OpenRECUR();
+// The received e-invoices, on their tag (seller and number), and the
+// remembered item mappings, on theirs (seller and item id).
+DATA4* OpenRECEIVED();
+DATA4* OpenRECVMAP();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

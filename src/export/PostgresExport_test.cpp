@@ -66,6 +66,7 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
             "payments|FOREIGN KEY|invoice_no\n"
             "products|PRIMARY KEY|product_code\n"
             "purchases|FOREIGN KEY|product_code\n"
+            "received_invoices|PRIMARY KEY|file_name\n"
             "recurring_invoices|PRIMARY KEY|schedule_no\n"
             "reminders_sent|FOREIGN KEY|invoice_no\n"
             "reminders_sent|PRIMARY KEY|invoice_no")
