@@ -481,6 +481,222 @@
     </message>
 </context>
 <context>
+    <name>ReceivedDocument</name>
+    <message>
+        <source>VAT ID:</source>
+        <translation>USt-IdNr.:</translation>
+    </message>
+    <message>
+        <source>Tax number:</source>
+        <translation>Steuernummer:</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <translation>Registernummer:</translation>
+    </message>
+    <message>
+        <source>Electronic address:</source>
+        <translation>Elektronische Adresse:</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>USt</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <translation>Zuschlag:</translation>
+    </message>
+    <message>
+        <source>Allowance:</source>
+        <translation>Abschlag:</translation>
+    </message>
+    <message>
+        <source>Received Credit Note</source>
+        <translation>Empfangene Gutschrift</translation>
+    </message>
+    <message>
+        <source>Received Invoice</source>
+        <translation>Empfangene Rechnung</translation>
+    </message>
+    <message>
+        <source>received-invoice</source>
+        <translation>empfangene-rechnung</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nummer:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Due date:</source>
+        <translation>Fällig am:</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Währung:</translation>
+    </message>
+    <message>
+        <source>Buyer reference:</source>
+        <translation>Käuferreferenz:</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Bestellnummer:</translation>
+    </message>
+    <message>
+        <source>Delivery date:</source>
+        <translation>Lieferdatum:</translation>
+    </message>
+    <message>
+        <source>Preceding invoice:</source>
+        <translation>Vorausgegangene Rechnung:</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Buyer</source>
+        <translation>Käufer</translation>
+    </message>
+    <message>
+        <source>Allowances and charges</source>
+        <translation>Ab- und Zuschläge</translation>
+    </message>
+    <message>
+        <source>VAT breakdown</source>
+        <translation>Aufschlüsselung der Umsatzsteuer</translation>
+    </message>
+    <message>
+        <source>Category %1 at %2 %: %3 taxable, %4 VAT</source>
+        <extracomment>%1 the VAT category, %2 the rate, %3 the taxable amount, %4 the VAT.</extracomment>
+        <translation>Kategorie %1 zu %2 %: %3 steuerpflichtig, %4 USt</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Sum of lines:</source>
+        <translation>Summe der Positionen:</translation>
+    </message>
+    <message>
+        <source>Allowances:</source>
+        <translation>Abschläge:</translation>
+    </message>
+    <message>
+        <source>Charges:</source>
+        <translation>Zuschläge:</translation>
+    </message>
+    <message>
+        <source>Total without VAT:</source>
+        <translation>Gesamt ohne USt:</translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation>USt:</translation>
+    </message>
+    <message>
+        <source>Total with VAT:</source>
+        <translation>Gesamt mit USt:</translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation>Bezahlt:</translation>
+    </message>
+    <message>
+        <source>Amount due:</source>
+        <translation>Zu zahlen:</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>IBAN:</source>
+        <translation>IBAN:</translation>
+    </message>
+    <message>
+        <source>BIC:</source>
+        <translation>BIC:</translation>
+    </message>
+    <message>
+        <source>Payment reference:</source>
+        <translation>Verwendungszweck:</translation>
+    </message>
+    <message>
+        <source>Terms:</source>
+        <translation>Bedingungen:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>No findings: the invoice passes every check made.</source>
+        <translation>Keine Beanstandungen: die Rechnung besteht jede Prüfung.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>ReceivedRead</name>
     <message>
         <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
@@ -491,6 +707,144 @@
         <source>its embedded %1 cannot be read: %2</source>
         <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
         <translation>ihre eingebettete %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedBooking</name>
+    <message>
+        <source>Book Received Invoice</source>
+        <translation>Empfangene Rechnung buchen</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>There is no product %1; clear it or name another.</source>
+        <translation>Es gibt kein Produkt %1; leeren Sie das Feld oder nennen Sie ein anderes.</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedList</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Empfangene E-Rechnungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Receive E-Invoice</source>
+        <translation>E-Rechnung empfangen</translation>
+    </message>
+    <message>
+        <source>E-invoices (*.xml *.pdf)|*.xml *.pdf</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>E-Rechnungen (*.xml *.pdf)|*.xml *.pdf</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 was booked before.</source>
+        <translation>Rechnung %1 von %2 wurde schon gebucht.</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Nichts wurde gebucht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <translation>
+            <numerusform>%n Einkauf gebucht.</numerusform>
+            <numerusform>%n Einkäufe gebucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Receive File...</source>
+        <translation>Datei empfangen...</translation>
     </message>
 </context>
 <context>

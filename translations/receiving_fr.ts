@@ -481,6 +481,222 @@
     </message>
 </context>
 <context>
+    <name>ReceivedDocument</name>
+    <message>
+        <source>VAT ID:</source>
+        <translation>N° TVA :</translation>
+    </message>
+    <message>
+        <source>Tax number:</source>
+        <translation>Numéro fiscal :</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <translation>Immatriculation :</translation>
+    </message>
+    <message>
+        <source>Electronic address:</source>
+        <translation>Adresse électronique :</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Contact :</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>TVA</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <translation>Frais :</translation>
+    </message>
+    <message>
+        <source>Allowance:</source>
+        <translation>Remise :</translation>
+    </message>
+    <message>
+        <source>Received Credit Note</source>
+        <translation>Avoir reçu</translation>
+    </message>
+    <message>
+        <source>Received Invoice</source>
+        <translation>Facture reçue</translation>
+    </message>
+    <message>
+        <source>received-invoice</source>
+        <translation>facture-recue</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Numéro :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Due date:</source>
+        <translation>Échéance :</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Devise :</translation>
+    </message>
+    <message>
+        <source>Buyer reference:</source>
+        <translation>Référence acheteur :</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Référence de commande :</translation>
+    </message>
+    <message>
+        <source>Delivery date:</source>
+        <translation>Date de livraison :</translation>
+    </message>
+    <message>
+        <source>Preceding invoice:</source>
+        <translation>Facture précédente :</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Buyer</source>
+        <translation>Acheteur</translation>
+    </message>
+    <message>
+        <source>Allowances and charges</source>
+        <translation>Remises et frais</translation>
+    </message>
+    <message>
+        <source>VAT breakdown</source>
+        <translation>Ventilation de la TVA</translation>
+    </message>
+    <message>
+        <source>Category %1 at %2 %: %3 taxable, %4 VAT</source>
+        <extracomment>%1 the VAT category, %2 the rate, %3 the taxable amount, %4 the VAT.</extracomment>
+        <translation>Catégorie %1 à %2 % : %3 imposable, %4 de TVA</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Sum of lines:</source>
+        <translation>Somme des lignes :</translation>
+    </message>
+    <message>
+        <source>Allowances:</source>
+        <translation>Remises :</translation>
+    </message>
+    <message>
+        <source>Charges:</source>
+        <translation>Frais :</translation>
+    </message>
+    <message>
+        <source>Total without VAT:</source>
+        <translation>Total HT :</translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation>TVA :</translation>
+    </message>
+    <message>
+        <source>Total with VAT:</source>
+        <translation>Total TTC :</translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation>Payé :</translation>
+    </message>
+    <message>
+        <source>Amount due:</source>
+        <translation>Montant dû :</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>IBAN:</source>
+        <translation>IBAN :</translation>
+    </message>
+    <message>
+        <source>BIC:</source>
+        <translation>BIC :</translation>
+    </message>
+    <message>
+        <source>Payment reference:</source>
+        <translation>Référence de paiement :</translation>
+    </message>
+    <message>
+        <source>Terms:</source>
+        <translation>Conditions :</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Contrôles</translation>
+    </message>
+    <message>
+        <source>No findings: the invoice passes every check made.</source>
+        <translation>Aucune anomalie : la facture passe tous les contrôles effectués.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
     <name>ReceivedRead</name>
     <message>
         <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
@@ -491,6 +707,144 @@
         <source>its embedded %1 cannot be read: %2</source>
         <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
         <translation>son fichier incorporé %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedBooking</name>
+    <message>
+        <source>Book Received Invoice</source>
+        <translation>Comptabiliser la facture reçue</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Comptabiliser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>There is no product %1; clear it or name another.</source>
+        <translation>Il n&apos;existe pas de produit %1 ; videz le champ ou indiquez-en un autre.</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedList</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Factures électroniques reçues</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Comptabilisée</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Comptabiliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>avertissements</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>non valide</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Receive E-Invoice</source>
+        <translation>Recevoir une facture électronique</translation>
+    </message>
+    <message>
+        <source>E-invoices (*.xml *.pdf)|*.xml *.pdf</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>Factures électroniques (*.xml *.pdf)|*.xml *.pdf</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 was booked before.</source>
+        <translation>La facture %1 de %2 a déjà été comptabilisée.</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Rien n&apos;a été comptabilisé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <translation>
+            <numerusform>%n achat comptabilisé.</numerusform>
+            <numerusform>%n achats comptabilisés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Receive File...</source>
+        <translation>Recevoir un fichier...</translation>
     </message>
 </context>
 <context>

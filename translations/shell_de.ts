@@ -640,6 +640,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Print Reminders of Overdue Invoices</source>
         <translation>Mahnungen überfälliger Rechnungen drucken</translation>
     </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Empfangene E-Rechnungen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -640,6 +640,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Print Reminders of Overdue Invoices</source>
         <translation>Imprimer les relances des factures échues</translation>
     </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Factures électroniques reçues</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

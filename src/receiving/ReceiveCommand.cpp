@@ -142,7 +142,7 @@ int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
       if (!parser.isSet(book)) continue;
       const ReceivedRecord& r = received.record;
       const QList<BookingLine> lines = ProposeBooking(received.read.invoice);
-      const BookingOutcome booked = BookReceived(r, r.date > 0 ? r.date : r.received, lines);
+      const ReceivedBookingOutcome booked = BookReceived(r, r.date > 0 ? r.date : r.received, lines);
       if (!booked.ok) {
         //: %1 a file, %2 why it was not booked.
         say(Tr::tr("%1 was not booked: %2").arg(name, booked.error));

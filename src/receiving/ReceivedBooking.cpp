@@ -27,9 +27,6 @@ bool GoToProduct(const QString& id) {
   return found;
 }
 
-// The product's code as Prod5 stores it; empty when there is none.
-QString ProductOf(const QString& id) { return GoToProduct(id) ? FieldText(Prod5.PrID).trimmed() : QString(); }
-
 bool IsCreditNote(const ReceivedInvoice& inv) {
   return inv.syntax == ReceivedInvoice::Syntax::UblCreditNote || inv.typeCode.trimmed() == QLatin1String("381");
 }
@@ -48,6 +45,8 @@ bool IsPurchaseOf(long recNo, const BookingLine& l, TDate date) {
 
 }  // namespace
 
+QString ProductCodeOf(const QString& id) { return GoToProduct(id) ? FieldText(Prod5.PrID).trimmed() : QString(); }
+
 QList<BookingLine> ProposeBooking(const ReceivedInvoice& inv) {
   const QString seller = ReceivedSellerKey(inv.seller.vatId, inv.seller.name);
   const double sign = IsCreditNote(inv) ? -1 : 1;
@@ -59,17 +58,17 @@ QList<BookingLine> ProposeBooking(const ReceivedInvoice& inv) {
     b.itemId = !line.sellerItemId.trimmed().isEmpty() ? line.sellerItemId.trimmed() : line.buyerItemId.trimmed();
     b.quantity = sign * double(line.quantity.value());
     b.cost = sign * double(line.net.cents()) / 100;
-    if (!b.itemId.isEmpty()) b.product = ProductOf(RememberedProduct(seller, b.itemId));
+    if (!b.itemId.isEmpty()) b.product = ProductCodeOf(RememberedProduct(seller, b.itemId));
     b.remembered = !b.product.isEmpty();
-    if (b.product.isEmpty()) b.product = ProductOf(line.sellerItemId);
-    if (b.product.isEmpty()) b.product = ProductOf(line.buyerItemId);
+    if (b.product.isEmpty()) b.product = ProductCodeOf(line.sellerItemId);
+    if (b.product.isEmpty()) b.product = ProductCodeOf(line.buyerItemId);
     lines << b;
   }
   return lines;
 }
 
-BookingOutcome BookReceived(const ReceivedRecord& record, TDate date, const QList<BookingLine>& lines) {
-  BookingOutcome out;
+ReceivedBookingOutcome BookReceived(const ReceivedRecord& record, TDate date, const QList<BookingLine>& lines) {
+  ReceivedBookingOutcome out;
   const ReceivedRecord now = ReceivedAt(record.recNo);
   if (now.recNo == 0 || now.booked) {
     out.error = now.recNo == 0 ? Tr::tr("it is not in the register") : Tr::tr("it was booked before");

@@ -29,10 +29,13 @@ struct BookingLine {
   double quantity = 0, cost = 0;  // as booked
 };
 
+// The code of the product id names (trimmed, case aside) as Prod5 holds it;
+// empty when there is none. Prod5 must be open.
+QString ProductCodeOf(const QString& id);
 // The lines as they would be booked. Prod5 must be open.
 QList<BookingLine> ProposeBooking(const ReceivedInvoice& invoice);
 
-struct BookingOutcome {
+struct ReceivedBookingOutcome {
   bool ok = false;
   int booked = 0;   // purchases written
   QString error;    // why not, one sentence in lower case
@@ -42,6 +45,6 @@ struct BookingOutcome {
 // register record's flag; the products a person chose are remembered for
 // the seller's items. Refused when the record is
 // booked already. Prod5 and Pur5 must be open.
-BookingOutcome BookReceived(const ReceivedRecord& record, TDate date, const QList<BookingLine>& lines);
+ReceivedBookingOutcome BookReceived(const ReceivedRecord& record, TDate date, const QList<BookingLine>& lines);
 
 #endif  // RECEIVING_RECEIVEDBOOKING_H

@@ -64,7 +64,7 @@ TEST_F(ReceivedBookingTest, ARememberedProductComesFirstAndAChoiceIsRememberedFo
   EXPECT_EQ(lines[2].product, "");
   lines[2].product = "CANDLE";
   lines[2].chosen = true;
-  const BookingOutcome booked = BookReceived(record, 46000, lines);
+  const ReceivedBookingOutcome booked = BookReceived(record, 46000, lines);
   ASSERT_TRUE(booked.ok) << booked.error.toStdString();
   EXPECT_EQ(booked.booked, 3);
   EXPECT_EQ(Purchases(), QStringList({"SOAP 4 10", "CANDLE 2.5 5.25", "CANDLE 1 3"}));
@@ -97,7 +97,7 @@ TEST_F(ReceivedBookingTest, ABookingCutShortIsFinishedWithoutAPurchaseTwice) {
   WritePurchase();
   WriteCurrentRecord(Pur5.d);
 
-  const BookingOutcome booked = BookReceived(record, 46000, lines);
+  const ReceivedBookingOutcome booked = BookReceived(record, 46000, lines);
   ASSERT_TRUE(booked.ok) << booked.error.toStdString();
   EXPECT_EQ(booked.booked, 1) << "W-1 and W-9 are no products";
   EXPECT_EQ(Purchases(), QStringList({"CANDLE 2.5 5.25", "CANDLE 2.5 5.25"})) << "the other's purchase stays, ours once";

@@ -1,6 +1,7 @@
 #include "shell/MainU.h"
 
 #include "payments/BankStatementU.h"
+#include "receiving/ReceivedU.h"
 #include "payments/Reminders.h"
 
 #include <QAbstractButton>
@@ -159,6 +160,7 @@ void TMain::ConnectCommands() {
   command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(BtnBank, [this] { ImportBankStatement(this); });
+  command(BtnReceived, [this] { ShowReceivedInvoices(this); });
   command(BtnRemind, [] { ShowReminders(); });
   command(SelectedCustomers3, [] { PrintLabels(kSelectedCustomers); });
   command(InvoicesDated1, [] { PrintLabels(kInvoicesDated); });
