@@ -15,7 +15,8 @@ struct Tr {
 };
 
 // A part of a file name: accents dropped, anything but letters, digits and
-// ". - _" made "_", no leading dot (a hidden file), at most 60 characters.
+// ". - _" made "_", no leading dot (a hidden file), at most 45 characters
+// (two parts, a "-N" and the extension fit the register's FILE).
 QString NamePart(const QString& text) {
   QString plain;
   for (const QChar c : text.normalized(QString::NormalizationForm_KD))
@@ -23,7 +24,7 @@ QString NamePart(const QString& text) {
   static const QRegularExpression other(QStringLiteral("[^A-Za-z0-9._-]+"));
   plain.replace(other, QStringLiteral("_"));
   static const QRegularExpression ends(QStringLiteral("^[._-]+|[._-]+$"));
-  return plain.remove(ends).left(60);
+  return plain.remove(ends).left(45);
 }
 
 double Money(const ReceivedAmount& a) { return double(a.cents()) / 100; }
