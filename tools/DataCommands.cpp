@@ -21,6 +21,7 @@
 #include "data/TableSwap.h"
 #include "data/FolderHold.h"
 #include "data/InvoiceStates.h"
+#include "data/ReceivedRegister.h"
 #include "data/dbFiles.h"
 
 namespace {
@@ -274,9 +275,10 @@ bool PrepareDataCommand(const std::vector<std::string>& args, int* rc) {
   return true;
 }
 
-int CheckIssuedInvoices(const std::string& dir) {
+int CheckRecordedContents(const std::string& dir) {
   StartEngine(QString::fromStdString(dir));
-  const QStringList lines = ChangedIssuedInvoices();
+  // And are the received files still as they arrived?
+  const QStringList lines = ChangedIssuedInvoices() + ArchiveProblems();
   EndEngine();
   for (const QString& line : lines) std::printf("%s\n", qPrintable(line));
   return int(lines.size());
@@ -333,7 +335,7 @@ bool HoldFolderWritten(const std::vector<std::string>& args, std::shared_ptr<voi
 #else
 
 bool RunDataCommand(const std::vector<std::string>&, int*) { return false; }
-int CheckIssuedInvoices(const std::string&) { return 0; }
+int CheckRecordedContents(const std::string&) { return 0; }
 bool PrepareDataCommand(const std::vector<std::string>&, int*) { return true; }
 
 bool HoldFolderWritten(const std::vector<std::string>&, std::shared_ptr<void>*) { return true; }

@@ -12,8 +12,9 @@
 bool RunDataCommand(const std::vector<std::string>& args, int* rc);
 
 // check's last part: one line on standard output for every issued invoice
-// of folder dir changed since it was issued; returns their number.
-int CheckIssuedInvoices(const std::string& dir);
+// of folder dir changed since it was issued and every received file of its
+// archive missing or changed since it was registered; returns their number.
+int CheckRecordedContents(const std::string& dir);
 
 // Before any command on a folder or on a table or index file (its folder):
 // a restore or conversion cut short there is finished or undone, what other

@@ -208,8 +208,8 @@ int Check(const std::vector<std::string>& args) {
     d4close(d);
     code4errorCode(e.cb(), 0);
   }
-  // Sound tables: are the issued invoices still as they were issued?
-  if (problems == 0) problems += CheckIssuedInvoices(args[1]);
+  // Sound tables: are the issued invoices and the received files as they were?
+  if (problems == 0) problems += CheckRecordedContents(args[1]);
   //: %1: the problems found ("%n problem(s)")
   Tell(Tr::tr("%n table(s) checked, %1", nullptr, int(tables.size()))
            .arg(Tr::tr("%n problem(s)", nullptr, problems)));

@@ -25,20 +25,8 @@
 <context>
     <name>ReceiveCommand</name>
     <message>
-        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
-        <translation>Liest eine empfangene E-Rechnung (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, eine Factur-X- oder ZUGFeRD-PDF), prüft sie und zeigt ihre Angaben.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Gibt die Angaben der Rechnung und die Befunde als JSON aus.</translation>
-    </message>
-    <message>
-        <source>The received e-invoice.</source>
-        <translation>Die empfangene E-Rechnung.</translation>
-    </message>
-    <message>
-        <source>say what to do with the file: --show</source>
-        <translation>geben Sie an, was mit der Datei geschehen soll: --show</translation>
     </message>
     <message>
         <source>--show takes one file</source>
@@ -59,8 +47,126 @@
         <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
     </message>
     <message>
-        <source>--data: received files are not registered yet; use --show</source>
-        <translation>--data: empfangene Dateien werden noch nicht registriert; --show verwenden</translation>
+        <source>line %1, %2: not booked, no product of that item</source>
+        <extracomment>%1 the line&apos;s number, %2 its item.</extracomment>
+        <translation>Position %1, %2: nicht gebucht, kein Artikel zu dieser Artikelnummer</translation>
+    </message>
+    <message>
+        <source>line %1, %2: booked as %3, quantity %4</source>
+        <extracomment>%1 the line&apos;s number, %2 its item, %3 a product code, %4 the quantity.</extracomment>
+        <translation>Position %1, %2: gebucht als %3, Menge %4</translation>
+    </message>
+    <message>
+        <source>Reads received e-invoices (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, Factur-X or ZUGFeRD PDFs), checks them and shows their terms, or keeps them in a data folder&apos;s register.</source>
+        <translation>Liest empfangene E-Rechnungen (XRechnung, ZUGFeRD oder Factur-X CII, Peppol oder XRechnung UBL, Factur-X- oder ZUGFeRD-PDFs), prüft sie und zeigt ihre Angaben, oder legt sie im Eingangsbuch eines Datenordners ab.</translation>
+    </message>
+    <message>
+        <source>Books the lines whose items are products as purchases.</source>
+        <translation>Bucht die Positionen, deren Artikel Produkte sind, als Einkäufe.</translation>
+    </message>
+    <message>
+        <source>The received e-invoices, or folders of them.</source>
+        <translation>Die empfangenen E-Rechnungen oder Ordner mit ihnen.</translation>
+    </message>
+    <message>
+        <source>--show writes nothing: no --data or --book</source>
+        <translation>--show schreibt nichts: kein --data oder --book</translation>
+    </message>
+    <message>
+        <source>say what to do with the files: --show, or --data DIR to keep them in its register</source>
+        <translation>sagen Sie, was mit den Dateien geschehen soll: --show, oder --data ORDNER, um sie in dessen Eingangsbuch abzulegen</translation>
+    </message>
+    <message>
+        <source>name at least one received file or folder</source>
+        <translation>nennen Sie mindestens eine empfangene Datei oder einen Ordner</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>kein solcher Datenordner: %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no tables of the program</source>
+        <translation>%1 enthält keine Tabellen des Programms</translation>
+    </message>
+    <message>
+        <source>%1 was not booked: %2</source>
+        <extracomment>%1 a file, %2 why it was not booked.</extracomment>
+        <translation>%1 wurde nicht gebucht: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <extracomment>%n purchases booked from the invoice.</extracomment>
+        <translation>
+            <numerusform>%n Einkauf gebucht.</numerusform>
+            <numerusform>%n Einkäufe gebucht.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveFiles</name>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>valid with warnings</source>
+        <translation>gültig mit Warnungen</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+    <message>
+        <source>%1: already received (invoice %2 of %3, kept as %4)</source>
+        <extracomment>%1 a file, %2 the invoice&apos;s number, %3 its seller, %4 the archived copy.</extracomment>
+        <translation>%1: bereits empfangen (Rechnung %2 von %3, abgelegt als %4)</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>das Eingangsbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 was not registered: %2</source>
+        <extracomment>%1 a file, %2 why.</extracomment>
+        <translation>%1 wurde nicht eingetragen: %2</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2, but invoice %3 of %4 was received before with other content</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller.</extracomment>
+        <translation>%1: eingetragen als %2, aber Rechnung %3 von %4 kam schon einmal mit anderem Inhalt</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2 (invoice %3 of %4, %5)</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller, %5 valid or not.</extracomment>
+        <translation>%1: eingetragen als %2 (Rechnung %3 von %4, %5)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedBooking</name>
+    <message>
+        <source>it is not in the register</source>
+        <translation>sie steht nicht im Eingangsbuch</translation>
+    </message>
+    <message>
+        <source>it was booked before</source>
+        <translation>sie wurde schon gebucht</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>das Eingangsbuch kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the mapping of item %1 cannot be written</source>
+        <translation>die Zuordnung des Artikels %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the purchases cannot be written</source>
+        <translation>die Einkäufe können nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -375,6 +481,222 @@
     </message>
 </context>
 <context>
+    <name>ReceivedDocument</name>
+    <message>
+        <source>VAT ID:</source>
+        <translation>USt-IdNr.:</translation>
+    </message>
+    <message>
+        <source>Tax number:</source>
+        <translation>Steuernummer:</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <translation>Registernummer:</translation>
+    </message>
+    <message>
+        <source>Electronic address:</source>
+        <translation>Elektronische Adresse:</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Kontakt:</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Positionen</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Preis</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>USt</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <translation>Zuschlag:</translation>
+    </message>
+    <message>
+        <source>Allowance:</source>
+        <translation>Abschlag:</translation>
+    </message>
+    <message>
+        <source>Received Credit Note</source>
+        <translation>Empfangene Gutschrift</translation>
+    </message>
+    <message>
+        <source>Received Invoice</source>
+        <translation>Empfangene Rechnung</translation>
+    </message>
+    <message>
+        <source>received-invoice</source>
+        <translation>empfangene-rechnung</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Datei:</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Nummer:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Due date:</source>
+        <translation>Fällig am:</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Währung:</translation>
+    </message>
+    <message>
+        <source>Buyer reference:</source>
+        <translation>Käuferreferenz:</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Bestellnummer:</translation>
+    </message>
+    <message>
+        <source>Delivery date:</source>
+        <translation>Lieferdatum:</translation>
+    </message>
+    <message>
+        <source>Preceding invoice:</source>
+        <translation>Vorausgegangene Rechnung:</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Buyer</source>
+        <translation>Käufer</translation>
+    </message>
+    <message>
+        <source>Allowances and charges</source>
+        <translation>Ab- und Zuschläge</translation>
+    </message>
+    <message>
+        <source>VAT breakdown</source>
+        <translation>Aufschlüsselung der Umsatzsteuer</translation>
+    </message>
+    <message>
+        <source>Category %1 at %2 %: %3 taxable, %4 VAT</source>
+        <extracomment>%1 the VAT category, %2 the rate, %3 the taxable amount, %4 the VAT.</extracomment>
+        <translation>Kategorie %1 zu %2 %: %3 steuerpflichtig, %4 USt</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Sum of lines:</source>
+        <translation>Summe der Positionen:</translation>
+    </message>
+    <message>
+        <source>Allowances:</source>
+        <translation>Abschläge:</translation>
+    </message>
+    <message>
+        <source>Charges:</source>
+        <translation>Zuschläge:</translation>
+    </message>
+    <message>
+        <source>Total without VAT:</source>
+        <translation>Gesamt ohne USt:</translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation>USt:</translation>
+    </message>
+    <message>
+        <source>Total with VAT:</source>
+        <translation>Gesamt mit USt:</translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation>Bezahlt:</translation>
+    </message>
+    <message>
+        <source>Amount due:</source>
+        <translation>Zu zahlen:</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Zahlung</translation>
+    </message>
+    <message>
+        <source>IBAN:</source>
+        <translation>IBAN:</translation>
+    </message>
+    <message>
+        <source>BIC:</source>
+        <translation>BIC:</translation>
+    </message>
+    <message>
+        <source>Payment reference:</source>
+        <translation>Verwendungszweck:</translation>
+    </message>
+    <message>
+        <source>Terms:</source>
+        <translation>Bedingungen:</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Bemerkungen</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Anlagen</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Prüfungen</translation>
+    </message>
+    <message>
+        <source>No findings: the invoice passes every check made.</source>
+        <translation>Keine Beanstandungen: die Rechnung besteht jede Prüfung.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>ReceivedRead</name>
     <message>
         <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
@@ -385,6 +707,144 @@
         <source>its embedded %1 cannot be read: %2</source>
         <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
         <translation>ihre eingebettete %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedBooking</name>
+    <message>
+        <source>Book Received Invoice</source>
+        <translation>Empfangene Rechnung buchen</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Menge</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produkt</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>There is no product %1; clear it or name another.</source>
+        <translation>Es gibt kein Produkt %1; leeren Sie das Feld oder nennen Sie ein anderes.</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedList</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <translation>%1 ist keine lesbare E-Rechnung: %2</translation>
+    </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Empfangene E-Rechnungen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Verkäufer</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Gebucht</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buchen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>gültig</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>ungültig</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>Receive E-Invoice</source>
+        <translation>E-Rechnung empfangen</translation>
+    </message>
+    <message>
+        <source>E-invoices (*.xml *.pdf)|*.xml *.pdf</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>E-Rechnungen (*.xml *.pdf)|*.xml *.pdf</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 was booked before.</source>
+        <translation>Rechnung %1 von %2 wurde schon gebucht.</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Nichts wurde gebucht: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <translation>
+            <numerusform>%n Einkauf gebucht.</numerusform>
+            <numerusform>%n Einkäufe gebucht.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Receive File...</source>
+        <translation>Datei empfangen...</translation>
     </message>
 </context>
 <context>

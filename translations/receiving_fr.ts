@@ -25,20 +25,8 @@
 <context>
     <name>ReceiveCommand</name>
     <message>
-        <source>Reads a received e-invoice (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, a Factur-X or ZUGFeRD PDF), checks it and shows its terms.</source>
-        <translation>Lit une facture électronique reçue (CII XRechnung, ZUGFeRD ou Factur-X, UBL Peppol ou XRechnung, un PDF Factur-X ou ZUGFeRD), la contrôle et en affiche les données.</translation>
-    </message>
-    <message>
         <source>Prints the invoice&apos;s business terms and the findings as JSON.</source>
         <translation>Affiche les données de la facture et les constats en JSON.</translation>
-    </message>
-    <message>
-        <source>The received e-invoice.</source>
-        <translation>La facture électronique reçue.</translation>
-    </message>
-    <message>
-        <source>say what to do with the file: --show</source>
-        <translation>indiquez que faire du fichier : --show</translation>
     </message>
     <message>
         <source>--show takes one file</source>
@@ -59,8 +47,126 @@
         <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
     </message>
     <message>
-        <source>--data: received files are not registered yet; use --show</source>
-        <translation>--data : les fichiers reçus ne sont pas encore enregistrés ; utiliser --show</translation>
+        <source>line %1, %2: not booked, no product of that item</source>
+        <extracomment>%1 the line&apos;s number, %2 its item.</extracomment>
+        <translation>ligne %1, %2 : non comptabilisée, aucun produit pour cet article</translation>
+    </message>
+    <message>
+        <source>line %1, %2: booked as %3, quantity %4</source>
+        <extracomment>%1 the line&apos;s number, %2 its item, %3 a product code, %4 the quantity.</extracomment>
+        <translation>ligne %1, %2 : comptabilisée comme %3, quantité %4</translation>
+    </message>
+    <message>
+        <source>Reads received e-invoices (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, Factur-X or ZUGFeRD PDFs), checks them and shows their terms, or keeps them in a data folder&apos;s register.</source>
+        <translation>Lit des factures électroniques reçues (XRechnung, ZUGFeRD ou Factur-X CII, Peppol ou XRechnung UBL, PDF Factur-X ou ZUGFeRD), les contrôle et montre leurs termes, ou les conserve dans le registre d&apos;un dossier de données.</translation>
+    </message>
+    <message>
+        <source>Books the lines whose items are products as purchases.</source>
+        <translation>Comptabilise comme achats les lignes dont les articles sont des produits.</translation>
+    </message>
+    <message>
+        <source>The received e-invoices, or folders of them.</source>
+        <translation>Les factures électroniques reçues, ou des dossiers qui les contiennent.</translation>
+    </message>
+    <message>
+        <source>--show writes nothing: no --data or --book</source>
+        <translation>--show n&apos;écrit rien : pas de --data ni de --book</translation>
+    </message>
+    <message>
+        <source>say what to do with the files: --show, or --data DIR to keep them in its register</source>
+        <translation>indiquez que faire des fichiers : --show, ou --data DOSSIER pour les conserver dans son registre</translation>
+    </message>
+    <message>
+        <source>name at least one received file or folder</source>
+        <translation>indiquez au moins un fichier reçu ou un dossier</translation>
+    </message>
+    <message>
+        <source>no such data folder: %1</source>
+        <translation>dossier de données introuvable : %1</translation>
+    </message>
+    <message>
+        <source>%1 holds no tables of the program</source>
+        <translation>%1 ne contient aucune table du programme</translation>
+    </message>
+    <message>
+        <source>%1 was not booked: %2</source>
+        <extracomment>%1 a file, %2 why it was not booked.</extracomment>
+        <translation>%1 n&apos;a pas été comptabilisée : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <extracomment>%n purchases booked from the invoice.</extracomment>
+        <translation>
+            <numerusform>%n achat comptabilisé.</numerusform>
+            <numerusform>%n achats comptabilisés.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ReceiveFiles</name>
+    <message>
+        <source>valid</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>valid with warnings</source>
+        <translation>valide avec avertissements</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>non valide</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <extracomment>%1 a file, %2 why it is no e-invoice.</extracomment>
+        <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+    <message>
+        <source>%1: already received (invoice %2 of %3, kept as %4)</source>
+        <extracomment>%1 a file, %2 the invoice&apos;s number, %3 its seller, %4 the archived copy.</extracomment>
+        <translation>%1 : déjà reçue (facture %2 de %3, conservée sous %4)</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>le registre ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>%1 was not registered: %2</source>
+        <extracomment>%1 a file, %2 why.</extracomment>
+        <translation>%1 n&apos;a pas été enregistrée : %2</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2, but invoice %3 of %4 was received before with other content</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller.</extracomment>
+        <translation>%1 : enregistrée sous %2, mais la facture %3 de %4 a déjà été reçue avec un autre contenu</translation>
+    </message>
+    <message>
+        <source>%1: registered as %2 (invoice %3 of %4, %5)</source>
+        <extracomment>%1 a file, %2 the archived copy, %3 the invoice&apos;s number, %4 its seller, %5 valid or not.</extracomment>
+        <translation>%1 : enregistrée sous %2 (facture %3 de %4, %5)</translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedBooking</name>
+    <message>
+        <source>it is not in the register</source>
+        <translation>elle n&apos;est pas dans le registre</translation>
+    </message>
+    <message>
+        <source>it was booked before</source>
+        <translation>elle a déjà été comptabilisée</translation>
+    </message>
+    <message>
+        <source>the register cannot be written</source>
+        <translation>le registre ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>the mapping of item %1 cannot be written</source>
+        <translation>la correspondance de l&apos;article %1 ne peut pas être écrite</translation>
+    </message>
+    <message>
+        <source>the purchases cannot be written</source>
+        <translation>les achats ne peuvent pas être écrits</translation>
     </message>
 </context>
 <context>
@@ -375,6 +481,222 @@
     </message>
 </context>
 <context>
+    <name>ReceivedDocument</name>
+    <message>
+        <source>VAT ID:</source>
+        <translation>N° TVA :</translation>
+    </message>
+    <message>
+        <source>Tax number:</source>
+        <translation>Numéro fiscal :</translation>
+    </message>
+    <message>
+        <source>Registration:</source>
+        <translation>Immatriculation :</translation>
+    </message>
+    <message>
+        <source>Electronic address:</source>
+        <translation>Adresse électronique :</translation>
+    </message>
+    <message>
+        <source>Contact:</source>
+        <translation>Contact :</translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation>Lignes</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation>Prix</translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation>Net</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>TVA</translation>
+    </message>
+    <message>
+        <source>Charge:</source>
+        <translation>Frais :</translation>
+    </message>
+    <message>
+        <source>Allowance:</source>
+        <translation>Remise :</translation>
+    </message>
+    <message>
+        <source>Received Credit Note</source>
+        <translation>Avoir reçu</translation>
+    </message>
+    <message>
+        <source>Received Invoice</source>
+        <translation>Facture reçue</translation>
+    </message>
+    <message>
+        <source>received-invoice</source>
+        <translation>facture-recue</translation>
+    </message>
+    <message>
+        <source>File:</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Number:</source>
+        <translation>Numéro :</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date :</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type :</translation>
+    </message>
+    <message>
+        <source>Due date:</source>
+        <translation>Échéance :</translation>
+    </message>
+    <message>
+        <source>Currency:</source>
+        <translation>Devise :</translation>
+    </message>
+    <message>
+        <source>Buyer reference:</source>
+        <translation>Référence acheteur :</translation>
+    </message>
+    <message>
+        <source>Order reference:</source>
+        <translation>Référence de commande :</translation>
+    </message>
+    <message>
+        <source>Delivery date:</source>
+        <translation>Date de livraison :</translation>
+    </message>
+    <message>
+        <source>Preceding invoice:</source>
+        <translation>Facture précédente :</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Buyer</source>
+        <translation>Acheteur</translation>
+    </message>
+    <message>
+        <source>Allowances and charges</source>
+        <translation>Remises et frais</translation>
+    </message>
+    <message>
+        <source>VAT breakdown</source>
+        <translation>Ventilation de la TVA</translation>
+    </message>
+    <message>
+        <source>Category %1 at %2 %: %3 taxable, %4 VAT</source>
+        <extracomment>%1 the VAT category, %2 the rate, %3 the taxable amount, %4 the VAT.</extracomment>
+        <translation>Catégorie %1 à %2 % : %3 imposable, %4 de TVA</translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation>Totaux</translation>
+    </message>
+    <message>
+        <source>Sum of lines:</source>
+        <translation>Somme des lignes :</translation>
+    </message>
+    <message>
+        <source>Allowances:</source>
+        <translation>Remises :</translation>
+    </message>
+    <message>
+        <source>Charges:</source>
+        <translation>Frais :</translation>
+    </message>
+    <message>
+        <source>Total without VAT:</source>
+        <translation>Total HT :</translation>
+    </message>
+    <message>
+        <source>VAT:</source>
+        <translation>TVA :</translation>
+    </message>
+    <message>
+        <source>Total with VAT:</source>
+        <translation>Total TTC :</translation>
+    </message>
+    <message>
+        <source>Paid:</source>
+        <translation>Payé :</translation>
+    </message>
+    <message>
+        <source>Amount due:</source>
+        <translation>Montant dû :</translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation>Paiement</translation>
+    </message>
+    <message>
+        <source>IBAN:</source>
+        <translation>IBAN :</translation>
+    </message>
+    <message>
+        <source>BIC:</source>
+        <translation>BIC :</translation>
+    </message>
+    <message>
+        <source>Payment reference:</source>
+        <translation>Référence de paiement :</translation>
+    </message>
+    <message>
+        <source>Terms:</source>
+        <translation>Conditions :</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Attachments</source>
+        <translation>Pièces jointes</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Contrôles</translation>
+    </message>
+    <message>
+        <source>No findings: the invoice passes every check made.</source>
+        <translation>Aucune anomalie : la facture passe tous les contrôles effectués.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
     <name>ReceivedRead</name>
     <message>
         <source>it is no e-invoice (CII CrossIndustryInvoice, UBL Invoice or CreditNote) but %1</source>
@@ -385,6 +707,144 @@
         <source>its embedded %1 cannot be read: %2</source>
         <extracomment>%1 the embedded file&apos;s name, %2 why it cannot be read.</extracomment>
         <translation>son fichier incorporé %1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedBooking</name>
+    <message>
+        <source>Book Received Invoice</source>
+        <translation>Comptabiliser la facture reçue</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Article</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation>Quantité</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Coût</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>Produit</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Comptabiliser</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>There is no product %1; clear it or name another.</source>
+        <translation>Il n&apos;existe pas de produit %1 ; videz le champ ou indiquez-en un autre.</translation>
+    </message>
+</context>
+<context>
+    <name>TReceivedList</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an e-invoice that can be read: %2</source>
+        <translation>%1 n&apos;est pas une facture électronique lisible : %2</translation>
+    </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Factures électroniques reçues</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation>Vendeur</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Booked</source>
+        <translation>Comptabilisée</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Comptabiliser</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>valid</source>
+        <translation>valide</translation>
+    </message>
+    <message>
+        <source>warnings</source>
+        <translation>avertissements</translation>
+    </message>
+    <message>
+        <source>invalid</source>
+        <translation>non valide</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>Receive E-Invoice</source>
+        <translation>Recevoir une facture électronique</translation>
+    </message>
+    <message>
+        <source>E-invoices (*.xml *.pdf)|*.xml *.pdf</source>
+        <extracomment>A file dialog&apos;s filter: the description, &quot;|&quot;, the pattern.</extracomment>
+        <translation>Factures électroniques (*.xml *.pdf)|*.xml *.pdf</translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2 was booked before.</source>
+        <translation>La facture %1 de %2 a déjà été comptabilisée.</translation>
+    </message>
+    <message>
+        <source>Nothing was booked: %1</source>
+        <translation>Rien n&apos;a été comptabilisé : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n purchase(s) booked.</source>
+        <translation>
+            <numerusform>%n achat comptabilisé.</numerusform>
+            <numerusform>%n achats comptabilisés.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Receive File...</source>
+        <translation>Recevoir un fichier...</translation>
     </message>
 </context>
 <context>

@@ -648,6 +648,10 @@ Das Programm wird jetzt beendet.</translation>
         <source>Repeating Invoices</source>
         <translation>Wiederkehrende Rechnungen</translation>
     </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Empfangene E-Rechnungen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

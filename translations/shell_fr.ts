@@ -648,6 +648,10 @@ Le programme va maintenant se terminer.</translation>
         <source>Repeating Invoices</source>
         <translation>Factures récurrentes</translation>
     </message>
+    <message>
+        <source>Received E-Invoices</source>
+        <translation>Factures électroniques reçues</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

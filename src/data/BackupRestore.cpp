@@ -12,6 +12,7 @@
 #include "data/BackupManifest.h"
 #include "data/CodeBase.h"
 #include "data/Progress.h"
+#include "data/ReceivedRegister.h"
 #include "data/Schema.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
@@ -200,6 +201,8 @@ FileCopy::Result PutOne(CopyRun& run, const QString& source, const QString& targ
     }
     run.manifestOnDisk = true;
   }
+  // The received files' archive is a folder of its own in both places.
+  QDir().mkpath(QFileInfo(target).absolutePath());
   FileCopy::Result r = FileCopy::copy(source, target, detail);
   if (r == FileCopy::Result::Ok && !SameContents(source, target, detail)) r = FileCopy::Result::Failed;
   return r;
@@ -292,6 +295,7 @@ void PlanBackup(CopyRun& run) {
   run.tables = BusinessTables();
   run.tables.insert(run.tables.end(), added.begin(), added.end());
   run.files = StepsOf(added);
+  for (const QString& name : ArchivedFiles()) run.files.push_back({name, 100});
 }
 
 // What a restore copies: the business tables, and the added tables the
@@ -308,6 +312,8 @@ void PlanRestore(CopyRun& run, const BackupManifest& list, bool withSettings) {
   run.tables = BusinessTables();
   run.tables.insert(run.tables.end(), added.begin(), added.end());
   run.files = StepsOf(added);
+  for (const QString& name : list.names())
+    if (IsArchivedFileName(name)) run.files.push_back({name, 100});
 }
 
 // A backup copies nothing unless every file is there to copy, so a backup
@@ -342,7 +348,7 @@ bool StagedFilesAreTheBackup(const CopyRun& run) {
   if (!BackupManifest::Parse(seen.first(), &manifest, &why)) return refuse(list, why);
   const QStringList known = NamesOf(StepsOf(AddedTables()));
   for (const QString& name : NamesOf(DesignedFiles()) + manifest.names()) {
-    if (!Contains(known, name) || !Contains(manifest.names(), name))
+    if ((!Contains(known, name) && !IsArchivedFileName(name)) || !Contains(manifest.names(), name))
       return refuse(list, Tr::tr("It lists other files than a backup of these tables."));
   }
   for (const QString& name : NamesOf(run.files)) {

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "data/ReceivedRegister.h"
 #include "tbengine/engine.h"
 
 namespace {
@@ -22,8 +23,16 @@ bool OfARewrite(const QString& name) {
   return name.endsWith(QLatin1String(".tbpack")) || name.endsWith(QLatin1String(".tbmemo"));
 }
 
+// The folder's files and those of the received files' archive, which is
+// written beside and linked in place as well.
 QStringList Files(const QString& dir) {
-  return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  const auto of = [](const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+  };
+  QStringList files = of(dir);
+  const QString archive = QString::fromLatin1(kReceivedFolder);
+  for (const QString& name : of(QDir(dir).filePath(archive))) files << archive + QLatin1Char('/') + name;
+  return files;
 }
 
 }  // namespace

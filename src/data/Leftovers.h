@@ -2,7 +2,8 @@
 // its removal:
 //   tag.ntx.tmp, tag.ntx.tbpack.tmp   an index being built
 //   X.cgp.tbnew                       a tag group being written
-//   NAME.tbcopy                       a file being copied (backup, restore)
+//   NAME.tbcopy                       a file being copied (backup, restore),
+//                                     also in Received/ (a received file archived)
 //   X.dbf.tbpack, X.dbt.tbpack, tag.ntx.tbpack, X.dbf.tbmemo, X.dbt.tbmemo
 //                                     a pack or memo compaction: the engine
 //                                     finishes or discards it when it opens

@@ -367,6 +367,52 @@ const TableDef& RECURDef() {
   return t;
 }
 
+// The received e-invoices: one record per file registered, its terms as the
+// register lists them, the archived copy's name and SHA-256, and whether its
+// lines were booked as purchases. Keyed by seller and number (the seller by
+// its VAT id, else its name in capitals), so the same invoice twice is seen.
+const TableDef& RECEIVEDDef() {
+  static const TableDef t{"RECEIVED", "RECEIVED.DBF", "RECEIVED.DBF", "RECEIVED", "RECEIVED.NTX",
+                          {
+                              {"SELLERKEY", 'C', 40, 0},
+                              {"SELLER", 'C', 80, 0},
+                              {"SELLERVAT", 'C', 20, 0},
+                              {"NUMBER", 'C', 40, 0},
+                              {"TYPE", 'C', 3, 0},
+                              {"INVDATE", 'D', 8, 0},
+                              {"DUEDATE", 'D', 8, 0},
+                              {"CURRENCY", 'C', 3, 0},
+                              {"NET", 'N', 15, 2},
+                              {"VAT", 'N', 15, 2},
+                              {"TOTAL", 'N', 15, 2},
+                              {"DUE", 'N', 15, 2},
+                              {"BUYERREF", 'C', 40, 0},
+                              {"FILE", 'C', 100, 0},
+                              {"SHA256", 'C', 64, 0},
+                              {"RECEIVED", 'D', 8, 0},
+                              {"VERDICT", 'C', 1, 0},
+                              {"BOOKED", 'L', 1, 0},
+                              {"BOOKFROM", 'N', 10, 0},
+                          },
+                          {{"RECEIVED", "SellerKey+Number"}},
+                          false};
+  return t;
+}
+
+// The products that a seller's item ids were booked as, remembered from the
+// mapping a person confirmed.
+const TableDef& RECVMAPDef() {
+  static const TableDef t{"RECVMAP", "RECVMAP.DBF", "RECVMAP.DBF", "RECVMAP", "RECVMAP.NTX",
+                          {
+                              {"SELLERKEY", 'C', 40, 0},
+                              {"ITEMID", 'C', 40, 0},
+                              {"PRID", 'C', 10, 0},
+                          },
+                          {{"RECVMAP", "SellerKey+ItemId"}},
+                          false};
+  return t;
+}
+
 // The quotes: each one's customer, dates, charge lines and total, whether
 // it was accepted or declined, and the invoice it became (its number is
 // kept before that invoice is written, so none becomes two).
@@ -413,7 +459,7 @@ const std::vector<const TableDef*>& AllTables() {
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
       &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
-      &RECURDef(), &QUOTEDef(), &QUOTEITDef(),
+      &RECURDef(), &QUOTEDef(), &QUOTEITDef(), &RECEIVEDDef(), &RECVMAPDef(),
   };
   return all;
 }

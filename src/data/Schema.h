@@ -66,6 +66,9 @@ const TableDef& REMINDDef();
 const TableDef& RECURDef();
 const TableDef& QUOTEDef();
 const TableDef& QUOTEITDef();
+// The register of received e-invoices and the remembered item mappings.
+const TableDef& RECEIVEDDef();
+const TableDef& RECVMAPDef();
 
 // Every table: settings first, the nine tables of the business, Impdirs,
 // then the tables added since.

@@ -144,7 +144,7 @@ bool MakeMissingTables(QString* error) {
       return false;
   }
   for (const TableDef* def : {&CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
-                              &RECURDef(), &QUOTEDef(), &QUOTEITDef()})
+                              &RECURDef(), &QUOTEDef(), &QUOTEITDef(), &RECEIVEDDef(), &RECVMAPDef()})
     if (!DataFileExists(def->fileName) && !Create(cb, *def, error)) return false;
   return true;
 }

@@ -71,6 +71,7 @@ bool RunJournal(const QString& dataDir, const QString& staging, QString* error) 
       return false;
     }
   }
+  QStringList folders{dataDir};
   for (const JournalEntry& e : entries) {
     if (!e.put) continue;
     const QString from = QDir(staging).filePath(e.staged);
@@ -80,14 +81,22 @@ bool RunJournal(const QString& dataDir, const QString& staging, QString* error) 
       *error = Tr::tr("%1: missing, and %2 too").arg(from, to);
       return false;
     }
+    // A file of a subfolder (the received files' archive) goes into it.
+    const QString folder = QFileInfo(to).absolutePath();
+    if (!folders.contains(folder)) {
+      QDir().mkpath(folder);
+      folders << folder;
+    }
     if (::rename(Native(from).constData(), Native(to).constData()) != 0) {
       *error = to + ": " + SystemError();
       return false;
     }
   }
-  if (!FileCopy::sync(dataDir)) {
-    *error = dataDir + ": " + SystemError();
-    return false;
+  for (const QString& folder : folders) {
+    if (!FileCopy::sync(folder)) {
+      *error = folder + ": " + SystemError();
+      return false;
+    }
   }
   return true;
 }

@@ -1,8 +1,9 @@
 #include "data/dbFiles.h"
 
 #include "data/InvoiceStates.h"
-#include "data/RecurringSchedules.h"
 #include "data/QuoteRecords.h"
+#include "data/ReceivedRegister.h"
+#include "data/RecurringSchedules.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -221,6 +222,10 @@ DATA4* OpenQUOTE() { return OpenTable(QUOTEDef()); }
 
 DATA4* OpenQUOTEIT() { return OpenTable(QUOTEITDef()); }
 
+DATA4* OpenRECEIVED() { return OpenTable(RECEIVEDDef()); }
+
+DATA4* OpenRECVMAP() { return OpenTable(RECVMAPDef()); }
+
 void WriteCurrentRecord(DATA4* d) {
   const long recNo = d4recNo(d);
   if (recNo >= 1 && recNo <= d4recCountDo(d)) d4go(d, recNo);
@@ -230,6 +235,7 @@ void ForgetTableHandles() {
   ForgetInvoiceStatesHandle();
   ForgetSchedulesHandle();
   ForgetQuoteHandles();
+  ForgetReceivedHandles();
   ForgetBuyerCountries();
   Cust5 = {};
   Groups = {};

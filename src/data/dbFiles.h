@@ -102,6 +102,10 @@ DATA4* OpenRECUR();
 // The quotes and their lines, on their tags (quote number).
 DATA4* OpenQUOTE();
 DATA4* OpenQUOTEIT();
+// The received e-invoices, on their tag (seller and number), and the
+// remembered item mappings, on theirs (seller and item id).
+DATA4* OpenRECEIVED();
+DATA4* OpenRECVMAP();
 // Every open table closed (code4close); the handles above cleared.
 void CloseAll();
 // The handles above cleared, the tables left as they are (after the engine

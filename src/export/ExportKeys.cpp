@@ -173,7 +173,7 @@ const std::vector<KeyField>& KeyFields() {
       {"CUST5", "cuno"}, {"GROUPS", "nGroup"}, {"INV5", "IvNo"},
       {"Prod5", "PrID"}, {"LABELS", "Name"},   {"CUSTEI", "CUNO"},
       {"CUSTLANG", "CUNO"}, {"INVSTATE", "IVNO"}, {"BANKREF", "REF"}, {"REMIND", "IVNO"}, {"RECUR", "SCHED"},
-      {"QUOTE", "QNO"},
+      {"QUOTE", "QNO"}, {"RECEIVED", "FILE"},
   };
   return keys;
 }

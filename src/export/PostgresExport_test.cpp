@@ -70,6 +70,7 @@ TEST_F(PostgresExportTest, LoadsIntoAnEmptyDatabaseWithTypesAndKeys) {
             "quote_items|FOREIGN KEY|quote_no\n"
             "quotes|FOREIGN KEY|invoice_no\n"
             "quotes|PRIMARY KEY|quote_no\n"
+            "received_invoices|PRIMARY KEY|file_name\n"
             "recurring_invoices|PRIMARY KEY|schedule_no\n"
             "reminders_sent|FOREIGN KEY|invoice_no\n"
             "reminders_sent|PRIMARY KEY|invoice_no")

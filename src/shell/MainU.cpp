@@ -1,6 +1,7 @@
 #include "shell/MainU.h"
 
 #include "payments/BankStatementU.h"
+#include "receiving/ReceivedU.h"
 #include "payments/Reminders.h"
 #include "invoicing/SchedulesU.h"
 #include "quotes/QuoteCommand.h"
@@ -161,6 +162,7 @@ void TMain::ConnectCommands() {
   command(BtnInvLab, [] { PrintLabels(kInvoicesDated); });
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(BtnBank, [this] { ImportBankStatement(this); });
+  command(BtnReceived, [this] { ShowReceivedInvoices(this); });
   command(BtnRemind, [] { ShowReminders(); });
   command(BtnQuotes, [] { EditQuotes(Windows().PickQuote, Windows().Quote); });
   command(BtnRecur, [] {

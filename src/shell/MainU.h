@@ -56,7 +56,7 @@ class TMain : public QMainWindow, public ProgressSink {
   // Invoices
   QToolButton *BtnInvoice, *BtnInvPrint, *BtnInvLab, *BtnPrintBatch, *BtnBank, *BtnRemind, *BtnQuotes, *BtnRecur;
   // Customers and Products
-  QToolButton *BtnCust, *BtnGroups, *BtnProd, *BtnPurchase, *Image4, *Image5;
+  QToolButton *BtnCust, *BtnGroups, *BtnProd, *BtnPurchase, *BtnReceived, *Image4, *Image5;
   // Report Generation
   QToolButton *BtnRInv, *BtnRProf, *BtnRSales, *BtnRLabels, *BtnMMerge, *BtnInvRpts;
   // Preferences

@@ -196,9 +196,10 @@ void TMain::BuildForm() {
   BtnGroups = ImageButton(TabSheet3, "BtnGroups", tr("Add & Edit Customer Groups"), u'\u2630');
   BtnProd = ImageButton(TabSheet3, "BtnProd", tr("Add & Edit Products / Services"), u'\u25A3');
   BtnPurchase = ImageButton(TabSheet3, "BtnPurchase", tr("Add & Edit Inventory Purchases"), u'\u21E9');
+  BtnReceived = ImageButton(TabSheet3, "BtnReceived", tr("Received E-Invoices"), u'\u2709');
   Image4 = ImageButton(TabSheet3, "Image4", tr("Print Product Listing"), u'\u25A4');
   Image5 = ImageButton(TabSheet3, "Image5", tr("Print Purchasing Report"), u'\u25A5');
-  LayOutCommands(TabSheet3, {BtnCust, BtnGroups, BtnProd, BtnPurchase, Image4, Image5}, "BitBtn2",
+  LayOutCommands(TabSheet3, {BtnCust, BtnGroups, BtnProd, BtnPurchase, BtnReceived, Image4, Image5}, "BitBtn2",
                  400);
 
   TabSheet4 = Page(PageControl1, "TabSheet4", tr("Report Generation"), 500);

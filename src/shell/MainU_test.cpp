@@ -123,7 +123,7 @@ TEST_F(StartUpTest, EveryCommandIsThereUnderItsNameWithItsHint) {
                    "Batch Labels|BtnBank:Book a Bank Statement|BtnRemind:Print Reminders of Overdue Invoices"},
       {"Customers and Products",
        "BtnCust:Add & Edit Customers|BtnGroups:Add & Edit Customer Groups|BtnProd:Add & Edit "
-       "Products / Services|BtnPurchase:Add & Edit Inventory Purchases|Image4:Print Product "
+       "Products / Services|BtnPurchase:Add & Edit Inventory Purchases|BtnReceived:Received E-Invoices|Image4:Print Product "
        "Listing|Image5:Print Purchasing Report"},
       {"Report Generation",
        "BtnRInv:Print Invoices, Bills or Customer Statements|BtnRProf:Print Customer's Purchasing "
