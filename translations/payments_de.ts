@@ -48,6 +48,18 @@
         <source>the table of booked bank entries could not be written</source>
         <translation>die Tabelle der gebuchten Bankbuchungen konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed</source>
+        <translation>%1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
 </context>
 <context>
     <name>BankCommand</name>
@@ -109,6 +121,11 @@
             <numerusform>%n Zahlung gebucht.</numerusform>
             <numerusform>%n Zahlungen gebucht.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a booking cut short could not be taken back: %1</source>
+        <extracomment>%1 why the earlier booking could not be taken back.</extracomment>
+        <translation>eine abgebrochene Buchung konnte nicht zurückgenommen werden: %1</translation>
     </message>
 </context>
 <context>
@@ -334,6 +351,10 @@
             <numerusform>%n Zahlung gebucht.</numerusform>
             <numerusform>%n Zahlungen gebucht.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A booking cut short could not be taken back: %1</source>
+        <translation>Eine abgebrochene Buchung konnte nicht zurückgenommen werden: %1</translation>
     </message>
 </context>
 </TS>

@@ -48,6 +48,18 @@
         <source>the table of booked bank entries could not be written</source>
         <translation>la table des écritures bancaires comptabilisées n&apos;a pas pu être écrite</translation>
     </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 ne peut pas être lu</translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed</source>
+        <translation>%1 ne peut pas être supprimé</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 n&apos;a pas pu être écrit</translation>
+    </message>
 </context>
 <context>
     <name>BankCommand</name>
@@ -109,6 +121,11 @@
             <numerusform>%n paiement comptabilisé.</numerusform>
             <numerusform>%n paiements comptabilisés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>a booking cut short could not be taken back: %1</source>
+        <extracomment>%1 why the earlier booking could not be taken back.</extracomment>
+        <translation>une comptabilisation interrompue n&apos;a pas pu être annulée : %1</translation>
     </message>
 </context>
 <context>
@@ -334,6 +351,10 @@
             <numerusform>%n paiement comptabilisé.</numerusform>
             <numerusform>%n paiements comptabilisés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>A booking cut short could not be taken back: %1</source>
+        <translation>Une comptabilisation interrompue n&apos;a pas pu être annulée : %1</translation>
     </message>
 </context>
 </TS>

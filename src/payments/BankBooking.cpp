@@ -3,10 +3,17 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 
+#include <QDir>
+#include <QFile>
+#include <QSet>
+
+#include "data/CodeBase.h"
 #include "data/InvoiceLoad.h"
+#include "data/RecordSave.h"
 #include "data/dbFiles.h"
 #include "invoicing/InvoiceMath.h"
 #include "platform/Clock.h"
+#include "platform/FileCopy.h"
 
 namespace {
 
@@ -36,12 +43,18 @@ bool Booked(DATA4* refs, const QString& reference) {
          FieldText(d4field(refs, "REF")).trimmed() == reference;
 }
 
-// True when PMT already holds this very payment of the invoice.
-bool PaymentThere(long invoice, const QDate& date, Cents amount) {
+// True when PMT held this very payment of the invoice before the booking
+// began (records up to before), one not claimed by another payment of the
+// statement yet: typed in by hand, say. Two equal payments of one day are
+// two payments.
+bool PaymentThere(long invoice, const QDate& date, Cents amount, long before, QSet<long>* claimed) {
   for (bool on = SeekNumber(Pmt.d, Pmt.IvNo, invoice); on; on = NextOfNumber(Pmt.d, Pmt.IvNo, invoice)) {
-    if (!d4deleted(Pmt.d) && FieldDate(Pmt.PDate) == DateFromQDate(date) &&
-        ToCents(f4double(Pmt.PAmt)) == amount)
+    const long rec = d4recNo(Pmt.d);
+    if (rec <= before && !claimed->contains(rec) && !d4deleted(Pmt.d) &&
+        FieldDate(Pmt.PDate) == DateFromQDate(date) && ToCents(f4double(Pmt.PAmt)) == amount) {
+      claimed->insert(rec);
       return true;
+    }
   }
   return false;
 }
@@ -81,7 +94,55 @@ void TakeBack(const QList<Written>& written, DATA4* refs) {
   code4errorCode(cb, 0);
 }
 
+// The journal of a booking in progress: what the tables held before it
+// (the numbers of records of PMT and BANKREF, and the amount due of each
+// invoice it pays), on disk before the first write and removed after the
+// last, so that a booking cut short by a kill is taken back whole.
+QString JournalPath() { return QDir(DataDirectory()).filePath(QStringLiteral("BANKBOOK.JNL")); }
+
+bool WriteJournal(const QList<ProposedPayment>& payments, DATA4* refs) {
+  QByteArray text = "PMT " + QByteArray::number(d4recCountDo(Pmt.d)) + "\nBANKREF " +
+                    QByteArray::number(d4recCountDo(refs)) + "\n";
+  QSet<long> seen;
+  for (const ProposedPayment& p : payments) {
+    if (p.invoice <= 0 || seen.contains(p.invoice) || !SeekNumber(Inv5.d, Inv5.IvNo, p.invoice)) continue;
+    seen.insert(p.invoice);
+    text += "INV " + QByteArray::number(qlonglong(d4recNo(Inv5.d))) + " " +
+            QByteArray::number(f4double(Inv5.Due), 'f', 2) + "\n";
+  }
+  return FileCopy::write(JournalPath(), text) == FileCopy::Result::Ok;
+}
+
 }  // namespace
+
+bool BookingWasCutShort() { return QFile::exists(JournalPath()); }
+
+QString UndoCutShortBooking() {
+  QFile journal(JournalPath());
+  if (!journal.exists()) return QString();
+  if (!journal.open(QIODevice::ReadOnly)) return Tr::tr("%1 cannot be read").arg(journal.fileName());
+  DATA4* refs = OpenBANKREF();
+  if (!refs) return Tr::tr("the table of booked bank entries cannot be opened");
+  for (const QByteArray& line : journal.readAll().split('\n')) {
+    const QList<QByteArray> f = line.split(' ');
+    if (f.size() == 2 && (f[0] == "PMT" || f[0] == "BANKREF")) {
+      DATA4* d = f[0] == "PMT" ? Pmt.d : refs;
+      for (long rec = d4recCountDo(d); rec > f[1].toLong(); --rec)
+        if (d4go(d, rec) == 0) d4delete(d);
+    } else if (f.size() == 3 && f[0] == "INV" && d4go(Inv5.d, f[1].toLong()) == 0) {
+      f4assignDouble(Inv5.Due, f[2].toDouble());
+      WriteCurrentRecord(Inv5.d);
+    }
+  }
+  journal.close();
+  // The pack writes the indexes afresh too: a cut append may have left one
+  // without the record's key, or with it.
+  PackNow(Pmt.d);
+  PackNow(refs);
+  const bool written = d4close(refs) == 0 && code4errorCode(cb, 0) >= 0;
+  if (!written) return Tr::tr("the table of booked bank entries could not be written");
+  return journal.remove() ? QString() : Tr::tr("%1 cannot be removed").arg(journal.fileName());
+}
 
 OpenInvoices ReadOpenInvoices() {
   OpenInvoices open;
@@ -151,14 +212,21 @@ BookingOutcome BookPayments(const QList<ProposedPayment>& payments) {
     TakeBack(written, refs);
     d4close(refs);
     code4errorCode(cb, 0);
+    QFile::remove(JournalPath());
     return BookingOutcome{false, 0, why};
   };
   d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
+  const long paymentsBefore = d4recCountDo(Pmt.d);
+  QSet<long> claimed;
+  if (!WriteJournal(payments, refs)) {
+    d4close(refs);
+    return {false, 0, Tr::tr("%1 could not be written").arg(JournalPath())};
+  }
   for (const ProposedPayment& p : payments) {
     if (p.invoice <= 0 || p.alreadyBooked || Booked(refs, p.bankReference)) continue;
     Written w;
     if (!SeekNumber(Inv5.d, Inv5.IvNo, p.invoice)) return fail(Tr::tr("there is no invoice %1").arg(p.invoice));
-    if (!PaymentThere(p.invoice, p.date, p.payment.amount)) {
+    if (!PaymentThere(p.invoice, p.date, p.payment.amount, paymentsBefore, &claimed)) {
       if (d4appendBlank(Pmt.d) != 0) return fail(Tr::tr("a payment could not be added"));
       w.paymentRecord = d4recNo(Pmt.d);
       f4assignLong(Pmt.IvNo, p.invoice);
@@ -188,7 +256,8 @@ BookingOutcome BookPayments(const QList<ProposedPayment>& payments) {
   // What was booked stays booked should the close fail: a payment found in
   // PMT without its reference then only gets the reference at the next
   // import.
-  if (d4close(refs) != 0 || code4errorCode(cb, 0) < 0)
-    return {false, outcome.booked, Tr::tr("the table of booked bank entries could not be written")};
+  const bool closed = d4close(refs) == 0 && code4errorCode(cb, 0) >= 0;
+  QFile::remove(JournalPath());
+  if (!closed) return {false, outcome.booked, Tr::tr("the table of booked bank entries could not be written")};
   return outcome;
 }

@@ -50,10 +50,19 @@ struct BookingOutcome {
   QString error;           // when not ok: nothing of the statement was booked
 };
 
+// A booking cut short (the process killed part-way) is taken back whole
+// before anything reads the invoices again: the payments and references it
+// added are removed and the dues it changed restored. The text to show when
+// that could not be done; empty when there was none or it was done.
+QString UndoCutShortBooking();
+// True when a booking's journal is left in the folder.
+bool BookingWasCutShort();
+
 // Books the payments whose invoice is set and that are not already booked,
-// all or nothing: a failure part-way takes back what this call wrote. A
-// payment whose very payment (invoice, date, amount) is already in PMT
-// without its reference (a booking cut short) only gets its reference.
+// all or nothing: a failure part-way takes back what this call wrote, and
+// a kill part-way is taken back by UndoCutShortBooking. A payment whose
+// very payment (invoice, date, amount) is already in PMT without its
+// reference (typed in by hand, say) only gets its reference.
 BookingOutcome BookPayments(const QList<ProposedPayment>& payments);
 
 #endif  // PAYMENTS_BANKBOOKING_H

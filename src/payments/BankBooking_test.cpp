@@ -115,6 +115,18 @@ TEST_F(BankBookingTest, BookedOnceWithTheDueRecomputedAndNeverTwice) {
   EXPECT_EQ(Payments(), 3) << "the same statement again books nothing";
 }
 
+TEST_F(BankBookingTest, TwoEqualPaymentsOfADayAreTwoAndOneTypedInBeforeIsTakenOnce) {
+  AppendPayment(Payment(1007, QDate(2026, 3, 20), 5));  // typed in from the statement by hand
+  const QByteArray camt = Camt053("08", {Paying("R1", "5.00", {"", "", "RF721007", "", ""}),
+                                         Paying("R2", "5.00", {"", "", "RF721007", "", ""})});
+  const BookingOutcome booked = BookPayments(propose(camt).payments);
+  ASSERT_TRUE(booked.ok) << booked.error.toStdString();
+  EXPECT_EQ(booked.booked, 2);
+  CloseAll();
+  EXPECT_EQ(Payments(), 3) << "invoice 1011's, the typed-in one for the first entry, a new one for the second";
+  EXPECT_DOUBLE_EQ(DueOf(1007), 10);
+}
+
 TEST_F(BankBookingTest, TheCommandListsBooksAndRefusesWhatItCannotRead) {
   QTemporaryDir files;
   const QString good = files.filePath("good.xml");

@@ -79,6 +79,11 @@ int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     const QString currency = ReadSellerDetails().currency;
     TablesClosedAtEnd tables;
     if (!OpenInvoiceTables()) return 1;
+    if (const QString why = UndoCutShortBooking(); !why.isEmpty()) {
+      //: %1 why the earlier booking could not be taken back.
+      say(Tr::tr("a booking cut short could not be taken back: %1").arg(why));
+      return 1;
+    }
     for (qsizetype i = 0; i < statements.size(); ++i) {
       const StatementProposal proposal = ProposeBookings(statements[i], currency, ReadOpenInvoices());
       out << files[i] << ":" << Qt::endl;

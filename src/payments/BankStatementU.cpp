@@ -110,6 +110,10 @@ void ImportBankStatement(QWidget* parent) {
   }
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return;
+  if (const QString why = UndoCutShortBooking(); !why.isEmpty()) {
+    Ui::get().information(TBankStatement::tr("A booking cut short could not be taken back: %1").arg(why));
+    return;
+  }
   const OpenInvoices open = ReadOpenInvoices();
   const StatementProposal proposal = ProposeBookings(read.statement, ReadSellerDetails().currency, open);
   TBankStatement window(parent);
@@ -125,4 +129,16 @@ void ImportBankStatement(QWidget* parent) {
     return;
   }
   Ui::get().information(TBankStatement::tr("%n payment(s) booked.", nullptr, booked.booked));
+}
+
+void UndoCutShortBookingAtStart() {
+  if (!BookingWasCutShort()) return;
+  QString why;
+  {
+    TablesClosedAtEnd tables;
+    if (!OpenInvoiceTables()) return;
+    why = UndoCutShortBooking();
+  }
+  if (!why.isEmpty())
+    Ui::get().error(TBankStatement::tr("A booking cut short could not be taken back: %1").arg(why));
 }

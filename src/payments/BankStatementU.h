@@ -41,5 +41,8 @@ class TBankStatement : public QDialog {
 // the window and books what the person confirms; each failure is said in
 // a message box and books nothing. Opens and closes the invoice tables.
 void ImportBankStatement(QWidget* parent);
+// The program's start: a booking of a statement cut short by a kill is
+// taken back whole before anything shows the invoices.
+void UndoCutShortBookingAtStart();
 
 #endif  // PAYMENTS_BANKSTATEMENTU_H

@@ -242,6 +242,7 @@ void TMain::FormShow() {
 
   DeletionsPending = false;
   ShowSettings();
+  UndoCutShortBookingAtStart();
   MakeDueInvoicesAtStart();
   if (PrinterChoice::hasPrinter()) Edit2->setText(PrinterChoice::description());
 

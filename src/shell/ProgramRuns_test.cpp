@@ -1,5 +1,7 @@
-// Repeating invoices through the program: made once each on their days,
-// by a run that may be killed at any moment.
+// The program's own runs that write much at once, killed at any moment:
+// repeating invoices made once each on their days, and a bank statement
+// booked whole or not at all.
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -9,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+
+#include "einvoice/CreditorReference.h"
+#include "payments/TestSupport.h"
 
 namespace {
 
@@ -37,7 +42,7 @@ std::map<long, std::pair<QString, double>> InvoicesOf(const QString& dir, long c
   return invoices;
 }
 
-class RecurringTest : public ::testing::Test {
+class ProgramRunsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     data = dir.filePath("data");
@@ -57,7 +62,7 @@ class RecurringTest : public ::testing::Test {
 // Invoice 1012 (customer 2, issued) monthly on the 31st for a year and a
 // half: a dry run changes nothing, the run makes each month's once, with
 // the 31st clamped; a second run makes nothing.
-TEST_F(RecurringTest, MissedMonthsAreMadeOnceEachInDateOrder) {
+TEST_F(ProgramRunsTest, MissedMonthsAreMadeOnceEachInDateOrder) {
   ASSERT_EQ(recur({"--repeat", "1012", "--every", "monthly", "--first", "2025-01-31", "--day", "31", "--issue"}).status, 0);
   const auto before = InvoicesOf(data, 2);
   const Ran dry = recur({"--dry-run", "--until", "2026-06-30"});
@@ -91,7 +96,7 @@ TEST_F(RecurringTest, MissedMonthsAreMadeOnceEachInDateOrder) {
 // Weekly for half a century (a run long enough to be cut), the run killed at random moments again and
 // again: afterwards every week's invoice is there exactly once, the
 // schedule counts them all, and the folder checks clean.
-TEST_F(RecurringTest, ARunKilledAnywhereMakesNoInvoiceTwiceAndLosesNone) {
+TEST_F(ProgramRunsTest, ARunKilledAnywhereMakesNoInvoiceTwiceAndLosesNone) {
   constexpr int kWeeks = 2500;
   ASSERT_EQ(recur({"--repeat", "1007", "--every", "weekly", "--first", "1970-01-05", "--times",
                    QString::number(kWeeks)}).status, 0);
@@ -121,6 +126,66 @@ TEST_F(RecurringTest, ARunKilledAnywhereMakesNoInvoiceTwiceAndLosesNone) {
   EXPECT_EQ(check.status, 0) << check.out.toStdString();
   EXPECT_GT(cutShort, 0) << "no kill came in the middle of a run";
   std::printf("runs cut short part-way: %d of %d\n", cutShort, runs);
+}
+
+// The payments of invoice ivNo in PMT (live records).
+int PaymentsOf(const QString& dir, long ivNo) {
+  int n = 0;
+  const Ran dump = RunProgram(TB_DATA_TOOL, {"dump", dir + "/PMT.dbf"});
+  for (const QString& line : dump.out.split('\n', Qt::SkipEmptyParts)) {
+    const QJsonObject r = QJsonDocument::fromJson(line.toUtf8()).object();
+    n += !r["_deleted"].toBool() && r["IVNO"].toInt() == ivNo;
+  }
+  return n;
+}
+
+// A statement of 1 500 entries of a cent each, all paying one invoice by its
+// creditor reference, booked by runs killed at random moments: after each,
+// the next run (a dry run of an empty statement) takes a cut-short booking
+// back, so the invoice holds none of the statement's payments or all.
+TEST_F(ProgramRunsTest, AStatementKilledPartWayIsBookedWholeOrNotAtAll) {
+  constexpr int kEntries = 1500;
+  constexpr long kInvoice = 1007;
+  QList<TestEntry> entries;
+  for (int i = 0; i < kEntries; ++i) {
+    TestEntry e;
+    e.amount = QStringLiteral("0.01");
+    e.date = QStringLiteral("2026-12-01");
+    e.bankRef = QStringLiteral("K%1").arg(i);
+    e.transactions = {{e.amount, QString(), CreditorReference(kInvoice), QString(), QString()}};
+    entries << e;
+  }
+  const QString statement = dir.filePath("statement.xml"), empty = dir.filePath("empty.xml");
+  for (const auto& [path, list] : {std::pair{statement, entries}, std::pair{empty, QList<TestEntry>()}}) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Camt053("08", list));
+  }
+  const int before = PaymentsOf(data, kInvoice);
+  int cutShort = 0, runs = 0;
+  for (bool whole = false; !whole && runs < 30; ++runs) {
+    QProcess p;
+    p.setStandardOutputFile(QProcess::nullDevice());  // a full pipe would hold the run before it books
+    p.start(TB_PROGRAM, {"bank", "--data", data, statement});
+    ASSERT_TRUE(p.waitForStarted());
+    QThread::msleep(30 + QRandomGenerator::global()->bounded(300));
+    p.kill();
+    p.waitForFinished();
+    cutShort += QFile::exists(data + "/BANKBOOK.JNL");
+    const Ran mend = RunProgram(TB_PROGRAM, {"bank", "--data", data, "--dry-run", empty});
+    ASSERT_EQ(mend.status, 0) << mend.err.toStdString();
+    EXPECT_FALSE(QFile::exists(data + "/BANKBOOK.JNL"));
+    const int booked = PaymentsOf(data, kInvoice) - before;
+    EXPECT_TRUE(booked == 0 || booked == kEntries) << booked << " of the statement's payments after run " << runs;
+    whole = booked == kEntries;
+  }
+  const Ran last = RunProgram(TB_PROGRAM, {"bank", "--data", data, statement});
+  ASSERT_EQ(last.status, 0) << last.err.toStdString();
+  EXPECT_EQ(PaymentsOf(data, kInvoice) - before, kEntries) << "booked once, whatever came before";
+  const Ran check = RunProgram(TB_DATA_TOOL, {"check", data});
+  EXPECT_EQ(check.status, 0) << check.out.toStdString();
+  EXPECT_GT(cutShort, 0) << "no kill came in the middle of a booking";
+  std::printf("bookings cut short part-way: %d of %d\n", cutShort, runs);
 }
 
 }  // namespace
