@@ -108,7 +108,7 @@ bool WriteJournal(const QList<ProposedPayment>& payments, DATA4* refs) {
     if (p.invoice <= 0 || seen.contains(p.invoice) || !SeekNumber(Inv5.d, Inv5.IvNo, p.invoice)) continue;
     seen.insert(p.invoice);
     text += "INV " + QByteArray::number(qlonglong(d4recNo(Inv5.d))) + " " +
-            QByteArray::number(f4double(Inv5.Due), 'f', 2) + "\n";
+            QByteArray::number(f4double(Inv5.Due), 'f', 2) + " " + QByteArray::number(qlonglong(p.invoice)) + "\n";
   }
   return FileCopy::write(JournalPath(), text) == FileCopy::Result::Ok;
 }
@@ -123,16 +123,24 @@ QString UndoCutShortBooking() {
   if (!journal.open(QIODevice::ReadOnly)) return Tr::tr("%1 cannot be read").arg(journal.fileName());
   DATA4* refs = OpenBANKREF();
   if (!refs) return Tr::tr("the table of booked bank entries cannot be opened");
-  for (const QByteArray& line : journal.readAll().split('\n')) {
+  // The invoices first: only payments of these are taken back (and blank
+  // records a cut append left), so that one added since by other means stays.
+  const QList<QByteArray> lines = journal.readAll().split('\n');
+  QSet<long> invoices;
+  for (const QByteArray& line : lines) {
     const QList<QByteArray> f = line.split(' ');
-    if (f.size() == 2 && (f[0] == "PMT" || f[0] == "BANKREF")) {
-      DATA4* d = f[0] == "PMT" ? Pmt.d : refs;
-      for (long rec = d4recCountDo(d); rec > f[1].toLong(); --rec)
-        if (d4go(d, rec) == 0) d4delete(d);
-    } else if (f.size() == 3 && f[0] == "INV" && d4go(Inv5.d, f[1].toLong()) == 0) {
-      f4assignDouble(Inv5.Due, f[2].toDouble());
-      WriteCurrentRecord(Inv5.d);
-    }
+    if (f.size() != 4 || f[0] != "INV" || d4go(Inv5.d, f[1].toLong()) != 0) continue;
+    invoices.insert(f[3].toLong());
+    f4assignDouble(Inv5.Due, f[2].toDouble());
+    WriteCurrentRecord(Inv5.d);
+  }
+  for (const QByteArray& line : lines) {
+    const QList<QByteArray> f = line.split(' ');
+    if (f.size() != 2 || (f[0] != "PMT" && f[0] != "BANKREF")) continue;
+    DATA4* d = f[0] == "PMT" ? Pmt.d : refs;
+    FIELD4* invoice = d4field(d, "IVNO");
+    for (long rec = d4recCountDo(d); rec > f[1].toLong(); --rec)
+      if (d4go(d, rec) == 0 && (f4long(invoice) == 0 || invoices.contains(f4long(invoice)))) d4delete(d);
   }
   journal.close();
   // The pack writes the indexes afresh too: a cut append may have left one

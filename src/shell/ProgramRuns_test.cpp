@@ -173,7 +173,10 @@ TEST_F(ProgramRunsTest, AStatementKilledPartWayIsBookedWholeOrNotAtAll) {
     p.waitForFinished();
     cutShort += QFile::exists(data + "/BANKBOOK.JNL");
     const Ran mend = RunProgram(TB_PROGRAM, {"bank", "--data", data, "--dry-run", empty});
-    ASSERT_EQ(mend.status, 0) << mend.err.toStdString();
+    // A kill between a record and its index key leaves an index that the
+    // next run finds short, rebuilds and says so (status 1).
+    ASSERT_TRUE(mend.status == 0 || (mend.status == 1 && mend.err.contains("Damaged index files were found and rebuilt")))
+        << mend.err.toStdString();
     EXPECT_FALSE(QFile::exists(data + "/BANKBOOK.JNL"));
     const int booked = PaymentsOf(data, kInvoice) - before;
     EXPECT_TRUE(booked == 0 || booked == kEntries) << booked << " of the statement's payments after run " << runs;
