@@ -41,6 +41,8 @@ for page in tallowby tallowby-db; do
     fail "man page $page.1 does not name version $version"
 done
 has usr/share/doc/tallowby/copyright
+has usr/share/tallowby/rules/en16931/EN16931-CII-validation.xslt
+has usr/share/tallowby/rules/xrechnung/LICENSE
 has usr/share/doc/tallowby/changelog.gz
 zcat "$root/usr/share/doc/tallowby/changelog.gz" | head -1 | grep -q "^tallowby ($version)" ||
   fail "the changelog does not begin with version $version"

@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>OfficialRules</name>
+    <message>
+        <source>no Java runtime is installed</source>
+        <translation>keine Java-Laufzeitumgebung ist installiert</translation>
+    </message>
+    <message>
+        <source>Saxon HE is not installed (Debian package libsaxonhe-java)</source>
+        <translation>Saxon HE ist nicht installiert (Debian-Paket libsaxonhe-java)</translation>
+    </message>
+    <message>
+        <source>the rule sets are not found</source>
+        <translation>die Regelwerke wurden nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the invoice could not be written for the rules: %1</source>
+        <translation>die Rechnung konnte für die Regeln nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the rules of %1 could not be run: %2</source>
+        <extracomment>%1 a rule set&apos;s file, %2 what Saxon said last.</extracomment>
+        <translation>die Regeln von %1 konnten nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>the report of %1 could not be read</source>
+        <translation>der Bericht von %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The official rules were not run: %1.</source>
+        <extracomment>The rule id of a note that the official rules were not run; %1 why.</extracomment>
+        <translation>Die offiziellen Regeln wurden nicht geprüft: %1.</translation>
+    </message>
+</context>
+<context>
     <name>PdfAttachment</name>
     <message>
         <source>it is a damaged PDF file that cannot be read</source>
@@ -100,6 +133,10 @@
             <numerusform>%n Einkauf gebucht.</numerusform>
             <numerusform>%n Einkäufe gebucht.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Also runs the official EN 16931 rules (and XRechnung&apos;s or Peppol&apos;s), where Saxon HE and Java are installed.</source>
+        <translation>Prüft auch mit den offiziellen Regeln der EN 16931 (und denen von XRechnung oder Peppol), wo Saxon HE und Java installiert sind.</translation>
     </message>
 </context>
 <context>

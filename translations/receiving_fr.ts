@@ -2,6 +2,39 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>OfficialRules</name>
+    <message>
+        <source>no Java runtime is installed</source>
+        <translation>aucun environnement Java n&apos;est installé</translation>
+    </message>
+    <message>
+        <source>Saxon HE is not installed (Debian package libsaxonhe-java)</source>
+        <translation>Saxon HE n&apos;est pas installé (paquet Debian libsaxonhe-java)</translation>
+    </message>
+    <message>
+        <source>the rule sets are not found</source>
+        <translation>les jeux de règles sont introuvables</translation>
+    </message>
+    <message>
+        <source>the invoice could not be written for the rules: %1</source>
+        <translation>la facture n&apos;a pas pu être écrite pour les règles : %1</translation>
+    </message>
+    <message>
+        <source>the rules of %1 could not be run: %2</source>
+        <extracomment>%1 a rule set&apos;s file, %2 what Saxon said last.</extracomment>
+        <translation>les règles de %1 n&apos;ont pas pu être appliquées : %2</translation>
+    </message>
+    <message>
+        <source>the report of %1 could not be read</source>
+        <translation>le rapport de %1 n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>The official rules were not run: %1.</source>
+        <extracomment>The rule id of a note that the official rules were not run; %1 why.</extracomment>
+        <translation>Les règles officielles n&apos;ont pas été appliquées : %1.</translation>
+    </message>
+</context>
+<context>
     <name>PdfAttachment</name>
     <message>
         <source>it is a damaged PDF file that cannot be read</source>
@@ -100,6 +133,10 @@
             <numerusform>%n achat comptabilisé.</numerusform>
             <numerusform>%n achats comptabilisés.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Also runs the official EN 16931 rules (and XRechnung&apos;s or Peppol&apos;s), where Saxon HE and Java are installed.</source>
+        <translation>Applique aussi les règles officielles de l&apos;EN 16931 (et celles de XRechnung ou de Peppol), là où Saxon HE et Java sont installés.</translation>
     </message>
 </context>
 <context>

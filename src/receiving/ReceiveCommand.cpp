@@ -16,6 +16,7 @@
 #include "receiving/ReceivedChecks.h"
 #include "receiving/ReceivedJson.h"
 #include "receiving/ReceivedRead.h"
+#include "receiving/OfficialRules.h"
 
 namespace {
 
@@ -75,14 +76,17 @@ QStringList BookingLines(const QList<BookingLine>& lines) {
 
 int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
   SubcommandParser command(
-      QStringLiteral("receive"), QStringLiteral("tallowby receive --show FILE | --data DIR [--book] FILE...|FOLDER"),
+      QStringLiteral("receive"), QStringLiteral("tallowby receive [--official] --show FILE | --data DIR [--book] FILE...|FOLDER"),
       Tr::tr("Reads received e-invoices (XRechnung, ZUGFeRD or Factur-X CII, Peppol or XRechnung UBL, Factur-X "
              "or ZUGFeRD PDFs), checks them and shows their terms, or keeps them in a data folder's register."),
       out, err);
   QCommandLineParser& parser = command.parser();
   const QCommandLineOption show("show", Tr::tr("Prints the invoice's business terms and the findings as JSON."));
   const QCommandLineOption book("book", Tr::tr("Books the lines whose items are products as purchases."));
+  const QCommandLineOption official("official", Tr::tr("Also runs the official EN 16931 rules (and XRechnung's or "
+                                                       "Peppol's), where Saxon HE and Java are installed."));
   parser.addOption(show);
+  parser.addOption(official);
   parser.addOption(book);
   parser.addPositionalArgument("FILE", Tr::tr("The received e-invoices, or folders of them."), "FILE...");
   if (const std::optional<int> ended = command.parse(args)) return *ended;
@@ -104,7 +108,7 @@ int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
       say(Tr::tr("%1 is not an e-invoice that can be read: %2").arg(named.first(), read.error));
       return 1;
     }
-    out << QString::fromUtf8(ReceivedJson(read, CheckReceived(read.invoice))) << Qt::flush;
+    out << QString::fromUtf8(ReceivedJson(read, ReceivedFindings(read, parser.isSet(official)))) << Qt::flush;
     return 0;
   }
   if (!parser.isSet("data"))
@@ -132,7 +136,7 @@ int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
         status = 1;
         continue;
       }
-      const ReceiveOutcome received = ReceiveFile(name, bytes);
+      const ReceiveOutcome received = ReceiveFile(name, bytes, parser.isSet(official));
       if (!received.ok()) {
         say(received.line);
         status = 1;

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "receiving/PdfAttachment.h"
 #include "receiving/ReceivedChecks.h"
+#include "receiving/OfficialRules.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ QString ArchiveStem(const QString& seller, const QString& number) {
   return who + QLatin1Char('-') + what;
 }
 
-ReceiveOutcome ReceiveFile(const QString& name, const QByteArray& bytes) {
+ReceiveOutcome ReceiveFile(const QString& name, const QByteArray& bytes, bool officialRules) {
   ReceiveOutcome out;
   out.read = ReadReceived(bytes);
   if (!out.read.ok()) {
@@ -79,7 +80,7 @@ ReceiveOutcome ReceiveFile(const QString& name, const QByteArray& bytes) {
   }
   const ReceivedInvoice& inv = out.read.invoice;
   ReceivedRecord r = RecordOf(inv);
-  r.verdict = Verdict(CheckReceived(inv));
+  r.verdict = Verdict(ReceivedFindings(out.read, officialRules));
   r.sha256 = QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex());
   const QString seller = r.seller.isEmpty() ? r.sellerVat : r.seller;
   const QList<ReceivedRecord> before = ReceivedOf(r.sellerKey, r.number);

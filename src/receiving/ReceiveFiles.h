@@ -31,8 +31,9 @@ struct ReceiveOutcome {
 };
 
 // The tables of the data folder must be open to the engine (the register is
-// opened when first needed). name is the file as the person named it.
-ReceiveOutcome ReceiveFile(const QString& name, const QByteArray& bytes);
+// opened when first needed). name is the file as the person named it; the
+// verdict takes the official rules in with officialRules (OfficialRules).
+ReceiveOutcome ReceiveFile(const QString& name, const QByteArray& bytes, bool officialRules = false);
 
 // The archive's name for an invoice of seller and number: letters, digits,
 // ".", "-" and "_" only (accents dropped), so any file system takes it.

@@ -45,6 +45,7 @@ ReceivedRead ReadXml(const QByteArray& bytes) {
     return read;
   }
   read.result = ReceivedRead::Result::Read;
+  read.xml = bytes;
   return read;
 }
 

@@ -23,6 +23,7 @@ struct ReceivedRead {
   QString error;       // why not, one sentence starting in lower case
   QString attachment;  // the embedded file's name, when read from a PDF
   ReceivedInvoice invoice;
+  QByteArray xml;  // the XML read (a PDF's embedded file), for the official rules
 
   bool ok() const { return result == Result::Read; }
 };

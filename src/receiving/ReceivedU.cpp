@@ -17,6 +17,8 @@
 #include "receiving/PdfAttachment.h"
 #include "receiving/ReceiveFiles.h"
 #include "receiving/ReceivedDocument.h"
+#include "receiving/OfficialRules.h"
+#include "platform/WaitCursor.h"
 
 namespace {
 
@@ -171,7 +173,7 @@ void TReceivedList::BtnReceiveClick() {
   ReceiveOutcome outcome;
   {
     TablesClosedAtEnd tables;
-    outcome = ReceiveFile(QFileInfo(name).fileName(), file.read(kLargestPdf + 1));
+    outcome = ReceiveFile(QFileInfo(name).fileName(), file.read(kLargestPdf + 1), OfficialRulesAvailable());
   }
   Ui::get().information(outcome.line);
   Refresh();
@@ -184,7 +186,10 @@ void TReceivedList::BtnShowClick() {
   ReceivedRead read;
   if (!ReadArchived(r, &read)) return;
   request.invoice = read.invoice;
-  request.findings = CheckReceived(read.invoice);
+  {
+    WaitCursor wait;  // the official rules take a few seconds
+    request.findings = ReceivedFindings(read, OfficialRulesAvailable());
+  }
   request.file = QString::fromLatin1(kReceivedFolder) + QLatin1Char('/') + r.file;
   DocumentInHand document;
   BuildReceivedDocument(request, KeptLines());
