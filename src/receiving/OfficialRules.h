@@ -1,7 +1,7 @@
 // The official validation rules on a received e-invoice, where Debian's
 // Saxon HE and a Java runtime are installed: the EN 16931 rules of its
 // syntax (CII or UBL), and XRechnung's or Peppol's where the invoice's
-// specification identifier (BT-24) names them, as compiled Schematron that
+// customization identifier (BT-24) names them, as compiled Schematron that
 // ships with the program. Each failed assertion becomes a finding with its
 // rule id, fatal when the rule says so, in the rules' own words (English).
 // The XML given has passed the guard (no document type, bounded), so the
