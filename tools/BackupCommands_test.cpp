@@ -58,7 +58,7 @@ TEST_F(BackupCommandsTest, BackupAndRestoreRoundTripWithExitCodes) {
   EXPECT_EQ(Copied(data), before);
   out = Tool("restore --unchecked " + Q(data) + " " + Q(empty));
   ASSERT_EQ(out.rc, 0) << out.text;
-  EXPECT_EQ(out.text, "tallowby-db: restore: The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF, QUOTE.dbf, "
+  EXPECT_EQ(out.text, "tallowby-db: restore: The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, REFRATE.DBF, RECUR.DBF, QUOTE.dbf, "
                       "QUOTEIT.dbf, RECEIVED.DBF, RECVMAP.DBF (tables added since it was made); they were left as they are.\n");
   EXPECT_EQ(Copied(data), Copied(empty));
   out = Tool("check " + Q(data));

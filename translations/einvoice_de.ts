@@ -487,21 +487,5 @@
         <source>The legal name &quot;%1&quot; differs from the letterhead&apos;s company &quot;%2&quot;: your invoices and e-invoices name &quot;%1&quot; as the seller. Keep the two apart?</source>
         <translation>Der rechtliche Name „%1“ weicht von der Firma im Briefkopf „%2“ ab: Ihre Rechnungen und E-Rechnungen nennen „%1“ als Verkäufer. Beide getrennt lassen?</translation>
     </message>
-    <message>
-        <source>Reminder Days (three levels):</source>
-        <translation>Mahntage (drei Stufen):</translation>
-    </message>
-    <message>
-        <source>Reminder Fees (three levels):</source>
-        <translation>Mahngebühren (drei Stufen):</translation>
-    </message>
-    <message>
-        <source>Charge statutory default interest on reminders</source>
-        <translation>Gesetzliche Verzugszinsen in Mahnungen berechnen</translation>
-    </message>
-    <message>
-        <source>Reminders: give three days past due, ascending (e.g. 14, 28, 42), and three fees separated by &quot;;&quot; (e.g. 0; 5; 10).</source>
-        <translation>Mahnungen: Geben Sie drei aufsteigende Tage nach Fälligkeit an (z. B. 14, 28, 42) und drei durch „;“ getrennte Gebühren (z. B. 0; 5; 10).</translation>
-    </message>
 </context>
 </TS>

@@ -487,21 +487,5 @@
         <source>The legal name &quot;%1&quot; differs from the letterhead&apos;s company &quot;%2&quot;: your invoices and e-invoices name &quot;%1&quot; as the seller. Keep the two apart?</source>
         <translation>La raison sociale « %1 » diffère de la société du papier à en-tête « %2 » : vos factures et factures électroniques nomment « %1 » comme vendeur. Les garder distinctes ?</translation>
     </message>
-    <message>
-        <source>Reminder Days (three levels):</source>
-        <translation>Jours de relance (trois niveaux) :</translation>
-    </message>
-    <message>
-        <source>Reminder Fees (three levels):</source>
-        <translation>Frais de relance (trois niveaux) :</translation>
-    </message>
-    <message>
-        <source>Charge statutory default interest on reminders</source>
-        <translation>Facturer les pénalités légales de retard dans les relances</translation>
-    </message>
-    <message>
-        <source>Reminders: give three days past due, ascending (e.g. 14, 28, 42), and three fees separated by &quot;;&quot; (e.g. 0; 5; 10).</source>
-        <translation>Relances : indiquez trois nombres de jours de retard croissants (p. ex. 14, 28, 42) et trois frais séparés par « ; » (p. ex. 0; 5; 10).</translation>
-    </message>
 </context>
 </TS>

@@ -357,4 +357,153 @@
         <translation>Eine abgebrochene Buchung konnte nicht zurückgenommen werden: %1</translation>
     </message>
 </context>
+<context>
+    <name>TReminderSettings</name>
+    <message>
+        <source>Reminder Settings</source>
+        <translation>Mahneinstellungen</translation>
+    </message>
+    <message>
+        <source>Days Past Due</source>
+        <extracomment>Column headings above the three reminder levels.</extracomment>
+        <translation>Tage überfällig</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Gebühr</translation>
+    </message>
+    <message>
+        <source>Text (empty: the program&apos;s)</source>
+        <translation>Text (leer: der des Programms)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for the date to pay by</source>
+        <extracomment>Placeholder of a reminder level&apos;s own text; %1 in it stands for the date to pay by.</extracomment>
+        <translation>„%1“ steht für das Zahlungsziel</translation>
+    </message>
+    <message>
+        <source>Level %1:</source>
+        <extracomment>%1: 1, 2 or 3.</extracomment>
+        <translation>Stufe %1:</translation>
+    </message>
+    <message>
+        <source>Charge statutory default interest on reminders</source>
+        <translation>Gesetzliche Verzugszinsen in Mahnungen berechnen</translation>
+    </message>
+    <message>
+        <source>Germany: the base rate + 9 points between businesses, + 5 for consumers; France: the ECB rate + 10 points; and EUR 40 recovery costs from businesses.</source>
+        <translation>Deutschland: Basiszinssatz + 9 Prozentpunkte zwischen Unternehmen, + 5 bei Verbrauchern; Frankreich: EZB-Satz + 10 Prozentpunkte; dazu 40 EUR Pauschale von Unternehmen.</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <extracomment>Column headings of the reference rates of default interest.</extracomment>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ab</translation>
+    </message>
+    <message>
+        <source>Rate (%)</source>
+        <translation>Satz (%)</translation>
+    </message>
+    <message>
+        <source>Reference rates of default interest:</source>
+        <translation>Bezugszinssätze der Verzugszinsen:</translation>
+    </message>
+    <message>
+        <source>Add Rate</source>
+        <translation>Satz hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove Rate</source>
+        <translation>Satz entfernen</translation>
+    </message>
+    <message>
+        <source>A rate the program ships with can be corrected, not removed.</source>
+        <translation>Ein mit dem Programm gelieferter Satz kann berichtigt, aber nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Give each level more days past due than the one before (e.g. 14, 28, 42) and a fee of 0 or more.</source>
+        <translation>Geben Sie jeder Stufe mehr Tage Verzug als der vorigen (z. B. 14, 28, 42) und eine Gebühr von 0 oder mehr.</translation>
+    </message>
+    <message>
+        <source>Rate %1: give the country (DE or FR), the first day the rate holds and the rate in percent.</source>
+        <extracomment>%1: the row&apos;s number in the list of reference rates.</extracomment>
+        <translation>Satz %1: Geben Sie das Land (DE oder FR), den ersten Tag, ab dem der Satz gilt, und den Satz in Prozent an.</translation>
+    </message>
+    <message>
+        <source>Unable to save the reminder settings.</source>
+        <translation>Die Mahneinstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>TReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Mahnungen</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <extracomment>Column headings of the list of reminders due.</extracomment>
+        <translation>Kunde</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Stufe</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Rechnungen</translation>
+    </message>
+    <message>
+        <source>Amount Due</source>
+        <translation>Offener Betrag</translation>
+    </message>
+    <message>
+        <source>No reminder is due.</source>
+        <translation>Keine Mahnung ist fällig.</translation>
+    </message>
+    <message>
+        <source>Show All...</source>
+        <translation>Alle anzeigen...</translation>
+    </message>
+    <message>
+        <source>E-Mail...</source>
+        <translation>E-Mail...</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>The reminder was not saved as PDF: %1</source>
+        <translation>Die Mahnung wurde nicht als PDF gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>reminder-%1.pdf</source>
+        <extracomment>A reminder&apos;s PDF file name; %1 is the customer&apos;s number.</extracomment>
+        <translation>mahnung-%1.pdf</translation>
+    </message>
+    <message>
+        <source>The reminder could not be saved as PDF in %1.</source>
+        <translation>Die Mahnung konnte nicht als PDF in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The reminder was saved as %1, but %2.</source>
+        <translation>Die Mahnung wurde als %1 gespeichert, aber %2.</translation>
+    </message>
+    <message>
+        <source>Default interest is left out: add the reference rate of the current half-year under Settings.</source>
+        <translation>Verzugszinsen fehlen: Tragen Sie den Bezugszinssatz des laufenden Halbjahres unter Einstellungen ein.</translation>
+    </message>
+</context>
 </TS>

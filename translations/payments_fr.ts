@@ -357,4 +357,153 @@
         <translation>Une comptabilisation interrompue n&apos;a pas pu être annulée : %1</translation>
     </message>
 </context>
+<context>
+    <name>TReminderSettings</name>
+    <message>
+        <source>Reminder Settings</source>
+        <translation>Paramètres des relances</translation>
+    </message>
+    <message>
+        <source>Days Past Due</source>
+        <extracomment>Column headings above the three reminder levels.</extracomment>
+        <translation>Jours de retard</translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation>Frais</translation>
+    </message>
+    <message>
+        <source>Text (empty: the program&apos;s)</source>
+        <translation>Texte (vide : celui du programme)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for the date to pay by</source>
+        <extracomment>Placeholder of a reminder level&apos;s own text; %1 in it stands for the date to pay by.</extracomment>
+        <translation>« %1 » représente la date limite de paiement</translation>
+    </message>
+    <message>
+        <source>Level %1:</source>
+        <extracomment>%1: 1, 2 or 3.</extracomment>
+        <translation>Niveau %1 :</translation>
+    </message>
+    <message>
+        <source>Charge statutory default interest on reminders</source>
+        <translation>Facturer les intérêts de retard légaux dans les relances</translation>
+    </message>
+    <message>
+        <source>Germany: the base rate + 9 points between businesses, + 5 for consumers; France: the ECB rate + 10 points; and EUR 40 recovery costs from businesses.</source>
+        <translation>Allemagne : taux de base + 9 points entre professionnels, + 5 pour les consommateurs ; France : taux de la BCE + 10 points ; et 40 EUR d&apos;indemnité forfaitaire de recouvrement pour les professionnels.</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <extracomment>Column headings of the reference rates of default interest.</extracomment>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>À partir du</translation>
+    </message>
+    <message>
+        <source>Rate (%)</source>
+        <translation>Taux (%)</translation>
+    </message>
+    <message>
+        <source>Reference rates of default interest:</source>
+        <translation>Taux de référence des intérêts de retard :</translation>
+    </message>
+    <message>
+        <source>Add Rate</source>
+        <translation>Ajouter un taux</translation>
+    </message>
+    <message>
+        <source>Remove Rate</source>
+        <translation>Supprimer le taux</translation>
+    </message>
+    <message>
+        <source>A rate the program ships with can be corrected, not removed.</source>
+        <translation>Un taux fourni avec le programme peut être corrigé, mais pas supprimé.</translation>
+    </message>
+    <message>
+        <source>Give each level more days past due than the one before (e.g. 14, 28, 42) and a fee of 0 or more.</source>
+        <translation>Donnez à chaque niveau plus de jours de retard qu&apos;au précédent (par ex. 14, 28, 42) et des frais de 0 ou plus.</translation>
+    </message>
+    <message>
+        <source>Rate %1: give the country (DE or FR), the first day the rate holds and the rate in percent.</source>
+        <extracomment>%1: the row&apos;s number in the list of reference rates.</extracomment>
+        <translation>Taux %1 : indiquez le pays (DE ou FR), le premier jour où le taux s&apos;applique et le taux en pour cent.</translation>
+    </message>
+    <message>
+        <source>Unable to save the reminder settings.</source>
+        <translation>Impossible d&apos;enregistrer les paramètres des relances.</translation>
+    </message>
+</context>
+<context>
+    <name>TReminders</name>
+    <message>
+        <source>Reminders</source>
+        <translation>Relances</translation>
+    </message>
+    <message>
+        <source>Customer</source>
+        <extracomment>Column headings of the list of reminders due.</extracomment>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Invoices</source>
+        <translation>Factures</translation>
+    </message>
+    <message>
+        <source>Amount Due</source>
+        <translation>Montant dû</translation>
+    </message>
+    <message>
+        <source>No reminder is due.</source>
+        <translation>Aucune relance n&apos;est due.</translation>
+    </message>
+    <message>
+        <source>Show All...</source>
+        <translation>Tout afficher...</translation>
+    </message>
+    <message>
+        <source>E-Mail...</source>
+        <translation>E-mail...</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Paramètres...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>The reminder was not saved as PDF: %1</source>
+        <translation>La relance n&apos;a pas été enregistrée en PDF : %1</translation>
+    </message>
+    <message>
+        <source>reminder-%1.pdf</source>
+        <extracomment>A reminder&apos;s PDF file name; %1 is the customer&apos;s number.</extracomment>
+        <translation>relance-%1.pdf</translation>
+    </message>
+    <message>
+        <source>The reminder could not be saved as PDF in %1.</source>
+        <translation>La relance n&apos;a pas pu être enregistrée en PDF dans %1.</translation>
+    </message>
+    <message>
+        <source>The reminder was saved as %1, but %2.</source>
+        <translation>La relance a été enregistrée sous %1, mais %2.</translation>
+    </message>
+    <message>
+        <source>Default interest is left out: add the reference rate of the current half-year under Settings.</source>
+        <translation>Les intérêts de retard sont omis : ajoutez le taux de référence du semestre en cours dans Paramètres.</translation>
+    </message>
+</context>
 </TS>

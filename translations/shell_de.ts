@@ -637,10 +637,6 @@ Das Programm wird jetzt beendet.</translation>
         <translation>Kontoauszug buchen</translation>
     </message>
     <message>
-        <source>Print Reminders of Overdue Invoices</source>
-        <translation>Mahnungen überfälliger Rechnungen drucken</translation>
-    </message>
-    <message>
         <source>Add &amp; Edit Quotes</source>
         <translation>Angebote anlegen und bearbeiten</translation>
     </message>
@@ -651,6 +647,10 @@ Das Programm wird jetzt beendet.</translation>
     <message>
         <source>Received E-Invoices</source>
         <translation>Empfangene E-Rechnungen</translation>
+    </message>
+    <message>
+        <source>Reminders of Overdue Invoices</source>
+        <translation>Mahnungen überfälliger Rechnungen</translation>
     </message>
 </context>
 <context>

@@ -637,10 +637,6 @@ Le programme va maintenant se terminer.</translation>
         <translation>Comptabiliser un relevé bancaire</translation>
     </message>
     <message>
-        <source>Print Reminders of Overdue Invoices</source>
-        <translation>Imprimer les relances des factures échues</translation>
-    </message>
-    <message>
         <source>Add &amp; Edit Quotes</source>
         <translation>Créer et modifier les devis</translation>
     </message>
@@ -651,6 +647,10 @@ Le programme va maintenant se terminer.</translation>
     <message>
         <source>Received E-Invoices</source>
         <translation>Factures électroniques reçues</translation>
+    </message>
+    <message>
+        <source>Reminders of Overdue Invoices</source>
+        <translation>Relances des factures en retard</translation>
     </message>
 </context>
 <context>

@@ -107,11 +107,11 @@ TEST_F(BackupRestoreTest, BackupCopiesEveryFileInOrderAndRestoreBringsThemBack) 
   EXPECT_EQ(progress.calls,
             QStringList({"show:Copying Data Files", "10", "20", "30", "35", "45", "55", "70", "75",
                          "85", "95", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100", "100",
-                         "100", "100", "100", "100", "100", "hide"}));
-  EXPECT_EQ(copied, 25);
+                         "100", "100", "100", "100", "100", "100", "hide"}));
+  EXPECT_EQ(copied, 26);
   EXPECT_EQ(BackupFiles(), DataFiles());
   for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF",
-                           "REMIND.DBF", "RECUR.DBF", "QUOTE.dbf", "QUOTE.dbt", "QUOTEIT.dbf", "RECEIVED.DBF", "RECVMAP.DBF"})
+                           "REMIND.DBF", "REFRATE.DBF", "RECUR.DBF", "QUOTE.dbf", "QUOTE.dbt", "QUOTEIT.dbf", "RECEIVED.DBF", "RECVMAP.DBF"})
     EXPECT_TRUE(QFile::exists(backup(name))) << name << ": the settings and the tables added since";
   EXPECT_FALSE(QFile::exists(backup("cName.ntx"))) << "indexes are rebuilt, not copied";
 
@@ -156,13 +156,13 @@ TEST_F(SettingsBackupTest, RestoreKeepsTheSettingsUnlessAskedAndAlwaysBringsBack
 
   int restored = 0;
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, &restored));
-  EXPECT_EQ(restored, 22) << "the business data, the buyers' details, languages, invoice states, bank entries, reminders, schedules, "
+  EXPECT_EQ(restored, 23) << "the business data, the buyers' details, languages, invoice states, bank entries, reminders, rates, schedules, "
                               "quotes, received invoices";
   EXPECT_EQ(StoredCompany(), "Renamed Candles") << "No keeps the settings in use";
   EXPECT_EQ(ReadBuyerDetails(1).city.trimmed(), "Berlin") << "customer data goes with the customers";
 
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
-  EXPECT_EQ(restored, 25);
+  EXPECT_EQ(restored, 26);
   EXPECT_EQ(StoredCompany(), "Backed-up Candles");
   QString info, orders;
   ReadImportDirs(&info, &orders);
@@ -174,7 +174,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
   ASSERT_TRUE(BackupDataFiles(other.path()));
   // What an earlier version wrote: the eleven files and their list.
   for (const char* name : {"KEX1.DBF", "ImpDirs.DBF", "EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF",
-                           "REMIND.DBF", "RECUR.DBF", "QUOTE.dbf", "QUOTE.dbt", "QUOTEIT.dbf", "RECEIVED.DBF", "RECVMAP.DBF"})
+                           "REMIND.DBF", "REFRATE.DBF", "RECUR.DBF", "QUOTE.dbf", "QUOTE.dbt", "QUOTEIT.dbf", "RECEIVED.DBF", "RECVMAP.DBF"})
     ASSERT_TRUE(QFile::remove(backup(name)));
   QByteArray list;
   for (const QByteArray& line : BackupManifest::TextIn(other.path()).split('\n'))
@@ -186,7 +186,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 
   int restored = 0;
   ui.expectMessage(Ui::Kind::Information,
-                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF, "
+                   "The backup does not hold KEX1.DBF, ImpDirs.DBF, EINVSET.DBF, CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, REFRATE.DBF, RECUR.DBF, "
                    "QUOTE.dbf, QUOTEIT.dbf, RECEIVED.DBF, RECVMAP.DBF (tables added since it was made); they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), true, &restored));
   EXPECT_EQ(restored, 11);
@@ -196,7 +196,7 @@ TEST_F(SettingsBackupTest, BackupOfTheEarlierVersionWithoutTheSettingsStillResto
 }
 
 TEST_F(SettingsBackupTest, AFolderLackingTheTablesTheProgramMakesIsBackedUpWithoutThem) {
-  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF",
+  for (const char* name : {"EINVSET.DBF", "CUSTEI.DBF", "CUSTLANG.DBF", "INVSTATE.DBF", "BANKREF.DBF", "REMIND.DBF", "REFRATE.DBF",
                            "RECUR.DBF", "QUOTE.dbf", "QUOTE.dbt", "QUOTEIT.dbf", "RECEIVED.DBF", "RECVMAP.DBF"})
     ASSERT_TRUE(QFile::remove(path(ExistingName(dir.path(), name))));
   int copied = 0;
@@ -492,7 +492,7 @@ TEST_F(BackupRestoreTest, BackupOfAnEarlierVersionWithoutAListIsRestoredOnlyUnch
   EXPECT_EQ(DataFiles(), before);
 
   ui.expectMessage(Ui::Kind::Information,
-                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, RECUR.DBF, "
+                   "The backup does not hold CUSTEI.DBF, CUSTLANG.DBF, INVSTATE.DBF, BANKREF.DBF, REMIND.DBF, REFRATE.DBF, RECUR.DBF, "
                    "QUOTE.dbf, QUOTEIT.dbf, RECEIVED.DBF, RECVMAP.DBF (tables added since it was made); "
                    "they were left as they are.");
   ASSERT_TRUE(RestoreDataFiles(other.path(), false, nullptr, ListlessBackup::RestoreUnchecked));

@@ -3,7 +3,8 @@
 // one record per customer). Their field names are a contract with other
 // tools: EINVSET SELLNAME STREET CITY POSTCODE COUNTRY VATID TAXREG EADDR
 // EADDRSCH CONTACT PHONE EMAIL IBAN BIC CURRENCY NOTAXCAT EXEMPTTXT TERMS
-// DUEDAYS FINAL VAT1 DEBITS LATEINT REMDAYS REMFEES REMINT; CUSTEI CUNO COUNTRY CITY STREET VATID
+// DUEDAYS FINAL VAT1 DEBITS LATEINT REMDAYS REMFEES REMINT
+// REMTEXT1 REMTEXT2 REMTEXT3; CUSTEI CUNO COUNTRY CITY STREET VATID
 // BUYERREF EADDR EADDRSCH VATTREAT SIREN. A table of an earlier version
 // lacks the last ones: they read empty (false) and the table gains them,
 // all or nothing, when the details are written.
@@ -43,6 +44,9 @@ struct SellerDetails {
   QList<int> reminderDays{14, 28, 42};
   QList<double> reminderFees{0, 0, 0};
   bool reminderInterest = false;
+  // REMTEXT1-3: the seller's own text of each level, "%1" standing for the
+  // date to pay by; empty: the program's text in the customer's language.
+  QStringList reminderTexts{QString(), QString(), QString()};
 };
 
 struct BuyerDetails {

@@ -13,6 +13,8 @@
 namespace {
 
 FIELD4* F(DATA4* d, const char* name) { return d4field(d, name); }
+
+const char* const kReminderTextFields[] = {"REMTEXT1", "REMTEXT2", "REMTEXT3"};
 QString Text(DATA4* d, const char* name) { return FieldText(F(d, name)).trimmed(); }
 
 // Closes the table when the call ends, also after an error (other tables of
@@ -145,6 +147,8 @@ SellerDetails ReadSellerDetails() {
     s.reminderFees = read;
   }
   s.reminderInterest = TrueIfThere(d, "REMINT");
+  for (int level = 0; level < 3; ++level)
+    s.reminderTexts[level] = TextIfThere(d, kReminderTextFields[level]);
   return s;
 }
 
@@ -185,6 +189,8 @@ bool WriteSellerDetails(const SellerDetails& s) {
   AssignText(F(d, "REMDAYS"), days.join(QLatin1Char(',')));
   AssignText(F(d, "REMFEES"), fees.join(QLatin1Char(',')));
   f4assign(F(d, "REMINT"), s.reminderInterest ? "T" : "F");
+  for (int level = 0; level < 3; ++level)
+    AssignText(F(d, kReminderTextFields[level]), s.reminderTexts.value(level), 254);
   table.d = nullptr;
   return d4close(d) == 0;
 }

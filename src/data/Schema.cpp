@@ -259,6 +259,9 @@ const TableDef& EINVSETDef() {
                               {"REMDAYS", 'C', 11, 0},
                               {"REMFEES", 'C', 29, 0},
                               {"REMINT", 'L', 1, 0},
+                              {"REMTEXT1", 'C', 254, 0},
+                              {"REMTEXT2", 'C', 254, 0},
+                              {"REMTEXT3", 'C', 254, 0},
                           },
                           {},
                           false};
@@ -340,6 +343,21 @@ const TableDef& REMINDDef() {
                               {"SENT", 'D', 8, 0},
                           },
                           {{"REMIND", "Str(IvNo,6)"}},
+                          false};
+  return t;
+}
+
+// The reference rates of statutory default interest that the user added or
+// corrected: the program's own table holds unless a row here has the same
+// country and first day.
+const TableDef& REFRATEDef() {
+  static const TableDef t{"REFRATE", "REFRATE.DBF", "REFRATE.DBF", "REFRATE", "REFRATE.NTX",
+                          {
+                              {"COUNTRY", 'C', 2, 0},
+                              {"FROM", 'D', 8, 0},
+                              {"RATE", 'N', 6, 2},
+                          },
+                          {{"REFRATE", "Country+DToS(From)"}},
                           false};
   return t;
 }
@@ -459,7 +477,7 @@ const std::vector<const TableDef*>& AllTables() {
       &KEX1Def(),   &CUST5Def(), &GROUPSDef(), &INV5Def(), &ITM5Def(),
       &LABELSDef(), &PMTDef(),   &Prod5Def(),  &Pur5Def(), &ImpdirsDef(),
       &EINVSETDef(), &CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
-      &RECURDef(), &QUOTEDef(), &QUOTEITDef(), &RECEIVEDDef(), &RECVMAPDef(),
+      &REFRATEDef(), &RECURDef(), &QUOTEDef(), &QUOTEITDef(), &RECEIVEDDef(), &RECVMAPDef(),
   };
   return all;
 }

@@ -63,6 +63,7 @@ const TableDef& CUSTLANGDef();
 const TableDef& INVSTATEDef();
 const TableDef& BANKREFDef();
 const TableDef& REMINDDef();
+const TableDef& REFRATEDef();
 const TableDef& RECURDef();
 const TableDef& QUOTEDef();
 const TableDef& QUOTEITDef();

@@ -143,7 +143,7 @@ bool MakeMissingTables(QString* error) {
         !AppendOne(cb, EINVSETDef(), WriteFirstEInvoiceSettings, error))
       return false;
   }
-  for (const TableDef* def : {&CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(),
+  for (const TableDef* def : {&CUSTEIDef(), &CUSTLANGDef(), &INVSTATEDef(), &BANKREFDef(), &REMINDDef(), &REFRATEDef(),
                               &RECURDef(), &QUOTEDef(), &QUOTEITDef(), &RECEIVEDDef(), &RECVMAPDef()})
     if (!DataFileExists(def->fileName) && !Create(cb, *def, error)) return false;
   return true;

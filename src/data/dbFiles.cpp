@@ -216,6 +216,8 @@ DATA4* OpenBANKREF() { return OpenTable(BANKREFDef()); }
 
 DATA4* OpenREMIND() { return OpenTable(REMINDDef()); }
 
+DATA4* OpenREFRATE() { return OpenTable(REFRATEDef()); }
+
 DATA4* OpenRECUR() { return OpenTable(RECURDef()); }
 
 DATA4* OpenQUOTE() { return OpenTable(QUOTEDef()); }

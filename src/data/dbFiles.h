@@ -97,6 +97,7 @@ DATA4* OpenINVSTATE();
 DATA4* OpenBANKREF();
 // The reminders sent, on their tag (invoice number).
 DATA4* OpenREMIND();
+DATA4* OpenREFRATE();
 // The repeating invoices' schedules, on their tag (schedule number).
 DATA4* OpenRECUR();
 // The quotes and their lines, on their tags (quote number).

@@ -102,7 +102,7 @@ void RebuildIndexes(bool startupMode) {
   const std::pair<const TableDef*, int> order[] = {
       {&CUST5Def(), 25}, {&GROUPSDef(), 30}, {&Prod5Def(), 35}, {&Pur5Def(), 40},
       {&INV5Def(), 60},  {&ITM5Def(), 80},   {&PMTDef(), 100},  {&LABELSDef(), 100},
-      {&CUSTEIDef(), 100}, {&CUSTLANGDef(), 100}, {&INVSTATEDef(), 100}, {&BANKREFDef(), 100}, {&REMINDDef(), 100}, {&RECURDef(), 100}, {&QUOTEDef(), 100}, {&QUOTEITDef(), 100},
+      {&CUSTEIDef(), 100}, {&CUSTLANGDef(), 100}, {&INVSTATEDef(), 100}, {&BANKREFDef(), 100}, {&REMINDDef(), 100}, {&REFRATEDef(), 100}, {&RECURDef(), 100}, {&QUOTEDef(), 100}, {&QUOTEITDef(), 100},
       {&RECEIVEDDef(), 100}, {&RECVMAPDef(), 100},
   };
   std::vector<const TableDef*> damaged;

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QIntValidator>
-#include <QLocale>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -18,7 +17,6 @@
 #include "platform/FieldEdit.h"
 #include "platform/FieldNames.h"
 #include "platform/FormParts.h"
-#include "platform/NumberText.h"
 #include "platform/Ui.h"
 
 namespace {
@@ -69,11 +67,6 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   CheckBox3 = new QCheckBox(tr("VAT paid on debits"), this);
   CheckBox3->setObjectName("CheckBox3");
   grid->addWidget(CheckBox3, r++, 1);
-  Edit20 = AddFormField(grid, r++, tr("Reminder Days (three levels):"), "Edit20", 11, this);
-  Edit21 = AddFormField(grid, r++, tr("Reminder Fees (three levels):"), "Edit21", 29, this);
-  CheckBox4 = new QCheckBox(tr("Charge statutory default interest on reminders"), this);
-  CheckBox4->setObjectName("CheckBox4");
-  grid->addWidget(CheckBox4, r++, 1);
   CheckBox1 = new QCheckBox(tr("Issued invoices are final"), this);
   CheckBox1->setObjectName("CheckBox1");
   CheckBox1->setToolTip(tr("An invoice printed, saved or sent for the customer can no longer be changed "
@@ -93,7 +86,7 @@ TEInvoicing::TEInvoicing(QWidget* parent)
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11, Edit12,
-               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, Edit19, CheckBox2, CheckBox3, Edit20, Edit21, CheckBox4,
+               Edit13, Edit14, Edit15, ComboBox1, Edit16, Edit17, Edit18, Edit19, CheckBox2, CheckBox3,
                CheckBox1, BtnSave, BtnCancel, BitBtn1});
 }
 
@@ -116,19 +109,14 @@ void TEInvoicing::FormShow() {
   CheckBox1->setChecked(s.finalInvoices);
   CheckBox2->setChecked(s.secondRate);
   CheckBox3->setChecked(s.vatOnDebits);
-  CheckBox4->setChecked(s.reminderInterest);
-  QStringList days, fees;
-  for (int n : s.reminderDays) days << QString::number(n);
-  for (double f : s.reminderFees) fees << FormatFloat("%.2f", f);
-  Edit20->setText(days.join(QStringLiteral(", ")));
-  Edit21->setText(fees.join(QStringLiteral("; ")));
   //: The letterhead's company name, beside the legal name the e-invoices and the printed invoices give.
   LabelCompany->setText(tr("Letterhead: %1").arg(Settings().Company.trimmed()));
   Edit1->setFocus();
 }
 
 void TEInvoicing::BtnSaveClick() {
-  SellerDetails s;
+  // The reminder settings have their own window: kept as they are.
+  SellerDetails s = ReadSellerDetails();
   s.legalName = Edit1->text().trimmed();
   s.street = Edit2->text().trimmed();
   s.city = Edit3->text().trimmed();
@@ -152,25 +140,6 @@ void TEInvoicing::BtnSaveClick() {
   s.secondRate = CheckBox2->isChecked();
   s.vatOnDebits = CheckBox3->isChecked();
   s.lateInterest = Edit19->text().trimmed();
-  s.reminderInterest = CheckBox4->isChecked();
-  // "14, 28, 42" ascending; "0.00; 5.00; 10.00" in the user's number format.
-  QList<int> days;
-  for (const QString& t : Edit20->text().split(QLatin1Char(','), Qt::SkipEmptyParts)) days << t.trimmed().toInt();
-  QList<double> fees;
-  bool feesRead = true;
-  for (const QString& t : Edit21->text().split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-    bool ok = false;
-    fees << QLocale().toDouble(t.trimmed(), &ok);
-    feesRead = feesRead && ok;
-  }
-  if (days.size() != 3 || days[0] <= 0 || days[0] >= days[1] || days[1] >= days[2] || fees.size() != 3 ||
-      !feesRead) {
-    Ui::get().information(tr("Reminders: give three days past due, ascending (e.g. 14, 28, 42), and three fees "
-                             "separated by \";\" (e.g. 0; 5; 10)."));
-    return;
-  }
-  s.reminderDays = days;
-  s.reminderFees = fees;
   const QStringList wrong = CheckSellerDetails(s);
   if (!wrong.isEmpty()) {
     Ui::get().information(wrong.join(QStringLiteral("\r\n")));

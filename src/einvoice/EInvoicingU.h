@@ -40,9 +40,6 @@ class TEInvoicing : public EditorForm {
   QLineEdit* Edit19;  // late-payment interest (French business invoices)
   QCheckBox* CheckBox2;  // the first charge line is a second VAT rate
   QCheckBox* CheckBox3;  // VAT paid on debits (France)
-  QLineEdit* Edit20;  // reminder days of the three levels
-  QLineEdit* Edit21;  // reminder fees of the three levels
-  QCheckBox* CheckBox4;  // statutory default interest on reminders
   QCheckBox* CheckBox1;  // issued invoices are final
   QLabel* LabelCompany;  // the letterhead's company name
 

@@ -71,7 +71,7 @@ TEST_F(CsvExportTest, OneFilePerTableReadBackByPythonsCsvModule) {
             "einvoice_seller.csv "
             "import_folders.csv invoice_items.csv invoice_state.csv invoices.csv label_stocks.csv payments.csv "
             "products.csv purchases.csv quote_items.csv quotes.csv received_invoices.csv received_item_products.csv "
-            "recurring_invoices.csv reminders_sent.csv settings.csv source_columns.csv");
+            "recurring_invoices.csv reference_rates.csv reminders_sent.csv settings.csv source_columns.csv");
   EXPECT_EQ(files["customers.csv"].toArray().size(), books::kCustomers + 1) << "a header row";
   EXPECT_EQ(files["invoices.csv"].toArray().size(), books::kInvoiceRows + 1);
   EXPECT_EQ(files["invoice_items.csv"].toArray().size(), books::kItems + 1);

@@ -60,7 +60,7 @@ TEST_F(SqliteExportTest, EveryLiveRecordOnceUnderReadableNamesAndTypes) {
             "table|bank_entries\ntable|customer_einvoice\ntable|customer_groups\ntable|customer_language\ntable|customers\n"
             "table|einvoice_seller\ntable|import_folders\ntable|invoice_items\ntable|invoice_state\ntable|invoices\n"
             "table|label_stocks\ntable|payments\ntable|products\ntable|purchases\ntable|quote_items\ntable|quotes\n"
-            "table|received_invoices\ntable|received_item_products\ntable|recurring_invoices\ntable|reminders_sent\ntable|settings\n"
+            "table|received_invoices\ntable|received_item_products\ntable|recurring_invoices\ntable|reference_rates\ntable|reminders_sent\ntable|settings\n"
             "table|source_columns\n"
             "view|customer_balances\nview|invoice_totals\nview|product_sales");
   EXPECT_EQ(q("SELECT (SELECT COUNT(*) FROM customers), (SELECT COUNT(*) FROM invoices), "

@@ -58,14 +58,12 @@ QString PaymentCodeFile(const QByteArray& payload) {
   return path;
 }
 
-// The EPC payment code of the amount due, left under the totals, when the
-// seller has an IBAN and invoices in euro.
-void PutPaymentCode(const InvoiceRecord& inv) {
-  const SellerDetails& s = PaymentAccount();
+}  // namespace
+
+void PutPaymentCode(const SellerDetails& s, Cents amount, long invoiceNumber) {
   if (s.iban.isEmpty() || s.currency.compare(QLatin1String("EUR"), Qt::CaseInsensitive) != 0) return;
   const QString name = s.legalName.isEmpty() ? Settings().Company.trimmed() : s.legalName;
-  //: The payment code's remittance text, shown to the payer by his bank; %1 is the invoice's number.
-  CreditTransfer transfer{name, s.iban, s.bic, ToCents(inv.Due), QString(), CreditorReference(inv.IvNo)};
+  CreditTransfer transfer{name, s.iban, s.bic, amount, QString(), CreditorReference(invoiceNumber)};
   const QByteArray payload = EpcPayload(transfer);
   if (payload.isEmpty()) return;
   const QString file = PaymentCodeFile(payload);
@@ -75,6 +73,8 @@ void PutPaymentCode(const InvoiceRecord& inv) {
   NewLine();
   PutPicture(QStringLiteral("L01"), file, kInches, kInches);
 }
+
+namespace {
 
 void PutInvoiceRules() {
   Cell(0) = QStringLiteral("V00");
@@ -336,7 +336,7 @@ void PrintInvoice(bool asInvoice) {
   PutTotalLine(Tr::tr("Balance Due:"), inv.Due);
   NewLine();
   Cell(10) = QStringLiteral("H6073");
-  PutPaymentCode(inv);
+  PutPaymentCode(PaymentAccount(), ToCents(inv.Due), inv.IvNo);
   if (legalText) {
     PutLegalText(mapped, state);
   } else if (!PaymentAccount().iban.isEmpty() && !state.isCreditNote()) {

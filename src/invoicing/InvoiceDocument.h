@@ -11,8 +11,10 @@
 #include <utility>
 
 #include "data/dbFiles.h"
+#include "einvoice/EInvoice.h"
 
 class ReportLineSink;
+struct SellerDetails;
 
 // Begins an invoice report into sink: 73 columns, 12 cells, one (empty)
 // title entry, the invoice columns and their headings.
@@ -49,5 +51,9 @@ QString ChargeCaption(const QString& settingsLine, bool first);
 void PutMemo(const QString& text);
 // The document language of customer cuNo (empty: the user's).
 QString DocumentLanguageOf(long cuNo);
+// The EPC payment code of amount to s's account with invoiceNumber's
+// creditor reference, left on a line of its own, when s has an IBAN and
+// invoices in euro.
+void PutPaymentCode(const SellerDetails& s, Cents amount, long invoiceNumber);
 
 #endif  // INVOICING_INVOICEDOCUMENT_H

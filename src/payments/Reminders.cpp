@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPrinter>
 #include <algorithm>
 
 #include "data/CustomerLanguage.h"
@@ -9,10 +10,15 @@
 #include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "einvoice/CreditorReference.h"
+#include "invoicing/InvoiceDocument.h"
 #include "payments/Interest.h"
 #include "platform/Clock.h"
 #include "platform/Language.h"
+#include "platform/PainterCanvas.h"
+#include "platform/PdfBeside.h"
+#include "platform/PrinterChoice.h"
 #include "platform/Ui.h"
+#include "printing/ReportRender.h"
 #include "printing/ReportU.h"
 #include "printing/RptUtil.h"
 
@@ -35,36 +41,15 @@ QHash<long, int> LevelsSent() {
   return sent;
 }
 
-// Records the levels of the reminders that left the program.
-void RecordSent(const QList<std::pair<long, int>>& levels) {
-  DATA4* d = OpenREMIND();
-  if (!d) return;
-  for (const auto& [number, level] : levels) {
-    if (!SeekNumber(d, d4field(d, "IVNO"), number)) {
-      if (d4appendBlank(d) != 0) break;
-      f4assignLong(d4field(d, "IVNO"), number);
-    }
-    f4assignInt(d4field(d, "LEVEL"), level);
-    AssignDate(d4field(d, "SENT"), DateFromQDate(Clock::today()));
-  }
-  d4close(d);
-}
-
 QString Money(Cents c) { return FormatFloat("%12.2f", double(c) / 100.0); }
 
-QString TitleOf(int level) {
-  switch (level) {
-    //: The title of a first reminder (German: Zahlungserinnerung, French: Rappel de paiement).
-    case 1: return Tr::tr("Payment Reminder");
-    //: German: 2. Mahnung; French: Deuxième relance.
-    case 2: return Tr::tr("Second Reminder");
-    //: German: Letzte Mahnung; French: Mise en demeure.
-    default: return Tr::tr("Final Reminder");
-  }
-}
 
-QString TextOf(int level, const QDate& payBy) {
+// The seller's own text of the level ("%1": the date to pay by), else the
+// program's in the document's language.
+QString TextOf(int level, const QDate& payBy, const SellerDetails& seller) {
   const QString by = FormatShortDate(DateFromQDate(payBy));
+  const QString own = seller.reminderTexts.value(level - 1).trimmed();
+  if (!own.isEmpty()) return QString(own).replace(QLatin1String("%1"), by);
   switch (level) {
     case 1:
       return Tr::tr("Perhaps this has escaped your notice: the invoices below are overdue. Please pay the "
@@ -99,12 +84,12 @@ void PutReminder(const CustomerReminder& r, const QString& languageCode, const S
   const DocumentLanguage language(languageCode);
   SetHeadings({QString(), Tr::tr("Invoice"), QString(), Tr::tr("Date"), QString(), Tr::tr("Due Date"), QString(),
                Tr::tr("Days Late"), QString(), Tr::tr("Amount Due")});
-  Report().TitleLines = {TitleOf(r.level)};
+  Report().TitleLines = {ReminderTitle(r.level)};
   BeginLetterheadPage();
   //: Before the customer's address on a reminder.
   PutAddressBlock(Tr::tr("To:"), CustomerAddress);
   QStringList pieces;
-  if (WrapText(TextOf(r.level, asOf.addDays(7)), &pieces)) {
+  if (WrapText(TextOf(qBound(1, r.level, 3), asOf.addDays(7), seller), &pieces)) {
     NewLine();
     for (const QString& piece : pieces) {
       NewLine();
@@ -133,7 +118,8 @@ void PutReminder(const CustomerReminder& r, const QString& languageCode, const S
   if (fee > 0) PutTotal(Tr::tr("Reminder Fee:"), fee);
   if (charged && interest > 0) PutTotal(Tr::tr("Default Interest:"), interest);
   if (recovery > 0) PutTotal(Tr::tr("Recovery Costs:"), recovery);
-  PutTotal(Tr::tr("Total:"), due + fee + (charged ? interest : 0) + recovery);
+  const Cents total = due + fee + (charged ? interest : 0) + recovery;
+  PutTotal(Tr::tr("Total:"), total);
   NewLine();
   if (seller.reminderInterest && interestUnknown) {
     NewLine();
@@ -144,9 +130,37 @@ void PutReminder(const CustomerReminder& r, const QString& languageCode, const S
   NewLine();
   Cell(0) = QStringLiteral("L00") +
             Tr::tr("Payment reference: %1").arg(CreditorReference(r.invoices.first().number));
+  PutPaymentCode(seller, total, r.invoices.first().number);
+}
+
+// The documents of reminders into sink, in one report; their levels are
+// recorded once it is delivered. Preconditions: the invoice tables are open.
+void PutReminders(const QList<CustomerReminder>& reminders, const QDate& asOf, const SellerDetails& seller,
+                  ReportLineSink& sink) {
+  BeginReport(sink, 59, 12, {},
+              {"V00", "R07", "V09", "R18", "V20", "R29", "V31", "R38", "V40", "R52", "V54"});
+  const CustomerLanguages languages = CustomerLanguages::Read();
+  for (const CustomerReminder& r : reminders) {
+    LoadInvoiceCustomer(r.customer);
+    PutReminder(r, languages.of(r.customer), seller, asOf);
+  }
+  Report().Delivered = [reminders] {
+    for (const CustomerReminder& r : reminders) RecordRemindersSent(r);
+  };
 }
 
 }  // namespace
+
+QString ReminderTitle(int level) {
+  switch (level) {
+    //: The title of a first reminder (German: Zahlungserinnerung, French: Rappel de paiement).
+    case 1: return Tr::tr("Payment Reminder");
+    //: German: 2. Mahnung; French: Deuxième relance.
+    case 2: return Tr::tr("Second Reminder");
+    //: German: Letzte Mahnung; French: Mise en demeure.
+    default: return Tr::tr("Final Reminder");
+  }
+}
 
 int ReminderLevel(int daysLate, const SellerDetails& seller) {
   int level = 0;
@@ -159,6 +173,8 @@ QList<CustomerReminder> DueReminders(const QDate& asOf, const SellerDetails& sel
   const QHash<long, int> sent = LevelsSent();
   const bool german = seller.country.compare(QLatin1String("DE"), Qt::CaseInsensitive) == 0;
   const bool french = seller.country.compare(QLatin1String("FR"), Qt::CaseInsensitive) == 0;
+  const QList<RatePeriod> germanRates = german ? ReferenceRates(QStringLiteral("DE")) : QList<RatePeriod>();
+  const QList<RatePeriod> frenchRates = french ? ReferenceRates(QStringLiteral("FR")) : QList<RatePeriod>();
   QHash<long, CustomerReminder> byCustomer;
   QList<long> order;
   d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
@@ -180,15 +196,21 @@ QList<CustomerReminder> DueReminders(const QDate& asOf, const SellerDetails& sel
     if (!byCustomer.contains(cuno)) {
       CustomerReminder r;
       r.customer = cuno;
-      if (cuno != 0 && d4seek(Cust5.d, NumberTagKey(cuno).constData()) == 0)
-        r.business = !FieldText(Cust5.addr1).trimmed().isEmpty() || !ReadBuyerDetails(cuno).vatId.isEmpty();
+      if (cuno != 0 && d4seek(Cust5.d, NumberTagKey(cuno).constData()) == 0) {
+        const QString company = FieldText(Cust5.addr1).trimmed();
+        r.business = !company.isEmpty() || !ReadBuyerDetails(cuno).vatId.isEmpty();
+        r.name = company.isEmpty()
+                     ? (FieldText(Cust5.first).trimmed() + QLatin1Char(' ') + FieldText(Cust5.last).trimmed()).trimmed()
+                     : company;
+        r.email = FieldText(Cust5.email).trimmed();
+      }
       byCustomer.insert(cuno, r);
       order << cuno;
     }
     CustomerReminder& r = byCustomer[cuno];
     if (seller.reminderInterest && (german || french)) {
       const double points = french ? 10 : r.business ? 9 : 5;
-      i.interest = DefaultInterest(due, i.dueDate, asOf, french ? FrenchReferenceRates() : GermanBaseRates(), points);
+      i.interest = DefaultInterest(due, i.dueDate, asOf, french ? frenchRates : germanRates, points);
     }
     r.level = qMax(r.level, i.level);
     r.invoices << i;
@@ -203,6 +225,26 @@ QList<CustomerReminder> DueReminders(const QDate& asOf, const SellerDetails& sel
   return reminders;
 }
 
+void RecordRemindersSent(const CustomerReminder& reminder) {
+  DATA4* d = OpenREMIND();
+  if (!d) return;
+  for (const OverdueInvoice& i : reminder.invoices) {
+    if (!SeekNumber(d, d4field(d, "IVNO"), i.number)) {
+      if (d4appendBlank(d) != 0) break;
+      f4assignLong(d4field(d, "IVNO"), i.number);
+    }
+    f4assignInt(d4field(d, "LEVEL"), i.level);
+    AssignDate(d4field(d, "SENT"), DateFromQDate(Clock::today()));
+  }
+  d4close(d);
+}
+
+QList<CustomerReminder> RemindersDue(const QDate& asOf) {
+  TablesClosedAtEnd tables;
+  if (!OpenInvoiceTables()) return {};
+  return DueReminders(asOf, ReadSellerDetails());
+}
+
 bool BuildReminders(const QDate& asOf, ReportLineSink& sink, QString* nothing) {
   TablesClosedAtEnd tables;
   if (!OpenInvoiceTables()) return false;
@@ -212,17 +254,33 @@ bool BuildReminders(const QDate& asOf, ReportLineSink& sink, QString* nothing) {
     *nothing = Tr::tr("No reminder is due.");
     return false;
   }
-  BeginReport(sink, 59, 12, {},
-              {"V00", "R07", "V09", "R18", "V20", "R29", "V31", "R38", "V40", "R52", "V54"});
-  QList<std::pair<long, int>> levels;
-  const CustomerLanguages languages = CustomerLanguages::Read();
-  for (const CustomerReminder& r : reminders) {
-    LoadInvoiceCustomer(r.customer);
-    PutReminder(r, languages.of(r.customer), seller, asOf);
-    for (const OverdueInvoice& i : r.invoices) levels.append({i.number, i.level});
-  }
-  Report().Delivered = [levels] { RecordSent(levels); };
+  PutReminders(reminders, asOf, seller, sink);
   return true;
+}
+
+bool SaveReminderPdf(const CustomerReminder& reminder, const QDate& asOf, const QString& path) {
+  std::unique_ptr<QPrinter> printer = PrinterChoice::pdfPrinter(path);
+  {
+    const DocumentLanguage language(CustomerLanguage(reminder.customer));
+    printer->setDocName(ReminderTitle(reminder.level));
+  }
+  printer->setCreator(QStringLiteral("Tallowby"));
+  const PrinterChoice::StandIn standIn(std::move(printer));
+  DocumentInHand document;
+  {
+    TablesClosedAtEnd tables;
+    if (!OpenInvoiceTables()) return false;
+    PutReminders({reminder}, asOf, ReadSellerDetails(), KeptLines());
+    FinishReport();
+  }
+  // Mailed, not delivered: the caller records the levels once the mail
+  // program has the message.
+  Report().Delivered = nullptr;
+  PainterCanvas canvas(PrinterChoice::printer());
+  PrintDocument(canvas);
+  canvas.end();
+  QString reason;
+  return PdfWrittenWhole(path, &reason);
 }
 
 void ShowReminders() {

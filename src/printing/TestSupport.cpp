@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "data/Settings.h"
@@ -60,4 +63,22 @@ void LeaveCutShortRestore(const QString& dataDir, const QString& newSet, const Q
     QFile::remove(data.filePath(files[i]));
     ASSERT_TRUE(QFile::rename(staging.filePath(files[i]), data.filePath(files[i])));
   }
+}
+
+bool QrReadersInstalled() {
+  return !QStandardPaths::findExecutable("pdftoppm").isEmpty() && !QStandardPaths::findExecutable("zbarimg").isEmpty();
+}
+
+QString QrCodeOnFirstPage(const QString& pdf) {
+  QTemporaryDir out;
+  QProcess render;
+  render.start(QStandardPaths::findExecutable("pdftoppm"),
+               {"-r", "150", "-png", "-singlefile", "-f", "1", "-l", "1", pdf, out.filePath("page")});
+  if (!render.waitForFinished(60000)) return QString();
+  QProcess scan;
+  scan.start(QStandardPaths::findExecutable("zbarimg"), {"--raw", "-q", "-Sbinary", out.filePath("page.png")});
+  if (!scan.waitForFinished(60000)) return QString();
+  QByteArray read = scan.readAllStandardOutput();
+  if (read.endsWith('\n')) read.chop(1);
+  return QString::fromUtf8(read);
 }

@@ -25,6 +25,12 @@ void StartPlainReport(int lineWidth, int cellsPerLine, const QString& title);
 // Lines joined with "\n", for readable failure output.
 QString Joined(const QStringList& lines);
 
+// Whether pdftoppm and zbarimg, which read a PDF's QR code, are installed.
+bool QrReadersInstalled();
+// The QR code on the first page of pdf as zbarimg reads it (raw, UTF-8,
+// without the line break it ends with); empty when none is read.
+QString QrCodeOnFirstPage(const QString& pdf);
+
 // Leaves dataDir as a restore killed just after its commit point leaves it:
 // the files named in files, taken from the folder newSet, staged beside the
 // tables with the swap's journal (which also removes the index files), the

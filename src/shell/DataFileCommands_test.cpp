@@ -116,7 +116,7 @@ TEST_F(DataFileCommandsTest, BackupAndRestoreThroughThePicker) {
   EXPECT_EQ(Read(other.filePath("CUST5.dbf")), Read(dir.filePath("CUST5.dbf")));
   EXPECT_EQ(QDir::currentPath(), dir.path()) << "the data folder stays the current one";
 
-  EXPECT_EQ(statusLine(), "Backup: 25 files copied to " + other.path() + ".");
+  EXPECT_EQ(statusLine(), "Backup: 26 files copied to " + other.path() + ".");
 
   AddCustomer(3, 1, "Gamma", "50000");
   pick(other.path(), &caption, &ok);
@@ -126,7 +126,7 @@ TEST_F(DataFileCommandsTest, BackupAndRestoreThroughThePicker) {
   EXPECT_EQ(ok, "Restore");
   EXPECT_EQ(Customers(), 2);
   EXPECT_TRUE(progress.contains("show:Rebuilding Indexes"));
-  EXPECT_EQ(statusLine(), "Restore: 22 files restored from " + other.path() + ".");
+  EXPECT_EQ(statusLine(), "Restore: 23 files restored from " + other.path() + ".");
 
   pick(dir.path());
   ui.expectMessage(Ui::Kind::Information, "Backup must be to a different drive and/or directory");
@@ -160,7 +160,7 @@ TEST_F(DataFileCommandsTest, RestoringTheSettingsPutsTheirReportFontInUseAtOnce)
   EXPECT_EQ(Settings().FontSize, 14);
   EXPECT_TRUE(find<QLineEdit>("Edit1")->text().endsWith("@14")) << find<QLineEdit>("Edit1")->text().toStdString();
   EXPECT_EQ(statusLine(),
-            "Restore: 25 files restored from " + other.path() + ", the settings with them.");
+            "Restore: 26 files restored from " + other.path() + ", the settings with them.");
 }
 
 TEST_F(DataFileCommandsTest, CancelledPickerDoesNothing) {

@@ -27,6 +27,8 @@
 
 #include "einvoice/CustEInvoiceU.h"
 #include "einvoice/EInvoicingU.h"
+#include "payments/ReminderSettingsU.h"
+#include "payments/RemindersU.h"
 #include "platform/Help.h"
 #include "platform/Language.h"
 #include "shell/DataFolderU.h"
@@ -44,6 +46,7 @@ const QMap<QString, QString>& Sections() {
       {"TPickInv", "pick-lists"},      {"TInvoice", "context-310"},
       {"TPickQuote", "pick-lists"},    {"TQuote", "context-315"},
       {"TRepeat", "context-318"},      {"TSchedules", "context-318"},
+      {"TReminders", "context-319"},   {"TReminderSettings", "context-319"},
       {"TItemDef", "context-1120"},    {"TPmtDef", "payment"},
       {"TPickPmt", "payment"},         {"TReportF", "report-window"},
       {"TStationary", "context-610"},  {"TDateSpan", "date-span"},
@@ -66,9 +69,13 @@ class EveryWindowTest : public ShellTest {
     start();
     seller = std::make_unique<TEInvoicing>();
     buyer = std::make_unique<TCustEInvoice>();
+    reminders = std::make_unique<TReminders>();
+    reminderSettings = std::make_unique<TReminderSettings>();
   }
   void TearDown() override {
     if (QWidget* help = Help::window()) help->hide();
+    reminderSettings.reset();
+    reminders.reset();
     buyer.reset();
     seller.reset();
     ShellTest::TearDown();
@@ -78,11 +85,13 @@ class EveryWindowTest : public ShellTest {
   QList<QWidget*> windows() {
     QList<QWidget*> all{main()};
     for (QDialog* d : main()->findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) all << d;
-    all << seller.get() << buyer.get();
+    all << seller.get() << buyer.get() << reminders.get() << reminderSettings.get();
     return all;
   }
   std::unique_ptr<TEInvoicing> seller;
   std::unique_ptr<TCustEInvoice> buyer;
+  std::unique_ptr<TReminders> reminders;
+  std::unique_ptr<TReminderSettings> reminderSettings;
   static QTextBrowser* browser() { return Help::window()->findChild<QTextBrowser*>("HelpBrowser"); }
   // F1 in the first control of window that takes the focus (else the
   // window itself); the section the help window then shows, "" if none.

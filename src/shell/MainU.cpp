@@ -2,7 +2,7 @@
 
 #include "payments/BankStatementU.h"
 #include "receiving/ReceivedU.h"
-#include "payments/Reminders.h"
+#include "payments/RemindersU.h"
 #include "invoicing/SchedulesU.h"
 #include "quotes/QuoteCommand.h"
 
@@ -163,7 +163,10 @@ void TMain::ConnectCommands() {
   command(BtnPrintBatch, [] { PrintBatchLabels(); });
   command(BtnBank, [this] { ImportBankStatement(this); });
   command(BtnReceived, [this] { ShowReceivedInvoices(this); });
-  command(BtnRemind, [] { ShowReminders(); });
+  command(BtnRemind, [this] {
+    TReminders reminders(this);
+    Ui::get().exec(&reminders);
+  });
   command(BtnQuotes, [] { EditQuotes(Windows().PickQuote, Windows().Quote); });
   command(BtnRecur, [] {
     if (TSchedules* schedules = Windows().Schedules) Ui::get().exec(schedules);

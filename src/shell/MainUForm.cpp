@@ -184,7 +184,7 @@ void TMain::BuildForm() {
                           u'\u2709');
   BtnPrintBatch = ImageButton(TabSheet1, "BtnPrintBatch", tr("Print Batch Labels"), u'\u2637');
   BtnBank = ImageButton(TabSheet1, "BtnBank", tr("Book a Bank Statement"), u'\u20AC');
-  BtnRemind = ImageButton(TabSheet1, "BtnRemind", tr("Print Reminders of Overdue Invoices"), u'\u231B');
+  BtnRemind = ImageButton(TabSheet1, "BtnRemind", tr("Reminders of Overdue Invoices"), u'\u231B');
   BtnQuotes = ImageButton(TabSheet1, "BtnQuotes", tr("Add & Edit Quotes"), u'\u270D');
   BtnRecur = ImageButton(TabSheet1, "BtnRecur", tr("Repeating Invoices"), u'\u21BB');
   LayOutCommands(TabSheet1, {BtnInvoice, BtnInvPrint, BtnInvLab, BtnPrintBatch, BtnBank, BtnRemind, BtnQuotes,

@@ -120,7 +120,7 @@ TEST_F(StartUpTest, EveryCommandIsThereUnderItsNameWithItsHint) {
   const std::pair<const char*, const char*> tabs[] = {
       {"Invoices", "BtnInvoice:Create & Edit Invoices|BtnInvPrint:Print Invoices for specified "
                    "date(s)|BtnInvLab:Print Mailing Labels for Invoice Date(s)|BtnPrintBatch:Print "
-                   "Batch Labels|BtnBank:Book a Bank Statement|BtnRemind:Print Reminders of Overdue Invoices"},
+                   "Batch Labels|BtnBank:Book a Bank Statement|BtnRemind:Reminders of Overdue Invoices"},
       {"Customers and Products",
        "BtnCust:Add & Edit Customers|BtnGroups:Add & Edit Customer Groups|BtnProd:Add & Edit "
        "Products / Services|BtnPurchase:Add & Edit Inventory Purchases|BtnReceived:Received E-Invoices|Image4:Print Product "
