@@ -103,6 +103,22 @@ TEST_F(RemindersTest, LevelsFollowTheDaysAndWhatWasSentAndTheDocumentsAddUp) {
   EndReport();
 }
 
+TEST_F(RemindersTest, AFrenchSellersReminderInFrenchAtTheEcbRatePlusTenPoints) {
+  seller.country = "FR";
+  WriteSellerDetails(seller);
+  QString error;
+  ASSERT_TRUE(SetCustomerLanguage(7, "fr", &error));
+  ASSERT_TRUE(OpenInvoiceTables());
+  const QList<CustomerReminder> due = DueReminders(QDate(2025, 7, 15), seller);
+  CloseAll();
+  ASSERT_EQ(due.size(), 2);
+  EXPECT_EQ(due[0].invoices[0].interest, 1040) << "the figure worked by hand above";
+  const QString text = built(QDate(2025, 7, 15));
+  EXPECT_TRUE(text.contains(QStringLiteral("Deuxième relance"))) << text.toStdString();
+  EXPECT_TRUE(text.contains("10,40")) << "the interest on the document, in French figures";
+  EndReport();
+}
+
 TEST_F(RemindersTest, TheFoldersRatesCorrectAndExtendTheShippedOnes) {
   const QDate due(2026, 6, 15), asOf(2026, 7, 15);
   ASSERT_EQ(DefaultInterest(100000, due, asOf, ReferenceRates("DE"), 9), -1) << "July 2026 not shipped";
