@@ -2,6 +2,7 @@
 
 #include "data/CodeBase.h"
 #include "data/FolderHold.h"
+#include "data/FolderLock.h"
 #include "data/Settings.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
@@ -17,9 +18,14 @@ struct CommandEnded {
 
 }  // namespace
 
-int RunOnDataFolder(const QString& folder, const std::function<void(const QString&)>& say,
+int RunOnDataFolder(const QString& folder, FolderUse use, const std::function<void(const QString&)>& say,
                     const std::function<int()>& work) {
   QString why;
+  std::unique_ptr<FolderLock> lock;
+  if (use == FolderUse::Writes && !(lock = HoldFolderForWriting(folder, &why))) {
+    say(why);
+    return 1;
+  }
   FolderHold hold;
   const SwapRecovery recovery = FinishInterruptedSwap(folder, &why, &hold);
   if (recovery == SwapRecovery::Busy || recovery == SwapRecovery::Failed) {

@@ -10,9 +10,17 @@
 #include <QString>
 #include <functional>
 
-// work's status, or 1 when the folder could not be opened or the engine
-// failed; say is given each message.
-int RunOnDataFolder(const QString& folder, const std::function<void(const QString&)>& say,
+enum class FolderUse {
+  Reads,
+  // Writes the tables: also holds the folder's lock (data/FolderLock) for
+  // the run, so it never writes while the program, or another such
+  // command, has the tables open with what it read of them before.
+  Writes,
+};
+
+// work's status, or 1 when the folder could not be opened, is held by the
+// program (use Writes), or the engine failed; say is given each message.
+int RunOnDataFolder(const QString& folder, FolderUse use, const std::function<void(const QString&)>& say,
                     const std::function<int()>& work);
 
 #endif  // DATA_FOLDERCOMMAND_H

@@ -103,7 +103,7 @@ int RunRecurCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     say(Tr::tr("no such data folder: %1").arg(parser.value("data")));
     return 1;
   }
-  return RunOnDataFolder(dataDir.absolutePath(), say, [&] {
+  return RunOnDataFolder(dataDir.absolutePath(), parser.isSet(list) ? FolderUse::Reads : FolderUse::Writes, say, [&] {
     TablesClosedAtEnd tables;
     if (!OpenInvoiceTables()) return 1;
     if (parser.isSet(list)) {

@@ -74,7 +74,7 @@ int RunBankCommand(const QStringList& args, QTextStream& out, QTextStream& err) 
     statements << read.statement;
   }
 
-  return RunOnDataFolder(dataDir.absolutePath(), say, [&] {
+  return RunOnDataFolder(dataDir.absolutePath(), FolderUse::Writes, say, [&] {
     int status = 0;
     const QString currency = ReadSellerDetails().currency;
     TablesClosedAtEnd tables;

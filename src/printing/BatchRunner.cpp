@@ -10,6 +10,7 @@
 
 #include "Version.h"
 #include "data/CodeBase.h"
+#include "data/FolderLock.h"
 #include "data/Settings.h"
 #include "data/TableSwap.h"
 #include "data/dbFiles.h"
@@ -149,7 +150,11 @@ int Build(const BatchCommand& command, const QString& dataDir, BatchOutput& outp
     // invoices are then issued, while the engine still runs.
     if (result.kind == BatchResult::Kind::Done && output.delivered() && !said()) {
       QString why;
-      if (!output.commit(&why)) {
+      // What delivery records is written beside no program holding the
+      // folder (its open tables would overwrite it), and a document that
+      // cannot be recorded does not go out.
+      const std::unique_ptr<FolderLock> lock = HoldFolderForWriting(dataDir, &why);
+      if (!lock || !output.commit(&why)) {
         EndEngine();
         //: %2 is why.
         say(Tr::tr("Unable to save to: %1 (%2)").arg(output.target(), why));

@@ -120,7 +120,7 @@ int RunReceiveCommand(const QStringList& args, QTextStream& out, QTextStream& er
     return 1;
   }
   const QStringList files = FilesNamed(named);
-  return RunOnDataFolder(dataDir.absolutePath(), say, [&] {
+  return RunOnDataFolder(dataDir.absolutePath(), FolderUse::Writes, say, [&] {
     if (!DataFilesPresent()) {
       say(Tr::tr("%1 holds no tables of the program").arg(dataDir.absolutePath()));
       return 1;

@@ -1,6 +1,7 @@
 // The program's own runs that write much at once, killed at any moment:
 // repeating invoices made once each on their days, and a bank statement
-// booked whole or not at all.
+// booked whole or not at all; and the commands that write keeping off a
+// folder the program has open.
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,7 @@
 
 #include <map>
 
+#include "data/FolderLock.h"
 #include "einvoice/CreditorReference.h"
 #include "payments/TestSupport.h"
 
@@ -189,6 +191,43 @@ TEST_F(ProgramRunsTest, AStatementKilledPartWayIsBookedWholeOrNotAtAll) {
   EXPECT_EQ(check.status, 0) << check.out.toStdString();
   EXPECT_GT(cutShort, 0) << "no kill came in the middle of a booking";
   std::printf("bookings cut short part-way: %d of %d\n", cutShort, runs);
+}
+
+// Open in the program, the folder's tables are read into its handles: a
+// command writing beside it would have its records overwritten by the
+// program's next append, so it is refused; listing goes ahead.
+TEST_F(ProgramRunsTest, CommandsThatWriteKeepOffAFolderTheProgramHolds) {
+  const QString statement = dir.filePath("camt.xml");
+  QFile f(statement);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(Camt053("08", {}));
+  f.close();
+  FolderLock program(data);
+  ASSERT_TRUE(program.hold());
+  const QStringList commands[] = {{"bank", "--data", data, statement},
+                                  {"bank", "--data", data, "--dry-run", statement},
+                                  {"receive", "--data", data, statement},
+                                  {"recur", "--data", data}};
+  for (const QStringList& command : commands) {
+    SCOPED_TRACE(command.join(' ').toStdString());
+    const Ran r = RunProgram(TB_PROGRAM, command);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("Tallowby is already running on this data folder.")) << r.err.toStdString();
+    EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
+  }
+  EXPECT_EQ(recur({"--list"}).status, 0);
+  // A document whose delivery is recorded (reminders, final invoices) does
+  // not go out while the record cannot be written.
+  const QString reminders = dir.filePath("reminders.txt");
+  const Ran refused = RunProgram(TB_PROGRAM, {"report", "reminders", "--data", data, "--out", reminders});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_TRUE(refused.err.contains("Tallowby is already running on this data folder.")) << refused.err.toStdString();
+  EXPECT_FALSE(QFile::exists(reminders));
+  program.release();
+  EXPECT_EQ(RunProgram(TB_PROGRAM, {"report", "reminders", "--data", data, "--out", reminders}).status, 0);
+  EXPECT_TRUE(QFile::exists(reminders));
+  const Ran booked = RunProgram(TB_PROGRAM, {"bank", "--data", data, statement});
+  EXPECT_EQ(booked.status, 0) << booked.err.toStdString();
 }
 
 }  // namespace
