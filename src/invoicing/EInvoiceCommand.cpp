@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "data/EInvoiceTables.h"
+#include "data/FolderLock.h"
 #include "data/InvoiceLoad.h"
 #include "data/dbFiles.h"
 #include "invoicing/EInvoiceFiles.h"
@@ -70,6 +72,13 @@ BatchResult EInvoiceJob::build(BatchOutput& output) {
   if (invoices_.isEmpty())
     return {BatchResult::Kind::Nothing, Tr::tr("No Invoices within selected dates.")};
 
+  // Issuing writes the invoices' states: beside no program holding the
+  // folder, whose open tables would overwrite them.
+  std::unique_ptr<FolderLock> lock;
+  if (ReadSellerDetails().finalInvoices) {
+    QString why;
+    if (!(lock = HoldFolderForWriting(DataDirectory(), &why))) return {BatchResult::Kind::Failed, why};
+  }
   QStringList refused;
   const QString& target = output.target();
   if (!span_ && invoices_.size() == 1) {

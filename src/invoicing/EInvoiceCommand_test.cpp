@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "data/EInvoiceTables.h"
+#include "data/FolderLock.h"
 #include "data/CustomerLanguage.h"
 #include "data/InvoiceStates.h"
 #include "data/Settings.h"
@@ -225,6 +226,14 @@ TEST_F(EInvoiceCommandTest, CreditNotesAreValidInEveryFormatAndWritingIssues) {
     const QString name = QStringLiteral("1003-%1.%2").arg(format, format == QLatin1String("facturx") ? "pdf" : "xml");
     EXPECT_EQ(Run({"--invoice", "1003", "--format", format, "--out", out.filePath(name)}), 0)
         << format << ": " << errors.toStdString();
+  }
+  {
+    // Issuing writes beside no program that holds the folder.
+    FolderLock program(dir.path());
+    ASSERT_TRUE(program.hold());
+    EXPECT_EQ(Run({"--invoice", "1001", "--format", "ubl", "--out", out.filePath("1001.xml")}), 1);
+    EXPECT_TRUE(errors.contains("Tallowby is already running on this data folder.")) << errors.toStdString();
+    EXPECT_FALSE(QFile::exists(out.filePath("1001.xml")));
   }
   EXPECT_EQ(Run({"--invoice", "1001", "--format", "ubl", "--out", out.filePath("1001.xml")}), 0);
   EXPECT_EQ(Run({"--invoice", "1004", "--format", "ubl", "--out", out.filePath("1004.xml")}), 1);
