@@ -43,7 +43,6 @@ QHash<long, int> LevelsSent() {
 
 QString Money(Cents c) { return FormatFloat("%12.2f", double(c) / 100.0); }
 
-
 // The seller's own text of the level ("%1": the date to pay by), else the
 // program's in the document's language.
 QString TextOf(int level, const QDate& payBy, const SellerDetails& seller) {
