@@ -77,8 +77,12 @@ TReminderSettings::TReminderSettings(QWidget* parent)
     grid->addWidget(*fees[level], row, 2);
     grid->addWidget(*texts[level], row, 3);
   }
-  const int m = fontMetrics().horizontalAdvance(QChar('M'));
-  Edit7->setMinimumWidth(36 * m);
+  const int digit = fontMetrics().horizontalAdvance(QChar('0'));
+  for (int level = 0; level < 3; ++level) {
+    (*days[level])->setMaximumWidth(8 * digit);
+    (*fees[level])->setMaximumWidth(12 * digit);
+  }
+  Edit7->setMinimumWidth(60 * digit);
   CheckBox1 = new QCheckBox(tr("Charge statutory default interest on reminders"), this);
   CheckBox1->setObjectName("CheckBox1");
   CheckBox1->setToolTip(tr("Germany: the base rate + 9 points between businesses, + 5 for consumers; "
@@ -105,7 +109,11 @@ TReminderSettings::TReminderSettings(QWidget* parent)
   layout->addLayout(grid);
   layout->addWidget(ratesCaption);
   layout->addWidget(StringGrid1);
-  layout->addLayout(::ButtonRow({BtnAddRate, BtnRemoveRate}, false));
+  auto* rateButtons = new QHBoxLayout;
+  rateButtons->addWidget(BtnAddRate);
+  rateButtons->addWidget(BtnRemoveRate);
+  rateButtons->addStretch();
+  layout->addLayout(rateButtons);
   layout->addLayout(ButtonRow());
   NameFieldsByLabels(this);
   SetTabOrder({Edit1, Edit4, Edit7, Edit2, Edit5, Edit8, Edit3, Edit6, Edit9, CheckBox1, StringGrid1, BtnAddRate,
