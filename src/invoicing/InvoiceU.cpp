@@ -208,31 +208,10 @@ void TInvoice::buildForm() {
   header->addWidget(Label14, 4, 0);
   header->addWidget(MaskEdit8, 4, 1, Qt::AlignLeft);
   header->setRowStretch(5, 1);
-  auto* top = new QHBoxLayout;
-  top->addLayout(customer);
-  top->addSpacing(2 * m);
-  top->addLayout(header, 1);
-
-  auto* totals = new QGridLayout;
-  const std::pair<QLabel*, AmountBox*> lines[] = {{Label4, MaskEdit2}, {Label5, MaskEdit3},
-                                                  {Label6, MaskEdit4}, {Label7, MaskEdit5},
-                                                  {Label8, MaskEdit6}, {Label9, MaskEdit7}};
-  int row = 0;
-  for (const auto& [label, box] : lines) {
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    totals->addWidget(label, row, 0);
-    totals->addWidget(box, row++, 1);
-  }
   auto* panels = new QHBoxLayout;
   panels->addWidget(ItemPanel);
   panels->addWidget(PaymentPanel);
   panels->addStretch();
-  auto* leftBottom = new QVBoxLayout;
-  leftBottom->addLayout(panels);
-  leftBottom->addWidget(Memo2);
-  auto* bottom = new QHBoxLayout;
-  bottom->addLayout(leftBottom, 1);
-  bottom->addLayout(totals);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnImport);
@@ -249,12 +228,10 @@ void TInvoice::buildForm() {
   buttons->addWidget(BtnCancel);
   buttons->addWidget(BitBtn1);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(StringGrid1, 0, Qt::AlignHCenter);
-  layout->addLayout(bottom);
-  layout->addWidget(LabelState);
-  layout->addLayout(buttons);
+  LayOutItemEditor(this, {customer, header, StringGrid1, panels, Memo2,
+                          {{Label4, MaskEdit2}, {Label5, MaskEdit3}, {Label6, MaskEdit4}, {Label7, MaskEdit5},
+                           {Label8, MaskEdit6}, {Label9, MaskEdit7}},
+                          LabelState, buttons});
 
   SetTabOrder({BtnCust, Edit4, MaskEdit1, Edit2, Edit3, MaskEdit8, StringGrid1, BAddItm, BEditItm, BAddPmt,
                BEditPmt, MaskEdit3, MaskEdit4, Memo2, BtnSave, BtnPrint, BtnDelete, BtnCancel});

@@ -2,6 +2,10 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -149,4 +153,30 @@ bool EditItemInDialog(TItemDef& dialog, QList<ItemRow>& items, qsizetype i) {
     return false;
   }
   return true;
+}
+
+void LayOutItemEditor(QDialog* editor, const ItemEditorParts& parts) {
+  auto* top = new QHBoxLayout;
+  top->addLayout(parts.customer);
+  top->addSpacing(2 * editor->fontMetrics().horizontalAdvance(QChar('M')));
+  top->addLayout(parts.header, 1);
+  auto* totals = new QGridLayout;
+  int row = 0;
+  for (const auto& [label, box] : parts.totals) {
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    totals->addWidget(label, row, 0);
+    totals->addWidget(box, row++, 1);
+  }
+  auto* leftBottom = new QVBoxLayout;
+  leftBottom->addLayout(parts.itemButtons);
+  leftBottom->addWidget(parts.memo);
+  auto* bottom = new QHBoxLayout;
+  bottom->addLayout(leftBottom, 1);
+  bottom->addLayout(totals);
+  auto* layout = new QVBoxLayout(editor);
+  layout->addLayout(top);
+  layout->addWidget(parts.grid, 0, Qt::AlignHCenter);
+  layout->addLayout(bottom);
+  layout->addWidget(parts.state);
+  layout->addLayout(parts.buttons);
 }

@@ -10,6 +10,9 @@
 #include "invoicing/InvoiceMath.h"
 
 class AmountBox;
+class QDialog;
+class QLabel;
+class QLayout;
 class QTableWidget;
 class QWidget;
 class TItemDef;
@@ -30,5 +33,21 @@ bool AddPickedProduct(TItemDef& dialog, QList<ItemRow>& items);
 // Item i shown in the dialog, then changed or removed as the dialog was
 // closed. False when it was cancelled.
 bool EditItemInDialog(TItemDef& dialog, QList<ItemRow>& items, qsizetype i);
+
+// The parts of an editor of items, laid out as both editors are: the
+// customer beside the document's own fields at the top, the item grid,
+// below it the item buttons and the memo beside the totals (each caption
+// right-aligned before its box), then the state line and the buttons.
+struct ItemEditorParts {
+  QLayout* customer;
+  QLayout* header;
+  QTableWidget* grid;
+  QLayout* itemButtons;
+  QWidget* memo;
+  QList<std::pair<QLabel*, AmountBox*>> totals;
+  QLabel* state;
+  QLayout* buttons;
+};
+void LayOutItemEditor(QDialog* editor, const ItemEditorParts& parts);
 
 #endif  // INVOICING_ITEMGRID_H

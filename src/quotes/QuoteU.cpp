@@ -140,33 +140,10 @@ void TQuote::buildForm() {
     header->addWidget(field, row++, 1, Qt::AlignLeft);
   }
   header->setRowStretch(row, 1);
-  auto* top = new QHBoxLayout;
-  top->addLayout(customer);
-  top->addSpacing(2 * m);
-  top->addLayout(header, 1);
-
-  auto* totals = new QGridLayout;
-  const std::pair<QLabel*, AmountBox*> lines[] = {{new QLabel(tr("Subtotal:"), this), MaskEdit3},
-                                                  {Label5, MaskEdit4},
-                                                  {Label6, MaskEdit5},
-                                                  {new QLabel(tr("Total:"), this), MaskEdit6}};
-  row = 0;
-  for (const auto& [label, box] : lines) {
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setBuddy(box);
-    totals->addWidget(label, row, 0);
-    totals->addWidget(box, row++, 1);
-  }
   auto* items = new QHBoxLayout;
   items->addWidget(BAddItm);
   items->addWidget(BEditItm);
   items->addStretch();
-  auto* leftBottom = new QVBoxLayout;
-  leftBottom->addLayout(items);
-  leftBottom->addWidget(Memo2);
-  auto* bottom = new QHBoxLayout;
-  bottom->addLayout(leftBottom, 1);
-  bottom->addLayout(totals);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(BtnMakeInvoice);
@@ -174,12 +151,12 @@ void TQuote::buildForm() {
   buttons->addStretch();
   for (QPushButton* b : {BtnSave, BtnPrint, BtnDelete, BtnCancel, BitBtn1}) buttons->addWidget(b);
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(StringGrid1, 0, Qt::AlignHCenter);
-  layout->addLayout(bottom);
-  layout->addWidget(LabelState);
-  layout->addLayout(buttons);
+  const QList<std::pair<QLabel*, AmountBox*>> totals = {{new QLabel(tr("Subtotal:"), this), MaskEdit3},
+                                                        {Label5, MaskEdit4},
+                                                        {Label6, MaskEdit5},
+                                                        {new QLabel(tr("Total:"), this), MaskEdit6}};
+  for (const auto& [label, box] : totals) label->setBuddy(box);
+  LayOutItemEditor(this, {customer, header, StringGrid1, items, Memo2, totals, LabelState, buttons});
   SetTabOrder({BtnCust, MaskEdit1, MaskEdit2, Edit2, ComboBox1, StringGrid1, BAddItm, BEditItm, MaskEdit4,
                MaskEdit5, Memo2, BtnSave, BtnPrint, BtnDelete, BtnCancel});
 
