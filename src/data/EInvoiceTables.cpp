@@ -13,8 +13,6 @@
 namespace {
 
 FIELD4* F(DATA4* d, const char* name) { return d4field(d, name); }
-
-const char* const kReminderTextFields[] = {"REMTEXT1", "REMTEXT2", "REMTEXT3"};
 QString Text(DATA4* d, const char* name) { return FieldText(F(d, name)).trimmed(); }
 
 // Closes the table when the call ends, also after an error (other tables of
@@ -86,6 +84,8 @@ bool GainMissingFields(const TableDef& def) {
   }
   return ok;
 }
+
+const char* const kReminderTextFields[] = {"REMTEXT1", "REMTEXT2", "REMTEXT3"};
 
 // The field's text, trimmed; empty where a table of an earlier version
 // lacks the field.
