@@ -213,18 +213,18 @@ BuyerDetails ReadBuyerDetails(long cuno) {
   return b;
 }
 
-QHash<long, QString> ReadBuyerCountries() {
-  QHash<long, QString> countries;
-  if (!cb || !DataFileExists(QString::fromLatin1(CUSTEIDef().fileName))) return countries;
+QHash<long, QString> ReadBuyerField(const char* field) {
+  QHash<long, QString> values;
+  if (!cb || !DataFileExists(QString::fromLatin1(CUSTEIDef().fileName))) return values;
   Closed table{OpenCUSTEI()};
   DATA4* d = table.d;
-  if (!d) return countries;
+  if (!d) return values;
   for (int rc = d4top(d); rc == r4success; rc = d4skip(d, 1)) {
-    const QString country = Text(d, "COUNTRY").toUpper();
-    if (!country.isEmpty()) countries.insert(f4long(F(d, "CUNO")), country);
+    const QString value = Text(d, field).toUpper();
+    if (!value.isEmpty()) values.insert(f4long(F(d, "CUNO")), value);
   }
   code4errorCode(cb, 0);
-  return countries;
+  return values;
 }
 
 bool WriteBuyerDetails(const BuyerDetails& b) {

@@ -16,9 +16,10 @@ bool WriteSellerDetails(const SellerDetails& seller);
 
 // The details of customer cuno; empty ones (customer set) when it has none.
 BuyerDetails ReadBuyerDetails(long cuno);
-// Every customer's e-invoice country (upper case) that is set, read in one
-// pass; none when the folder holds no CUSTEI (a folder of an earlier version).
-QHash<long, QString> ReadBuyerCountries();
+// One field of every customer's e-invoice details ("COUNTRY", "VATID"),
+// upper case, where it is set, read in one pass; none when the folder holds
+// no CUSTEI (a folder of an earlier version).
+QHash<long, QString> ReadBuyerField(const char* field);
 // Writes the customer's record, appending it when there is none; a table of
 // an earlier version gains the fields it lacks first. False when the table
 // could not be written.

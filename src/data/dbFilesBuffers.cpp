@@ -185,7 +185,7 @@ std::optional<QHash<long, QString>> gBuyerCountries;
 // A customer with an e-invoice country other than the US is addressed the
 // European way.
 bool EuropeanAddress(long cuno) {
-  if (!gBuyerCountries) gBuyerCountries = ReadBuyerCountries();
+  if (!gBuyerCountries) gBuyerCountries = ReadBuyerField("COUNTRY");
   const QString country = gBuyerCountries->value(cuno);
   return !country.isEmpty() && country != QLatin1String("US");
 }

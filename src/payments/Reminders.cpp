@@ -174,6 +174,7 @@ QList<CustomerReminder> DueReminders(const QDate& asOf, const SellerDetails& sel
   const bool french = seller.country.compare(QLatin1String("FR"), Qt::CaseInsensitive) == 0;
   const QList<RatePeriod> germanRates = german ? ReferenceRates(QStringLiteral("DE")) : QList<RatePeriod>();
   const QList<RatePeriod> frenchRates = french ? ReferenceRates(QStringLiteral("FR")) : QList<RatePeriod>();
+  const QHash<long, QString> vatIds = ReadBuyerField("VATID");
   QHash<long, CustomerReminder> byCustomer;
   QList<long> order;
   d4tagSelect(Inv5.d, d4tag(Inv5.d, "inv"));
@@ -197,7 +198,7 @@ QList<CustomerReminder> DueReminders(const QDate& asOf, const SellerDetails& sel
       r.customer = cuno;
       if (cuno != 0 && d4seek(Cust5.d, NumberTagKey(cuno).constData()) == 0) {
         const QString company = FieldText(Cust5.addr1).trimmed();
-        r.business = !company.isEmpty() || !ReadBuyerDetails(cuno).vatId.isEmpty();
+        r.business = !company.isEmpty() || vatIds.contains(cuno);
         r.name = company.isEmpty()
                      ? (FieldText(Cust5.first).trimmed() + QLatin1Char(' ') + FieldText(Cust5.last).trimmed()).trimmed()
                      : company;

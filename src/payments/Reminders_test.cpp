@@ -82,6 +82,11 @@ TEST_F(RemindersTest, LevelsFollowTheDaysAndWhatWasSentAndTheDocumentsAddUp) {
   EXPECT_EQ(due[0].invoices[0].daysLate, 30);
   EXPECT_EQ(due[1].level, 3);
   EXPECT_FALSE(due[1].business) << "no company, no VAT identifier: a consumer";
+  ASSERT_TRUE(WriteBuyerDetails({8, "DE", "", "", "DE999999999", "", "", "", "", ""}));
+  ASSERT_TRUE(OpenInvoiceTables());
+  EXPECT_TRUE(DueReminders(QDate(2025, 7, 15), seller)[1].business) << "a VAT identifier: a business";
+  CloseAll();
+  ASSERT_TRUE(WriteBuyerDetails({8, "DE", "", "", "", "", "", "", "", ""}));
 
   const QString text = built(QDate(2025, 7, 15));
   EXPECT_TRUE(text.contains("Second Reminder")) << text.toStdString();
