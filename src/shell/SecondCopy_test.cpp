@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 #include <cstdio>
 #include <iostream>
 #include <string>
@@ -102,6 +105,26 @@ TEST_F(SecondCopyTest, FolderIsFreeAgainWhenTheFirstEndsNormally) {
   EXPECT_FALSE(other.hold());
   main()->close();
   EXPECT_TRUE(other.hold()) << "closing the main window lets the folder go";
+}
+
+// A holder killed between making the lock file and writing itself into it
+// leaves it empty: taken over once no process holds it, kept while one does.
+TEST_F(SecondCopyTest, AnEmptyLockFileIsTakenOverOnlyWhenNoProcessHoldsIt) {
+  const QString path = dir.filePath(kFolderLockName);
+  {
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+  }
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::flock(fd, LOCK_EX | LOCK_NB), 0);
+  {
+    FolderLock lock(dir.path());
+    EXPECT_FALSE(lock.hold()) << "its maker still holds it";
+  }
+  ::close(fd);
+  FolderLock lock(dir.path());
+  EXPECT_TRUE(lock.hold()) << "left by a holder that is gone";
 }
 
 }  // namespace
