@@ -37,15 +37,8 @@ TSchedules::TSchedules(QWidget* parent) : QDialog(parent) {
   setObjectName("TSchedules");
   setWindowTitle(tr("Repeating Invoices"));
   Help::setContext(this, kHelpContext);
-  StringGrid1 = new QTableWidget(this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setColumnCount(6);
   //: Column headings of the list of repeating invoices.
-  StringGrid1->setHorizontalHeaderLabels(
-      {tr("Schedule"), tr("Invoice"), tr("Every"), tr("Next"), tr("Made"), tr("State")});
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1 = MakeListGrid({tr("Schedule"), tr("Invoice"), tr("Every"), tr("Next"), tr("Made"), tr("State")}, this);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   StringGrid1->setMinimumWidth(60 * fontMetrics().horizontalAdvance(QChar('0')));

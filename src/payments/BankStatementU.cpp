@@ -24,14 +24,7 @@ constexpr int kInvoiceColumn = 4;
 TBankStatement::TBankStatement(QWidget* parent) : QDialog(parent) {
   setObjectName("TBankStatement");
   setWindowTitle(tr("Bank Statement"));
-  StringGrid1 = new QTableWidget(this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setColumnCount(6);
-  StringGrid1->setHorizontalHeaderLabels(
-      {tr("Date"), tr("Amount"), tr("Payer"), tr("Text"), tr("Invoice"), tr("Why")});
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->horizontalHeader()->setStretchLastSection(true);
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+  StringGrid1 = MakeListGrid({tr("Date"), tr("Amount"), tr("Payer"), tr("Text"), tr("Invoice"), tr("Why")}, this);
   Label1 = new QLabel(this);
   Label1->setObjectName("Label1");
   Label1->setWordWrap(true);

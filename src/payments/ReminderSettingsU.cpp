@@ -89,14 +89,8 @@ TReminderSettings::TReminderSettings(QWidget* parent)
                            "France: the ECB rate + 10 points; and EUR 40 recovery costs from businesses."));
   grid->addWidget(CheckBox1, 4, 1, 1, 3);
 
-  StringGrid1 = new QTableWidget(this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setColumnCount(3);
   //: Column headings of the reference rates of default interest.
-  StringGrid1->setHorizontalHeaderLabels({tr("Country"), tr("From"), tr("Rate (%)")});
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1 = MakeListGrid({tr("Country"), tr("From"), tr("Rate (%)")}, this);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   auto* ratesCaption = new QLabel(tr("Reference rates of default interest:"), this);
   ratesCaption->setBuddy(StringGrid1);

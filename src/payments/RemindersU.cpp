@@ -1,6 +1,5 @@
 #include "payments/RemindersU.h"
 
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -8,14 +7,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "data/CustomerLanguage.h"
+#include "invoicing/MailPdf.h"
 #include "payments/ReminderSettingsU.h"
 #include "platform/Clock.h"
 #include "platform/FormParts.h"
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
-#include "platform/Language.h"
-#include "platform/MailProgram.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 
@@ -27,17 +24,10 @@ TReminders::TReminders(QWidget* parent) : QDialog(parent) {
   setObjectName("TReminders");
   setWindowTitle(tr("Reminders"));
   Help::setContext(this, kHelpContext);
-  StringGrid1 = new QTableWidget(this);
-  StringGrid1->setObjectName("StringGrid1");
-  StringGrid1->setColumnCount(5);
   //: Column headings of the list of reminders due.
-  StringGrid1->setHorizontalHeaderLabels({tr("Customer"), tr("Name"), tr("Level"), tr("Invoices"), tr("Amount Due")});
-  StringGrid1->verticalHeader()->hide();
-  StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-  StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+  StringGrid1 = MakeListGrid({tr("Customer"), tr("Name"), tr("Level"), tr("Invoices"), tr("Amount Due")}, this);
   StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
   StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  StringGrid1->horizontalHeader()->setStretchLastSection(true);
   StringGrid1->setMinimumWidth(64 * fontMetrics().horizontalAdvance(QChar('0')));
   LabelNone = new QLabel(tr("No reminder is due."), this);
   LabelNone->setObjectName("LabelNone");
@@ -101,29 +91,13 @@ void TReminders::BtnEMailClick() {
   const int row = StringGrid1->currentRow();
   if (row < 0 || row >= reminders_.size()) return;
   const CustomerReminder r = reminders_[row];
-  QString why;
-  const QString folder = NewMailFolder(&why);
-  if (folder.isEmpty()) {
-    Ui::get().information(tr("The reminder was not saved as PDF: %1").arg(why));
+  if (!MailPdf({r.customer, [&r] { return ReminderTitle(r.level); },
+               //: A reminder's PDF file name; %1 is the customer's number.
+               [&r] { return tr("reminder-%1.pdf").arg(r.customer); },
+               [&r](const QString& path) { return SaveReminderPdf(r, Clock::today(), path); }, r.email,
+               tr("The reminder was not saved as PDF: %1"), tr("The reminder could not be saved as PDF in %1."),
+               tr("The reminder was saved as %1, but %2.")}))
     return;
-  }
-  MailDraft draft;
-  {
-    const DocumentLanguage language(CustomerLanguage(r.customer));
-    draft.subject = ReminderTitle(r.level);
-    //: A reminder's PDF file name; %1 is the customer's number.
-    draft.attachment = QDir(folder).filePath(tr("reminder-%1.pdf").arg(r.customer));
-  }
-  if (!SaveReminderPdf(r, Clock::today(), draft.attachment)) {
-    Ui::get().information(tr("The reminder could not be saved as PDF in %1.").arg(folder));
-    return;
-  }
-  // An address that could steer the mail program is not handed on.
-  if (IsPlainMailAddress(r.email)) draft.to = r.email;
-  if (!OpenMailProgram(draft, &why)) {
-    Ui::get().information(tr("The reminder was saved as %1, but %2.").arg(draft.attachment, why));
-    return;
-  }
   RecordRemindersSent(r);
   FormShow();
 }

@@ -1,11 +1,12 @@
 #include "platform/FormParts.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QGridLayout>
-
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableWidget>
 
 #include "platform/AmountBox.h"
 #include "platform/DateBox.h"
@@ -64,4 +65,16 @@ QLineEdit* AddFormField(QGridLayout* grid, int row, const QString& caption, cons
   grid->addWidget(label, row, 0);
   grid->addWidget(edit, row, 1);
   return edit;
+}
+
+QTableWidget* MakeListGrid(const QStringList& headings, QWidget* parent) {
+  auto* grid = new QTableWidget(parent);
+  grid->setObjectName("StringGrid1");
+  grid->setColumnCount(int(headings.size()));
+  grid->setHorizontalHeaderLabels(headings);
+  grid->verticalHeader()->hide();
+  grid->horizontalHeader()->setStretchLastSection(true);
+  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+  grid->setSelectionMode(QAbstractItemView::SingleSelection);
+  return grid;
 }

@@ -3,6 +3,7 @@
 #define PLATFORM_FORMPARTS_H
 
 #include <QString>
+#include <QStringList>
 #include <initializer_list>
 
 class AmountBox;
@@ -11,6 +12,7 @@ class QGridLayout;
 class QHBoxLayout;
 class QLineEdit;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // A button that Enter in a field never presses.
@@ -26,6 +28,9 @@ DateBox* MakeDateBox(const QString& name, QWidget* parent);
 // names the field) and a MakeFormEdit box, in row of grid.
 QLineEdit* AddFormField(QGridLayout* grid, int row, const QString& caption, const QString& name,
                         int maxLength, QWidget* parent);
+// A window's list (named "StringGrid1"): the headings, no row numbers, the
+// last column to the list's edge, one whole row chosen at a time.
+QTableWidget* MakeListGrid(const QStringList& headings, QWidget* parent);
 // Tab order through the widgets as listed.
 void SetTabOrder(std::initializer_list<QWidget*> order);
 // A window's buttons in a row at its foot, after a stretch when stretched

@@ -23,6 +23,7 @@
 #include "invoicing/InvoiceRecords.h"
 #include "invoicing/ItemDefU.h"
 #include "invoicing/ItemGrid.h"
+#include "invoicing/MailPdf.h"
 #include "platform/AmountBox.h"
 #include "platform/Clock.h"
 #include "platform/Dates.h"
@@ -32,7 +33,6 @@
 #include "platform/HandlerGuard.h"
 #include "platform/Help.h"
 #include "platform/Language.h"
-#include "platform/MailProgram.h"
 #include "platform/NumberText.h"
 #include "platform/Ui.h"
 #include "platform/WaitCursor.h"
@@ -355,28 +355,14 @@ void TQuote::BtnEMailClick() {
     return;
   }
   if (!readControls()) return;
-  QString why;
-  const QString folder = NewMailFolder(&why);
-  if (folder.isEmpty()) {
-    Ui::get().information(tr("The quote was not saved as PDF: %1").arg(why));
-    return;
-  }
-  MailDraft draft;
-  {
-    const DocumentLanguage language(CustomerLanguage(quote_.cuno));
-    //: The subject of the e-mail that carries a quote; %1 is its number.
-    draft.subject = tr("Quote %1").arg(quote_.qno);
-    //: A quote's PDF file name; %1 is its number.
-    draft.attachment = QDir(folder).filePath(tr("quote-%1.pdf").arg(quote_.qno));
-  }
-  if (!SaveQuotePdf(quote_, items_, draft.attachment)) {
-    Ui::get().information(tr("The quote could not be saved as PDF in %1.").arg(folder));
-    return;
-  }
-  // An address that could steer the mail program is not handed on.
-  if (IsPlainMailAddress(CustBuf.email.trimmed())) draft.to = CustBuf.email.trimmed();
-  if (!OpenMailProgram(draft, &why))
-    Ui::get().information(tr("The quote was saved as %1, but %2.").arg(draft.attachment, why));
+  MailPdf({quote_.cuno,
+           //: The subject of the e-mail that carries a quote; %1 is its number.
+           [this] { return tr("Quote %1").arg(quote_.qno); },
+           //: A quote's PDF file name; %1 is its number.
+           [this] { return tr("quote-%1.pdf").arg(quote_.qno); },
+           [this](const QString& path) { return SaveQuotePdf(quote_, items_, path); }, CustBuf.email,
+           tr("The quote was not saved as PDF: %1"), tr("The quote could not be saved as PDF in %1."),
+           tr("The quote was saved as %1, but %2.")});
 }
 
 void TQuote::BtnMakeInvoiceClick() {

@@ -24,18 +24,6 @@ namespace {
 
 constexpr int kProductColumn = 5;
 
-QTableWidget* MakeGrid(QWidget* parent, const QStringList& captions) {
-  auto* grid = new QTableWidget(parent);
-  grid->setObjectName("StringGrid1");
-  grid->setColumnCount(int(captions.size()));
-  grid->setHorizontalHeaderLabels(captions);
-  grid->verticalHeader()->hide();
-  grid->horizontalHeader()->setStretchLastSection(true);
-  grid->setSelectionBehavior(QAbstractItemView::SelectRows);
-  grid->setSelectionMode(QAbstractItemView::SingleSelection);
-  return grid;
-}
-
 void SetRow(QTableWidget* grid, int row, const QStringList& cells, int editable = -1) {
   for (int c = 0; c < cells.size(); ++c) {
     auto* item = new QTableWidgetItem(cells[c]);
@@ -73,7 +61,7 @@ bool ReadArchived(const ReceivedRecord& r, ReceivedRead* read) {
 TReceivedBooking::TReceivedBooking(QWidget* parent) : QDialog(parent) {
   setObjectName("TReceivedBooking");
   setWindowTitle(tr("Book Received Invoice"));
-  StringGrid1 = MakeGrid(this, {tr("Line"), tr("Item"), tr("Description"), tr("Quantity"), tr("Cost"), tr("Product")});
+  StringGrid1 = MakeListGrid({tr("Line"), tr("Item"), tr("Description"), tr("Quantity"), tr("Cost"), tr("Product")}, this);
   BtnBook = MakeFormButton("BtnBook", tr("Book"), this);
   BtnCancel = MakeFormButton("BtnCancel", tr("Cancel"), this);
   LayOut(this, StringGrid1, {BtnBook, BtnCancel}, 70);
@@ -119,7 +107,7 @@ void TReceivedBooking::BtnBookClick() {
 TReceivedList::TReceivedList(QWidget* parent) : QDialog(parent) {
   setObjectName("TReceivedList");
   setWindowTitle(tr("Received E-Invoices"));
-  StringGrid1 = MakeGrid(this, {tr("Date"), tr("Seller"), tr("Number"), tr("Total"), tr("Verdict"), tr("Booked")});
+  StringGrid1 = MakeListGrid({tr("Date"), tr("Seller"), tr("Number"), tr("Total"), tr("Verdict"), tr("Booked")}, this);
   BtnReceive = MakeFormButton("BtnReceive", tr("Receive File..."), this);
   BtnShow = MakeFormButton("BtnShow", tr("Show"), this);
   BtnBook = MakeFormButton("BtnBook", tr("Book"), this);
