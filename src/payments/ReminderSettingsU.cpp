@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "data/EInvoiceTables.h"
 #include "data/ReferenceRateTable.h"
@@ -28,10 +29,11 @@ namespace {
 constexpr int kHelpContext = 319;
 const char* const kCountries[] = {"DE", "FR"};
 
-bool Shipped(const QString& country, const QDate& from) {
+// The rate the program ships with for country from that day, if any.
+std::optional<double> ShippedRate(const QString& country, const QDate& from) {
   for (const RatePeriod& p : ShippedRates(country))
-    if (p.from == from) return true;
-  return false;
+    if (p.from == from) return p.rate;
+  return std::nullopt;
 }
 
 // The short date typed; invalid when it is none.
@@ -41,12 +43,6 @@ QDate DateOfText(const QString& text) {
   } catch (const ConversionError&) {
     return QDate();
   }
-}
-
-double ShippedRate(const QString& country, const QDate& from) {
-  for (const RatePeriod& p : ShippedRates(country))
-    if (p.from == from) return p.rate;
-  return 0;
 }
 
 }  // namespace
@@ -155,7 +151,7 @@ void TReminderSettings::BtnRemoveRateClick() {
   if (row < 0) return;
   const QString country = StringGrid1->item(row, 0) ? StringGrid1->item(row, 0)->text().trimmed().toUpper() : QString();
   const QString from = StringGrid1->item(row, 1) ? StringGrid1->item(row, 1)->text().trimmed() : QString();
-  if (Shipped(country, DateOfText(from))) {
+  if (ShippedRate(country, DateOfText(from))) {
     Ui::get().information(tr("A rate the program ships with can be corrected, not removed."));
     return;
   }
@@ -205,7 +201,8 @@ void TReminderSettings::BtnSaveClick() {
       StringGrid1->setCurrentCell(row, 0);
       return;
     }
-    if (!Shipped(r.country, r.from) || qRound(ShippedRate(r.country, r.from) * 100) != qRound(r.rate * 100)) stored << r;
+    const std::optional<double> shipped = ShippedRate(r.country, r.from);
+    if (!shipped || qRound(*shipped * 100) != qRound(r.rate * 100)) stored << r;
   }
   if (!ConfirmStorable(EntryTexts(this))) return;
   if (!WriteSellerDetails(s) || !WriteStoredRates(stored)) {
